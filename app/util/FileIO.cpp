@@ -1,0 +1,159 @@
+#include "FileIO.h"
+
+#include <cctype>
+#include <cstring>
+#include <vector>
+
+namespace tq {
+
+bool WriteInt32(std::FILE* file, int32_t value) {
+  const auto u = static_cast<uint32_t>(value);
+  const unsigned char bytes[4] = {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
+                                  static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)};
+  return std::fwrite(bytes, 1, 4, file) == 4;
+}
+
+bool ReadInt32(std::FILE* file, int32_t& value) {
+  unsigned char bytes[4];
+  if (std::fread(bytes, 1, 4, file) != 4) return false;
+  const uint32_t u = uint32_t(bytes[0]) | (uint32_t(bytes[1]) << 8) | (uint32_t(bytes[2]) << 16) |
+                     (uint32_t(bytes[3]) << 24);
+  value = static_cast<int32_t>(u);
+  return true;
+}
+
+int WriteMagic(const std::string& magic, std::FILE* file, int32_t version) {
+  std::fwrite(magic.data(), 1, magic.size(), file);
+  return WriteInt32(file, version) ? 1 : 0;
+}
+
+bool ReadMagic(const std::string& magic, std::FILE* file, int32_t* version) {
+  std::string scratch(magic.size(), '\0');
+  const std::size_t got = std::fread(scratch.data(), 1, scratch.size(), file);
+  int32_t v = 0;
+  const bool haveVersion = ReadInt32(file, v);
+  if (version && haveVersion) *version = v;
+  return got == magic.size() && scratch == magic;
+}
+
+void WriteCountedString(const std::string& text, std::FILE* file) {
+  WriteInt32(file, static_cast<int32_t>(text.size()));
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file);
+}
+
+std::string ReadCountedString(std::FILE* file, bool* ok) {
+  if (ok) *ok = true;
+  int32_t length = 0;
+  if (!ReadInt32(file, length)) {
+    if (ok) *ok = false;
+    return {};
+  }
+  if (length <= 0) return {};
+  if (length > kMaxCountedString) {
+    if (ok) *ok = false;
+    return {};
+  }
+  std::string text(static_cast<std::size_t>(length), '\0');
+  if (std::fread(text.data(), 1, text.size(), file) != text.size()) {
+    if (ok) *ok = false;
+    return {};
+  }
+  const auto zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  return text;
+}
+
+void WriteTextHeader(const std::string& name, std::FILE* file, int32_t version) {
+  std::fprintf(file, "#%s - %d\n", name.c_str(), static_cast<int>(version));
+}
+
+namespace {
+
+void SkipSpace(std::FILE* file) {
+  int c;
+  while ((c = std::getc(file)) != EOF && std::isspace(c)) {
+  }
+  if (c != EOF) std::ungetc(c, file);
+}
+
+}  // namespace
+
+bool ReadTextHeader(const std::string& name, std::FILE* file, int32_t* version) {
+  constexpr std::size_t kMaxWord = 127;
+  if (std::getc(file) != '#') return false;
+  SkipSpace(file);
+  std::string word;
+  int c;
+  while ((c = std::getc(file)) != EOF && !std::isspace(c)) {
+    if (word.size() == kMaxWord) return false;
+    word.push_back(static_cast<char>(c));
+  }
+  if (c != EOF) std::ungetc(c, file);
+  if (word.empty()) return false;
+  SkipSpace(file);
+  if (std::getc(file) != '-') return false;
+  SkipSpace(file);
+  c = std::getc(file);
+  bool negative = false;
+  if (c == '-' || c == '+') {
+    negative = c == '-';
+    c = std::getc(file);
+  }
+  if (c == EOF || !std::isdigit(c)) return false;
+  long long value = 0;
+  while (c != EOF && std::isdigit(c)) {
+    if (value < 10'000'000'000LL) value = value * 10 + (c - '0');
+    c = std::getc(file);
+  }
+  if (c != EOF) std::ungetc(c, file);
+  SkipSpace(file);
+  if (negative) value = -value;
+  if (value > INT32_MAX) value = INT32_MAX;
+  if (value < INT32_MIN) value = INT32_MIN;
+  if (version) *version = static_cast<int32_t>(value);
+  return word.compare(0, name.size(), name) == 0;
+}
+
+bool ReadLine(std::FILE* file, std::string& line) {
+  line.clear();
+  int c;
+  bool any = false;
+  while ((c = std::getc(file)) != EOF) {
+    any = true;
+    if (c == '\n') break;
+    line.push_back(static_cast<char>(c));
+  }
+  if (!any) return false;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+bool LineCursor::Next(std::string_view& line) {
+  if (pos_ >= text_.size()) return false;
+  const std::size_t end = text_.find('\n', pos_);
+  std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+  line = text_.substr(pos_, stop - pos_);
+  pos_ = end == std::string_view::npos ? text_.size() : end + 1;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return true;
+}
+
+bool ReadFileToString(const std::string& path, std::string& contents) {
+  contents.clear();
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  bool ok = true;
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    const long size = std::ftell(file);
+    if (size > 0) contents.reserve(static_cast<std::size_t>(size));
+    std::rewind(file);
+  }
+  char buffer[65536];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents.append(buffer, got);
+  if (std::ferror(file)) ok = false;
+  std::fclose(file);
+  return ok;
+}
+
+}  // namespace tq

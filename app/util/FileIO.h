@@ -1,0 +1,68 @@
+// Helpers for the program's binary and text files.
+//
+// Binary files store 32-bit signed integers, least significant byte first.
+// Text lines are read whole, whatever their length; one trailing line feed
+// and then one trailing carriage return are removed.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace tq {
+
+// --- binary -----------------------------------------------------------------
+
+bool WriteInt32(std::FILE* file, int32_t value);
+// Reads four bytes; false (value untouched) when the file ends first.
+bool ReadInt32(std::FILE* file, int32_t& value);
+
+// The magic's characters without a terminator, then the version. Returns the
+// count of version items written (1 on success).
+int WriteMagic(const std::string& magic, std::FILE* file, int32_t version);
+// Reads as many bytes as the magic has, then the version (stored when version
+// is given, even when the magic does not match). True when the bytes equal the magic.
+bool ReadMagic(const std::string& magic, std::FILE* file, int32_t* version = nullptr);
+
+// Length, then exactly that many bytes; an empty string is four zero bytes.
+void WriteCountedString(const std::string& text, std::FILE* file);
+
+// The longest counted string the reader accepts.
+inline constexpr int32_t kMaxCountedString = 1023;
+// A length of 0 or less is the empty string. A length above kMaxCountedString,
+// or text cut short by the end of the file, gives the empty string and sets
+// *ok to false; nothing is ever read past what the reader holds. A zero byte
+// inside the text ends the string there.
+std::string ReadCountedString(std::FILE* file, bool* ok = nullptr);
+
+// --- text -------------------------------------------------------------------
+
+// Writes "#<name> - <version>\n".
+void WriteTextHeader(const std::string& name, std::FILE* file, int32_t version);
+// Reads the header by the pattern "#%s - %d\n", the trailing white space of
+// the pattern swallowing every following blank and empty line. True when the
+// word after '#' begins with name. A word longer than 127 characters is
+// rejected.
+bool ReadTextHeader(const std::string& name, std::FILE* file, int32_t* version = nullptr);
+
+// The next line without its line end; false at the end of the file or on a
+// read error (line is then empty).
+bool ReadLine(std::FILE* file, std::string& line);
+
+// Walks the lines of a text held in memory with the same rules as ReadLine.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+  bool Next(std::string_view& line);
+  bool AtEnd() const { return pos_ >= text_.size(); }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// Reads a whole file in binary mode; false when it cannot be opened or read.
+bool ReadFileToString(const std::string& path, std::string& contents);
+
+}  // namespace tq

@@ -1,0 +1,18 @@
+// Path helpers. A separator is either '/' or '\', whichever comes last.
+#pragma once
+
+#include <string>
+
+namespace tq {
+
+// The part after the last separator; the whole path when it has none.
+std::string FileNameOf(const std::string& path);
+// FileNameOf(path) cut before its last '.'; unchanged when it has none.
+std::string BaseNameOf(const std::string& path);
+// Up to and including the last separator; empty when there is none.
+std::string DirectoryOf(const std::string& path);
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+
+}  // namespace tq

@@ -1,0 +1,79 @@
+// A platform for tests: records everything shown and answers from a queue.
+// Boxes with an OK button only need no answer. A question with nothing queued
+// fails the test and answers Cancel, so a test never hangs on a dialog.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Platform.h"
+
+namespace tq::test {
+
+struct Shown {
+  std::string kind;  // "message", "input", "open", "save", "modal", "help", "url"
+  std::string caption;
+  std::string text;
+  MessageIcon icon = MessageIcon::None;
+  int buttons = 0;
+  int topic = 0;
+};
+
+class ScriptedPlatform final : public Platform {
+ public:
+  ScriptedPlatform();   // installs itself
+  ~ScriptedPlatform() override;  // restores the previous platform
+
+  // Answers, consumed in order by the calls that need one.
+  void QueueAnswer(int result) { answers_.push_back(Answer{result, {}, {}}); }
+  void QueueText(const std::string& text, bool accepted = true) {
+    answers_.push_back(Answer{accepted ? ResultOk : ResultCancel, text, {}});
+  }
+  // For RunModal: the callback gets the live dialog, sets its controls and
+  // closes it; its return value is the dialog's result.
+  void QueueModal(std::function<int(QDialog*)> handler) {
+    answers_.push_back(Answer{ResultOk, {}, std::move(handler)});
+  }
+  bool AllAnswersUsed() const { return answers_.empty(); }
+
+  const std::vector<Shown>& shown() const { return shown_; }
+  std::vector<std::string> MessageTexts() const;
+  void ClearShown() { shown_.clear(); }
+
+  std::string statusText;
+  bool statusAlert = false;
+  int terminateRequests = 0;
+  int busyDepth = 0;
+  int helpClosed = 0;
+
+  int ShowMessage(const MessageRequest& request) override;
+  bool InputBox(const std::string& caption, const std::string& prompt, std::string& value) override;
+  std::string OpenFileName(const FileDialogRequest& request) override;
+  std::string SaveFileName(const FileDialogRequest& request) override;
+  int RunModal(QDialog* dialog) override;
+  void ShowHelp(int topic) override;
+  void CloseHelp() override { ++helpClosed; }
+  void OpenUrl(const std::string& url) override;
+  void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+  void SetStatus(const std::string& text, bool alert) override {
+    statusText = text;
+    statusAlert = alert;
+  }
+  void RequestTerminate() override { ++terminateRequests; }
+
+ private:
+  struct Answer {
+    int result;
+    std::string text;
+    std::function<int(QDialog*)> modal;
+  };
+  bool Take(const char* what, Answer& answer);
+
+  Platform* previous_ = nullptr;
+  std::deque<Answer> answers_;
+  std::vector<Shown> shown_;
+};
+
+}  // namespace tq::test
