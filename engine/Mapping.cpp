@@ -1,0 +1,188 @@
+// The mapping rules: mapping.txt, rule tables and the coding of a text.
+#include <cstdio>
+
+#include "AtomicFile.h"
+#include "FileIO.h"
+#include "Messages.h"
+#include "RDictionary.h"
+#include "Text.h"
+
+namespace tq {
+namespace {
+
+constexpr const char* kMapHeader = "#MAP - This file contains rules for making a code from a word.";
+
+// How a letter group of the mapping lines is written in stored pronunciations.
+// Several symbols are alternatives.
+struct PhonemeRow {
+  const char* group;
+  std::vector<std::string> symbols;
+};
+
+const std::vector<PhonemeRow>& PhonemeTable() {
+  static const std::vector<PhonemeRow> table = {
+      {"b", {"b"}},
+      {"d", {"d"}},
+      {"f", {"f"}},
+      {"g", {"g"}},
+      {"h", {"h"}},
+      {"j", {"d\xBF", "Z"}},
+      {"k", {"k"}},
+      {"l", {"l"}},
+      {"m", {"m"}},
+      {"n", {"n"}},
+      {"p", {"p"}},
+      {"r", {"r", "\xE5", "3"}},
+      {"s", {"s"}},
+      {"t", {"t"}},
+      {"v", {"v"}},
+      {"w", {"w"}},
+      {"z", {"z"}},
+      {"qu", {"kw"}},
+      {"ng", {"\xFC"}},
+      {"ch", {"t\x9F"}},
+      {"th", {"\xE9", "\xEB"}},
+      {"sh", {"\xF4"}},
+  };
+  return table;
+}
+
+const std::vector<std::string>* PhonemesFor(std::string_view group) {
+  for (const auto& row : PhonemeTable())
+    if (group == row.group) return &row.symbols;
+  return nullptr;
+}
+
+constexpr unsigned char kNgSound = 0xFC;
+
+void InsertRule(RuleTable& table, MappingRule rule) {
+  auto& list = table.lists[static_cast<unsigned char>(rule.letters[0])];
+  const std::size_t length = rule.letters.size();
+  // Longest first. Among equal lengths a later rule goes first, so a group in
+  // two lines resolves to the later line, except for the ng sound, whose rules
+  // keep line order because every one of them is applied.
+  const bool keepOrder = static_cast<unsigned char>(rule.letters[0]) == kNgSound;
+  auto it = list.begin();
+  for (; it != list.end(); ++it) {
+    const std::size_t other = it->letters.size();
+    if (keepOrder ? other < length : other <= length) break;
+  }
+  list.insert(it, std::move(rule));
+}
+
+bool RuleMatches(std::string_view text, std::size_t pos, const MappingRule& rule) {
+  return text.size() - pos >= rule.letters.size() && text.compare(pos, rule.letters.size(), rule.letters) == 0;
+}
+
+}  // namespace
+
+int RDictionary::LoadMapping() {
+  mappingLines_.clear();
+  const std::string path = FilePath("mapping.txt");
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) {
+    ShowFatalError("The file '" + path + "' count not be found. Please reinstall.");
+    return -1;
+  }
+  std::string line;
+  if (!ReadLine(file, line) || !StartsWith(line, "#MAP")) {
+    std::fclose(file);
+    ShowStatusAlert("File " + path + " contained bad data.");
+    return -1;
+  }
+  while (ReadLine(file, line)) mappingLines_.push_back(line.size() < 2 ? std::string() : line.substr(2));
+  std::fclose(file);
+  return 0;
+}
+
+int RDictionary::SaveMapping() {
+  if (!mappingChanged_) return 0;
+  const std::string path = FilePath("mapping.txt");
+  AtomicFile out(path);
+  std::FILE* file = out.Open();
+  if (!file) {
+    ShowError("Could not open file '" + path + "' for writing.");
+    return -1;
+  }
+  std::fprintf(file, "%s\n", kMapHeader);
+  for (std::size_t i = 0; i < mappingLines_.size(); ++i) {
+    const char lead = i < 10 ? static_cast<char>('0' + i) : ' ';
+    std::fputc(lead, file);
+    std::fputc(':', file);
+    std::fwrite(mappingLines_[i].data(), 1, mappingLines_[i].size(), file);
+    std::fputc('\n', file);
+  }
+  if (!out.Commit()) {
+    ShowError("Error writing to file '" + path + "'. The disk could be full.");
+    return -1;
+  }
+  return 0;
+}
+
+std::string RDictionary::MappingLine(std::size_t index) const {
+  return index < mappingLines_.size() ? mappingLines_[index] : std::string();
+}
+
+int RDictionary::SetMappingLine(std::size_t index, const std::string& letters) {
+  // A short mapping.txt behaves as if the missing lines were empty; setting
+  // one of them brings the lines up to that index.
+  if (index >= mappingLines_.size()) mappingLines_.resize(index + 1);
+  mappingLines_[index] = ToLower1252(letters);
+  mappingChanged_ = true;
+  return 0;
+}
+
+RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
+  RuleTable table;
+  for (std::size_t i = 0; i < kMappingLineCount && i < mappingLines_.size(); ++i) {
+    const char digit = i < 10 ? static_cast<char>('0' + i) : '\0';
+    std::string_view rest = mappingLines_[i];
+    while (!rest.empty()) {
+      const auto comma = rest.find(',');
+      const std::string_view group = rest.substr(0, comma);
+      rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+      if (group.empty()) continue;
+      if (!pronunciationMode) {
+        InsertRule(table, MappingRule{std::string(group), digit});
+      } else if (const auto* symbols = PhonemesFor(group)) {
+        for (const auto& s : *symbols) InsertRule(table, MappingRule{s, digit});
+      }
+    }
+  }
+  return table;
+}
+
+std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& table) {
+  // The text ends at its first zero byte, as a stored C string would.
+  const auto zero = text.find('\0');
+  if (zero != std::string_view::npos) text = text.substr(0, zero);
+  std::string code;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[pos]);
+    const auto& list = table.lists[byte];
+    if (byte == kNgSound) {
+      // The ng sound yields the digit of every line it stands in.
+      for (const auto& rule : list)
+        if (RuleMatches(text, pos, rule) && rule.digit) code.push_back(rule.digit);
+      ++pos;
+      continue;
+    }
+    std::size_t step = 1;
+    for (const auto& rule : list) {
+      if (RuleMatches(text, pos, rule)) {
+        if (rule.digit) code.push_back(rule.digit);
+        step = rule.letters.size();
+        break;
+      }
+    }
+    pos += step;
+  }
+  return code;
+}
+
+std::string RDictionary::CodeFromText(std::string_view text, bool pronunciationMode) const {
+  return ApplyRules(text, BuildRuleTable(pronunciationMode));
+}
+
+}  // namespace tq

@@ -1,0 +1,175 @@
+// The word store: words.dat, codes, the index by code length and the lookups.
+#include "RDictionary.h"
+
+#include <cstdlib>
+
+#include "FileIO.h"
+#include "Messages.h"
+#include "Text.h"
+
+namespace tq {
+
+int RandomBelow(int n) { return n <= 0 ? 0 : std::rand() % n; }
+
+RDictionary::RDictionary() { entries_.reserve(capacity_); }
+
+void RDictionary::Grow(std::size_t needed) {
+  // The store grows in steps of 10000 entries, moving the records only.
+  if (needed <= capacity_) return;
+  while (capacity_ < needed) capacity_ += 10000;
+  entries_.reserve(capacity_);
+}
+
+int RDictionary::LoadWords() {
+  const std::string path = FilePath("words.dat");
+  std::string contents;
+  if (!ReadFileToString(path, contents)) {
+    ShowFatalError("Filename " + path + " was not found. Please reinstall.");
+    return -1;
+  }
+  entries_.clear();
+  LineCursor lines(contents);
+  std::string_view line;
+  while (lines.Next(line)) {
+    const auto comma = line.find(',');
+    if (comma == std::string_view::npos) continue;
+    const std::string_view word = line.substr(0, comma);
+    // The file is sorted; a repeated word keeps its first line.
+    if (!entries_.empty() && entries_.back().word == word) continue;
+    if (entries_.size() == capacity_) Grow(capacity_ + 1);
+    WordEntry& e = entries_.emplace_back();
+    e.word.assign(word);
+    e.pronunciation.assign(line.substr(comma + 1));
+    e.hasPronunciation = true;
+  }
+  MergeAddedWords();
+  MergeRemovedWords();
+  return 0;
+}
+
+int RDictionary::ComputeCodes() {
+  const RuleTable sounds = BuildRuleTable(true);
+  const RuleTable letters = BuildRuleTable(false);
+  for (auto& e : entries_) {
+    e.code = e.hasPronunciation ? ApplyRules(e.pronunciation, sounds) : ApplyRules(e.word, letters);
+    e.hasCode = true;
+  }
+  // Codes the user gave survive any change of the rules.
+  for (std::size_t i = 0; i < editedWords_.size(); ++i) {
+    const int p = FindWord(editedWords_[i]);
+    if (p >= 0) entries_[static_cast<std::size_t>(p)].code = editedCodes_[i];
+  }
+  return 0;
+}
+
+int RDictionary::BuildCodeIndex() {
+  std::array<std::size_t, kMaxCodeLength + 1> counts{};
+  for (const auto& e : entries_)
+    if (e.hasCode && e.code.size() <= kMaxCodeLength) ++counts[e.code.size()];
+  for (std::size_t l = 0; l <= kMaxCodeLength; ++l) {
+    codeIndex_[l].clear();
+    codeIndex_[l].reserve(counts[l]);
+  }
+  // Longer codes (a long pronunciation, or any text given as a code) stay
+  // findable by word but take no part in code lookups.
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const auto& e = entries_[i];
+    if (e.hasCode && e.code.size() <= kMaxCodeLength) codeIndex_[e.code.size()].push_back(i);
+  }
+  return 0;
+}
+
+int RDictionary::FindWord(std::string_view word, bool nearest) const {
+  if (entries_.empty()) return nearest ? 0 : -1;
+  int lo = 0;
+  int hi = Count() - 1;
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    const int c = word.compare(entries_[static_cast<std::size_t>(mid)].word);
+    if (c == 0) return mid;
+    if (c < 0)
+      hi = mid - 1;
+    else
+      lo = mid + 1;
+  }
+  if (nearest) return lo;
+  return lo == hi && entries_[static_cast<std::size_t>(lo)].word == word ? lo : -1;
+}
+
+const std::vector<std::size_t>* RDictionary::Bucket(std::size_t length) const {
+  return length <= kMaxCodeLength ? &codeIndex_[length] : nullptr;
+}
+
+int RDictionary::BucketSize(int length) const {
+  const auto* b = length < 0 ? nullptr : Bucket(static_cast<std::size_t>(length));
+  return b ? static_cast<int>(b->size()) : 0;
+}
+
+bool RDictionary::BucketHasCode(std::size_t length, std::string_view code) const {
+  const auto* bucket = Bucket(length);
+  if (!bucket) return false;
+  for (std::size_t i : *bucket)
+    if (entries_[i].code == code) return true;
+  return false;
+}
+
+int RDictionary::ListWordsForDigits(std::string_view digits, std::vector<std::string>& rows) const {
+  rows.clear();
+  int total = 0;
+  const std::size_t n = std::min<std::size_t>(digits.size(), kMaxCodeLength);
+  for (std::size_t l = n + 1; l-- > 0;) {
+    const std::string_view prefix = digits.substr(0, l);
+    bool first = true;
+    for (std::size_t i : codeIndex_[l]) {
+      const auto& e = entries_[i];
+      if (e.code != prefix) continue;
+      if (first) {
+        rows.emplace_back(l == 0 ? std::string("(none)") : std::string(prefix));
+        first = false;
+      }
+      rows.push_back(e.word);
+      ++total;
+    }
+  }
+  return total;
+}
+
+void RDictionary::TrimToKnownCode(std::string& digits) const {
+  for (std::size_t l = digits.size() + 1; l-- > 0;) {
+    if (l <= kMaxCodeLength && BucketHasCode(l, std::string_view(digits).substr(0, l))) {
+      digits.resize(l);
+      return;
+    }
+  }
+  digits.clear();
+}
+
+std::optional<std::string> RDictionary::RandomWordForCode(std::string_view code) const {
+  const auto* bucket = Bucket(code.size());
+  if (!bucket) return std::nullopt;
+  int matches = 0;
+  for (std::size_t i : *bucket)
+    if (entries_[i].code == code) ++matches;
+  if (matches == 0) return std::nullopt;
+  int k = RandomBelow(matches);
+  for (std::size_t i : *bucket) {
+    if (entries_[i].code != code) continue;
+    if (k-- == 0) return entries_[i].word;
+  }
+  return std::nullopt;
+}
+
+int RDictionary::FindWords(std::string_view text, std::vector<std::string>& words, std::vector<std::string>& codes,
+                           int mode) const {
+  words.clear();
+  codes.clear();
+  for (const auto& e : entries_) {
+    const bool match = mode == 0 ? StartsWith(e.word, text) : e.word.find(text) != std::string::npos;
+    if (!match) continue;
+    words.push_back(e.word);
+    codes.push_back(e.code);
+  }
+  return static_cast<int>(words.size());
+}
+
+}  // namespace tq

@@ -1,0 +1,127 @@
+// RDictionary: the one dictionary of the program. It holds the mapping rules
+// that turn letters or stored sounds into digits, the word store (installed
+// words merged with the user's additions and removals), the index of words by
+// code length, every lookup the windows make, and the user's change lists with
+// their file words.txt.
+//
+// All text is 8-bit Windows-1252, compared byte-wise as unsigned. Operations
+// return 0 / -1 (or a position and -1) and show their own message on failure.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tq {
+
+struct WordEntry {
+  std::string word;
+  std::string pronunciation;  // meaningful only when hasPronunciation
+  std::string code;           // meaningful only when hasCode
+  bool hasPronunciation = false;
+  bool hasCode = false;
+};
+
+// One letter group bound to one digit ('\0' for the no-digit line).
+struct MappingRule {
+  std::string letters;
+  char digit = '\0';
+};
+
+// Rules by their first byte, longest first; built for one coding job.
+struct RuleTable {
+  std::array<std::vector<MappingRule>, 256> lists;
+};
+
+// A pseudo-random number from 0 to n-1; 0 when n is 0 or less.
+int RandomBelow(int n);
+
+class RDictionary {
+ public:
+  // Code lengths that take part in code lookups: 0 to kMaxCodeLength.
+  static constexpr int kMaxCodeLength = 24;
+  static constexpr std::size_t kMappingLineCount = 11;
+
+  RDictionary();
+
+  // --- data files ---------------------------------------------------------
+  void SetDirectory(const std::string& directory) { directory_ = directory; }
+  const std::string& Directory() const { return directory_; }
+
+  int LoadUserChanges();  // words.txt
+  int SaveUserChanges();
+  int LoadWords();        // words.dat, then the user's added and removed words
+  int LoadMapping();      // mapping.txt
+  int SaveMapping();
+
+  // --- mapping rules and coding --------------------------------------------
+  std::string MappingLine(std::size_t index) const;
+  int SetMappingLine(std::size_t index, const std::string& letters);
+  std::size_t MappingLineCount() const { return mappingLines_.size(); }
+  bool MappingChanged() const { return mappingChanged_; }
+
+  RuleTable BuildRuleTable(bool pronunciationMode) const;
+  static std::string ApplyRules(std::string_view text, const RuleTable& table);
+  std::string CodeFromText(std::string_view text, bool pronunciationMode) const;
+
+  // --- word store and lookups ----------------------------------------------
+  int ComputeCodes();
+  int BuildCodeIndex();
+
+  int Count() const { return static_cast<int>(entries_.size()); }
+  std::size_t Capacity() const { return capacity_; }
+  int FindWord(std::string_view word, bool nearest = false) const;
+  const std::string& WordAt(int position) const { return entries_[static_cast<std::size_t>(position)].word; }
+  const std::string& CodeAt(int position) const { return entries_[static_cast<std::size_t>(position)].code; }
+  const WordEntry& EntryAt(int position) const { return entries_[static_cast<std::size_t>(position)]; }
+
+  int ListWordsForDigits(std::string_view digits, std::vector<std::string>& rows) const;
+  void TrimToKnownCode(std::string& digits) const;
+  std::optional<std::string> RandomWordForCode(std::string_view code) const;
+  int FindWords(std::string_view text, std::vector<std::string>& words, std::vector<std::string>& codes,
+                int mode) const;
+  // Entries in the index bucket for a code length (0 when out of range).
+  int BucketSize(int length) const;
+
+  // --- the user's changes ----------------------------------------------------
+  int AddWord(const std::string& word);
+  int RemoveWord(const std::string& word);
+  int EditCode(const std::string& word, const std::string& code);
+  int RemovedCount() const { return static_cast<int>(removedWords_.size()); }
+  const std::string& RemovedAt(int position) const { return removedWords_[static_cast<std::size_t>(position)]; }
+  bool ChangesMade() const { return changesMade_; }
+
+  const std::vector<std::string>& AddedWords() const { return addedWords_; }
+  const std::vector<std::string>& RemovedWords() const { return removedWords_; }
+  const std::vector<std::string>& EditedWords() const { return editedWords_; }
+  const std::vector<std::string>& EditedCodes() const { return editedCodes_; }
+
+ private:
+  void Grow(std::size_t needed);
+  void MergeAddedWords();
+  void MergeRemovedWords();
+  const std::vector<std::size_t>* Bucket(std::size_t length) const;
+  bool BucketHasCode(std::size_t length, std::string_view code) const;
+  std::string FilePath(const char* name) const { return directory_ + name; }
+
+  std::string directory_;
+
+  std::vector<std::string> mappingLines_;
+  bool mappingChanged_ = false;
+
+  std::vector<WordEntry> entries_;
+  std::size_t capacity_ = 68000;
+  std::array<std::vector<std::size_t>, kMaxCodeLength + 1> codeIndex_;
+
+  std::vector<std::string> addedWords_;
+  std::vector<std::string> removedWords_;
+  std::vector<std::string> removedPronunciations_;
+  std::vector<std::string> editedWords_;
+  std::vector<std::string> editedCodes_;
+  bool changesMade_ = false;
+};
+
+}  // namespace tq

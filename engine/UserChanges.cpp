@@ -1,0 +1,239 @@
+// The user's changes to the dictionary: words.txt, the two merges at load
+// time, and adding, removing and recoding words.
+#include <algorithm>
+#include <cstdio>
+
+#include "AtomicFile.h"
+#include "FileIO.h"
+#include "Messages.h"
+#include "RDictionary.h"
+#include "Text.h"
+
+namespace tq {
+namespace {
+
+constexpr const char* kAddHeader = "#ADD - Enter words to add below, one per line.";
+constexpr const char* kRemoveHeader = "#REMOVE - Enter words to remove below, one per line.";
+constexpr const char* kEditHeader = "#EDIT - Enter words to edit followed by code on the next line.";
+
+// The merges walk the lists in step with the sorted word store, so a
+// hand-edited file with its words out of order or repeated is put right here.
+void SortUnique(std::vector<std::string>& list) {
+  std::sort(list.begin(), list.end());
+  list.erase(std::unique(list.begin(), list.end()), list.end());
+}
+
+void SortedInsert(std::vector<std::string>& list, const std::string& word) {
+  const auto it = std::lower_bound(list.begin(), list.end(), word);
+  if (it == list.end() || *it != word) list.insert(it, word);
+}
+
+bool SortedErase(std::vector<std::string>& list, const std::string& word) {
+  const auto it = std::lower_bound(list.begin(), list.end(), word);
+  if (it == list.end() || *it != word) return false;
+  list.erase(it);
+  return true;
+}
+
+void WriteLine(std::FILE* file, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::fputc('\n', file);
+}
+
+}  // namespace
+
+int RDictionary::LoadUserChanges() {
+  addedWords_.clear();
+  removedWords_.clear();
+  editedWords_.clear();
+  editedCodes_.clear();
+  const std::string path = FilePath("words.txt");
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return -1;  // a first run has no changes yet
+
+  bool ok = true;
+  std::string line;
+  // A section runs up to the next line that begins with '#'; at the end of the
+  // file the last line read stands in for that header.
+  const auto readSection = [&](auto&& take) {
+    while (ReadLine(file, line) && !StartsWith(line, "#")) take(line);
+  };
+
+  if (!ReadLine(file, line) || !StartsWith(line, "#ADD")) {
+    ok = false;
+  } else {
+    readSection([&](const std::string& l) {
+      if (!l.empty()) addedWords_.push_back(ToLowerAscii(l));
+    });
+    if (!StartsWith(line, "#REMOVE")) {
+      ok = false;
+    } else {
+      readSection([&](const std::string& l) { removedWords_.push_back(l); });
+      if (!StartsWith(line, "#EDIT")) {
+        ok = false;
+      } else {
+        std::string code;
+        while (ReadLine(file, line) && !StartsWith(line, "#")) {
+          if (!ReadLine(file, code)) code.clear();
+          // One pair per word: a repeated word keeps its first place and
+          // takes the later code, as applying the pairs in order would.
+          const auto it = std::find(editedWords_.begin(), editedWords_.end(), line);
+          if (it != editedWords_.end()) {
+            editedCodes_[static_cast<std::size_t>(it - editedWords_.begin())] = code;
+          } else {
+            editedWords_.push_back(line);
+            editedCodes_.push_back(code);
+          }
+        }
+      }
+    }
+  }
+  std::fclose(file);
+  SortUnique(addedWords_);
+  SortUnique(removedWords_);
+  if (!ok) {
+    ShowStatusAlert("File " + path + " contained bad data.");
+    return -1;
+  }
+  return 0;
+}
+
+int RDictionary::SaveUserChanges() {
+  if (!changesMade_) return 0;
+  const std::string path = FilePath("words.txt");
+  AtomicFile out(path);
+  std::FILE* file = out.Open();
+  if (!file) {
+    ShowError("Could not open file '" + path + "' for writing.");
+    return -1;
+  }
+  WriteLine(file, kAddHeader);
+  for (const auto& w : addedWords_) WriteLine(file, w);
+  WriteLine(file, kRemoveHeader);
+  for (const auto& w : removedWords_) WriteLine(file, w);
+  WriteLine(file, kEditHeader);
+  for (std::size_t i = 0; i < editedWords_.size(); ++i) {
+    WriteLine(file, editedWords_[i]);
+    WriteLine(file, editedCodes_[i]);
+  }
+  if (!out.Commit()) {
+    ShowError("Error writing to file '" + path + "'. The disk could be full.");
+    return -1;
+  }
+  return 0;
+}
+
+void RDictionary::MergeAddedWords() {
+  if (addedWords_.empty()) return;
+  Grow(entries_.size() + addedWords_.size());
+  std::vector<WordEntry> merged;
+  merged.reserve(capacity_);
+  std::size_t i = 0, j = 0;
+  const auto addNew = [&](const std::string& word) {
+    WordEntry& e = merged.emplace_back();
+    e.word = word;
+  };
+  while (i < entries_.size() && j < addedWords_.size()) {
+    const int c = entries_[i].word.compare(addedWords_[j]);
+    if (c < 0) {
+      merged.push_back(std::move(entries_[i++]));
+    } else if (c > 0) {
+      addNew(addedWords_[j++]);
+    } else {
+      merged.push_back(std::move(entries_[i++]));
+      ++j;
+    }
+  }
+  while (i < entries_.size()) merged.push_back(std::move(entries_[i++]));
+  while (j < addedWords_.size()) addNew(addedWords_[j++]);
+  entries_ = std::move(merged);
+}
+
+void RDictionary::MergeRemovedWords() {
+  if (removedWords_.empty()) return;
+  std::vector<WordEntry> kept;
+  kept.reserve(capacity_);
+  std::size_t i = 0, j = 0;
+  while (i < entries_.size() && j < removedWords_.size()) {
+    const int c = entries_[i].word.compare(removedWords_[j]);
+    if (c < 0) {
+      kept.push_back(std::move(entries_[i++]));
+    } else if (c > 0) {
+      ++j;  // not in the dictionary; it stays on the removed list
+    } else {
+      if (entries_[i].hasPronunciation)
+        removedPronunciations_.push_back(entries_[i].word + "," + entries_[i].pronunciation);
+      ++i;
+      ++j;
+    }
+  }
+  while (i < entries_.size()) kept.push_back(std::move(entries_[i++]));
+  entries_ = std::move(kept);
+}
+
+int RDictionary::AddWord(const std::string& word) {
+  const auto at = std::lower_bound(entries_.begin(), entries_.end(), word,
+                                   [](const WordEntry& e, const std::string& w) { return e.word < w; });
+  if (at != entries_.end() && at->word == word) return -1;
+  const auto p = static_cast<std::size_t>(at - entries_.begin());
+  if (entries_.size() == capacity_) Grow(capacity_ + 1);
+
+  const bool wasRemoved = SortedErase(removedWords_, word);
+  SortedInsert(addedWords_, word);
+
+  WordEntry entry;
+  entry.word = word;
+  bool restored = false;
+  if (wasRemoved) {
+    const std::string key = word + ",";
+    const auto it = std::find_if(removedPronunciations_.begin(), removedPronunciations_.end(),
+                                 [&](const std::string& t) { return StartsWith(t, key); });
+    if (it != removedPronunciations_.end()) {
+      entry.pronunciation = it->substr(key.size());
+      entry.hasPronunciation = true;
+      entry.code = CodeFromText(entry.pronunciation, true);
+      removedPronunciations_.erase(it);
+      restored = true;
+    }
+  }
+  if (!restored) entry.code = CodeFromText(word, false);
+  const auto edited = std::find(editedWords_.begin(), editedWords_.end(), word);
+  if (edited != editedWords_.end()) entry.code = editedCodes_[static_cast<std::size_t>(edited - editedWords_.begin())];
+  entry.hasCode = true;
+
+  entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(p), std::move(entry));
+  changesMade_ = true;
+  return static_cast<int>(p);
+}
+
+int RDictionary::RemoveWord(const std::string& word) {
+  const int p = FindWord(word);
+  if (p < 0) return -1;
+  const auto it = entries_.begin() + p;
+  if (it->hasPronunciation) removedPronunciations_.push_back(it->word + "," + it->pronunciation);
+  entries_.erase(it);
+  SortedErase(addedWords_, word);
+  SortedInsert(removedWords_, word);
+  changesMade_ = true;
+  return p;
+}
+
+int RDictionary::EditCode(const std::string& word, const std::string& code) {
+  const auto it = std::find(editedWords_.begin(), editedWords_.end(), word);
+  if (it != editedWords_.end()) {
+    editedCodes_[static_cast<std::size_t>(it - editedWords_.begin())] = code;
+  } else {
+    editedWords_.push_back(word);
+    editedCodes_.push_back(code);
+  }
+  const int p = FindWord(word);
+  if (p >= 0) {
+    auto& e = entries_[static_cast<std::size_t>(p)];
+    e.code = code;
+    e.hasCode = true;
+  }
+  changesMade_ = true;
+  return 0;
+}
+
+}  // namespace tq
