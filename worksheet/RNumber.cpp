@@ -1,0 +1,92 @@
+#include "RNumber.h"
+
+#include "FileIO.h"
+
+namespace tq {
+namespace {
+
+// The value of a record line: everything after its two-character tag. The
+// tag itself is positional and never compared.
+std::string FieldOf(const std::string& line) { return line.size() > 2 ? line.substr(2) : std::string(); }
+
+void WriteLine(std::FILE* file, const char* tag, const std::string& value) {
+  std::fputs(tag, file);
+  // fwrite, not fputs: the value goes out byte for byte, as it was read.
+  if (!value.empty()) std::fwrite(value.data(), 1, value.size(), file);
+  std::fputc('\n', file);
+}
+
+}  // namespace
+
+void RNumber::SetNumber(const std::string& number) {
+  number_ = number;
+  digits_.clear();
+  for (char c : number_)
+    if (c >= '0' && c <= '9') digits_.push_back(c);
+}
+
+void RNumber::InsertSlot(int32_t index, const std::string& text) {
+  slots_.insert(slots_.begin() + index, text);
+}
+
+void RNumber::DeleteSlot(int32_t index) { slots_.erase(slots_.begin() + index); }
+
+void RNumber::SlotsFromPhrase() {
+  slots_.clear();
+  std::size_t pos = 0;
+  while (pos < phrase_.size()) {
+    const std::size_t start = phrase_.find_first_not_of(' ', pos);
+    if (start == std::string::npos) break;
+    std::size_t end = phrase_.find(' ', start);
+    if (end == std::string::npos) end = phrase_.size();
+    const char first = phrase_[start];
+    if (first == kUncoveredMark || first == kHighlightMark)
+      slots_.emplace_back(".");
+    else
+      slots_.emplace_back(phrase_, start, end - start);
+    pos = end;
+  }
+}
+
+void RNumber::ComposePhrase(int32_t start, int32_t count) {
+  // Widened so that a start near the top of the range cannot overflow.
+  const int64_t first = start;
+  const int64_t stop = int64_t{start} + int64_t{count};
+  phrase_.assign(1, ' ');
+  const std::size_t n = slots_.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string& slot = slots_[i];
+    if (!slot.empty() && slot[0] == '.') {
+      const auto index = static_cast<int64_t>(i);
+      phrase_.push_back(index >= first && index < stop ? kHighlightMark : kUncoveredMark);
+    } else {
+      phrase_ += slot;
+    }
+    if (i + 1 < n) phrase_.push_back(' ');
+  }
+}
+
+bool RNumber::ReadRecord(std::FILE* file) {
+  // Each line is read whole, however long: a long description must come
+  // back as one field and never spill into the next line of the record.
+  std::string line;
+  const bool any = ReadLine(file, line);
+  std::string number = FieldOf(line);
+  ReadLine(file, line);
+  phrase_ = FieldOf(line);
+  ReadLine(file, line);
+  description_ = FieldOf(line);
+  ReadLine(file, line);  // the empty line that ends the record
+  SetNumber(number);
+  SlotsFromPhrase();
+  return any;
+}
+
+void RNumber::WriteRecord(std::FILE* file) const {
+  WriteLine(file, "N:", number_);
+  WriteLine(file, "P:", phrase_);
+  WriteLine(file, "D:", description_);
+  std::fputc('\n', file);
+}
+
+}  // namespace tq

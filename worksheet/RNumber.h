@@ -1,0 +1,70 @@
+// One entry of a worksheet: the number as typed, its digits, the phrase that
+// encodes it, a free description, and the slots the phrase is composed from.
+// A slot is a chosen word, or exactly "." for one digit no word covers yet.
+// The entry also reads and writes its own four-line record of the worksheet
+// file.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace tq {
+
+// How an uncovered digit shows in the phrase: a middle dot normally, a bullet
+// inside the highlighted (preview) range. Both are Windows-1252 bytes.
+inline constexpr char kUncoveredMark = static_cast<char>(0xB7);
+inline constexpr char kHighlightMark = static_cast<char>(0x95);
+
+class RNumber {
+ public:
+  const std::string& Number() const { return number_; }
+  const std::string& Phrase() const { return phrase_; }
+  const std::string& Description() const { return description_; }
+  const std::string& Digits() const { return digits_; }
+
+  // Sets the number and recomputes the digits from it.
+  void SetNumber(const std::string& number);
+  // Sets the phrase only; the slots stay as they are.
+  void SetPhrase(const std::string& phrase) { phrase_ = phrase; }
+  void SetDescription(const std::string& description) { description_ = description; }
+
+  // True when number, phrase and description are all empty; digits and slots
+  // are not looked at.
+  bool IsEmpty() const { return number_.empty() && phrase_.empty() && description_.empty(); }
+
+  // The slot list. Indexes are the callers' responsibility: 0 to count-1
+  // (0 to count for InsertSlot, which appends at count).
+  int32_t SlotCount() const { return static_cast<int32_t>(slots_.size()); }
+  const std::string& Slot(int32_t index) const { return slots_[static_cast<std::size_t>(index)]; }
+  void SetSlot(int32_t index, const std::string& text) { slots_[static_cast<std::size_t>(index)] = text; }
+  void InsertSlot(int32_t index, const std::string& text);
+  void DeleteSlot(int32_t index);
+  const std::vector<std::string>& Slots() const { return slots_; }
+
+  // Rebuilds the slots from the phrase: tokens between runs of blanks, a
+  // token starting with either mark standing for one uncovered digit.
+  void SlotsFromPhrase();
+  // Rebuilds the phrase from the slots: a leading blank, elements separated
+  // by single blanks, uncovered digits in slots start to start+count-1 shown
+  // with the highlight mark.
+  void ComposePhrase(int32_t start, int32_t count);
+
+  // Reads one record (number, phrase, description and an empty line), then
+  // recomputes digits and slots. Lines missing at the end of the file read
+  // as empty. Returns false when the file had already ended before the
+  // record's first line, so a reader never makes entries the file cannot hold.
+  bool ReadRecord(std::FILE* file);
+  // Writes the record's four lines.
+  void WriteRecord(std::FILE* file) const;
+
+ private:
+  std::string number_;
+  std::string phrase_;
+  std::string description_;
+  std::string digits_;
+  std::vector<std::string> slots_;
+};
+
+}  // namespace tq

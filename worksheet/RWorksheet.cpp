@@ -1,0 +1,145 @@
+#include "RWorksheet.h"
+
+#include <cctype>
+#include <climits>
+
+#include "AtomicFile.h"
+#include "FileIO.h"
+#include "Messages.h"
+
+namespace tq {
+namespace {
+
+// Room made before reading the first record. A file's count is only a claim:
+// the entries are made as the records are actually read, never all at once
+// from the count, so a file announcing two billion records cannot take the
+// memory for them.
+constexpr int32_t kInitialRoom = 64;
+
+// RAII for a file opened for reading.
+struct ReadFile {
+  std::FILE* file;
+  explicit ReadFile(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
+  ~ReadFile() {
+    if (file) std::fclose(file);
+  }
+  ReadFile(const ReadFile&) = delete;
+  ReadFile& operator=(const ReadFile&) = delete;
+};
+
+void SkipSpace(std::FILE* file) {
+  int c;
+  while ((c = std::getc(file)) != EOF && std::isspace(c)) {
+  }
+  if (c != EOF) std::ungetc(c, file);
+}
+
+bool Expect(std::FILE* file, const char* literal) {
+  for (const char* p = literal; *p; ++p) {
+    const int c = std::getc(file);
+    if (c != static_cast<unsigned char>(*p)) {
+      if (c != EOF) std::ungetc(c, file);
+      return false;
+    }
+  }
+  return true;
+}
+
+// Reads the count line by the pattern "#Count = %d\n": a blank in the pattern
+// matches any run of white space, none included, and the closing line end
+// swallows every white-space character that follows. Leaves count untouched
+// when the line does not match. A value beyond the 32-bit range is held at
+// its limit; it is only a claim anyway.
+void ReadCountLine(std::FILE* file, int32_t& count) {
+  if (!Expect(file, "#Count")) return;
+  SkipSpace(file);
+  if (!Expect(file, "=")) return;
+  SkipSpace(file);
+  int c = std::getc(file);
+  bool negative = false;
+  if (c == '-' || c == '+') {
+    negative = c == '-';
+    c = std::getc(file);
+  }
+  if (c == EOF || !std::isdigit(c)) return;
+  long long value = 0;
+  while (c != EOF && std::isdigit(c)) {
+    if (value <= INT32_MAX) value = value * 10 + (c - '0');
+    c = std::getc(file);
+  }
+  if (c != EOF) std::ungetc(c, file);
+  if (negative) value = -value;
+  if (value > INT32_MAX) value = INT32_MAX;
+  if (value < INT32_MIN) value = INT32_MIN;
+  count = static_cast<int32_t>(value);
+  SkipSpace(file);
+}
+
+}  // namespace
+
+void RWorksheet::Insert(std::unique_ptr<RNumber> entry, int32_t index) {
+  numbers_.insert(numbers_.begin() + index, std::move(entry));
+}
+
+std::unique_ptr<RNumber> RWorksheet::Remove(int32_t index) {
+  auto it = numbers_.begin() + index;
+  std::unique_ptr<RNumber> entry = std::move(*it);
+  numbers_.erase(it);
+  return entry;
+}
+
+bool RWorksheet::Load() {
+  ReadFile in(fileName_);
+  if (!in.file) {
+    ShowError("Could not read the file '" + fileName_ + "'.");
+    return false;
+  }
+  int32_t version = 0;
+  if (!ReadTextHeader(kProductName, in.file, &version)) {
+    ShowError("The file '" + fileName_ + "' did not contain a valid worksheet.");
+    return false;
+  }
+  // Any version is read like the first: the format has never changed.
+  Clear();
+  int32_t count = -1;
+  ReadCountLine(in.file, count);
+  if (count < 0) {
+    ShowError("Error reading the file '" + fileName_ + "'.");
+    return false;
+  }
+  numbers_.reserve(static_cast<std::size_t>(count < kInitialRoom ? count : kInitialRoom));
+  for (int32_t i = 0; i < count; ++i) {
+    auto entry = std::make_unique<RNumber>();
+    // A file that ends before its announced count gives the records it has.
+    if (!entry->ReadRecord(in.file)) break;
+    numbers_.push_back(std::move(entry));
+  }
+  if (std::ferror(in.file)) {
+    ShowError("Error reading the file '" + fileName_ + "'.");
+    return false;
+  }
+  return true;
+}
+
+bool RWorksheet::Save() const {
+  AtomicFile out(fileName_);
+  std::FILE* file = out.Open();
+  if (!file) {
+    ShowError("Could not open file '" + fileName_ + "' for writing.");
+    return false;
+  }
+  int32_t n = Count();
+  while (n > 0 && At(n - 1).IsEmpty()) --n;
+  WriteTextHeader(kProductName, file, kWorksheetVersion);
+  std::fprintf(file, "#Count = %d\n", static_cast<int>(n));
+  for (int32_t i = 0; i < n; ++i) At(i).WriteRecord(file);
+  // Only a complete file replaces the old one; after a failure the previous
+  // file is still there and the worksheet stays modified.
+  if (!out.Commit()) {
+    ShowError("Error writing to file '" + fileName_ + "'. The disk could be full.");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tq

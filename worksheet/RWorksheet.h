@@ -1,0 +1,50 @@
+// The document of the program: an ordered list of number entries, the path of
+// the file it belongs to and a flag for unsaved changes. It reads and writes
+// the worksheet text file (.tqw): a header line, a count line, then four
+// lines per entry.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "RNumber.h"
+
+namespace tq {
+
+inline constexpr int32_t kWorksheetVersion = 1;
+
+class RWorksheet {
+ public:
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& fileName) { fileName_ = fileName; }
+  bool Modified() const { return modified_; }
+  void SetModified(bool modified) { modified_ = modified; }
+
+  // Releases every entry.
+  void Clear() { numbers_.clear(); }
+  int32_t Count() const { return static_cast<int32_t>(numbers_.size()); }
+  // Index 0 to Count()-1; callers keep to the range.
+  RNumber& At(int32_t index) { return *numbers_[static_cast<std::size_t>(index)]; }
+  const RNumber& At(int32_t index) const { return *numbers_[static_cast<std::size_t>(index)]; }
+  // Inserts before index (appends at Count()); the worksheet takes ownership.
+  void Insert(std::unique_ptr<RNumber> entry, int32_t index);
+  // Takes the entry out of the list and hands it to the caller.
+  std::unique_ptr<RNumber> Remove(int32_t index);
+
+  // Reads the file named by FileName, replacing the entries. Shows its own
+  // message and returns false on failure. Neither Load nor Save touches
+  // FileName or Modified; the main window does.
+  bool Load();
+  // Writes the file named by FileName, leaving out trailing empty entries.
+  // The old file stays as it was unless every byte of the new one was written.
+  bool Save() const;
+
+ private:
+  std::string fileName_;
+  std::vector<std::unique_ptr<RNumber>> numbers_;
+  bool modified_ = false;
+};
+
+}  // namespace tq
