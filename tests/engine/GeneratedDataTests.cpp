@@ -13,8 +13,10 @@ namespace {
 class GeneratedData : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
+    // No assertion here: a failure in the suite's set-up would only mark the
+    // tests skipped. Each test asserts that the dictionary loaded instead.
     const char* dir = std::getenv("TQ_DATA_DIR");
-    ASSERT_NE(dir, nullptr) << "TQ_DATA_DIR names the folder with words.dat";
+    if (!dir) return;
     test::ScriptedPlatform platform;
     dictionary = CreateDictionary(dir).release();
     EXPECT_TRUE(platform.shown().empty());
