@@ -86,11 +86,11 @@ bool RConfig::Load() {
       ShowError(corrupt);
       return false;
     }
+    // Only damage puts a tip index below -1 into the file; the tip dialog
+    // would then look outside its table.
+    if (field == &RConfig::tipIndex_ && value < -1) value = -1;
     this->*field = value;
   }
-  // Only damage puts a tip index below -1 into the file; the tip dialog
-  // would then look outside its table.
-  if (tipIndex_ < -1) tipIndex_ = -1;
 
   // The trailer's version is read and thrown away, but a file cut off inside
   // it is still a damaged file.

@@ -267,6 +267,11 @@ TEST_F(ConfigFile, TipIndexBelowMinusOneIsTakenAsMinusOne) {
     EXPECT_EQ(c.GetTipIndex(), -1);
     EXPECT_EQ(c.GetWindowWidth(), kOthers[3]);
   }
+  // Also when the file breaks off soon after it.
+  ints[6] = -3;
+  RConfig cut;
+  EXPECT_FALSE(LoadBytes(cut, Bytes{}.Raw("%TQC").Int(1).Int(0).Int(0).Ints(ints).s.substr(0, 12 + 4 + 4 * 8)));
+  EXPECT_EQ(cut.GetTipIndex(), -1);
   RConfig c;
   c.SetTipIndex(-5);
   EXPECT_EQ(c.GetTipIndex(), -1);
