@@ -1,10 +1,160 @@
-// The slot arithmetic behind the word columns. Plain C++ so that it can be
-// tested without a display; the Qt strip mirrors what it reports.
+// The slot arithmetic behind the word columns, kept free of any window code
+// so that every rule can be tested without a display.
+//
+// RWordColumns holds one WordColumn record per column of the strip: the
+// digits the column lists words for, a copy of its slot, and its rows. It
+// changes the entry's slots (refitting them to new digits, repairing them,
+// choosing and un-choosing words) and tells a ColumnObserver about every
+// column it inserts or deletes, in order, so that a view can mirror each
+// step with its own controls and keep the controls of columns that only
+// shifted.
 #pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
 
 namespace tq {
 
 class RDictionary;
 class RNumber;
+
+// An entry without slots shows this many placeholder columns...
+inline constexpr int kBlankColumnCount = 4;
+// ...each with this many empty rows, so that they look like empty lists.
+inline constexpr int kBlankRowCount = 101;
+// An uncovered column looks at most this many digits ahead; codes themselves
+// are shorter, so TrimToKnownCode always has the last word.
+inline constexpr std::size_t kColumnRunLength = 25;
+
+// A word row starts with a lowercase letter; any other non-empty row is the
+// header of a code group ("(none)" for words without a code).
+bool IsWordRow(const std::string& row);
+bool IsHeaderRow(const std::string& row);
+
+// True when the slot stands for an uncovered digit.
+inline bool IsUncoveredSlot(const std::string& slot) { return !slot.empty() && slot[0] == '.'; }
+
+struct WordColumn {
+  std::string digits;    // what the rows were listed for; empty for a blank column
+  std::string slotText;  // "." or the chosen word
+  bool filled = false;   // rows and wordCount are current
+  bool blank = false;    // one of the placeholder columns of an entry without slots
+  std::vector<std::string> rows;
+  int wordCount = 0;     // words among the rows, headers not counted
+};
+
+// Told about every column as the table inserts or deletes it, before the
+// next one, so that a view can keep its controls in step.
+class ColumnObserver {
+ public:
+  virtual void ColumnInserted(int index) = 0;
+  virtual void ColumnDeleted(int index) = 0;
+  // The column's rows were dropped so that the next rebuild fills it afresh.
+  virtual void ColumnEmptied(int index) = 0;
+
+ protected:
+  ~ColumnObserver() = default;
+};
+
+// Slot-level helpers, also used on their own by the tests.
+//
+// The digit string each slot covers, in slot order: the next digit for "."
+// and the word's code for a word. A word the dictionary does not know covers
+// nothing and gets found = false.
+struct SlotSpan {
+  std::size_t start = 0;
+  std::size_t length = 0;
+  bool found = true;
+};
+std::vector<SlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& number);
+
+// The digits column `index` lists words for, given where its slot starts:
+// for "." the run of uncovered digits from there (at most kColumnRunLength)
+// cut to the longest known code; for a word its code. `found` is cleared for
+// a word the dictionary does not know (the digits are then empty).
+std::string ColumnDigitsAt(const RDictionary& dictionary, const RNumber& number, int index, std::size_t cursor,
+                           bool* found = nullptr);
+
+// The next row after `selected`, going round, whose first character is
+// `letter`; -1 when no other row has it. Header rows start with a digit or
+// "(" and so never match a letter.
+int FindFirstLetter(const std::vector<std::string>& rows, int selected, char letter);
+
+class RWordColumns {
+ public:
+  explicit RWordColumns(const RDictionary& dictionary) : dictionary_(&dictionary) {}
+
+  void SetObserver(ColumnObserver* observer) { observer_ = observer; }
+
+  int ColumnCount() const { return static_cast<int>(columns_.size()); }
+  const WordColumn& Column(int index) const { return columns_[static_cast<std::size_t>(index)]; }
+
+  // The preview range: the slots shown with bullets. Length 0 means none.
+  int HighlightStart() const { return highlightStart_; }
+  int HighlightLength() const { return highlightLength_; }
+
+  // Takes the typed text into the entry. When neither the text nor the
+  // digits changed it returns false and leaves the slots alone (reformatting
+  // a number keeps its phrase). Otherwise it keeps the chosen words that
+  // still fit at their places, drops the others (the next slot is tried at
+  // the same digit), turns the digits left over into "." slots and returns
+  // true. The phrase is not recomposed here.
+  bool CommitNumber(RNumber& number, const std::string& typed);
+
+  // Checks that every chosen word still exists and still fits its digits.
+  // At the first fault it warns once, drops that word and every slot after
+  // it and uncovers the remaining digits. Returns true when nothing changed;
+  // otherwise the phrase has been recomposed.
+  bool ValidateSlots(RNumber& number);
+
+  // Clears the preview and recomposes the phrase from the slots.
+  void RefreshPhrase(RNumber& number);
+
+  // Makes the table match the entry's slots (or the placeholder columns when
+  // it has none, or when there is no entry). Returns the columns whose digits
+  // changed: their rows are stale and they want filling from the first row.
+  // Columns whose digits stayed keep their rows.
+  std::vector<int> RebuildColumns(RNumber* number);
+
+  // Lists the column's words for its digits.
+  void FillColumn(int index);
+  // The columns that RefillColumns fills again after a dictionary change.
+  std::vector<int> ColumnsToRefill() const;
+  void DeleteAllColumns();
+
+  // Chooses the word of row text `row` for column `index`. False (and no
+  // change) for a header, an empty row, a word the dictionary lost, or a
+  // word whose code no longer fits the column. On true the caller refreshes
+  // the phrase and rebuilds the columns.
+  bool ChooseWord(RNumber& number, int index, const std::string& row);
+  // Gives the word of column `index` back as uncovered digits (or removes a
+  // word without a code). False when the entry has no slots; on true the
+  // caller refreshes the phrase and rebuilds the columns.
+  bool UnselectWord(RNumber& number, int index);
+
+  // A single click on `row` in column `index`: previews, in the phrase, the
+  // uncovered digits the word would cover (or clears the preview in a
+  // chosen word's column). True when the phrase was recomposed.
+  bool PreviewWord(RNumber& number, int index, const std::string& row);
+  // The list of column `index` got or lost the focus: clears the preview.
+  // True when the phrase was recomposed.
+  bool ClearPreview(RNumber& number, int index);
+
+  // The row a typed letter jumps to from the selected row, or -1.
+  int FirstLetterJump(int index, int selected, char letter) const;
+
+ private:
+  void InsertColumn(int index);
+  void DeleteColumn(int index);
+  void BlankColumn(int index, std::vector<int>& changed);
+  void Compose(RNumber& number);
+
+  const RDictionary* dictionary_;
+  ColumnObserver* observer_ = nullptr;
+  std::vector<WordColumn> columns_;
+  int highlightStart_ = 0;
+  int highlightLength_ = 0;
+};
 
 }  // namespace tq

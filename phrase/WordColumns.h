@@ -9,15 +9,21 @@
 // show and what changed through signals.
 #pragma once
 
+#include <QPoint>
 #include <QScrollArea>
 #include <QString>
 #include <string>
+
+class QAbstractButton;
+class QLabel;
+class QListView;
 
 namespace tq {
 
 class RConfig;
 class RDictionary;
 class RNumber;
+class RWordColumns;
 
 class TWordColumns : public QScrollArea {
   Q_OBJECT
@@ -45,6 +51,23 @@ class TWordColumns : public QScrollArea {
 
   int ColumnCount() const;
 
+  // Column i's controls, for the main window (pop-up menus, focus) and for
+  // tests; null when there is no column i.
+  QWidget* ColumnPanel(int column) const;
+  QListView* WordList(int column) const;
+  QAbstractButton* WordButton(int column) const;
+  QLabel* CountLabel(int column) const;
+  // The 2-pixel separator right of column i; only column 0's one drags.
+  QWidget* ColumnSplitter(int column) const;
+  // The column records behind the controls (digits, rows, filled).
+  const RWordColumns& Columns() const;
+  RNumber* CurrentNumber() const;
+  // The common width of all columns.
+  int WordListWidth() const;
+  // Sets every column to `width` (at least 15) and stores it in the
+  // configuration; what releasing the dragged splitter does.
+  void SplitterMoved(int width);
+
  signals:
   // EditPhrase should show this text (the entry's phrase, maybe a preview).
   void PhraseShown(const QString& phrase);
@@ -52,6 +75,14 @@ class TWordColumns : public QScrollArea {
   void NumberRowChanged();
   // A word was chosen or un-chosen: the worksheet is modified.
   void WorksheetModified();
+  // The user asked for the pop-up menu of column `column`'s list; `word` is
+  // the word row under the mouse (made the selected row), empty over a
+  // header, an empty row or no row.
+  void WordListContextMenu(int column, const QString& word, const QPoint& globalPos);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct Private;
