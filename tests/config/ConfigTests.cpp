@@ -120,36 +120,6 @@ TEST_F(ConfigFile, ReadsEveryFieldFromItsPosition) {
   EXPECT_EQ(dir.Read(kConfigFileName), bytes);
 }
 
-TEST_F(ConfigFile, SetThenSaveThenLoadGivesTheSameRecord) {
-  RConfig c;
-  c.SetFileName(Path());
-  c.AddToHistory("/a/one.tqw");
-  c.AddToHistory("/a/two.tqw");
-  c.SetLastDirectory("/a/");
-  c.SetMaximized(1);
-  c.SetWindowLeft(-8);
-  c.SetWindowTop(3);
-  c.SetWindowWidth(800);
-  c.SetWindowHeight(600);
-  c.SetShowTips(0);
-  c.SetTipIndex(10);
-  c.SetShowDescription(0);
-  c.SetAskSave(0);
-  c.SetAskDelete(0);
-  c.SetNumbersPanelWidth(1);
-  c.SetNumberColumnWidth(2);
-  c.SetPhraseColumnWidth(3);
-  c.SetDescriptionColumnWidth(4);
-  c.SetWordListWidth(5);
-  ASSERT_TRUE(c.Save());
-  RConfig back;
-  back.SetFileName(Path());
-  ASSERT_TRUE(back.Load());
-  EXPECT_TRUE(back == c);
-  EXPECT_EQ(Integers(back), (std::vector<int32_t>{1, -8, 3, 800, 600, 0, 10, 0, 0, 0, 0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(dir.Read(kConfigFileName).size(), 87u + 4 + 10 + 4 + 10 + 3);
-}
-
 TEST_F(ConfigFile, OtherVersionIsIgnoredSilentlyAndReplacedBySave) {
   RConfig c;
   ASSERT_FALSE(LoadBytes(c, Bytes{}.Raw("%TQC").Int(2).Int(1).Str("x").Str("").Ints(kOthers).Raw("END").Int(1).s));

@@ -70,20 +70,6 @@ TEST(NumberEmpty, LooksOnlyAtTheThreeTexts) {
   EXPECT_FALSE(n.IsEmpty());
 }
 
-TEST(NumberSlots, InsertReplaceDelete) {
-  RNumber n = WithSlots({"a", "c"});
-  n.InsertSlot(1, "b");
-  n.InsertSlot(3, "d");
-  n.InsertSlot(0, ".");
-  EXPECT_EQ(n.Slots(), (std::vector<std::string>{".", "a", "b", "c", "d"}));
-  n.SetSlot(2, "x");
-  n.DeleteSlot(0);
-  n.DeleteSlot(3);
-  EXPECT_EQ(n.Slots(), (std::vector<std::string>{"a", "x", "c"}));
-  EXPECT_EQ(n.SlotCount(), 3);
-  EXPECT_EQ(n.Slot(1), "x");
-}
-
 TEST(NumberPhrase, ComposesWithMarksAndSingleBlanks) {
   RNumber n = WithSlots({"car", ".", "dog"});
   n.ComposePhrase(0, 0);
@@ -168,56 +154,12 @@ TEST(NumberRecord, TagsArePositionalAndShortLinesAreEmpty) {
   EXPECT_EQ(back[0].Description(), "");
 }
 
-TEST(NumberRecord, CarriageReturnLineFeedEndsReadLikeLineFeeds) {
-  const auto lf = ReadAll("N:1\nP: a\nD:d\n\nN:2\nP:\nD:\n\n", 2);
-  const auto crlf = ReadAll("N:1\r\nP: a\r\nD:d\r\n\r\nN:2\r\nP:\r\nD:\r\n\r\n", 2);
-  ASSERT_EQ(lf.size(), 2u);
-  ASSERT_EQ(crlf.size(), 2u);
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(lf[i].Number(), crlf[i].Number());
-    EXPECT_EQ(lf[i].Phrase(), crlf[i].Phrase());
-    EXPECT_EQ(lf[i].Description(), crlf[i].Description());
-  }
-  EXPECT_EQ(crlf[1].Number(), "2");
-}
-
-// A field far beyond any line buffer comes back whole, and the records after
-// it are not shifted.
-TEST(NumberRecord, LongFieldsComeBackWhole) {
-  RNumber first;
-  first.SetNumber(std::string(300, '7'));
-  first.SetPhrase(" " + std::string(4000, 'w'));
-  first.SetDescription(std::string(253, 'd') + std::string(5000, 'e'));
-  RNumber second;
-  second.SetNumber("42");
-  const auto back = ReadAll(WriteToString(first) + WriteToString(second), 2);
-  ASSERT_EQ(back.size(), 2u);
-  EXPECT_EQ(back[0].Number(), first.Number());
-  EXPECT_EQ(back[0].Digits().size(), 300u);
-  EXPECT_EQ(back[0].Phrase(), first.Phrase());
-  EXPECT_EQ(back[0].Description(), first.Description());
-  EXPECT_EQ(back[1].Number(), "42");
-  EXPECT_EQ(back[1].Description(), "");
-}
-
 TEST(NumberRecord, ReportsOnlyARecordThatIsNotThere) {
   // A record cut short still counts; only a record with no line at all does not.
   const auto back = ReadAll("N:1\nP:\nD:\n\nN:2\n", 3);
   ASSERT_EQ(back.size(), 2u);
   EXPECT_EQ(back[1].Number(), "2");
   EXPECT_EQ(ReadAll("", 1).size(), 0u);
-}
-
-TEST(NumberRecord, BytesOutsideAsciiSurviveARoundTrip) {
-  RNumber n;
-  n.SetNumber(std::string("\xE9t\xE9\0x", 5));
-  n.SetPhrase(" " + kDot + " " + kBullet);
-  n.SetDescription("caf\xE9 \x80");
-  const auto back = ReadAll(WriteToString(n), 1);
-  ASSERT_EQ(back.size(), 1u);
-  EXPECT_EQ(back[0].Number(), n.Number());
-  EXPECT_EQ(back[0].Phrase(), n.Phrase());
-  EXPECT_EQ(back[0].Description(), n.Description());
 }
 
 }  // namespace
