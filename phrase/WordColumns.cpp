@@ -107,7 +107,8 @@ class TWordListView final : public QListView {
   std::function<void(char)> onLetter;
   std::function<void(bool entered)> onFocus;
   std::function<void()> onFirstPaint;
-  std::function<void(const QPoint& pos, const QPoint& globalPos)> onContextMenu;
+  // The row the menu is for (-1 for none) and where to show it.
+  std::function<void(int row, const QPoint& globalPos)> onContextMenu;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
@@ -142,7 +143,12 @@ class TWordListView final : public QListView {
   }
 
   void contextMenuEvent(QContextMenuEvent* event) override {
-    if (onContextMenu) onContextMenu(event->pos(), event->globalPos());
+    if (!onContextMenu) return;
+    // From the mouse the row under it; from the keyboard the current row.
+    const QModelIndex index = event->reason() == QContextMenuEvent::Mouse
+                                  ? indexAt(viewport()->mapFromGlobal(event->globalPos()))
+                                  : currentIndex();
+    onContextMenu(index.isValid() ? index.row() : -1, event->globalPos());
   }
 
  private:
@@ -271,7 +277,7 @@ struct TWordColumns::Private final : ColumnObserver {
     c->list->onLetter = [this, raw](char letter) { FirstLetterJump(*raw, letter); };
     c->list->onFocus = [this, raw](bool entered) { ListFocus(*raw, entered); };
     c->list->onFirstPaint = [this, raw] { ListCustomDraw(*raw); };
-    c->list->onContextMenu = [this, raw](const QPoint& pos, const QPoint& global) { ContextMenu(*raw, pos, global); };
+    c->list->onContextMenu = [this, raw](int row, const QPoint& global) { ContextMenu(*raw, row, global); };
     QObject::connect(c->list, &QListView::doubleClicked, &q, [this, raw] { SelectWord(*raw); });
     QObject::connect(c->list, &QListView::clicked, &q, [this, raw] { ListClick(*raw); });
     box->addWidget(c->list, 1);
@@ -492,13 +498,12 @@ struct TWordColumns::Private final : ColumnObserver {
     c.list->scrollTo(index, QAbstractItemView::EnsureVisible);
   }
 
-  void ContextMenu(ColumnControls& c, const QPoint& pos, const QPoint& globalPos) {
+  void ContextMenu(ColumnControls& c, int row, const QPoint& globalPos) {
     if (c.index < 0) return;
     QString word;
-    const QModelIndex index = c.list->indexAt(c.list->viewport()->mapFrom(c.list, pos));
-    if (index.isValid()) {
-      c.list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-      const std::string* text = c.model->RowText(index.row());
+    if (row >= 0) {
+      c.list->selectionModel()->setCurrentIndex(c.model->index(row), QItemSelectionModel::ClearAndSelect);
+      const std::string* text = c.model->RowText(row);
       if (text && IsWordRow(*text)) word = ToQString(*text);
     }
     emit q.WordListContextMenu(c.index, word, globalPos);
