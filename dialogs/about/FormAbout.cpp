@@ -1,0 +1,76 @@
+#include "FormAbout.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "Codec.h"
+#include "SplashPicture.h"
+
+namespace tq {
+namespace {
+
+// Fixed, not read from any file: this is version 1.1 of the program.
+constexpr const char* kVersion = "1.1";
+
+constexpr int kClientWidth = 350;
+constexpr int kClientHeight = 242;
+
+// A label drawn straight onto the picture: no background of its own, white
+// letters, small enough that both lines fit into the picture's dark corner.
+QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, int top) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->setAutoFillBackground(false);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  label->setPalette(palette);
+  QFont font = label->font();
+  font.setPixelSize(11);
+  label->setFont(font);
+  label->move(4, top);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FormAbout"));
+  setWindowTitle(QStringLiteral("About"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  ImageSplash = new QLabel(this);
+  ImageSplash->setObjectName(QStringLiteral("ImageSplash"));
+  ImageSplash->setPixmap(SplashPicture());
+  ImageSplash->setGeometry(0, 0, kSplashWidth, kSplashHeight);
+  ImageSplash->lower();  // behind every other control of the box
+
+  LabelVersion = WhiteLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersion), 188);
+  LabelCopyright = WhiteLabel(this, "LabelCopyright", ToQString(kCopyrightLine), 200);
+
+  ButtonOK = new QPushButton(QStringLiteral("&OK"), this);
+  ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
+  ButtonOK->setGeometry(140, 217, 75, 25);
+  ButtonOK->setDefault(true);
+  connect(ButtonOK, &QPushButton::clicked, this, &TFormAbout::ButtonOKClick);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+}
+
+void TFormAbout::ButtonOKClick() { accept(); }
+
+void TFormAbout::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    ButtonOKClick();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace tq
