@@ -1,0 +1,236 @@
+#include "FormTips.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <QScreen>
+#include <algorithm>
+
+#include "Codec.h"
+#include "Platform.h"
+#include "RConfig.h"
+
+namespace tq {
+namespace {
+
+constexpr const char* kWelcomeTitle = "Welcome to Tessaloquine";
+constexpr const char* kTipTitle = "Did you know...";
+
+// Tip 0 greets a new user and is the only one with "More Info...". The texts
+// are shown exactly as written, including the blank that ends tip 3.
+constexpr const char* kTips[TFormTips::kTipCount] = {
+    "To begin, enter a number in the Number field and press Enter, or click the 'Go' button. For more "
+    "information on how to use this program, click the 'More Info' button or press F1. Thanks for trying "
+    "Tessaloquine.",
+    "Remember when building phrases to make a vivid association to what you are trying to remember. The more "
+    "crazy, blown out of proportion, absurd, or illogical the association the better. Action words like "
+    "exploding, gushing, ripping, etc. work well.",
+    "Make sure you remember the rules for mapping from letters to numbers. If you forget, review the rules in "
+    "the Mapping dialog, located under the 'Options' menu. Each rule has a hint for memorization that can be "
+    "viewed by pressed F1 and viewing the Phonetic System help topic.",
+    "When selecting a phrase, keep selecting words until all the periods are gone. If you want to deselect a "
+    "word, click the highlighted button above the word's list. ",
+    "Different people use different strategies for making phrases. Some people always start from the left "
+    "side, but you can easily start from the right or anywhere in the middle. A good strategy might be to look "
+    "through the lists and pick out a few interesting words. Then try to build a phrase around those words.",
+    "Remember that the phonetic system is based on how the words sound when pronounced, not how the words are "
+    "spelled. For example, the word TOUGH is converted as '18' and the word GNOME is converted as '23'.",
+    "To edit the phrase as a line of text instead of selecting words from the lists, click the 'Numbers > "
+    "Edit Phrase' menu option, or click the Phrase field in the main window.",
+    "If you have trouble remembering a number even after you make an association, go back and make the "
+    "association even more elaborate. Instead of just imagining an APPLE TREE to remember a house number 9514, "
+    "imagine a giant apple tree over the street that is dropping its apples to crush the houses underneath "
+    "while people run for safety.",
+    "Any letters or symbols that you enter into the Number field will be automatically ignored. For example, "
+    "you could enter a date such as '08/10/98' or a Bible verse such as 'John 3:16', and the program will just "
+    "use the numbers.",
+    "The dictionary contains many words that you might not want to use. To remove a word from the dictionary, "
+    "highlight it in the list box and press the Delete key, or right-click on the word and select 'Remove "
+    "Word'.",
+    "The Description field can be used to keep track of the different numbers you are memorizing. For example, "
+    "if you have a list of phone numbers, a description could be 'John's home phone number'. The Description "
+    "field is optional and can be hidden in the Preferences dialog (located under the 'Options' menu).",
+};
+
+constexpr int kClientWidth = 343;
+constexpr int kClientHeight = 234;
+
+// A light bulb, 29 by 34 pixels, on a transparent ground: a glowing glass
+// globe over a grey screw base.
+QPixmap LightBulb() {
+  QImage image(29, 34, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+
+  QPainterPath glass;
+  glass.addEllipse(QRectF(3.5, 1.5, 22, 21));
+  glass.moveTo(9, 19);
+  glass.lineTo(10.5, 24);
+  glass.lineTo(18.5, 24);
+  glass.lineTo(20, 19);
+  glass.closeSubpath();
+  glass.setFillRule(Qt::WindingFill);
+  QRadialGradient glow(QPointF(11.5, 8.5), 17);
+  glow.setColorAt(0.0, QColor(255, 255, 230));
+  glow.setColorAt(0.45, QColor(255, 228, 64));
+  glow.setColorAt(1.0, QColor(230, 160, 0));
+  p.setPen(QPen(QColor(110, 80, 0), 1));
+  p.setBrush(glow);
+  p.drawPath(glass.simplified());
+
+  // The filament: two posts and a zigzag between them.
+  p.setPen(QPen(QColor(150, 70, 0), 1));
+  p.setBrush(Qt::NoBrush);
+  const QPointF filament[] = {{11.5, 22}, {11.5, 13}, {13, 11}, {14.5, 13}, {16, 11}, {17.5, 13}, {17.5, 22}};
+  p.drawPolyline(filament, 7);
+
+  // The screw base with its threads, and the contact at the bottom.
+  QLinearGradient metal(10, 0, 19, 0);
+  metal.setColorAt(0.0, QColor(120, 120, 120));
+  metal.setColorAt(0.4, QColor(235, 235, 235));
+  metal.setColorAt(1.0, QColor(100, 100, 100));
+  p.setPen(QPen(QColor(60, 60, 60), 1));
+  p.setBrush(metal);
+  p.drawRoundedRect(QRectF(10, 24, 9, 6.5), 1, 1);
+  p.drawLine(QPointF(10.5, 26.2), QPointF(18.5, 27.2));
+  p.drawLine(QPointF(10.5, 28.2), QPointF(18.5, 29.2));
+  p.setBrush(QColor(50, 50, 50));
+  p.drawRoundedRect(QRectF(12.5, 30.5, 4, 2.5), 1, 1);
+
+  // A highlight on the glass.
+  p.setPen(QPen(QColor(255, 255, 255, 200), 1.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawArc(QRectF(6.5, 4.5, 12, 12), 100 * 16, 70 * 16);
+  p.end();
+  return QPixmap::fromImage(image);
+}
+
+QFrame* Panel(QWidget* parent, const char* name, const QColor& colour, const QRect& place) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, colour);
+  panel->setPalette(palette);
+  panel->setGeometry(place);
+  return panel;
+}
+
+}  // namespace
+
+TFormTips::TFormTips(RConfig* config, QWidget* parent) : QDialog(parent), config_(config) {
+  setObjectName(QStringLiteral("FormTips"));
+  setWindowTitle(QStringLiteral("Tip of the Day"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  // Created in the class's order, which is also the order of the Tab key.
+  ButtonNextTip = new QPushButton(QStringLiteral("&Next Tip"), this);
+  ButtonNextTip->setObjectName(QStringLiteral("ButtonNextTip"));
+  ButtonNextTip->setGeometry(173, 201, 75, 25);
+
+  ButtonClose = new QPushButton(QStringLiteral("&Close"), this);
+  ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+  ButtonClose->setGeometry(254, 201, 75, 25);
+
+  CheckShow = new QCheckBox(QStringLiteral("Show tips at startup"), this);
+  CheckShow->setObjectName(QStringLiteral("CheckShow"));
+  CheckShow->move(16, 205);
+  CheckShow->adjustSize();
+
+  PanelMain = Panel(this, "PanelMain", QColor(128, 128, 128), QRect(16, 16, 313, 177));
+  PanelMain->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  PanelMain->setLineWidth(2);
+
+  PanelTop = Panel(PanelMain, "PanelTop", Qt::white, QRect(50, 2, 261, 41));
+  LabelTitle = new QLabel(PanelTop);
+  LabelTitle->setObjectName(QStringLiteral("LabelTitle"));
+  QFont titleFont = LabelTitle->font();
+  titleFont.setPixelSize(16);
+  titleFont.setBold(true);
+  LabelTitle->setFont(titleFont);
+  LabelTitle->setGeometry(8, 0, 245, 41);
+  LabelTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  // Drawn after PanelTop and one pixel over its foot; both are white.
+  PanelBottom = Panel(PanelMain, "PanelBottom", Qt::white, QRect(50, 42, 261, 133));
+  LabelTip = new QLabel(PanelBottom);
+  LabelTip->setObjectName(QStringLiteral("LabelTip"));
+  // Small type, so that the longest tip fits the label's fixed size.
+  QFont tipFont = LabelTip->font();
+  tipFont.setPixelSize(11);
+  LabelTip->setFont(tipFont);
+  LabelTip->setWordWrap(true);
+  LabelTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  LabelTip->setGeometry(8, 6, 225, 113);
+
+  ImageLight = new QLabel(PanelMain);
+  ImageLight->setObjectName(QStringLiteral("ImageLight"));
+  ImageLight->setPixmap(LightBulb());
+  ImageLight->setGeometry(11, 9, 29, 34);
+
+  ButtonHelp = new QPushButton(QStringLiteral("More Info..."), PanelBottom);
+  ButtonHelp->setObjectName(QStringLiteral("ButtonHelp"));
+  ButtonHelp->setGeometry(180, 102, 75, 25);
+  ButtonHelp->setAutoDefault(false);
+
+  connect(ButtonNextTip, &QPushButton::clicked, this, &TFormTips::ButtonNextTipClick);
+  connect(ButtonClose, &QPushButton::clicked, this, &TFormTips::ButtonCloseClick);
+  connect(ButtonHelp, &QPushButton::clicked, this, &TFormTips::ButtonHelpClick);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+}
+
+void TFormTips::ButtonNextTipClick() {
+  // A damaged configuration could hold less than -1; it starts over like a
+  // fresh one instead of reaching before the table.
+  const int s = config_ ? std::max(config_->GetTipIndex(), -1) : -1;
+  if (config_) config_->SetTipIndex(s + 1 >= kTipCount ? 0 : s + 1);
+  const int t = s < 0 || s >= kTipCount ? 0 : s;
+  LabelTitle->setText(ToQString(t == 0 ? kWelcomeTitle : kTipTitle));
+  ButtonHelp->setVisible(t == 0);
+  LabelTip->setText(ToQString(kTips[t]));
+}
+
+void TFormTips::ButtonCloseClick() {
+  if (config_) config_->SetShowTips(CheckShow->isChecked() ? 1 : 0);
+  accept();
+}
+
+void TFormTips::ButtonHelpClick() { CurrentPlatform().ShowHelp(kHelpTopic); }
+
+void TFormTips::FormShow() {
+  ButtonNextTipClick();
+  CheckShow->setChecked(config_ ? config_->GetShowTips() != 0 : true);
+  // So that Enter closes the dialog.
+  ButtonClose->setFocus();
+}
+
+void TFormTips::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // A window coming back from the task bar is no new showing.
+  if (!event->spontaneous()) FormShow();
+}
+
+void TFormTips::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() == Qt::NoModifier) {
+    if (event->key() == Qt::Key_Escape) {
+      ButtonCloseClick();
+      return;
+    }
+    if (event->key() == Qt::Key_F1) {
+      ButtonHelpClick();
+      return;
+    }
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace tq
