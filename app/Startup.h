@@ -1,12 +1,18 @@
-// The start-up load of the dictionary, shared by the program and its tests.
+// The start of the program, shared by the entry point and the tests: the
+// dictionary load, and the order in which the windows come up.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "RDictionary.h"
 
 namespace tq {
+
+class TFormMain;
+class TFormQuestion;
+class TFormSplash;
 
 // Creates the one dictionary for the data directory (with its trailing
 // separator) and loads it: the user's changes, the installed words, the
@@ -14,5 +20,35 @@ namespace tq {
 // mapping.txt is fatal: its loader has said so, loading stops there and the
 // result is null.
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory);
+
+// One run of the program on a data directory. The constructor names the
+// application and creates the main window, hidden; Start puts up the splash,
+// loads the dictionary and creates the dialogs; the splash's timer then shows
+// the main window once the event loop runs.
+class TProgram {
+ public:
+  // directory: where words.dat, mapping.txt, words.txt and the configuration
+  // live, with its trailing separator. arguments: the command line without
+  // the program's name.
+  TProgram(std::string directory, std::vector<std::string> arguments);
+  ~TProgram();
+  TProgram(const TProgram&) = delete;
+  TProgram& operator=(const TProgram&) = delete;
+
+  // False after a fatal error: the main window must then never be shown.
+  bool Start();
+  // Runs the event loop until the program ends.
+  int Run();
+
+  TFormMain& FormMain() const { return *formMain_; }
+  TFormSplash* FormSplash() const { return formSplash_.get(); }
+  TFormQuestion* FormQuestion() const { return formQuestion_; }
+
+ private:
+  std::string directory_;
+  std::unique_ptr<TFormMain> formMain_;
+  std::unique_ptr<TFormSplash> formSplash_;
+  TFormQuestion* formQuestion_ = nullptr;  // owned by the main window
+};
 
 }  // namespace tq

@@ -1,38 +1,65 @@
 // Tessaloquine: memorise numbers with the phonetic system of mnemonics.
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QFile>
+#include <QIcon>
 
 #include <cstdlib>
 #include <ctime>
+#include <exception>
 
-#include "Codec.h"
+#include "FormMain.h"
+#include "Messages.h"
 #include "Paths.h"
+#include "Platform.h"
 #include "QtPlatform.h"
 #include "Startup.h"
 
+namespace {
+
+void ShowException(const char* what) {
+  tq::MessageRequest request;
+  request.caption = tq::kProductName;
+  request.text = what;
+  request.icon = tq::MessageIcon::Error;
+  tq::CurrentPlatform().ShowMessage(request);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Tessaloquine"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tessaloquine"));
   std::srand(static_cast<unsigned>(std::time(nullptr)));
+  // Desktops without an icon theme of their own still get familiar pictures.
+  QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 
   tq::QtPlatform platform;
   tq::InstallPlatform(&platform);
+  int result = 0;
+  try {
+    // The data files live beside the executable; the first argument, if
+    // any, names a worksheet to open.
+    const std::string directory = tq::DirectoryOf(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(QFile::encodeName(all[i]).toStdString());
 
-  // The data files live beside the executable.
-  const std::string directory = tq::DirectoryOf(QCoreApplication::applicationFilePath().toStdString());
-  auto dictionary = tq::CreateDictionary(directory);
-  if (!dictionary || platform.TerminateRequested()) return 0;
-
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Tessaloquine - Untitled"));
-  window.resize(640, 480);
-  auto* label = new QLabel(QObject::tr("%1 words loaded.").arg(dictionary->Count()), &window);
-  label->setAlignment(Qt::AlignCenter);
-  window.setCentralWidget(label);
-  window.show();
-  const int rc = QApplication::exec();
+    tq::TProgram program(directory, std::move(arguments));
+    tq::TFormMain& formMain = program.FormMain();
+    platform.SetParentWindow(&formMain);
+    platform.SetStatusSink([&formMain](const std::string& text, bool alert) {
+      if (alert)
+        formMain.SetStatusAlert(text);
+      else
+        formMain.SetStatusText(text);
+    });
+    if (program.Start() && !platform.TerminateRequested()) result = program.Run();
+    platform.SetStatusSink(nullptr);
+    platform.SetParentWindow(nullptr);
+  } catch (const std::exception& e) {
+    ShowException(e.what());
+  } catch (...) {
+    ShowException("An unexpected error ended the program.");
+  }
   tq::InstallPlatform(nullptr);
-  return rc;
+  return result;
 }

@@ -1,0 +1,962 @@
+#include "FormMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "Codec.h"
+#include "FindDialog.h"
+#include "FormQuestion.h"
+#include "Icons.h"
+#include "Messages.h"
+#include "NumberSearch.h"
+#include "NumbersModel.h"
+#include "Paths.h"
+#include "Platform.h"
+#include "RConfig.h"
+#include "RDictionary.h"
+#include "RWorksheet.h"
+#include "WordColumns.h"
+
+namespace tq {
+
+// Panel 0 of the status bar: the status text, on navy in white while it is an
+// alert, else in the colours of the bar itself.
+class TStatusPanel final : public QWidget {
+ public:
+  explicit TStatusPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("StatusPanel0");
+    setMinimumHeight(fontMetrics().height() + 4);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  }
+  void SetText(const QString& text, bool alert) {
+    text_ = text;
+    alert_ = alert;
+    update();
+  }
+  const QString& Text() const { return text_; }
+  bool Alert() const { return alert_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), alert_ ? QColor(0, 0, 128) : palette().color(QPalette::Button));
+    p.setPen(alert_ ? Qt::white : Qt::black);
+    p.drawText(rect().adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text_);
+  }
+
+ private:
+  QString text_;
+  bool alert_ = false;
+};
+
+namespace {
+
+constexpr const char* kWorksheetFilter = "Tessaloquine Worksheet (*.tqw)|*.tqw|All Files|*.*";
+constexpr const char* kCompanyHomepage = "https://www.hollowmere.com/";
+constexpr const char* kProductHomepage = "https://www.hollowmere.com/tessaloquine/";
+// Below this many whole rows the list is too short to keep blank rows in.
+constexpr int kMinimumPageRows = 4;
+// Blank entries kept after the last used one, plus one for the used one.
+constexpr int kBlankRowsAfterLast = 5;
+
+// Paths are the file system's bytes, not Windows-1252 text: show them as the
+// file system names them.
+QString PathToQString(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+// Raises UpdateDepth for the lifetime of the object, so that the handlers the
+// program's own changes set off know to stay out of the way.
+class UpdateGuard {
+ public:
+  explicit UpdateGuard(int& depth) : depth_(depth) { ++depth_; }
+  ~UpdateGuard() { --depth_; }
+  UpdateGuard(const UpdateGuard&) = delete;
+  UpdateGuard& operator=(const UpdateGuard&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
+TFormMain::TFormMain(std::string directory, std::vector<std::string> arguments, QWidget* parent)
+    : QMainWindow(parent), directory_(std::move(directory)), arguments_(std::move(arguments)) {
+  setObjectName("FormMain");
+  setWindowTitle(QStringLiteral("Tessaloquine"));
+  resize(640, 480);
+
+  numbersModel_ = new TNumbersModel(this);
+  CreatePanels();
+  CreateMenus();
+  CreateToolBar();
+  CreateStatusBar();
+
+  DialogFind = new TFindDialog(this);
+  connect(DialogFind, &TFindDialog::FindNext, this, &TFormMain::FindNumber);
+}
+
+TFormMain::~TFormMain() {
+  // The strip looks at the dictionary and the current entry: it goes first.
+  delete ScrollBox;
+  ScrollBox = nullptr;
+  worksheet_.reset();
+  dictionary_.reset();
+}
+
+// --- building the window -----------------------------------------------------
+
+void TFormMain::CreatePanels() {
+  SplitterLeft = new QSplitter(Qt::Horizontal, this);
+  SplitterLeft->setObjectName("SplitterLeft");
+  SplitterLeft->setHandleWidth(3);
+  SplitterLeft->setChildrenCollapsible(false);
+  setCentralWidget(SplitterLeft);
+
+  PanelLeft = new QWidget(SplitterLeft);
+  PanelLeft->setObjectName("PanelLeft");
+  PanelLeft->setMinimumWidth(1);
+  auto* leftLayout = new QVBoxLayout(PanelLeft);
+  leftLayout->setContentsMargins(0, 0, 0, 0);
+
+  ListNumbers = new QTableView(PanelLeft);
+  ListNumbers->setObjectName("ListNumbers");
+  ListNumbers->setModel(numbersModel_);
+  ListNumbers->setMinimumSize(1, 1);
+  ListNumbers->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListNumbers->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListNumbers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListNumbers->setShowGrid(true);
+  ListNumbers->setWordWrap(false);
+  ListNumbers->setTabKeyNavigation(false);
+  ListNumbers->verticalHeader()->hide();
+  ListNumbers->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  QFont listFont(QStringLiteral("Arial"));
+  listFont.setStyleHint(QFont::SansSerif);
+  listFont.setPointSizeF(font().pointSizeF());
+  ListNumbers->setFont(listFont);
+  ListNumbers->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 4);
+  ListNumbers->horizontalHeader()->setStretchLastSection(false);
+  ListNumbers->horizontalHeader()->setHighlightSections(false);
+  ListNumbers->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  ListNumbers->setColumnWidth(TNumbersModel::ColumnNumber, 82);
+  ListNumbers->setColumnWidth(TNumbersModel::ColumnPhrase, 82);
+  ListNumbers->setColumnWidth(TNumbersModel::ColumnDescription, 160);
+  {
+    // Grey with white text, and the selection stays visible while another
+    // control has the focus.
+    QPalette palette = ListNumbers->palette();
+    palette.setColor(QPalette::Base, QColor(128, 128, 128));
+    palette.setColor(QPalette::Text, Qt::white);
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+      palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    ListNumbers->setPalette(palette);
+  }
+  leftLayout->addWidget(ListNumbers);
+  ListNumbers->viewport()->installEventFilter(this);
+  connect(ListNumbers->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection& selected, const QItemSelection&) {
+            for (const QModelIndex& index : selected.indexes()) {
+              ListNumbersSelectItem(index.row());
+              break;
+            }
+          });
+  connect(ListNumbers, &QAbstractItemView::doubleClicked, this, &TFormMain::ListNumbersDblClick);
+  ListNumbers->setContextMenuPolicy(Qt::CustomContextMenu);
+
+  PanelRight = new QWidget(SplitterLeft);
+  PanelRight->setObjectName("PanelRight");
+  panelRightLayout_ = new QVBoxLayout(PanelRight);
+  panelRightLayout_->setContentsMargins(0, 0, 0, 0);
+  panelRightLayout_->setSpacing(0);
+
+  PanelTop = new QWidget(PanelRight);
+  PanelTop->setObjectName("PanelTop");
+  PanelTop->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  auto* grid = new QGridLayout(PanelTop);
+  grid->setContentsMargins(8, 8, 9, 8);
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(6);
+  grid->setColumnMinimumWidth(0, 72);
+  grid->setColumnStretch(1, 1);
+
+  auto* labelNumber = new QLabel(QStringLiteral("Number:"), PanelTop);
+  labelNumber->setObjectName("LabelNumber");
+  LabelDescription = new QLabel(QStringLiteral("Description:"), PanelTop);
+  LabelDescription->setObjectName("LabelDescription");
+  auto* labelPhrase = new QLabel(QStringLiteral("Phrase:"), PanelTop);
+  labelPhrase->setObjectName("LabelPhrase");
+
+  EditNumber = new QLineEdit(PanelTop);
+  EditNumber->setObjectName("EditNumber");
+  EditDescription = new QLineEdit(PanelTop);
+  EditDescription->setObjectName("EditDescription");
+  EditPhrase = new QLineEdit(PanelTop);
+  EditPhrase->setObjectName("EditPhrase");
+  EditPhrase->setReadOnly(true);
+  EditPhrase->setFrame(false);
+  {
+    QFont phraseFont(QStringLiteral("Arial"));
+    phraseFont.setStyleHint(QFont::SansSerif);
+    phraseFont.setPointSizeF(font().pointSizeF());
+    phraseFont.setBold(true);
+    EditPhrase->setFont(phraseFont);
+    QPalette palette = EditPhrase->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    EditPhrase->setPalette(palette);
+  }
+  ButtonGo = new QPushButton(QStringLiteral("Go!"), PanelTop);
+  ButtonGo->setObjectName("ButtonGo");
+  ButtonGo->setFixedWidth(57);
+  ButtonGo->setAutoDefault(false);
+
+  grid->addWidget(labelNumber, 0, 0);
+  grid->addWidget(EditNumber, 0, 1);
+  grid->addWidget(ButtonGo, 0, 2);
+  grid->addWidget(LabelDescription, 1, 0);
+  grid->addWidget(EditDescription, 1, 1);
+  grid->addWidget(labelPhrase, 2, 0);
+  grid->addWidget(EditPhrase, 2, 1);
+  setTabOrder(EditNumber, ButtonGo);
+  setTabOrder(ButtonGo, EditDescription);
+  setTabOrder(EditDescription, EditPhrase);
+
+  for (QLineEdit* edit : {EditNumber, EditDescription, EditPhrase}) edit->installEventFilter(this);
+  connect(EditNumber, &QLineEdit::returnPressed, this, &TFormMain::CommitNumber);
+  connect(EditDescription, &QLineEdit::textChanged, this, &TFormMain::EditDescriptionChange);
+  connect(ButtonGo, &QPushButton::clicked, this, &TFormMain::ButtonGoClick);
+
+  panelRightLayout_->addWidget(PanelTop);
+  // Holds the strip's place until the dictionary is loaded.
+  scrollPlaceholder_ = new QWidget(PanelRight);
+  panelRightLayout_->addWidget(scrollPlaceholder_, 1);
+
+  SplitterLeft->addWidget(PanelLeft);
+  SplitterLeft->addWidget(PanelRight);
+  SplitterLeft->setStretchFactor(0, 0);
+  SplitterLeft->setStretchFactor(1, 1);
+  SplitterLeft->setSizes({169, 471});
+}
+
+void TFormMain::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MenuMain");
+
+  auto add = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key, const char* hint,
+                    void (TFormMain::*handler)(), int image = -1) {
+    auto* action = new QAction(QString::fromLatin1(caption), this);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    if (hint) action->setToolTip(QString::fromLatin1(hint));
+    if (image >= 0) action->setIcon(CommandIcon(static_cast<CommandImage>(image)));
+    connect(action, &QAction::triggered, this, handler);
+    menu->addAction(action);
+    commands_.push_back(action);
+    return action;
+  };
+  using CI = CommandImage;
+  auto img = [](CI image) { return static_cast<int>(image); };
+
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  file->setObjectName("MenuFile");
+  add(file, "MenuNewWorksheet", "&New Worksheet", QKeySequence(Qt::CTRL | Qt::Key_N), "New Worksheet",
+      &TFormMain::MenuNewWorksheetClick, img(CI::NewWorksheet));
+  add(file, "MenuOpenWorksheet", "&Open Worksheet...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open Worksheet",
+      &TFormMain::MenuOpenWorksheetClick, img(CI::OpenWorksheet));
+  add(file, "MenuSaveWorksheet", "&Save Worksheet...", QKeySequence(Qt::CTRL | Qt::Key_S), "Save Worksheet",
+      &TFormMain::MenuSaveWorksheetClick, img(CI::SaveWorksheet));
+  add(file, "MenuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save As",
+      &TFormMain::MenuSaveAsClick);
+  file->addSeparator();
+  for (int k = 0; k < 4; ++k) {
+    MenuHistory[k] = new QAction(this);
+    MenuHistory[k]->setObjectName(QStringLiteral("MenuHistory%1").arg(k + 1));
+    MenuHistory[k]->setVisible(false);
+    QAction* item = MenuHistory[k];
+    connect(item, &QAction::triggered, this, [this, item] { MenuHistoryClick(item); });
+    file->addAction(item);
+  }
+  MenuHistorySep = file->addSeparator();
+  MenuHistorySep->setObjectName("MenuHistorySep");
+  MenuHistorySep->setVisible(false);
+  add(file, "MenuExit", "E&xit", {}, nullptr, &TFormMain::MenuExitClick);
+
+  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName("MenuEdit");
+  add(edit, "MenuCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), "Cut", &TFormMain::MenuCutClick, img(CI::Cut));
+  add(edit, "MenuCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy", &TFormMain::MenuCopyClick,
+      img(CI::Copy));
+  add(edit, "MenuPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), "Paste", &TFormMain::MenuPasteClick,
+      img(CI::Paste));
+  add(edit, "MenuDelete", "&Delete", {}, "Delete", &TFormMain::MenuDeleteClick, img(CI::Delete));
+  edit->addSeparator();
+  add(edit, "MenuFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "Find", &TFormMain::MenuFindClick,
+      img(CI::Find));
+  add(edit, "MenuFindAgain", "Find &Again", QKeySequence(Qt::Key_F3), "Find Again", &TFormMain::MenuFindAgainClick,
+      img(CI::FindAgain));
+
+  QMenu* numbers = bar->addMenu(QStringLiteral("&Numbers"));
+  numbers->setObjectName("MenuNumbers");
+  add(numbers, "MenuInsertNumber", "&Insert Number", QKeySequence(Qt::CTRL | Qt::Key_Insert), "Insert Number",
+      &TFormMain::MenuInsertNumberClick, img(CI::InsertNumber));
+  add(numbers, "MenuDeleteNumber", "&Delete Number", QKeySequence(Qt::CTRL | Qt::Key_Delete), "Delete Number",
+      &TFormMain::MenuDeleteNumberClick, img(CI::DeleteNumber));
+  add(numbers, "MenuMoveUp", "Move &Up", QKeySequence(Qt::CTRL | Qt::Key_Up), "Move Up", &TFormMain::MenuMoveUpClick,
+      img(CI::MoveUp));
+  add(numbers, "MenuMoveDown", "Move &Down", QKeySequence(Qt::CTRL | Qt::Key_Down), "Move Down",
+      &TFormMain::MenuMoveDownClick, img(CI::MoveDown));
+  numbers->addSeparator();
+  add(numbers, "MenuClear", "&Clear Number", QKeySequence(Qt::CTRL | Qt::Key_L), "Clear Number",
+      &TFormMain::MenuClearClick);
+  add(numbers, "MenuRandom", "&Random Phrase...", QKeySequence(Qt::CTRL | Qt::Key_R), "Random Phrase",
+      &TFormMain::MenuRandomClick, img(CI::Random));
+  add(numbers, "MenuEditPhrase", "&Edit Phrase...", QKeySequence(Qt::CTRL | Qt::Key_T), "Edit Phrase",
+      &TFormMain::MenuEditPhraseClick, img(CI::EditPhrase));
+
+  QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+  options->setObjectName("MenuOptions");
+  add(options, "MenuDictionary", "&Dictionary...", QKeySequence(Qt::CTRL | Qt::Key_D), "Dictionary",
+      &TFormMain::MenuDictionaryClick, img(CI::Dictionary));
+  add(options, "MenuMapping", "&Mapping...", QKeySequence(Qt::CTRL | Qt::Key_M), "Mapping",
+      &TFormMain::MenuMappingClick, img(CI::Mapping));
+  options->addSeparator();
+  add(options, "MenuPreferences", "&Preferences...", {}, "Preferences", &TFormMain::MenuPreferencesClick);
+
+  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  help->setObjectName("MenuHelp");
+  add(help, "MenuHelpTopics", "&Help Topics...", QKeySequence(Qt::Key_F1), nullptr, &TFormMain::MenuHelpTopicsClick);
+  add(help, "MenuTip", "&Tip of the Day...", {}, nullptr, &TFormMain::MenuTipClick);
+  help->addSeparator();
+  add(help, "MenuCompanyHomepage", "&Hollowmere Homepage", {}, nullptr, &TFormMain::MenuCompanyHomepageClick);
+  add(help, "MenuProductHomepage", "&Tessaloquine Homepage", {}, nullptr, &TFormMain::MenuProductHomepageClick);
+  help->addSeparator();
+  add(help, "MenuAbout", "&About...", {}, nullptr, &TFormMain::MenuAboutClick);
+
+  // The numbers list's own menu: the same handlers, no keys of its own.
+  PopupLeft = new QMenu(this);
+  PopupLeft->setObjectName("PopupLeft");
+  auto popup = [this](const char* name, const char* caption, void (TFormMain::*handler)()) {
+    QAction* action = PopupLeft->addAction(QString::fromLatin1(caption));
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+  };
+  popup("PopupInsertNumber", "&Insert Number", &TFormMain::MenuInsertNumberClick);
+  popup("PopupDeleteNumber", "&Delete Number", &TFormMain::MenuDeleteNumberClick);
+  popup("PopupMoveUp", "Move &Up", &TFormMain::MenuMoveUpClick);
+  popup("PopupMoveDown", "Move &Down", &TFormMain::MenuMoveDownClick);
+  connect(ListNumbers, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { PopupLeft->popup(ListNumbers->viewport()->mapToGlobal(at)); });
+}
+
+void TFormMain::CreateToolBar() {
+  ToolBar = addToolBar(QStringLiteral("Toolbar"));
+  ToolBar->setObjectName("ToolBar");
+  ToolBar->setMovable(false);
+  ToolBar->setFloatable(false);
+  ToolBar->setIconSize(QSize(16, 16));
+  ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  auto bind = [this](const char* menuItem, const char* buttonName) {
+    auto* action = findChild<QAction*>(QString::fromLatin1(menuItem));
+    ToolBar->addAction(action);
+    if (QWidget* button = ToolBar->widgetForAction(action)) button->setObjectName(buttonName);
+  };
+  bind("MenuNewWorksheet", "ButtonNewWorksheet");
+  bind("MenuOpenWorksheet", "ButtonOpenWorksheet");
+  bind("MenuSaveWorksheet", "ButtonSaveWorksheet");
+  ToolBar->addSeparator();
+  bind("MenuInsertNumber", "ButtonInsert");
+  bind("MenuDeleteNumber", "ButtonDelete");
+  bind("MenuMoveUp", "ButtonUp");
+  bind("MenuMoveDown", "ButtonDown");
+  ToolBar->addSeparator();
+  bind("MenuCut", "ButtonCut");
+  bind("MenuCopy", "ButtonCopy");
+  bind("MenuPaste", "ButtonPaste");
+  ToolBar->addSeparator();
+  bind("MenuDictionary", "ButtonDictionary");
+  bind("MenuMapping", "ButtonMapping");
+  bind("MenuRandom", "ButtonRandom");
+  bind("MenuEditPhrase", "ButtonEditPhrase");
+  ToolBar->addSeparator();
+  bind("MenuFind", "ButtonFind");
+  bind("MenuFindAgain", "ButtonFindAgain");
+}
+
+void TFormMain::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("StatusBar");
+  StatusPanel = new TStatusPanel(bar);
+  bar->addWidget(StatusPanel, 1);
+  auto* panel1 = new QWidget(bar);
+  panel1->setObjectName("StatusPanel1");
+  panel1->setFixedWidth(50);
+  bar->addPermanentWidget(panel1);
+}
+
+void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
+  delete ScrollBox;
+  ScrollBox = nullptr;
+  dictionary_ = std::move(dictionary);
+  if (!dictionary_) return;
+  ScrollBox = new TWordColumns(*dictionary_, PanelRight);
+  ScrollBox->SetConfig(config_.get());
+  ScrollBox->SetCurrentNumber(currentNumber_);
+  if (scrollPlaceholder_) {
+    panelRightLayout_->replaceWidget(scrollPlaceholder_, ScrollBox);
+    delete scrollPlaceholder_;
+    scrollPlaceholder_ = nullptr;
+  } else {
+    panelRightLayout_->addWidget(ScrollBox, 1);
+  }
+  panelRightLayout_->setStretchFactor(ScrollBox, 1);
+  connect(ScrollBox, &TWordColumns::PhraseShown, EditPhrase, &QLineEdit::setText);
+  connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
+  connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
+}
+
+// --- first show, closing and shutdown -------------------------------------------
+
+void TFormMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!firstShow_) return;
+  firstShow_ = false;
+  FormShow();
+}
+
+void TFormMain::FormShow() {
+  config_ = std::make_unique<RConfig>();
+  config_->SetFileName(directory_ + kConfigFileName);
+  config_->Load();  // a missing file leaves the defaults; a damaged one has said so
+  UpdateHistoryMenu();
+  if (ScrollBox) ScrollBox->SetConfig(config_.get());
+  ApplyWindowState();
+  NewWorksheet();
+  if (!arguments_.empty()) OpenWorksheet(arguments_.front());
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+  if (!worksheet_ || CloseWorksheet()) {
+    Shutdown();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TFormMain::MenuExitClick() {
+  if (worksheet_ && CloseWorksheet()) Shutdown();
+}
+
+void TFormMain::Shutdown() {
+  if (config_) {
+    StoreWindowState();
+    config_->Save();
+    if (dictionary_) {
+      dictionary_->SaveUserChanges();
+      dictionary_->SaveMapping();
+    }
+    if (ScrollBox) ScrollBox->SetConfig(nullptr);
+    config_.reset();
+  }
+  if (ScrollBox) ScrollBox->DeleteAllColumns();
+  CurrentPlatform().CloseHelp();
+  CurrentPlatform().RequestTerminate();
+}
+
+void TFormMain::ApplyWindowState() {
+  if (!config_) return;
+  if (config_->GetMaximized() != 0) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+  } else {
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    move(config_->GetWindowLeft(), config_->GetWindowTop());
+    resize(config_->GetWindowWidth(), config_->GetWindowHeight());
+  }
+  const int panelWidth = std::max(1, static_cast<int>(config_->GetNumbersPanelWidth()));
+  SplitterLeft->setSizes({panelWidth, std::max(1, SplitterLeft->width() - panelWidth)});
+  ListNumbers->setColumnWidth(TNumbersModel::ColumnNumber, config_->GetNumberColumnWidth());
+  ListNumbers->setColumnWidth(TNumbersModel::ColumnPhrase, config_->GetPhraseColumnWidth());
+  ListNumbers->setColumnWidth(TNumbersModel::ColumnDescription, config_->GetDescriptionColumnWidth());
+  ShowDescriptionField(config_->GetShowDescription() != 0);
+}
+
+void TFormMain::StoreWindowState() {
+  if (!config_) return;
+  config_->SetMaximized(isMaximized() ? 1 : 0);
+  config_->SetWindowLeft(x());
+  config_->SetWindowTop(y());
+  config_->SetWindowWidth(width());
+  config_->SetWindowHeight(height());
+  config_->SetNumbersPanelWidth(PanelLeft->width());
+  config_->SetNumberColumnWidth(ListNumbers->columnWidth(TNumbersModel::ColumnNumber));
+  config_->SetPhraseColumnWidth(ListNumbers->columnWidth(TNumbersModel::ColumnPhrase));
+  config_->SetDescriptionColumnWidth(ListNumbers->columnWidth(TNumbersModel::ColumnDescription));
+}
+
+void TFormMain::ShowDescriptionField(bool shown) {
+  if (shown == descriptionShown_) return;
+  // The grid closes the row up, so the phrase row moves into its place.
+  LabelDescription->setVisible(shown);
+  EditDescription->setVisible(shown);
+  descriptionShown_ = shown;
+}
+
+void TFormMain::UpdateTitle() {
+  const std::string& name = worksheet_ ? worksheet_->FileName() : std::string();
+  setWindowTitle(QStringLiteral("Tessaloquine - ") +
+                 (name.empty() ? QStringLiteral("Untitled") : PathToQString(BaseNameOf(name))));
+}
+
+void TFormMain::UpdateHistoryMenu() {
+  const int count = config_ ? config_->GetHistoryCount() : 0;
+  MenuHistorySep->setVisible(count > 0);
+  for (int k = 0; k < 4; ++k) {
+    QAction* item = MenuHistory[k];
+    item->setVisible(k < count);
+    if (k >= count) continue;
+    const std::string& path = config_->GetHistory(k);
+    // A '&' in a file name is shown, not taken for the accelerator mark.
+    QString name = PathToQString(FileNameOf(path));
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    item->setText(QStringLiteral("&%1 ").arg(k + 1) + name);
+    item->setToolTip(PathToQString(path));
+    item->setData(QByteArray::fromStdString(path));
+  }
+}
+
+void TFormMain::SetStatusAlert(const std::string& text) {
+  statusHighlight_ = true;
+  statusText_ = text;
+  StatusPanel->SetText(ToQString(text), true);
+  StatusPanel->repaint();
+}
+
+void TFormMain::SetStatusText(const std::string& text) {
+  statusHighlight_ = false;
+  statusText_ = text;
+  StatusPanel->SetText(ToQString(text), false);
+}
+
+// --- the worksheet's life -----------------------------------------------------
+
+void TFormMain::NewWorksheet() {
+  if (worksheet_ && !CloseWorksheet()) return;
+  worksheet_ = std::make_unique<RWorksheet>();
+  numbersModel_->SetWorksheet(worksheet_.get());
+  InsertNumber();
+  MaintainBlankRows();
+  UpdateTitle();
+}
+
+bool TFormMain::OpenWorksheet(const std::string& path) {
+  if (worksheet_ && !CloseWorksheet()) return false;
+  auto worksheet = std::make_unique<RWorksheet>();
+  worksheet->SetFileName(path);
+  if (!worksheet->Load()) {
+    // The loader has said what went wrong; the user gets a fresh worksheet.
+    NewWorksheet();
+    return true;
+  }
+  worksheet_ = std::move(worksheet);
+  numbersModel_->SetWorksheet(worksheet_.get());
+  SyncNumberRows();
+  MaintainBlankRows();
+  ListNumbers->clearSelection();
+  SelectNumber(0, true);
+  UpdateTitle();
+  if (config_) {
+    config_->AddToHistory(path);
+    UpdateHistoryMenu();
+  }
+  return true;
+}
+
+bool TFormMain::CloseWorksheet() {
+  if (!worksheet_) return true;
+  if (worksheet_->Modified() && config_ && config_->GetAskSave() != 0) {
+    if (!FormQuestion) return false;  // never let changes go without asking
+    const int answer = FormQuestion->Ask(*config_, TFormQuestion::Preference::AskSave,
+                                         "Save changes to current worksheet?", true);
+    if (answer == ResultYes) {
+      if (!SaveWorksheet()) return false;
+    } else if (answer != ResultNo) {
+      return false;
+    }
+  }
+  if (ScrollBox) ScrollBox->SetCurrentNumber(nullptr);
+  numbersModel_->SetWorksheet(nullptr);
+  worksheet_.reset();
+  currentNumber_ = nullptr;
+  currentIndex_ = 0;
+  return true;
+}
+
+bool TFormMain::SaveWorksheet() {
+  if (!worksheet_) return false;
+  if (worksheet_->FileName().empty()) return SaveWorksheetAs();
+  if (!worksheet_->Save()) return false;
+  worksheet_->SetModified(false);
+  return true;
+}
+
+bool TFormMain::SaveWorksheetAs() {
+  if (!worksheet_) return false;
+  FileDialogRequest request;
+  request.title = "Save Worksheet";
+  request.filter = kWorksheetFilter;
+  request.defaultExtension = "tqw";
+  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
+  const std::string path = CurrentPlatform().SaveFileName(request);
+  if (path.empty()) return false;
+
+  bool goOn = true;
+  if (FileExists(path)) {
+    MessageRequest question;
+    question.caption = kProductName;
+    question.text = "Overwrite file '" + path + "'?";
+    question.icon = MessageIcon::Question;
+    question.buttons = ButtonYes | ButtonNo;
+    goOn = CurrentPlatform().ShowMessage(question) == ResultYes;
+  }
+  bool saved = false;
+  if (goOn) {
+    worksheet_->SetFileName(path);
+    saved = SaveWorksheet();
+    if (saved && config_) {
+      config_->AddToHistory(path);
+      UpdateHistoryMenu();
+    }
+    UpdateTitle();
+  }
+  const std::string directory = DirectoryOf(path);
+  if (config_ && !directory.empty() && DirectoryExists(directory)) config_->SetLastDirectory(directory);
+  return saved;
+}
+
+void TFormMain::SetModified() {
+  if (worksheet_) worksheet_->SetModified(true);
+}
+
+// --- the numbers list -----------------------------------------------------------
+
+int TFormMain::RowsPerPage() const {
+  const int rowHeight = ListNumbers->verticalHeader()->defaultSectionSize();
+  return rowHeight > 0 ? ListNumbers->viewport()->height() / rowHeight : 0;
+}
+
+int TFormMain::TopRow() const {
+  const int row = ListNumbers->rowAt(0);
+  return row < 0 ? 0 : row;
+}
+
+void TFormMain::ListNumbersSelectItem(int row) {
+  if (!worksheet_ || row < 0 || row >= worksheet_->Count()) return;
+  currentIndex_ = row;
+  currentNumber_ = &worksheet_->At(row);
+  UpdateGuard guard(updateDepth_);
+  EditNumber->setText(ToQString(currentNumber_->Number()));
+  EditPhrase->setText(ToQString(currentNumber_->Phrase()));
+  EditDescription->setText(ToQString(currentNumber_->Description()));
+  if (ScrollBox) {
+    ScrollBox->SetCurrentNumber(currentNumber_);
+    ScrollBox->RebuildColumns();
+  }
+}
+
+void TFormMain::SelectNumber(int index, bool focusNumber) {
+  if (index >= 0 && index < numbersModel_->Rows()) {
+    const QModelIndex at = numbersModel_->index(index, 0);
+    ListNumbers->selectionModel()->setCurrentIndex(
+        at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ListNumbers->scrollTo(at);
+    // Selecting the row that is already selected reports nothing; an entry
+    // that is not the current one must still reach the fields.
+    if (worksheet_ && index < worksheet_->Count() && currentNumber_ != &worksheet_->At(index))
+      ListNumbersSelectItem(index);
+  } else {
+    ListNumbers->clearSelection();
+  }
+  if (focusNumber) EditNumber->setFocus();
+}
+
+void TFormMain::RebuildNumberList() { numbersModel_->ResetRows(worksheet_ ? worksheet_->Count() : 0); }
+
+void TFormMain::RefreshNumberRow(int index) { numbersModel_->RefreshRows(index, index); }
+
+void TFormMain::SyncNumberRows() {
+  if (!worksheet_) return;
+  while (worksheet_->Count() < numbersModel_->Rows())
+    worksheet_->Insert(std::make_unique<RNumber>(), worksheet_->Count());
+  numbersModel_->AppendRows(worksheet_->Count() - numbersModel_->Rows());
+  numbersModel_->RefreshRows(0, numbersModel_->Rows() - 1);
+}
+
+void TFormMain::MaintainBlankRows() {
+  if (!worksheet_ || updateDepth_ > 0) return;
+  const int perPage = RowsPerPage();
+  if (perPage < kMinimumPageRows) return;
+  UpdateGuard guard(updateDepth_);
+
+  int last = worksheet_->Count() - 1;
+  while (last >= 0 && worksheet_->At(last).IsEmpty()) --last;
+  const int need = last + kBlankRowsAfterLast;
+
+  while (worksheet_->Count() < need || worksheet_->Count() - TopRow() < perPage - 1) {
+    worksheet_->Insert(std::make_unique<RNumber>(), worksheet_->Count());
+    numbersModel_->AppendRows(1);
+  }
+  while (worksheet_->Count() > need && worksheet_->Count() - TopRow() >= perPage &&
+         worksheet_->At(worksheet_->Count() - 1).IsEmpty()) {
+    const int lastRow = worksheet_->Count() - 1;
+    const QModelIndexList selected = ListNumbers->selectionModel()->selectedRows();
+    const bool lastSelected = !selected.isEmpty() && selected.front().row() == lastRow;
+    if (lastSelected || currentIndex_ >= lastRow) SelectNumber(lastRow - 1, false);
+    worksheet_->Remove(lastRow);
+    numbersModel_->RemoveRowAt(lastRow);
+  }
+}
+
+void TFormMain::InsertNumber() {
+  if (!worksheet_) return;
+  const int at = std::clamp(currentIndex_, 0, static_cast<int>(worksheet_->Count()));
+  worksheet_->Insert(std::make_unique<RNumber>(), at);
+  RebuildNumberList();
+  SelectNumber(at, true);
+  MaintainBlankRows();
+}
+
+void TFormMain::DeleteNumber() {
+  if (!worksheet_ || currentIndex_ < 0 || currentIndex_ >= worksheet_->Count()) return;
+  if (ScrollBox) ScrollBox->SetCurrentNumber(nullptr);
+  currentNumber_ = nullptr;
+  int index = currentIndex_;
+  worksheet_->Remove(index);
+  numbersModel_->RemoveRowAt(index);
+  if (worksheet_->Count() == 0) {
+    worksheet_->Insert(std::make_unique<RNumber>(), 0);
+    numbersModel_->AppendRows(1);
+  } else if (index > worksheet_->Count() - 1) {
+    --index;
+  }
+  currentIndex_ = index;
+  SelectNumber(index, false);
+  MaintainBlankRows();
+}
+
+void TFormMain::ClearNumber() {
+  if (!worksheet_ || !currentNumber_) return;
+  currentNumber_->SetNumber(std::string());
+  currentNumber_->SetPhrase(std::string());
+  currentNumber_->SetDescription(std::string());
+  while (currentNumber_->SlotCount() > 0) currentNumber_->DeleteSlot(currentNumber_->SlotCount() - 1);
+  RebuildNumberList();
+  SelectNumber(currentIndex_, true);
+}
+
+void TFormMain::CommitNumber() {
+  if (!worksheet_ || !currentNumber_ || !ScrollBox) return;
+  if (ScrollBox->CommitNumber(FromQString(EditNumber->text()))) {
+    SetModified();
+    MaintainBlankRows();
+  }
+  RefreshNumberRow(currentIndex_);
+}
+
+void TFormMain::ButtonGoClick() {
+  if (EditNumber->text().isEmpty()) {
+    ShowNotice("Please enter a number before pressing the Go button.");
+    return;
+  }
+  CommitNumber();
+}
+
+void TFormMain::EditDescriptionChange() {
+  if (!worksheet_ || updateDepth_ > 0 || !currentNumber_) return;
+  const bool wasEmpty = currentNumber_->IsEmpty();
+  currentNumber_->SetDescription(FromQString(EditDescription->text()));
+  RefreshNumberRow(currentIndex_);
+  SetModified();
+  // A blank row that just got a description is used now: keep blank rows after it.
+  if (wasEmpty && !currentNumber_->IsEmpty()) MaintainBlankRows();
+}
+
+void TFormMain::ListNumbersDblClick() { EditNumber->setFocus(); }
+
+void TFormMain::FindNumber() {
+  if (!worksheet_ || worksheet_->Count() == 0) return;
+  const std::string text = DialogFind->FindText();
+  const bool matchCase = DialogFind->MatchCase();
+  const bool wholeWord = DialogFind->WholeWord();
+  const bool down = DialogFind->Down();
+  const int count = worksheet_->Count();
+  const int start = std::clamp(currentIndex_, 0, count - 1);
+  ShowStatus(std::string());
+  int i = start;
+  do {
+    i += down ? 1 : -1;
+    if (i >= count) {
+      i = 0;
+      ShowStatusAlert("Search wrapped.");
+    } else if (i < 0) {
+      i = count - 1;
+      ShowStatusAlert("Search wrapped.");
+    }
+    const RNumber& entry = worksheet_->At(i);
+    if (!entry.IsEmpty() && (FieldMatches(entry.Number(), text, matchCase, wholeWord) ||
+                             FieldMatches(entry.Phrase(), text, matchCase, wholeWord) ||
+                             FieldMatches(entry.Description(), text, matchCase, wholeWord))) {
+      SelectNumber(i, false);
+      return;
+    }
+  } while (i != start);
+  ShowStatusAlert("Not found.");
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ListNumbers->viewport() && event->type() == QEvent::Resize) {
+    MaintainBlankRows();  // ListNumbersResize
+  } else if (event->type() == QEvent::ShortcutOverride &&
+             (watched == EditNumber || watched == EditDescription || watched == EditPhrase)) {
+    // The menu's keys win over the field's own (Ctrl+Insert inserts a
+    // number, it does not copy); the clipboard keys land on the field anyway.
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const QAction* command : commands_)
+      if (!command->shortcut().isEmpty() && command->shortcut() == pressed) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// --- commands -------------------------------------------------------------------
+
+void TFormMain::MenuNewWorksheetClick() { NewWorksheet(); }
+
+void TFormMain::MenuOpenWorksheetClick() {
+  FileDialogRequest request;
+  request.title = "Open Worksheet";
+  request.filter = kWorksheetFilter;
+  request.defaultExtension = "tqw";
+  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
+  const std::string path = CurrentPlatform().OpenFileName(request);
+  if (path.empty()) return;
+  if (!OpenWorksheet(path)) return;
+  const std::string directory = DirectoryOf(path);
+  if (config_ && !directory.empty() && DirectoryExists(directory)) config_->SetLastDirectory(directory);
+}
+
+void TFormMain::MenuSaveWorksheetClick() { SaveWorksheet(); }
+
+void TFormMain::MenuSaveAsClick() { SaveWorksheetAs(); }
+
+void TFormMain::MenuHistoryClick(QAction* item) {
+  const QByteArray path = item->data().toByteArray();
+  if (!path.isEmpty()) OpenWorksheet(path.toStdString());
+}
+
+QLineEdit* TFormMain::FocusedEdit() const {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == EditNumber || focus == EditDescription || focus == EditPhrase) return static_cast<QLineEdit*>(focus);
+  return nullptr;
+}
+
+void TFormMain::MenuCutClick() {
+  QLineEdit* edit = FocusedEdit();
+  if (edit && !edit->isReadOnly()) edit->cut();
+}
+
+void TFormMain::MenuCopyClick() {
+  if (QLineEdit* edit = FocusedEdit()) edit->copy();
+}
+
+void TFormMain::MenuPasteClick() {
+  QLineEdit* edit = FocusedEdit();
+  if (edit && !edit->isReadOnly()) edit->paste();
+}
+
+void TFormMain::MenuDeleteClick() {
+  QLineEdit* edit = FocusedEdit();
+  if (edit && !edit->isReadOnly() && edit->hasSelectedText()) edit->del();
+}
+
+void TFormMain::MenuFindClick() { DialogFind->Open(); }
+
+void TFormMain::MenuFindAgainClick() {
+  if (DialogFind->FindText().empty())
+    DialogFind->Open();
+  else
+    FindNumber();
+}
+
+void TFormMain::MenuInsertNumberClick() {
+  if (!worksheet_) return;
+  InsertNumber();
+  SetModified();
+}
+
+void TFormMain::MenuDeleteNumberClick() {
+  if (!worksheet_) return;
+  DeleteNumber();
+  SetModified();
+}
+
+void TFormMain::MenuMoveUpClick() {
+  if (!worksheet_ || currentIndex_ <= 0 || currentIndex_ >= worksheet_->Count()) return;
+  const int to = currentIndex_ - 1;
+  worksheet_->Insert(worksheet_->Remove(currentIndex_), to);
+  RebuildNumberList();
+  SelectNumber(to, false);
+  SetModified();
+}
+
+void TFormMain::MenuMoveDownClick() {
+  if (!worksheet_ || currentIndex_ < 0 || currentIndex_ >= worksheet_->Count() - 1) return;
+  const int to = currentIndex_ + 1;
+  worksheet_->Insert(worksheet_->Remove(currentIndex_), to);
+  RebuildNumberList();
+  SelectNumber(to, false);
+  SetModified();
+}
+
+void TFormMain::MenuClearClick() { ClearNumber(); }
+
+void TFormMain::MenuRandomClick() {}
+
+void TFormMain::MenuEditPhraseClick() {}
+
+void TFormMain::MenuDictionaryClick() {}
+
+void TFormMain::MenuMappingClick() {}
+
+void TFormMain::MenuPreferencesClick() {
+  if (config_) ShowDescriptionField(config_->GetShowDescription() != 0);
+}
+
+void TFormMain::MenuHelpTopicsClick() { CurrentPlatform().ShowHelp(0); }
+
+void TFormMain::MenuTipClick() {}
+
+void TFormMain::MenuCompanyHomepageClick() { CurrentPlatform().OpenUrl(kCompanyHomepage); }
+
+void TFormMain::MenuProductHomepageClick() { CurrentPlatform().OpenUrl(kProductHomepage); }
+
+void TFormMain::MenuAboutClick() {}
+
+}  // namespace tq

@@ -1,0 +1,184 @@
+// The main window: the numbers list on the left, the Number, Description and
+// Phrase fields with "Go!" and the strip of word columns on the right, the
+// menus, the toolbar and the status bar. It owns the configuration, the one
+// open worksheet and (once start-up hands it over) the dictionary, and runs
+// the worksheet's life: new, open, the save question on close, save, save as.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTableView;
+class QToolBar;
+class QVBoxLayout;
+
+namespace tq {
+
+class RConfig;
+class RDictionary;
+class RNumber;
+class RWorksheet;
+class TFindDialog;
+class TFormQuestion;
+class TNumbersModel;
+class TStatusPanel;
+class TWordColumns;
+
+class TFormMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // directory: where the configuration file lives (the executable's
+  // directory, with its trailing separator). arguments: the command line
+  // without the program's name; the first one names a worksheet to open.
+  explicit TFormMain(std::string directory, std::vector<std::string> arguments = {}, QWidget* parent = nullptr);
+  ~TFormMain() override;
+
+  // The dictionary arrives once it is loaded; from then on the word strip exists.
+  void SetDictionary(std::unique_ptr<RDictionary> dictionary);
+  void SetFormQuestion(TFormQuestion* form) { FormQuestion = form; }
+
+  RDictionary* Dictionary() const { return dictionary_.get(); }
+  RConfig* Config() const { return config_.get(); }
+  RWorksheet* CurrentWorksheet() const { return worksheet_.get(); }
+  RNumber* CurrentNumber() const { return currentNumber_; }
+  int CurrentIndex() const { return currentIndex_; }
+  bool StatusHighlight() const { return statusHighlight_; }
+  const std::string& StatusText() const { return statusText_; }
+  bool DescriptionShown() const { return descriptionShown_; }
+  TWordColumns* WordColumns() const { return ScrollBox; }
+  TFindDialog* FindDialog() const { return DialogFind; }
+
+  // The worksheet's life.
+  void NewWorksheet();
+  // False only when the user kept the current worksheet open.
+  bool OpenWorksheet(const std::string& path);
+  // True when the current worksheet was let go (saved, discarded or unchanged).
+  bool CloseWorksheet();
+  bool SaveWorksheet();
+  bool SaveWorksheetAs();
+  void UpdateTitle();
+  void UpdateHistoryMenu();
+  void ShowDescriptionField(bool shown);
+  void ApplyWindowState();
+  void StoreWindowState();
+  // Stores the window's state and the configuration, writes the user's
+  // dictionary changes and mapping when they changed, and ends the program.
+  void Shutdown();
+
+  // Panel 0 of the status bar: highlighted (navy, white text) or plain.
+  void SetStatusAlert(const std::string& text);
+  void SetStatusText(const std::string& text);
+
+  // The numbers list.
+  void SelectNumber(int index, bool focusNumber);
+  void RebuildNumberList();
+  void RefreshNumberRow(int index);
+  void SyncNumberRows();
+  void MaintainBlankRows();
+  void InsertNumber();
+  void DeleteNumber();
+  void ClearNumber();
+  void CommitNumber();
+  void FindNumber();
+
+ public slots:
+  void ButtonGoClick();
+  void EditDescriptionChange();
+  void ListNumbersDblClick();
+
+  void MenuNewWorksheetClick();
+  void MenuOpenWorksheetClick();
+  void MenuSaveWorksheetClick();
+  void MenuSaveAsClick();
+  void MenuHistoryClick(QAction* item);
+  void MenuExitClick();
+  void MenuCutClick();
+  void MenuCopyClick();
+  void MenuPasteClick();
+  void MenuDeleteClick();
+  void MenuFindClick();
+  void MenuFindAgainClick();
+  void MenuInsertNumberClick();
+  void MenuDeleteNumberClick();
+  void MenuMoveUpClick();
+  void MenuMoveDownClick();
+  void MenuClearClick();
+  // The dialogs behind these five commands are still to come; the commands
+  // are in the menus already so that their keys and places are settled.
+  void MenuRandomClick();
+  void MenuEditPhraseClick();
+  void MenuDictionaryClick();
+  void MenuMappingClick();
+  void MenuPreferencesClick();
+  void MenuHelpTopicsClick();
+  void MenuTipClick();
+  void MenuCompanyHomepageClick();
+  void MenuProductHomepageClick();
+  void MenuAboutClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormShow();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void CreatePanels();
+  void ListNumbersSelectItem(int row);
+  void SetModified();
+  QLineEdit* FocusedEdit() const;
+  int RowsPerPage() const;
+  int TopRow() const;
+
+  std::string directory_;
+  std::vector<std::string> arguments_;
+  std::unique_ptr<RDictionary> dictionary_;
+  std::unique_ptr<RConfig> config_;
+  std::unique_ptr<RWorksheet> worksheet_;
+  RNumber* currentNumber_ = nullptr;
+  int currentIndex_ = 0;
+  int updateDepth_ = 0;
+  bool statusHighlight_ = false;
+  std::string statusText_;
+  bool firstShow_ = true;
+  bool descriptionShown_ = true;
+
+  TFormQuestion* FormQuestion = nullptr;
+  TFindDialog* DialogFind = nullptr;
+  TNumbersModel* numbersModel_ = nullptr;
+
+  QToolBar* ToolBar = nullptr;
+  TStatusPanel* StatusPanel = nullptr;
+  QSplitter* SplitterLeft = nullptr;
+  QWidget* PanelLeft = nullptr;
+  QTableView* ListNumbers = nullptr;
+  QWidget* PanelRight = nullptr;
+  QVBoxLayout* panelRightLayout_ = nullptr;
+  QWidget* PanelTop = nullptr;
+  QLabel* LabelDescription = nullptr;
+  QLineEdit* EditNumber = nullptr;
+  QLineEdit* EditDescription = nullptr;
+  QLineEdit* EditPhrase = nullptr;
+  QPushButton* ButtonGo = nullptr;
+  TWordColumns* ScrollBox = nullptr;
+  QWidget* scrollPlaceholder_ = nullptr;
+  QMenu* PopupLeft = nullptr;
+
+  QAction* MenuHistory[4] = {};
+  QAction* MenuHistorySep = nullptr;
+  std::vector<QAction*> commands_;  // every menu command, for the keys they claim from the edit fields
+};
+
+}  // namespace tq

@@ -1,0 +1,51 @@
+// The splash window that covers the start: shown before the dictionary is
+// loaded, and once the event loop runs and its timer fires, it brings up the
+// main window (and the tip of the day when the user wants it) and hides for
+// good. Creating it also points the program at its help file.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QTimer;
+
+namespace tq {
+
+// The version shown on the splash window and in the about box.
+inline constexpr const char* kVersionText = "1.1";
+
+// The help file beside the executable; empty until the splash is created.
+const std::string& ApplicationHelpFile();
+
+class TFormSplash : public QWidget {
+  Q_OBJECT
+
+ public:
+  // directory: the executable's directory with its trailing separator.
+  explicit TFormSplash(const std::string& directory, QWidget* parent = nullptr);
+
+  // What the timer brings up: the main window, then (when wanted) the tip
+  // of the day, which is shown modally before the splash goes away.
+  void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
+  void SetTipsHandler(std::function<void()> showTips) { showTips_ = std::move(showTips); }
+
+  // Fires once, 3000 ms after it is started, or as soon as the start-up
+  // work lets the event loop run, whichever is later.
+  QTimer* TimerSplash() const { return timer_; }
+  void TimerSplashTimer();
+
+  // The picture; the about box borrows it.
+  QLabel* ImageSplash() const { return image_; }
+
+ private:
+  QLabel* image_;
+  QLabel* version_;
+  QLabel* copyright_;
+  QTimer* timer_;
+  QWidget* mainWindow_ = nullptr;
+  std::function<void()> showTips_;
+};
+
+}  // namespace tq
