@@ -11,6 +11,7 @@
 #include <QRadialGradient>
 #include <QScreen>
 #include <algorithm>
+#include <climits>
 
 #include "Codec.h"
 #include "Platform.h"
@@ -59,6 +60,8 @@ constexpr const char* kTips[TFormTips::kTipCount] = {
 };
 
 constexpr int kClientWidth = 343;
+constexpr int kLargestTipPixels = 12;
+constexpr int kSmallestTipPixels = 8;
 constexpr int kClientHeight = 234;
 
 // A light bulb, 29 by 34 pixels, on a transparent ground: a glowing glass
@@ -162,10 +165,6 @@ TFormTips::TFormTips(RConfig* config, QWidget* parent) : QDialog(parent), config
   PanelBottom = Panel(PanelMain, "PanelBottom", Qt::white, QRect(50, 42, 261, 133));
   LabelTip = new QLabel(PanelBottom);
   LabelTip->setObjectName(QStringLiteral("LabelTip"));
-  // Small type, so that the longest tip fits the label's fixed size.
-  QFont tipFont = LabelTip->font();
-  tipFont.setPixelSize(11);
-  LabelTip->setFont(tipFont);
   LabelTip->setWordWrap(true);
   LabelTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   LabelTip->setGeometry(8, 6, 225, 113);
@@ -192,11 +191,28 @@ void TFormTips::ButtonNextTipClick() {
   // A damaged configuration could hold less than -1; it starts over like a
   // fresh one instead of reaching before the table.
   const int s = config_ ? std::max(config_->GetTipIndex(), -1) : -1;
-  if (config_) config_->SetTipIndex(s + 1 >= kTipCount ? 0 : s + 1);
+  if (config_) config_->SetTipIndex(s >= kTipCount - 1 ? 0 : s + 1);  // no overflow at INT_MAX
   const int t = s < 0 || s >= kTipCount ? 0 : s;
   LabelTitle->setText(ToQString(t == 0 ? kWelcomeTitle : kTipTitle));
   ButtonHelp->setVisible(t == 0);
   LabelTip->setText(ToQString(kTips[t]));
+  FitTipText();
+}
+
+void TFormTips::FitTipText() {
+  // The label has a fixed size and the tips differ in length; the type is
+  // made just small enough for the whole tip to show, whatever fonts the
+  // desktop has. "More Info..." covers the end of the tip area, so the
+  // welcome tip has to end above it.
+  const int room = ButtonHelp->isHidden() ? LabelTip->height() : ButtonHelp->y() - LabelTip->y() - 2;
+  QFont font = LabelTip->font();
+  for (int pixels = kLargestTipPixels; pixels >= kSmallestTipPixels; --pixels) {
+    font.setPixelSize(pixels);
+    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, LabelTip->width(), INT_MAX / 2),
+                                                         Qt::TextWordWrap, LabelTip->text());
+    if (needed.height() <= room) break;
+  }
+  LabelTip->setFont(font);
 }
 
 void TFormTips::ButtonCloseClick() {

@@ -42,6 +42,7 @@ class TFormTips : public QDialog {
  private:
   // Every showing moves the cycle on by one tip.
   void FormShow();
+  void FitTipText();
 
   QPushButton* ButtonNextTip;
   QPushButton* ButtonClose;
