@@ -1,0 +1,170 @@
+#include "FormMapping.h"
+
+#include <QAbstractTableModel>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "Codec.h"
+#include "Messages.h"
+#include "Platform.h"
+#include "RDictionary.h"
+#include "Text.h"
+
+namespace tq {
+
+// The rows of ListMap, read from the dialog's working copy when drawn.
+class MappingRowsModel final : public QAbstractTableModel {
+ public:
+  MappingRowsModel(const std::vector<std::string>& letters, QObject* parent)
+      : QAbstractTableModel(parent), letters_(letters) {}
+
+  void Reload() {
+    beginResetModel();
+    endResetModel();
+  }
+  void RowChanged(int row) { emit dataChanged(index(row, 0), index(row, 1)); }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(letters_.size());
+  }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : 2; }
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto row = static_cast<std::size_t>(index.row());
+    if (role != Qt::DisplayRole || !index.isValid() || row >= letters_.size()) return {};
+    if (index.column() == 1) return ToQString(letters_[row]);
+    return row < 10 ? QString(QChar('0' + static_cast<int>(row))) : QStringLiteral("(none)");
+  }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return section == 0 ? QStringLiteral("Digit") : QStringLiteral("Letters");
+  }
+
+ private:
+  const std::vector<std::string>& letters_;
+};
+
+namespace {
+
+QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TFormMapping::TFormMapping(RDictionary& dictionary, QWidget* parent)
+    : QDialog(parent), dictionary_(dictionary), letters_(RDictionary::kMappingLineCount) {
+  setObjectName("FormMapping");
+  setWindowTitle(QStringLiteral("Mapping"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setModal(true);
+
+  TabMapping = new QFrame(this);
+  TabMapping->setObjectName("TabMapping");
+  TabMapping->setFrameShape(QFrame::StyledPanel);
+
+  model_ = new MappingRowsModel(letters_, this);
+  ListMap = new QTableView(TabMapping);
+  ListMap->setObjectName("ListMap");
+  ListMap->setModel(model_);
+  ListMap->setShowGrid(true);
+  ListMap->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListMap->setSelectionMode(QAbstractItemView::SingleSelection);
+  ListMap->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListMap->setTabKeyNavigation(false);
+  ListMap->setWordWrap(false);
+  ListMap->verticalHeader()->hide();
+  ListMap->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  ListMap->verticalHeader()->setDefaultSectionSize(ListMap->fontMetrics().height() + 4);
+  ListMap->horizontalHeader()->setHighlightSections(false);
+  ListMap->horizontalHeader()->setSectionsClickable(false);
+  ListMap->horizontalHeader()->setStretchLastSection(true);
+  ListMap->setColumnWidth(0, 50);
+  // All eleven rows in view without scrolling.
+  ListMap->setMinimumSize(300, ListMap->horizontalHeader()->sizeHint().height() +
+                                   11 * ListMap->verticalHeader()->defaultSectionSize() + 4);
+
+  ButtonEdit = MakeButton("ButtonEdit", "&Edit...", this);
+  ButtonOk = MakeButton("ButtonOk", "&OK", this);
+  ButtonCancel = MakeButton("ButtonCancel", "&Cancel", this);
+  ButtonHelp = MakeButton("ButtonHelp", "&Help", this);
+
+  auto* frameLayout = new QVBoxLayout(TabMapping);
+  frameLayout->addWidget(ListMap);
+  auto* side = new QVBoxLayout;
+  side->addWidget(ButtonEdit);
+  side->addStretch(1);
+  auto* upper = new QHBoxLayout;
+  upper->addWidget(TabMapping, 1);
+  upper->addLayout(side);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(ButtonOk);
+  bottom->addWidget(ButtonCancel);
+  bottom->addWidget(ButtonHelp);
+  auto* top = new QVBoxLayout(this);
+  top->addLayout(upper, 1);
+  top->addLayout(bottom);
+  top->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(ButtonEdit, &QPushButton::clicked, this, [this] { ButtonEditClick(); });
+  connect(ListMap, &QAbstractItemView::doubleClicked, this, [this] { ButtonEditClick(); });
+  connect(ButtonOk, &QPushButton::clicked, this, [this] { ButtonOkClick(); });
+  connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
+  connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
+}
+
+TFormMapping::~TFormMapping() = default;
+
+void TFormMapping::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TFormMapping::FormShow() {
+  for (std::size_t i = 0; i < letters_.size(); ++i) letters_[i] = dictionary_.MappingLine(i);
+  model_->Reload();
+  mapChanged = false;
+}
+
+void TFormMapping::ButtonEditClick() {
+  const QModelIndexList selected = ListMap->selectionModel()->selectedRows();
+  if (selected.isEmpty()) {
+    ShowNotice("Select a digit before clicking the edit button.");
+    return;
+  }
+  const auto row = static_cast<std::size_t>(selected.constFirst().row());
+  // A cancelled box leaves the answer at the row's letters: nothing changes.
+  std::string answer = letters_[row];
+  CurrentPlatform().InputBox("Edit Mapping", "Enter all letters which map to this digit:", answer);
+  if (answer == letters_[row]) return;
+  letters_[row] = ToLower1252(answer);
+  model_->RowChanged(static_cast<int>(row));
+  mapChanged = true;
+}
+
+void TFormMapping::ButtonOkClick() {
+  if (mapChanged)
+    for (std::size_t i = 0; i < letters_.size(); ++i) dictionary_.SetMappingLine(i, letters_[i]);
+  done(ResultOk);
+}
+
+void TFormMapping::ButtonCancelClick() { reject(); }
+
+void TFormMapping::reject() {
+  // The edits are dropped, so as far as anyone after us can tell the
+  // mapping did not change.
+  mapChanged = false;
+  done(ResultCancel);
+}
+
+void TFormMapping::ButtonHelpClick() { CurrentPlatform().ShowHelp(kHelpContext); }
+
+}  // namespace tq
