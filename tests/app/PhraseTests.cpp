@@ -1,0 +1,110 @@
+#include <QAbstractButton>
+#include <QListView>
+#include <QPushButton>
+
+#include "AppFixture.h"
+#include "WordColumns.h"
+
+namespace tq::test {
+namespace {
+
+class PhraseTest : public AppTest {
+ protected:
+  // Double-clicks the word in column `column` of the strip.
+  void ChooseWord(int column, const char* word) {
+    QListView* list = form->WordColumns()->WordList(column);
+    ASSERT_NE(list, nullptr) << "column " << column;
+    const QModelIndexList found =
+        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, QString::fromLatin1(word), 1,
+                             Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << word << " in column " << column;
+    list->scrollTo(found.front());
+    const QPoint at = list->visualRect(found.front()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    Settle();
+  }
+  std::string Phrase() const { return Text("EditPhrase"); }
+  std::string Dots(int n) const {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += std::string(" ") + kUncoveredMark;
+    return out;
+  }
+};
+
+TEST_F(PhraseTest, EnterTakesTheNumberAndLaysOutOneColumnPerDigit) {
+  Start();
+  EnterNumber("555-1234");
+  EXPECT_EQ(form->CurrentNumber()->Number(), "555-1234");
+  EXPECT_EQ(form->CurrentNumber()->Digits(), "5551234");
+  EXPECT_EQ(Phrase(), Dots(7));
+  EXPECT_EQ(Cell(0, 0), "555-1234");
+  EXPECT_EQ(Cell(0, 1), Dots(7));
+  EXPECT_EQ(form->WordColumns()->ColumnCount(), 7);
+  EXPECT_TRUE(Modified());
+  EXPECT_GE(Rows(), 5);
+
+  // "Go!" does the same for the next row.
+  ClickRow(1);
+  QTest::keyClicks(Edit("EditNumber"), "42");
+  QTest::mouseClick(Child<QPushButton>("ButtonGo"), Qt::LeftButton);
+  EXPECT_EQ(Cell(1, 0), "42");
+  EXPECT_EQ(Cell(1, 1), Dots(2));
+  EXPECT_GE(Rows(), 6);
+}
+
+TEST_F(PhraseTest, DoubleClickedWordsBuildThePhraseAndItsButtonGivesOneBack) {
+  Start();
+  EnterNumber("555-1234");
+  form->CurrentWorksheet()->SetModified(false);
+  ChooseWord(0, "lily");
+  EXPECT_EQ(Phrase(), " lily" + Dots(5));
+  EXPECT_TRUE(Modified());
+  ChooseWord(1, "law");
+  ChooseWord(2, "tin");
+  EXPECT_EQ(Phrase(), " lily law tin" + Dots(2));
+  EXPECT_EQ(Cell(0, 1), " lily law tin" + Dots(2));
+  EXPECT_EQ(form->WordColumns()->ColumnCount(), 5);
+
+  QTest::mouseClick(form->WordColumns()->WordButton(1), Qt::LeftButton);
+  Settle();
+  EXPECT_EQ(Phrase(), " lily" + Dots(1) + " tin" + Dots(2));
+  EXPECT_EQ(Cell(0, 1), Phrase());
+}
+
+TEST_F(PhraseTest, ReformattingANumberKeepsItsPhraseAndIsNoChange) {
+  Start();
+  EnterNumber("5551234");
+  ChooseWord(0, "lily");
+  form->CurrentWorksheet()->SetModified(false);
+  EnterNumber("555-12 34");
+  EXPECT_EQ(Phrase(), " lily" + Dots(5));
+  EXPECT_EQ(Cell(0, 0), "555-12 34");
+  EXPECT_FALSE(Modified());
+}
+
+TEST_F(PhraseTest, ChangingADigitKeepsTheWordsThatStillFit) {
+  Start();
+  EnterNumber("5551234");
+  ChooseWord(0, "lily");
+  ChooseWord(1, "law");
+  ChooseWord(2, "tin");
+  form->CurrentWorksheet()->SetModified(false);
+  // One 5 fewer: law no longer fits, and tin is tried in its place and fits.
+  EnterNumber("551234");
+  EXPECT_EQ(Phrase(), " lily tin" + Dots(2));
+  EXPECT_TRUE(Modified());
+
+  // The phrase goes to the file and comes back with its words.
+  platform.QueueText(dir.File("phrase.tqw"));
+  Run("MenuSaveAs");
+  Run("MenuNewWorksheet");
+  EXPECT_EQ(Phrase(), "");
+  ASSERT_TRUE(form->OpenWorksheet(dir.File("phrase.tqw")));
+  EXPECT_EQ(Phrase(), " lily tin" + Dots(2));
+  EXPECT_EQ(form->WordColumns()->ColumnCount(), 4);
+  EXPECT_FALSE(Modified());
+}
+
+}  // namespace
+}  // namespace tq::test
