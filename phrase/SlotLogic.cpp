@@ -1,5 +1,8 @@
 #include "SlotLogic.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "Messages.h"
 #include "RDictionary.h"
 #include "RNumber.h"
@@ -41,19 +44,24 @@ std::vector<SlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& nu
   return spans;
 }
 
+std::string UncoveredRunAt(const RNumber& number, int index, std::size_t cursor) {
+  // Only as far as the run of uncovered digits reaches: a word offered here
+  // must never swallow a chosen word after it.
+  const std::string& digits = number.Digits();
+  std::string run;
+  for (int i = index; i < number.SlotCount() && run.size() < kColumnRunLength && cursor < digits.size(); ++i) {
+    if (!IsUncoveredSlot(number.Slot(i))) break;
+    run.push_back(digits[cursor++]);
+  }
+  return run;
+}
+
 std::string ColumnDigitsAt(const RDictionary& dictionary, const RNumber& number, int index, std::size_t cursor,
                            bool* found) {
   if (found) *found = true;
   const std::string& slot = number.Slot(index);
-  const std::string& digits = number.Digits();
   if (IsUncoveredSlot(slot)) {
-    // Only as far as the run of uncovered digits reaches: a word offered here
-    // must never swallow a chosen word after it.
-    std::string run;
-    for (int i = index; i < number.SlotCount() && run.size() < kColumnRunLength && cursor < digits.size(); ++i) {
-      if (!IsUncoveredSlot(number.Slot(i))) break;
-      run.push_back(digits[cursor++]);
-    }
+    std::string run = UncoveredRunAt(number, index, cursor);
     dictionary.TrimToKnownCode(run);
     return run;
   }
@@ -100,17 +108,77 @@ void RWordColumns::BlankColumn(int index, std::vector<int>& changed) {
   if (column.blank && column.filled && column.digits.empty()) return;
   column.rows.assign(kBlankRowCount, std::string());
   column.digits.clear();
+  column.run.clear();
   column.slotText.clear();
   column.wordCount = 0;
+  column.pending = false;
   column.blank = true;
   column.filled = true;
   changed.push_back(index);
 }
 
+std::string RWordColumns::CutToKnownCode(const std::string& digits) const {
+  if (!codesGathered_) {
+    knownCodes_.clear();
+    for (int p = 0; p < dictionary_->Count(); ++p) {
+      const WordEntry& entry = dictionary_->EntryAt(p);
+      if (entry.hasCode && !entry.code.empty() && entry.code.size() <= RDictionary::kMaxCodeLength)
+        knownCodes_.push_back(entry.code);
+    }
+    std::sort(knownCodes_.begin(), knownCodes_.end());
+    knownCodes_.erase(std::unique(knownCodes_.begin(), knownCodes_.end()), knownCodes_.end());
+    codesGathered_ = true;
+  }
+  const std::string_view whole(digits);
+  for (std::size_t length = std::min<std::size_t>(whole.size(), RDictionary::kMaxCodeLength); length > 0; --length) {
+    const std::string_view prefix = whole.substr(0, length);
+    const auto at = std::lower_bound(knownCodes_.begin(), knownCodes_.end(), prefix,
+                                     [](const std::string& code, std::string_view key) { return code < key; });
+    if (at != knownCodes_.end() && *at == prefix) return std::string(prefix);
+  }
+  return std::string();
+}
+
+void RWordColumns::CutDigits(WordColumn& column) const {
+  std::string digits = CutToKnownCode(column.run);
+  column.pending = false;
+  // The same digits from another run list the same words: keep the rows
+  // (and the list's scroll position with them).
+  if (digits == column.digits) return;
+  column.digits = std::move(digits);
+  column.filled = false;
+}
+
+std::string RWordColumns::ColumnDigits(int index) const {
+  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  return column.pending ? CutToKnownCode(column.run) : column.digits;
+}
+
+bool RWordColumns::NeedsUpdate(int index) const {
+  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  return column.pending || !column.filled;
+}
+
+bool RWordColumns::UpdateColumn(int index) {
+  WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  if (column.pending) CutDigits(column);
+  if (column.filled) return false;
+  FillColumn(index);
+  return true;
+}
+
 void RWordColumns::FillColumn(int index) {
   WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  if (column.pending) CutDigits(column);
   column.wordCount = dictionary_->ListWordsForDigits(column.digits, column.rows);
   column.filled = true;
+}
+
+void RWordColumns::DictionaryChanged() {
+  codesGathered_ = false;
+  knownCodes_.clear();
+  for (WordColumn& column : columns_)
+    if (!column.blank && IsUncoveredSlot(column.slotText)) column.pending = true;
 }
 
 std::vector<int> RWordColumns::ColumnsToRefill() const {
@@ -137,19 +205,34 @@ std::vector<int> RWordColumns::RebuildColumns(RNumber* number) {
   std::size_t cursor = 0;
   for (int i = 0; i < target; ++i) {
     WordColumn& column = columns_[static_cast<std::size_t>(i)];
-    column.slotText = number->Slot(i);
-    bool found = true;
-    std::string digits = ColumnDigitsAt(*dictionary_, *number, i, cursor, &found);
-    if (!found) ShowStatusAlert("Internal error - missing word.");
+    const std::string& slot = number->Slot(i);
     // A placeholder column has empty digits too, but its rows are the blank
-    // ones: it needs filling even when the new digits are empty as well.
-    if (digits != column.digits || column.blank) {
-      column.digits = std::move(digits);
-      column.blank = false;
-      column.filled = false;
-      changed.push_back(i);
+    // ones: it needs listing even when its new digits are empty as well.
+    const bool wasBlank = column.blank;
+    column.blank = false;
+    if (IsUncoveredSlot(slot)) {
+      std::string run = UncoveredRunAt(*number, i, cursor);
+      if (wasBlank || !IsUncoveredSlot(column.slotText) || run != column.run) {
+        column.run = std::move(run);
+        column.pending = true;
+        if (wasBlank) column.filled = false;
+        changed.push_back(i);
+      }
+      cursor += 1;
+    } else {
+      const int k = dictionary_->FindWord(slot);
+      if (k < 0) ShowStatusAlert("Internal error - missing word.");
+      const std::string digits = k < 0 ? std::string() : dictionary_->CodeAt(k);
+      column.run.clear();
+      column.pending = false;
+      if (wasBlank || digits != column.digits) {
+        column.digits = digits;
+        column.filled = false;
+        changed.push_back(i);
+      }
+      cursor += digits.size();
     }
-    cursor += IsUncoveredSlot(column.slotText) ? 1 : column.digits.size();
+    column.slotText = slot;
   }
   return changed;
 }
@@ -243,10 +326,11 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
   if (k < 0) return false;
   const std::string& code = dictionary_->CodeAt(k);
   const int length = static_cast<int>(code.size());
-  WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
   // The column offers only codes that start its digits; a row left over from
   // before a dictionary change may not, and taking it would break the slots.
-  if (column.digits.compare(0, code.size(), code) != 0 || code.size() > column.digits.size()) return false;
+  const std::string digits = ColumnDigits(index);
+  if (digits.compare(0, code.size(), code) != 0 || code.size() > digits.size()) return false;
 
   if (IsUncoveredSlot(column.slotText)) {
     if (length >= 1) {
@@ -261,7 +345,7 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
       InsertColumn(index + 1);
     }
   } else {
-    const int given = static_cast<int>(column.digits.size()) - length;
+    const int given = static_cast<int>(digits.size()) - length;
     for (int n = 0; n < given; ++n) {
       number.InsertSlot(index + 1, ".");
       InsertColumn(index + 1);
@@ -270,6 +354,8 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
     if (next < ColumnCount()) {
       WordColumn& after = columns_[static_cast<std::size_t>(next)];
       after.digits.clear();
+      after.run.clear();
+      after.pending = false;
       after.rows.clear();
       after.wordCount = 0;
       after.filled = false;
@@ -306,7 +392,7 @@ bool RWordColumns::UnselectWord(RNumber& number, int index) {
 bool RWordColumns::PreviewWord(RNumber& number, int index, const std::string& row) {
   if (index < 0 || index >= ColumnCount()) return false;
   const WordColumn& column = columns_[static_cast<std::size_t>(index)];
-  if (column.digits.empty()) return false;
+  if (ColumnDigits(index).empty()) return false;
   if (IsUncoveredSlot(column.slotText)) {
     if (!IsWordRow(row)) return false;
     const int k = dictionary_->FindWord(row);
@@ -325,16 +411,15 @@ bool RWordColumns::PreviewWord(RNumber& number, int index, const std::string& ro
 
 bool RWordColumns::ClearPreview(RNumber& number, int index) {
   if (index < 0 || index >= ColumnCount()) return false;
-  if (columns_[static_cast<std::size_t>(index)].digits.empty()) return false;
+  if (ColumnDigits(index).empty()) return false;
   RefreshPhrase(number);
   return true;
 }
 
 int RWordColumns::FirstLetterJump(int index, int selected, char letter) const {
   if (index < 0 || index >= ColumnCount()) return -1;
-  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
-  if (column.digits.empty() || letter < 'a' || letter > 'z') return -1;
-  return FindFirstLetter(column.rows, selected, letter);
+  if (letter < 'a' || letter > 'z' || ColumnDigits(index).empty()) return -1;
+  return FindFirstLetter(columns_[static_cast<std::size_t>(index)].rows, selected, letter);
 }
 
 }  // namespace tq

@@ -36,9 +36,14 @@ bool IsHeaderRow(const std::string& row);
 inline bool IsUncoveredSlot(const std::string& slot) { return !slot.empty() && slot[0] == '.'; }
 
 struct WordColumn {
-  std::string digits;    // what the rows were listed for; empty for a blank column
+  std::string digits;    // what the rows are listed for; empty for a blank column
   std::string slotText;  // "." or the chosen word
-  bool filled = false;   // rows and wordCount are current
+  // For an uncovered slot, the digits ahead of it before they are cut to a
+  // known code. Cutting costs a scan of the code index, so a column out of
+  // view keeps its run and cuts it only when it is about to be shown.
+  std::string run;
+  bool pending = false;  // digits have yet to be cut from run
+  bool filled = false;   // rows and wordCount belong to digits
   bool blank = false;    // one of the placeholder columns of an entry without slots
   std::vector<std::string> rows;
   int wordCount = 0;     // words among the rows, headers not counted
@@ -69,10 +74,14 @@ struct SlotSpan {
 };
 std::vector<SlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& number);
 
+// The run of uncovered digits from `cursor`, the place of slot `index`:
+// one digit per "." slot from there on, at most kColumnRunLength of them.
+std::string UncoveredRunAt(const RNumber& number, int index, std::size_t cursor);
+
 // The digits column `index` lists words for, given where its slot starts:
-// for "." the run of uncovered digits from there (at most kColumnRunLength)
-// cut to the longest known code; for a word its code. `found` is cleared for
-// a word the dictionary does not know (the digits are then empty).
+// for "." the uncovered run from there cut to the longest known code; for a
+// word its code. `found` is cleared for a word the dictionary does not know
+// (the digits are then empty).
 std::string ColumnDigitsAt(const RDictionary& dictionary, const RNumber& number, int index, std::size_t cursor,
                            bool* found = nullptr);
 
@@ -112,14 +121,31 @@ class RWordColumns {
   void RefreshPhrase(RNumber& number);
 
   // Makes the table match the entry's slots (or the placeholder columns when
-  // it has none, or when there is no entry). Returns the columns whose digits
-  // changed: their rows are stale and they want filling from the first row.
-  // Columns whose digits stayed keep their rows.
+  // it has none, or when there is no entry). Returns the columns whose slot
+  // or run of digits changed; a placeholder column among them has its blank
+  // rows already, the others are brought up to date by UpdateColumn, at once
+  // when in view, else when first shown. Columns whose digits stay the same
+  // keep their rows.
   std::vector<int> RebuildColumns(RNumber* number);
 
-  // Lists the column's words for its digits.
+  // Cuts the column's digits if that is still pending and lists its words
+  // when they are stale. True when the rows were listed afresh.
+  bool UpdateColumn(int index);
+  bool NeedsUpdate(int index) const;
+  // Lists the column's words for its digits, stale or not.
   void FillColumn(int index);
-  // The columns that RefillColumns fills again after a dictionary change.
+  // The column's digits, cut now if the column has not been shown yet.
+  std::string ColumnDigits(int index) const;
+
+  // After any change to the dictionary's words or codes: the table forgets
+  // the codes it knows, and every uncovered column cuts its run again when
+  // next updated.
+  void DictionaryChanged();
+  // The longest prefix of `digits` (at most 24 of them) that is some word's
+  // code, as TrimToKnownCode gives it, from the codes the table knows.
+  std::string CutToKnownCode(const std::string& digits) const;
+  // The columns that RefillColumns lists again after a dictionary change:
+  // those listed already, unless they have no digits.
   std::vector<int> ColumnsToRefill() const;
   void DeleteAllColumns();
 
@@ -148,10 +174,16 @@ class RWordColumns {
   void InsertColumn(int index);
   void DeleteColumn(int index);
   void BlankColumn(int index, std::vector<int>& changed);
+  void CutDigits(WordColumn& column) const;
   void Compose(RNumber& number);
 
   const RDictionary* dictionary_;
   ColumnObserver* observer_ = nullptr;
+  // Every code of up to 24 digits in the dictionary, sorted, without
+  // repeats; gathered on first use after a dictionary change. Cutting a run
+  // is then a few binary searches instead of a scan of the whole index.
+  mutable std::vector<std::string> knownCodes_;
+  mutable bool codesGathered_ = false;
   std::vector<WordColumn> columns_;
   int highlightStart_ = 0;
   int highlightLength_ = 0;

@@ -368,18 +368,24 @@ struct TWordColumns::Private final : ColumnObserver {
     ShowCount(c);
   }
 
+  // Brings the column up to date; a column listed afresh starts at its top.
+  void UpdateColumn(ColumnControls& c) {
+    if (!table.UpdateColumn(c.index)) return;
+    c.model->Reload();
+    c.list->scrollToTop();
+    ShowCount(c);
+  }
+
   void FillVisibleColumns() {
     for (auto& c : controls)
-      if (!table.Column(c->index).filled && InView(c->index)) FillColumn(*c, true);
+      if (table.NeedsUpdate(c->index) && InView(c->index)) UpdateColumn(*c);
   }
 
   // A list about to paint rows it has not got yet fills first.
   void ListCustomDraw(ColumnControls& c) {
-    if (c.index < 0 || updateDepth > 0) return;
-    if (!table.Column(c.index).filled) {
-      FillColumn(c, true);
-      c.list->doItemsLayout();
-    }
+    if (c.index < 0 || updateDepth > 0 || !table.NeedsUpdate(c.index)) return;
+    UpdateColumn(c);
+    c.list->doItemsLayout();
   }
 
   // --- phrase and columns ----------------------------------------------------
@@ -413,8 +419,8 @@ struct TWordColumns::Private final : ColumnObserver {
     const std::vector<int> changed = table.RebuildColumns(number);
     for (int i : changed) {
       // A placeholder column has its blank rows already; the others are
-      // stale now and fill below if in view, else when first painted.
-      if (!table.Column(i).filled) continue;
+      // brought up to date below if in view, else when first painted.
+      if (!table.Column(i).blank) continue;
       ColumnControls& c = *At(i);
       c.model->Reload();
       c.list->scrollToTop();
@@ -433,6 +439,7 @@ struct TWordColumns::Private final : ColumnObserver {
   }
 
   void RefillColumns() {
+    table.DictionaryChanged();
     for (int i : table.ColumnsToRefill()) FillColumn(*At(i), false);
   }
 
@@ -559,7 +566,12 @@ bool TWordColumns::CommitNumber(const std::string& typed) {
   return true;
 }
 
-bool TWordColumns::ValidateSlots() { return d_->ValidateSlots(); }
+bool TWordColumns::ValidateSlots() {
+  // Called from outside only after the dictionary or the mapping changed:
+  // the known codes may differ now, so every run is cut again.
+  d_->table.DictionaryChanged();
+  return d_->ValidateSlots();
+}
 void TWordColumns::RebuildColumns() { d_->RebuildColumns(); }
 void TWordColumns::RefreshPhrase() { d_->RefreshPhrase(); }
 void TWordColumns::RefillColumns() { d_->RefillColumns(); }

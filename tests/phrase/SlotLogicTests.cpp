@@ -44,11 +44,14 @@ class SlotTest : public ::testing::Test {
       Rebuild();
     }
   }
+  // Rebuilds and brings every column up to date, as if all were in view;
+  // returns the columns whose rows were listed afresh.
   std::vector<int> Rebuild() {
-    auto changed = table->RebuildColumns(&number);
+    table->RebuildColumns(&number);
+    std::vector<int> listed;
     for (int i = 0; i < table->ColumnCount(); ++i)
-      if (!table->Column(i).filled) table->FillColumn(i);
-    return changed;
+      if (table->UpdateColumn(i)) listed.push_back(i);
+    return listed;
   }
   bool Choose(int column, const std::string& word) {
     if (!table->ChooseWord(number, column, word)) return false;
@@ -62,7 +65,7 @@ class SlotTest : public ::testing::Test {
     Rebuild();
     return true;
   }
-  std::string Digits(int column) const { return table->Column(column).digits; }
+  std::string Digits(int column) const { return table->ColumnDigits(column); }
   void ExpectInStep() const {
     ASSERT_EQ(table->ColumnCount(), static_cast<int>(mirror.ids.size()));
     if (number.SlotCount() > 0) {
@@ -274,20 +277,49 @@ TEST_F(SlotTest, AWordWithoutACodeOffersOnlyTheNoneGroup) {
   EXPECT_EQ(Digits(1), "12");
 }
 
-TEST_F(SlotTest, RebuildReportsOnlyColumnsWhoseDigitsChanged) {
+TEST_F(SlotTest, OnlyColumnsWhoseDigitsChangedAreListedAgain) {
   Commit("12345");
   ASSERT_EQ(Digits(0), "123");
   ASSERT_EQ(Digits(1), "23");
-  // ray covers the 4, which no run needed: nothing to list afresh.
+  // ray covers the 4, which no column needed: the runs before it are
+  // shorter now, but cut to the same codes, so every list stays.
   ASSERT_TRUE(table->ChooseWord(number, 3, "ray"));
-  EXPECT_EQ(Rebuild(), (std::vector<int>{}));
-  // ma cuts the runs of the first two columns short.
+  // (ray's own column lists 4 as it did when its run 45 was cut to 4.)
+  EXPECT_EQ(table->RebuildColumns(&number), (std::vector<int>{0, 1, 2}));
+  for (int i = 0; i < 5; ++i) EXPECT_FALSE(table->UpdateColumn(i)) << i;
+  // ma cuts the runs of the first two columns short of their codes.
   ASSERT_TRUE(table->ChooseWord(number, 2, "ma"));
   EXPECT_EQ(Rebuild(), (std::vector<int>{0, 1}));
   EXPECT_EQ(Digits(0), "12");
   EXPECT_EQ(Digits(1), "2");
   ASSERT_TRUE(table->ChooseWord(number, 1, "noah"));
   EXPECT_EQ(Rebuild(), (std::vector<int>{0}));
+  EXPECT_EQ(Rebuild(), (std::vector<int>{}));
+}
+
+TEST_F(SlotTest, AColumnNotYetShownCutsItsDigitsWhenAskedFor) {
+  number.SetNumber("1234");
+  for (int i = 0; i < 4; ++i) number.InsertSlot(i, ".");
+  EXPECT_EQ(table->RebuildColumns(&number), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_TRUE(table->NeedsUpdate(0));
+  EXPECT_TRUE(table->Column(0).pending);
+  EXPECT_EQ(table->ColumnDigits(0), "123");
+  // The preview and the choice work on a column before it is shown.
+  EXPECT_TRUE(table->PreviewWord(number, 1, "enemy"));
+  ASSERT_TRUE(table->ChooseWord(number, 1, "enemy"));
+  EXPECT_EQ(number.Slots(), (Slots{".", "enemy", "."}));
+}
+
+TEST_F(SlotTest, ADictionaryChangeCutsTheRunsAgain) {
+  Commit("1234");
+  ASSERT_EQ(Digits(0), "123");
+  dict.RemoveWord("denim");
+  dict.BuildCodeIndex();
+  EXPECT_EQ(Rebuild(), (std::vector<int>{}));  // nothing told the table yet
+  table->DictionaryChanged();
+  EXPECT_EQ(Rebuild(), (std::vector<int>{0}));
+  EXPECT_EQ(Digits(0), "12");
+  EXPECT_EQ(table->ColumnsToRefill(), (std::vector<int>{0, 1, 2, 3}));
 }
 
 TEST_F(SlotTest, ColumnDigitsOfAMissingWordAreEmpty) {
