@@ -2,9 +2,8 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -87,8 +86,6 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     const QString page = BrowserHelp->documentTitle();
     setWindowTitle(page.isEmpty() || page == kTitle ? kTitle : kTitle + QStringLiteral(" - ") + page);
   });
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
   UpdateButtons();
 }
 
@@ -108,6 +105,14 @@ void THelpViewer::ShowTopic(int topic) {
 }
 
 void THelpViewer::CloseAll() { close(); }
+
+void THelpViewer::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 QUrl THelpViewer::CurrentPage() const { return BrowserHelp->source(); }
 

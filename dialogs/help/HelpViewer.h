@@ -43,6 +43,10 @@ class THelpViewer : public QWidget {
   static QUrl PageForTopic(int topic);
   QUrl CurrentPage() const;
 
+ protected:
+  // Escape closes the window, as it does a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   // Our own pages open here; any other address goes to the web browser.
   void BrowserHelpAnchorClicked(const QUrl& link);
