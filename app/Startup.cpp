@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include "FormMain.h"
@@ -24,6 +25,9 @@ std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
 
 TProgram::TProgram(std::string directory, std::vector<std::string> arguments) : directory_(std::move(directory)) {
   QCoreApplication::setApplicationName(QStringLiteral("Tessaloquine"));
+  // Desktops without an icon theme of their own still get familiar pictures.
+  if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QLatin1String("hicolor"))
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
   // The main window is created hidden and stays so until the splash's timer
   // shows it: nothing comes up on its own when the event loop starts.
   formMain_ = std::make_unique<TFormMain>(directory_, std::move(arguments));

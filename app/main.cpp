@@ -1,7 +1,6 @@
 // Tessaloquine: memorise numbers with the phonetic system of mnemonics.
 #include <QApplication>
 #include <QFile>
-#include <QIcon>
 
 #include <cstdlib>
 #include <ctime>
@@ -29,8 +28,6 @@ void ShowException(const char* what) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
-  // Desktops without an icon theme of their own still get familiar pictures.
-  QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 
   tq::QtPlatform platform;
   tq::InstallPlatform(&platform);
