@@ -72,18 +72,6 @@ TEST_F(TipsTest, FreshConfigurationShowsTheWelcomeTipTwiceThenTipOne) {
   EXPECT_EQ(config.GetTipIndex(), 2);
 }
 
-TEST_F(TipsTest, EveryShowingMovesTheCycleOnLikeNextTip) {
-  Show();  // welcome, from -1
-  Show();  // welcome again
-  EXPECT_EQ(Title(), kWelcome);
-  Show();
-  EXPECT_TRUE(Tip().startsWith(kTip1Start));
-  NextTip();
-  Show();
-  EXPECT_EQ(config.GetTipIndex(), 4);
-  EXPECT_TRUE(Tip().startsWith(QStringLiteral("When selecting a phrase")));
-}
-
 TEST_F(TipsTest, FromTenShowsTheLastTipThenTheWelcomeTip) {
   config.SetTipIndex(10);
   Show();
@@ -168,15 +156,6 @@ TEST_F(TipsTest, EveryTipFitsItsLabelAndTheWelcomeTipEndsAboveMoreInfo) {
   }
 }
 
-TEST_F(TipsTest, CheckBoxFollowsThePreferenceAtEachShowing) {
-  config.SetShowTips(0);
-  Show();
-  EXPECT_FALSE(CheckShow()->isChecked());
-  config.SetShowTips(1);
-  Show();
-  EXPECT_TRUE(CheckShow()->isChecked());
-}
-
 TEST_F(TipsTest, CloseStoresTheCheckBoxAndEndsWithOk) {
   Show();
   CheckShow()->setChecked(false);
@@ -227,18 +206,6 @@ TEST_F(TipsTest, MoreInfoAndF1OpenHelpTopic1000ThroughTheSeam) {
     EXPECT_EQ(shown.topic, 1000);
   }
   EXPECT_TRUE(dialog.isVisible());  // help opens beside the tip, not instead of it
-}
-
-TEST_F(TipsTest, RunsModallyThroughTheSeamAndAdvancesOnItsShowing) {
-  platform.QueueModal([this](QDialog* d) {
-    d->show();
-    EXPECT_EQ(Title(), kWelcome);
-    QTest::mouseClick(Button("ButtonClose"), Qt::LeftButton);
-    return d->result();
-  });
-  EXPECT_EQ(CurrentPlatform().RunModal(&dialog), QDialog::Accepted);
-  EXPECT_EQ(config.GetTipIndex(), 0);
-  EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
 TEST(TipsWithoutConfig, ShowTheWelcomeTipUntilTheConfigurationArrives) {
