@@ -533,8 +533,12 @@ TWordColumns::TWordColumns(RDictionary& dictionary, QWidget* parent)
 }
 
 TWordColumns::~TWordColumns() {
-  // The controls go with the strip; the observer must not outlive them.
+  // The controls go first, while the state their handlers look at still
+  // exists; a list losing the focus on the way out must change nothing.
   d_->table.SetObserver(nullptr);
+  d_->number = nullptr;
+  ++d_->updateDepth;
+  delete takeWidget();
   delete d_;
 }
 
