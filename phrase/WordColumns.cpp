@@ -219,6 +219,7 @@ struct TWordColumns::Private final : ColumnObserver {
   RWordColumns table;
   std::vector<std::unique_ptr<ColumnControls>> controls;
   QWidget* strip = nullptr;
+  TWordRowDelegate* delegate = nullptr;
   QHBoxLayout* layout = nullptr;
   int width = kDefaultListWidth;
   // Raised while the columns are being reshaped: focus moving off a list that
@@ -259,7 +260,7 @@ struct TWordColumns::Private final : ColumnObserver {
     c->list->setObjectName("WordList");
     c->model = new TWordListModel(table, c->list);
     c->list->setModel(c->model);
-    c->list->setItemDelegate(new TWordRowDelegate(c->list));
+    c->list->setItemDelegate(delegate);
     c->list->setUniformItemSizes(true);
     c->list->setSelectionMode(QAbstractItemView::SingleSelection);
     c->list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -267,12 +268,6 @@ struct TWordColumns::Private final : ColumnObserver {
     c->list->setTextElideMode(Qt::ElideRight);
     c->list->setMinimumWidth(kMinListWidth);
     c->list->setContextMenuPolicy(Qt::DefaultContextMenu);
-    // The chosen row stays marked when another list has the focus.
-    QPalette palette = c->list->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::white);
-    c->list->setPalette(palette);
     c->list->onChoose = [this, raw] { SelectWord(*raw); };
     c->list->onLetter = [this, raw](char letter) { FirstLetterJump(*raw, letter); };
     c->list->onFocus = [this, raw](bool entered) { ListFocus(*raw, entered); };
@@ -524,6 +519,16 @@ TWordColumns::TWordColumns(RDictionary& dictionary, QWidget* parent)
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   d_->strip = new QWidget;
   d_->strip->setObjectName("ColumnStrip");
+  // The chosen row of every list stays marked, in white on the highlight
+  // colour, when another list has the focus. Set once here, the lists
+  // inherit it.
+  QPalette palette = d_->strip->palette();
+  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::white);
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::white);
+  d_->strip->setPalette(palette);
+  // One painter of rows serves every list.
+  d_->delegate = new TWordRowDelegate(d_->strip);
   d_->layout = new QHBoxLayout(d_->strip);
   d_->layout->setContentsMargins(0, 0, 0, 0);
   d_->layout->setSpacing(0);
