@@ -11,74 +11,19 @@ namespace {
 
 using CommandTest = AppTest;
 
-struct MenuItem {
-  const char* name;
-  const char* caption;
-  QKeySequence key;
-  const char* hint;  // null: none given
-};
-
-TEST_F(CommandTest, MenuItemsHaveTheirCaptionsKeysAndHints) {
+TEST_F(CommandTest, EveryToolbarButtonIsAMenuCommandWithAPicture) {
   Start();
-  const MenuItem items[] = {
-      {"MenuNewWorksheet", "&New Worksheet", QKeySequence("Ctrl+N"), "New Worksheet"},
-      {"MenuOpenWorksheet", "&Open Worksheet...", QKeySequence("Ctrl+O"), "Open Worksheet"},
-      {"MenuSaveWorksheet", "&Save Worksheet...", QKeySequence("Ctrl+S"), "Save Worksheet"},
-      {"MenuSaveAs", "Save &As...", QKeySequence("Ctrl+Shift+S"), "Save As"},
-      {"MenuExit", "E&xit", QKeySequence(), nullptr},
-      {"MenuCut", "Cu&t", QKeySequence("Ctrl+X"), "Cut"},
-      {"MenuCopy", "&Copy", QKeySequence("Ctrl+C"), "Copy"},
-      {"MenuPaste", "&Paste", QKeySequence("Ctrl+V"), "Paste"},
-      {"MenuDelete", "&Delete", QKeySequence(), "Delete"},
-      {"MenuFind", "&Find...", QKeySequence("Ctrl+F"), "Find"},
-      {"MenuFindAgain", "Find &Again", QKeySequence("F3"), "Find Again"},
-      {"MenuInsertNumber", "&Insert Number", QKeySequence("Ctrl+Ins"), "Insert Number"},
-      {"MenuDeleteNumber", "&Delete Number", QKeySequence("Ctrl+Del"), "Delete Number"},
-      {"MenuMoveUp", "Move &Up", QKeySequence("Ctrl+Up"), "Move Up"},
-      {"MenuMoveDown", "Move &Down", QKeySequence("Ctrl+Down"), "Move Down"},
-      {"MenuClear", "&Clear Number", QKeySequence("Ctrl+L"), "Clear Number"},
-      {"MenuRandom", "&Random Phrase...", QKeySequence("Ctrl+R"), "Random Phrase"},
-      {"MenuEditPhrase", "&Edit Phrase...", QKeySequence("Ctrl+T"), "Edit Phrase"},
-      {"MenuDictionary", "&Dictionary...", QKeySequence("Ctrl+D"), "Dictionary"},
-      {"MenuMapping", "&Mapping...", QKeySequence("Ctrl+M"), "Mapping"},
-      {"MenuPreferences", "&Preferences...", QKeySequence(), "Preferences"},
-      {"MenuHelpTopics", "&Help Topics...", QKeySequence("F1"), nullptr},
-      {"MenuTip", "&Tip of the Day...", QKeySequence(), nullptr},
-      {"MenuCompanyHomepage", "&Hollowmere Homepage", QKeySequence(), nullptr},
-      {"MenuProductHomepage", "&Tessaloquine Homepage", QKeySequence(), nullptr},
-      {"MenuAbout", "&About...", QKeySequence(), nullptr},
-  };
-  for (const MenuItem& item : items) {
-    QAction* action = Command(item.name);
-    ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->text(), QString::fromLatin1(item.caption)) << item.name;
-    EXPECT_EQ(action->shortcut(), item.key) << item.name;
-    if (item.hint) {
-      EXPECT_EQ(action->toolTip(), QString::fromLatin1(item.hint)) << item.name;
-    }
-    EXPECT_TRUE(action->isEnabled()) << item.name;
+  QList<QAction*> menuCommands;
+  for (QAction* top : form->menuBar()->actions()) menuCommands += top->menu()->actions();
+  int buttons = 0;
+  for (auto* tool : Child<QToolBar>("ToolBar")->findChildren<QToolButton*>()) {
+    if (!tool->defaultAction() || tool->objectName().isEmpty()) continue;  // the extension arrow
+    ++buttons;
+    EXPECT_TRUE(menuCommands.contains(tool->defaultAction())) << tool->objectName().toStdString();
+    EXPECT_FALSE(tool->icon().isNull()) << tool->objectName().toStdString();
+    EXPECT_FALSE(tool->toolTip().isEmpty()) << tool->objectName().toStdString();
   }
-  QStringList tops;
-  for (QAction* a : form->menuBar()->actions()) tops << a->text();
-  EXPECT_EQ(tops, QStringList({"&File", "&Edit", "&Numbers", "&Options", "&Help"}));
-}
-
-TEST_F(CommandTest, ToolbarButtonsAreTheMenuCommands) {
-  Start();
-  const std::pair<const char*, const char*> bound[] = {
-      {"ButtonNewWorksheet", "MenuNewWorksheet"}, {"ButtonOpenWorksheet", "MenuOpenWorksheet"},
-      {"ButtonSaveWorksheet", "MenuSaveWorksheet"}, {"ButtonInsert", "MenuInsertNumber"},
-      {"ButtonDelete", "MenuDeleteNumber"}, {"ButtonUp", "MenuMoveUp"}, {"ButtonDown", "MenuMoveDown"},
-      {"ButtonCut", "MenuCut"}, {"ButtonCopy", "MenuCopy"}, {"ButtonPaste", "MenuPaste"},
-      {"ButtonDictionary", "MenuDictionary"}, {"ButtonMapping", "MenuMapping"}, {"ButtonRandom", "MenuRandom"},
-      {"ButtonEditPhrase", "MenuEditPhrase"}, {"ButtonFind", "MenuFind"}, {"ButtonFindAgain", "MenuFindAgain"},
-  };
-  for (const auto& [button, command] : bound) {
-    auto* tool = Child<QToolButton>(button);
-    ASSERT_NE(tool, nullptr);
-    EXPECT_EQ(tool->defaultAction(), Command(command)) << button;
-    EXPECT_FALSE(tool->icon().isNull()) << button;
-  }
+  EXPECT_EQ(buttons, 16);
   // Pressing one runs the command.
   QTest::mouseClick(Child<QToolButton>("ButtonInsert"), Qt::LeftButton);
   EXPECT_TRUE(Modified());

@@ -132,6 +132,20 @@ TEST_F(StartupTest, WindowPlacementAndWidthsSurviveARestart) {
   EXPECT_FALSE(Edit("EditDescription")->isVisible());
 }
 
+TEST_F(StartupTest, AMaximizedWindowComesBackMaximizedWithoutTheStoredSize) {
+  RConfig stored;
+  stored.SetFileName(dir.File("Tessaloquine.cfg"));
+  stored.SetMaximized(1);
+  stored.SetWindowWidth(300);
+  ASSERT_TRUE(stored.Save());
+  Start();
+  EXPECT_TRUE(form->isMaximized());
+  EXPECT_NE(form->width(), 300);
+  form->close();
+  ASSERT_TRUE(stored.Load());
+  EXPECT_EQ(stored.GetMaximized(), 1);
+}
+
 TEST_F(StartupTest, TheGeneratedDictionaryLoads) {
   const char* data = std::getenv("TQ_DATA_DIR");
   if (!data) data = TQ_DEFAULT_DATA_DIR;
