@@ -7,6 +7,12 @@
 //
 // The main window owns this widget and the entry; the widget tells it what to
 // show and what changed through signals.
+//
+// The strip keeps the known codes of the dictionary to cut runs of uncovered
+// digits quickly. After any change to the dictionary's words or codes, call
+// ValidateSlots (then RebuildColumns when it repaired something) or
+// RefillColumns, as the dictionary dialogs and word edits do anyway: both
+// make the strip gather the codes afresh.
 #pragma once
 
 #include <QPoint>

@@ -368,6 +368,26 @@ TEST_F(WordColumnsTest, ColumnsOutOfViewFillWhenScrolledTo) {
   EXPECT_EQ(strip->ColumnCount(), 0);
 }
 
+TEST_F(WordColumnsTest, AColumnPaintedBeforeItIsScrolledToFillsFirst) {
+  std::string digits(40, '1');
+  ASSERT_TRUE(strip->CommitNumber(digits));
+  ASSERT_FALSE(strip->Columns().Column(39).filled);
+  // Rendering the list paints it, as the window system would.
+  strip->WordList(39)->grab();
+  EXPECT_TRUE(strip->Columns().Column(39).filled);
+  EXPECT_EQ(List(39)->model()->rowCount(), 6);  // 1 tie toe (none) ah oh
+  EXPECT_EQ(strip->CountLabel(39)->text(), "4");
+}
+
+TEST_F(WordColumnsTest, TheSelectedWordStaysMarkedWithoutTheFocus) {
+  ASSERT_TRUE(strip->CommitNumber("12"));
+  const QPalette palette = List(0)->palette();
+  EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::Highlight),
+            palette.color(QPalette::Active, QPalette::Highlight));
+  EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::HighlightedText), QColor(Qt::white));
+  EXPECT_EQ(palette.color(QPalette::Active, QPalette::HighlightedText), QColor(Qt::white));
+}
+
 TEST_F(WordColumnsTest, APopupRequestNamesTheWordUnderTheMouse) {
   ASSERT_TRUE(strip->CommitNumber("12"));
   QSignalSpy spy(strip.get(), &TWordColumns::WordListContextMenu);
