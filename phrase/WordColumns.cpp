@@ -208,12 +208,11 @@ struct ColumnControls {
 }  // namespace
 
 struct TWordColumns::Private final : ColumnObserver {
-  Private(TWordColumns& owner, RDictionary& dictionary) : q(owner), dictionary(dictionary), table(dictionary) {
+  Private(TWordColumns& owner, const RDictionary& dictionary) : q(owner), table(dictionary) {
     table.SetObserver(this);
   }
 
   TWordColumns& q;
-  RDictionary& dictionary;
   RConfig* config = nullptr;
   RNumber* number = nullptr;
   RWordColumns table;
