@@ -1,0 +1,107 @@
+#include "PhraseCheck.h"
+
+#include "Messages.h"
+#include "Platform.h"
+#include "RDictionary.h"
+#include "Text.h"
+
+namespace tq {
+namespace {
+
+// The two questions share the product caption, OK and Cancel and the stop
+// icon; OK is the yes.
+bool AskOkCancel(const std::string& text) {
+  MessageRequest request;
+  request.caption = kProductName;
+  request.text = text;
+  request.icon = MessageIcon::Error;
+  request.buttons = ButtonOk | ButtonCancel;
+  return CurrentPlatform().ShowMessage(request) == ResultOk;
+}
+
+// An empty code fits anywhere; otherwise the code must be the very next
+// digits, all of them there.
+bool CodeFits(const std::string& code, const std::string& digits, std::size_t p) {
+  return digits.size() - p >= code.size() && digits.compare(p, code.size(), code) == 0;
+}
+
+}  // namespace
+
+PhraseCheckResult RPhraseCheck::Check(const std::string& typed) {
+  workNumber_.SetPhrase(ToLower1252(typed));
+  workNumber_.SlotsFromPhrase();
+  if (workNumber_.SlotCount() == 0) {
+    ShowError("Please enter a phrase.");
+    return PhraseCheckResult::StoppedFocus;
+  }
+
+  const std::string& digits = workNumber_.Digits();
+  std::size_t p = 0;
+  for (const std::string& slot : workNumber_.Slots()) {
+    if (slot == ".") {
+      if (p >= digits.size()) {
+        ShowError(std::string("The phrase has an extra '") + kUncoveredMark + "' near the end.");
+        return PhraseCheckResult::StoppedFocus;
+      }
+      ++p;
+      continue;
+    }
+    PhraseCheckResult stop = PhraseCheckResult::StoppedFocus;
+    const int position = FindOrAddWord(slot, stop);
+    if (position < 0) return stop;
+    const int covered = FitCode(position, slot, p);
+    if (covered < 0) return PhraseCheckResult::StoppedFocus;
+    p += static_cast<std::size_t>(covered);
+  }
+  return PhraseCheckResult::Passed;
+}
+
+int RPhraseCheck::FindOrAddWord(const std::string& word, PhraseCheckResult& result) {
+  int position = dictionary_.FindWord(word);
+  if (position >= 0) return position;
+  if (!AskOkCancel("Error: Word '" + word + "' is not found in the dictionary. " +
+                   "Would you like to add this word?")) {
+    result = PhraseCheckResult::StoppedFocus;
+    return -1;
+  }
+  {
+    BusyCursor busy;
+    if (dictionary_.AddWord(ToLower1252(word)) != -1) {
+      dictionary_.BuildCodeIndex();
+      dictionaryChanged_ = true;
+    }
+  }
+  position = dictionary_.FindWord(word);
+  if (position < 0) {
+    ShowError("Internal error in adding word.");
+    result = PhraseCheckResult::Stopped;
+  }
+  return position;
+}
+
+int RPhraseCheck::FitCode(int position, const std::string& word, std::size_t p) {
+  const std::string& digits = workNumber_.Digits();
+  std::string code = dictionary_.CodeAt(position);
+  while (!CodeFits(code, digits, p)) {
+    if (!AskOkCancel("Error: The code '" + code + "' for word '" + word + "' does not match against the numbers '" +
+                     digits.substr(p) + "'. " + "Would you like to change the code for this word?"))
+      return -1;
+    // Cancel leaves the default in place, which counts as no change.
+    std::string entered = code;
+    CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, entered);
+    if (entered == code) return -1;
+    BusyCursor busy;
+    dictionary_.EditCode(word, entered);
+    dictionary_.BuildCodeIndex();
+    dictionaryChanged_ = true;
+    code = dictionary_.CodeAt(position);
+  }
+  return static_cast<int>(code.size());
+}
+
+void RPhraseCheck::ApplyTo(RNumber& current) const {
+  current.SetPhrase(workNumber_.Phrase());
+  current.SlotsFromPhrase();
+}
+
+}  // namespace tq

@@ -1,0 +1,59 @@
+// The check behind the Edit Phrase dialog's OK button: the typed phrase is
+// split into words and uncovered-digit marks and walked left to right
+// against the number's digits. A word the dictionary lacks may be added, a
+// word whose code does not fit may be given a new one; the questions and the
+// input box go through the platform seam, so the whole walk is plain C++.
+#pragma once
+
+#include <string>
+
+#include "RNumber.h"
+
+namespace tq {
+
+class RDictionary;
+
+// How a check ended.
+enum class PhraseCheckResult {
+  Passed,        // every slot fits: the dialog may close with OK
+  StoppedFocus,  // the user was told or said no: back to the phrase field
+  Stopped,       // stopped after an error that names no place in the phrase
+};
+
+class RPhraseCheck {
+ public:
+  explicit RPhraseCheck(RDictionary& dictionary) : dictionary_(dictionary) {}
+
+  // The number the phrase is checked against.
+  void SetNumber(const std::string& number) { workNumber_.SetNumber(number); }
+  // The number being edited and, after a check, the parsed typed phrase.
+  const RNumber& WorkNumber() const { return workNumber_; }
+
+  // Set once a check added a word or changed a code; it stays set after a
+  // stop, because those changes stay made.
+  bool DictionaryChanged() const { return dictionaryChanged_; }
+  void ClearDictionaryChanged() { dictionaryChanged_ = false; }
+
+  // Lower-cases the typed text (Windows-1252), parses it and walks it,
+  // asking the user's way through unknown words and mismatched codes.
+  PhraseCheckResult Check(const std::string& typed);
+
+  // The phrase of the last check, lower-cased, spacing as typed.
+  const std::string& AcceptedPhrase() const { return workNumber_.Phrase(); }
+  // Gives `current` the phrase of the last check and the slots read from it.
+  void ApplyTo(RNumber& current) const;
+
+ private:
+  // A word the dictionary lacks: offers to add it. The word's position, or
+  // -1 when the walk stops (`result` says how).
+  int FindOrAddWord(const std::string& word, PhraseCheckResult& result);
+  // The word's code against the digits from p: offers new codes until one
+  // fits. The fitting code's length, or -1 when the walk stops.
+  int FitCode(int position, const std::string& word, std::size_t p);
+
+  RDictionary& dictionary_;
+  RNumber workNumber_;
+  bool dictionaryChanged_ = false;
+};
+
+}  // namespace tq

@@ -1,0 +1,87 @@
+#include "RandomPhrase.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+
+#include "RDictionary.h"
+#include "RNumber.h"
+
+namespace tq {
+namespace {
+
+// Tries the piece of n digits at p, then ever shorter ones, but none of
+// `shortest` digits or fewer (those are known to have no word). On success
+// `taken` is the length of the piece that had the word.
+std::optional<std::string> LongestWordFrom(const RDictionary& dictionary, std::string_view digits, std::size_t p,
+                                           int n, int shortest, int& taken) {
+  for (taken = n; taken > shortest; --taken)
+    if (auto word = dictionary.RandomWordForCode(digits.substr(p, static_cast<std::size_t>(taken)))) return word;
+  return std::nullopt;
+}
+
+// True when some piece of one to `longest` digits at p has a word.
+bool AnyPieceFits(const RDictionary& dictionary, std::string_view digits, std::size_t p, int longest) {
+  std::string piece(digits.substr(p, static_cast<std::size_t>(longest)));
+  dictionary.TrimToKnownCode(piece);
+  return !piece.empty();
+}
+
+}  // namespace
+
+std::vector<RandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits,
+                                                  const RandomDraw& draw) {
+  std::vector<RandomPhrasePart> parts;
+  std::size_t p = 0;
+  while (p < digits.size()) {
+    const int longest = static_cast<int>(std::min<std::size_t>(kMaxRandomPiece, digits.size() - p));
+    int n = std::clamp(draw(kMaxRandomPiece) + 1, 1, longest);
+    // Every piece of `failed` digits or fewer at p is known to have no word.
+    int failed = 0;
+    for (;;) {
+      int taken = 0;
+      if (auto word = LongestWordFrom(dictionary, digits, p, n, failed, taken)) {
+        parts.push_back(RandomPhrasePart{std::move(*word), p, static_cast<std::size_t>(taken), false});
+        p += static_cast<std::size_t>(taken);
+        break;
+      }
+      if (failed == 0 && !AnyPieceFits(dictionary, digits, p, longest)) {
+        // Nothing fits this digit: leave it uncovered for the user to fill
+        // in the columns rather than draw again for ever.
+        parts.push_back(RandomPhrasePart{std::string(1, kUncoveredMark), p, 1, true});
+        p += 1;
+        break;
+      }
+      failed = n;
+      // A word without a code stands for no digit; it keeps the phrase
+      // readable while a longer piece is drawn for the same digit. Only the
+      // longer lengths are drawn again, so this happens twice at most.
+      if (auto filler = dictionary.RandomWordForCode(std::string_view()))
+        parts.push_back(RandomPhrasePart{std::move(*filler), p, 0, false});
+      n = std::clamp(failed + 1 + draw(longest - failed), failed + 1, longest);
+    }
+  }
+  return parts;
+}
+
+std::vector<RandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits) {
+  return GenerateRandomParts(dictionary, digits, [](int n) { return RandomBelow(n); });
+}
+
+std::string JoinRandomPhrase(const std::vector<RandomPhrasePart>& parts) {
+  std::string phrase;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) phrase += ' ';
+    phrase += parts[i].text;
+  }
+  return phrase;
+}
+
+std::string GenerateRandomPhrase(const RDictionary& dictionary, std::string_view digits) {
+  return JoinRandomPhrase(GenerateRandomParts(dictionary, digits));
+}
+
+void SeedRandomFromClock() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
+
+}  // namespace tq

@@ -1,0 +1,147 @@
+// The check of a typed phrase against the number 12-34, with the platform
+// seam answering the questions and the input box.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "PhraseCheck.h"
+#include "PhraseFixture.h"
+#include "ScriptedPlatform.h"
+
+namespace tq {
+namespace {
+
+using Texts = std::vector<std::string>;
+const std::string kDot(1, kUncoveredMark);
+
+std::string AddQuestion(const std::string& word) {
+  return "Error: Word '" + word + "' is not found in the dictionary. Would you like to add this word?";
+}
+std::string CodeQuestion(const std::string& code, const std::string& word, const std::string& digits) {
+  return "Error: The code '" + code + "' for word '" + word + "' does not match against the numbers '" + digits +
+         "'. Would you like to change the code for this word?";
+}
+
+class PhraseCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::LoadDictionary(dict, dir, test::CommonWords());
+    check.SetNumber("12-34");
+  }
+  void TearDown() override {
+    EXPECT_TRUE(platform.AllAnswersUsed());
+    EXPECT_EQ(platform.busyDepth, 0);
+  }
+  std::string Code(const std::string& word) const {
+    const int k = dict.FindWord(word);
+    return k < 0 ? "<missing>" : dict.CodeAt(k);
+  }
+
+  test::ScriptedPlatform platform;
+  test::TempDir dir;
+  RDictionary dict;
+  RPhraseCheck check{dict};
+};
+
+TEST_F(PhraseCheck, PassesWithoutAQuestionWhenTheWordsFit) {
+  for (const std::string& typed : Texts{"Denim  RAY", "tie " + kDot + " ma \x95", "tin", "ah tin oh ma ray ah",
+                                   kDot + " " + kDot + " " + kDot + " " + kDot}) {
+    EXPECT_EQ(check.Check(typed), PhraseCheckResult::Passed) << typed;
+  }
+  EXPECT_TRUE(platform.shown().empty());
+  EXPECT_FALSE(check.DictionaryChanged());
+
+  EXPECT_EQ(check.Check("Denim  RAY"), PhraseCheckResult::Passed);
+  RNumber current;
+  check.ApplyTo(current);
+  EXPECT_EQ(current.Phrase(), "denim  ray") << "lower case, spacing as typed";
+  EXPECT_EQ(current.Slots(), (Texts{"denim", "ray"}));
+}
+
+TEST_F(PhraseCheck, EmptyPhraseExtraMarksAndWordsPastTheLastDigitStop) {
+  platform.QueueAnswer(ResultCancel);
+  for (const std::string& typed : Texts{"", "   ", "tin ma ray " + kDot, "tin ma ray ray"}) {
+    EXPECT_EQ(check.Check(typed), PhraseCheckResult::StoppedFocus) << typed;
+  }
+  const std::string extra = "Error: The phrase has an extra '" + kDot + "' near the end.";
+  EXPECT_EQ(platform.MessageTexts(), (Texts{"Error: Please enter a phrase.", "Error: Please enter a phrase.", extra,
+                                           CodeQuestion("4", "ray", "")}));
+}
+
+TEST_F(PhraseCheck, UnknownWordIsOfferedLowerCasedWithItsPunctuation) {
+  platform.QueueAnswer(ResultCancel);
+  platform.QueueAnswer(ResultCancel);
+  EXPECT_EQ(check.Check("CAF\xC9"), PhraseCheckResult::StoppedFocus);
+  EXPECT_EQ(check.Check("tin, ma ray"), PhraseCheckResult::StoppedFocus);
+  EXPECT_EQ(platform.MessageTexts(), (Texts{AddQuestion("caf\xE9"), AddQuestion("tin,")}));
+  const test::Shown& box = platform.shown()[0];
+  EXPECT_EQ(box.caption, "Tessaloquine");
+  EXPECT_EQ(box.icon, MessageIcon::Error);
+  EXPECT_EQ(box.buttons, ButtonOk | ButtonCancel);
+  EXPECT_EQ(dict.FindWord("tin,"), -1);
+  EXPECT_FALSE(check.DictionaryChanged());
+}
+
+TEST_F(PhraseCheck, OkAddsTheWordAndRebuildsTheIndex) {
+  const int twoDigitWords = dict.BucketSize(2);
+  platform.QueueAnswer(ResultOk);
+  EXPECT_EQ(check.Check("Tan, ma ray"), PhraseCheckResult::Passed);  // the letters of "tan," spell 12
+  EXPECT_EQ(platform.MessageTexts(), Texts{AddQuestion("tan,")});
+  EXPECT_EQ(Code("tan,"), "12");
+  EXPECT_EQ(dict.BucketSize(2), twoDigitWords + 1);
+  EXPECT_TRUE(check.DictionaryChanged());
+}
+
+TEST_F(PhraseCheck, NewCodeIsCheckedAgainAndAskedAboutWithTheNewCode) {
+  platform.QueueAnswer(ResultOk);
+  platform.QueueText("14");
+  platform.QueueAnswer(ResultOk);
+  platform.QueueText("1");
+  EXPECT_EQ(check.Check("ray knee"), PhraseCheckResult::Passed);
+  const auto& shown = platform.shown();
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[0].text, CodeQuestion("4", "ray", "1234"));
+  EXPECT_EQ(shown[0].buttons, ButtonOk | ButtonCancel);
+  EXPECT_EQ(shown[1].kind, "input");
+  EXPECT_EQ(shown[1].caption, "Edit Code");
+  EXPECT_EQ(shown[1].text, "Enter code for word: ray");
+  EXPECT_EQ(shown[2].text, CodeQuestion("14", "ray", "1234"));
+  EXPECT_EQ(Code("ray"), "1");
+  EXPECT_EQ(dict.EditedCodes(), Texts{"1"});
+  std::vector<std::string> rows;
+  dict.ListWordsForDigits("1", rows);
+  EXPECT_NE(std::find(rows.begin(), rows.end(), "ray"), rows.end()) << "index rebuilt with the new code";
+  EXPECT_TRUE(check.DictionaryChanged());
+}
+
+TEST_F(PhraseCheck, CancelOrAnUnchangedCodeStopsTheCheck) {
+  platform.QueueAnswer(ResultCancel);
+  platform.QueueAnswer(ResultOk);
+  platform.QueueText("999", false);  // Cancel in the input box gives back the default
+  platform.QueueAnswer(ResultOk);
+  platform.QueueText("4");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(check.Check("tie " + kDot + " ray"), PhraseCheckResult::StoppedFocus);
+  EXPECT_EQ(platform.shown().size(), 5u);
+  EXPECT_EQ(platform.shown()[0].text, CodeQuestion("4", "ray", "34"));
+  EXPECT_EQ(Code("ray"), "4");
+  EXPECT_TRUE(dict.EditedWords().empty());
+  EXPECT_FALSE(check.DictionaryChanged());
+}
+
+TEST_F(PhraseCheck, CodeLongerThanTheDigitsLeftIsAMismatch) {
+  check.SetNumber("12");
+  platform.QueueAnswer(ResultCancel);
+  EXPECT_EQ(check.Check("tie enemy"), PhraseCheckResult::StoppedFocus);
+  EXPECT_EQ(platform.MessageTexts(), Texts{CodeQuestion("23", "enemy", "2")});
+}
+
+TEST_F(PhraseCheck, ChangesBeforeAStopStayMade) {
+  platform.QueueAnswer(ResultOk);      // add "tan"
+  platform.QueueAnswer(ResultCancel);  // but leave "ray" as it is
+  EXPECT_EQ(check.Check("tan ray"), PhraseCheckResult::StoppedFocus);
+  EXPECT_EQ(Code("tan"), "12");
+  EXPECT_TRUE(check.DictionaryChanged());
+}
+
+}  // namespace
+}  // namespace tq
