@@ -6,3 +6,9 @@ add_library(tq_phrasetext STATIC
   ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.h)
 target_include_directories(tq_phrasetext PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tq_phrasetext PUBLIC tq_engine tq_worksheet tq_util)
+
+add_library(tq_phrasedialogs STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/FormRandom.cpp ${CMAKE_CURRENT_LIST_DIR}/FormRandom.h
+  ${CMAKE_CURRENT_LIST_DIR}/FormEditPhrase.cpp ${CMAKE_CURRENT_LIST_DIR}/FormEditPhrase.h)
+target_include_directories(tq_phrasedialogs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(tq_phrasedialogs PUBLIC tq_phrasetext tq_qtutil Qt6::Widgets)

@@ -4,3 +4,6 @@ tq_add_test(tq_phrasetext_tests RandomPhraseTests.cpp PhraseCheckTests.cpp Phras
 target_link_libraries(tq_phrasetext_tests PRIVATE tq_phrasetext)
 # The property tests also run on the generated dictionary.
 add_dependencies(tq_phrasetext_tests tq_data)
+
+tq_add_test(tq_phrasedialogs_tests RandomPhraseDialogTests.cpp EditPhraseDialogTests.cpp PhraseFixture.h)
+target_link_libraries(tq_phrasedialogs_tests PRIVATE tq_phrasedialogs Qt6::Test)

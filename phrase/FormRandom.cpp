@@ -1,0 +1,119 @@
+#include "FormRandom.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "Codec.h"
+#include "Platform.h"
+#include "RNumber.h"
+#include "RandomPhrase.h"
+
+namespace tq {
+namespace {
+
+QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+QLineEdit* MakeReadOnlyEdit(const char* name, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setReadOnly(true);
+  return edit;
+}
+
+}  // namespace
+
+TFormRandom::TFormRandom(RDictionary& dictionary, QWidget* parent) : QDialog(parent), dictionary_(dictionary) {
+  setObjectName("FormRandom");
+  setWindowTitle(QStringLiteral("Random Phrase"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setModal(true);
+
+  LabelNumber = new QLabel(QStringLiteral("Number:"), this);
+  LabelNumber->setObjectName("LabelNumber");
+  EditNumber = MakeReadOnlyEdit("EditNumber", this);
+  LabelPhrase = new QLabel(QStringLiteral("Phrase:"), this);
+  LabelPhrase->setObjectName("LabelPhrase");
+  EditPhrase = MakeReadOnlyEdit("EditPhrase", this);
+  // Room for a telephone number's worth of words without scrolling.
+  EditPhrase->setMinimumWidth(EditPhrase->fontMetrics().averageCharWidth() * 48);
+
+  PanelButtons = new QWidget(this);
+  PanelButtons->setObjectName("PanelButtons");
+  ButtonAccept = MakeButton("ButtonAccept", "&Accept", PanelButtons);
+  ButtonTryAgain = MakeButton("ButtonTryAgain", "&Try Again", PanelButtons);
+  ButtonCancel = MakeButton("ButtonCancel", "&Cancel", PanelButtons);
+  ButtonHelp = MakeButton("ButtonHelp", "&Help", PanelButtons);
+
+  auto* fields = new QGridLayout;
+  fields->addWidget(LabelNumber, 0, 0);
+  fields->addWidget(EditNumber, 0, 1);
+  fields->addWidget(LabelPhrase, 1, 0);
+  fields->addWidget(EditPhrase, 1, 1);
+
+  auto* buttons = new QHBoxLayout(PanelButtons);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  buttons->addStretch();
+  for (QPushButton* button : {ButtonAccept, ButtonTryAgain, ButtonCancel, ButtonHelp}) buttons->addWidget(button);
+
+  auto* top = new QVBoxLayout(this);
+  top->addLayout(fields);
+  top->addWidget(PanelButtons);
+  // A fixed dialog border: the window keeps the size its layout asks for.
+  top->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(ButtonAccept, &QPushButton::clicked, this, [this] { ButtonAcceptClick(); });
+  connect(ButtonTryAgain, &QPushButton::clicked, this, [this] { ButtonTryAgainClick(); });
+  connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
+  connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
+}
+
+void TFormRandom::Prepare(const std::string& numberText, const std::string& digits) {
+  EditNumber->setText(ToQString(numberText));
+  digits_ = digits;
+}
+
+std::string TFormRandom::Phrase() const { return FromQString(EditPhrase->text()); }
+
+void TFormRandom::ApplyPhraseTo(RNumber& number) const {
+  number.SetPhrase(Phrase());
+  number.SlotsFromPhrase();
+}
+
+void TFormRandom::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TFormRandom::FormShow() {
+  GenerateRandomPhrase();
+  ButtonAccept->setFocus();
+  // Seeded only after the first proposal: that one continues the sequence
+  // the program is already on, the Try Again proposals follow the clock.
+  SeedRandomFromClock();
+}
+
+void TFormRandom::GenerateRandomPhrase() {
+  EditPhrase->setText(ToQString(tq::GenerateRandomPhrase(dictionary_, digits_)));
+  EditPhrase->setCursorPosition(0);
+}
+
+void TFormRandom::ButtonTryAgainClick() { GenerateRandomPhrase(); }
+
+void TFormRandom::ButtonAcceptClick() { done(ResultOk); }
+
+void TFormRandom::ButtonCancelClick() { done(ResultCancel); }
+
+void TFormRandom::reject() { ButtonCancelClick(); }
+
+void TFormRandom::ButtonHelpClick() { CurrentPlatform().ShowHelp(kHelpContext); }
+
+}  // namespace tq
