@@ -7,3 +7,10 @@ add_dependencies(tq_phrasetext_tests tq_data)
 
 tq_add_test(tq_phrasedialogs_tests RandomPhraseDialogTests.cpp EditPhraseDialogTests.cpp PhraseFixture.h)
 target_link_libraries(tq_phrasedialogs_tests PRIVATE tq_phrasedialogs Qt6::Test)
+
+# Not a test: draws the Random Phrase dialog on the generated dictionary for
+# a telephone number and saves the picture that the README shows.
+#   QT_QPA_PLATFORM=offscreen bin/tq_random_screenshot bin/ docs/random-phrase-dialog.png
+add_executable(tq_random_screenshot RandomPhraseScreenshot.cpp)
+target_link_libraries(tq_random_screenshot PRIVATE tq_phrasedialogs)
+add_dependencies(tq_random_screenshot tq_data)

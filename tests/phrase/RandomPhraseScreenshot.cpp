@@ -1,0 +1,52 @@
+// Draws the Random Phrase dialog on the generated dictionary for a telephone
+// number and saves it as a PNG, for the README. Runs without a display.
+//
+//   tq_random_screenshot <data folder with words.dat and mapping.txt> <out.png>
+#include <QApplication>
+#include <QLineEdit>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Codec.h"
+#include "FormRandom.h"
+#include "RDictionary.h"
+#include "RNumber.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s <data folder> <out.png>\n", argv[0]);
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+
+  std::string folder = argv[1];
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  tq::RDictionary dictionary;
+  dictionary.SetDirectory(folder);
+  dictionary.LoadUserChanges();  // words.txt is there only once the user changed something
+  if (dictionary.LoadWords() != 0 || dictionary.LoadMapping() != 0) {
+    std::fprintf(stderr, "could not load the dictionary from %s\n", folder.c_str());
+    return 1;
+  }
+  dictionary.ComputeCodes();
+  dictionary.BuildCodeIndex();
+
+  tq::RNumber number;
+  number.SetNumber("555-1234");
+  tq::TFormRandom form(dictionary);
+  form.Prepare(number.Number(), number.Digits());
+  // The same proposal on every run, so the picture only changes when the
+  // dialog or the dictionary does.
+  std::srand(7);
+  form.show();
+  QApplication::processEvents();
+
+  if (!form.grab().save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    std::fprintf(stderr, "could not write %s\n", argv[2]);
+    return 1;
+  }
+  std::printf("%s: %s\n", argv[2], form.Phrase().c_str());
+  return 0;
+}
