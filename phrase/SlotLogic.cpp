@@ -283,7 +283,10 @@ bool RWordColumns::CommitNumber(RNumber& number, const std::string& typed) {
 }
 
 bool RWordColumns::ValidateSlots(RNumber& number) {
-  if (number.SlotCount() == 0) return true;
+  // An entry with digits but no slots (a worksheet written by hand with an
+  // empty phrase line) gets its digits as uncovered slots below, so it can be
+  // built on like any other; only an entry without digits stays blank.
+  if (number.SlotCount() == 0 && number.Digits().empty()) return true;
   const std::string& digits = number.Digits();
   std::size_t p = 0;
   for (int i = 0; i < number.SlotCount(); ++i) {

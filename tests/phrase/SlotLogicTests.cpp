@@ -266,6 +266,18 @@ TEST_F(SlotTest, ValidationQuietlyTrimsAndPadsUncoveredDigits) {
   EXPECT_TRUE(platform.shown().empty());
 }
 
+TEST_F(SlotTest, AnEntryWithDigitsButNoPhraseGetsItsDigitsBack) {
+  number.SetNumber("123");  // as loaded from a file whose phrase line is empty
+  ASSERT_EQ(number.SlotCount(), 0);
+  Rebuild();
+  EXPECT_EQ(number.Slots(), (Slots{".", ".", "."}));
+  EXPECT_EQ(number.Phrase(), " " + kDot + " " + kDot + " " + kDot);
+  ExpectInStep();
+  RNumber empty;
+  EXPECT_TRUE(table->ValidateSlots(empty));
+  EXPECT_EQ(empty.SlotCount(), 0);
+}
+
 // --- choosing, un-choosing, preview ---------------------------------------------
 
 TEST_F(SlotTest, ChoosingATwoDigitWordCoversTwoDigits) {
