@@ -1,6 +1,7 @@
 // The word store: words.dat, codes, the index by code length and the lookups.
 #include "RDictionary.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "FileIO.h"
@@ -11,13 +12,13 @@ namespace tq {
 
 int RandomBelow(int n) { return n <= 0 ? 0 : std::rand() % n; }
 
-RDictionary::RDictionary() { entries_.reserve(capacity_); }
+RDictionary::RDictionary() = default;
 
 void RDictionary::Grow(std::size_t needed) {
-  // The store grows in steps of 10000 entries, moving the records only.
-  if (needed <= capacity_) return;
+  // The store's room grows in steps of 10000 entries. Memory itself is taken
+  // for what a load actually holds, so a small dictionary (or a damaged
+  // words.dat) costs only what it needs.
   while (capacity_ < needed) capacity_ += 10000;
-  entries_.reserve(capacity_);
 }
 
 int RDictionary::LoadWords() {
@@ -28,6 +29,8 @@ int RDictionary::LoadWords() {
     return -1;
   }
   entries_.clear();
+  const auto lineCount = static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n')) + 1;
+  entries_.reserve(lineCount + addedWords_.size());
   LineCursor lines(contents);
   std::string_view line;
   while (lines.Next(line)) {
@@ -36,7 +39,7 @@ int RDictionary::LoadWords() {
     const std::string_view word = line.substr(0, comma);
     // The file is sorted; a repeated word keeps its first line.
     if (!entries_.empty() && entries_.back().word == word) continue;
-    if (entries_.size() == capacity_) Grow(capacity_ + 1);
+    Grow(entries_.size() + 1);
     WordEntry& e = entries_.emplace_back();
     e.word.assign(word);
     e.pronunciation.assign(line.substr(comma + 1));

@@ -127,7 +127,7 @@ void RDictionary::MergeAddedWords() {
   if (addedWords_.empty()) return;
   Grow(entries_.size() + addedWords_.size());
   std::vector<WordEntry> merged;
-  merged.reserve(capacity_);
+  merged.reserve(entries_.size() + addedWords_.size());
   std::size_t i = 0, j = 0;
   const auto addNew = [&](const std::string& word) {
     WordEntry& e = merged.emplace_back();
@@ -152,7 +152,7 @@ void RDictionary::MergeAddedWords() {
 void RDictionary::MergeRemovedWords() {
   if (removedWords_.empty()) return;
   std::vector<WordEntry> kept;
-  kept.reserve(capacity_);
+  kept.reserve(entries_.size());
   std::size_t i = 0, j = 0;
   while (i < entries_.size() && j < removedWords_.size()) {
     const int c = entries_[i].word.compare(removedWords_[j]);
@@ -176,7 +176,7 @@ int RDictionary::AddWord(const std::string& word) {
                                    [](const WordEntry& e, const std::string& w) { return e.word < w; });
   if (at != entries_.end() && at->word == word) return -1;
   const auto p = static_cast<std::size_t>(at - entries_.begin());
-  if (entries_.size() == capacity_) Grow(capacity_ + 1);
+  Grow(entries_.size() + 1);
 
   const bool wasRemoved = SortedErase(removedWords_, word);
   SortedInsert(addedWords_, word);
