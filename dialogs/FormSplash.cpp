@@ -2,18 +2,17 @@
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
 #include "Codec.h"
+#include "SplashPicture.h"
 
 namespace tq {
 namespace {
 
-constexpr int kWidth = 350;
-constexpr int kHeight = 215;
+constexpr int kWidth = kSplashWidth;
+constexpr int kHeight = kSplashHeight;
 constexpr int kSplashMilliseconds = 3000;
 
 std::string& HelpFile() {
@@ -21,35 +20,8 @@ std::string& HelpFile() {
   return path;
 }
 
-// Until the real picture is drawn, a quiet navy card with the product's name
-// and a row of digits and their sounds.
-QPixmap PlaceholderPicture() {
-  QPixmap picture(kWidth, kHeight);
-  QPainter p(&picture);
-  p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient sky(0, 0, 0, kHeight);
-  sky.setColorAt(0.0, QColor(16, 32, 96));
-  sky.setColorAt(1.0, QColor(8, 80, 120));
-  p.fillRect(picture.rect(), sky);
-
-  QFont title(QStringLiteral("Serif"));
-  title.setPixelSize(38);
-  title.setBold(true);
-  p.setFont(title);
-  p.setPen(Qt::white);
-  p.drawText(QRect(0, 40, kWidth, 60), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Tessaloquine"));
-
-  QFont small(QStringLiteral("Sans Serif"));
-  small.setPixelSize(13);
-  p.setFont(small);
-  p.setPen(QColor(200, 220, 255));
-  p.drawText(QRect(0, 100, kWidth, 24), Qt::AlignHCenter,
-             QStringLiteral("1 t  2 n  3 m  4 r  5 l  6 j  7 k  8 f  9 p  0 s"));
-  p.setPen(QColor(255, 255, 255, 60));
-  p.drawLine(40, 132, kWidth - 40, 132);
-  return picture;
-}
-
+// White letters straight on the picture, as small as the about box's, so
+// that both lines fit into the picture's dark corner.
 QLabel* OverlayLabel(QWidget* parent, const char* name, const QString& text, int top) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
@@ -57,6 +29,9 @@ QLabel* OverlayLabel(QWidget* parent, const char* name, const QString& text, int
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, Qt::white);
   label->setPalette(palette);
+  QFont font = label->font();
+  font.setPixelSize(11);
+  label->setFont(font);
   label->move(4, top);
   label->adjustSize();
   return label;
@@ -74,11 +49,11 @@ TFormSplash::TFormSplash(const std::string& directory, QWidget* parent)
 
   image_ = new QLabel(this);
   image_->setObjectName("ImageSplash");
-  image_->setPixmap(PlaceholderPicture());
+  image_->setPixmap(SplashPicture());
   image_->setGeometry(0, 0, kWidth, kHeight);
 
   version_ = OverlayLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersionText), 187);
-  copyright_ = OverlayLabel(this, "LabelCopyright", QStringLiteral("Copyright (C) 2026 Hollowmere"), 200);
+  copyright_ = OverlayLabel(this, "LabelCopyright", ToQString(kCopyrightLine), 200);
 
   timer_ = new QTimer(this);
   timer_->setObjectName("TimerSplash");

@@ -13,9 +13,6 @@ class QTimer;
 
 namespace tq {
 
-// The version shown on the splash window and in the about box.
-inline constexpr const char* kVersionText = "1.1";
-
 // The help file beside the executable; empty until the splash is created.
 const std::string& ApplicationHelpFile();
 

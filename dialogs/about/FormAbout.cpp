@@ -12,9 +12,6 @@
 namespace tq {
 namespace {
 
-// Fixed, not read from any file: this is version 1.1 of the program.
-constexpr const char* kVersion = "1.1";
-
 constexpr int kClientWidth = 350;
 constexpr int kClientHeight = 242;
 
@@ -50,7 +47,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
   ImageSplash->setGeometry(0, 0, kSplashWidth, kSplashHeight);
   ImageSplash->lower();  // behind every other control of the box
 
-  LabelVersion = WhiteLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersion), 188);
+  LabelVersion = WhiteLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersionText), 188);
   LabelCopyright = WhiteLabel(this, "LabelCopyright", ToQString(kCopyrightLine), 200);
 
   ButtonOK = new QPushButton(QStringLiteral("&OK"), this);

@@ -12,6 +12,10 @@ namespace tq {
 inline constexpr int kSplashWidth = 350;
 inline constexpr int kSplashHeight = 215;
 
+// The version written over the picture, behind a "v", in both windows. Fixed:
+// it is not read from any file.
+inline constexpr const char* kVersionText = "1.1";
+
 // The copyright line written in white over the picture's lower left corner.
 inline constexpr const char* kCopyrightLine = "Copyright (C) 2026 Hollowmere";
 
