@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -26,7 +27,14 @@
 
 #include "Codec.h"
 #include "FindDialog.h"
+#include "FormAbout.h"
+#include "FormDict.h"
+#include "FormEditPhrase.h"
+#include "FormMapping.h"
+#include "FormOptions.h"
 #include "FormQuestion.h"
+#include "FormRandom.h"
+#include "FormTips.h"
 #include "Icons.h"
 #include "Messages.h"
 #include "NumberSearch.h"
@@ -433,6 +441,26 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
 }
 
+void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
+  FormDict = dialogs.FormDict;
+  FormAbout = dialogs.FormAbout;
+  FormMapping = dialogs.FormMapping;
+  FormRandom = dialogs.FormRandom;
+  FormOptions = dialogs.FormOptions;
+  FormQuestion = dialogs.FormQuestion;
+  FormTips = dialogs.FormTips;
+  FormEditPhrase = dialogs.FormEditPhrase;
+  if (FormDict) FormDict->SetQuestionDialog(FormQuestion);
+  SetDialogsConfig(config_.get());
+}
+
+void TFormMain::SetDialogsConfig(RConfig* config) {
+  if (ScrollBox) ScrollBox->SetConfig(config);
+  if (FormDict) FormDict->SetConfig(config);
+  if (FormOptions) FormOptions->SetConfig(config);
+  if (FormTips) FormTips->SetConfig(config);
+}
+
 // --- first show, closing and shutdown -------------------------------------------
 
 void TFormMain::showEvent(QShowEvent* event) {
@@ -447,7 +475,7 @@ void TFormMain::FormShow() {
   config_->SetFileName(directory_ + kConfigFileName);
   config_->Load();  // a missing file leaves the defaults; a damaged one has said so
   UpdateHistoryMenu();
-  if (ScrollBox) ScrollBox->SetConfig(config_.get());
+  SetDialogsConfig(config_.get());
   ApplyWindowState();
   NewWorksheet();
   if (!arguments_.empty()) OpenWorksheet(arguments_.front());
@@ -474,7 +502,7 @@ void TFormMain::Shutdown() {
       dictionary_->SaveUserChanges();
       dictionary_->SaveMapping();
     }
-    if (ScrollBox) ScrollBox->SetConfig(nullptr);
+    SetDialogsConfig(nullptr);
     config_.reset();
   }
   if (ScrollBox) ScrollBox->DeleteAllColumns();
@@ -834,6 +862,10 @@ void TFormMain::FindNumber() {
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ListNumbers->viewport() && event->type() == QEvent::Resize) {
     MaintainBlankRows();  // ListNumbersResize
+  } else if (watched == EditPhrase && event->type() == QEvent::MouseButtonRelease &&
+             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+             EditPhrase->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+    EditPhraseClick();
   } else if (event->type() == QEvent::ShortcutOverride &&
              (watched == EditNumber || watched == EditDescription || watched == EditPhrase)) {
     // The menu's keys win over the field's own (Ctrl+Insert inserts a
@@ -937,26 +969,103 @@ void TFormMain::MenuMoveDownClick() {
 
 void TFormMain::MenuClearClick() { ClearNumber(); }
 
-void TFormMain::MenuRandomClick() {}
+void TFormMain::MenuRandomClick() {
+  if (!worksheet_ || !currentNumber_ || !FormRandom) return;
+  // An empty number is taken too: it clears the entry's digits and words.
+  CommitNumber();
+  if (EditNumber->text().isEmpty()) {
+    ShowNotice("Please enter a number first.");
+    EditNumber->setFocus();
+    return;
+  }
+  FormRandom->Prepare(FromQString(EditNumber->text()), currentNumber_->Digits());
+  if (CurrentPlatform().RunModal(FormRandom) != ResultOk) return;
+  FormRandom->ApplyPhraseTo(*currentNumber_);
+  // Selecting the row afresh loads the entry into the fields and lays out
+  // its columns.
+  RebuildNumberList();
+  SelectNumber(currentIndex_, true);
+  SetModified();
+}
 
-void TFormMain::MenuEditPhraseClick() {}
+void TFormMain::MenuEditPhraseClick() {
+  if (!worksheet_ || !currentNumber_ || !FormEditPhrase || !ScrollBox) return;
+  if (EditNumber->text().isEmpty()) {
+    ShowNotice("Please enter a number before editing a phrase.");
+    EditNumber->setFocus();
+    return;
+  }
+  // A number typed but not yet taken is checked as typed.
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  FormEditPhrase->PrepareEditPhrase(FromQString(EditPhrase->text()), FromQString(EditNumber->text()));
+  const bool accepted = CurrentPlatform().RunModal(FormEditPhrase) == ResultOk;
+  const bool dictionaryChanged = FormEditPhrase->DictionaryChanged();
+  if (!accepted) {
+    // Words added or recoded before the user gave up stay in the
+    // dictionary; the columns must not go on showing the old ones.
+    if (dictionaryChanged) RefreshColumnsAfterDictionaryChange();
+    return;
+  }
+  FormEditPhrase->ApplyAcceptedPhrase(*currentNumber_);
+  EditPhrase->setText(ToQString(currentNumber_->Phrase()));
+  // The strip forgets the codes it knew before it lays the columns out.
+  if (dictionaryChanged) ScrollBox->ValidateSlots();
+  ScrollBox->RebuildColumns();
+  if (dictionaryChanged) ScrollBox->RefillColumns();
+  RefreshNumberRow(currentIndex_);
+  SetModified();
+}
 
-void TFormMain::MenuDictionaryClick() {}
+void TFormMain::EditPhraseClick() { MenuEditPhraseClick(); }
 
-void TFormMain::MenuMappingClick() {}
+void TFormMain::DictionaryChangedOutside() {
+  if (!dictionary_) return;
+  dictionary_->BuildCodeIndex();
+  RefreshColumnsAfterDictionaryChange();
+}
+
+void TFormMain::RefreshColumnsAfterDictionaryChange() {
+  if (!ScrollBox) return;
+  // A repair lays the columns out again, but a column whose digits stayed
+  // the same keeps its rows; those may show removed words or miss new ones
+  // now, so every filled column is refilled as well.
+  if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
+  ScrollBox->RefillColumns();
+}
+
+void TFormMain::MenuDictionaryClick() {
+  if (!FormDict) return;
+  CurrentPlatform().RunModal(FormDict);
+  // Whatever closed the dialog: its changes are in the dictionary already,
+  // also when the close box gave Cancel.
+  if (FormDict->DictChanged()) DictionaryChangedOutside();
+}
+
+void TFormMain::MenuMappingClick() {
+  if (!FormMapping || !dictionary_) return;
+  if (CurrentPlatform().RunModal(FormMapping) != ResultOk || !FormMapping->MapChanged()) return;
+  dictionary_->ComputeCodes();
+  DictionaryChangedOutside();
+}
 
 void TFormMain::MenuPreferencesClick() {
+  if (FormOptions) CurrentPlatform().RunModal(FormOptions);
+  // Whatever the result: Cancel leaves the record, and so the field, as it was.
   if (config_) ShowDescriptionField(config_->GetShowDescription() != 0);
 }
 
 void TFormMain::MenuHelpTopicsClick() { CurrentPlatform().ShowHelp(0); }
 
-void TFormMain::MenuTipClick() {}
+void TFormMain::MenuTipClick() {
+  if (FormTips) CurrentPlatform().RunModal(FormTips);
+}
 
 void TFormMain::MenuCompanyHomepageClick() { CurrentPlatform().OpenUrl(kCompanyHomepage); }
 
 void TFormMain::MenuProductHomepageClick() { CurrentPlatform().OpenUrl(kProductHomepage); }
 
-void TFormMain::MenuAboutClick() {}
+void TFormMain::MenuAboutClick() {
+  if (FormAbout) CurrentPlatform().RunModal(FormAbout);
+}
 
 }  // namespace tq

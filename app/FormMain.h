@@ -27,10 +27,31 @@ class RDictionary;
 class RNumber;
 class RWorksheet;
 class TFindDialog;
+class TFormAbout;
+class TFormDict;
+class TFormEditPhrase;
+class TFormMapping;
+class TFormOptions;
 class TFormQuestion;
+class TFormRandom;
+class TFormTips;
 class TNumbersModel;
 class TStatusPanel;
 class TWordColumns;
+
+// The dialogs the main window opens. Start-up creates each of them once, in
+// the order the program always has, and hands them over; they live as long as
+// the main window, their parent.
+struct TMainDialogs {
+  TFormDict* FormDict = nullptr;
+  TFormAbout* FormAbout = nullptr;
+  TFormMapping* FormMapping = nullptr;
+  TFormRandom* FormRandom = nullptr;
+  TFormOptions* FormOptions = nullptr;
+  TFormQuestion* FormQuestion = nullptr;
+  TFormTips* FormTips = nullptr;
+  TFormEditPhrase* FormEditPhrase = nullptr;
+};
 
 class TFormMain : public QMainWindow {
   Q_OBJECT
@@ -44,7 +65,7 @@ class TFormMain : public QMainWindow {
 
   // The dictionary arrives once it is loaded; from then on the word strip exists.
   void SetDictionary(std::unique_ptr<RDictionary> dictionary);
-  void SetFormQuestion(TFormQuestion* form) { FormQuestion = form; }
+  void SetDialogs(const TMainDialogs& dialogs);
 
   RDictionary* Dictionary() const { return dictionary_.get(); }
   RConfig* Config() const { return config_.get(); }
@@ -112,10 +133,9 @@ class TFormMain : public QMainWindow {
   void MenuMoveUpClick();
   void MenuMoveDownClick();
   void MenuClearClick();
-  // The dialogs behind these five commands are still to come; the commands
-  // are in the menus already so that their keys and places are settled.
   void MenuRandomClick();
   void MenuEditPhraseClick();
+  void EditPhraseClick();
   void MenuDictionaryClick();
   void MenuMappingClick();
   void MenuPreferencesClick();
@@ -138,6 +158,13 @@ class TFormMain : public QMainWindow {
   void CreatePanels();
   void ListNumbersSelectItem(int row);
   void SetModified();
+  // After the dictionary's words or codes changed behind the strip's back:
+  // the index again, then the chosen words checked and the columns redone.
+  void DictionaryChangedOutside();
+  void RefreshColumnsAfterDictionaryChange();
+  // The dialogs that read or write the configuration get it (or null at
+  // shutdown) together with the word strip.
+  void SetDialogsConfig(RConfig* config);
   QLineEdit* FocusedEdit() const;
   int RowsPerPage() const;
   int TopRow() const;
@@ -156,6 +183,13 @@ class TFormMain : public QMainWindow {
   bool descriptionShown_ = true;
 
   TFormQuestion* FormQuestion = nullptr;
+  TFormDict* FormDict = nullptr;
+  TFormAbout* FormAbout = nullptr;
+  TFormMapping* FormMapping = nullptr;
+  TFormRandom* FormRandom = nullptr;
+  TFormOptions* FormOptions = nullptr;
+  TFormTips* FormTips = nullptr;
+  TFormEditPhrase* FormEditPhrase = nullptr;
   TFindDialog* DialogFind = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 

@@ -2,15 +2,34 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QShortcut>
 #include <QTimer>
 
+#include "FormAbout.h"
+#include "FormDict.h"
+#include "FormEditPhrase.h"
 #include "FormMain.h"
+#include "FormMapping.h"
+#include "FormOptions.h"
 #include "FormQuestion.h"
+#include "FormRandom.h"
 #include "FormSplash.h"
+#include "FormTips.h"
 #include "Messages.h"
+#include "Platform.h"
 #include "RConfig.h"
 
 namespace tq {
+namespace {
+
+// F1 in a dialog opens the help at that dialog's topic, as its Help button does.
+void AddHelpKey(QDialog* dialog, int topic) {
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, dialog, [topic] { CurrentPlatform().ShowHelp(topic); });
+}
+
+}  // namespace
 
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
   auto dictionary = std::make_unique<RDictionary>();
@@ -54,9 +73,24 @@ bool TProgram::Start() {
   if (!dictionary) return false;
   formMain_->SetDictionary(std::move(dictionary));
 
-  // Every dialog is made once, here, and reused for the whole run.
-  formQuestion_ = new TFormQuestion(formMain_.get());
-  formMain_->SetFormQuestion(formQuestion_);
+  // Every dialog is made once, here, in this order, and reused for the whole
+  // run. The main window is their parent and takes them down with it.
+  TFormMain* main = formMain_.get();
+  RDictionary& words = *main->Dictionary();
+  TMainDialogs dialogs;
+  dialogs.FormDict = new TFormDict(words, main);
+  dialogs.FormAbout = new TFormAbout(main);
+  dialogs.FormMapping = new TFormMapping(words, main);
+  dialogs.FormRandom = new TFormRandom(words, main);
+  dialogs.FormOptions = new TFormOptions(main);
+  dialogs.FormQuestion = formQuestion_ = new TFormQuestion(main);
+  dialogs.FormTips = new TFormTips(nullptr, main);
+  dialogs.FormEditPhrase = new TFormEditPhrase(words, main);
+  AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
+  AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
+  AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);
+  AddHelpKey(dialogs.FormEditPhrase, TFormEditPhrase::kHelpContext);
+  main->SetDialogs(dialogs);
   return true;
 }
 

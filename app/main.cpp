@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "FormMain.h"
+#include "HelpViewer.h"
 #include "Messages.h"
 #include "Paths.h"
 #include "Platform.h"
@@ -31,6 +32,10 @@ int main(int argc, char** argv) {
 
   tq::QtPlatform platform;
   tq::InstallPlatform(&platform);
+  // The help window is ours; every Help button and F1 reach it through the
+  // platform, and Shutdown closes it the same way.
+  tq::THelpViewer helpViewer;
+  tq::ConnectHelpViewer(platform, helpViewer);
   int result = 0;
   try {
     // The data files live beside the executable; the first argument, if
@@ -57,6 +62,7 @@ int main(int argc, char** argv) {
   } catch (...) {
     ShowException("An unexpected error ended the program.");
   }
+  platform.SetHelpHandlers(nullptr, nullptr);
   tq::InstallPlatform(nullptr);
   return result;
 }

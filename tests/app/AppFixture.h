@@ -82,8 +82,19 @@ class AppTest : public ::testing::Test {
     ResetFatalErrorForTesting();
   }
 
-  // Runs the start-up and lets the splash's timer fire at once.
+  // Runs the start-up and lets the splash's timer fire at once. Unless a test
+  // wants the tip of the day at start, the configuration (fresh or stored)
+  // is made to skip it first, so that no unexpected dialog comes up.
   void Start(std::vector<std::string> arguments = {}) {
+    if (!tipsAtStart) {
+      RConfig stored;
+      stored.SetFileName(dir.File("Tessaloquine.cfg"));
+      if (dir.Exists("Tessaloquine.cfg")) {
+        ASSERT_TRUE(stored.Load());
+      }
+      stored.SetShowTips(0);
+      ASSERT_TRUE(stored.Save());
+    }
     program = std::make_unique<TProgram>(dir.path(), std::move(arguments));
     ASSERT_TRUE(program->Start());
     program->FormSplash()->TimerSplashTimer();
@@ -140,6 +151,7 @@ class AppTest : public ::testing::Test {
 
   ScriptedPlatform platform;
   TempDir dir;
+  bool tipsAtStart = false;
   std::unique_ptr<TProgram> program;
   TFormMain* form = nullptr;
 };

@@ -1,9 +1,12 @@
+#include <QDialog>
+#include <QLabel>
 #include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "AppFixture.h"
+#include "SplashPicture.h"
 #include "WordColumns.h"
 
 namespace tq::test {
@@ -46,10 +49,26 @@ TEST_F(StartupTest, SplashComesFirstAndItsTimerBringsUpTheMainWindow) {
   EXPECT_FALSE(program->FormMain().isVisible());
   EXPECT_EQ(program->FormMain().Config(), nullptr);
 
+  // A fresh configuration wants the tip of the day: it comes up over the
+  // shown main window while the splash still stands, and shows the welcome tip.
+  bool splashDuringTips = false;
+  QString title;
+  platform.QueueModal([&](QDialog* dialog) {
+    splashDuringTips = splash->isVisible() && program->FormMain().isVisible();
+    EXPECT_EQ(dialog->objectName(), "FormTips");
+    dialog->show();
+    title = dialog->findChild<QLabel*>("LabelTitle")->text();
+    dialog->hide();
+    return int(ResultOk);
+  });
   splash->TimerSplashTimer();
+  EXPECT_TRUE(platform.AllAnswersUsed());
+  EXPECT_TRUE(splashDuringTips);
+  EXPECT_EQ(title, "Welcome to Tessaloquine");
   EXPECT_FALSE(splash->TimerSplash()->isActive());
   EXPECT_FALSE(splash->isVisible());
   TFormMain& main = program->FormMain();
+  EXPECT_EQ(main.Config()->GetTipIndex(), 0);
   EXPECT_TRUE(main.isVisible());
   ASSERT_NE(main.Config(), nullptr);
   EXPECT_EQ(main.Config()->GetFileName(), dir.path() + "Tessaloquine.cfg");
@@ -57,6 +76,28 @@ TEST_F(StartupTest, SplashComesFirstAndItsTimerBringsUpTheMainWindow) {
   ASSERT_NE(main.CurrentWorksheet(), nullptr);
   EXPECT_FALSE(main.CurrentWorksheet()->Modified());
   EXPECT_NE(main.findChild<TWordColumns*>("ScrollBox"), nullptr);
+}
+
+TEST_F(StartupTest, TheSplashShowsTheStoredPictureUnderItsVersionAndCopyrightInWhite) {
+  program = std::make_unique<TProgram>(dir.path(), std::vector<std::string>{});
+  ASSERT_TRUE(program->Start());
+  TFormSplash* splash = program->FormSplash();
+  const QLabel* picture = splash->findChild<QLabel*>("ImageSplash");
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->pixmap().toImage(), SplashPicture().toImage());
+  EXPECT_EQ(picture->geometry(), QRect(0, 0, 350, 215));
+  struct Line {
+    const char* name;
+    QString text;
+    QPoint at;
+  };
+  for (const Line& line : {Line{"LabelVersion", "v1.1", {4, 187}}, Line{"LabelCopyright", kCopyrightLine, {4, 200}}}) {
+    const QLabel* label = splash->findChild<QLabel*>(line.name);
+    ASSERT_NE(label, nullptr) << line.name;
+    EXPECT_EQ(label->text(), line.text);
+    EXPECT_EQ(label->pos(), line.at) << line.name;
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white)) << line.name;
+  }
 }
 
 TEST_F(StartupTest, FirstArgumentOpensAWorksheetAndTheOthersAreIgnored) {
