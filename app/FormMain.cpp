@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QMenuBar>
@@ -44,6 +45,7 @@
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "RWorksheet.h"
+#include "Text.h"
 #include "WordColumns.h"
 
 namespace tq {
@@ -373,6 +375,26 @@ void TFormMain::CreateMenus() {
   popup("PopupMoveDown", "Move &Down", &TFormMain::MenuMoveDownClick);
   connect(ListNumbers, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupLeft->popup(ListNumbers->viewport()->mapToGlobal(at)); });
+
+  // The word lists' menu. Its keys work while a word list has the focus
+  // (SetDictionary hands the commands to the strip), so Delete in an edit
+  // field still deletes a letter.
+  PopupRight = new QMenu(this);
+  PopupRight->setObjectName("PopupRight");
+  auto wordCommand = [this](const char* name, const char* caption, QKeySequence key, void (TFormMain::*handler)()) {
+    QAction* action = PopupRight->addAction(QString::fromLatin1(caption));
+    action->setObjectName(name);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  PopupAddWord = wordCommand("PopupAddWord", "&Add Word...", QKeySequence(Qt::CTRL | Qt::Key_A),
+                             &TFormMain::PopupAddWordClick);
+  PopupRemoveWord = wordCommand("PopupRemoveWord", "&Remove Word", QKeySequence(Qt::Key_Delete),
+                                &TFormMain::PopupRemoveWordClick);
+  PopupEditCode = wordCommand("PopupEditCode", "&Edit Code...", QKeySequence(Qt::CTRL | Qt::Key_E),
+                              &TFormMain::PopupEditCodeClick);
 }
 
 void TFormMain::CreateToolBar() {
@@ -439,6 +461,9 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
   connect(ScrollBox, &TWordColumns::PhraseShown, EditPhrase, &QLineEdit::setText);
   connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
+  connect(ScrollBox, &TWordColumns::WordListContextMenu, this,
+          [this](int column, const QString&, const QPoint& globalPos) { WordListContextMenu(column, globalPos); });
+  ScrollBox->addActions({PopupAddWord, PopupRemoveWord, PopupEditCode});
 }
 
 void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
@@ -1066,6 +1091,103 @@ void TFormMain::MenuProductHomepageClick() { CurrentPlatform().OpenUrl(kProductH
 
 void TFormMain::MenuAboutClick() {
   if (FormAbout) CurrentPlatform().RunModal(FormAbout);
+}
+
+// --- the word lists' pop-up menu --------------------------------------------------
+
+void TFormMain::WordListContextMenu(int column, const QPoint& globalPos) {
+  if (!ScrollBox) return;
+  // The commands act on the focused list: the one the menu was opened on.
+  if (QListView* list = ScrollBox->WordList(column); list && !list->hasFocus()) list->setFocus(Qt::MouseFocusReason);
+  PopupRight->popup(globalPos);
+}
+
+TFormMain::WordPick TFormMain::SelectedWord(std::string& word) const {
+  if (!ScrollBox) return WordPick::NoList;
+  QListView* list = nullptr;
+  QWidget* focus = QApplication::focusWidget();
+  for (int i = 0; i < ScrollBox->ColumnCount() && !list; ++i)
+    if (ScrollBox->WordList(i) == focus) list = ScrollBox->WordList(i);
+  if (!list) return WordPick::NoList;
+  const QModelIndexList rows = list->selectionModel()->selectedIndexes();
+  if (rows.isEmpty()) return WordPick::NoRow;
+  word = FromQString(rows.first().data(Qt::DisplayRole).toString());
+  // Headers ("12", "(none)") and blank rows are no words.
+  if (word.empty() || word[0] < 'a' || word[0] > 'z') return WordPick::NotAWord;
+  return WordPick::Word;
+}
+
+bool TFormMain::InCurrentPhrase(const std::string& word) const {
+  if (!currentNumber_) return false;
+  for (int i = 0; i < currentNumber_->SlotCount(); ++i)
+    if (currentNumber_->Slot(i) == word) return true;
+  return false;
+}
+
+void TFormMain::PopupAddWordClick() {
+  if (!dictionary_) return;
+  std::string typed;
+  CurrentPlatform().InputBox("Add Word", "Enter a word to add to the dictionary.", typed);
+  if (typed.empty()) return;
+  BusyCursor busy;
+  const std::string word = ToLower1252(typed);
+  if (dictionary_->AddWord(word) == -1) {
+    ShowNotice("Word '" + word + "' already exists in dictionary.");
+    return;
+  }
+  dictionary_->BuildCodeIndex();
+  if (ScrollBox) ScrollBox->RefillColumns();
+}
+
+void TFormMain::PopupRemoveWordClick() {
+  if (!dictionary_) return;
+  std::string word;
+  switch (SelectedWord(word)) {
+    case WordPick::NoList: return;
+    case WordPick::NoRow: ShowNotice("Select a word before selecting Remove."); return;
+    case WordPick::NotAWord: return;
+    case WordPick::Word: break;
+  }
+  // Without the configuration there is no telling whether to ask: keep the word.
+  if (!config_ || !FormQuestion) return;
+  // The question comes before the check against the phrase.
+  if (FormQuestion->Ask(*config_, TFormQuestion::Preference::AskDelete, "Delete word '" + word + "'?", false) !=
+      ResultYes)
+    return;
+  if (InCurrentPhrase(word)) {
+    ShowNotice("Word could not be deleted since it is in the current phrase.");
+    return;
+  }
+  if (dictionary_->RemoveWord(word) == -1) return;
+  dictionary_->BuildCodeIndex();
+  if (ScrollBox) ScrollBox->RefillColumns();
+}
+
+void TFormMain::PopupEditCodeClick() {
+  if (!dictionary_) return;
+  std::string selected;
+  switch (SelectedWord(selected)) {
+    case WordPick::NoList: return;
+    case WordPick::NoRow: ShowNotice("Select a word before selecting Edit Code."); return;
+    case WordPick::NotAWord: return;
+    case WordPick::Word: break;
+  }
+  // Refused before the input box: a word of the phrase keeps its code.
+  if (InCurrentPhrase(selected)) {
+    ShowNotice("Word could edited since it is in the current phrase.");
+    return;
+  }
+  const int k = dictionary_->FindWord(selected);
+  if (k < 0) return;
+  // Copies: the entries move when the dictionary changes.
+  const std::string word = dictionary_->WordAt(k);
+  const std::string code = dictionary_->CodeAt(k);
+  std::string typed = code;
+  CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, typed);
+  if (typed == code) return;
+  dictionary_->EditCode(word, typed);
+  dictionary_->BuildCodeIndex();
+  if (ScrollBox) ScrollBox->RefillColumns();
 }
 
 }  // namespace tq

@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPoint;
 class QPushButton;
 class QSplitter;
 class QTableView;
@@ -145,6 +146,11 @@ class TFormMain : public QMainWindow {
   void MenuProductHomepageClick();
   void MenuAboutClick();
 
+  // The word lists' pop-up menu: dictionary edits without the dictionary dialog.
+  void PopupAddWordClick();
+  void PopupRemoveWordClick();
+  void PopupEditCodeClick();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -158,6 +164,11 @@ class TFormMain : public QMainWindow {
   void CreatePanels();
   void ListNumbersSelectItem(int row);
   void SetModified();
+  void WordListContextMenu(int column, const QPoint& globalPos);
+  // What the remove and edit commands of the pop-up menu act on.
+  enum class WordPick { NoList, NoRow, NotAWord, Word };
+  WordPick SelectedWord(std::string& word) const;
+  bool InCurrentPhrase(const std::string& word) const;
   // After the dictionary's words or codes changed behind the strip's back:
   // the index again, then the chosen words checked and the columns redone.
   void DictionaryChangedOutside();
@@ -209,6 +220,10 @@ class TFormMain : public QMainWindow {
   TWordColumns* ScrollBox = nullptr;
   QWidget* scrollPlaceholder_ = nullptr;
   QMenu* PopupLeft = nullptr;
+  QMenu* PopupRight = nullptr;
+  QAction* PopupAddWord = nullptr;
+  QAction* PopupRemoveWord = nullptr;
+  QAction* PopupEditCode = nullptr;
 
   QAction* MenuHistory[4] = {};
   QAction* MenuHistorySep = nullptr;
