@@ -682,14 +682,7 @@ bool TFormMain::SaveWorksheetAs() {
   if (path.empty()) return false;
 
   bool goOn = true;
-  if (FileExists(path)) {
-    MessageRequest question;
-    question.caption = kProductName;
-    question.text = "Overwrite file '" + path + "'?";
-    question.icon = MessageIcon::Question;
-    question.buttons = ButtonYes | ButtonNo;
-    goOn = CurrentPlatform().ShowMessage(question) == ResultYes;
-  }
+  if (FileExists(path)) goOn = AskOverwrite(path);
   bool saved = false;
   if (goOn) {
     worksheet_->SetFileName(path);

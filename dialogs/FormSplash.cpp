@@ -20,23 +20,6 @@ std::string& HelpFile() {
   return path;
 }
 
-// White letters straight on the picture, as small as the about box's, so
-// that both lines fit into the picture's dark corner.
-QLabel* OverlayLabel(QWidget* parent, const char* name, const QString& text, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setAttribute(Qt::WA_TranslucentBackground);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(palette);
-  QFont font = label->font();
-  font.setPixelSize(11);
-  label->setFont(font);
-  label->move(4, top);
-  label->adjustSize();
-  return label;
-}
-
 }  // namespace
 
 const std::string& ApplicationHelpFile() { return HelpFile(); }
@@ -52,8 +35,8 @@ TFormSplash::TFormSplash(const std::string& directory, QWidget* parent)
   image_->setPixmap(SplashPicture());
   image_->setGeometry(0, 0, kWidth, kHeight);
 
-  version_ = OverlayLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersionText), 187);
-  copyright_ = OverlayLabel(this, "LabelCopyright", ToQString(kCopyrightLine), 200);
+  version_ = PictureLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersionText), 187);
+  copyright_ = PictureLabel(this, "LabelCopyright", ToQString(kCopyrightLine), 200);
 
   timer_ = new QTimer(this);
   timer_->setObjectName("TimerSplash");

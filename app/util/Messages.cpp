@@ -34,6 +34,15 @@ void ShowWarning(const std::string& text) { Show("Warning: " + text, MessageIcon
 
 int ShowNotice(const std::string& text) { return Show(text, MessageIcon::None); }
 
+bool AskOverwrite(const std::string& path) {
+  MessageRequest question;
+  question.caption = kProductName;
+  question.text = "Overwrite file '" + path + "'?";
+  question.icon = MessageIcon::Question;
+  question.buttons = ButtonYes | ButtonNo;
+  return CurrentPlatform().ShowMessage(question) == ResultYes;
+}
+
 void ShowStatusAlert(const std::string& text) { CurrentPlatform().SetStatus(text, true); }
 
 void ShowStatus(const std::string& text) { CurrentPlatform().SetStatus(text, false); }

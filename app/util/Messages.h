@@ -22,6 +22,9 @@ int ShowNotice(const std::string& text);
 bool FatalErrorShown();
 void ResetFatalErrorForTesting();
 
+// Asks "Overwrite file '<path>'?" with Yes and No; true on Yes.
+bool AskOverwrite(const std::string& path);
+
 // Panel 0 of the status bar, highlighted (alert) or plain.
 void ShowStatusAlert(const std::string& text);
 void ShowStatus(const std::string& text);

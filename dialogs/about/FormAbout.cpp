@@ -15,24 +15,6 @@ namespace {
 constexpr int kClientWidth = 350;
 constexpr int kClientHeight = 242;
 
-// A label drawn straight onto the picture: no background of its own, white
-// letters, small enough that both lines fit into the picture's dark corner.
-QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setAttribute(Qt::WA_TranslucentBackground);
-  label->setAutoFillBackground(false);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(palette);
-  QFont font = label->font();
-  font.setPixelSize(11);
-  label->setFont(font);
-  label->move(4, top);
-  label->adjustSize();
-  return label;
-}
-
 }  // namespace
 
 TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
@@ -47,8 +29,8 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
   ImageSplash->setGeometry(0, 0, kSplashWidth, kSplashHeight);
   ImageSplash->lower();  // behind every other control of the box
 
-  LabelVersion = WhiteLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersionText), 188);
-  LabelCopyright = WhiteLabel(this, "LabelCopyright", ToQString(kCopyrightLine), 200);
+  LabelVersion = PictureLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersionText), 188);
+  LabelCopyright = PictureLabel(this, "LabelCopyright", ToQString(kCopyrightLine), 200);
 
   ButtonOK = new QPushButton(QStringLiteral("&OK"), this);
   ButtonOK->setObjectName(QStringLiteral("ButtonOK"));

@@ -1,6 +1,8 @@
 #include "SplashPicture.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QPalette>
 
 #include "JpegDecode.h"
 
@@ -35,5 +37,21 @@ QImage SplashImageFrom(const QByteArray& jpegBytes, bool* decoded) {
 }
 
 QPixmap SplashPicture() { return QPixmap::fromImage(SplashImageFrom(SplashJpegBytes())); }
+
+QLabel* PictureLabel(QWidget* parent, const char* name, const QString& text, int top) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->setAutoFillBackground(false);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  label->setPalette(palette);
+  QFont font = label->font();
+  font.setPixelSize(11);
+  label->setFont(font);
+  label->move(4, top);
+  label->adjustSize();
+  return label;
+}
 
 }  // namespace tq

@@ -7,6 +7,10 @@
 #include <QImage>
 #include <QPixmap>
 
+class QLabel;
+class QString;
+class QWidget;
+
 namespace tq {
 
 inline constexpr int kSplashWidth = 350;
@@ -29,5 +33,10 @@ QImage SplashImageFrom(const QByteArray& jpegBytes, bool* decoded = nullptr);
 
 // The stored picture, ready for a label. Needs the application object.
 QPixmap SplashPicture();
+
+// A label written straight onto the picture at (4, top): no background of its
+// own, white letters small enough that the version and the copyright line both
+// fit into the picture's dark corner.
+QLabel* PictureLabel(QWidget* parent, const char* name, const QString& text, int top);
 
 }  // namespace tq

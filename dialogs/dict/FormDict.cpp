@@ -503,14 +503,7 @@ void TFormDict::ButtonExportClick() {
   const std::string path = CurrentPlatform().SaveFileName(DialogSave);
   if (path.empty()) return;
   bool write = true;
-  if (FileExists(path)) {
-    MessageRequest question;
-    question.caption = kProductName;
-    question.text = "Overwrite file '" + path + "'?";
-    question.icon = MessageIcon::Question;
-    question.buttons = ButtonYes | ButtonNo;
-    write = CurrentPlatform().ShowMessage(question) == ResultYes;
-  }
+  if (FileExists(path)) write = AskOverwrite(path);
   if (write) WriteExport(path);
   RememberDirectoryOf(path);
 }

@@ -26,6 +26,7 @@
 #include "ScriptedPlatform.h"
 #include "Startup.h"
 #include "TempDir.h"
+#include "ShippedMapping.h"
 
 namespace tq::test {
 
@@ -48,19 +49,6 @@ inline const char* kSmallWords =
     "tiny,tYni\n"
     "toe,to\n";
 
-inline const char* kMapping =
-    "#MAP - This file contains rules for making a code from a word.\n"
-    "0:s,z,ss,zz,ce,ci,cy\n"
-    "1:t,d,th,tt,dd\n"
-    "2:n,nn,ng\n"
-    "3:m,mm\n"
-    "4:r,rr\n"
-    "5:l,ll\n"
-    "6:j,sh,ch,tch,dg\n"
-    "7:k,c,g,q,qu,ck,gg,ng\n"
-    "8:f,v,ph,ff\n"
-    "9:p,b,pp,bb\n"
-    " :a,e,i,o,u,y,w,h,gh\n";
 
 // A worksheet file with the given (number, phrase, description) entries.
 inline std::string WorksheetText(const std::vector<std::vector<std::string>>& entries) {
@@ -74,7 +62,7 @@ class AppTest : public ::testing::Test {
   void SetUp() override {
     ResetFatalErrorForTesting();
     dir.Write("words.dat", kSmallWords);
-    dir.Write("mapping.txt", kMapping);
+    dir.Write("mapping.txt", kShippedMapping);
   }
   void TearDown() override {
     program.reset();

@@ -6,23 +6,11 @@
 #include "RDictionary.h"
 #include "ScriptedPlatform.h"
 #include "TempDir.h"
+#include "ShippedMapping.h"
 
 namespace tq::test {
 
 // The rules the program ships with.
-inline const char* kShippedMapping =
-    "#MAP - This file contains rules for making a code from a word.\n"
-    "0:s,z,ss,zz,ce,ci,cy\n"
-    "1:t,d,th,tt,dd\n"
-    "2:n,nn,ng\n"
-    "3:m,mm\n"
-    "4:r,rr\n"
-    "5:l,ll\n"
-    "6:j,sh,ch,tch,dg\n"
-    "7:k,c,g,q,qu,ck,gg,ng\n"
-    "8:f,v,ph,ff\n"
-    "9:p,b,pp,bb\n"
-    " :a,e,i,o,u,y,w,h,gh\n";
 
 class EngineTest : public ::testing::Test {
  protected:

@@ -8,22 +8,10 @@
 #include "FuzzSupport.h"
 #include "Messages.h"
 #include "RDictionary.h"
+#include "ShippedMapping.h"
 
 namespace tq::fuzz {
 
-inline const char* const kMapping =
-    "#MAP - This file contains rules for making a code from a word.\n"
-    "0:s,z,ss,zz,ce,ci,cy\n"
-    "1:t,d,th,tt,dd\n"
-    "2:n,nn,ng\n"
-    "3:m,mm\n"
-    "4:r,rr\n"
-    "5:l,ll\n"
-    "6:j,sh,ch,tch,dg\n"
-    "7:k,c,g,q,qu,ck,gg,ng\n"
-    "8:f,v,ph,ff\n"
-    "9:p,b,pp,bb\n"
-    " :a,e,i,o,u,y,w,h,gh\n";
 
 inline const char* const kWords =
     "apple,@pVl\n"

@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tq;
   const std::string& dir = fuzz::PrivateDirectory();
   static const bool ready = [&] {
-    fuzz::WriteText(dir + "mapping.txt", fuzz::kMapping);
+    fuzz::WriteText(dir + "mapping.txt", test::kShippedMapping);
     return true;
   }();
   (void)ready;

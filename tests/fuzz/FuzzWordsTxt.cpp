@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string& dir = fuzz::PrivateDirectory();
   static const bool ready = [&] {
     fuzz::WriteText(dir + "words.dat", fuzz::kWords);
-    fuzz::WriteText(dir + "mapping.txt", fuzz::kMapping);
+    fuzz::WriteText(dir + "mapping.txt", test::kShippedMapping);
     return true;
   }();
   (void)ready;

@@ -8,6 +8,7 @@
 
 #include "RDictionary.h"
 #include "TempDir.h"
+#include "ShippedMapping.h"
 
 namespace tq::test {
 
@@ -25,19 +26,6 @@ inline std::string SoundsFor(const std::string& code) {
   return out;
 }
 
-inline const char* kMapping =
-    "#MAP - This file contains rules for making a code from a word.\n"
-    "0:s,z,ss,zz,ce,ci,cy\n"
-    "1:t,d,th,tt,dd\n"
-    "2:n,nn,ng\n"
-    "3:m,mm\n"
-    "4:r,rr\n"
-    "5:l,ll\n"
-    "6:j,sh,ch,tch,dg\n"
-    "7:k,c,g,q,qu,ck,gg,ng\n"
-    "8:f,v,ph,ff\n"
-    "9:p,b,pp,bb\n"
-    " :a,e,i,o,u,y,w,h,gh\n";
 
 // Writes words.dat and mapping.txt into `dir` and loads them the way the
 // program starts up.
@@ -46,7 +34,7 @@ inline void LoadDictionary(RDictionary& dict, const TempDir& dir, std::vector<Co
   std::string data;
   for (const auto& w : words) data += w.word + "," + SoundsFor(w.code) + "\n";
   dir.Write("words.dat", data);
-  dir.Write("mapping.txt", kMapping);
+  dir.Write("mapping.txt", kShippedMapping);
   dict = RDictionary();
   dict.SetDirectory(dir.path());
   dict.LoadUserChanges();
