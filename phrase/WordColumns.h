@@ -10,9 +10,9 @@
 //
 // The strip keeps the known codes of the dictionary to cut runs of uncovered
 // digits quickly. After any change to the dictionary's words or codes, call
-// ValidateSlots (then RebuildColumns when it repaired something) or
-// RefillColumns, as the dictionary dialogs and word edits do anyway: both
-// make the strip gather the codes afresh.
+// ValidateSlots (then RebuildColumns when it repaired something) and then
+// RefillColumns: both make the strip gather the codes afresh, and the refill
+// also brings columns whose digits stayed the same up to date.
 #pragma once
 
 #include <QPoint>
