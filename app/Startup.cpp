@@ -31,17 +31,6 @@ void AddHelpKey(QDialog* dialog, int topic) {
 
 }  // namespace
 
-std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
-  auto dictionary = std::make_unique<RDictionary>();
-  dictionary->SetDirectory(directory);
-  dictionary->LoadUserChanges();
-  if (dictionary->LoadWords() != 0 && FatalErrorShown()) return nullptr;
-  if (dictionary->LoadMapping() != 0 && FatalErrorShown()) return nullptr;
-  dictionary->ComputeCodes();
-  dictionary->BuildCodeIndex();
-  return dictionary;
-}
-
 TProgram::TProgram(std::string directory, std::vector<std::string> arguments) : directory_(std::move(directory)) {
   QCoreApplication::setApplicationName(QStringLiteral("Tessaloquine"));
   // Desktops without an icon theme of their own still get familiar pictures.

@@ -14,13 +14,6 @@ class TFormMain;
 class TFormQuestion;
 class TFormSplash;
 
-// Creates the one dictionary for the data directory (with its trailing
-// separator) and loads it: the user's changes, the installed words, the
-// mapping rules, the codes and the code index. A missing words.dat or
-// mapping.txt is fatal: its loader has said so, loading stops there and the
-// result is null.
-std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory);
-
 // One run of the program on a data directory. The constructor names the
 // application and creates the main window, hidden; Start puts up the splash,
 // loads the dictionary and creates the dialogs; the splash's timer then shows

@@ -15,30 +15,15 @@ namespace {
 const std::string kDataDir = TQ_BENCH_DATA_DIR "/";
 
 tq::RDictionary& Loaded() {
-  static tq::RDictionary* dict = [] {
-    auto* d = new tq::RDictionary;
-    d->SetDirectory(kDataDir);
-    d->LoadUserChanges();
-    d->LoadWords();
-    d->LoadMapping();
-    d->ComputeCodes();
-    d->BuildCodeIndex();
-    return d;
-  }();
+  static tq::RDictionary* dict = tq::CreateDictionary(kDataDir).release();
   return *dict;
 }
 
 // A: the whole start-up load.
 void BM_StartupLoad(benchmark::State& state) {
   for (auto _ : state) {
-    tq::RDictionary d;
-    d.SetDirectory(kDataDir);
-    d.LoadUserChanges();
-    d.LoadWords();
-    d.LoadMapping();
-    d.ComputeCodes();
-    d.BuildCodeIndex();
-    benchmark::DoNotOptimize(d.Count());
+    const auto d = tq::CreateDictionary(kDataDir);
+    benchmark::DoNotOptimize(d->Count());
   }
 }
 BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMillisecond);

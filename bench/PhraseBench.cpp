@@ -25,16 +25,7 @@ const std::string kDataDir = TQ_BENCH_DATA_DIR "/";
 const std::string kNumbers[2] = {"314159265358979323846264338327", "869604710803424878391719883872"};
 
 tq::RDictionary& Loaded() {
-  static tq::RDictionary* dict = [] {
-    auto* d = new tq::RDictionary;
-    d->SetDirectory(kDataDir);
-    d->LoadUserChanges();
-    d->LoadWords();
-    d->LoadMapping();
-    d->ComputeCodes();
-    d->BuildCodeIndex();
-    return d;
-  }();
+  static tq::RDictionary* dict = tq::CreateDictionary(kDataDir).release();
   return *dict;
 }
 

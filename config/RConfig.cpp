@@ -103,11 +103,8 @@ bool RConfig::Load() {
 
 bool RConfig::Save() const {
   AtomicFile out(fileName_);
-  std::FILE* file = out.Open();
-  if (!file) {
-    ShowError("Could not open file '" + fileName_ + "' for writing.");
-    return false;
-  }
+  std::FILE* file = out.OpenOrReport();
+  if (!file) return false;
   WriteMagic(kMagic, file, kConfigVersion);
   WriteInt32(file, GetHistoryCount());
   for (const auto& entry : history_) WriteCountedString(entry, file);

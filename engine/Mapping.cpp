@@ -99,11 +99,8 @@ int RDictionary::SaveMapping() {
   if (!mappingChanged_) return 0;
   const std::string path = FilePath("mapping.txt");
   AtomicFile out(path);
-  std::FILE* file = out.Open();
-  if (!file) {
-    ShowError("Could not open file '" + path + "' for writing.");
-    return -1;
-  }
+  std::FILE* file = out.OpenOrReport();
+  if (!file) return -1;
   std::fprintf(file, "%s\n", kMapHeader);
   for (std::size_t i = 0; i < mappingLines_.size(); ++i) {
     const char lead = i < 10 ? static_cast<char>('0' + i) : ' ';

@@ -12,6 +12,17 @@ namespace tq {
 
 int RandomBelow(int n) { return n <= 0 ? 0 : std::rand() % n; }
 
+std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
+  auto dictionary = std::make_unique<RDictionary>();
+  dictionary->SetDirectory(directory);
+  dictionary->LoadUserChanges();
+  if (dictionary->LoadWords() != 0 && FatalErrorShown()) return nullptr;
+  if (dictionary->LoadMapping() != 0 && FatalErrorShown()) return nullptr;
+  dictionary->ComputeCodes();
+  dictionary->BuildCodeIndex();
+  return dictionary;
+}
+
 RDictionary::RDictionary() = default;
 
 void RDictionary::Grow(std::size_t needed) {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -123,5 +124,12 @@ class RDictionary {
   std::vector<std::string> editedCodes_;
   bool changesMade_ = false;
 };
+
+// Creates a dictionary for the data directory (with its trailing separator)
+// and loads it as the program starts: the user's changes, the installed
+// words, the mapping rules, the codes and the code index. A missing words.dat
+// or mapping.txt is fatal: its loader has said so, loading stops there and the
+// result is null.
+std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory);
 
 }  // namespace tq

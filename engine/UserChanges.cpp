@@ -102,11 +102,8 @@ int RDictionary::SaveUserChanges() {
   if (!changesMade_) return 0;
   const std::string path = FilePath("words.txt");
   AtomicFile out(path);
-  std::FILE* file = out.Open();
-  if (!file) {
-    ShowError("Could not open file '" + path + "' for writing.");
-    return -1;
-  }
+  std::FILE* file = out.OpenOrReport();
+  if (!file) return -1;
   WriteLine(file, kAddHeader);
   for (const auto& w : addedWords_) WriteLine(file, w);
   WriteLine(file, kRemoveHeader);

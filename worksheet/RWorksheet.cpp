@@ -123,11 +123,8 @@ bool RWorksheet::Load() {
 
 bool RWorksheet::Save() const {
   AtomicFile out(fileName_);
-  std::FILE* file = out.Open();
-  if (!file) {
-    ShowError("Could not open file '" + fileName_ + "' for writing.");
-    return false;
-  }
+  std::FILE* file = out.OpenOrReport();
+  if (!file) return false;
   int32_t n = Count();
   while (n > 0 && At(n - 1).IsEmpty()) --n;
   WriteTextHeader(kProductName, file, kWorksheetVersion);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <sys/stat.h>
 
+#include "Messages.h"
 #include "Paths.h"
 
 namespace tq {
@@ -77,6 +78,12 @@ std::FILE* AtomicFile::Open() {
   }
   fd_ = -1;  // owned by the stream from here on
   return file_;
+}
+
+std::FILE* AtomicFile::OpenOrReport() {
+  std::FILE* file = Open();
+  if (!file) ShowError("Could not open file '" + target_ + "' for writing.");
+  return file;
 }
 
 bool AtomicFile::Commit() {

@@ -19,6 +19,9 @@ class AtomicFile {
   // Creates the temporary file; null when it cannot be created (the target's
   // folder is missing or not writable).
   std::FILE* Open();
+  // Open, and when that fails, tell the user "Could not open file '<target>'
+  // for writing." as every writer of the program does.
+  std::FILE* OpenOrReport();
   std::FILE* File() const { return file_; }
   // Flushes, syncs and renames over the target. False when any write failed
   // or the rename did not happen; the temporary is then removed.

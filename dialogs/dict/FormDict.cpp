@@ -482,11 +482,8 @@ void TFormDict::ButtonImportClick() {
 
 bool TFormDict::WriteExport(const std::string& path) {
   AtomicFile out(path);
-  std::FILE* file = out.Open();
-  if (!file) {
-    ShowError("Could not open file '" + path + "' for writing.");
-    return false;
-  }
+  std::FILE* file = out.OpenOrReport();
+  if (!file) return false;
   for (const std::string& word : foundWords) {
     std::fwrite(word.data(), 1, word.size(), file);
     std::fputc('\n', file);

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "ScriptedPlatform.h"
-#include "Startup.h"
+#include "RDictionary.h"
 
 namespace tq {
 namespace {

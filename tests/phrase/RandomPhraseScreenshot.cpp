@@ -23,15 +23,12 @@ int main(int argc, char** argv) {
 
   std::string folder = argv[1];
   if (!folder.empty() && folder.back() != '/') folder += '/';
-  tq::RDictionary dictionary;
-  dictionary.SetDirectory(folder);
-  dictionary.LoadUserChanges();  // words.txt is there only once the user changed something
-  if (dictionary.LoadWords() != 0 || dictionary.LoadMapping() != 0) {
+  const auto loaded = tq::CreateDictionary(folder);
+  if (!loaded) {
     std::fprintf(stderr, "could not load the dictionary from %s\n", folder.c_str());
     return 1;
   }
-  dictionary.ComputeCodes();
-  dictionary.BuildCodeIndex();
+  tq::RDictionary& dictionary = *loaded;
 
   tq::RNumber number;
   number.SetNumber("555-1234");
