@@ -94,7 +94,7 @@ int RDictionary::BuildCodeIndex() {
 }
 
 int RDictionary::FindWord(std::string_view word, bool nearest) const {
-  if (entries_.empty()) return nearest ? 0 : -1;
+  if (entries_.empty()) return -1;  // in both modes
   int lo = 0;
   int hi = Count() - 1;
   while (lo < hi) {
