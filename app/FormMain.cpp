@@ -72,7 +72,7 @@ class TStatusPanel final : public QWidget {
     QPainter p(this);
     p.fillRect(rect(), alert_ ? QColor(0, 0, 128) : palette().color(QPalette::Button));
     p.setPen(alert_ ? Qt::white : Qt::black);
-    p.drawText(rect().adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text_);
+    p.drawText(rect().adjusted(0, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text_);
   }
 
  private:
