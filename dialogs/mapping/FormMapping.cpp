@@ -14,6 +14,7 @@
 #include "Platform.h"
 #include "RDictionary.h"
 #include "Text.h"
+#include "WindowPlace.h"
 
 namespace tq {
 
@@ -125,7 +126,10 @@ TFormMapping::~TFormMapping() = default;
 
 void TFormMapping::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (event->spontaneous()) return;
+  // In the middle of the screen, not over the main window.
+  CentreOnScreen(*this);
+  FormShow();
 }
 
 void TFormMapping::FormShow() {

@@ -3,14 +3,12 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadialGradient>
-#include <QScreen>
 #include <algorithm>
 #include <climits>
 #include <string>
@@ -19,6 +17,7 @@
 #include "Codec.h"
 #include "Platform.h"
 #include "RConfig.h"
+#include "WindowPlace.h"
 
 // Outside the namespace, as Qt's resource macro requires. The texts live in
 // a static library, so the resource must be pulled in by name.
@@ -174,9 +173,6 @@ TFormTips::TFormTips(RConfig* config, QWidget* parent) : QDialog(parent), config
   connect(ButtonNextTip, &QPushButton::clicked, this, &TFormTips::ButtonNextTipClick);
   connect(ButtonClose, &QPushButton::clicked, this, &TFormTips::ButtonCloseClick);
   connect(ButtonHelp, &QPushButton::clicked, this, &TFormTips::ButtonHelpClick);
-
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
 }
 
 void TFormTips::ButtonNextTipClick() {
@@ -224,7 +220,9 @@ void TFormTips::FormShow() {
 void TFormTips::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // A window coming back from the task bar is no new showing.
-  if (!event->spontaneous()) FormShow();
+  if (event->spontaneous()) return;
+  CentreOnScreen(*this);
+  FormShow();
 }
 
 void TFormTips::keyPressEvent(QKeyEvent* event) {
