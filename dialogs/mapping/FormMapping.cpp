@@ -117,6 +117,8 @@ TFormMapping::TFormMapping(RDictionary& dictionary, QWidget* parent)
 
   connect(ButtonEdit, &QPushButton::clicked, this, [this] { ButtonEditClick(); });
   connect(ListMap, &QAbstractItemView::doubleClicked, this, [this] { ButtonEditClick(); });
+  // Under the rows too, where the answer is that nothing is selected.
+  OnEmptyAreaDoubleClick(*ListMap, [this] { ButtonEditClick(); });
   connect(ButtonOk, &QPushButton::clicked, this, [this] { ButtonOkClick(); });
   connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
   connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
