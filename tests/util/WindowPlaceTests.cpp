@@ -64,13 +64,13 @@ TEST(CentreOnScreen, TakesTheSizeTheWindowHasNowNotTheOneItHadBefore) {
 
 TEST(OnEmptyAreaDoubleClick, RunsOnlyForTheEmptyPartOfTheList) {
   App();
+  int empty = 0;  // outlives the view, which keeps the handler
   QStringListModel model({"one", "two"});
   QTableView view;
   view.setModel(&model);
   view.resize(300, 300);
   view.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-  int empty = 0;
   OnEmptyAreaDoubleClick(view, [&] { ++empty; });
   QSignalSpy onRow(&view, &QAbstractItemView::doubleClicked);
 
