@@ -1,14 +1,11 @@
 // Where windows open: centred on the screen by their size of the moment,
-// and never off it, however large they ask to be.
+// and never off it, however large they ask to be. The dialogs' tests show
+// each dialog placed this way, and the double click under a list's rows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
-#include <QSignalSpy>
-#include <QStringListModel>
-#include <QTableView>
-#include <QTest>
 
 #include "WindowPlace.h"
 
@@ -48,47 +45,6 @@ TEST(CentreOnScreen, AnySizeEndsCentredOrAsFarOnTheScreenAsItsMinimumAllows) {
       }
     }
   }
-}
-
-TEST(CentreOnScreen, TakesTheSizeTheWindowHasNowNotTheOneItHadBefore) {
-  App();
-  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-  QDialog window;
-  window.resize(area.width(), 100);
-  CentreOnScreen(window);
-  window.resize(200, 100);
-  CentreOnScreen(window);
-  EXPECT_EQ(window.frameGeometry().center().x(), area.center().x());
-  EXPECT_EQ(window.frameGeometry().center().y(), area.center().y());
-}
-
-TEST(OnEmptyAreaDoubleClick, RunsOnlyForTheEmptyPartOfTheList) {
-  App();
-  int empty = 0;  // outlives the view, which keeps the handler
-  QStringListModel model({"one", "two"});
-  QTableView view;
-  view.setModel(&model);
-  view.resize(300, 300);
-  view.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-  OnEmptyAreaDoubleClick(view, [&] { ++empty; });
-  QSignalSpy onRow(&view, &QAbstractItemView::doubleClicked);
-
-  const QPoint row = view.visualRect(model.index(1, 0)).center();
-  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, row);
-  QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row);
-  EXPECT_EQ(onRow.count(), 1);
-  EXPECT_EQ(empty, 0);
-
-  const QPoint below(row.x(), view.viewport()->height() - 3);
-  const QPoint beside(view.viewport()->width() - 3, row.y());
-  ASSERT_FALSE(view.indexAt(below).isValid());
-  ASSERT_FALSE(view.indexAt(beside).isValid());
-  QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, below);
-  QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, beside);
-  QTest::mouseDClick(view.viewport(), Qt::RightButton, {}, below);
-  EXPECT_EQ(empty, 2);
-  EXPECT_EQ(onRow.count(), 1);
 }
 
 }  // namespace
