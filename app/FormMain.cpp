@@ -28,11 +28,13 @@
 
 #include "Codec.h"
 #include "FindDialog.h"
+#include "FlashCards.h"
 #include "FormAbout.h"
 #include "FormDict.h"
 #include "FormEditPhrase.h"
 #include "FormMapping.h"
 #include "FormOptions.h"
+#include "FormPractice.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
 #include "FormTips.h"
@@ -123,6 +125,12 @@ TFormMain::TFormMain(std::string directory, std::vector<std::string> arguments, 
 
   DialogFind = new TFindDialog(this);
   connect(DialogFind, &TFindDialog::FindNext, this, &TFormMain::FindNumber);
+
+  connect(numbersModel_, &QAbstractItemModel::modelReset, this, &TFormMain::UpdatePracticeCommand);
+  connect(numbersModel_, &QAbstractItemModel::dataChanged, this, &TFormMain::UpdatePracticeCommand);
+  connect(numbersModel_, &QAbstractItemModel::rowsInserted, this, &TFormMain::UpdatePracticeCommand);
+  connect(numbersModel_, &QAbstractItemModel::rowsRemoved, this, &TFormMain::UpdatePracticeCommand);
+  UpdatePracticeCommand();
 }
 
 TFormMain::~TFormMain() {
@@ -296,6 +304,8 @@ void TFormMain::CreateMenus() {
       &TFormMain::MenuSaveWorksheetClick, img(CI::SaveWorksheet));
   add(file, "MenuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save As",
       &TFormMain::MenuSaveAsClick);
+  add(file, "MenuExportFlashCards", "Export &Flash Cards...", {}, "Export Flash Cards",
+      &TFormMain::MenuExportFlashCardsClick);
   file->addSeparator();
   for (int k = 0; k < 4; ++k) {
     MenuHistory[k] = new QAction(this);
@@ -341,6 +351,8 @@ void TFormMain::CreateMenus() {
       &TFormMain::MenuRandomClick, img(CI::Random));
   add(numbers, "MenuEditPhrase", "&Edit Phrase...", QKeySequence(Qt::CTRL | Qt::Key_T), "Edit Phrase",
       &TFormMain::MenuEditPhraseClick, img(CI::EditPhrase));
+  add(numbers, "MenuPractice", "&Practice...", QKeySequence(Qt::CTRL | Qt::Key_P), "Practice",
+      &TFormMain::MenuPracticeClick, img(CI::Practice));
 
   QMenu* options = bar->addMenu(QStringLiteral("&Options"));
   options->setObjectName("MenuOptions");
@@ -426,6 +438,7 @@ void TFormMain::CreateToolBar() {
   bind("MenuMapping", "ButtonMapping");
   bind("MenuRandom", "ButtonRandom");
   bind("MenuEditPhrase", "ButtonEditPhrase");
+  bind("MenuPractice", "ButtonPractice");
   ToolBar->addSeparator();
   bind("MenuFind", "ButtonFind");
   bind("MenuFindAgain", "ButtonFindAgain");
@@ -475,6 +488,7 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormQuestion = dialogs.FormQuestion;
   FormTips = dialogs.FormTips;
   FormEditPhrase = dialogs.FormEditPhrase;
+  FormPractice = dialogs.FormPractice;
   if (FormDict) FormDict->SetQuestionDialog(FormQuestion);
   SetDialogsConfig(config_.get());
 }
@@ -618,6 +632,7 @@ void TFormMain::NewWorksheet() {
   InsertNumber();
   MaintainBlankRows();
   UpdateTitle();
+  if (FormPractice) FormPractice->LoadSchedule(std::string());
 }
 
 bool TFormMain::OpenWorksheet(const std::string& path) {
@@ -640,6 +655,7 @@ bool TFormMain::OpenWorksheet(const std::string& path) {
     config_->AddToHistory(path);
     UpdateHistoryMenu();
   }
+  if (FormPractice) FormPractice->LoadSchedule(path);
   return true;
 }
 
@@ -1035,6 +1051,39 @@ void TFormMain::MenuEditPhraseClick() {
 }
 
 void TFormMain::EditPhraseClick() { MenuEditPhraseClick(); }
+
+void TFormMain::UpdatePracticeCommand() {
+  bool any = false;
+  for (int32_t i = 0; worksheet_ && !any && i < worksheet_->Count(); ++i) any = !worksheet_->At(i).Digits().empty();
+  if (auto* command = findChild<QAction*>(QStringLiteral("MenuPractice"))) command->setEnabled(any);
+}
+
+void TFormMain::MenuPracticeClick() {
+  if (!worksheet_ || !currentNumber_ || !FormPractice) return;
+  // A number typed but not yet taken is practised as typed.
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  if (!FormPractice->Prepare(*worksheet_)) {
+    ShowNotice("Please enter a number before practising.");
+    EditNumber->setFocus();
+    return;
+  }
+  CurrentPlatform().RunModal(FormPractice);
+  FormPractice->FinishSession();
+}
+
+void TFormMain::MenuExportFlashCardsClick() {
+  if (!worksheet_ || !currentNumber_) return;
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  FileDialogRequest request;
+  request.title = "Export Flash Cards";
+  request.filter = "Text Files (*.txt)|*.txt|All Files|*.*";
+  request.defaultExtension = "txt";
+  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
+  const std::string path = CurrentPlatform().SaveFileName(request);
+  if (path.empty()) return;
+  if (FileExists(path) && !AskOverwrite(path)) return;
+  ExportFlashCards(*worksheet_, path);
+}
 
 void TFormMain::DictionaryChangedOutside() {
   if (!dictionary_) return;

@@ -33,6 +33,7 @@ class TFormDict;
 class TFormEditPhrase;
 class TFormMapping;
 class TFormOptions;
+class TFormPractice;
 class TFormQuestion;
 class TFormRandom;
 class TFormTips;
@@ -52,6 +53,7 @@ struct TMainDialogs {
   TFormQuestion* FormQuestion = nullptr;
   TFormTips* FormTips = nullptr;
   TFormEditPhrase* FormEditPhrase = nullptr;
+  TFormPractice* FormPractice = nullptr;
 };
 
 class TFormMain : public QMainWindow {
@@ -145,6 +147,8 @@ class TFormMain : public QMainWindow {
   void MenuCompanyHomepageClick();
   void MenuProductHomepageClick();
   void MenuAboutClick();
+  void MenuPracticeClick();
+  void MenuExportFlashCardsClick();
 
   // The word lists' pop-up menu: dictionary edits without the dictionary dialog.
   void PopupAddWordClick();
@@ -178,6 +182,8 @@ class TFormMain : public QMainWindow {
   void SetDialogsConfig(RConfig* config);
   QLineEdit* FocusedEdit() const;
   int RowsPerPage() const;
+  // Practice is offered while some entry has a number to practise.
+  void UpdatePracticeCommand();
   int TopRow() const;
 
   std::string directory_;
@@ -201,6 +207,7 @@ class TFormMain : public QMainWindow {
   TFormOptions* FormOptions = nullptr;
   TFormTips* FormTips = nullptr;
   TFormEditPhrase* FormEditPhrase = nullptr;
+  TFormPractice* FormPractice = nullptr;
   TFindDialog* DialogFind = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 

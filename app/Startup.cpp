@@ -11,6 +11,7 @@
 #include "FormMain.h"
 #include "FormMapping.h"
 #include "FormOptions.h"
+#include "FormPractice.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
 #include "FormSplash.h"
@@ -75,10 +76,12 @@ bool TProgram::Start() {
   dialogs.FormQuestion = formQuestion_ = new TFormQuestion(main);
   dialogs.FormTips = new TFormTips(nullptr, main);
   dialogs.FormEditPhrase = new TFormEditPhrase(words, main);
+  dialogs.FormPractice = new TFormPractice(words, main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
   AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);
   AddHelpKey(dialogs.FormEditPhrase, TFormEditPhrase::kHelpContext);
+  AddHelpKey(dialogs.FormPractice, TFormPractice::kHelpContext);
   main->SetDialogs(dialogs);
   return true;
 }

@@ -23,6 +23,7 @@ enum HelpTopic : int {
   HelpDictionary = 4000,
   HelpMapping = 5000,
   HelpPreferences = 6100,
+  HelpPractice = 2400,
 };
 
 class THelpViewer : public QWidget {

@@ -39,7 +39,7 @@ TEST_F(DialogCommandTest, EveryDialogIsMadeOnceAtStartInItsOrderAndReused) {
   for (const QDialog* dialog : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
     if (dialog->objectName() != "DialogFind") names.push_back(dialog->objectName().toStdString());
   EXPECT_EQ(names, (std::vector<std::string>{"FormDict", "FormAbout", "FormMapping", "FormRandom", "FormOptions",
-                                             "FormQuestion", "FormTips", "FormEditPhrase"}));
+                                             "FormQuestion", "FormTips", "FormEditPhrase", "FormPractice"}));
 
   std::vector<QDialog*> opened;
   auto record = [&opened](QDialog* dialog) {
