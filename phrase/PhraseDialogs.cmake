@@ -3,7 +3,8 @@
 # without a display; tq_phrasedialogs are the two Qt dialogs around it.
 add_library(tq_phrasetext STATIC
   ${CMAKE_CURRENT_LIST_DIR}/RandomPhrase.cpp ${CMAKE_CURRENT_LIST_DIR}/RandomPhrase.h
-  ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.h)
+  ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.h
+  ${CMAKE_CURRENT_LIST_DIR}/BestPhrases.cpp ${CMAKE_CURRENT_LIST_DIR}/BestPhrases.h)
 target_include_directories(tq_phrasetext PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tq_phrasetext PUBLIC tq_engine tq_worksheet tq_util)
 
