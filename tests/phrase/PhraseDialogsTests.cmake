@@ -5,7 +5,8 @@ target_link_libraries(tq_phrasetext_tests PRIVATE tq_phrasetext)
 # The property tests also run on the generated dictionary.
 add_dependencies(tq_phrasetext_tests tq_data)
 
-tq_add_test(tq_phrasedialogs_tests RandomPhraseDialogTests.cpp EditPhraseDialogTests.cpp PhraseFixture.h)
+tq_add_test(tq_phrasedialogs_tests RandomPhraseDialogTests.cpp EditPhraseDialogTests.cpp BestPhrasesDialogTests.cpp
+  PhraseFixture.h)
 target_link_libraries(tq_phrasedialogs_tests PRIVATE tq_phrasedialogs Qt6::Test)
 
 # Not a test: draws the Random Phrase dialog on the generated dictionary for
