@@ -15,3 +15,9 @@ target_link_libraries(tq_phrasedialogs_tests PRIVATE tq_phrasedialogs Qt6::Test)
 add_executable(tq_random_screenshot RandomPhraseScreenshot.cpp)
 target_link_libraries(tq_random_screenshot PRIVATE tq_phrasedialogs)
 add_dependencies(tq_random_screenshot tq_data)
+
+# Not a test: draws the Best Phrases dialog for a telephone number on the
+# generated dictionary, for the README (scripts/screenshot.sh runs it).
+add_executable(tq_best_screenshot BestPhrasesScreenshot.cpp)
+target_link_libraries(tq_best_screenshot PRIVATE tq_phrasedialogs)
+add_dependencies(tq_best_screenshot tq_data)
