@@ -225,8 +225,8 @@ std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::st
   for (char c : digits)
     if (c >= '0' && c <= '9') only += c;
   if (only.empty() || count == 0) return {};
-
   const std::size_t n = only.size();
+  count = std::min({count, kMaxBestPhrases, std::max<std::size_t>(1, kBestPhrasesBudget / n)});
   const PieceWords words = GatherPieceWords(dictionary, only, count);
   const auto best = BestPartials(n, words, count);
 

@@ -28,8 +28,16 @@ struct RankedPhrase {
   int uncovered = 0;   // uncovered marks
 };
 
+// The search keeps up to `count` partial phrases for every digit, so its
+// work and memory grow with the count times the digits. Whatever count it
+// is asked for, it returns at most kMaxBestPhrases phrases, and for a very
+// long number only as many as keep count x digits within kBestPhrasesBudget
+// (but always at least one).
+inline constexpr std::size_t kMaxBestPhrases = 1000;
+inline constexpr std::size_t kBestPhrasesBudget = 4000000;
+
 // Best phrases for the digits (characters '0'-'9'; others ignored), best
-// first, at most `count` of them, all different. Every phrase has the least
+// first, at most `count` of them (see above), all different. Every phrase has the least
 // number of uncovered digits possible; the first has the least number of
 // words possible besides, and among those the most common words.
 std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <random>
 #include <set>
@@ -206,11 +207,61 @@ TEST_F(BestPhrases, LeaveUncoverableDigitsAsMarksAndEndOnLongNumbers) {
   std::mt19937 rng(7);
   std::string digits(5000, '1');
   for (char& d : digits) d = "129"[rng() % 3];
-  const auto found = FindBestPhrases(dict, digits, 3);
-  ASSERT_EQ(found.size(), 1u);  // one word per digit: a single way
+  const auto found = FindBestPhrases(dict, digits, static_cast<std::size_t>(-1));
+  // One word per digit: a single complete way, even when all are asked for.
+  ASSERT_EQ(found.size(), 1u);
   std::string spelled;
   for (const auto& w : found[0].words) spelled += w == "tie" ? '1' : w == "knee" ? '2' : w == kMark ? '9' : '?';
   EXPECT_EQ(spelled, digits);
+}
+
+// The fewest (uncovered digits, words) any cover can have, by a plain
+// search over positions with the codes of the words `use` accepts.
+std::pair<int, int> Fewest(const RDictionary& dict, const std::string& digits,
+                           const std::function<bool(const WordEntry&)>& use) {
+  std::set<std::string> codes;
+  for (int i = 0; i < dict.Count(); ++i)
+    if (!dict.EntryAt(i).code.empty() && use(dict.EntryAt(i))) codes.insert(dict.EntryAt(i).code);
+  std::vector<std::pair<int, int>> best(digits.size() + 1, {1 << 20, 0});
+  best[0] = {0, 0};
+  for (std::size_t p = 0; p < digits.size(); ++p) {
+    best[p + 1] = std::min(best[p + 1], std::make_pair(best[p].first + 1, best[p].second));
+    for (std::size_t l = 1; p + l <= digits.size() && l <= 24; ++l)
+      if (codes.count(digits.substr(p, l)))
+        best[p + l] = std::min(best[p + l], std::make_pair(best[p].first, best[p].second + 1));
+  }
+  return best.back();
+}
+
+TEST(BestPhrasesOnTheGeneratedDictionary, TopPhraseHasTheFewestWordsAndCommonOnesWhenThatIsFree) {
+  const char* data = std::getenv("TQ_DATA_DIR");
+  ASSERT_NE(data, nullptr);
+  const auto dict = CreateDictionary(data);
+  ASSERT_NE(dict, nullptr);
+  ASSERT_TRUE(dict->HasWordKnowledge());
+  std::mt19937 rng(31415);
+  int commonTops = 0;
+  for (int round = 0; round < 40; ++round) {
+    std::string digits(std::uniform_int_distribution<int>(1, 30)(rng), '0');
+    for (char& d : digits) d = static_cast<char>('0' + rng() % 10);
+    SCOPED_TRACE(digits);
+    const auto found = FindBestPhrases(*dict, digits, 20);
+    ASSERT_FALSE(found.empty());
+    const auto fewest = Fewest(*dict, digits, [](const WordEntry&) { return true; });
+    const auto fewestCommon = Fewest(*dict, digits, [&](const WordEntry& e) { return dict->IsCommonEntry(e); });
+    EXPECT_EQ(std::make_pair(found[0].uncovered, found[0].wordCount), fewest);
+    if (fewestCommon == fewest) {
+      EXPECT_EQ(found[0].commonWords, found[0].wordCount) << found[0].phrase;
+      ++commonTops;
+    }
+    for (const auto& r : found) {
+      std::string spelled;
+      for (const auto& w : r.words)
+        spelled += w == kMark ? digits.substr(spelled.size(), 1) : dict->CodeAt(dict->FindWord(w));
+      EXPECT_EQ(spelled, digits) << r.phrase;
+    }
+  }
+  EXPECT_GT(commonTops, 20) << "most numbers have an all-common phrase of the fewest words";
 }
 
 }  // namespace
