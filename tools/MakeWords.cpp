@@ -38,14 +38,16 @@
 //   ey e   ih I   iy i   ow o   oy Q   uh U   uw u
 //
 // wordinfo.dat tells how common each word is and whether it is mostly a
-// noun. It is plain text (ASCII, so also Windows-1252), sorted byte-wise,
-// one line per word of words.dat that has something to tell:
+// noun, for ranking best phrases. It is plain text (ASCII, so also
+// Windows-1252), sorted byte-wise, one line per word of words.dat that has
+// something to tell:
 //
 //   word,level,kind
 //
 // level is the size of the smallest SCOWL list english-words.N (or
-// american-words.N, for the American spellings) that holds the word (10, 20, 35, 40, 50, 55, 60, 70, 80 or 95; smaller is more
-// common), or "-" when none does. kind is "n" when the word is mostly used
+// american-words.N, for the American spellings) that holds the word: 10,
+// 20, 35, 40, 50, 55, 60, 70, 80 or 95, smaller for more common words; "-"
+// when none does. The program counts levels up to 35 as common. kind is "n" when the word is mostly used
 // as a noun, else "-". A word with neither a level nor "n" has no line.
 // "Mostly a noun": in the tagged lexicon each tag of a word has log P(word |
 // tag); weighted by how often each tag occurs in running text, the noun tags

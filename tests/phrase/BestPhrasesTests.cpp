@@ -67,8 +67,10 @@ std::vector<std::pair<Key, std::string>> AllCovers(const RDictionary& dict, cons
       const WordEntry& e = dict.EntryAt(i);
       if (e.code.empty() || digits.compare(p, e.code.size(), e.code) != 0) continue;
       words.push_back(e.word);
-      walk(p + e.code.size(), {std::get<0>(key), std::get<1>(key) + 1,
-                               std::get<2>(key) + (dict.IsCommonEntry(e) ? 0 : 1), std::get<3>(key) + (e.noun ? 0 : 1)});
+      const int uncommon = dict.IsCommonEntry(e) ? 0 : 1;
+      const int other = e.noun ? 0 : 1;
+      walk(p + e.code.size(),
+           {std::get<0>(key), std::get<1>(key) + 1, std::get<2>(key) + uncommon, std::get<3>(key) + other});
       words.pop_back();
     }
   };
