@@ -52,9 +52,10 @@ struct Partial {
   int entry = -1;     // the last word; -1 for an uncovered mark
 };
 
-bool WordBefore(const RDictionary& d, const Candidate& a, const Candidate& b) {
+// Equal costs go in the store's order, which is the words' byte order.
+bool WordBefore(const Candidate& a, const Candidate& b) {
   if (!(a.cost == b.cost)) return a.cost < b.cost;
-  return d.WordAt(a.entry) < d.WordAt(b.entry);
+  return a.entry < b.entry;
 }
 
 // The words whose codes occur in `digits`, grouped by the piece of digits
@@ -65,6 +66,18 @@ struct PieceWords {
   std::vector<std::vector<Candidate>> groups;
 };
 
+// The first three digits of a code (fewer when it is shorter) as a number
+// below 1000; 1000 or more when one of them is not a digit.
+std::size_t LeadOf(std::string_view code) {
+  std::size_t lead = 0;
+  for (std::size_t k = 0; k < 3; ++k) {
+    const unsigned digit = k < code.size() ? static_cast<unsigned char>(code[k]) - unsigned{'0'} : 0;
+    if (digit > 9) return 1000;
+    lead = lead * 10 + digit;
+  }
+  return lead;
+}
+
 PieceWords GatherPieceWords(const RDictionary& d, std::string_view digits, std::size_t keep) {
   PieceWords out;
   const std::size_t n = digits.size();
@@ -74,18 +87,16 @@ PieceWords GatherPieceWords(const RDictionary& d, std::string_view digits, std::
   // Every distinct piece of up to 24 digits gets a group number.
   std::unordered_map<std::string_view, int> pieces;
   pieces.reserve(n * longest);
-  // Which first two digits begin a piece of each length: most codes are
-  // turned away by this before any hashing.
-  std::vector<std::array<bool, 100>> leads(longest + 1);
-  for (auto& l : leads) l.fill(false);
+  // Which first three digits (or fewer, for shorter pieces) begin a piece of
+  // each length: most codes are turned away by this before any hashing.
+  std::vector<std::vector<bool>> leads(longest + 1, std::vector<bool>(1000, false));
   for (std::size_t p = 0; p < n; ++p) {
     for (std::size_t l = 1; l <= longest && p + l <= n; ++l) {
       const auto piece = digits.substr(p, l);
       const auto [it, added] = pieces.emplace(piece, static_cast<int>(pieces.size()));
       (void)added;
       out.groupAt[p * kLongestCode + l - 1] = it->second;
-      const int lead = (piece[0] - '0') * 10 + (l > 1 ? piece[1] - '0' : 0);
-      leads[l][static_cast<std::size_t>(lead)] = true;
+      leads[l][LeadOf(piece)] = true;
     }
   }
   out.groups.resize(pieces.size());
@@ -95,9 +106,8 @@ PieceWords GatherPieceWords(const RDictionary& d, std::string_view digits, std::
     for (std::size_t i : d.BucketEntries(static_cast<int>(l))) {
       const WordEntry& e = d.EntryAt(static_cast<int>(i));
       const std::string& code = e.code;
-      const unsigned a = static_cast<unsigned char>(code[0]) - '0';
-      const unsigned b = l > 1 ? static_cast<unsigned char>(code[1]) - '0' : 0;
-      if (a > 9 || b > 9 || !leads[l][a * 10 + b]) continue;
+      const std::size_t lead = LeadOf(code);
+      if (lead >= 1000 || !leads[l][lead]) continue;
       const auto it = pieces.find(code);
       if (it == pieces.end()) continue;
       const bool common = d.IsCommonEntry(e);
@@ -106,7 +116,7 @@ PieceWords GatherPieceWords(const RDictionary& d, std::string_view digits, std::
     }
   }
   for (auto& g : out.groups) {
-    const auto before = [&d](const Candidate& a, const Candidate& b) { return WordBefore(d, a, b); };
+    const auto before = [](const Candidate& a, const Candidate& b) { return WordBefore(a, b); };
     if (g.size() > keep) {
       std::partial_sort(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(keep), g.end(), before);
       g.resize(keep);
