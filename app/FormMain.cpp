@@ -30,6 +30,7 @@
 #include "FindDialog.h"
 #include "FlashCards.h"
 #include "FormAbout.h"
+#include "FormBest.h"
 #include "FormDict.h"
 #include "FormEditPhrase.h"
 #include "FormMapping.h"
@@ -349,6 +350,8 @@ void TFormMain::CreateMenus() {
       &TFormMain::MenuClearClick);
   add(numbers, "MenuRandom", "&Random Phrase...", QKeySequence(Qt::CTRL | Qt::Key_R), "Random Phrase",
       &TFormMain::MenuRandomClick, img(CI::Random));
+  add(numbers, "MenuBestPhrases", "&Best Phrases...", QKeySequence(Qt::CTRL | Qt::Key_B), "Best Phrases",
+      &TFormMain::MenuBestPhrasesClick, img(CI::BestPhrases));
   add(numbers, "MenuEditPhrase", "&Edit Phrase...", QKeySequence(Qt::CTRL | Qt::Key_T), "Edit Phrase",
       &TFormMain::MenuEditPhraseClick, img(CI::EditPhrase));
   add(numbers, "MenuPractice", "&Practice...", QKeySequence(Qt::CTRL | Qt::Key_P), "Practice",
@@ -437,6 +440,7 @@ void TFormMain::CreateToolBar() {
   bind("MenuDictionary", "ButtonDictionary");
   bind("MenuMapping", "ButtonMapping");
   bind("MenuRandom", "ButtonRandom");
+  bind("MenuBestPhrases", "ButtonBestPhrases");
   bind("MenuEditPhrase", "ButtonEditPhrase");
   bind("MenuPractice", "ButtonPractice");
   ToolBar->addSeparator();
@@ -489,6 +493,7 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormTips = dialogs.FormTips;
   FormEditPhrase = dialogs.FormEditPhrase;
   FormPractice = dialogs.FormPractice;
+  FormBest = dialogs.FormBest;
   if (FormDict) FormDict->SetQuestionDialog(FormQuestion);
   SetDialogsConfig(config_.get());
 }
@@ -1017,6 +1022,24 @@ void TFormMain::MenuRandomClick() {
   FormRandom->ApplyPhraseTo(*currentNumber_);
   // Selecting the row afresh loads the entry into the fields and lays out
   // its columns.
+  RebuildNumberList();
+  SelectNumber(currentIndex_, true);
+  SetModified();
+}
+
+// The chosen best phrase goes into the entry the way an accepted random
+// phrase does.
+void TFormMain::MenuBestPhrasesClick() {
+  if (!worksheet_ || !currentNumber_ || !FormBest) return;
+  CommitNumber();
+  if (EditNumber->text().isEmpty()) {
+    ShowNotice("Please enter a number first.");
+    EditNumber->setFocus();
+    return;
+  }
+  FormBest->Prepare(FromQString(EditNumber->text()), currentNumber_->Digits());
+  if (CurrentPlatform().RunModal(FormBest) != ResultOk) return;
+  FormBest->ApplyPhraseTo(*currentNumber_);
   RebuildNumberList();
   SelectNumber(currentIndex_, true);
   SetModified();

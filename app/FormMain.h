@@ -36,6 +36,7 @@ class TFormOptions;
 class TFormPractice;
 class TFormQuestion;
 class TFormRandom;
+class TFormBest;
 class TFormTips;
 class TNumbersModel;
 class TStatusPanel;
@@ -54,6 +55,7 @@ struct TMainDialogs {
   TFormTips* FormTips = nullptr;
   TFormEditPhrase* FormEditPhrase = nullptr;
   TFormPractice* FormPractice = nullptr;
+  TFormBest* FormBest = nullptr;
 };
 
 class TFormMain : public QMainWindow {
@@ -137,6 +139,7 @@ class TFormMain : public QMainWindow {
   void MenuMoveDownClick();
   void MenuClearClick();
   void MenuRandomClick();
+  void MenuBestPhrasesClick();
   void MenuEditPhraseClick();
   void EditPhraseClick();
   void MenuDictionaryClick();
@@ -208,6 +211,7 @@ class TFormMain : public QMainWindow {
   TFormTips* FormTips = nullptr;
   TFormEditPhrase* FormEditPhrase = nullptr;
   TFormPractice* FormPractice = nullptr;
+  TFormBest* FormBest = nullptr;
   TFindDialog* DialogFind = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 

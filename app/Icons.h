@@ -11,6 +11,7 @@ enum class CommandImage {
   NewWorksheet, OpenWorksheet, SaveWorksheet, InsertNumber, DeleteNumber, MoveUp, MoveDown,
   Dictionary, Mapping, Random, EditPhrase, Cut, Copy, Paste, Delete, Find, FindAgain,
   Practice,
+  BestPhrases,
 };
 
 QIcon CommandIcon(CommandImage image);

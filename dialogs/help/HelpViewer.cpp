@@ -27,6 +27,7 @@ constexpr TopicPage kTopicPages[] = {
     {HelpEditPhrase, "editphrase.html"}, {HelpDictionary, "dictionary.html"}, {HelpMapping, "mapping.html"},
     {HelpPreferences, "preferences.html"},
     {HelpPractice, "practice.html"},
+    {HelpBestPhrases, "best.html"},
 };
 
 // One look for every page, so the pages themselves stay plain.
