@@ -80,6 +80,7 @@ bool TProgram::Start() {
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);
   AddHelpKey(dialogs.FormEditPhrase, TFormEditPhrase::kHelpContext);
   main->SetDialogs(dialogs);
+  formSplash_->StartupFinished();
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include "Codec.h"
 #include "Platform.h"
 #include "RNumber.h"
+#include "TextGuard.h"
 
 namespace tq {
 namespace {
@@ -37,8 +38,12 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
   PanelMain->setObjectName("PanelMain");
   LabelPhrase = new QLabel(PanelMain);
   LabelPhrase->setObjectName("LabelPhrase");
+  // The label holds the number as the user typed it: plain text, never markup.
+  LabelPhrase->setTextFormat(Qt::PlainText);
   EditPhrase = new QLineEdit(PanelMain);
   EditPhrase->setObjectName("EditPhrase");
+  // The phrase goes into the worksheet file: one line of what it can hold.
+  GuardTextField(EditPhrase);
   EditPhrase->setMinimumWidth(EditPhrase->fontMetrics().averageCharWidth() * 56);
   auto* main = new QVBoxLayout(PanelMain);
   main->setContentsMargins(0, 0, 0, 0);

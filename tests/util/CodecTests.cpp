@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Codec.h"
+#include "Messages.h"
 
 namespace tq {
 namespace {
@@ -19,6 +20,29 @@ TEST(Codec, MapsTheWindowsRangeToUnicode) {
   EXPECT_EQ(s[2].unicode(), 0x00B7);  // middle dot
   EXPECT_EQ(s[3].unicode(), 0x00E9);
   EXPECT_EQ(FromQString(QString::fromUtf8("\xE2\x80\xA2 caf\xC3\xA9 \xE4\xB8\xAD")), "\x95 caf\xE9 ?");
+}
+
+TEST(Codec, NamesEachCharacterThe1252FilesCannotHoldOnce) {
+  // π, 日, 本, π again, an emoji (two UTF-16 halves, one character), a zero.
+  const QString typed = QString::fromUtf8("a\xCF\x80\xE6\x97\xA5\xE6\x9C\xAC\xCF\x80 \xF0\x9F\x98\x80\xE2\x82\xAC") +
+                        QChar(0) + QStringLiteral("z");
+  EXPECT_EQ(Unrepresentable(typed), QString::fromUtf8("\xCF\x80\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80") + QChar(0));
+  EXPECT_EQ(WithoutUnrepresentable(typed), QString::fromUtf8("a \xE2\x82\xAC" "z"));
+  // Whatever the program's bytes are, shown and taken back they need nothing left out.
+  QString every;
+  for (int b = 1; b < 256; ++b) every += ToQString(std::string(1, static_cast<char>(b)));
+  EXPECT_TRUE(Unrepresentable(every).isEmpty());
+  // A lone half of a pair is not a character at all.
+  EXPECT_EQ(Unrepresentable(QString(QChar(0xD83D))).size(), 1);
+}
+
+TEST(Codec, PathsAndMessagesAreShownInTheirOwnEncodings) {
+  const std::string path = "/home/R\xC3\xA9/\xE6\x97\xA5.tqw";  // as the file dialogs give it
+  EXPECT_EQ(PathToQString(path), QString::fromUtf8("/home/R\xC3\xA9/\xE6\x97\xA5.tqw"));
+  EXPECT_EQ(PathFromQString(PathToQString(path)), path);
+  // The same path inside a message beside a Windows-1252 word.
+  EXPECT_EQ(MessageToQString("Word 'caf\xE9' in '" + NativeText(path) + "'."),
+            QString::fromUtf8("Word 'caf\xC3\xA9' in '/home/R\xC3\xA9/\xE6\x97\xA5.tqw'."));
 }
 
 }  // namespace
