@@ -246,17 +246,5 @@ TEST_F(SafeInputTest, AFileDialogOpensInTheRememberedNonAsciiFolder) {
   EXPECT_EQ(opened, QString::fromUtf8(folder.c_str()));
 }
 
-TEST_F(SafeInputTest, TitleAndHistoryShowNonAsciiNames) {
-  dir.Write("R\xC3\xA9sum\xC3\xA9.tqw", WorksheetText({{"42", "", ""}}));
-  Start({dir.File("R\xC3\xA9sum\xC3\xA9.tqw")});
-  EXPECT_EQ(form->windowTitle(), Utf8("Tessaloquine - R\xC3\xA9sum\xC3\xA9"));
-  dir.Write("broken \xC3\xA9.tqw", "not a worksheet");
-  platform.QueueText(dir.File("broken \xC3\xA9.tqw"));
-  Run("MenuOpenWorksheet");
-  ASSERT_EQ(platform.shown().back().kind, "message");
-  EXPECT_EQ(platform.shown().back().display,
-            "Error: The file '" + dir.File("broken \xC3\xA9.tqw") + "' did not contain a valid worksheet.");
-}
-
 }  // namespace
 }  // namespace tq::test

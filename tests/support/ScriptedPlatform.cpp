@@ -35,8 +35,8 @@ bool ScriptedPlatform::Take(const char* what, Answer& answer) {
 }
 
 int ScriptedPlatform::ShowMessage(const MessageRequest& request) {
-  shown_.push_back(Shown{"message", request.caption, StripNativeMarks(request.text), MessageToUtf8(request.text),
-                         request.icon, request.buttons, 0});
+  shown_.push_back(Shown{"message", request.caption, StripNativeMarks(request.text), request.icon, request.buttons, 0,
+                         MessageToUtf8(request.text)});
   if (whileMessageShown) whileMessageShown(request);
   if (request.buttons == ButtonOk) return ResultOk;
   Answer a;
@@ -44,7 +44,7 @@ int ScriptedPlatform::ShowMessage(const MessageRequest& request) {
 }
 
 bool ScriptedPlatform::InputBox(const std::string& caption, const std::string& prompt, std::string& value) {
-  shown_.push_back(Shown{"input", caption, prompt, {}, MessageIcon::None, 0, 0});
+  shown_.push_back(Shown{"input", caption, prompt, MessageIcon::None, 0, 0});
   Answer a;
   if (!Take("input box", a) || a.result != ResultOk) return false;
   value = a.text;
@@ -52,28 +52,28 @@ bool ScriptedPlatform::InputBox(const std::string& caption, const std::string& p
 }
 
 std::string ScriptedPlatform::OpenFileName(const FileDialogRequest& request) {
-  shown_.push_back(Shown{"open", request.title, request.initialDirectory, {}, MessageIcon::None, 0, 0});
+  shown_.push_back(Shown{"open", request.title, request.initialDirectory, MessageIcon::None, 0, 0});
   Answer a;
   return Take("open dialog", a) && a.result == ResultOk ? a.text : std::string();
 }
 
 std::string ScriptedPlatform::SaveFileName(const FileDialogRequest& request) {
-  shown_.push_back(Shown{"save", request.title, request.initialDirectory, {}, MessageIcon::None, 0, 0});
+  shown_.push_back(Shown{"save", request.title, request.initialDirectory, MessageIcon::None, 0, 0});
   Answer a;
   return Take("save dialog", a) && a.result == ResultOk ? a.text : std::string();
 }
 
 int ScriptedPlatform::RunModal(QDialog* dialog) {
-  shown_.push_back(Shown{"modal", {}, {}, {}, MessageIcon::None, 0, 0});
+  shown_.push_back(Shown{"modal", {}, {}, MessageIcon::None, 0, 0});
   Answer a;
   if (!Take("modal dialog", a)) return ResultCancel;
   return a.modal ? a.modal(dialog) : a.result;
 }
 
-void ScriptedPlatform::ShowHelp(int topic) { shown_.push_back(Shown{"help", {}, {}, {}, MessageIcon::None, 0, topic}); }
+void ScriptedPlatform::ShowHelp(int topic) { shown_.push_back(Shown{"help", {}, {}, MessageIcon::None, 0, topic}); }
 
 void ScriptedPlatform::OpenUrl(const std::string& url) {
-  shown_.push_back(Shown{"url", {}, url, {}, MessageIcon::None, 0, 0});
+  shown_.push_back(Shown{"url", {}, url, MessageIcon::None, 0, 0});
 }
 
 }  // namespace tq::test

@@ -15,11 +15,11 @@ namespace tq::test {
 struct Shown {
   std::string kind;  // "message", "input", "open", "save", "modal", "help", "url"
   std::string caption;
-  std::string text;     // the message's bytes, native parts unmarked
-  std::string display;  // the message as the user reads it, in UTF-8
+  std::string text;  // the message's bytes, native parts unmarked
   MessageIcon icon = MessageIcon::None;
   int buttons = 0;
   int topic = 0;
+  std::string display{};  // a message as the user reads it, in UTF-8
 };
 
 class ScriptedPlatform final : public Platform {

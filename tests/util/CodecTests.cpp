@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "Codec.h"
-#include "Messages.h"
 
 namespace tq {
 namespace {
@@ -34,15 +33,6 @@ TEST(Codec, NamesEachCharacterThe1252FilesCannotHoldOnce) {
   EXPECT_TRUE(Unrepresentable(every).isEmpty());
   // A lone half of a pair is not a character at all.
   EXPECT_EQ(Unrepresentable(QString(QChar(0xD83D))).size(), 1);
-}
-
-TEST(Codec, PathsAndMessagesAreShownInTheirOwnEncodings) {
-  const std::string path = "/home/R\xC3\xA9/\xE6\x97\xA5.tqw";  // as the file dialogs give it
-  EXPECT_EQ(PathToQString(path), QString::fromUtf8("/home/R\xC3\xA9/\xE6\x97\xA5.tqw"));
-  EXPECT_EQ(PathFromQString(PathToQString(path)), path);
-  // The same path inside a message beside a Windows-1252 word.
-  EXPECT_EQ(MessageToQString("Word 'caf\xE9' in '" + NativeText(path) + "'."),
-            QString::fromUtf8("Word 'caf\xC3\xA9' in '/home/R\xC3\xA9/\xE6\x97\xA5.tqw'."));
 }
 
 }  // namespace

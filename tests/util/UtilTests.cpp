@@ -292,17 +292,5 @@ TEST(Paths, CaseKeyFoldsOnlyWhatIsTheSameLetter) {
   EXPECT_GT(matched, 50);  // the matching side was tried too
 }
 
-TEST(Text, OneLineTurnsEachBreakIntoOneBlank) {
-  EXPECT_EQ(OneLine("a\r\nb\nc\rd\n\n"), "a b c d  ");
-  EXPECT_FALSE(HasLineBreak(OneLine("\r\r\n\n")));
-  EXPECT_EQ(OneLine("tab\tstays"), "tab\tstays");
-}
-
-TEST(Text, The1252TableRoundTrips) {
-  for (int b = 0; b < 256; ++b) EXPECT_EQ(ByteOf1252(CodePointOf1252(static_cast<unsigned char>(b))), b);
-  EXPECT_EQ(ByteOf1252(U'\u03C0'), -1);  // pi
-  EXPECT_EQ(Utf8From1252("\x80\xE9"), "\xE2\x82\xAC\xC3\xA9");
-}
-
 }  // namespace
 }  // namespace tq
