@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "Codec.h"
+#include "TextGuard.h"
 
 namespace tq {
 
@@ -23,6 +24,7 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
   auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
   EditFind = new QLineEdit(this);
   EditFind->setObjectName("EditFind");
+  GuardTextField(EditFind);
   label->setBuddy(EditFind);
 
   CheckWholeWord = new QCheckBox(QStringLiteral("Match &whole word only"), this);

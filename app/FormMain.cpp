@@ -49,6 +49,7 @@
 #include "RDictionary.h"
 #include "RWorksheet.h"
 #include "Text.h"
+#include "TextGuard.h"
 #include "WordColumns.h"
 
 namespace tq {
@@ -92,10 +93,6 @@ constexpr const char* kProductHomepage = "https://www.hollowmere.com/tessaloquin
 constexpr int kMinimumPageRows = 4;
 // Blank entries kept after the last used one, plus one for the used one.
 constexpr int kBlankRowsAfterLast = 5;
-
-// Paths are the file system's bytes, not Windows-1252 text: show them as the
-// file system names them.
-QString PathToQString(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 // Raises UpdateDepth for the lifetime of the object, so that the handlers the
 // program's own changes set off know to stay out of the way.
@@ -229,6 +226,10 @@ void TFormMain::CreatePanels() {
   EditNumber->setObjectName("EditNumber");
   EditDescription = new QLineEdit(PanelTop);
   EditDescription->setObjectName("EditDescription");
+  // What is typed or pasted here is saved in the worksheet file: one line,
+  // and only characters the file can hold.
+  GuardTextField(EditNumber);
+  GuardTextField(EditDescription);
   EditPhrase = new QLineEdit(PanelTop);
   EditPhrase->setObjectName("EditPhrase");
   EditPhrase->setReadOnly(true);
@@ -618,14 +619,14 @@ void TFormMain::UpdateHistoryMenu() {
 void TFormMain::SetStatusAlert(const std::string& text) {
   statusHighlight_ = true;
   statusText_ = text;
-  StatusPanel->SetText(ToQString(text), true);
+  StatusPanel->SetText(MessageToQString(text), true);
   StatusPanel->repaint();
 }
 
 void TFormMain::SetStatusText(const std::string& text) {
   statusHighlight_ = false;
   statusText_ = text;
-  StatusPanel->SetText(ToQString(text), false);
+  StatusPanel->SetText(MessageToQString(text), false);
 }
 
 // --- the worksheet's life -----------------------------------------------------

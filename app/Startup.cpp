@@ -87,6 +87,7 @@ bool TProgram::Start() {
   AddHelpKey(dialogs.FormEditPhrase, TFormEditPhrase::kHelpContext);
   AddHelpKey(dialogs.FormPractice, TFormPractice::kHelpContext);
   main->SetDialogs(dialogs);
+  formSplash_->StartupFinished();
   return true;
 }
 

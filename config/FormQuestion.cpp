@@ -63,6 +63,7 @@ TFormQuestion::TFormQuestion(QWidget* parent) : QDialog(parent) {
 
   LabelQuestion = new QLabel(this);
   LabelQuestion->setObjectName("LabelQuestion");
+  LabelQuestion->setTextFormat(Qt::PlainText);
   LabelQuestion->setGeometry(50, 6, 195, 34);
   LabelQuestion->setWordWrap(true);
   LabelQuestion->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

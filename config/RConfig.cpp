@@ -5,7 +5,7 @@
 #include "AtomicFile.h"
 #include "FileIO.h"
 #include "Messages.h"
-#include "Text.h"
+#include "Paths.h"
 
 namespace tq {
 namespace {
@@ -36,7 +36,7 @@ int32_t RConfig::*const RConfig::kIntegers[16] = {
 bool RConfig::Load() {
   ReadFile in(fileName_);
   if (!in.file) return false;  // the first run has no file yet
-  const std::string corrupt = "The configuration file '" + fileName_ + "' is corrupt. Please delete.";
+  const std::string corrupt = "The configuration file '" + NativeText(fileName_) + "' is corrupt. Please delete.";
 
   int32_t version = 0;
   if (!ReadMagic(kMagic, in.file, &version)) {
@@ -106,31 +106,45 @@ bool RConfig::Save() const {
   std::FILE* file = out.OpenOrReport();
   if (!file) return false;
   WriteMagic(kMagic, file, kConfigVersion);
-  WriteInt32(file, GetHistoryCount());
-  for (const auto& entry : history_) WriteCountedString(entry, file);
-  WriteCountedString(lastDirectory_, file);
+  // Never write what Load would refuse: one such string would cost the user
+  // every setting at the next start. The setters keep them out; this is the
+  // last guard.
+  std::vector<const std::string*> history;
+  for (const auto& entry : history_)
+    if (Storable(entry)) history.push_back(&entry);
+  WriteInt32(file, static_cast<int32_t>(history.size()));
+  for (const std::string* entry : history) WriteCountedString(*entry, file);
+  WriteCountedString(Storable(lastDirectory_) ? lastDirectory_ : std::string(), file);
   for (auto field : kIntegers) WriteInt32(file, this->*field);
   WriteMagic(kTrailer, file, kConfigVersion);
-  if (!out.Commit()) {
-    // The doubled word is the message as users have always seen it.
-    ShowError("Error writing to file file '" + fileName_ + "'.");
-    return false;
-  }
+  // The doubled word is the message as users have always seen it.
+  if (!out.CommitOrReport("Error writing to file file '" + NativeText(fileName_) + "'.")) return false;
   return true;
 }
 
-void RConfig::AddToHistory(const std::string& path) {
-  // Case is compared by the Windows-1252 rules, not by the locale the
-  // program happens to run in, so the same two paths always compare the same.
-  const std::string key = ToLower1252(path);
+bool RConfig::Storable(const std::string& text) {
+  return text.size() <= static_cast<std::size_t>(kMaxCountedString) && text.find('\0') == std::string::npos;
+}
+
+bool RConfig::SetLastDirectory(const std::string& directory) {
+  if (!Storable(directory)) return false;
+  lastDirectory_ = directory;
+  return true;
+}
+
+bool RConfig::AddToHistory(const std::string& path) {
+  if (!Storable(path)) return false;
+  // A path is UTF-8: folding its bytes by an 8-bit code page would make
+  // different names equal.
   for (auto it = history_.begin(); it != history_.end(); ++it) {
-    if (ToLower1252(*it) == key) {
+    if (SamePathIgnoringCase(*it, path)) {
       history_.erase(it);
       break;
     }
   }
   history_.insert(history_.begin(), path);
   while (GetHistoryCount() > kMaxHistory) history_.pop_back();
+  return true;
 }
 
 }  // namespace tq

@@ -34,14 +34,23 @@ class RConfig {
   bool Save() const;
 
   // Puts path at the front of the history, dropping an entry that equals it
-  // without regard to case and keeping at most kMaxHistory paths.
-  void AddToHistory(const std::string& path);
+  // without regard to case (SamePathIgnoringCase: paths are native UTF-8)
+  // and keeping at most kMaxHistory paths. A path
+  // the file cannot hold (longer than a counted string may be, or holding a
+  // zero byte) is not remembered: false, and the history stays as it was.
+  bool AddToHistory(const std::string& path);
   int32_t GetHistoryCount() const { return static_cast<int32_t>(history_.size()); }
   // Index 0 is the most recent; callers keep to the range.
   const std::string& GetHistory(int32_t index) const { return history_[static_cast<std::size_t>(index)]; }
 
   const std::string& GetLastDirectory() const { return lastDirectory_; }
-  void SetLastDirectory(const std::string& directory) { lastDirectory_ = directory; }
+  // The same for the last directory: one the file cannot hold is not
+  // remembered (false), and the previous one stays.
+  bool SetLastDirectory(const std::string& directory);
+
+  // True when the configuration file can hold the text as a counted string
+  // that reads back the same.
+  static bool Storable(const std::string& text);
 
   int32_t GetMaximized() const { return maximized_; }
   void SetMaximized(int32_t v) { maximized_ = v; }

@@ -50,8 +50,18 @@ TFormSplash::TFormSplash(const std::string& directory, QWidget* parent)
   }
 }
 
+void TFormSplash::StartupFinished() {
+  startupFinished_ = true;
+  if (fired_) QTimer::singleShot(0, this, &TFormSplash::TimerSplashTimer);
+}
+
 void TFormSplash::TimerSplashTimer() {
   timer_->stop();
+  if (!startupFinished_) {
+    fired_ = true;
+    return;
+  }
+  fired_ = false;
   if (mainWindow_) mainWindow_->show();
   if (showTips_) showTips_();
   hide();

@@ -32,6 +32,12 @@ class TFormSplash : public QWidget {
   // work lets the event loop run, whichever is later.
   QTimer* TimerSplash() const { return timer_; }
   void TimerSplashTimer();
+  // Start-up calls this once everything is loaded. Until then the timer
+  // brings nothing up: a box shown during the load runs an event loop of its
+  // own, the timer can fire inside it, and after a fatal error the main window
+  // must never appear. A timer that fired early is honoured once the event
+  // loop runs.
+  void StartupFinished();
 
   // The picture; the about box borrows it.
   QLabel* ImageSplash() const { return image_; }
@@ -42,6 +48,8 @@ class TFormSplash : public QWidget {
   QLabel* copyright_;
   QTimer* timer_;
   QWidget* mainWindow_ = nullptr;
+  bool startupFinished_ = false;
+  bool fired_ = false;
   std::function<void()> showTips_;
 };
 

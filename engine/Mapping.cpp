@@ -81,13 +81,13 @@ int RDictionary::LoadMapping() {
   const std::string path = FilePath("mapping.txt");
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
-    ShowFatalError("The file '" + path + "' count not be found. Please reinstall.");
+    ShowFatalError("The file '" + NativeText(path) + "' count not be found. Please reinstall.");
     return -1;
   }
   std::string line;
   if (!ReadLine(file, line) || !StartsWith(line, "#MAP")) {
     std::fclose(file);
-    ShowStatusAlert("File " + path + " contained bad data.");
+    ShowStatusAlert("File " + NativeText(path) + " contained bad data.");
     return -1;
   }
   while (ReadLine(file, line)) mappingLines_.push_back(line.size() < 2 ? std::string() : line.substr(2));
@@ -109,10 +109,7 @@ int RDictionary::SaveMapping() {
     std::fwrite(mappingLines_[i].data(), 1, mappingLines_[i].size(), file);
     std::fputc('\n', file);
   }
-  if (!out.Commit()) {
-    ShowError("Error writing to file '" + path + "'. The disk could be full.");
-    return -1;
-  }
+  if (!out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.")) return -1;
   return 0;
 }
 

@@ -37,7 +37,7 @@ int RDictionary::LoadWords() {
   const std::string path = FilePath("words.dat");
   std::string contents;
   if (!ReadFileToString(path, contents)) {
-    ShowFatalError("Filename " + path + " was not found. Please reinstall.");
+    ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
     return -1;
   }
   entries_.clear();

@@ -92,7 +92,7 @@ int RDictionary::LoadUserChanges() {
   SortUnique(addedWords_);
   SortUnique(removedWords_);
   if (!ok) {
-    ShowStatusAlert("File " + path + " contained bad data.");
+    ShowStatusAlert("File " + NativeText(path) + " contained bad data.");
     return -1;
   }
   return 0;
@@ -113,10 +113,7 @@ int RDictionary::SaveUserChanges() {
     WriteLine(file, editedWords_[i]);
     WriteLine(file, editedCodes_[i]);
   }
-  if (!out.Commit()) {
-    ShowError("Error writing to file '" + path + "'. The disk could be full.");
-    return -1;
-  }
+  if (!out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.")) return -1;
   return 0;
 }
 

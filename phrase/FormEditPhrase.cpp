@@ -13,6 +13,7 @@
 #include "Platform.h"
 #include "RNumber.h"
 #include "WindowPlace.h"
+#include "TextGuard.h"
 
 namespace tq {
 
@@ -86,8 +87,12 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
   PanelMain->setObjectName("PanelMain");
   LabelPhrase = new TNumberLabel(PanelMain);
   LabelPhrase->setObjectName("LabelPhrase");
+  // The label holds the number as the user typed it: plain text, never markup.
+  LabelPhrase->setTextFormat(Qt::PlainText);
   EditPhrase = new QLineEdit(PanelMain);
   EditPhrase->setObjectName("EditPhrase");
+  // The phrase goes into the worksheet file: one line of what it can hold.
+  GuardTextField(EditPhrase);
   EditPhrase->setMinimumWidth(EditPhrase->fontMetrics().averageCharWidth() * 56);
   // The dialog can be made wider for a long phrase, but not taller.
   PanelMain->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

@@ -74,11 +74,7 @@ bool ExportFlashCards(const RWorksheet& worksheet, const std::string& path) {
   if (!file) return false;
   const std::string text = FlashCardText(worksheet);
   std::fwrite(text.data(), 1, text.size(), file);
-  if (!out.Commit()) {
-    ShowError("Error writing to file '" + path + "'. The disk could be full.");
-    return false;
-  }
-  return true;
+  return out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.");
 }
 
 }  // namespace tq

@@ -177,7 +177,7 @@ void TFormPractice::LoadSchedule(const std::string& worksheetPath) {
       if (!practicePath_.empty()) ShowStatus("No practice schedule for this worksheet yet; it starts afresh.");
       break;
     case PracticeLoad::Damaged:
-      ShowStatusAlert("The practice file '" + practicePath_ + "' is damaged; the schedule starts afresh.");
+      ShowStatusAlert("The practice file '" + NativeText(practicePath_) + "' is damaged; the schedule starts afresh.");
       break;
   }
 }

@@ -167,11 +167,7 @@ bool WritePracticeFile(const std::string& path, const RPracticeSchedule& schedul
   if (!file) return false;
   const std::string text = PracticeText(schedule);
   std::fwrite(text.data(), 1, text.size(), file);
-  if (!out.Commit()) {
-    ShowError("Error writing to file '" + path + "'. The disk could be full.");
-    return false;
-  }
-  return true;
+  return out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.");
 }
 
 }  // namespace tq

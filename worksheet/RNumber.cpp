@@ -1,6 +1,7 @@
 #include "RNumber.h"
 
 #include "FileIO.h"
+#include "Text.h"
 
 namespace tq {
 namespace {
@@ -18,12 +19,31 @@ void WriteLine(std::FILE* file, const char* tag, const std::string& value) {
 
 }  // namespace
 
-void RNumber::SetNumber(const std::string& number) {
-  number_ = number;
+namespace {
+
+// Stores value into field as one line; false when a line break was cleaned.
+bool StoreOneLine(std::string& field, const std::string& value) {
+  if (!HasLineBreak(value)) {
+    field = value;
+    return true;
+  }
+  field = OneLine(value);
+  return false;
+}
+
+}  // namespace
+
+bool RNumber::SetNumber(const std::string& number) {
+  const bool clean = StoreOneLine(number_, number);
   digits_.clear();
   for (char c : number_)
     if (c >= '0' && c <= '9') digits_.push_back(c);
+  return clean;
 }
+
+bool RNumber::SetPhrase(const std::string& phrase) { return StoreOneLine(phrase_, phrase); }
+
+bool RNumber::SetDescription(const std::string& description) { return StoreOneLine(description_, description); }
 
 void RNumber::InsertSlot(int32_t index, const std::string& text) {
   slots_.insert(slots_.begin() + index, text);
@@ -64,6 +84,8 @@ void RNumber::ComposePhrase(int32_t start, int32_t count) {
     }
     if (i + 1 < n) phrase_.push_back(' ');
   }
+  // A word is one line; should one ever hold a break, the record still must not.
+  if (HasLineBreak(phrase_)) phrase_ = OneLine(phrase_);
 }
 
 bool RNumber::ReadRecord(std::FILE* file) {

@@ -24,11 +24,16 @@ class RNumber {
   const std::string& Description() const { return description_; }
   const std::string& Digits() const { return digits_; }
 
+  // Each field is one line of the worksheet file, so a line break in a value
+  // given here becomes a blank (the fields clean pasted text before it gets
+  // here; this keeps any other caller from splitting a record). The setters
+  // return false when they had to do that.
+  //
   // Sets the number and recomputes the digits from it.
-  void SetNumber(const std::string& number);
+  bool SetNumber(const std::string& number);
   // Sets the phrase only; the slots stay as they are.
-  void SetPhrase(const std::string& phrase) { phrase_ = phrase; }
-  void SetDescription(const std::string& description) { description_ = description; }
+  bool SetPhrase(const std::string& phrase);
+  bool SetDescription(const std::string& description);
 
   // True when number, phrase and description are all empty; digits and slots
   // are not looked at.

@@ -91,12 +91,12 @@ std::unique_ptr<RNumber> RWorksheet::Remove(int32_t index) {
 bool RWorksheet::Load() {
   ReadFile in(fileName_);
   if (!in.file) {
-    ShowError("Could not read the file '" + fileName_ + "'.");
+    ShowError("Could not read the file '" + NativeText(fileName_) + "'.");
     return false;
   }
   int32_t version = 0;
   if (!ReadTextHeader(kProductName, in.file, &version)) {
-    ShowError("The file '" + fileName_ + "' did not contain a valid worksheet.");
+    ShowError("The file '" + NativeText(fileName_) + "' did not contain a valid worksheet.");
     return false;
   }
   // Any version is read like the first: the format has never changed.
@@ -104,7 +104,7 @@ bool RWorksheet::Load() {
   int32_t count = -1;
   ReadCountLine(in.file, count);
   if (count < 0) {
-    ShowError("Error reading the file '" + fileName_ + "'.");
+    ShowError("Error reading the file '" + NativeText(fileName_) + "'.");
     return false;
   }
   numbers_.reserve(static_cast<std::size_t>(count < kInitialRoom ? count : kInitialRoom));
@@ -115,7 +115,7 @@ bool RWorksheet::Load() {
     numbers_.push_back(std::move(entry));
   }
   if (std::ferror(in.file)) {
-    ShowError("Error reading the file '" + fileName_ + "'.");
+    ShowError("Error reading the file '" + NativeText(fileName_) + "'.");
     return false;
   }
   return true;
@@ -132,10 +132,7 @@ bool RWorksheet::Save() const {
   for (int32_t i = 0; i < n; ++i) At(i).WriteRecord(file);
   // Only a complete file replaces the old one; after a failure the previous
   // file is still there and the worksheet stays modified.
-  if (!out.Commit()) {
-    ShowError("Error writing to file '" + fileName_ + "'. The disk could be full.");
-    return false;
-  }
+  if (!out.CommitOrReport("Error writing to file '" + NativeText(fileName_) + "'. The disk could be full.")) return false;
   return true;
 }
 

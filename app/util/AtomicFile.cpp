@@ -3,16 +3,24 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "Messages.h"
-#include "Paths.h"
 
 namespace tq {
 namespace {
 
 long long faultBudget = -1;
+
+// Takes size bytes from the test budget; the count that may still be written.
+size_t Budgeted(size_t size) {
+  if (faultBudget < 0) return size;
+  if (static_cast<long long>(size) > faultBudget) size = static_cast<size_t>(faultBudget);
+  faultBudget -= static_cast<long long>(size);
+  return size;
+}
 
 // A stream that writes through to a descriptor until the test budget is spent.
 struct FaultyStream {
@@ -21,17 +29,10 @@ struct FaultyStream {
 
 ssize_t FaultyWrite(void* cookie, const char* buf, size_t size) {
   auto* s = static_cast<FaultyStream*>(cookie);
-  if (faultBudget >= 0) {
-    if (static_cast<long long>(size) > faultBudget) {
-      size = static_cast<size_t>(faultBudget);
-      faultBudget = 0;
-      if (size == 0) {
-        errno = ENOSPC;
-        return -1;
-      }
-    } else {
-      faultBudget -= static_cast<long long>(size);
-    }
+  size = Budgeted(size);
+  if (size == 0) {
+    errno = ENOSPC;
+    return -1;
   }
   return ::write(s->fd, buf, size);
 }
@@ -41,6 +42,47 @@ int FaultyClose(void* cookie) {
   const int rc = ::close(s->fd);
   delete s;
   return rc;
+}
+
+// Writes all of data at offset 0 on; false on any failure. The test budget
+// applies unless bypassed (putting old bytes back is never made to fail).
+bool WriteAllAt(int fd, const char* data, size_t size, bool budgeted) {
+  size_t done = 0;
+  while (done < size) {
+    size_t chunk = size - done;
+    if (budgeted) {
+      chunk = Budgeted(chunk);
+      if (chunk == 0) return false;
+    }
+    const ssize_t n = ::pwrite(fd, data + done, chunk, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto p = path.rfind('/');
+  return p == std::string::npos ? std::string() : path.substr(0, p + 1);
+}
+
+// The file a path finally names, its symbolic links followed (a dangling
+// link names the file it would create). False for a loop of links.
+bool FollowLinks(std::string path, std::string& out) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+      out = path;
+      return true;
+    }
+    std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4095) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+    if (n <= 0) return false;
+    link.resize(static_cast<std::size_t>(n));
+    path = link[0] == '/' ? link : FolderOf(path) + link;
+  }
+  return false;
 }
 
 }  // namespace
@@ -53,41 +95,122 @@ AtomicFile::~AtomicFile() { Discard(); }
 
 std::FILE* AtomicFile::Open() {
   Discard();
-  std::string pattern = DirectoryOf(target_) + "." + FileNameOf(target_) + ".XXXXXX";
-  fd_ = ::mkstemp(pattern.data());
-  if (fd_ < 0) return nullptr;
-  temp_ = pattern;
-  // Keep the permissions a plain fopen would have given the file.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
+  replaceFailed_ = false;
+  reason_.clear();
+  if (target_.empty() || !FollowLinks(target_, written_)) return nullptr;
+
   struct stat st {};
-  const mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~mask);
-  ::fchmod(fd_, mode);
-  if (faultBudget >= 0) {
-    cookie_io_functions_t io{};
-    io.write = FaultyWrite;
-    io.close = FaultyClose;
-    file_ = ::fopencookie(new FaultyStream{fd_}, "w", io);
-  } else {
-    file_ = ::fdopen(fd_, "wb");
+  const bool exists = ::stat(written_.c_str(), &st) == 0;
+  if (exists) {
+    if (!S_ISREG(st.st_mode)) return nullptr;
+    // Read-only means read-only, even to a user the system would let write.
+    if ((st.st_mode & 0222) == 0 || ::access(written_.c_str(), W_OK) != 0) return nullptr;
   }
+  // A rename would cut the file from its other names.
+  direct_ = exists && st.st_nlink > 1;
+
+  if (!direct_) {
+    // A short name of our own: the target's name may already be as long as
+    // a name can be.
+    std::string pattern = FolderOf(written_) + ".tq-XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+      // The folder does not let us create files; the file itself may still
+      // be writable in place.
+      if (!exists) return nullptr;
+      direct_ = true;
+    } else {
+      temp_ = pattern;
+      if (exists) {
+        ::fchmod(fd, st.st_mode & 07777);
+        // A file of another owner is written in place, as it stays theirs.
+        if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+          ::close(fd);
+          ::unlink(temp_.c_str());
+          temp_.clear();
+          direct_ = true;
+        }
+      } else {
+        // The permissions a plain fopen would have given the file.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+      }
+      if (!direct_) {
+        if (faultBudget >= 0) {
+          cookie_io_functions_t io{};
+          io.write = FaultyWrite;
+          io.close = FaultyClose;
+          file_ = ::fopencookie(new FaultyStream{fd}, "w", io);
+        } else {
+          file_ = ::fdopen(fd, "wb");
+        }
+        if (!file_) {
+          ::close(fd);
+          ::unlink(temp_.c_str());
+          temp_.clear();
+        }
+        return file_;
+      }
+    }
+  }
+
+  directFd_ = ::open(written_.c_str(), O_RDWR | O_CLOEXEC);
+  if (directFd_ < 0) directFd_ = ::open(written_.c_str(), O_WRONLY | O_CLOEXEC);
+  if (directFd_ < 0) return nullptr;
+  file_ = ::open_memstream(&buffer_, &bufferSize_);
   if (!file_) {
-    ::close(fd_);
-    ::unlink(temp_.c_str());
-    temp_.clear();
+    ::close(directFd_);
+    directFd_ = -1;
   }
-  fd_ = -1;  // owned by the stream from here on
   return file_;
 }
 
 std::FILE* AtomicFile::OpenOrReport() {
   std::FILE* file = Open();
-  if (!file) ShowError("Could not open file '" + target_ + "' for writing.");
+  if (!file) ShowError("Could not open file '" + NativeText(target_) + "' for writing.");
   return file;
 }
 
+bool AtomicFile::CommitDirect() {
+  bool ok = std::fflush(file_) == 0 && !std::ferror(file_);
+  ok = std::fclose(file_) == 0 && ok;
+  file_ = nullptr;
+  if (ok) {
+    // Keep the old bytes, to put them back should the new ones not fit.
+    std::string old;
+    struct stat st {};
+    bool haveOld = ::fstat(directFd_, &st) == 0;
+    if (haveOld) {
+      old.resize(static_cast<std::size_t>(st.st_size));
+      std::size_t got = 0;
+      while (got < old.size()) {
+        const ssize_t n = ::pread(directFd_, old.data() + got, old.size() - got, static_cast<off_t>(got));
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+      }
+      haveOld = got == old.size();
+    }
+    ok = WriteAllAt(directFd_, buffer_, bufferSize_, true) &&
+         ::ftruncate(directFd_, static_cast<off_t>(bufferSize_)) == 0 && ::fsync(directFd_) == 0;
+    // Nothing more can be done should putting them back fail too.
+    if (!ok && haveOld && WriteAllAt(directFd_, old.data(), old.size(), false)) {
+      const int restored = ::ftruncate(directFd_, static_cast<off_t>(old.size()));
+      static_cast<void>(restored);
+    }
+  }
+  ::close(directFd_);
+  directFd_ = -1;
+  std::free(buffer_);
+  buffer_ = nullptr;
+  bufferSize_ = 0;
+  return ok;
+}
+
 bool AtomicFile::Commit() {
+  replaceFailed_ = false;
   if (!file_) return false;
+  if (direct_) return CommitDirect();
   bool ok = std::fflush(file_) == 0 && !std::ferror(file_);
   if (ok) {
     const int fd = ::fileno(file_);
@@ -95,10 +218,24 @@ bool AtomicFile::Commit() {
   }
   ok = (std::fclose(file_) == 0) && ok;
   file_ = nullptr;
-  if (ok) ok = ::rename(temp_.c_str(), target_.c_str()) == 0;
+  if (ok && ::rename(temp_.c_str(), written_.c_str()) != 0) {
+    ok = false;
+    replaceFailed_ = true;
+    reason_ = std::strerror(errno);
+  }
   if (!ok) ::unlink(temp_.c_str());
   temp_.clear();
   return ok;
+}
+
+bool AtomicFile::CommitOrReport(const std::string& writeError) {
+  if (Commit()) return true;
+  if (replaceFailed_)
+    ShowError("Error writing to file '" + NativeText(target_) + "'. The old file could not be replaced (" + reason_ +
+              ") and was kept as it was.");
+  else
+    ShowError(writeError);
+  return false;
 }
 
 void AtomicFile::Discard() {
@@ -106,6 +243,14 @@ void AtomicFile::Discard() {
     std::fclose(file_);
     file_ = nullptr;
   }
+  if (directFd_ >= 0) {
+    ::close(directFd_);
+    directFd_ = -1;
+  }
+  std::free(buffer_);
+  buffer_ = nullptr;
+  bufferSize_ = 0;
+  direct_ = false;
   if (!temp_.empty()) {
     ::unlink(temp_.c_str());
     temp_.clear();
@@ -117,7 +262,8 @@ int WriteFileAtomically(const std::string& path, const std::string& bytes) {
   std::FILE* f = out.Open();
   if (!f) return -1;
   if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
-  return out.Commit() ? 0 : -2;
+  if (out.Commit()) return 0;
+  return out.ReplaceFailed() ? -3 : -2;
 }
 
 }  // namespace tq

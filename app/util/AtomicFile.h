@@ -2,6 +2,15 @@
 // temporary file beside the target, and only when all of them were written,
 // flushed and synced is the temporary renamed over the target. A write that
 // fails part-way removes the temporary and leaves the old file as it was.
+//
+// Replacing must not change what is replaced. A symbolic link is followed and
+// its target written, the target's permission bits (and owner, where we may
+// set it) go to the new file, and a read-only file is refused. When a rename
+// cannot keep the file what it was (the file has other hard links, its owner
+// cannot be given to the new file) or the folder does not let us create the
+// temporary but the file itself is writable, the new bytes are collected in
+// memory and written into the file in place; should that fail, the old bytes
+// are written back.
 #pragma once
 
 #include <cstdio>
@@ -16,27 +25,45 @@ class AtomicFile {
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
 
-  // Creates the temporary file; null when it cannot be created (the target's
-  // folder is missing or not writable).
+  // Prepares the write; null when the target cannot be written (its folder
+  // is missing, it is read-only, or neither it nor its folder is writable).
   std::FILE* Open();
   // Open, and when that fails, tell the user "Could not open file '<target>'
   // for writing." as every writer of the program does.
   std::FILE* OpenOrReport();
   std::FILE* File() const { return file_; }
-  // Flushes, syncs and renames over the target. False when any write failed
-  // or the rename did not happen; the temporary is then removed.
+  // Flushes, syncs and puts the new bytes in place. False when any write
+  // failed or the old file could not be replaced; the old file then stays.
   bool Commit();
+  // Commit, and on failure tell the user: writeError when the bytes could
+  // not be written, or, when the rename failed, that the old file could not
+  // be replaced and was kept, with the system's reason.
+  bool CommitOrReport(const std::string& writeError);
+  // After a failed Commit: true when every byte was written but the old file
+  // could not be replaced.
+  bool ReplaceFailed() const { return replaceFailed_; }
   void Discard();
 
  private:
-  std::string target_;
+  bool CommitDirect();
+
+  std::string target_;   // as the caller named it, for messages
+  std::string written_;  // the file really written: symbolic links followed
   std::string temp_;
   std::FILE* file_ = nullptr;
-  int fd_ = -1;
+  // Writing in place: the target stays open here, and the stream collects
+  // the new bytes in memory until Commit.
+  bool direct_ = false;
+  int directFd_ = -1;
+  char* buffer_ = nullptr;
+  std::size_t bufferSize_ = 0;
+  bool replaceFailed_ = false;
+  std::string reason_;
 };
 
 // Writes bytes to path through AtomicFile. Returns 0 on success, -1 when the
-// file could not be created, -2 when writing failed.
+// file could not be created, -2 when writing failed, -3 when the bytes were
+// written but the old file could not be replaced.
 int WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // Test hook: the next files opened by AtomicFile accept only this many bytes

@@ -1,45 +1,75 @@
 #include "Codec.h"
 
+#include <QFile>
+
+#include "Messages.h"
+#include "Text.h"
+
 namespace tq {
 namespace {
 
-// Unicode code points of the bytes 0x80 to 0x9F; the five undefined bytes map
-// to the C1 control of the same value so that every byte survives a round trip.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// Calls visit(codePoint, position, length) for each character of text, a
+// surrogate pair being one character.
+template <typename Visit>
+void ForEachCharacter(const QString& text, Visit visit) {
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
+      visit(QChar::surrogateToUcs4(c, text[i + 1]), i, qsizetype{2});
+      ++i;
+    } else {
+      visit(char32_t(c.unicode()), i, qsizetype{1});
+    }
+  }
+}
+
+// A zero character cannot be held either: the files and the counted strings
+// would end the text there.
+bool Storable(char32_t cp) { return cp != 0 && ByteOf1252(cp) >= 0; }
 
 }  // namespace
 
 QString ToQString(const std::string& text) {
   QString out;
   out.reserve(static_cast<qsizetype>(text.size()));
-  for (unsigned char c : text) {
-    out.append(QChar(c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80] : char16_t(c)));
-  }
+  for (unsigned char c : text) out.append(QChar(char16_t(CodePointOf1252(c))));
   return out;
 }
 
 std::string FromQString(const QString& text) {
   std::string out;
   out.reserve(static_cast<std::size_t>(text.size()));
-  for (QChar qc : text) {
-    const char16_t u = qc.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-      out.push_back(static_cast<char>(u));
-      continue;
-    }
-    char result = '?';
-    for (int i = 0; i < 32; ++i) {
-      if (kHigh[i] == u) {
-        result = static_cast<char>(0x80 + i);
-        break;
-      }
-    }
-    out.push_back(result);
-  }
+  ForEachCharacter(text, [&](char32_t cp, qsizetype, qsizetype) {
+    const int byte = ByteOf1252(cp);
+    out.push_back(byte >= 0 ? static_cast<char>(byte) : '?');
+  });
   return out;
 }
+
+QString Unrepresentable(const QString& text) {
+  QString out;
+  ForEachCharacter(text, [&](char32_t cp, qsizetype at, qsizetype length) {
+    if (Storable(cp)) return;
+    const QString character = text.mid(at, length);
+    if (!out.contains(character)) out += character;
+  });
+  return out;
+}
+
+QString WithoutUnrepresentable(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  ForEachCharacter(text, [&](char32_t cp, qsizetype at, qsizetype length) {
+    if (Storable(cp)) out += text.mid(at, length);
+  });
+  return out;
+}
+
+QString PathToQString(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string PathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString MessageToQString(const std::string& message) { return QString::fromUtf8(MessageToUtf8(message)); }
 
 }  // namespace tq

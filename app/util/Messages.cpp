@@ -1,6 +1,7 @@
 #include "Messages.h"
 
 #include "Platform.h"
+#include "Text.h"
 
 namespace tq {
 namespace {
@@ -18,6 +19,41 @@ int Show(const std::string& text, MessageIcon icon) {
 }
 
 }  // namespace
+
+std::string NativeText(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size() + 2);
+  out.push_back(kNativeOpen);
+  // The marks themselves cannot be part of the text: they would end it early.
+  for (char c : utf8)
+    if (c != kNativeOpen && c != kNativeClose) out.push_back(c);
+  out.push_back(kNativeClose);
+  return out;
+}
+
+std::string StripNativeMarks(std::string_view message) {
+  std::string out;
+  out.reserve(message.size());
+  for (char c : message)
+    if (c != kNativeOpen && c != kNativeClose) out.push_back(c);
+  return out;
+}
+
+std::string MessageToUtf8(std::string_view message) {
+  std::string out;
+  out.reserve(message.size() + message.size() / 4);
+  std::size_t pos = 0;
+  while (pos < message.size()) {
+    const std::size_t open = message.find(kNativeOpen, pos);
+    out += Utf8From1252(message.substr(pos, open == std::string_view::npos ? std::string_view::npos : open - pos));
+    if (open == std::string_view::npos) break;
+    const std::size_t close = message.find(kNativeClose, open + 1);
+    out += message.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
+    if (close == std::string_view::npos) break;
+    pos = close + 1;
+  }
+  return out;
+}
 
 bool FatalErrorShown() { return fatalShown; }
 void ResetFatalErrorForTesting() { fatalShown = false; }
@@ -37,7 +73,7 @@ int ShowNotice(const std::string& text) { return Show(text, MessageIcon::None); 
 bool AskOverwrite(const std::string& path) {
   MessageRequest question;
   question.caption = kProductName;
-  question.text = "Overwrite file '" + path + "'?";
+  question.text = "Overwrite file '" + NativeText(path) + "'?";
   question.icon = MessageIcon::Question;
   question.buttons = ButtonYes | ButtonNo;
   return CurrentPlatform().ShowMessage(question) == ResultYes;

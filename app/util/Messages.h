@@ -3,10 +3,26 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tq {
 
 inline constexpr const char* kProductName = "Tessaloquine";
+
+// Messages are Windows-1252 like all the program's text, but the paths in
+// them are native UTF-8, and so are characters the program reports it could
+// not keep. Such a part goes into a message through NativeText, which sets it
+// off with the shift-out and shift-in controls; whatever shows the message
+// then shows each part by its own encoding.
+inline constexpr char kNativeOpen = '\x0E';
+inline constexpr char kNativeClose = '\x0F';
+std::string NativeText(std::string_view utf8);
+// The message's bytes without the marks: the 1252 parts and the native parts
+// side by side, as a plain C++ reader compares them.
+std::string StripNativeMarks(std::string_view message);
+// The whole message as UTF-8: the 1252 parts converted, the native parts as
+// they are.
+std::string MessageToUtf8(std::string_view message);
 
 // "Fatal Error: " + text, stop icon; then asks the application to terminate.
 void ShowFatalError(const std::string& text);

@@ -25,6 +25,27 @@ std::string DirectoryOf(const std::string& path) {
   return p == std::string::npos ? std::string() : path.substr(0, p + 1);
 }
 
+std::string PathCaseKey(const std::string& path) {
+  std::string key(path);
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    const auto c = static_cast<unsigned char>(key[i]);
+    if (c >= 'A' && c <= 'Z') {
+      key[i] = static_cast<char>(c + 0x20);
+    } else if (c == 0xC3 && i + 1 < key.size()) {
+      // 0xC3 only ever leads a character; U+00C0..U+00DE but the
+      // multiplication sign have their small letters 0x20 further on.
+      const auto next = static_cast<unsigned char>(key[i + 1]);
+      if (next >= 0x80 && next <= 0x9E && next != 0x97) key[i + 1] = static_cast<char>(next + 0x20);
+      ++i;
+    }
+  }
+  return key;
+}
+
+bool SamePathIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && PathCaseKey(a) == PathCaseKey(b);
+}
+
 bool FileExists(const std::string& path) {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

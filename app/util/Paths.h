@@ -12,6 +12,13 @@ std::string BaseNameOf(const std::string& path);
 // Up to and including the last separator; empty when there is none.
 std::string DirectoryOf(const std::string& path);
 
+// Paths are native UTF-8. Two paths name the same file, letter case aside,
+// when their keys are equal: A to Z and the accented capitals of the Latin-1
+// range (À to Þ, written as two bytes each) fold to small letters, and
+// every other byte stays as it is, so no two different names ever share a key.
+std::string PathCaseKey(const std::string& path);
+bool SamePathIgnoringCase(const std::string& a, const std::string& b);
+
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 

@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
 #include "Codec.h"
+#include "TextGuard.h"
 
 namespace tq {
 
@@ -26,7 +29,10 @@ QString QtFilterFrom(const std::string& filter) {
 int QtPlatform::ShowMessage(const MessageRequest& request) {
   QMessageBox box(parent_);
   box.setWindowTitle(ToQString(request.caption));
-  box.setText(ToQString(request.text));
+  // Messages are plain text: a word or a path that looks like markup is
+  // shown as typed, never rendered.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(MessageToQString(request.text));
   switch (request.icon) {
     case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
     case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -50,35 +56,43 @@ int QtPlatform::ShowMessage(const MessageRequest& request) {
 }
 
 bool QtPlatform::InputBox(const std::string& caption, const std::string& prompt, std::string& value) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(parent_, ToQString(caption), ToQString(prompt), QLineEdit::Normal,
-                                             ToQString(value), &ok);
-  if (ok) value = FromQString(text);
-  return ok;
+  QInputDialog dialog(parent_);
+  dialog.setWindowTitle(ToQString(caption));
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setLabelText(MessageToQString(prompt));
+  dialog.setTextValue(ToQString(value));
+  // The prompt may hold a word of the user's: plain text, as every message.
+  for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+  // What is typed here goes into the program's files: the field refuses what
+  // they cannot hold as it is typed.
+  if (auto* edit = dialog.findChild<QLineEdit*>()) GuardTextField(edit);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  value = FromQString(dialog.textValue());
+  return true;
 }
 
 std::string QtPlatform::OpenFileName(const FileDialogRequest& request) {
-  QFileDialog dialog(parent_, ToQString(request.title), ToQString(request.initialDirectory),
+  QFileDialog dialog(parent_, ToQString(request.title), PathToQString(request.initialDirectory),
                      QtFilterFrom(request.filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(ToQString(request.defaultExtension));
-  if (!request.fileName.empty()) dialog.selectFile(ToQString(request.fileName));
+  if (!request.fileName.empty()) dialog.selectFile(PathToQString(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst().toStdString();
+  return PathFromQString(dialog.selectedFiles().constFirst());
 }
 
 std::string QtPlatform::SaveFileName(const FileDialogRequest& request) {
-  QFileDialog dialog(parent_, ToQString(request.title), ToQString(request.initialDirectory),
+  QFileDialog dialog(parent_, ToQString(request.title), PathToQString(request.initialDirectory),
                      QtFilterFrom(request.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // We ask about overwriting ourselves, with our own words.
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   dialog.setDefaultSuffix(ToQString(request.defaultExtension));
-  if (!request.fileName.empty()) dialog.selectFile(ToQString(request.fileName));
+  if (!request.fileName.empty()) dialog.selectFile(PathToQString(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst().toStdString();
+  return PathFromQString(dialog.selectedFiles().constFirst());
 }
 
 int QtPlatform::RunModal(QDialog* dialog) { return dialog ? dialog->exec() : ResultCancel; }

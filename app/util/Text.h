@@ -15,4 +15,22 @@ std::string ToLowerAscii(std::string_view text);
 
 bool StartsWith(std::string_view text, std::string_view prefix);
 
+// --- Windows-1252 and Unicode ---------------------------------------------------
+// The one table between the program's bytes and Unicode. Every byte has a code
+// point: the five bytes Windows-1252 leaves undefined map to the C1 control
+// of the same value, so that every byte survives a round trip.
+char32_t CodePointOf1252(unsigned char byte);
+// The byte for a code point, or -1 when Windows-1252 has none.
+int ByteOf1252(char32_t codePoint);
+// Windows-1252 text as UTF-8.
+std::string Utf8From1252(std::string_view text);
+
+// --- one-line values ------------------------------------------------------------
+// Every text field of the program is one line, and the files keep one value
+// per line: a line break inside a value would split it and shift every line
+// after it. A carriage return, a line feed, or the two together become one
+// blank each.
+bool HasLineBreak(std::string_view text);
+std::string OneLine(std::string_view text);
+
 }  // namespace tq

@@ -28,6 +28,7 @@
 #include "RDictionary.h"
 #include "Text.h"
 #include "WindowPlace.h"
+#include "TextGuard.h"
 
 namespace tq {
 
@@ -146,6 +147,7 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   LabelFind->setObjectName("LabelFind");
   EditFind = new QLineEdit(TabDict);
   EditFind->setObjectName("EditFind");
+  GuardTextField(EditFind);
   ButtonFind = MakeButton("ButtonFind", "&Find", TabDict);
 
   GroupOptions = new QGroupBox(QStringLiteral("Options"), TabDict);
@@ -433,7 +435,7 @@ void TFormDict::ButtonImportClick() {
   if (path.empty()) return;
   std::FILE* file = std::fopen(path.c_str(), "r");
   if (!file) {
-    ShowError("Error opening file '" + path + "'.");
+    ShowError("Error opening file '" + NativeText(path) + "'.");
     return;
   }
   int count = 0;
@@ -492,10 +494,7 @@ bool TFormDict::WriteExport(const std::string& path) {
     std::fwrite(word.data(), 1, word.size(), file);
     std::fputc('\n', file);
   }
-  if (!out.Commit()) {
-    ShowError("Error writing to file '" + path + "'. The disk could be full.");
-    return false;
-  }
+  if (!out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.")) return false;
   return true;
 }
 

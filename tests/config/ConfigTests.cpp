@@ -296,11 +296,12 @@ TEST(ConfigHistory, FifthDistinctPathDropsTheOldest) {
 }
 
 TEST(ConfigHistory, AccentedCapitalsCompareWithTheirSmallLetters) {
+  // Paths are UTF-8, as the file dialogs give them.
   RConfig c;
-  c.AddToHistory("/r\xE9sum\xE9.tqw");  // résumé
+  c.AddToHistory("/r\xC3\xA9sum\xC3\xA9.tqw");  // résumé
   c.AddToHistory("/other.tqw");
-  c.AddToHistory("/R\xC9SUM\xC9.TQW");  // RÉSUMÉ
-  EXPECT_EQ(History(c), (std::vector<std::string>{"/R\xC9SUM\xC9.TQW", "/other.tqw"}));
+  c.AddToHistory("/R\xC3\x89SUM\xC3\x89.TQW");  // RÉSUMÉ
+  EXPECT_EQ(History(c), (std::vector<std::string>{"/R\xC3\x89SUM\xC3\x89.TQW", "/other.tqw"}));
   // Different letters stay different, even when only an accent differs.
   c.AddToHistory("/resume.tqw");
   EXPECT_EQ(c.GetHistoryCount(), 3);

@@ -2,11 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include "Messages.h"
+
 namespace tq::test {
 
 ScriptedPlatform::ScriptedPlatform() { previous_ = InstallPlatform(this); }
 
 ScriptedPlatform::~ScriptedPlatform() { InstallPlatform(previous_); }
+
+void ScriptedPlatform::SetStatus(const std::string& text, bool alert) {
+  statusText = StripNativeMarks(text);
+  statusDisplay = MessageToUtf8(text);
+  statusAlert = alert;
+}
 
 std::vector<std::string> ScriptedPlatform::MessageTexts() const {
   std::vector<std::string> out;
@@ -27,7 +35,9 @@ bool ScriptedPlatform::Take(const char* what, Answer& answer) {
 }
 
 int ScriptedPlatform::ShowMessage(const MessageRequest& request) {
-  shown_.push_back(Shown{"message", request.caption, request.text, request.icon, request.buttons, 0});
+  shown_.push_back(Shown{"message", request.caption, StripNativeMarks(request.text), request.icon, request.buttons, 0,
+                         MessageToUtf8(request.text)});
+  if (whileMessageShown) whileMessageShown(request);
   if (request.buttons == ButtonOk) return ResultOk;
   Answer a;
   return Take("question", a) ? a.result : ResultCancel;

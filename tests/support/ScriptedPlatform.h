@@ -15,10 +15,11 @@ namespace tq::test {
 struct Shown {
   std::string kind;  // "message", "input", "open", "save", "modal", "help", "url"
   std::string caption;
-  std::string text;
+  std::string text;  // the message's bytes, native parts unmarked
   MessageIcon icon = MessageIcon::None;
   int buttons = 0;
   int topic = 0;
+  std::string display{};  // a message as the user reads it, in UTF-8
 };
 
 class ScriptedPlatform final : public Platform {
@@ -42,8 +43,12 @@ class ScriptedPlatform final : public Platform {
   std::vector<std::string> MessageTexts() const;
   void ClearShown() { shown_.clear(); }
 
-  std::string statusText;
+  std::string statusText;     // bytes, native parts unmarked
+  std::string statusDisplay;  // as the status bar shows it, in UTF-8
   bool statusAlert = false;
+  // Runs while a message box stands, before it is answered: what the event
+  // loop of a real box would do meanwhile (timers firing, say).
+  std::function<void(const MessageRequest&)> whileMessageShown;
   int terminateRequests = 0;
   int busyDepth = 0;
   int helpClosed = 0;
@@ -57,10 +62,7 @@ class ScriptedPlatform final : public Platform {
   void CloseHelp() override { ++helpClosed; }
   void OpenUrl(const std::string& url) override;
   void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
-  void SetStatus(const std::string& text, bool alert) override {
-    statusText = text;
-    statusAlert = alert;
-  }
+  void SetStatus(const std::string& text, bool alert) override;
   void RequestTerminate() override { ++terminateRequests; }
 
  private:

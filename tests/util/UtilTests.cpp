@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <random>
+#include <vector>
 
 #include "FileIO.h"
 #include "Messages.h"
@@ -216,6 +218,78 @@ TEST(BinaryFiles, CountedStringNeverReadsPastWhatItHolds) {
 TEST(Text, LowerCaseOf1252) {
   EXPECT_EQ(ToLower1252("ABC xyz \xC9\xD7\xDE\x8A"), "abc xyz \xE9\xD7\xFE\x9A");
   EXPECT_EQ(ToLowerAscii("ABC\xC9"), "abc\xC9");
+}
+
+// Random Windows-1252 text: any byte but the two marks that set off native text.
+std::string Random1252(std::mt19937& rng, std::size_t maxLength) {
+  std::string out(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), ' ');
+  for (char& c : out) {
+    do c = static_cast<char>(std::uniform_int_distribution<int>(1, 255)(rng));
+    while (c == kNativeOpen || c == kNativeClose);
+  }
+  return out;
+}
+
+// A random UTF-8 path: ASCII, accented letters and characters beyond 1252.
+std::string RandomUtf8Path(std::mt19937& rng) {
+  static const char* const kPieces[] = {"/", "a", "Z", ".tqw", "\xC3\xA9", "\xC3\x89", "\xC3\x8A", "\xC3\x9A",
+                                        "\xCF\x80", "\xE6\x97\xA5", "\xF0\x9F\x98\x80", " ", "<i>", "'"};
+  std::string out;
+  const int n = std::uniform_int_distribution<int>(0, 12)(rng);
+  for (int i = 0; i < n; ++i) out += kPieces[std::uniform_int_distribution<int>(0, 13)(rng)];
+  return out;
+}
+
+TEST(Messages, NativePartsKeepTheirEncodingAndTheRestIs1252) {
+  std::mt19937 rng(8107);
+  for (int round = 0; round < 300; ++round) {
+    const std::string before = Random1252(rng, 40);
+    const std::string path = RandomUtf8Path(rng);
+    const std::string after = Random1252(rng, 40);
+    const std::string message = before + NativeText(path) + after;
+    ASSERT_EQ(MessageToUtf8(message), Utf8From1252(before) + path + Utf8From1252(after)) << round;
+    ASSERT_EQ(StripNativeMarks(message), before + path + after) << round;
+  }
+  // The path of the report: "Ré.tqw" shows as itself, a 1252 word beside it too.
+  EXPECT_EQ(MessageToUtf8("'caf\xE9' in '" + NativeText("/R\xC3\xA9.tqw") + "'"), "'caf\xC3\xA9' in '/R\xC3\xA9.tqw'");
+  // A mark inside a path cannot end it early.
+  EXPECT_EQ(MessageToUtf8(NativeText("a\x0F\xC3\xA9")), "a\xC3\xA9");
+}
+
+TEST(Paths, CaseKeyFoldsOnlyWhatIsTheSameLetter) {
+  EXPECT_TRUE(SamePathIgnoringCase("/Data/A.TQW", "/data/a.tqw"));
+  // Ê and Ú: their second bytes are Š and š in Windows-1252.
+  EXPECT_FALSE(SamePathIgnoringCase("/\xC3\x8A.tqw", "/\xC3\x9A.tqw"));
+  // Paths made of pieces no one of which begins another, so that each path
+  // has one reading. Pieces of one class are the same letter in either case;
+  // two paths must match exactly when their classes agree piece by piece.
+  struct Piece {
+    const char* bytes;
+    int letter;
+  };
+  static const Piece kPieces[] = {{"/", 0},  {"a", 1},  {"A", 1},  {"z", 2},  {"\xC3\xA9", 3},  {"\xC3\x89", 3},
+                                  {"\xC3\x8A", 4}, {"\xC3\x9A", 5}, {"\xC3\xBA", 5}, {"\xCF\x80", 6}, {"\xC5\xA0", 7},
+                                  {"\xC5\xA1", 8}, {".tqw", 9}, {"<i>", 10}, {"\xF0\x9F\x98\x80", 11}};
+  constexpr int kCount = sizeof(kPieces) / sizeof(kPieces[0]);
+  std::mt19937 rng(2024);
+  auto make = [&](std::string& path, std::vector<int>& letters, int length) {
+    for (int i = 0; i < length; ++i) {
+      const Piece& p = kPieces[std::uniform_int_distribution<int>(0, kCount - 1)(rng)];
+      path += p.bytes;
+      letters.push_back(p.letter);
+    }
+  };
+  int matched = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::string a, b;
+    std::vector<int> la, lb;
+    const int length = std::uniform_int_distribution<int>(0, 3)(rng);
+    make(a, la, length);
+    make(b, lb, length);
+    ASSERT_EQ(SamePathIgnoringCase(a, b), la == lb) << a << " / " << b;
+    matched += la == lb;
+  }
+  EXPECT_GT(matched, 50);  // the matching side was tried too
 }
 
 }  // namespace
