@@ -14,7 +14,7 @@ class RWorksheet;
 
 // Windows-1252 to UTF-8. The five bytes the code page leaves undefined, and
 // the control characters, become blanks.
-std::string Utf8From1252(std::string_view text);
+std::string PrintableUtf8From1252(std::string_view text);
 
 // The file's bytes: a card for every entry whose number is not blank.
 std::string FlashCardText(const RWorksheet& worksheet);

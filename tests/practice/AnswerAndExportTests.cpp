@@ -76,7 +76,7 @@ TEST(FlashCards, OneTabSeparatedCardPerNumberInUtf8) {
 TEST(FlashCards, EveryByteBecomesUtf8WithoutBreakingALine) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
-  const std::string utf8 = Utf8From1252(all);
+  const std::string utf8 = PrintableUtf8From1252(all);
   // Decode it again: well-formed sequences, one character per byte.
   std::size_t characters = 0;
   for (std::size_t i = 0; i < utf8.size(); ++characters) {
