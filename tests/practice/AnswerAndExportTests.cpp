@@ -68,7 +68,7 @@ TEST(FlashCards, OneTabSeparatedCardPerNumberInUtf8) {
   EXPECT_EQ(FlashCardText(ws),
             "Caf\xC3\xA9 \xE2\x82\xAC order line\t555-1234: lily tin \xC2\xB7\n"
             "42\t42\n"
-            "tab here and there\t7 7: toe  toe\n"
+            "tab here and there\t7 7: toe toe\n"
             "\xE2\x80\xA2\xE2\x80\x9Cquoted\xE2\x80\x9D\t1: tie\n");
   EXPECT_EQ(FlashCardText(RWorksheet()), "");
 }
