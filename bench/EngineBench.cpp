@@ -3,6 +3,8 @@
 // is measured against it.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +63,51 @@ void BM_FindWordsContainingAn(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FindWordsContainingAn)->Unit(benchmark::kMicrosecond);
+
+// E: a hostile mapping.txt whose line for digit 1 holds 100,000 groups, all
+// beginning with t: reading it and coding one typed word, which builds the
+// rule table (as adding a word does). Compare with F, the same on the shipped
+// rules.
+std::string MappingDirectory(const std::string& name, const std::string& mapping) {
+  const std::string directory = std::filesystem::temp_directory_path().string() + "/" + name + "/";
+  std::filesystem::create_directories(directory);
+  std::ofstream(directory + "mapping.txt", std::ios::binary) << mapping;
+  return directory;
+}
+
+std::string ManyGroupsMapping() {
+  std::string line;
+  for (int i = 0; i < 100000; ++i) {
+    line += 't';
+    for (int n = i; n > 0; n /= 26) line += static_cast<char>('a' + n % 26);
+    line += ',';
+  }
+  std::string shipped;
+  tq::ReadFileToString(kDataDir + "mapping.txt", shipped);
+  // The shipped file with the groups added to the line of digit 1.
+  const auto at = shipped.find("\n1:") + 3;
+  return shipped.insert(at, line);
+}
+
+void CodeOneWord(benchmark::State& state, const std::string& directory) {
+  for (auto _ : state) {
+    tq::RDictionary d;
+    d.SetDirectory(directory);
+    d.LoadMapping();
+    benchmark::DoNotOptimize(d.CodeFromText("tattoo", false));
+  }
+}
+
+void BM_ManyGroupsLoadAndCode(benchmark::State& state) {
+  static const std::string directory = MappingDirectory("tq_bench_many_groups", ManyGroupsMapping());
+  CodeOneWord(state, directory);
+}
+BENCHMARK(BM_ManyGroupsLoadAndCode)->Unit(benchmark::kMillisecond);
+
+void BM_ShippedRulesLoadAndCodeBaseline(benchmark::State& state) {
+  CodeOneWord(state, kDataDir);
+}
+BENCHMARK(BM_ShippedRulesLoadAndCodeBaseline)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

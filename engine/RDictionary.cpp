@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <exception>
 
 #include "FileIO.h"
 #include "Messages.h"
@@ -34,30 +35,74 @@ void RDictionary::Grow(std::size_t needed) {
 
 int RDictionary::LoadWords() {
   const std::string path = FilePath("words.dat");
-  std::string contents;
-  if (!ReadFileToString(path, contents)) {
+  entries_.clear();
+  int result = -1;
+  try {
+    result = ReadWordsFile(path);
+    if (result == 0) {
+      MergeAddedWords();
+      MergeRemovedWords();
+    }
+  } catch (const std::exception&) {
+    // Only running out of memory gets here. Whatever was loaded goes: a
+    // dictionary cut off somewhere in the middle would be worse than none.
+    entries_.clear();
+    entries_.shrink_to_fit();
+    ShowError("File " + path + " is too large to be loaded.");
+    return -1;
+  }
+  return result;
+}
+
+int RDictionary::ReadWordsFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) {
     ShowFatalError("Filename " + path + " was not found. Please reinstall.");
     return -1;
   }
-  entries_.clear();
-  const auto lineCount = static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n')) + 1;
-  entries_.reserve(lineCount + addedWords_.size());
-  LineCursor lines(contents);
-  std::string_view line;
-  while (lines.Next(line)) {
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
+  // The file is read in blocks and nothing is reserved from its size: memory
+  // follows the entries actually taken, whatever else the file is made of
+  // (a file of nothing but line ends is an empty dictionary, not a large one).
+  const auto take = [this](std::string_view line) {
     const auto comma = line.find(',');
-    if (comma == std::string_view::npos) continue;
+    if (comma == std::string_view::npos) return;
     const std::string_view word = line.substr(0, comma);
     // The file is sorted; a repeated word keeps its first line.
-    if (!entries_.empty() && entries_.back().word == word) continue;
+    if (!entries_.empty() && entries_.back().word == word) return;
     Grow(entries_.size() + 1);
     WordEntry& e = entries_.emplace_back();
     e.word.assign(word);
     e.pronunciation.assign(line.substr(comma + 1));
     e.hasPronunciation = true;
+  };
+  std::vector<char> block(1 << 16);
+  std::string partial;  // a line that runs on into the next block
+  std::size_t got;
+  while ((got = std::fread(block.data(), 1, block.size(), file)) > 0) {
+    std::string_view rest(block.data(), got);
+    for (auto end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+      std::string_view line = rest.substr(0, end);
+      if (!partial.empty()) {
+        partial.append(line);
+        line = partial;
+      }
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      take(line);
+      partial.clear();
+      rest.remove_prefix(end + 1);
+    }
+    partial.append(rest);
   }
-  MergeAddedWords();
-  MergeRemovedWords();
+  if (!partial.empty()) {
+    std::string_view line = partial;
+    if (line.back() == '\r') line.remove_suffix(1);
+    take(line);
+  }
+  if (std::ferror(file)) {
+    ShowFatalError("Filename " + path + " was not found. Please reinstall.");
+    return -1;
+  }
   return 0;
 }
 

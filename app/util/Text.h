@@ -15,4 +15,11 @@ std::string ToLowerAscii(std::string_view text);
 
 bool StartsWith(std::string_view text, std::string_view prefix);
 
+// True for the bytes that read as empty room in a word: the blank, the tab,
+// the line breaks, the other control characters and the no-break space 0xA0.
+bool IsBlank1252(char c);
+// The text without the blanks at either end, as a typed or pasted word or code
+// is taken.
+std::string_view TrimBlanks(std::string_view text);
+
 }  // namespace tq
