@@ -91,6 +91,7 @@ bool RuleMatches(std::string_view text, std::size_t pos, const MappingRule& rule
 
 int RDictionary::LoadMapping() {
   mappingLines_.clear();
+  ForgetRules();
   const std::string path = FilePath("mapping.txt");
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
@@ -154,6 +155,7 @@ int RDictionary::SetMappingLine(std::size_t index, const std::string& letters) {
   // one of them brings the lines up to that index.
   if (index >= mappingLines_.size()) mappingLines_.resize(index + 1);
   mappingLines_[index] = ToLower1252(letters);
+  ForgetRules();
   mappingChanged_ = true;
   return 0;
 }
@@ -211,8 +213,21 @@ std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& tabl
   return code;
 }
 
+const RuleTable& RDictionary::Rules(bool pronunciationMode) const {
+  auto& rules = pronunciationMode ? soundRules_ : letterRules_;
+  if (!rules) rules = std::make_shared<const RuleTable>(BuildRuleTable(pronunciationMode));
+  return *rules;
+}
+
+void RDictionary::ForgetRules() {
+  letterRules_.reset();
+  soundRules_.reset();
+}
+
 std::string RDictionary::CodeFromText(std::string_view text, bool pronunciationMode) const {
-  return ApplyRules(text, BuildRuleTable(pronunciationMode));
+  // Adding or importing words codes one word at a time; a large rule line
+  // would otherwise be sorted again for each of them.
+  return ApplyRules(text, Rules(pronunciationMode));
 }
 
 }  // namespace tq

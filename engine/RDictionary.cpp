@@ -54,28 +54,12 @@ int RDictionary::LoadWords() {
   return result;
 }
 
-int RDictionary::ReadWordsFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    ShowFatalError("Filename " + path + " was not found. Please reinstall.");
-    return -1;
-  }
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
-  // The file is read in blocks and nothing is reserved from its size: memory
-  // follows the entries actually taken, whatever else the file is made of
-  // (a file of nothing but line ends is an empty dictionary, not a large one).
-  const auto take = [this](std::string_view line) {
-    const auto comma = line.find(',');
-    if (comma == std::string_view::npos) return;
-    const std::string_view word = line.substr(0, comma);
-    // The file is sorted; a repeated word keeps its first line.
-    if (!entries_.empty() && entries_.back().word == word) return;
-    Grow(entries_.size() + 1);
-    WordEntry& e = entries_.emplace_back();
-    e.word.assign(word);
-    e.pronunciation.assign(line.substr(comma + 1));
-    e.hasPronunciation = true;
-  };
+namespace {
+
+// Calls take with every line of the file, read in blocks, without its line
+// end. False on a read error.
+template <typename Take>
+bool ForEachLine(std::FILE* file, Take&& take) {
   std::vector<char> block(1 << 16);
   std::string partial;  // a line that runs on into the next block
   std::size_t got;
@@ -99,7 +83,55 @@ int RDictionary::ReadWordsFile(const std::string& path) {
     if (line.back() == '\r') line.remove_suffix(1);
     take(line);
   }
-  if (std::ferror(file)) {
+  return !std::ferror(file);
+}
+
+}  // namespace
+
+int RDictionary::ReadWordsFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) {
+    ShowFatalError("Filename " + path + " was not found. Please reinstall.");
+    return -1;
+  }
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
+  // A line without a comma is no entry, and the file is sorted, so a
+  // repeated word keeps its first line.
+  std::string previous;
+  bool any = false;
+  const auto entryWord = [&](std::string_view line, std::string_view& word) {
+    const auto comma = line.find(',');
+    if (comma == std::string_view::npos) return false;
+    word = line.substr(0, comma);
+    if (any && previous == word) return false;
+    previous.assign(word);
+    any = true;
+    return true;
+  };
+  // The first pass counts the entries, so that the store takes room for
+  // exactly those: not for every line (a file of nothing but line ends is an
+  // empty dictionary, not a large one), and without being moved as it grows.
+  std::size_t count = 0;
+  bool ok = ForEachLine(file, [&](std::string_view line) {
+    std::string_view word;
+    if (entryWord(line, word)) ++count;
+  });
+  std::rewind(file);
+  previous.clear();
+  any = false;
+  if (ok) {
+    entries_.reserve(count + addedWords_.size());
+    ok = ForEachLine(file, [&](std::string_view line) {
+      std::string_view word;
+      if (!entryWord(line, word)) return;
+      Grow(entries_.size() + 1);
+      WordEntry& e = entries_.emplace_back();
+      e.word.assign(word);
+      e.pronunciation.assign(line.substr(word.size() + 1));
+      e.hasPronunciation = true;
+    });
+  }
+  if (!ok) {
     ShowFatalError("Filename " + path + " was not found. Please reinstall.");
     return -1;
   }
@@ -107,8 +139,8 @@ int RDictionary::ReadWordsFile(const std::string& path) {
 }
 
 int RDictionary::ComputeCodes() {
-  const RuleTable sounds = BuildRuleTable(true);
-  const RuleTable letters = BuildRuleTable(false);
+  const RuleTable& sounds = Rules(true);
+  const RuleTable& letters = Rules(false);
   for (auto& e : entries_) {
     e.code = e.hasPronunciation ? ApplyRules(e.pronunciation, sounds) : ApplyRules(e.word, letters);
     e.hasCode = true;

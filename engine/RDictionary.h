@@ -75,6 +75,8 @@ class RDictionary {
 
   RuleTable BuildRuleTable(bool pronunciationMode) const;
   static std::string ApplyRules(std::string_view text, const RuleTable& table);
+  // Codes with the table of the mode, built once for the rules as they stand
+  // and kept until a rule line changes.
   std::string CodeFromText(std::string_view text, bool pronunciationMode) const;
 
   // --- word store and lookups ----------------------------------------------
@@ -132,6 +134,11 @@ class RDictionary {
 
   std::vector<std::string> mappingLines_;
   bool mappingChanged_ = false;
+  // The rule tables for letters and for sounds; empty until first asked for.
+  mutable std::shared_ptr<const RuleTable> letterRules_;
+  mutable std::shared_ptr<const RuleTable> soundRules_;
+  const RuleTable& Rules(bool pronunciationMode) const;
+  void ForgetRules();
 
   std::vector<WordEntry> entries_;
   std::size_t capacity_ = 68000;
