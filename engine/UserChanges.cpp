@@ -60,7 +60,7 @@ std::string WordProblem(std::string_view word) {
 
 std::string CodeProblem(std::string_view code) {
   if (std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; })) return {};
-  return "The code '" + std::string(code) + "' is not a code. A code is made of the digits 0 to 9 only.";
+  return "'" + std::string(code) + "' cannot be a code: a code is made of the digits 0 to 9 only.";
 }
 
 int RDictionary::LoadUserChanges() {

@@ -171,7 +171,7 @@ TEST_F(WordEditTest, WordsAndCodesAreTakenTrimmedAndOnlyWhenTheyCanBeRight) {
   platform.QueueText("ma");
   Run("PopupEditCode");
   EXPECT_EQ(platform.MessageTexts(),
-            std::vector<std::string>{"Error: The code 'ma' is not a code. A code is made of the digits 0 to 9 only."});
+            std::vector<std::string>{"Error: 'ma' cannot be a code: a code is made of the digits 0 to 9 only."});
   EXPECT_EQ(CodeOf("lee"), "5");
   platform.QueueText(" 1 ");
   Run("PopupEditCode");

@@ -163,7 +163,7 @@ TEST_F(PhraseCheck, WordOrCodeTheDictionaryCannotHoldStopsAfterItsReason) {
   platform.QueueText("ma");
   EXPECT_EQ(check.Check("ray knee"), PhraseCheckResult::StoppedFocus);
   EXPECT_EQ(platform.MessageTexts().back(),
-            "Error: The code 'ma' is not a code. A code is made of the digits 0 to 9 only.");
+            "Error: 'ma' cannot be a code: a code is made of the digits 0 to 9 only.");
   EXPECT_EQ(Code("ray"), "4");
   EXPECT_FALSE(check.DictionaryChanged());
   platform.QueueAnswer(ResultOk);

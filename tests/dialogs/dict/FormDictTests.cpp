@@ -312,7 +312,7 @@ TEST_F(FormDictTest, CodeThatIsNotDigitsIsRefusedAndBlanksAroundDigitsGo) {
   platform.QueueText("ma");
   Click("ButtonEdit");
   EXPECT_EQ(platform.MessageTexts(),
-            std::vector<std::string>{"Error: The code 'ma' is not a code. A code is made of the digits 0 to 9 only."});
+            std::vector<std::string>{"Error: 'ma' cannot be a code: a code is made of the digits 0 to 9 only."});
   EXPECT_EQ(DictRows()[0], (Row{"cat", "71"}));
   EXPECT_EQ(Code("cat"), "71");
   EXPECT_FALSE(form->DictChanged());
