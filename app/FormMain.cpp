@@ -1194,13 +1194,12 @@ void TFormMain::PopupAddWordClick() {
   if (!dictionary_) return;
   std::string typed;
   CurrentPlatform().InputBox("Add Word", "Enter a word to add to the dictionary.", typed);
-  if (typed.empty()) return;
+  const std::string word = ToLower1252(TrimBlanks(typed));
+  if (word.empty()) return;
   BusyCursor busy;
-  const std::string word = ToLower1252(typed);
-  if (dictionary_->AddWord(word) == -1) {
-    ShowNotice("Word '" + word + "' already exists in dictionary.");
-    return;
-  }
+  const int position = dictionary_->AddWord(word);
+  if (position == -1) ShowNotice("Word '" + word + "' already exists in dictionary.");
+  if (position < 0) return;
   dictionary_->BuildCodeIndex();
   if (ScrollBox) ScrollBox->RefillColumns();
 }
@@ -1250,8 +1249,9 @@ void TFormMain::PopupEditCodeClick() {
   const std::string code = dictionary_->CodeAt(k);
   std::string typed = code;
   CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, typed);
+  typed = std::string(TrimBlanks(typed));
   if (typed == code) return;
-  dictionary_->EditCode(word, typed);
+  if (dictionary_->EditCode(word, typed) != 0) return;
   dictionary_->BuildCodeIndex();
   if (ScrollBox) ScrollBox->RefillColumns();
 }

@@ -3,6 +3,8 @@
 // is measured against it.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +63,54 @@ void BM_FindWordsContainingAn(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FindWordsContainingAn)->Unit(benchmark::kMicrosecond);
+
+// A hostile mapping.txt: the shipped rules with 100,000 more groups, all
+// beginning with t, on the line of digit 1. Written once to a folder of its own.
+const std::string& ManyGroupsDirectory() {
+  static const std::string directory = [] {
+    std::string line;
+    for (int i = 0; i < 100000; ++i) {
+      line += 't';
+      for (int n = i; n > 0; n /= 26) line += static_cast<char>('a' + n % 26);
+      line += ',';
+    }
+    std::string mapping;
+    tq::ReadFileToString(kDataDir + "mapping.txt", mapping);
+    mapping.insert(mapping.find("\n1:") + 3, line);
+    const std::string dir = std::filesystem::temp_directory_path().string() + "/tq_bench_many_groups/";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir + "mapping.txt", std::ios::binary) << mapping;
+    return dir;
+  }();
+  return directory;
+}
+
+void LoadRulesAndCodeOneWord(benchmark::State& state, const std::string& directory) {
+  for (auto _ : state) {
+    tq::RDictionary d;
+    d.SetDirectory(directory);
+    d.LoadMapping();
+    benchmark::DoNotOptimize(d.CodeFromText("tattoo", false));
+  }
+}
+
+// E: reading the hostile rules and coding one typed word, which builds the
+// rule table, as the first word added after start-up does.
+void BM_ManyGroupsLoadAndCode(benchmark::State& state) { LoadRulesAndCodeOneWord(state, ManyGroupsDirectory()); }
+BENCHMARK(BM_ManyGroupsLoadAndCode)->Unit(benchmark::kMillisecond);
+
+// F: every later typed word under the same rules, as an import codes them.
+void BM_ManyGroupsCodeTypedWords(benchmark::State& state) {
+  tq::RDictionary d;
+  d.SetDirectory(ManyGroupsDirectory());
+  d.LoadMapping();
+  for (auto _ : state) benchmark::DoNotOptimize(d.CodeFromText("tattoo", false));
+}
+BENCHMARK(BM_ManyGroupsCodeTypedWords)->Unit(benchmark::kMicrosecond);
+
+// The baseline of E: the same on the shipped rules.
+void BM_ShippedRulesLoadAndCodeBaseline(benchmark::State& state) { LoadRulesAndCodeOneWord(state, kDataDir); }
+BENCHMARK(BM_ShippedRulesLoadAndCodeBaseline)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,5 +1,8 @@
 // The mapping rules: mapping.txt, rule tables and the coding of a text.
+#include <algorithm>
 #include <cstdio>
+#include <exception>
+#include <unordered_set>
 
 #include "AtomicFile.h"
 #include "FileIO.h"
@@ -55,19 +58,29 @@ const std::vector<std::string>* PhonemesFor(std::string_view group) {
 
 constexpr unsigned char kNgSound = 0xFC;
 
-void InsertRule(RuleTable& table, MappingRule rule) {
-  auto& list = table.lists[static_cast<unsigned char>(rule.letters[0])];
-  const std::size_t length = rule.letters.size();
-  // Longest first. Among equal lengths a later rule goes first, so a group in
-  // two lines resolves to the later line, except for the ng sound, whose rules
-  // keep line order because every one of them is applied.
-  const bool keepOrder = static_cast<unsigned char>(rule.letters[0]) == kNgSound;
-  auto it = list.begin();
-  for (; it != list.end(); ++it) {
-    const std::size_t other = it->letters.size();
-    if (keepOrder ? other < length : other <= length) break;
+// Puts each list of rules, gathered in line order, into the order they are
+// tried in: longest first. Among equal lengths a later rule goes first, so a
+// group in two lines resolves to the later line, except for the ng sound,
+// whose rules keep line order because every one of them is applied. A rule
+// that repeats the letters of one before it can never be the first to match,
+// so it is dropped (but not for the ng sound, where each one counts). Sorting
+// once per list keeps a line of a hundred thousand groups quick to build.
+void OrderRules(std::vector<MappingRule>& list, bool keepOrder) {
+  if (!keepOrder) std::reverse(list.begin(), list.end());
+  std::stable_sort(list.begin(), list.end(), [](const MappingRule& a, const MappingRule& b) {
+    return a.letters.size() > b.letters.size();
+  });
+  if (keepOrder) return;
+  std::unordered_set<std::string_view> seen;
+  std::vector<char> keep(list.size());
+  for (std::size_t i = 0; i < list.size(); ++i) keep[i] = seen.insert(list[i].letters).second;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (!keep[i]) continue;
+    if (kept != i) list[kept] = std::move(list[i]);
+    ++kept;
   }
-  list.insert(it, std::move(rule));
+  list.resize(kept);
 }
 
 bool RuleMatches(std::string_view text, std::size_t pos, const MappingRule& rule) {
@@ -78,6 +91,7 @@ bool RuleMatches(std::string_view text, std::size_t pos, const MappingRule& rule
 
 int RDictionary::LoadMapping() {
   mappingLines_.clear();
+  ForgetRules();
   const std::string path = FilePath("mapping.txt");
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
@@ -90,7 +104,15 @@ int RDictionary::LoadMapping() {
     ShowStatusAlert("File " + NativeText(path) + " contained bad data.");
     return -1;
   }
-  while (ReadLine(file, line)) mappingLines_.push_back(line.size() < 2 ? std::string() : line.substr(2));
+  try {
+    while (ReadLine(file, line)) mappingLines_.push_back(line.size() < 2 ? std::string() : line.substr(2));
+  } catch (const std::exception&) {
+    // Out of memory on a monstrous file: its rules cannot be trusted.
+    std::fclose(file);
+    mappingLines_.clear();
+    ShowStatusAlert("File " + NativeText(path) + " contained bad data.");
+    return -1;
+  }
   std::fclose(file);
   return 0;
 }
@@ -118,10 +140,19 @@ std::string RDictionary::MappingLine(std::size_t index) const {
 }
 
 int RDictionary::SetMappingLine(std::size_t index, const std::string& letters) {
+  // Each rule line is one line of mapping.txt: a line break would push every
+  // later digit down by one.
+  if (letters.find_first_of("\n\r") != std::string::npos) {
+    const std::string which =
+        index < 10 ? "The letters for digit " + std::to_string(index) : "The letters that stand for no digit";
+    ShowError(which + " were not changed, since they hold a line break.");
+    return -1;
+  }
   // A short mapping.txt behaves as if the missing lines were empty; setting
   // one of them brings the lines up to that index.
   if (index >= mappingLines_.size()) mappingLines_.resize(index + 1);
   mappingLines_[index] = ToLower1252(letters);
+  ForgetRules();
   mappingChanged_ = true;
   return 0;
 }
@@ -136,13 +167,17 @@ RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
       const std::string_view group = rest.substr(0, comma);
       rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
       if (group.empty()) continue;
+      const auto add = [&](std::string_view letters) {
+        table.lists[static_cast<unsigned char>(letters[0])].push_back(MappingRule{std::string(letters), digit});
+      };
       if (!pronunciationMode) {
-        InsertRule(table, MappingRule{std::string(group), digit});
+        add(group);
       } else if (const auto* symbols = PhonemesFor(group)) {
-        for (const auto& s : *symbols) InsertRule(table, MappingRule{s, digit});
+        for (const auto& s : *symbols) add(s);
       }
     }
   }
+  for (std::size_t byte = 0; byte < table.lists.size(); ++byte) OrderRules(table.lists[byte], byte == kNgSound);
   return table;
 }
 
@@ -175,8 +210,21 @@ std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& tabl
   return code;
 }
 
+const RuleTable& RDictionary::Rules(bool pronunciationMode) const {
+  auto& rules = pronunciationMode ? soundRules_ : letterRules_;
+  if (!rules) rules = std::make_shared<const RuleTable>(BuildRuleTable(pronunciationMode));
+  return *rules;
+}
+
+void RDictionary::ForgetRules() {
+  letterRules_.reset();
+  soundRules_.reset();
+}
+
 std::string RDictionary::CodeFromText(std::string_view text, bool pronunciationMode) const {
-  return ApplyRules(text, BuildRuleTable(pronunciationMode));
+  // Adding or importing words codes one word at a time; a large rule line
+  // would otherwise be sorted again for each of them.
+  return ApplyRules(text, Rules(pronunciationMode));
 }
 
 }  // namespace tq

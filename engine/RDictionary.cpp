@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <exception>
 
 #include "FileIO.h"
 #include "Messages.h"
@@ -35,37 +36,113 @@ void RDictionary::Grow(std::size_t needed) {
 
 int RDictionary::LoadWords() {
   const std::string path = FilePath("words.dat");
-  std::string contents;
-  if (!ReadFileToString(path, contents)) {
+  entries_.clear();
+  int result = -1;
+  try {
+    result = ReadWordsFile(path);
+    if (result == 0) {
+      MergeAddedWords();
+      MergeRemovedWords();
+      ApplyWordKnowledge();
+    }
+  } catch (const std::exception&) {
+    // Only running out of memory gets here. Whatever was loaded goes: a
+    // dictionary cut off somewhere in the middle would be worse than none.
+    entries_.clear();
+    entries_.shrink_to_fit();
+    ShowError("File " + NativeText(path) + " is too large to be loaded.");
+    return -1;
+  }
+  return result;
+}
+
+namespace {
+
+// Calls take with every line of the file, read in blocks, without its line
+// end. False on a read error.
+template <typename Take>
+bool ForEachLine(std::FILE* file, Take&& take) {
+  std::vector<char> block(1 << 16);
+  std::string partial;  // a line that runs on into the next block
+  std::size_t got;
+  while ((got = std::fread(block.data(), 1, block.size(), file)) > 0) {
+    std::string_view rest(block.data(), got);
+    for (auto end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+      std::string_view line = rest.substr(0, end);
+      if (!partial.empty()) {
+        partial.append(line);
+        line = partial;
+      }
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      take(line);
+      partial.clear();
+      rest.remove_prefix(end + 1);
+    }
+    partial.append(rest);
+  }
+  if (!partial.empty()) {
+    std::string_view line = partial;
+    if (line.back() == '\r') line.remove_suffix(1);
+    take(line);
+  }
+  return !std::ferror(file);
+}
+
+}  // namespace
+
+int RDictionary::ReadWordsFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) {
     ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
     return -1;
   }
-  entries_.clear();
-  const auto lineCount = static_cast<std::size_t>(std::count(contents.begin(), contents.end(), '\n')) + 1;
-  entries_.reserve(lineCount + addedWords_.size());
-  LineCursor lines(contents);
-  std::string_view line;
-  while (lines.Next(line)) {
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
+  // A line without a comma is no entry, and the file is sorted, so a
+  // repeated word keeps its first line.
+  std::string previous;
+  bool any = false;
+  const auto entryWord = [&](std::string_view line, std::string_view& word) {
     const auto comma = line.find(',');
-    if (comma == std::string_view::npos) continue;
-    const std::string_view word = line.substr(0, comma);
-    // The file is sorted; a repeated word keeps its first line.
-    if (!entries_.empty() && entries_.back().word == word) continue;
-    Grow(entries_.size() + 1);
-    WordEntry& e = entries_.emplace_back();
-    e.word.assign(word);
-    e.pronunciation.assign(line.substr(comma + 1));
-    e.hasPronunciation = true;
+    if (comma == std::string_view::npos) return false;
+    word = line.substr(0, comma);
+    if (any && previous == word) return false;
+    previous.assign(word);
+    any = true;
+    return true;
+  };
+  // The first pass counts the entries, so that the store takes room for
+  // exactly those: not for every line (a file of nothing but line ends is an
+  // empty dictionary, not a large one), and without being moved as it grows.
+  std::size_t count = 0;
+  bool ok = ForEachLine(file, [&](std::string_view line) {
+    std::string_view word;
+    if (entryWord(line, word)) ++count;
+  });
+  std::rewind(file);
+  previous.clear();
+  any = false;
+  if (ok) {
+    entries_.reserve(count + addedWords_.size());
+    ok = ForEachLine(file, [&](std::string_view line) {
+      std::string_view word;
+      if (!entryWord(line, word)) return;
+      Grow(entries_.size() + 1);
+      WordEntry& e = entries_.emplace_back();
+      e.word.assign(word);
+      e.pronunciation.assign(line.substr(word.size() + 1));
+      e.hasPronunciation = true;
+    });
   }
-  MergeAddedWords();
-  MergeRemovedWords();
-  ApplyWordKnowledge();
+  if (!ok) {
+    ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
+    return -1;
+  }
   return 0;
 }
 
 int RDictionary::ComputeCodes() {
-  const RuleTable sounds = BuildRuleTable(true);
-  const RuleTable letters = BuildRuleTable(false);
+  const RuleTable& sounds = Rules(true);
+  const RuleTable& letters = Rules(false);
   for (auto& e : entries_) {
     e.code = e.hasPronunciation ? ApplyRules(e.pronunciation, sounds) : ApplyRules(e.word, letters);
     e.hasCode = true;

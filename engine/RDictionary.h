@@ -58,6 +58,15 @@ struct RuleTable {
 // A pseudo-random number from 0 to n-1; 0 when n is 0 or less.
 int RandomBelow(int n);
 
+// Why a word the user gives cannot go into the dictionary, or empty when it
+// can. A word is one word: not empty, no blank, tab, line break or other
+// control character anywhere (so nothing to trim either), and it does not
+// begin with '#', which in words.txt would be read as a section header.
+std::string WordProblem(std::string_view word);
+// Why a text cannot be a word's code, or empty when it can: a code is made of
+// the digits 0 to 9 only, and may be empty.
+std::string CodeProblem(std::string_view code);
+
 class RDictionary {
  public:
   // Code lengths that take part in code lookups: 0 to kMaxCodeLength.
@@ -91,6 +100,8 @@ class RDictionary {
 
   RuleTable BuildRuleTable(bool pronunciationMode) const;
   static std::string ApplyRules(std::string_view text, const RuleTable& table);
+  // Codes with the table of the mode, built once for the rules as they stand
+  // and kept until a rule line changes.
   std::string CodeFromText(std::string_view text, bool pronunciationMode) const;
 
   // --- word store and lookups ----------------------------------------------
@@ -99,6 +110,8 @@ class RDictionary {
 
   int Count() const { return static_cast<int>(entries_.size()); }
   std::size_t Capacity() const { return capacity_; }
+  // The entry records memory is actually held for.
+  std::size_t ReservedEntries() const { return entries_.capacity(); }
   int FindWord(std::string_view word, bool nearest = false) const;
   const std::string& WordAt(int position) const { return entries_[static_cast<std::size_t>(position)].word; }
   const std::string& CodeAt(int position) const { return entries_[static_cast<std::size_t>(position)].code; }
@@ -116,8 +129,16 @@ class RDictionary {
   const std::vector<std::size_t>& BucketEntries(int length) const;
 
   // --- the user's changes ----------------------------------------------------
+  // AddWord returns the new word's position, -1 when the word is already
+  // there (the caller decides whether to say so) or kWordRefused when the
+  // word is not one WordProblem lets in; it has then shown why. A removed
+  // word is always let back in as long as words.txt can hold it.
+  static constexpr int kWordRefused = -2;
   int AddWord(const std::string& word);
+  // -1 when the word is absent, or when words.txt could not hold it (said).
   int RemoveWord(const std::string& word);
+  // 0, or -1 when the code is not digits or words.txt could not hold the
+  // word; nothing is stored then and the reason has been shown.
   int EditCode(const std::string& word, const std::string& code);
   int RemovedCount() const { return static_cast<int>(removedWords_.size()); }
   const std::string& RemovedAt(int position) const { return removedWords_[static_cast<std::size_t>(position)]; }
@@ -130,6 +151,7 @@ class RDictionary {
 
  private:
   void Grow(std::size_t needed);
+  int ReadWordsFile(const std::string& path);
   void MergeAddedWords();
   void MergeRemovedWords();
   void ApplyWordKnowledge();
@@ -141,6 +163,11 @@ class RDictionary {
 
   std::vector<std::string> mappingLines_;
   bool mappingChanged_ = false;
+  // The rule tables for letters and for sounds; empty until first asked for.
+  mutable std::shared_ptr<const RuleTable> letterRules_;
+  mutable std::shared_ptr<const RuleTable> soundRules_;
+  const RuleTable& Rules(bool pronunciationMode) const;
+  void ForgetRules();
 
   std::vector<WordEntry> entries_;
   std::size_t capacity_ = 68000;

@@ -2,6 +2,8 @@
 // time, and adding, removing and recoding words.
 #include <algorithm>
 #include <cstdio>
+#include <exception>
+#include <unordered_map>
 
 #include "AtomicFile.h"
 #include "FileIO.h"
@@ -35,12 +37,31 @@ bool SortedErase(std::vector<std::string>& list, const std::string& word) {
   return true;
 }
 
+// A line of words.txt cannot hold a line break, and one that begins with '#'
+// would end its section.
+bool FitsOnChangesLine(std::string_view text) {
+  return !StartsWith(text, "#") && text.find_first_of("\n\r") == std::string_view::npos;
+}
+
 void WriteLine(std::FILE* file, const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), file);
   std::fputc('\n', file);
 }
 
 }  // namespace
+
+std::string WordProblem(std::string_view word) {
+  if (word.empty()) return "Please enter a word.";
+  if (word.front() == '#') return "'" + std::string(word) + "' cannot be added: a word cannot begin with '#'.";
+  if (std::any_of(word.begin(), word.end(), IsBlank1252))
+    return "'" + std::string(word) + "' cannot be added: a word is one word, without blanks, tabs or line breaks.";
+  return {};
+}
+
+std::string CodeProblem(std::string_view code) {
+  if (std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; })) return {};
+  return "'" + std::string(code) + "' cannot be a code: a code is made of the digits 0 to 9 only.";
+}
 
 int RDictionary::LoadUserChanges() {
   addedWords_.clear();
@@ -52,41 +73,62 @@ int RDictionary::LoadUserChanges() {
   if (!file) return -1;  // a first run has no changes yet
 
   bool ok = true;
-  std::string line;
-  // A section runs up to the next line that begins with '#'; at the end of the
-  // file the last line read stands in for that header.
-  const auto readSection = [&](auto&& take) {
-    while (ReadLine(file, line) && !StartsWith(line, "#")) take(line);
-  };
-
-  if (!ReadLine(file, line) || !StartsWith(line, "#ADD")) {
-    ok = false;
-  } else {
-    readSection([&](const std::string& l) {
-      if (!l.empty()) addedWords_.push_back(ToLowerAscii(l));
-    });
-    if (!StartsWith(line, "#REMOVE")) {
+  try {
+    std::string line;
+    if (!ReadLine(file, line) || !StartsWith(line, "#ADD")) {
       ok = false;
     } else {
-      readSection([&](const std::string& l) { removedWords_.push_back(l); });
-      if (!StartsWith(line, "#EDIT")) {
-        ok = false;
-      } else {
-        std::string code;
-        while (ReadLine(file, line) && !StartsWith(line, "#")) {
-          if (!ReadLine(file, code)) code.clear();
-          // One pair per word: a repeated word keeps its first place and
-          // takes the later code, as applying the pairs in order would.
-          const auto it = std::find(editedWords_.begin(), editedWords_.end(), line);
-          if (it != editedWords_.end()) {
-            editedCodes_[static_cast<std::size_t>(it - editedWords_.begin())] = code;
+      // Every line that begins with '#' ends a section. The next header opens
+      // the next section; a header that skips one, or any other '#' line, makes
+      // the file bad data, but the line is passed over and the sections after
+      // it are still read: one stray line must not cost the user every change
+      // written below it.
+      enum class Section { Add, Remove, Edit } section = Section::Add;
+      std::string code;
+      std::unordered_map<std::string, std::size_t> editedAt;  // a word's pair, found without a scan
+      while (ReadLine(file, line)) {
+        if (StartsWith(line, "#")) {
+          if (section == Section::Add && StartsWith(line, "#REMOVE")) {
+            section = Section::Remove;
+          } else if (section != Section::Edit && StartsWith(line, "#EDIT")) {
+            ok = ok && section == Section::Remove;
+            section = Section::Edit;
           } else {
-            editedWords_.push_back(line);
-            editedCodes_.push_back(code);
+            ok = false;
+            // In the #EDIT section the stray line stands where a word would,
+            // so the line after it is that word's code and goes with it.
+            if (section == Section::Edit) ReadLine(file, code);
+          }
+          continue;
+        }
+        switch (section) {
+          case Section::Add:
+            if (!line.empty()) addedWords_.push_back(ToLowerAscii(line));
+            break;
+          case Section::Remove:
+            removedWords_.push_back(line);
+            break;
+          case Section::Edit: {
+            if (!ReadLine(file, code)) code.clear();
+            // One pair per word: a repeated word keeps its first place and
+            // takes the later code, as applying the pairs in order would.
+            const auto [it, isNew] = editedAt.try_emplace(line, editedWords_.size());
+            if (isNew) {
+              editedWords_.push_back(line);
+              editedCodes_.push_back(code);
+            } else {
+              editedCodes_[it->second] = code;
+            }
+            break;
           }
         }
       }
+      // A file that stops before its #EDIT header is cut short.
+      if (section != Section::Edit) ok = false;
     }
+  } catch (const std::exception&) {
+    // Out of memory on a monstrous file: keep what fitted.
+    ok = false;
   }
   std::fclose(file);
   SortUnique(addedWords_);
@@ -166,6 +208,14 @@ void RDictionary::MergeRemovedWords() {
 }
 
 int RDictionary::AddWord(const std::string& word) {
+  // A removed word comes back as it was removed (an installed word may hold
+  // a blank); anything else must be a word the user could have meant.
+  const bool onRemovedList = std::binary_search(removedWords_.begin(), removedWords_.end(), word);
+  const std::string problem = onRemovedList && FitsOnChangesLine(word) ? std::string() : WordProblem(word);
+  if (!problem.empty()) {
+    ShowError(problem);
+    return kWordRefused;
+  }
   const auto at = std::lower_bound(entries_.begin(), entries_.end(), word,
                                    [](const WordEntry& e, const std::string& w) { return e.word < w; });
   if (at != entries_.end() && at->word == word) return -1;
@@ -203,6 +253,12 @@ int RDictionary::AddWord(const std::string& word) {
 int RDictionary::RemoveWord(const std::string& word) {
   const int p = FindWord(word);
   if (p < 0) return -1;
+  if (!FitsOnChangesLine(word)) {
+    // Only a damaged words.dat holds such a word; on the removed list it
+    // would break words.txt.
+    ShowError("The word '" + word + "' cannot be removed, since it begins with '#' or holds a line break.");
+    return -1;
+  }
   const auto it = entries_.begin() + p;
   if (it->hasPronunciation) removedPronunciations_.push_back(it->word + "," + it->pronunciation);
   entries_.erase(it);
@@ -213,6 +269,14 @@ int RDictionary::RemoveWord(const std::string& word) {
 }
 
 int RDictionary::EditCode(const std::string& word, const std::string& code) {
+  std::string problem = CodeProblem(code);
+  if (problem.empty() && !FitsOnChangesLine(word))
+    problem = "The word '" + word + "' cannot have a code of its own, since it begins with '#' or holds a line " +
+              "break.";
+  if (!problem.empty()) {
+    ShowError(problem);
+    return -1;
+  }
   const auto it = std::find(editedWords_.begin(), editedWords_.end(), word);
   if (it != editedWords_.end()) {
     editedCodes_[static_cast<std::size_t>(it - editedWords_.begin())] = code;

@@ -101,7 +101,13 @@ int RPhraseCheck::FindOrAddWord(const std::string& word, PhraseCheckResult& resu
   }
   {
     BusyCursor busy;
-    if (dictionary_.AddWord(ToLower1252(word)) != -1) {
+    const int added = dictionary_.AddWord(ToLower1252(word));
+    if (added == RDictionary::kWordRefused) {
+      // The dictionary has said why; the user mends the phrase.
+      result = PhraseCheckResult::StoppedFocus;
+      return -1;
+    }
+    if (added != -1) {
       dictionary_.BuildCodeIndex();
       dictionaryChanged_ = true;
     }
@@ -124,9 +130,10 @@ int RPhraseCheck::FitCode(int position, const std::string& word, std::size_t p) 
     // Cancel leaves the default in place, which counts as no change.
     std::string entered = code;
     CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, entered);
+    entered = std::string(TrimBlanks(entered));
     if (entered == code) return -1;
     BusyCursor busy;
-    dictionary_.EditCode(word, entered);
+    if (dictionary_.EditCode(word, entered) != 0) return -1;
     dictionary_.BuildCodeIndex();
     dictionaryChanged_ = true;
     code = dictionary_.CodeAt(position);

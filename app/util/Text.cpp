@@ -32,6 +32,17 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
 
+bool IsBlank1252(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u <= 0x20 || u == 0x7F || u == 0xA0;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank1252(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank1252(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 }  // namespace tq
 
 namespace tq {

@@ -32,5 +32,11 @@ std::string Utf8From1252(std::string_view text);
 // blank each.
 bool HasLineBreak(std::string_view text);
 std::string OneLine(std::string_view text);
+// True for the bytes that read as empty room in a word: the blank, the tab,
+// the line breaks, the other control characters and the no-break space 0xA0.
+bool IsBlank1252(char c);
+// The text without the blanks at either end, as a typed or pasted word or code
+// is taken.
+std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace tq

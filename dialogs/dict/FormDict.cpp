@@ -18,7 +18,6 @@
 #include <functional>
 #include <utility>
 
-#include "AtomicFile.h"
 #include "Codec.h"
 #include "FileIO.h"
 #include "FormQuestion.h"
@@ -29,6 +28,7 @@
 #include "Text.h"
 #include "WindowPlace.h"
 #include "TextGuard.h"
+#include "WordList.h"
 
 namespace tq {
 
@@ -374,13 +374,13 @@ void TFormDict::ButtonAddClick() {
   std::string answer;
   if (!CurrentPlatform().InputBox("Add Word", "Enter a word to add to the dictionary.", answer) || answer.empty())
     return;
+  // A word typed or pasted with blanks around it means the word itself.
+  const std::string word = ToLower1252(TrimBlanks(answer));
+  if (word.empty()) return;
   BusyCursor busy;
-  const std::string word = ToLower1252(answer);
   const int position = dictionary_.AddWord(word);
-  if (position == -1) {
-    ShowNotice("Word '" + word + "' already exists in dictionary.");
-    return;
-  }
+  if (position == -1) ShowNotice("Word '" + word + "' already exists in dictionary.");
+  if (position < 0) return;
   dictChanged = true;
   // Shown whether or not it matches the search, so the user sees it went in.
   InsertFoundWord(position);
@@ -421,8 +421,9 @@ void TFormDict::ButtonEditClick() {
   // A cancelled box leaves the answer at the current code: nothing changes.
   std::string answer = code;
   CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, answer);
+  answer = std::string(TrimBlanks(answer));
   if (answer == code) return;
-  dictionary_.EditCode(word, answer);
+  if (dictionary_.EditCode(word, answer) != 0) return;
   dictChanged = true;
   foundCodes[i] = answer;
   dictModel_->RowChanged(static_cast<int>(i));
@@ -439,6 +440,7 @@ void TFormDict::ButtonImportClick() {
     return;
   }
   int count = 0;
+  int skipped = 0;
   {
     BusyCursor busy;
     // The new words are gathered and merged into the rows once at the end:
@@ -446,10 +448,16 @@ void TFormDict::ButtonImportClick() {
     std::vector<std::pair<std::string, std::string>> added;
     std::string line;
     while (ReadLine(file, line)) {
-      const std::string word = ToLower1252(line);
+      const std::string word = ToLower1252(TrimBlanks(line));
       if (word.empty()) continue;
+      // A line that is not one word is counted and reported once at the end,
+      // not with a message for each line.
+      if (!WordProblem(word).empty()) {
+        ++skipped;
+        continue;
+      }
       const int position = dictionary_.AddWord(word);
-      if (position == -1) continue;
+      if (position < 0) continue;
       dictChanged = true;
       added.emplace_back(word, dictionary_.CodeAt(position));
       ++count;
@@ -483,20 +491,14 @@ void TFormDict::ButtonImportClick() {
     UpdateLabelCount();
   }
   RememberDirectoryOf(path);
-  ShowNotice(std::to_string(count) + " words added to the dictionary.");
+  std::string report = std::to_string(count) + " words added to the dictionary.";
+  if (skipped > 0)
+    report += " " + std::to_string(skipped) + (skipped == 1 ? " line was" : " lines were") +
+              " skipped, since a word must be one word without blanks and must not begin with '#'.";
+  ShowNotice(report);
 }
 
-bool TFormDict::WriteExport(const std::string& path) {
-  AtomicFile out(path);
-  std::FILE* file = out.OpenOrReport();
-  if (!file) return false;
-  for (const std::string& word : foundWords) {
-    std::fwrite(word.data(), 1, word.size(), file);
-    std::fputc('\n', file);
-  }
-  if (!out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.")) return false;
-  return true;
-}
+bool TFormDict::WriteExport(const std::string& path) { return WriteWordList(path, foundWords); }
 
 void TFormDict::ButtonExportClick() {
   DialogSave.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();

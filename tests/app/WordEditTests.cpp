@@ -149,6 +149,35 @@ TEST_F(WordEditTest, EditCodeRecodesAWordAndItMovesToItsNewColumn) {
   EXPECT_TRUE(platform.MessageTexts().empty());
 }
 
+TEST_F(WordEditTest, WordsAndCodesAreTakenTrimmedAndOnlyWhenTheyCanBeRight) {
+  Start();
+  EnterNumber("5");
+  const int count = form->Dictionary()->Count();
+  for (const char* typed : {"# my words", "two words", "line\nbreak"}) {
+    platform.ClearShown();
+    platform.QueueText(typed);
+    Run("PopupAddWord");
+    ASSERT_EQ(platform.MessageTexts().size(), 1u) << typed;
+    EXPECT_NE(platform.MessageTexts()[0].rfind("' cannot be added: a word "), std::string::npos) << typed;
+  }
+  EXPECT_EQ(form->Dictionary()->Count(), count);
+  platform.QueueText("  Lee\t");
+  Run("PopupAddWord");
+  EXPECT_EQ(CodeOf("lee"), "5");
+  EXPECT_TRUE(Lists(0, "lee"));
+
+  FocusRow(0, "lee");
+  platform.ClearShown();
+  platform.QueueText("ma");
+  Run("PopupEditCode");
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"Error: 'ma' cannot be a code: a code is made of the digits 0 to 9 only."});
+  EXPECT_EQ(CodeOf("lee"), "5");
+  platform.QueueText(" 1 ");
+  Run("PopupEditCode");
+  EXPECT_EQ(CodeOf("lee"), "1");
+}
+
 TEST_F(WordEditTest, EditCodeOnAWordOfThePhraseIsRefusedBeforeTheInputBox) {
   Start();
   EnterNumber("51");

@@ -180,5 +180,35 @@ TEST_F(PhraseCheck, WithoutQuestionsAnyWordsWhoseCodesGiveExactlyTheDigitsAreRig
   EXPECT_LT(dict.FindWord("zzz"), 0);
 }
 
+TEST_F(PhraseCheck, WordOrCodeTheDictionaryCannotHoldStopsAfterItsReason) {
+  // A pasted tab does not split the phrase (a line break becomes a blank as
+  // it enters), and a '#' would end a section of words.txt: the offer to add
+  // ends with the reason.
+  for (const std::string& typed : Texts{"#tag ma", "tie\tdenim"}) {
+    platform.ClearShown();
+    platform.QueueAnswer(ResultOk);
+    EXPECT_EQ(check.Check(typed), PhraseCheckResult::StoppedFocus) << typed;
+    ASSERT_EQ(platform.MessageTexts().size(), 2u) << typed;
+    EXPECT_NE(platform.MessageTexts()[1].rfind("' cannot be added: a word "), std::string::npos) << typed;
+  }
+  EXPECT_EQ(dict.FindWord("#tag"), -1);
+  EXPECT_TRUE(dict.AddedWords().empty());
+  EXPECT_FALSE(check.DictionaryChanged());
+
+  // Letters are no code; blanks around digits are dropped.
+  platform.ClearShown();
+  platform.QueueAnswer(ResultOk);
+  platform.QueueText("ma");
+  EXPECT_EQ(check.Check("ray knee"), PhraseCheckResult::StoppedFocus);
+  EXPECT_EQ(platform.MessageTexts().back(),
+            "Error: 'ma' cannot be a code: a code is made of the digits 0 to 9 only.");
+  EXPECT_EQ(Code("ray"), "4");
+  EXPECT_FALSE(check.DictionaryChanged());
+  platform.QueueAnswer(ResultOk);
+  platform.QueueText(" 1 ");
+  EXPECT_EQ(check.Check("ray knee"), PhraseCheckResult::Passed);
+  EXPECT_EQ(Code("ray"), "1");
+}
+
 }  // namespace
 }  // namespace tq

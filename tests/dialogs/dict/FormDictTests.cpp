@@ -209,6 +209,23 @@ TEST_F(FormDictTest, CancelledOrEmptyAddDoesNothing) {
   EXPECT_FALSE(dict.ChangesMade());
 }
 
+TEST_F(FormDictTest, AddTakesTheWordTrimmedAndRefusesOneThatIsNotOneWord) {
+  for (const char* typed : {"# my words", "ice cream", "tab\tword", "line\nbreak"}) {
+    platform.ClearShown();
+    platform.QueueText(typed);
+    Click("ButtonAdd");
+    ASSERT_EQ(platform.MessageTexts().size(), 1u) << typed;
+    EXPECT_EQ(LastShown().icon, MessageIcon::Error) << typed;
+  }
+  EXPECT_TRUE(DictRows().empty());
+  EXPECT_FALSE(form->DictChanged());
+  EXPECT_FALSE(dict.ChangesMade());
+  platform.QueueText("  Zebra \r\n");
+  Click("ButtonAdd");
+  EXPECT_EQ(DictRows(), (std::vector<Row>{{"zebra", Code("zebra")}}));
+  EXPECT_EQ(dict.AddedWords(), std::vector<std::string>{"zebra"});
+}
+
 // --- removing --------------------------------------------------------------------
 
 TEST_F(FormDictTest, RemovingOneWordAsksByName) {
@@ -277,16 +294,32 @@ TEST_F(FormDictTest, EditedCodeGoesToTheDictionaryAndTheRow) {
             std::vector<std::string>{"Select a word before pressing the Edit Code button."});
 
   Select(ListDict(), {2, 1});
-  platform.QueueText("99x");  // not checked to be digits
+  platform.QueueText("99");
   QTest::keyClick(ListDict(), Qt::Key_Return);
   ASSERT_EQ(platform.shown().size(), 2u);
   EXPECT_EQ(LastShown().caption, "Edit Code");
   EXPECT_EQ(LastShown().text, "Enter code for word: and");  // the first selected row
-  EXPECT_EQ(DictRows()[1], (Row{"and", "99x"}));
-  EXPECT_EQ(Code("and"), "99x");
+  EXPECT_EQ(DictRows()[1], (Row{"and", "99"}));
+  EXPECT_EQ(Code("and"), "99");
   EXPECT_EQ(dict.EditedWords(), std::vector<std::string>{"and"});
   EXPECT_TRUE(form->DictChanged());
   EXPECT_EQ(LabelCount(), "3 words");
+}
+
+TEST_F(FormDictTest, CodeThatIsNotDigitsIsRefusedAndBlanksAroundDigitsGo) {
+  Find("cat");
+  Select(ListDict(), {0});
+  platform.QueueText("ma");
+  Click("ButtonEdit");
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"Error: 'ma' cannot be a code: a code is made of the digits 0 to 9 only."});
+  EXPECT_EQ(DictRows()[0], (Row{"cat", "71"}));
+  EXPECT_EQ(Code("cat"), "71");
+  EXPECT_FALSE(form->DictChanged());
+  platform.QueueText(" 12\n");
+  Click("ButtonEdit");
+  EXPECT_EQ(DictRows()[0], (Row{"cat", "12"}));
+  EXPECT_EQ(dict.EditedCodes(), std::vector<std::string>{"12"});
 }
 
 TEST_F(FormDictTest, CancelledEditKeepsTheCodeButAnEmptyAnswerClearsIt) {
@@ -335,6 +368,21 @@ TEST_F(FormDictTest, ImportAddsOnlyNewWordsAndCountsThem) {
   EXPECT_EQ(dict.AddedWords(), (std::vector<std::string>{"anvil", "yak", "zebra"}));
   EXPECT_EQ(config.GetLastDirectory(), dir.path());
   EXPECT_TRUE(form->DictChanged());
+}
+
+TEST_F(FormDictTest, ImportSkipsLinesThatAreNotOneWordAndSaysHowMany) {
+  dir.Write("list.txt", "# my words\n  Zebra  \nice cream\n\t\nyak\tox\n#tag\ncat\n");
+  platform.QueueText(dir.File("list.txt"));
+  Click("ButtonImport");
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"1 words added to the dictionary. 4 lines were skipped, since a word must be one "
+                                     "word without blanks and must not begin with '#'."});
+  EXPECT_EQ(dict.AddedWords(), std::vector<std::string>{"zebra"});
+  EXPECT_EQ(RowWords(ListDict()), std::vector<std::string>{"zebra"});
+  ASSERT_EQ(dict.SaveUserChanges(), 0);
+  EXPECT_EQ(dir.Read("words.txt"), "#ADD - Enter words to add below, one per line.\nzebra\n"
+                                   "#REMOVE - Enter words to remove below, one per line.\n"
+                                   "#EDIT - Enter words to edit followed by code on the next line.\n");
 }
 
 TEST_F(FormDictTest, ImportOfAMissingFileGivesTheErrorAndOfKnownWordsReportsZero) {
