@@ -231,13 +231,14 @@ void BM_ChooseAndUnchooseInMiddle(benchmark::State& state) {
 BENCHMARK(BM_ChooseAndUnchooseInMiddle)->Arg(30)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
 // Prints every run as the console does, and at the end each long-number
-// run's time against the same benchmark's 30-digit run.
+// run's time against the same benchmark's 30-digit run. CPU time, not wall
+// time: the machine may be busy with other work while the benchmarks run.
 class TRatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs)
-      if (!run.error_occurred && run.run_type == Run::RT_Iteration) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+      if (!run.error_occurred && run.run_type == Run::RT_Iteration) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
   }
 
   void Finalize() override {

@@ -574,7 +574,9 @@ struct TWordColumns::Private final : ColumnObserver {
   }
 
   // `all`: the entry may have changed anywhere (another entry, a new
-  // number, a dictionary change); otherwise only around the last choice.
+  // number, a dictionary change); otherwise only around the last choice,
+  // whose phrase RefreshPhrase has shown already: laying out a long phrase
+  // in the field again would cost more than the whole step.
   void RebuildColumns(bool all) {
     ++updateDepth;
     if (all) ValidateSlots();
@@ -595,7 +597,7 @@ struct TWordColumns::Private final : ColumnObserver {
       if (c->index >= 0) ShowButton(*c);
     strip->setUpdatesEnabled(true);
     --updateDepth;
-    ShowPhrase();
+    if (all) ShowPhrase();
   }
 
   void RefillColumns() {
