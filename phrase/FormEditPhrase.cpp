@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "Codec.h"
 #include "Platform.h"
@@ -39,6 +40,8 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
   LabelPhrase->setObjectName("LabelPhrase");
   EditPhrase = new QLineEdit(PanelMain);
   EditPhrase->setObjectName("EditPhrase");
+  // Not cut at the field's usual 32767 characters: long numbers have longer phrases.
+  EditPhrase->setMaxLength(std::numeric_limits<int>::max());
   EditPhrase->setMinimumWidth(EditPhrase->fontMetrics().averageCharWidth() * 56);
   auto* main = new QVBoxLayout(PanelMain);
   main->setContentsMargins(0, 0, 0, 0);
