@@ -520,8 +520,11 @@ bool RWordColumns::PreviewWord(RNumber& number, int index, const std::string& ro
 bool RWordColumns::ClearPreview(RNumber& number, int index) {
   if (index < 0 || index >= ColumnCount()) return false;
   if (ColumnDigits(index).empty()) return false;
+  // Moving between lists mostly leaves the phrase as it is; a long one is
+  // then not shown (and laid out) again for nothing.
+  const std::string before = number.Phrase();
   RefreshPhrase(number);
-  return true;
+  return number.Phrase() != before;
 }
 
 int RWordColumns::FirstLetterJump(int index, int selected, char letter) const {

@@ -184,8 +184,9 @@ class RWordColumns {
   // uncovered digits the word would cover (or clears the preview in a
   // chosen word's column). True when the phrase was recomposed.
   bool PreviewWord(RNumber& number, int index, const std::string& row);
-  // The list of column `index` got or lost the focus: clears the preview.
-  // True when the phrase was recomposed.
+  // The list of column `index` got or lost the focus: clears the preview
+  // (which also rewrites a phrase typed in another spacing). True when the
+  // phrase changed.
   bool ClearPreview(RNumber& number, int index);
 
   // The row a typed letter jumps to from the selected row, or -1.

@@ -218,6 +218,30 @@ TEST_F(WordColumnsTest, ASingleClickPreviewsWithBullets) {
   EXPECT_EQ(phrases.back(), " " + kDot + " " + kDot + " " + kDot + " " + kDot);
 }
 
+TEST_F(WordColumnsTest, MovingBetweenListsShowsThePhraseOnlyWhenItChanges) {
+  number.SetNumber("1234");
+  number.SetPhrase("   tin  " + std::string(1, kUncoveredMark) + " " + std::string(1, kUncoveredMark));
+  number.SlotsFromPhrase();
+  strip->RebuildColumns();
+  Settle();
+  strip->activateWindow();
+  phrases.clear();
+  // The first list entered rewrites a phrase stored in another spacing...
+  List(1)->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(phrases.size(), 1u);
+  EXPECT_EQ(phrases.back(), " tin " + kDot + " " + kDot);
+  // ...after that, going from list to list changes nothing to show.
+  List(2)->setFocus(Qt::MouseFocusReason);
+  List(1)->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(phrases.size(), 1u);
+  Click(1, "ma");
+  ASSERT_EQ(phrases.size(), 2u);
+  EXPECT_EQ(phrases.back(), " tin " + kBullet + " " + kDot);
+  List(2)->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(phrases.size(), 3u);
+  EXPECT_EQ(phrases.back(), " tin " + kDot + " " + kDot);
+}
+
 TEST_F(WordColumnsTest, EnterChoosesTheSelectedWord) {
   ASSERT_TRUE(strip->CommitNumber("1234"));
   Click(1, "enemy");
