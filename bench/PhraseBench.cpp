@@ -15,9 +15,11 @@
 #include <QListView>
 #include <QScrollBar>
 #include <QWidget>
+#include <malloc.h>
+
 #include <cstdint>
-#include <limits>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <memory>
 #include <string>
@@ -162,22 +164,33 @@ std::string LongDigits(std::int64_t count) {
   return digits;
 }
 
+// Bytes the program holds on its heap just now.
+double HeapInUse() { return static_cast<double>(mallinfo2().uordblks); }
+
 // Enter with a number of state.range(0) digits in a blank row, up to the
-// strip painted and ready for the next key.
+// strip painted and ready for the next key. Also reports the heap the
+// entry and its strip hold per digit afterwards, which should stay the same
+// however long the number.
 void BM_CommitDigitsIntoBlankEntry(benchmark::State& state) {
   Window w;
   const std::string digits = LongDigits(state.range(0));
+  double heldPerDigit = 0;
   for (auto _ : state) {
     state.PauseTiming();
     w.number = tq::RNumber();
     w.strip->RebuildColumns();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const double before = HeapInUse();
     state.ResumeTiming();
     benchmark::DoNotOptimize(w.strip->CommitNumber(digits));
     QApplication::processEvents();
+    state.PauseTiming();
+    heldPerDigit = (HeapInUse() - before) / static_cast<double>(digits.size());
+    state.ResumeTiming();
   }
   state.counters["digits"] = static_cast<double>(state.range(0));
+  state.counters["heap_per_digit"] = heldPerDigit;
 }
 BENCHMARK(BM_CommitDigitsIntoBlankEntry)
     ->Arg(30)->Arg(1000)->Arg(10000)->Arg(100000)

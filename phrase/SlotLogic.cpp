@@ -256,8 +256,16 @@ std::vector<int> RWordColumns::RebuildColumns(RNumber* number) {
     return changed;
   }
 
+  // How many "." slots stand from each slot on (as far as a run reaches),
+  // counted from the end in one pass, so that no column walks its run.
+  std::vector<unsigned char> dotsAhead(static_cast<std::size_t>(target) + 1, 0);
+  for (int i = target - 1; i >= 0; --i)
+    if (IsUncoveredSlot(number->Slot(i)))
+      dotsAhead[static_cast<std::size_t>(i)] = static_cast<unsigned char>(
+          std::min<std::size_t>(dotsAhead[static_cast<std::size_t>(i) + 1] + 1u, kColumnRunLength));
   std::size_t cursor = 0;
-  for (int i = 0; i < target; ++i) RebuildColumn(*number, i, cursor, changed);
+  for (int i = 0; i < target; ++i)
+    RebuildColumn(*number, i, cursor, changed, dotsAhead[static_cast<std::size_t>(i)]);
   return changed;
 }
 
@@ -283,7 +291,8 @@ std::vector<int> RWordColumns::RebuildChanged(RNumber& number) {
   return changed;
 }
 
-void RWordColumns::RebuildColumn(const RNumber& number, int i, std::size_t& cursor, std::vector<int>& changed) {
+void RWordColumns::RebuildColumn(const RNumber& number, int i, std::size_t& cursor, std::vector<int>& changed,
+                                 int dotsAhead) {
   WordColumn& column = columns_[static_cast<std::size_t>(i)];
   const std::string& slot = number.Slot(i);
   column.start = cursor;
@@ -292,9 +301,17 @@ void RWordColumns::RebuildColumn(const RNumber& number, int i, std::size_t& curs
   const bool wasBlank = column.blank;
   column.blank = false;
   if (IsUncoveredSlot(slot)) {
-    std::string run = UncoveredRunAt(number, i, cursor);
+    const std::string& digits = number.Digits();
+    std::string walked;
+    std::string_view run;
+    if (dotsAhead < 0) {
+      walked = UncoveredRunAt(number, i, cursor);
+      run = walked;
+    } else {
+      run = std::string_view(digits).substr(std::min(cursor, digits.size()), static_cast<std::size_t>(dotsAhead));
+    }
     if (wasBlank || !IsUncoveredSlot(column.slotText) || run != column.run) {
-      column.run = std::move(run);
+      column.run.assign(run);
       column.pending = true;
       if (wasBlank) column.filled = false;
       changed.push_back(i);

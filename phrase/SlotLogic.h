@@ -199,8 +199,10 @@ class RWordColumns {
   void InsertColumns(int index, int count);
   void DeleteColumns(int index, int count);
   // Brings column i up to date with slot i, the digit cursor at its first
-  // digit; advances the cursor past it.
-  void RebuildColumn(const RNumber& number, int i, std::size_t& cursor, std::vector<int>& changed);
+  // digit; advances the cursor past it. `dotsAhead`, when known, is the
+  // number of "." slots from i on, at most kColumnRunLength.
+  void RebuildColumn(const RNumber& number, int i, std::size_t& cursor, std::vector<int>& changed,
+                     int dotsAhead = -1);
   // The range of columns RebuildChanged looks at, kept in step with
   // insertions and deletions.
   void MarkChanged(int first, int last);

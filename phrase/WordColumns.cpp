@@ -574,10 +574,11 @@ struct TWordColumns::Private final : ColumnObserver {
   }
 
   // `all`: the entry may have changed anywhere (another entry, a new
-  // number, a dictionary change); otherwise only around the last choice,
-  // whose phrase RefreshPhrase has shown already: laying out a long phrase
-  // in the field again would cost more than the whole step.
-  void RebuildColumns(bool all) {
+  // number, a dictionary change); otherwise only around the last choice.
+  // `shown`: RefreshPhrase has just shown the phrase, and laying a long one
+  // out in the field again would cost more than the rest of the step. (Had
+  // the validation to repair anything, it showed the phrase itself.)
+  void RebuildColumns(bool all, bool shown) {
     ++updateDepth;
     if (all) ValidateSlots();
     strip->setUpdatesEnabled(false);
@@ -597,7 +598,7 @@ struct TWordColumns::Private final : ColumnObserver {
       if (c->index >= 0) ShowButton(*c);
     strip->setUpdatesEnabled(true);
     --updateDepth;
-    if (all) ShowPhrase();
+    if (!shown) ShowPhrase();
   }
 
   void RefillColumns() {
@@ -632,7 +633,7 @@ struct TWordColumns::Private final : ColumnObserver {
     --updateDepth;
     if (!chosen) return;
     RefreshPhrase();
-    RebuildColumns(false);
+    RebuildColumns(false, true);
     emit q.WorksheetModified();
     if (ColumnControls* after = At(i)) after->list->scrollToTop();
   }
@@ -647,7 +648,7 @@ struct TWordColumns::Private final : ColumnObserver {
     --updateDepth;
     if (!changed) return;
     RefreshPhrase();
-    RebuildColumns(false);
+    RebuildColumns(false, true);
     emit q.WorksheetModified();
   }
 
@@ -736,7 +737,7 @@ bool TWordColumns::CommitNumber(const std::string& typed) {
     return false;
   }
   d_->RefreshPhrase();
-  d_->RebuildColumns(true);
+  d_->RebuildColumns(true, true);
   return true;
 }
 
@@ -746,7 +747,7 @@ bool TWordColumns::ValidateSlots() {
   d_->table.DictionaryChanged();
   return d_->ValidateSlots();
 }
-void TWordColumns::RebuildColumns() { d_->RebuildColumns(true); }
+void TWordColumns::RebuildColumns() { d_->RebuildColumns(true, false); }
 void TWordColumns::RefreshPhrase() { d_->RefreshPhrase(); }
 void TWordColumns::RefillColumns() { d_->RefillColumns(); }
 
