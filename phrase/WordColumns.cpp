@@ -832,17 +832,28 @@ void TWordColumns::scrollContentsBy(int /*dx*/, int /*dy*/) {
 }
 
 bool TWordColumns::focusNextPrevChild(bool next) {
-  const QWidget* focus = QApplication::focusWidget();
+  QWidget* focus = QApplication::focusWidget();
+  const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
   for (const auto& c : d_->controls) {
     if (c->index < 0 || c->list != focus) continue;
     const int target = c->index + (next ? 1 : -1);
-    if (target < 0 || target >= ColumnCount()) break;
-    ShowColumn(target);
-    if (ColumnControls* to = d_->Controls(target)) {
-      to->list->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (target >= 0 && target < ColumnCount()) {
+      ShowColumn(target);
+      if (ColumnControls* to = d_->Controls(target)) {
+        to->list->setFocus(reason);
+        return true;
+      }
+    }
+    // Past the first or the last column the focus leaves the strip; the
+    // other lists' places in the focus chain say nothing about their columns.
+    for (QWidget* w = next ? focus->nextInFocusChain() : focus->previousInFocusChain(); w && w != focus;
+         w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+      if (isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(window()))
+        continue;
+      w->setFocus(reason);
       return true;
     }
-    break;
+    return false;
   }
   return QAbstractScrollArea::focusNextPrevChild(next);
 }

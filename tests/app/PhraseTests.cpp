@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -136,6 +137,24 @@ TEST_F(PhraseTest, ANumberOfFortyThousandDigitsIsTakenWholeAndSavedWhole) {
   EXPECT_EQ(form->CurrentNumber()->Number(), digits);
   EXPECT_EQ(Phrase(), phrase);
   EXPECT_EQ(form->WordColumns()->ColumnCount(), 39999);
+}
+
+TEST_F(PhraseTest, TabWalksTheColumnsInOrderAndLeavesTheStripAtEitherEnd) {
+  Start();
+  EnterNumber("5551234");
+  TWordColumns* strip = form->WordColumns();
+  strip->WordList(0)->setFocus(Qt::MouseFocusReason);
+  for (int i = 1; i < 7; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(strip->FocusedWordList(), strip->WordList(i)) << i;
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_FALSE(strip->isAncestorOf(QApplication::focusWidget()));
+  strip->WordList(0)->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_FALSE(strip->isAncestorOf(QApplication::focusWidget()));
 }
 
 }  // namespace
