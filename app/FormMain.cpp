@@ -29,11 +29,14 @@
 
 #include "Codec.h"
 #include "FindDialog.h"
+#include "FlashCards.h"
 #include "FormAbout.h"
+#include "FormBest.h"
 #include "FormDict.h"
 #include "FormEditPhrase.h"
 #include "FormMapping.h"
 #include "FormOptions.h"
+#include "FormPractice.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
 #include "FormTips.h"
@@ -73,7 +76,7 @@ class TStatusPanel final : public QWidget {
     QPainter p(this);
     p.fillRect(rect(), alert_ ? QColor(0, 0, 128) : palette().color(QPalette::Button));
     p.setPen(alert_ ? Qt::white : Qt::black);
-    p.drawText(rect().adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text_);
+    p.drawText(rect().adjusted(0, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text_);
   }
 
  private:
@@ -124,6 +127,12 @@ TFormMain::TFormMain(std::string directory, std::vector<std::string> arguments, 
 
   DialogFind = new TFindDialog(this);
   connect(DialogFind, &TFindDialog::FindNext, this, &TFormMain::FindNumber);
+
+  connect(numbersModel_, &QAbstractItemModel::modelReset, this, &TFormMain::UpdatePracticeCommand);
+  connect(numbersModel_, &QAbstractItemModel::dataChanged, this, &TFormMain::UpdatePracticeCommand);
+  connect(numbersModel_, &QAbstractItemModel::rowsInserted, this, &TFormMain::UpdatePracticeCommand);
+  connect(numbersModel_, &QAbstractItemModel::rowsRemoved, this, &TFormMain::UpdatePracticeCommand);
+  UpdatePracticeCommand();
 }
 
 TFormMain::~TFormMain() {
@@ -301,6 +310,8 @@ void TFormMain::CreateMenus() {
       &TFormMain::MenuSaveWorksheetClick, img(CI::SaveWorksheet));
   add(file, "MenuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save As",
       &TFormMain::MenuSaveAsClick);
+  add(file, "MenuExportFlashCards", "Export &Flash Cards...", {}, "Export Flash Cards",
+      &TFormMain::MenuExportFlashCardsClick);
   file->addSeparator();
   for (int k = 0; k < 4; ++k) {
     MenuHistory[k] = new QAction(this);
@@ -344,8 +355,12 @@ void TFormMain::CreateMenus() {
       &TFormMain::MenuClearClick);
   add(numbers, "MenuRandom", "&Random Phrase...", QKeySequence(Qt::CTRL | Qt::Key_R), "Random Phrase",
       &TFormMain::MenuRandomClick, img(CI::Random));
+  add(numbers, "MenuBestPhrases", "&Best Phrases...", QKeySequence(Qt::CTRL | Qt::Key_B), "Best Phrases",
+      &TFormMain::MenuBestPhrasesClick, img(CI::BestPhrases));
   add(numbers, "MenuEditPhrase", "&Edit Phrase...", QKeySequence(Qt::CTRL | Qt::Key_T), "Edit Phrase",
       &TFormMain::MenuEditPhraseClick, img(CI::EditPhrase));
+  add(numbers, "MenuPractice", "&Practice...", QKeySequence(Qt::CTRL | Qt::Key_P), "Practice",
+      &TFormMain::MenuPracticeClick, img(CI::Practice));
 
   QMenu* options = bar->addMenu(QStringLiteral("&Options"));
   options->setObjectName("MenuOptions");
@@ -430,7 +445,9 @@ void TFormMain::CreateToolBar() {
   bind("MenuDictionary", "ButtonDictionary");
   bind("MenuMapping", "ButtonMapping");
   bind("MenuRandom", "ButtonRandom");
+  bind("MenuBestPhrases", "ButtonBestPhrases");
   bind("MenuEditPhrase", "ButtonEditPhrase");
+  bind("MenuPractice", "ButtonPractice");
   ToolBar->addSeparator();
   bind("MenuFind", "ButtonFind");
   bind("MenuFindAgain", "ButtonFindAgain");
@@ -480,6 +497,8 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormQuestion = dialogs.FormQuestion;
   FormTips = dialogs.FormTips;
   FormEditPhrase = dialogs.FormEditPhrase;
+  FormPractice = dialogs.FormPractice;
+  FormBest = dialogs.FormBest;
   if (FormDict) FormDict->SetQuestionDialog(FormQuestion);
   SetDialogsConfig(config_.get());
 }
@@ -623,6 +642,7 @@ void TFormMain::NewWorksheet() {
   InsertNumber();
   MaintainBlankRows();
   UpdateTitle();
+  if (FormPractice) FormPractice->LoadSchedule(std::string());
 }
 
 bool TFormMain::OpenWorksheet(const std::string& path) {
@@ -645,6 +665,7 @@ bool TFormMain::OpenWorksheet(const std::string& path) {
     config_->AddToHistory(path);
     UpdateHistoryMenu();
   }
+  if (FormPractice) FormPractice->LoadSchedule(path);
   return true;
 }
 
@@ -1011,6 +1032,24 @@ void TFormMain::MenuRandomClick() {
   SetModified();
 }
 
+// The chosen best phrase goes into the entry the way an accepted random
+// phrase does.
+void TFormMain::MenuBestPhrasesClick() {
+  if (!worksheet_ || !currentNumber_ || !FormBest) return;
+  CommitNumber();
+  if (EditNumber->text().isEmpty()) {
+    ShowNotice("Please enter a number first.");
+    EditNumber->setFocus();
+    return;
+  }
+  FormBest->Prepare(FromQString(EditNumber->text()), currentNumber_->Digits());
+  if (CurrentPlatform().RunModal(FormBest) != ResultOk) return;
+  FormBest->ApplyPhraseTo(*currentNumber_);
+  RebuildNumberList();
+  SelectNumber(currentIndex_, true);
+  SetModified();
+}
+
 void TFormMain::MenuEditPhraseClick() {
   if (!worksheet_ || !currentNumber_ || !FormEditPhrase || !ScrollBox) return;
   if (EditNumber->text().isEmpty()) {
@@ -1040,6 +1079,39 @@ void TFormMain::MenuEditPhraseClick() {
 }
 
 void TFormMain::EditPhraseClick() { MenuEditPhraseClick(); }
+
+void TFormMain::UpdatePracticeCommand() {
+  bool any = false;
+  for (int32_t i = 0; worksheet_ && !any && i < worksheet_->Count(); ++i) any = !worksheet_->At(i).Digits().empty();
+  if (auto* command = findChild<QAction*>(QStringLiteral("MenuPractice"))) command->setEnabled(any);
+}
+
+void TFormMain::MenuPracticeClick() {
+  if (!worksheet_ || !currentNumber_ || !FormPractice) return;
+  // A number typed but not yet taken is practised as typed.
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  if (!FormPractice->Prepare(*worksheet_)) {
+    ShowNotice("Please enter a number before practising.");
+    EditNumber->setFocus();
+    return;
+  }
+  CurrentPlatform().RunModal(FormPractice);
+  FormPractice->FinishSession();
+}
+
+void TFormMain::MenuExportFlashCardsClick() {
+  if (!worksheet_ || !currentNumber_) return;
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  FileDialogRequest request;
+  request.title = "Export Flash Cards";
+  request.filter = "Text Files (*.txt)|*.txt|All Files|*.*";
+  request.defaultExtension = "txt";
+  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
+  const std::string path = CurrentPlatform().SaveFileName(request);
+  if (path.empty()) return;
+  if (FileExists(path) && !AskOverwrite(path)) return;
+  ExportFlashCards(*worksheet_, path);
+}
 
 void TFormMain::DictionaryChangedOutside() {
   if (!dictionary_) return;

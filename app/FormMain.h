@@ -33,8 +33,10 @@ class TFormDict;
 class TFormEditPhrase;
 class TFormMapping;
 class TFormOptions;
+class TFormPractice;
 class TFormQuestion;
 class TFormRandom;
+class TFormBest;
 class TFormTips;
 class TNumbersModel;
 class TStatusPanel;
@@ -52,6 +54,8 @@ struct TMainDialogs {
   TFormQuestion* FormQuestion = nullptr;
   TFormTips* FormTips = nullptr;
   TFormEditPhrase* FormEditPhrase = nullptr;
+  TFormPractice* FormPractice = nullptr;
+  TFormBest* FormBest = nullptr;
 };
 
 class TFormMain : public QMainWindow {
@@ -135,6 +139,7 @@ class TFormMain : public QMainWindow {
   void MenuMoveDownClick();
   void MenuClearClick();
   void MenuRandomClick();
+  void MenuBestPhrasesClick();
   void MenuEditPhraseClick();
   void EditPhraseClick();
   void MenuDictionaryClick();
@@ -145,6 +150,8 @@ class TFormMain : public QMainWindow {
   void MenuCompanyHomepageClick();
   void MenuProductHomepageClick();
   void MenuAboutClick();
+  void MenuPracticeClick();
+  void MenuExportFlashCardsClick();
 
   // The word lists' pop-up menu: dictionary edits without the dictionary dialog.
   void PopupAddWordClick();
@@ -178,6 +185,8 @@ class TFormMain : public QMainWindow {
   void SetDialogsConfig(RConfig* config);
   QLineEdit* FocusedEdit() const;
   int RowsPerPage() const;
+  // Practice is offered while some entry has a number to practise.
+  void UpdatePracticeCommand();
   int TopRow() const;
 
   std::string directory_;
@@ -201,6 +210,8 @@ class TFormMain : public QMainWindow {
   TFormOptions* FormOptions = nullptr;
   TFormTips* FormTips = nullptr;
   TFormEditPhrase* FormEditPhrase = nullptr;
+  TFormPractice* FormPractice = nullptr;
+  TFormBest* FormBest = nullptr;
   TFindDialog* DialogFind = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 

@@ -7,10 +7,12 @@
 
 #include "FormAbout.h"
 #include "FormDict.h"
+#include "FormBest.h"
 #include "FormEditPhrase.h"
 #include "FormMain.h"
 #include "FormMapping.h"
 #include "FormOptions.h"
+#include "FormPractice.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
 #include "FormSplash.h"
@@ -75,10 +77,15 @@ bool TProgram::Start() {
   dialogs.FormQuestion = formQuestion_ = new TFormQuestion(main);
   dialogs.FormTips = new TFormTips(nullptr, main);
   dialogs.FormEditPhrase = new TFormEditPhrase(words, main);
+  dialogs.FormPractice = new TFormPractice(words, main);
+  // Made last, so the dialogs above keep the order they always had. It has
+  // its own F1 key.
+  dialogs.FormBest = new TFormBest(words, main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
   AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);
   AddHelpKey(dialogs.FormEditPhrase, TFormEditPhrase::kHelpContext);
+  AddHelpKey(dialogs.FormPractice, TFormPractice::kHelpContext);
   main->SetDialogs(dialogs);
   return true;
 }

@@ -6,10 +6,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "Codec.h"
 #include "Platform.h"
 #include "RConfig.h"
+#include "WindowPlace.h"
 
 namespace tq {
 namespace {
@@ -118,6 +120,8 @@ void TFormQuestion::reject() { done(ResultCancel); }
 
 void TFormQuestion::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // In the middle of the screen, not over the window that asks.
+  if (!event->spontaneous()) CentreOnScreen(*this);
   FormShow();
 }
 

@@ -17,6 +17,7 @@ std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
   dictionary->SetDirectory(directory);
   dictionary->LoadUserChanges();
   if (dictionary->LoadWords() != 0 && FatalErrorShown()) return nullptr;
+  dictionary->LoadWordKnowledge();
   if (dictionary->LoadMapping() != 0 && FatalErrorShown()) return nullptr;
   dictionary->ComputeCodes();
   dictionary->BuildCodeIndex();
@@ -58,6 +59,7 @@ int RDictionary::LoadWords() {
   }
   MergeAddedWords();
   MergeRemovedWords();
+  ApplyWordKnowledge();
   return 0;
 }
 
@@ -94,7 +96,7 @@ int RDictionary::BuildCodeIndex() {
 }
 
 int RDictionary::FindWord(std::string_view word, bool nearest) const {
-  if (entries_.empty()) return nearest ? 0 : -1;
+  if (entries_.empty()) return -1;  // in both modes
   int lo = 0;
   int hi = Count() - 1;
   while (lo < hi) {
@@ -117,6 +119,12 @@ const std::vector<std::size_t>* RDictionary::Bucket(std::size_t length) const {
 int RDictionary::BucketSize(int length) const {
   const auto* b = length < 0 ? nullptr : Bucket(static_cast<std::size_t>(length));
   return b ? static_cast<int>(b->size()) : 0;
+}
+
+const std::vector<std::size_t>& RDictionary::BucketEntries(int length) const {
+  static const std::vector<std::size_t> kNone;
+  const auto* b = length < 0 ? nullptr : Bucket(static_cast<std::size_t>(length));
+  return b ? *b : kNone;
 }
 
 bool RDictionary::BucketHasCode(std::size_t length, std::string_view code) const {

@@ -1,20 +1,69 @@
 #include "FormEditPhrase.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 #include "Codec.h"
 #include "Platform.h"
 #include "RNumber.h"
+#include "WindowPlace.h"
 
 namespace tq {
+
+// "Edit phrase for number ...:" over the phrase. The dialog's width decides
+// how much of the number shows, never the other way round: a number too
+// long for the line is cut short at its end, and the whole caption is the
+// label's tool tip.
+class TNumberLabel final : public QLabel {
+ public:
+  explicit TNumberLabel(QWidget* parent) : QLabel(parent) {
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  }
+
+  void SetNumber(const QString& number) {
+    number_ = number;
+    setToolTip(Caption(number_));
+    FitCaption();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    FitCaption();
+  }
+  void showEvent(QShowEvent* event) override {
+    QLabel::showEvent(event);
+    FitCaption();
+  }
+
+ private:
+  static QString Caption(const QString& number) {
+    return QStringLiteral("Edit phrase for number ") + number + QLatin1Char(':');
+  }
+
+  // Until the label is shown it has no width of its own to fit: it holds
+  // the whole caption then.
+  void FitCaption() {
+    const QFontMetrics metrics(font());
+    const int room = contentsRect().width();
+    QString caption = Caption(number_);
+    if (isVisible() && metrics.horizontalAdvance(caption) > room) {
+      const int forNumber = std::max(0, room - metrics.horizontalAdvance(Caption(QString())));
+      caption = Caption(metrics.elidedText(number_, Qt::ElideRight, forNumber));
+    }
+    if (caption != text()) setText(caption);
+  }
+
+  QString number_;
+};
+
 namespace {
 
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
@@ -36,13 +85,15 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
 
   PanelMain = new QWidget(this);
   PanelMain->setObjectName("PanelMain");
-  LabelPhrase = new QLabel(PanelMain);
+  LabelPhrase = new TNumberLabel(PanelMain);
   LabelPhrase->setObjectName("LabelPhrase");
   EditPhrase = new QLineEdit(PanelMain);
   EditPhrase->setObjectName("EditPhrase");
   // Not cut at the field's usual 32767 characters: long numbers have longer phrases.
   EditPhrase->setMaxLength(std::numeric_limits<int>::max());
   EditPhrase->setMinimumWidth(EditPhrase->fontMetrics().averageCharWidth() * 56);
+  // The dialog can be made wider for a long phrase, but not taller.
+  PanelMain->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   auto* main = new QVBoxLayout(PanelMain);
   main->setContentsMargins(0, 0, 0, 0);
   main->addWidget(LabelPhrase);
@@ -50,6 +101,7 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
 
   PanelBottom = new QWidget(this);
   PanelBottom->setObjectName("PanelBottom");
+  PanelBottom->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   ButtonOK = MakeButton("ButtonOK", "&OK", PanelBottom);
   ButtonOK->setDefault(true);
   ButtonCancel = MakeButton("ButtonCancel", "&Cancel", PanelBottom);
@@ -62,7 +114,7 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
   auto* top = new QVBoxLayout(this);
   top->addWidget(PanelMain);
   top->addWidget(PanelBottom);
-  top->setSizeConstraint(QLayout::SetFixedSize);
+  top->setSizeConstraint(QLayout::SetMinAndMaxSize);
 
   connect(ButtonOK, &QPushButton::clicked, this, [this] { ButtonOKClick(); });
   connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
@@ -71,7 +123,7 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
 
 void TFormEditPhrase::PrepareEditPhrase(const std::string& phrase, const std::string& number) {
   check_.SetNumber(number);
-  LabelPhrase->setText(ToQString("Edit phrase for number " + number + ":"));
+  LabelPhrase->SetNumber(ToQString(number));
   EditPhrase->setText(ToQString(phrase));
 }
 
@@ -81,9 +133,8 @@ void TFormEditPhrase::showEvent(QShowEvent* event) {
 }
 
 void TFormEditPhrase::FormShow() {
-  // Centred on the screen, not on the main window.
-  if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  // Centred on the screen, not on the main window, by the size it has now.
+  CentreOnScreen(*this);
   EditPhrase->setFocus();
   check_.ClearDictionaryChanged();
 }

@@ -17,7 +17,6 @@
 
 #include "PhraseCheck.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -26,6 +25,7 @@ namespace tq {
 
 class RDictionary;
 class RNumber;
+class TNumberLabel;
 
 class TFormEditPhrase : public QDialog {
   Q_OBJECT
@@ -63,7 +63,7 @@ class TFormEditPhrase : public QDialog {
   RPhraseCheck check_;
 
   QWidget* PanelMain;
-  QLabel* LabelPhrase;
+  TNumberLabel* LabelPhrase;
   QLineEdit* EditPhrase;
   QWidget* PanelBottom;
   QPushButton* ButtonOK;

@@ -82,6 +82,8 @@ TFormRandom::TFormRandom(RDictionary& dictionary, QWidget* parent) : QDialog(par
 
 void TFormRandom::Prepare(const std::string& numberText, const std::string& digits) {
   EditNumber->setText(ToQString(numberText));
+  // A number too long for the field shows from its start, as the phrase does.
+  EditNumber->setCursorPosition(0);
   digits_ = digits;
 }
 

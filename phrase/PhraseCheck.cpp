@@ -1,5 +1,7 @@
 #include "PhraseCheck.h"
 
+#include <vector>
+
 #include "Messages.h"
 #include "Platform.h"
 #include "RDictionary.h"
@@ -33,7 +35,40 @@ std::string DigitsFrom(const std::string& digits, std::size_t p) {
   return digits.substr(p, kShown) + "...";
 }
 
+// The typed text as the check reads it: lowered, split at blanks, a piece
+// starting with either mark standing for one uncovered digit.
+std::vector<std::string> TypedSlots(const std::string& typed) {
+  RNumber parsed;
+  parsed.SetPhrase(ToLower1252(typed));
+  parsed.SlotsFromPhrase();
+  return parsed.Slots();
+}
+
 }  // namespace
+
+bool PhraseSpellsDigits(const RDictionary& dictionary, const std::string& typed, const std::string& digits) {
+  const std::vector<std::string> slots = TypedSlots(typed);
+  if (slots.empty()) return false;
+  std::size_t p = 0;
+  for (const std::string& slot : slots) {
+    if (slot == ".") return false;
+    const int position = dictionary.FindWord(slot);
+    if (position < 0) return false;
+    const std::string& code = dictionary.CodeAt(position);
+    if (!CodeFits(code, digits, p)) return false;
+    p += code.size();
+  }
+  return p == digits.size();
+}
+
+std::string SpelledDigits(const RDictionary& dictionary, const std::string& typed) {
+  std::string spelled;
+  for (const std::string& slot : TypedSlots(typed)) {
+    const int position = slot == "." ? -1 : dictionary.FindWord(slot);
+    spelled += position < 0 ? std::string("?") : dictionary.CodeAt(position);
+  }
+  return spelled;
+}
 
 PhraseCheckResult RPhraseCheck::Check(const std::string& typed) {
   workNumber_.SetPhrase(ToLower1252(typed));

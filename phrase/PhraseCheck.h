@@ -56,4 +56,14 @@ class RPhraseCheck {
   bool dictionaryChanged_ = false;
 };
 
+// The same walk without questions, for a phrase typed where the dictionary is
+// not to be changed (rehearsal): true when the text, lowered and split as
+// above, is all dictionary words whose codes, one after the other, give
+// exactly `digits`. An uncovered-digit mark or a word the dictionary lacks
+// makes it false, and so do digits left over.
+bool PhraseSpellsDigits(const RDictionary& dictionary, const std::string& typed, const std::string& digits);
+// What such a phrase spells, for showing where it went wrong: the words'
+// codes in turn, with '?' for a word the dictionary lacks and for a mark.
+std::string SpelledDigits(const RDictionary& dictionary, const std::string& typed);
+
 }  // namespace tq

@@ -64,7 +64,11 @@ class TWordListModel final : public QAbstractListModel {
   }
 
   Qt::ItemFlags flags(const QModelIndex& index) const override {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid()) return Qt::NoItemFlags;
+    // The empty rows of a placeholder column only fill it out; there is
+    // nothing in them to select.
+    const std::string* row = RowText(index.row());
+    return row && row->empty() ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   }
 
   const std::string* RowText(int row) const {
@@ -84,8 +88,8 @@ class TWordListModel final : public QAbstractListModel {
   int count_ = 0;
 };
 
-// Header rows keep their silver band even when selected: they are labels,
-// not choices.
+// Header rows keep their silver band when selected or current, in the
+// focused list too: they are labels, not choices. Empty rows show nothing.
 class TWordRowDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -93,7 +97,7 @@ class TWordRowDelegate final : public QStyledItemDelegate {
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (IsHeaderRow(FromQString(option->text))) option->state &= ~QStyle::State_Selected;
+    if (!IsWordRow(FromQString(option->text))) option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
   }
 };
 

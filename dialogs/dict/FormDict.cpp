@@ -27,6 +27,7 @@
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "Text.h"
+#include "WindowPlace.h"
 
 namespace tq {
 
@@ -234,6 +235,9 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
   connect(ListDict, &QAbstractItemView::doubleClicked, this, [this] { ButtonEditClick(); });
   connect(ListRemoved, &QAbstractItemView::doubleClicked, this, [this] { ButtonUndeleteClick(); });
+  // Under the rows too, where the answer is that nothing is selected.
+  OnEmptyAreaDoubleClick(*ListDict, [this] { ButtonEditClick(); });
+  OnEmptyAreaDoubleClick(*ListRemoved, [this] { ButtonUndeleteClick(); });
   connect(TabsDict, &QTabWidget::currentChanged, this, [this](int index) {
     if (TabsDict->widget(index) == TabRemoved) TabRemovedShow();
   });

@@ -26,6 +26,8 @@ constexpr TopicPage kTopicPages[] = {
     {HelpContents, "contents.html"},   {HelpTips, "tips.html"},           {HelpRandomPhrase, "random.html"},
     {HelpEditPhrase, "editphrase.html"}, {HelpDictionary, "dictionary.html"}, {HelpMapping, "mapping.html"},
     {HelpPreferences, "preferences.html"},
+    {HelpPractice, "practice.html"},
+    {HelpBestPhrases, "best.html"},
 };
 
 // One look for every page, so the pages themselves stay plain.

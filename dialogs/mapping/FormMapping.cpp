@@ -14,6 +14,7 @@
 #include "Platform.h"
 #include "RDictionary.h"
 #include "Text.h"
+#include "WindowPlace.h"
 
 namespace tq {
 
@@ -116,6 +117,8 @@ TFormMapping::TFormMapping(RDictionary& dictionary, QWidget* parent)
 
   connect(ButtonEdit, &QPushButton::clicked, this, [this] { ButtonEditClick(); });
   connect(ListMap, &QAbstractItemView::doubleClicked, this, [this] { ButtonEditClick(); });
+  // Under the rows too, where the answer is that nothing is selected.
+  OnEmptyAreaDoubleClick(*ListMap, [this] { ButtonEditClick(); });
   connect(ButtonOk, &QPushButton::clicked, this, [this] { ButtonOkClick(); });
   connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
   connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
@@ -125,7 +128,10 @@ TFormMapping::~TFormMapping() = default;
 
 void TFormMapping::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (event->spontaneous()) return;
+  // In the middle of the screen, not over the main window.
+  CentreOnScreen(*this);
+  FormShow();
 }
 
 void TFormMapping::FormShow() {

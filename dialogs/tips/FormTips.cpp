@@ -1,21 +1,27 @@
 #include "FormTips.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadialGradient>
-#include <QScreen>
 #include <algorithm>
 #include <climits>
+#include <string>
+#include <vector>
 
 #include "Codec.h"
 #include "Platform.h"
 #include "RConfig.h"
+#include "WindowPlace.h"
+
+// Outside the namespace, as Qt's resource macro requires. The texts live in
+// a static library, so the resource must be pulled in by name.
+static void InitTipResources() { Q_INIT_RESOURCE(tips); }
 
 namespace tq {
 namespace {
@@ -23,41 +29,26 @@ namespace {
 constexpr const char* kWelcomeTitle = "Welcome to Tessaloquine";
 constexpr const char* kTipTitle = "Did you know...";
 
-// Tip 0 greets a new user and is the only one with "More Info...". The texts
-// are shown exactly as written, including the blank that ends tip 3.
-constexpr const char* kTips[TFormTips::kTipCount] = {
-    "To begin, enter a number in the Number field and press Enter, or click the 'Go' button. For more "
-    "information on how to use this program, click the 'More Info' button or press F1. Thanks for trying "
-    "Tessaloquine.",
-    "Remember when building phrases to make a vivid association to what you are trying to remember. The more "
-    "crazy, blown out of proportion, absurd, or illogical the association the better. Action words like "
-    "exploding, gushing, ripping, etc. work well.",
-    "Make sure you remember the rules for mapping from letters to numbers. If you forget, review the rules in "
-    "the Mapping dialog, located under the 'Options' menu. Each rule has a hint for memorization that can be "
-    "viewed by pressed F1 and viewing the Phonetic System help topic.",
-    "When selecting a phrase, keep selecting words until all the periods are gone. If you want to deselect a "
-    "word, click the highlighted button above the word's list. ",
-    "Different people use different strategies for making phrases. Some people always start from the left "
-    "side, but you can easily start from the right or anywhere in the middle. A good strategy might be to look "
-    "through the lists and pick out a few interesting words. Then try to build a phrase around those words.",
-    "Remember that the phonetic system is based on how the words sound when pronounced, not how the words are "
-    "spelled. For example, the word TOUGH is converted as '18' and the word GNOME is converted as '23'.",
-    "To edit the phrase as a line of text instead of selecting words from the lists, click the 'Numbers > "
-    "Edit Phrase' menu option, or click the Phrase field in the main window.",
-    "If you have trouble remembering a number even after you make an association, go back and make the "
-    "association even more elaborate. Instead of just imagining an APPLE TREE to remember a house number 9514, "
-    "imagine a giant apple tree over the street that is dropping its apples to crush the houses underneath "
-    "while people run for safety.",
-    "Any letters or symbols that you enter into the Number field will be automatically ignored. For example, "
-    "you could enter a date such as '08/10/98' or a Bible verse such as 'John 3:16', and the program will just "
-    "use the numbers.",
-    "The dictionary contains many words that you might not want to use. To remove a word from the dictionary, "
-    "highlight it in the list box and press the Delete key, or right-click on the word and select 'Remove "
-    "Word'.",
-    "The Description field can be used to keep track of the different numbers you are memorizing. For example, "
-    "if you have a list of phone numbers, a description could be 'John's home phone number'. The Description "
-    "field is optional and can be hidden in the Preferences dialog (located under the 'Options' menu).",
-};
+// The tips, as the resource holds them: one a line, lines starting with '#'
+// are notes. Read once; a tip the resource lacks shows as an empty text.
+const std::vector<std::string>& TipTexts() {
+  static const std::vector<std::string> tips = [] {
+    InitTipResources();
+    std::vector<std::string> texts;
+    QFile file(QStringLiteral(":/tips/tips.txt"));
+    if (file.open(QIODevice::ReadOnly)) {
+      const QByteArray all = file.readAll();
+      for (QByteArray line : all.split('\n')) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.isEmpty() || line.startsWith('#')) continue;
+        texts.push_back(line.toStdString());
+      }
+    }
+    texts.resize(TFormTips::kTipCount);
+    return texts;
+  }();
+  return tips;
+}
 
 constexpr int kClientWidth = 343;
 constexpr int kLargestTipPixels = 12;
@@ -182,9 +173,6 @@ TFormTips::TFormTips(RConfig* config, QWidget* parent) : QDialog(parent), config
   connect(ButtonNextTip, &QPushButton::clicked, this, &TFormTips::ButtonNextTipClick);
   connect(ButtonClose, &QPushButton::clicked, this, &TFormTips::ButtonCloseClick);
   connect(ButtonHelp, &QPushButton::clicked, this, &TFormTips::ButtonHelpClick);
-
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
 }
 
 void TFormTips::ButtonNextTipClick() {
@@ -195,7 +183,7 @@ void TFormTips::ButtonNextTipClick() {
   const int t = s < 0 || s >= kTipCount ? 0 : s;
   LabelTitle->setText(ToQString(t == 0 ? kWelcomeTitle : kTipTitle));
   ButtonHelp->setVisible(t == 0);
-  LabelTip->setText(ToQString(kTips[t]));
+  LabelTip->setText(ToQString(TipTexts()[static_cast<std::size_t>(t)]));
   FitTipText();
 }
 
@@ -232,7 +220,9 @@ void TFormTips::FormShow() {
 void TFormTips::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // A window coming back from the task bar is no new showing.
-  if (!event->spontaneous()) FormShow();
+  if (event->spontaneous()) return;
+  CentreOnScreen(*this);
+  FormShow();
 }
 
 void TFormTips::keyPressEvent(QKeyEvent* event) {

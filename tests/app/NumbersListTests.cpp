@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -213,6 +214,36 @@ TEST_F(NumbersListTest, TheStatusPanelTurnsNavyForAnAlert) {
   form->resize(320, form->height());
   Settle();
   EXPECT_EQ(Child<QWidget>("StatusPanel1")->width(), 50);
+}
+
+// The rectangle the text covers: every pixel that is not the background.
+QRect InkBox(const QImage& image, const QColor& background) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y) != background) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+TEST_F(NumbersListTest, TheStatusTextStandsAtThePanelsLeftEdgeOnePixelDown) {
+  Start();
+  QWidget* panel = Child<QWidget>("StatusPanel0");
+  const QColor navy(0, 0, 128);
+  for (const char* text : {"Not found.", "Search wrapped.", "|"}) {
+    SCOPED_TRACE(text);
+    form->SetStatusAlert(text);
+    const QImage shot = panel->grab().toImage();
+    QImage expected(shot.size(), QImage::Format_RGB32);
+    expected.fill(navy);
+    QPainter p(&expected);
+    p.setFont(panel->font());
+    p.setPen(Qt::white);
+    p.drawText(QRect(QPoint(0, 1), shot.size()), Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(text));
+    p.end();
+    const QRect ink = InkBox(shot, navy);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_EQ(ink, InkBox(expected, navy));
+  }
 }
 
 TEST_F(NumbersListTest, HidingTheDescriptionMovesThePhraseUp) {

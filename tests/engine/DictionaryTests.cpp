@@ -61,13 +61,21 @@ TEST_F(EngineTest, FindWordExactAndNearest) {
   EXPECT_EQ(dict.FindWord("aardvark"), -1);
   EXPECT_EQ(dict.FindWord("zebra"), -1);
   EXPECT_EQ(dict.FindWord("bee"), -1);
-  // Every entry before the nearest position is smaller than the word.
+  // Every entry before the nearest position is smaller than the word, and
+  // the position is one of the entries.
   for (const char* w : {"aardvark", "bee", "tic", "zebra", "apple"}) {
     const int p = dict.FindWord(w, true);
+    EXPECT_GE(p, 0) << w;
+    EXPECT_LT(p, dict.Count()) << w;
     for (int i = 0; i < p; ++i) EXPECT_LT(dict.WordAt(i), std::string(w)) << w;
   }
+  // With no entries there is no position to give, in either mode.
   RDictionary empty;
   EXPECT_EQ(empty.FindWord("x"), -1);
+  EXPECT_EQ(empty.FindWord("x", true), -1);
+  // Adding to it still puts the word first.
+  EXPECT_EQ(empty.AddWord("x"), 0);
+  EXPECT_EQ(empty.FindWord("x"), 0);
 }
 
 TEST_F(EngineTest, WordOrderIsByteWiseUnsigned) {

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
 
 #include "Codec.h"
@@ -116,6 +119,57 @@ TEST_F(EditPhraseDialog, EscapeIsCancelAndHelpOpensTopic2300) {
   QTest::keyClick(EditPhrase(), Qt::Key_Escape);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->result(), ResultCancel);
+}
+
+// A number of `length` digits: 0123456789 over and over.
+std::string Digits(int length) {
+  std::string digits;
+  for (int i = 0; i < length; ++i) digits += static_cast<char>('0' + i % 10);
+  return digits;
+}
+
+TEST_F(EditPhraseDialog, StaysWholeAndCentredOnTheScreenForNumbersOfAnyLength) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  auto* label = form->findChild<QLabel*>("LabelPhrase");
+  // Long after short and short after long: each showing is placed by its own size.
+  for (int length : {5, 350, 2000, 12, 350, 1}) {
+    SCOPED_TRACE(length);
+    const std::string number = Digits(length);
+    Open("", number);
+    QApplication::processEvents();
+    const QRect frame = form->frameGeometry();
+    EXPECT_TRUE(area.contains(frame));
+    EXPECT_LE(std::abs(frame.center().x() - area.center().x()), 1);
+    EXPECT_LE(std::abs(frame.center().y() - area.center().y()), 1);
+    // The caption shows the number from its start, as much as fits.
+    const std::string caption = FromQString(label->text());
+    EXPECT_EQ(caption.rfind("Edit phrase for number " + number.substr(0, 4), 0), 0u) << caption;
+    EXPECT_EQ(caption.back(), ':');
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
+    EXPECT_EQ(FromQString(label->toolTip()), "Edit phrase for number " + number + ":");
+    Click("ButtonCancel");
+  }
+}
+
+TEST_F(EditPhraseDialog, GrowsInWidthWithItsControlsButKeepsItsHeight) {
+  Open("tin", Digits(350));
+  QApplication::processEvents();
+  auto* label = form->findChild<QLabel*>("LabelPhrase");
+  auto* help = form->findChild<QPushButton*>("ButtonHelp");
+  const QSize start = form->size();
+  const int editWidth = EditPhrase()->width();
+  const int helpMargin = form->width() - help->mapTo(form.get(), QPoint(help->width(), 0)).x();
+  const qsizetype shown = label->text().size();
+  EXPECT_LT(form->minimumWidth(), form->maximumWidth());
+  EXPECT_EQ(form->minimumHeight(), form->maximumHeight());
+
+  form->resize(start.width() + 200, start.height() + 200);
+  QApplication::processEvents();
+  EXPECT_EQ(form->size(), QSize(start.width() + 200, start.height()));
+  EXPECT_EQ(EditPhrase()->width(), editWidth + 200);
+  EXPECT_EQ(form->width() - help->mapTo(form.get(), QPoint(help->width(), 0)).x(), helpMargin);
+  EXPECT_GT(label->text().size(), shown) << "a wider dialog shows more of the number";
+  EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
 }
 
 }  // namespace

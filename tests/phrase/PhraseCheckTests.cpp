@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "PhraseCheck.h"
 #include "PhraseFixture.h"
@@ -20,6 +21,11 @@ std::string AddQuestion(const std::string& word) {
 std::string CodeQuestion(const std::string& code, const std::string& word, const std::string& digits) {
   return "Error: The code '" + code + "' for word '" + word + "' does not match against the numbers '" + digits +
          "'. Would you like to change the code for this word?";
+}
+
+std::string ToUpperForTest(std::string word) {
+  for (char& c : word) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+  return word;
 }
 
 class PhraseCheck : public ::testing::Test {
@@ -162,6 +168,37 @@ TEST_F(PhraseCheck, ALongNumberPassesAndItsCodeQuestionShowsOnlyTheNextDigits) {
   platform.QueueAnswer(ResultCancel);
   EXPECT_EQ(check.Check(phrase.substr(0, phrase.size() - 8) + " ray"), PhraseCheckResult::StoppedFocus);
   EXPECT_EQ(platform.MessageTexts().back(), CodeQuestion("4", "ray", "1212"));
+}
+
+// The rehearsal's check: the same reading of the text, no questions.
+TEST_F(PhraseCheck, WithoutQuestionsAnyWordsWhoseCodesGiveExactlyTheDigitsAreRight) {
+  const std::vector<test::CodedWord> words = test::CommonWords();
+  std::mt19937 random(23);
+  for (int round = 0; round < 2000; ++round) {
+    std::string typed, digits;
+    const int count = 1 + static_cast<int>(random() % 5);
+    for (int i = 0; i < count; ++i) {
+      const test::CodedWord& w = words[random() % words.size()];
+      std::string word = w.word;
+      if (random() % 4 == 0) word = ToUpperForTest(word);
+      typed += std::string(1 + random() % 2, ' ') + word;
+      digits += w.code;
+    }
+    ASSERT_EQ(SpelledDigits(dict, typed), digits) << typed;
+    ASSERT_EQ(PhraseSpellsDigits(dict, typed, digits), true) << typed;
+    ASSERT_FALSE(PhraseSpellsDigits(dict, typed, digits + "7")) << "a digit left over: " << typed;
+    if (!digits.empty()) {
+      std::string other = digits;
+      other.back() = static_cast<char>('0' + (other.back() - '0' + 1) % 10);
+      ASSERT_FALSE(PhraseSpellsDigits(dict, typed, other)) << "one digit different: " << typed;
+    }
+    ASSERT_FALSE(PhraseSpellsDigits(dict, typed + " " + kDot, digits + "7")) << "a mark is no word";
+    ASSERT_FALSE(PhraseSpellsDigits(dict, typed + " zzz", digits)) << "an unknown word";
+    ASSERT_EQ(SpelledDigits(dict, typed + " zzz " + kDot), digits + "??");
+  }
+  EXPECT_FALSE(PhraseSpellsDigits(dict, "   ", ""));
+  EXPECT_TRUE(platform.shown().empty());
+  EXPECT_LT(dict.FindWord("zzz"), 0);
 }
 
 }  // namespace

@@ -107,6 +107,23 @@ TEST_F(RandomPhraseDialog, AcceptGivesOkCancelAndEscapeGiveCancel) {
   EXPECT_EQ(form->result(), ResultCancel);
 }
 
+TEST_F(RandomPhraseDialog, ALongNumberAndItsPhraseShowFromTheirStart) {
+  std::string digits;
+  for (int i = 0; i < 300; ++i) digits += static_cast<char>('1' + i % 5);
+  ShowFor("(" + digits + ")", digits);
+  for (int proposal = 0; proposal < 2; ++proposal) {
+    for (const char* name : {"EditNumber", "EditPhrase"}) {
+      SCOPED_TRACE(name);
+      QLineEdit* edit = Edit(name);
+      edit->grab();  // lays the text out as the screen shows it
+      ASSERT_GT(edit->fontMetrics().horizontalAdvance(edit->text()), edit->width()) << "too short to tell";
+      EXPECT_EQ(edit->cursorPosition(), 0);
+      EXPECT_TRUE(edit->rect().contains(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center())) << "the start is scrolled out of view";
+    }
+    Click("ButtonTryAgain");
+  }
+}
+
 TEST_F(RandomPhraseDialog, HelpOpensTopic2200) {
   ShowFor("12", "12");
   Click("ButtonHelp");

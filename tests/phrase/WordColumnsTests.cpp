@@ -576,5 +576,76 @@ TEST_F(LongNumberTest, TabGoesFromListToListAndScrollsTheNextIntoView) {
   EXPECT_LE(LiveLists(), kFewLists + 1);
 }
 
+// Clicks a row of a list in the active window and keeps the focus in the
+// list, then paints the list as the screen shows it.
+QImage ClickAndPaint(QListView* list, int row) {
+  QApplication::processEvents();
+  list->window()->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(list->window()));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+  list->setFocus();
+  EXPECT_TRUE(list->hasFocus());
+  EXPECT_EQ(list->currentIndex().row(), row);
+  return list->viewport()->grab().toImage();
+}
+
+const QColor kSilver(192, 192, 192);
+
+// Pixels that are neither grey (the silver band, dark text smoothed onto
+// it) nor exactly silver at the band's two ends, where a focus frame or a
+// selection colour would show first.
+int ColouredPixels(const QImage& image, const QRect& rect) {
+  int coloured = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      const bool end = x == rect.left() || x == rect.right();
+      if (c.red() != c.green() || c.green() != c.blue() || (end && c != kSilver)) ++coloured;
+    }
+  return coloured;
+}
+
+TEST_F(WordColumnsTest, AHeaderRowStaysSilverWhenClickedInTheFocusedList) {
+  ASSERT_TRUE(strip->CommitNumber("12"));
+  QListView* list = List(0);
+  // 12 tin ton, 1 tie toe, (none) ah oh
+  ASSERT_EQ(Row(0, 0).data().toString().toStdString(), "12");
+  ASSERT_EQ(Row(0, 6).data().toString().toStdString(), "(none)");
+  for (int header : {0, 3, 6}) {
+    SCOPED_TRACE(header);
+    const QImage shot = ClickAndPaint(list, header);
+    const QRect band = list->visualRect(Row(0, header)).intersected(shot.rect());
+    ASSERT_FALSE(band.isEmpty());
+    EXPECT_EQ(ColouredPixels(shot, band), 0);
+    EXPECT_EQ(shot.pixelColor(band.left(), band.center().y()), kSilver);
+  }
+  // A word row still shows that it is the chosen one.
+  const QImage shot = ClickAndPaint(list, 1);
+  EXPECT_GT(ColouredPixels(shot, list->visualRect(Row(0, 1)).intersected(shot.rect())), 0);
+}
+
+TEST_F(WordColumnsTest, PlaceholderRowsShowNothingWhenClickedOrWalkedThrough) {
+  number.SetNumber("no digits");
+  strip->RebuildColumns();
+  ASSERT_EQ(strip->ColumnCount(), 4);
+  QListView* list = List(1);
+  const QColor base = list->palette().color(QPalette::Base);
+  strip->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(strip.get()));
+  QApplication::processEvents();
+  const QImage before = list->viewport()->grab().toImage();
+  for (int row : {0, 2, 7}) {
+    SCOPED_TRACE(row);
+    EXPECT_TRUE(ClickAndPaint(list, row) == before);
+  }
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_End);
+  EXPECT_TRUE(list->viewport()->grab().toImage() == before);
+  EXPECT_TRUE(list->selectionModel()->selectedIndexes().isEmpty());
+  EXPECT_EQ(before.pixelColor(before.width() / 2, before.height() / 2), base);
+  // Nothing was chosen either.
+  EXPECT_EQ(number.SlotCount(), 0);
+}
+
 }  // namespace
 }  // namespace tq

@@ -57,6 +57,18 @@ inline void DoubleClickRow(QTableView* list, int row) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
+// Double-clicks the empty part of a list under its last row, the way a user
+// does. The list must have room there.
+inline void DoubleClickBelowTheRows(QTableView* list) {
+  const int rows = list->model()->rowCount();
+  const int top = rows == 0 ? 0 : list->rowViewportPosition(rows - 1) + list->rowHeight(rows - 1);
+  const QPoint at(list->viewport()->width() / 2, (top + list->viewport()->height()) / 2);
+  ASSERT_LT(top, at.y()) << "no room under the rows";
+  ASSERT_FALSE(list->indexAt(at).isValid());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
 class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {

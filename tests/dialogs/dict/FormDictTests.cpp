@@ -305,6 +305,17 @@ TEST_F(FormDictTest, CancelledEditKeepsTheCodeButAnEmptyAnswerClearsIt) {
   EXPECT_TRUE(form->DictChanged());
 }
 
+TEST_F(FormDictTest, DoubleClickUnderTheRowsIsADoubleClickWithNothingSelected) {
+  Find("an");
+  ASSERT_EQ(DictRows().size(), 3u);
+  ListDict()->clearSelection();
+  test::DoubleClickBelowTheRows(ListDict());
+  ShowRemovedPage();
+  test::DoubleClickBelowTheRows(ListRemoved());
+  EXPECT_EQ(platform.MessageTexts(), (std::vector<std::string>{"Select a word before pressing the Edit Code button.",
+                                                               "Select a word before pressing the Undelete button."}));
+}
+
 // --- import ------------------------------------------------------------------------
 
 TEST_F(FormDictTest, ImportAddsOnlyNewWordsAndCountsThem) {

@@ -128,6 +128,12 @@ TEST_F(FormMappingTest, DoubleClickEditsAndHelpOpensTopic5000) {
   EXPECT_EQ(platform.shown().back().topic, 5000);
 }
 
+TEST_F(FormMappingTest, DoubleClickUnderTheRowsIsADoubleClickWithNothingSelected) {
+  ListMap()->clearSelection();
+  test::DoubleClickBelowTheRows(ListMap());
+  EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Select a digit before clicking the edit button."});
+}
+
 TEST_F(FormMappingTest, ChangedMappingRecomputesCodesButKeepsHandGivenOnes) {
   // A code of the user's own, given in the dictionary dialog.
   ASSERT_EQ(dict.EditCode("cat", "99"), 0);

@@ -4,12 +4,17 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <climits>
+#include <iterator>
 #include <set>
+#include <string>
+#include <vector>
 
+#include "Codec.h"
 #include "FormTips.h"
 #include "RConfig.h"
 #include "ScriptedPlatform.h"
@@ -121,20 +126,61 @@ TEST_F(TipsTest, OneRoundShowsElevenDifferentTipsThenTheWelcomeAgain) {
   EXPECT_EQ(Title(), kWelcome);
 }
 
+// The eleven tips as the program must show them, byte for byte; tip 3 ends
+// in a blank.
+const char* const kExpectedTips[] = {
+    "To begin, enter a number in the Number field and press Enter, or click the 'Go' button. For more "
+    "information on how to use this program, click the 'More Info' button or press F1. Thanks for trying "
+    "Tessaloquine.",
+    "Remember when building phrases to make a vivid association to what you are trying to remember. The "
+    "more crazy, blown out of proportion, absurd, or illogical the association the better. Action words "
+    "like exploding, gushing, ripping, etc. work well.",
+    "Make sure you remember the rules for mapping from letters to numbers. If you forget, review the "
+    "rules in the Mapping dialog, located under the 'Options' menu. Each rule has a hint for "
+    "memorization that can be viewed by pressed F1 and viewing the Phonetic System help topic.",
+    "When selecting a phrase, keep selecting words until all the periods are gone. If you want to "
+    "deselect a word, click the highlighted button above the word's list. ",
+    "Different people use different strategies for making phrases. Some people always start from the "
+    "left side, but you can easily start from the right or anywhere in the middle. A good strategy might "
+    "be to look through the lists and pick out a few interesting words. Then try to build a phrase "
+    "around those words.",
+    "Remember that the phonetic system is based on how the words sound when pronounced, not how the "
+    "words are spelled. For example, the word TOUGH is converted as '18' and the word GNOME is converted "
+    "as '23'.",
+    "To edit the phrase as a line of text instead of selecting words from the lists, click the 'Numbers "
+    "> Edit Phrase' menu option, or click the Phrase field in the main window.",
+    "If you have trouble remembering a number even after you make an association, go back and make the "
+    "association even more elaborate. Instead of just imagining an APPLE TREE to remember a house number "
+    "9514, imagine a giant apple tree over the street that is dropping its apples to crush the houses "
+    "underneath while people run for safety.",
+    "Any letters or symbols that you enter into the Number field will be automatically ignored. For "
+    "example, you could enter a date such as '08/10/98' or a Bible verse such as 'John 3:16', and the "
+    "program will just use the numbers.",
+    "The dictionary contains many words that you might not want to use. To remove a word from the "
+    "dictionary, highlight it in the list box and press the Delete key, or right-click on the word and "
+    "select 'Remove Word'.",
+    "The Description field can be used to keep track of the different numbers you are memorizing. For "
+    "example, if you have a list of phone numbers, a description could be 'John's home phone number'. "
+    "The Description field is optional and can be hidden in the Preferences dialog (located under the "
+    "'Options' menu).",
+};
+
 TEST_F(TipsTest, TipsKeepTheirExactWording) {
-  config.SetTipIndex(0);
-  Show();
-  EXPECT_EQ(Tip(), QStringLiteral("To begin, enter a number in the Number field and press Enter, or click the 'Go' "
-                                  "button. For more information on how to use this program, click the 'More Info' "
-                                  "button or press F1. Thanks for trying Tessaloquine."));
-  config.SetTipIndex(3);
-  Show();
-  EXPECT_EQ(Tip(), QStringLiteral("When selecting a phrase, keep selecting words until all the periods are gone. If "
-                                  "you want to deselect a word, click the highlighted button above the word's list. "));
-  config.SetTipIndex(5);
-  Show();
-  EXPECT_TRUE(Tip().endsWith(QStringLiteral("the word TOUGH is converted as '18' and the word GNOME is converted "
-                                            "as '23'.")));
+  for (int t = 0; t < TFormTips::kTipCount; ++t) {
+    SCOPED_TRACE(t);
+    config.SetTipIndex(t);
+    Show();
+    EXPECT_EQ(FromQString(Tip()), kExpectedTips[t]);
+  }
+}
+
+TEST_F(TipsTest, TheTextsAreAResourceOfTheProgramOneTipALine) {
+  QFile file(QStringLiteral(":/tips/tips.txt"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  std::vector<std::string> tips;
+  for (const QByteArray& line : file.readAll().split('\n'))
+    if (!line.isEmpty() && !line.startsWith('#')) tips.push_back(line.toStdString());
+  EXPECT_EQ(tips, std::vector<std::string>(std::begin(kExpectedTips), std::end(kExpectedTips)));
 }
 
 TEST_F(TipsTest, EveryTipFitsItsLabelAndTheWelcomeTipEndsAboveMoreInfo) {

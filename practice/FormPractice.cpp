@@ -1,0 +1,356 @@
+#include "FormPractice.h"
+
+#include <QButtonGroup>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "AnswerCheck.h"
+#include "Codec.h"
+#include "Messages.h"
+#include "Platform.h"
+#include "PhraseCheck.h"
+#include "PracticeChart.h"
+#include "PracticeFile.h"
+#include "RDictionary.h"
+#include "RWorksheet.h"
+
+namespace tq {
+namespace {
+
+QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+QLabel* MakeLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+QString Html(const std::string& text) { return ToQString(text).toHtmlEscaped(); }
+
+// The given digits with the wrong ones in red and underlined.
+QString MarkedHtml(const RDigitMarks& marks) {
+  QString html;
+  for (std::size_t i = 0; i < marks.shown.size(); ++i) {
+    const QString c = QString(QLatin1Char(marks.shown[i])).toHtmlEscaped();
+    html += marks.wrong[i] ? QStringLiteral("<u><font color=\"#c0281e\">%1</font></u>").arg(c) : c;
+  }
+  return html.isEmpty() ? QStringLiteral("(nothing)") : html;
+}
+
+std::string DayText(int64_t moment, int64_t now) {
+  const int32_t day = DayOf(moment);
+  if (day <= DayOf(now)) return "today";
+  if (day == DayOf(now) + 1) return "tomorrow";
+  return "on " + FormatDay(day);
+}
+
+}  // namespace
+
+TFormPractice::TFormPractice(const RDictionary& dictionary, QWidget* parent)
+    : QDialog(parent), dictionary_(dictionary), clock_(&TFormPractice::LocalNow) {
+  setObjectName("FormPractice");
+  setWindowTitle(QStringLiteral("Practice"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setModal(true);
+
+  RadioRecallNumber = new QRadioButton(QStringLiteral("Recall the nu&mber"), this);
+  RadioRecallNumber->setObjectName("RadioRecallNumber");
+  RadioRecallPhrase = new QRadioButton(QStringLiteral("Recall a &phrase"), this);
+  RadioRecallPhrase->setObjectName("RadioRecallPhrase");
+  RadioRecallNumber->setChecked(true);
+  auto* directions = new QButtonGroup(this);
+  directions->addButton(RadioRecallNumber);
+  directions->addButton(RadioRecallPhrase);
+
+  LabelQuestion = MakeLabel("LabelQuestion", this);
+  LabelPrompt = MakeLabel("LabelPrompt", this);
+  QFont big = LabelPrompt->font();
+  big.setPointSizeF(big.pointSizeF() * 1.4);
+  big.setBold(true);
+  LabelPrompt->setFont(big);
+  LabelPrompt->setWordWrap(true);
+  LabelPrompt->setTextFormat(Qt::PlainText);
+  LabelHint = MakeLabel("LabelHint", this);
+  LabelHint->setTextFormat(Qt::PlainText);
+  LabelHint->setWordWrap(true);
+  ButtonHint = MakeButton("ButtonHint", "H&int", this);
+  ButtonHint->setAutoDefault(false);
+  LabelAnswer = new QLabel(QStringLiteral("&Your answer:"), this);
+  LabelAnswer->setObjectName("LabelAnswer");
+  EditAnswer = new QLineEdit(this);
+  EditAnswer->setObjectName("EditAnswer");
+  EditAnswer->setMinimumWidth(EditAnswer->fontMetrics().averageCharWidth() * 48);
+  LabelAnswer->setBuddy(EditAnswer);
+  LabelResult = MakeLabel("LabelResult", this);
+  LabelResult->setTextFormat(Qt::RichText);
+  LabelResult->setWordWrap(true);
+  LabelResult->setMinimumHeight(LabelResult->fontMetrics().height() * 3);
+  LabelResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  LabelProgress = MakeLabel("LabelProgress", this);
+  ChartProgress = new TPracticeChart(this);
+
+  auto* panelButtons = new QWidget(this);
+  panelButtons->setObjectName("PanelButtons");
+  ButtonAnswer = MakeButton("ButtonAnswer", "&Answer", panelButtons);
+  ButtonAnswer->setDefault(true);
+  ButtonEnd = MakeButton("ButtonEnd", "&End", panelButtons);
+  ButtonEnd->setAutoDefault(false);
+  ButtonHelp = MakeButton("ButtonHelp", "&Help", panelButtons);
+  ButtonHelp->setAutoDefault(false);
+
+  auto* directionRow = new QHBoxLayout;
+  directionRow->addWidget(RadioRecallNumber);
+  directionRow->addWidget(RadioRecallPhrase);
+  directionRow->addStretch();
+
+  auto* hintRow = new QHBoxLayout;
+  hintRow->addWidget(LabelHint, 1);
+  hintRow->addWidget(ButtonHint);
+
+  auto* answerRow = new QHBoxLayout;
+  answerRow->addWidget(LabelAnswer);
+  answerRow->addWidget(EditAnswer, 1);
+
+  auto* buttons = new QHBoxLayout(panelButtons);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  buttons->addWidget(LabelProgress, 1);
+  for (QPushButton* button : {ButtonAnswer, ButtonEnd, ButtonHelp}) buttons->addWidget(button);
+
+  auto* top = new QVBoxLayout(this);
+  top->addLayout(directionRow);
+  top->addWidget(LabelQuestion);
+  top->addWidget(LabelPrompt);
+  top->addLayout(hintRow);
+  top->addLayout(answerRow);
+  top->addWidget(LabelResult);
+  top->addWidget(ChartProgress, 1);
+  top->addWidget(panelButtons);
+
+  connect(ButtonAnswer, &QPushButton::clicked, this, [this] { ButtonAnswerClick(); });
+  connect(ButtonHint, &QPushButton::clicked, this, [this] { ButtonHintClick(); });
+  // Escape and the close box end the session like this button does.
+  connect(ButtonEnd, &QPushButton::clicked, this, [this] { reject(); });
+  connect(ButtonHelp, &QPushButton::clicked, this, [this] { ButtonHelpClick(); });
+  connect(RadioRecallNumber, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) DirectionClick();
+  });
+  connect(RadioRecallPhrase, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) DirectionClick();
+  });
+}
+
+TFormPractice::~TFormPractice() = default;
+
+int64_t TFormPractice::LocalNow() {
+  const QDateTime now = QDateTime::currentDateTime();
+  return now.toSecsSinceEpoch() + now.offsetFromUtc();
+}
+
+void TFormPractice::SetClock(RPracticeSession::Clock clock) { clock_ = std::move(clock); }
+
+void TFormPractice::LoadSchedule(const std::string& worksheetPath) {
+  session_.reset();
+  worksheet_ = nullptr;
+  worksheetPath_ = worksheetPath;
+  practicePath_ = PracticeFileOf(worksheetPath);
+  switch (ReadPracticeFile(practicePath_, schedule_)) {
+    case PracticeLoad::Loaded:
+      break;
+    case PracticeLoad::Missing:
+      if (!practicePath_.empty()) ShowStatus("No practice schedule for this worksheet yet; it starts afresh.");
+      break;
+    case PracticeLoad::Damaged:
+      ShowStatusAlert("The practice file '" + practicePath_ + "' is damaged; the schedule starts afresh.");
+      break;
+  }
+}
+
+bool TFormPractice::Prepare(const RWorksheet& worksheet) {
+  if (worksheet.FileName() != worksheetPath_) {
+    // Saved under a new name: the schedule moves with the worksheet.
+    worksheetPath_ = worksheet.FileName();
+    practicePath_ = PracticeFileOf(worksheetPath_);
+  }
+  worksheet_ = &worksheet;
+  session_ = std::make_unique<RPracticeSession>(worksheet, schedule_, clock_);
+  if (session_->EntryCount() == 0) {
+    session_.reset();
+    worksheet_ = nullptr;
+    return false;
+  }
+  ShowQuestion();
+  return true;
+}
+
+void TFormPractice::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  EditAnswer->setFocus();
+}
+
+TFormPractice::Direction TFormPractice::CurrentDirection() const {
+  return RadioRecallPhrase->isChecked() ? Direction::RecallPhrase : Direction::RecallNumber;
+}
+
+void TFormPractice::ShowQuestion() {
+  current_ = session_ ? session_->Next() : -1;
+  if (current_ < 0) {
+    ShowOver();
+    return;
+  }
+  stage_ = Stage::Asking;
+  const RNumber& entry = worksheet_->At(current_);
+  const std::string phrase = Trimmed(entry.Phrase());
+  const std::string description = Trimmed(entry.Description());
+  LabelHint->clear();
+  if (CurrentDirection() == Direction::RecallNumber) {
+    // Without a description the phrase itself is the question.
+    LabelQuestion->setText(description.empty() ? QStringLiteral("Which number does this phrase stand for?")
+                                               : QStringLiteral("Which number is this?"));
+    LabelPrompt->setText(ToQString(description.empty() ? (phrase.empty() ? "(no description)" : phrase) : description));
+    ButtonHint->setEnabled(!description.empty() && !phrase.empty());
+    ButtonHint->setText(QStringLiteral("H&int: Phrase"));
+  } else {
+    LabelQuestion->setText(QStringLiteral("Type a phrase for this number:"));
+    LabelPrompt->setText(ToQString(entry.Number()));
+    ButtonHint->setEnabled(!description.empty());
+    ButtonHint->setText(QStringLiteral("H&int: Description"));
+  }
+  EditAnswer->clear();
+  EditAnswer->setReadOnly(false);
+  EditAnswer->setEnabled(true);
+  EditAnswer->setFocus();
+  LabelResult->clear();
+  ButtonAnswer->setText(QStringLiteral("&Answer"));
+  RadioRecallNumber->setEnabled(true);
+  RadioRecallPhrase->setEnabled(true);
+  UpdateProgress();
+}
+
+void TFormPractice::ButtonHintClick() {
+  if (stage_ != Stage::Asking || current_ < 0) return;
+  const RNumber& entry = worksheet_->At(current_);
+  if (CurrentDirection() == Direction::RecallNumber)
+    LabelHint->setText(QStringLiteral("Phrase: ") + ToQString(Trimmed(entry.Phrase())));
+  else
+    LabelHint->setText(QStringLiteral("Description: ") + ToQString(Trimmed(entry.Description())));
+  ButtonHint->setEnabled(false);
+  EditAnswer->setFocus();
+}
+
+void TFormPractice::ShowAnswer() {
+  const RNumber& entry = worksheet_->At(current_);
+  const std::string typed = FromQString(EditAnswer->text());
+  bool right = false;
+  RDigitMarks marks;
+  if (CurrentDirection() == Direction::RecallNumber) {
+    marks = MarkDigits(entry.Digits(), DigitsOf(typed));
+    right = marks.right;
+  } else {
+    // Any phrase whose words spell the digits is right, not only the stored one.
+    right = PhraseSpellsDigits(dictionary_, typed, entry.Digits());
+    marks = MarkDigits(entry.Digits(), SpelledDigits(dictionary_, typed));
+  }
+  session_->Answer(right);
+  stage_ = Stage::Showing;
+
+  QString html = right ? QStringLiteral("<b><font color=\"#2a8a38\">Right.</font></b>")
+                       : QStringLiteral("<b><font color=\"#c0281e\">Wrong.</font></b>");
+  html += QStringLiteral(" Your digits: <tt>%1</tt><br>").arg(MarkedHtml(marks));
+  html += QStringLiteral("Number: <b>%1</b>").arg(Html(entry.Number()));
+  const std::string phrase = Trimmed(entry.Phrase());
+  if (!phrase.empty()) html += QStringLiteral(" &nbsp; Phrase: <b>%1</b>").arg(Html(phrase));
+  LabelResult->setText(html);
+  EditAnswer->setReadOnly(true);
+  ButtonHint->setEnabled(false);
+  ButtonAnswer->setText(QStringLiteral("&Next"));
+  UpdateProgress();
+}
+
+void TFormPractice::ShowOver() {
+  stage_ = Stage::Over;
+  current_ = -1;
+  LabelQuestion->setText(QStringLiteral("Nothing more is due."));
+  LabelPrompt->setText(QStringLiteral("Well done."));
+  LabelHint->clear();
+  ButtonHint->setEnabled(false);
+  EditAnswer->clear();
+  EditAnswer->setEnabled(false);
+  LabelResult->setText(Html(Summary()));
+  ButtonAnswer->setText(QStringLiteral("&Close"));
+  ButtonAnswer->setFocus();
+  RadioRecallNumber->setEnabled(false);
+  RadioRecallPhrase->setEnabled(false);
+  UpdateProgress();
+}
+
+void TFormPractice::ButtonAnswerClick() {
+  switch (stage_) {
+    case Stage::Asking: ShowAnswer(); break;
+    case Stage::Showing: ShowQuestion(); break;
+    case Stage::Over: accept(); break;
+  }
+}
+
+void TFormPractice::DirectionClick() {
+  // The entry on screen is asked again the other way round.
+  if (stage_ == Stage::Asking) ShowQuestion();
+}
+
+void TFormPractice::ButtonHelpClick() { CurrentPlatform().ShowHelp(kHelpContext); }
+
+void TFormPractice::UpdateProgress() {
+  if (!session_) return;
+  const RStageCounts stages = session_->Stages();
+  LabelProgress->setText(QStringLiteral("Answered %1, right %2").arg(session_->Answered()).arg(session_->Right()));
+  ChartProgress->SetData(RecentDays(schedule_, DayOf(session_->Now())), stages);
+}
+
+std::string TFormPractice::Summary() const {
+  if (!session_) return std::string();
+  std::string text = "Answered " + std::to_string(session_->Answered()) + ", right " +
+                     std::to_string(session_->Right()) + ".";
+  int count = 0;
+  const int64_t due = session_->NextDue(count);
+  if (count > 0)
+    text += " Due next: " + std::to_string(count) + (count == 1 ? " number " : " numbers ") +
+            DayText(due, session_->Now()) + ".";
+  return text;
+}
+
+void TFormPractice::FinishSession() {
+  if (!session_) return;
+  const bool answered = session_->Answered() > 0;
+  const std::string summary = "Practice: " + Summary();
+  if (answered) {
+    schedule_.DropDaysBefore(DayOf(session_->Now()) - kKeptDays + 1);
+    if (practicePath_.empty()) {
+      ShowStatus(summary + " The schedule is written beside the worksheet once it has a file.");
+    } else if (WritePracticeFile(practicePath_, schedule_)) {
+      ShowStatus(summary);
+    }
+  } else {
+    ShowStatus(summary);
+  }
+  session_.reset();
+  worksheet_ = nullptr;
+  stage_ = Stage::Over;
+}
+
+}  // namespace tq

@@ -1,0 +1,109 @@
+// The Practice dialog: asks the numbers of the current worksheet in the order
+// the schedule gives, in one of two directions (recall the number from its
+// description, or a phrase for the number), says right or wrong with the
+// wrong digits marked, and shows the progress chart. The schedule lives here
+// from one opening of a worksheet to the next; the practice file is read when
+// a worksheet is opened and written when a session ends.
+//
+// One instance lives from start to exit and is shown modally through the
+// platform seam:
+//
+//   FormPractice->LoadSchedule(path);            // after opening a worksheet
+//   if (!FormPractice->Prepare(*CurrentWorksheet)) return;
+//   CurrentPlatform().RunModal(FormPractice);
+//   FormPractice->FinishSession();
+//
+// Keys: Enter answers, Enter again goes on; Escape ends the session; F1 help.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <string>
+
+#include "PracticeSchedule.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tq {
+
+class RDictionary;
+class RWorksheet;
+class TPracticeChart;
+
+class TFormPractice : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHelpContext = 2400;
+  enum class Direction { RecallNumber, RecallPhrase };
+
+  explicit TFormPractice(const RDictionary& dictionary, QWidget* parent = nullptr);
+  ~TFormPractice() override;
+
+  // Local time in seconds since 1970; tests give a clock of their own.
+  void SetClock(RPracticeSession::Clock clock);
+  static int64_t LocalNow();
+
+  // Reads the schedule that belongs to a worksheet file (none for an empty
+  // path). A damaged file, or none at all, starts the schedule afresh, and
+  // the status bar says so.
+  void LoadSchedule(const std::string& worksheetPath);
+  // Starts a session on the worksheet's numbers. False, with nothing shown,
+  // when no entry has a number. A worksheet saved under a new name since its
+  // schedule was read keeps the schedule; it is written beside the new name.
+  bool Prepare(const RWorksheet& worksheet);
+  // After the dialog has closed: writes the practice file when anything was
+  // answered and the worksheet has a file, and puts a summary in the status
+  // bar. The worksheet itself is never marked modified.
+  void FinishSession();
+
+  const RPracticeSchedule& Schedule() const { return schedule_; }
+  const std::string& PracticePath() const { return practicePath_; }
+  Direction CurrentDirection() const;
+  // The summary of the session so far: answered, right and due next.
+  std::string Summary() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  enum class Stage { Asking, Showing, Over };
+  void ShowQuestion();
+  void ShowAnswer();
+  void ShowOver();
+  void UpdateProgress();
+  void ButtonAnswerClick();
+  void ButtonHintClick();
+  void ButtonHelpClick();
+  void DirectionClick();
+
+  const RDictionary& dictionary_;
+  RPracticeSession::Clock clock_;
+  RPracticeSchedule schedule_;
+  std::string worksheetPath_;  // the worksheet file the schedule belongs to
+  std::string practicePath_;
+  const RWorksheet* worksheet_ = nullptr;
+  std::unique_ptr<RPracticeSession> session_;
+  Stage stage_ = Stage::Over;
+  int32_t current_ = -1;
+
+  QRadioButton* RadioRecallNumber;
+  QRadioButton* RadioRecallPhrase;
+  QLabel* LabelQuestion;
+  QLabel* LabelPrompt;
+  QLabel* LabelHint;
+  QPushButton* ButtonHint;
+  QLabel* LabelAnswer;
+  QLineEdit* EditAnswer;
+  QLabel* LabelResult;
+  QLabel* LabelProgress;
+  TPracticeChart* ChartProgress;
+  QPushButton* ButtonAnswer;
+  QPushButton* ButtonEnd;
+  QPushButton* ButtonHelp;
+};
+
+}  // namespace tq

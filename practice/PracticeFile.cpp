@@ -1,0 +1,177 @@
+#include "PracticeFile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <string_view>
+
+#include "AtomicFile.h"
+#include "FileIO.h"
+#include "Messages.h"
+
+namespace tq {
+namespace {
+
+// Splits a line at single blanks into exactly `count` fields; false for any
+// other shape (doubled blanks, a trailing blank, a missing field).
+bool SplitFields(std::string_view line, std::string_view* fields, int count) {
+  for (int i = 0; i < count; ++i) {
+    const std::size_t blank = i + 1 < count ? line.find(' ') : std::string_view::npos;
+    fields[i] = line.substr(0, blank);
+    if (fields[i].empty() || fields[i].find(' ') != std::string_view::npos) return false;
+    if (blank == std::string_view::npos) {
+      if (i + 1 < count) return false;
+    } else {
+      line.remove_prefix(blank + 1);
+    }
+  }
+  return true;
+}
+
+// A plain decimal between low and high: digits only, no sign, no blanks.
+bool ParseNumber(std::string_view text, int64_t low, int64_t high, int64_t& value) {
+  if (text.empty() || text.size() > 18) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value >= low && value <= high;
+}
+
+bool AllDigits(std::string_view text) {
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  return !text.empty();
+}
+
+// Far enough ahead for any interval; far enough back for any clock.
+constexpr int64_t kLatestMoment = int64_t{1} << 40;
+constexpr int64_t kMaxCount = INT32_MAX;
+
+bool ParseCard(std::string_view line, RPracticeSchedule& schedule) {
+  std::string_view f[6];
+  if (!SplitFields(line, f, 6)) return false;
+  if (!AllDigits(f[0]) || f[0].size() > kMaxCardDigits) return false;
+  int64_t occurrence = 0, box = 0, due = 0, right = 0, wrong = 0;
+  if (!ParseNumber(f[1], 1, kMaxPracticeCards, occurrence) || !ParseNumber(f[2], 0, kTopBox, box) ||
+      !ParseNumber(f[3], 0, kLatestMoment, due) || !ParseNumber(f[4], 0, kMaxCount, right) ||
+      !ParseNumber(f[5], 0, kMaxCount, wrong))
+    return false;
+  const RCardKey key{std::string(f[0]), static_cast<int32_t>(occurrence)};
+  if (schedule.Find(key)) return false;
+  schedule.SetCard(key, RCard{static_cast<int32_t>(box), due, static_cast<int32_t>(right),
+                              static_cast<int32_t>(wrong)});
+  return true;
+}
+
+bool ParseDayLine(std::string_view line, RPracticeSchedule& schedule) {
+  std::string_view f[3];
+  if (!SplitFields(line, f, 3)) return false;
+  int32_t day = 0;
+  int64_t right = 0, wrong = 0;
+  if (!ParseDay(std::string(f[0]), day) || !ParseNumber(f[1], 0, kMaxCount, right) ||
+      !ParseNumber(f[2], 0, kMaxCount, wrong))
+    return false;
+  if (schedule.Days().count(day)) return false;
+  schedule.SetDay(day, RDayTally{static_cast<int32_t>(right), static_cast<int32_t>(wrong)});
+  return true;
+}
+
+PracticeLoad Parse(const std::string& text, RPracticeSchedule& schedule) {
+  LineCursor lines(text);
+  std::string_view line;
+  const std::string header = std::string("#") + kPracticeMagic + " - " + std::to_string(kPracticeVersion);
+  if (!lines.Next(line) || line != header) return PracticeLoad::Damaged;
+  while (lines.Next(line)) {
+    if (line.empty()) continue;
+    if (line.substr(0, 2) == "C:") {
+      if (schedule.Cards().size() >= kMaxPracticeCards || !ParseCard(line.substr(2), schedule))
+        return PracticeLoad::Damaged;
+    } else if (line.substr(0, 2) == "D:") {
+      if (schedule.Days().size() >= kMaxPracticeDays || !ParseDayLine(line.substr(2), schedule))
+        return PracticeLoad::Damaged;
+    } else {
+      return PracticeLoad::Damaged;
+    }
+  }
+  return PracticeLoad::Loaded;
+}
+
+}  // namespace
+
+std::string PracticeFileOf(const std::string& worksheetPath) {
+  return worksheetPath.empty() ? std::string() : worksheetPath + kPracticeExtension;
+}
+
+PracticeLoad ParsePracticeText(const std::string& text, RPracticeSchedule& schedule) {
+  schedule.Clear();
+  if (text.size() > kMaxPracticeFile) return PracticeLoad::Damaged;
+  const PracticeLoad result = Parse(text, schedule);
+  if (result != PracticeLoad::Loaded) schedule.Clear();
+  return result;
+}
+
+PracticeLoad ReadPracticeFile(const std::string& path, RPracticeSchedule& schedule) {
+  schedule.Clear();
+  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+  if (!file) return PracticeLoad::Missing;
+  // One byte more than the limit is enough to know the file is too long.
+  std::string text;
+  char buffer[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    text.append(buffer, std::min(got, kMaxPracticeFile + 1 - text.size()));
+    if (text.size() > kMaxPracticeFile) break;
+  }
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return PracticeLoad::Damaged;
+  return ParsePracticeText(text, schedule);
+}
+
+std::string PracticeText(const RPracticeSchedule& schedule) {
+  // Only what the reader takes back: a card or a day beyond its limits is
+  // left out (or, for a due moment, brought within them) rather than making
+  // the whole file unreadable.
+  std::string out = std::string("#") + kPracticeMagic + " - " + std::to_string(kPracticeVersion) + "\n";
+  std::size_t cards = 0;
+  for (const auto& [key, card] : schedule.Cards()) {
+    if (key.digits.empty() || key.digits.size() > kMaxCardDigits || !AllDigits(key.digits)) continue;
+    if (key.occurrence < 1 || key.occurrence > static_cast<int64_t>(kMaxPracticeCards)) continue;
+    if (++cards > kMaxPracticeCards) break;
+    const int64_t due = std::clamp<int64_t>(card.due, 0, kLatestMoment);
+    out += "C:" + key.digits + ' ' + std::to_string(key.occurrence) + ' ' +
+           std::to_string(std::clamp(card.box, 0, kTopBox)) + ' ' + std::to_string(due) + ' ' +
+           std::to_string(std::max(card.right, 0)) + ' ' + std::to_string(std::max(card.wrong, 0)) + '\n';
+  }
+  int32_t first = 0, last = 0;
+  ParseDay("0000-01-01", first);
+  ParseDay("9999-12-31", last);
+  std::size_t days = 0;
+  // The newest days win when there are more than the reader takes.
+  for (auto it = schedule.Days().lower_bound(first); it != schedule.Days().end() && it->first <= last; ++it) ++days;
+  std::size_t skip = days > kMaxPracticeDays ? days - kMaxPracticeDays : 0;
+  for (auto it = schedule.Days().lower_bound(first); it != schedule.Days().end() && it->first <= last; ++it) {
+    if (skip > 0) {
+      --skip;
+      continue;
+    }
+    out += "D:" + FormatDay(it->first) + ' ' + std::to_string(std::max(it->second.right, 0)) + ' ' +
+           std::to_string(std::max(it->second.wrong, 0)) + '\n';
+  }
+  return out;
+}
+
+bool WritePracticeFile(const std::string& path, const RPracticeSchedule& schedule) {
+  AtomicFile out(path);
+  std::FILE* file = out.OpenOrReport();
+  if (!file) return false;
+  const std::string text = PracticeText(schedule);
+  std::fwrite(text.data(), 1, text.size(), file);
+  if (!out.Commit()) {
+    ShowError("Error writing to file '" + path + "'. The disk could be full.");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tq

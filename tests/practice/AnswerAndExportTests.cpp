@@ -1,0 +1,115 @@
+// Answers compared on digits, and the bytes of the flash-card export.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "AnswerCheck.h"
+#include "AtomicFile.h"
+#include "FlashCards.h"
+#include "RWorksheet.h"
+#include "ScriptedPlatform.h"
+#include "TempDir.h"
+
+namespace tq {
+namespace {
+
+std::string RandomDigits(std::mt19937& random, int most) {
+  std::string digits;
+  const int length = static_cast<int>(random() % static_cast<unsigned>(most + 1));
+  for (int i = 0; i < length; ++i) digits += static_cast<char>('0' + random() % 10);
+  return digits;
+}
+
+TEST(AnswerCheck, DigitsDecideAndTheMarksSayWhere) {
+  std::mt19937 random(17);
+  for (int round = 0; round < 2000; ++round) {
+    const std::string expected = RandomDigits(random, 10);
+    // Mostly near misses: the expected digits with one change, or as they are.
+    std::string given = expected;
+    switch (random() % 4) {
+      case 0: if (!given.empty()) given[random() % given.size()] = static_cast<char>('0' + random() % 10); break;
+      case 1: given += static_cast<char>('0' + random() % 10); break;
+      case 2: if (!given.empty()) given.pop_back(); break;
+      default: given = RandomDigits(random, 10);
+    }
+    // Blanks, dashes and letters typed between the digits change nothing.
+    std::string typed;
+    for (char c : given) typed += std::string(random() % 2 ? " " : "-x(") + c;
+    ASSERT_EQ(DigitsOf(typed), given);
+    const RDigitMarks marks = MarkDigits(expected, DigitsOf(typed));
+    ASSERT_EQ(marks.right, given == expected);
+    ASSERT_EQ(marks.shown.size(), std::max(expected.size(), given.size()));
+    ASSERT_EQ(marks.wrong.size(), marks.shown.size());
+    for (std::size_t i = 0; i < marks.shown.size(); ++i) {
+      const bool differs = i >= expected.size() || i >= given.size() || given[i] != expected[i];
+      ASSERT_EQ(marks.wrong[i], differs) << expected << " / " << given << " at " << i;
+      ASSERT_EQ(marks.shown[i], i < given.size() ? given[i] : '_');
+    }
+  }
+  // A word the dictionary lacks is never right.
+  EXPECT_FALSE(MarkDigits("12", "1?").right);
+}
+
+TEST(FlashCards, OneTabSeparatedCardPerNumberInUtf8) {
+  RWorksheet ws;
+  auto add = [&ws](const std::string& number, const std::string& phrase, const std::string& description) {
+    auto entry = std::make_unique<RNumber>();
+    entry->SetNumber(number);
+    entry->SetPhrase(phrase);
+    entry->SetDescription(description);
+    ws.Insert(std::move(entry), ws.Count());
+  };
+  add("555-1234", " lily tin \xB7", "Caf\xE9 \x80 order line");
+  add("42", "", "");                                  // no description: the number on the front
+  add("", " lonely", "no number, no card");
+  add("  ", "", "blank number, no card");
+  add("7\t7", " toe\r\ntoe", "tab\there\nand\rthere");  // nothing may split a card
+  add("1", " tie", "\x81\x95\x93quoted\x94");
+  EXPECT_EQ(FlashCardText(ws),
+            "Caf\xC3\xA9 \xE2\x82\xAC order line\t555-1234: lily tin \xC2\xB7\n"
+            "42\t42\n"
+            "tab here and there\t7 7: toe  toe\n"
+            "\xE2\x80\xA2\xE2\x80\x9Cquoted\xE2\x80\x9D\t1: tie\n");
+  EXPECT_EQ(FlashCardText(RWorksheet()), "");
+}
+
+TEST(FlashCards, EveryByteBecomesUtf8WithoutBreakingALine) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  const std::string utf8 = Utf8From1252(all);
+  // Decode it again: well-formed sequences, one character per byte.
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++characters) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xE0 ? 3 : 2;
+    ASSERT_TRUE(lead < 0x80 || lead >= 0xC2) << i;
+    for (std::size_t k = 1; k < length; ++k)
+      ASSERT_EQ(static_cast<unsigned char>(utf8[i + k]) & 0xC0, 0x80) << i;
+    ASSERT_TRUE(lead >= 0x20 && lead != 0x7F) << "control character at " << i;
+    i += length;
+  }
+  EXPECT_EQ(characters, 256u);
+  EXPECT_EQ(utf8.substr(0x20, 0x5F), all.substr(0x20, 0x5F));  // ASCII stays as it is
+}
+
+TEST(FlashCards, AFailedExportKeepsTheOldFileAndSaysSo) {
+  test::ScriptedPlatform platform;
+  test::TempDir dir;
+  RWorksheet ws;
+  auto entry = std::make_unique<RNumber>();
+  entry->SetNumber("12");
+  ws.Insert(std::move(entry), 0);
+  const std::string path = dir.File("cards.txt");
+  dir.Write("cards.txt", "old cards\n");
+  SetWriteFaultForTesting(2);
+  EXPECT_FALSE(ExportFlashCards(ws, path));
+  SetWriteFaultForTesting(-1);
+  EXPECT_EQ(dir.Read("cards.txt"), "old cards\n");
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"Error: Error writing to file '" + path + "'. The disk could be full."});
+  EXPECT_TRUE(ExportFlashCards(ws, path));
+  EXPECT_EQ(dir.Read("cards.txt"), "12\t12\n");
+}
+
+}  // namespace
+}  // namespace tq

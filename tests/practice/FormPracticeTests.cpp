@@ -1,0 +1,228 @@
+// The Practice dialog driven offscreen with the keyboard only, on a clock the
+// test sets, through short sessions in both directions.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "Codec.h"
+#include "FormPractice.h"
+#include "PhraseFixture.h"
+#include "PracticeChart.h"
+#include "PracticeFile.h"
+#include "RWorksheet.h"
+#include "ScriptedPlatform.h"
+
+namespace tq {
+namespace {
+
+void EnsureApp() {
+  if (QApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "tq_practicedialog_tests";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+// Noon on 2026-03-10, local time.
+constexpr int64_t kNoon = 20522 * kSecondsPerDay + 12 * 3600;
+
+class PracticeDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureApp();
+    // tin 12, ma 3, ray 4, denim 123, law 5 and lee 5, among others.
+    test::LoadDictionary(dict, dir, test::CommonWords());
+    Add("12-34", " tin ma ray", "locker");
+    Add("", "", "");
+    Add("5", " law", "");
+    worksheet.SetFileName(dir.File("phone.tqw"));
+    form = std::make_unique<TFormPractice>(dict);
+    form->SetClock([this] { return now; });
+    form->LoadSchedule(worksheet.FileName());
+  }
+  void TearDown() override { EXPECT_TRUE(platform.AllAnswersUsed()); }
+
+  void Add(const std::string& number, const std::string& phrase, const std::string& description) {
+    auto entry = std::make_unique<RNumber>();
+    entry->SetNumber(number);
+    entry->SetPhrase(phrase);
+    entry->SetDescription(description);
+    worksheet.Insert(std::move(entry), worksheet.Count());
+  }
+  template <class T>
+  T* Child(const char* name) const {
+    T* child = form->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  std::string Text(const char* label) const { return FromQString(Child<QLabel>(label)->text()); }
+  QLineEdit* Answer() const { return Child<QLineEdit>("EditAnswer"); }
+  void Start() {
+    ASSERT_TRUE(form->Prepare(worksheet));
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  }
+  // Types the answer and presses Enter where the focus is, as a user would.
+  void Type(const char* answer) {
+    ASSERT_EQ(QApplication::focusWidget(), Answer());
+    QTest::keyClicks(Answer(), QString::fromLatin1(answer));
+    QTest::keyClick(Answer(), Qt::Key_Return);
+  }
+  void Enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+  // An Alt+letter: buttons click a moment after their mnemonic.
+  void Mnemonic(Qt::Key key) {
+    QTest::keyClick(form.get(), key, Qt::AltModifier);
+    QTest::qWait(250);
+  }
+
+  test::ScriptedPlatform platform;
+  test::TempDir dir;
+  RDictionary dict;
+  RWorksheet worksheet;
+  int64_t now = kNoon;
+  std::unique_ptr<TFormPractice> form;
+};
+
+TEST_F(PracticeDialog, ASessionRecallingNumbersRunsOnEnterAndKeepsItsSchedule) {
+  EXPECT_EQ(platform.statusText, "No practice schedule for this worksheet yet; it starts afresh.");
+  Start();
+  EXPECT_EQ(Text("LabelPrompt"), "locker");
+  EXPECT_TRUE(Child<QPushButton>("ButtonHint")->isEnabled());
+  Type("12 34x");  // digits only count
+  EXPECT_NE(Text("LabelResult").find("Right."), std::string::npos);
+  EXPECT_NE(Text("LabelResult").find("tin ma ray"), std::string::npos);
+  EXPECT_EQ(Child<QPushButton>("ButtonAnswer")->text(), "&Next");
+  Enter();
+
+  // No description: the phrase is the question.
+  EXPECT_EQ(Text("LabelPrompt"), "law");
+  now += 60;
+  Type("4");
+  const std::string wrong = Text("LabelResult");
+  EXPECT_NE(wrong.find("Wrong."), std::string::npos);
+  EXPECT_NE(wrong.find("<u><font color=\"#c0281e\">4</font></u>"), std::string::npos) << wrong;
+  Enter();
+  // The wrong one comes back, since nothing else is due.
+  EXPECT_EQ(Text("LabelPrompt"), "law");
+  Type("5");
+  Enter();
+  EXPECT_EQ(Text("LabelQuestion"), "Nothing more is due.");
+  EXPECT_EQ(Text("LabelResult"), "Answered 3, right 2. Due next: 2 numbers tomorrow.");
+  Enter();
+  EXPECT_EQ(form->result(), QDialog::Accepted);
+  EXPECT_FALSE(form->isVisible());
+
+  form->FinishSession();
+  EXPECT_EQ(platform.statusText, "Practice: Answered 3, right 2. Due next: 2 numbers tomorrow.");
+  EXPECT_FALSE(worksheet.Modified());
+  RPracticeSchedule stored;
+  ASSERT_EQ(ReadPracticeFile(dir.File("phone.tqw.practice"), stored), PracticeLoad::Loaded);
+  EXPECT_EQ(stored, form->Schedule());
+  EXPECT_EQ(stored.Find({"5", 1})->wrong, 1);
+  // The chart counted today's answers.
+  const auto* chart = Child<TPracticeChart>("ChartProgress");
+  EXPECT_EQ(chart->Days().back(), (RDayTally{2, 1}));
+  EXPECT_EQ(chart->Stages().learning, 2);
+
+  // Read back as when the worksheet is opened again: the next day both are due.
+  form->LoadSchedule(worksheet.FileName());
+  EXPECT_EQ(form->Schedule(), stored);
+  now += kSecondsPerDay;
+  Start();
+  EXPECT_EQ(Text("LabelPrompt"), "locker");
+}
+
+TEST_F(PracticeDialog, AnyPhraseThatSpellsTheNumberIsRight) {
+  Start();
+  Mnemonic(Qt::Key_P);
+  ASSERT_TRUE(Child<QRadioButton>("RadioRecallPhrase")->isChecked());
+  EXPECT_EQ(Text("LabelPrompt"), "12-34");  // the same entry, asked the other way round
+  Answer()->setFocus();
+  Type("Denim RAY");  // not the stored phrase, but 123 and 4
+  EXPECT_NE(Text("LabelResult").find("Right."), std::string::npos);
+  Enter();
+  EXPECT_EQ(Text("LabelPrompt"), "5");
+  Type("lee toe");  // 5 and a 1 too many
+  const std::string wrong = Text("LabelResult");
+  EXPECT_NE(wrong.find("Wrong."), std::string::npos);
+  EXPECT_NE(wrong.find("5<u><font color=\"#c0281e\">1</font></u>"), std::string::npos) << wrong;
+  Enter();
+  Type("nosuchword");
+  EXPECT_NE(Text("LabelResult").find("<u><font color=\"#c0281e\">?</font></u>"), std::string::npos);
+  Enter();
+  Type("lee");
+  EXPECT_NE(Text("LabelResult").find("Right."), std::string::npos);
+  // The dictionary is never changed by a rehearsal.
+  EXPECT_LT(dict.FindWord("nosuchword"), 0);
+  EXPECT_TRUE(platform.shown().empty());
+}
+
+TEST_F(PracticeDialog, HintEscapeAndHelpWorkFromTheKeyboard) {
+  Start();
+  EXPECT_TRUE(Text("LabelHint").empty());
+  Mnemonic(Qt::Key_I);
+  EXPECT_EQ(Text("LabelHint"), "Phrase: tin ma ray");
+  EXPECT_EQ(QApplication::focusWidget(), Answer());
+  Mnemonic(Qt::Key_H);
+  ASSERT_EQ(platform.shown().size(), 1u);
+  EXPECT_EQ(platform.shown()[0].kind, "help");
+  EXPECT_EQ(platform.shown()[0].topic, TFormPractice::kHelpContext);
+
+  QTest::keyClick(Answer(), Qt::Key_Escape);
+  EXPECT_EQ(form->result(), QDialog::Rejected);
+  form->FinishSession();
+  // Nothing answered, nothing written.
+  EXPECT_FALSE(dir.Exists("phone.tqw.practice"));
+  EXPECT_EQ(platform.statusText, "Practice: Answered 0, right 0.");
+}
+
+TEST_F(PracticeDialog, ADamagedFileStartsAfreshAndTheStatusBarSaysSo) {
+  dir.Write("phone.tqw.practice", "#TessaloquinePractice - 1\nC:12 what\n");
+  form->LoadSchedule(worksheet.FileName());
+  EXPECT_TRUE(platform.statusAlert);
+  EXPECT_EQ(platform.statusText,
+            "The practice file '" + dir.File("phone.tqw.practice") + "' is damaged; the schedule starts afresh.");
+  EXPECT_TRUE(form->Schedule().Cards().empty());
+  Start();
+  Type("1234");
+  QTest::keyClick(Answer(), Qt::Key_Escape);
+  form->FinishSession();
+  RPracticeSchedule stored;
+  EXPECT_EQ(ReadPracticeFile(dir.File("phone.tqw.practice"), stored), PracticeLoad::Loaded);
+  EXPECT_EQ(stored.Cards().size(), 1u);
+}
+
+TEST_F(PracticeDialog, NoNumberNothingToPractiseAndAnUntitledWorksheetKeepsItsScheduleUntilSaved) {
+  RWorksheet empty;
+  empty.Insert(std::make_unique<RNumber>(), 0);
+  EXPECT_FALSE(form->Prepare(empty));
+
+  worksheet.SetFileName("");
+  form->LoadSchedule("");
+  Start();
+  Type("1234");
+  QTest::keyClick(Answer(), Qt::Key_Escape);
+  form->FinishSession();
+  EXPECT_EQ(platform.statusText,
+            "Practice: Answered 1, right 1. Due next: 1 number tomorrow. "
+            "The schedule is written beside the worksheet once it has a file.");
+  // Saved as phone.tqw: the next session writes the schedule beside it.
+  worksheet.SetFileName(dir.File("phone.tqw"));
+  Start();
+  Type("5");
+  QTest::keyClick(Answer(), Qt::Key_Escape);
+  form->FinishSession();
+  RPracticeSchedule stored;
+  ASSERT_EQ(ReadPracticeFile(dir.File("phone.tqw.practice"), stored), PracticeLoad::Loaded);
+  EXPECT_EQ(stored.Cards().size(), 2u);
+}
+
+}  // namespace
+}  // namespace tq
