@@ -234,14 +234,6 @@ void RWordColumns::DictionaryChanged() {
   }
 }
 
-std::vector<int> RWordColumns::ColumnsToRefill() const {
-  std::vector<int> out;
-  for (int i = 0; i < ColumnCount(); ++i)
-    if (columns_[static_cast<std::size_t>(i)].filled && !columns_[static_cast<std::size_t>(i)].digits.empty())
-      out.push_back(i);
-  return out;
-}
-
 std::vector<int> RWordColumns::RebuildColumns(RNumber* number) {
   if (number) ValidateSlots(*number);
   const bool blankMode = !number || number->SlotCount() == 0;

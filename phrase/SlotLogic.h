@@ -165,9 +165,6 @@ class RWordColumns {
   // The longest prefix of `digits` (at most 24 of them) that is some word's
   // code, as TrimToKnownCode gives it, from the codes the table knows.
   std::string CutToKnownCode(const std::string& digits) const;
-  // The columns that RefillColumns lists again after a dictionary change:
-  // those listed already, unless they have no digits.
-  std::vector<int> ColumnsToRefill() const;
   void DeleteAllColumns();
 
   // Chooses the word of row text `row` for column `index`. False (and no

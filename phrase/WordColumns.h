@@ -21,8 +21,8 @@
 // also brings columns whose digits stayed the same up to date.
 #pragma once
 
-#include <QPoint>
 #include <QAbstractScrollArea>
+#include <QPoint>
 #include <QString>
 #include <string>
 
