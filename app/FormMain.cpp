@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 #include "Codec.h"
 #include "FindDialog.h"
@@ -234,6 +235,10 @@ void TFormMain::CreatePanels() {
   EditPhrase->setObjectName("EditPhrase");
   EditPhrase->setReadOnly(true);
   EditPhrase->setFrame(false);
+  // A field cuts its text at 32767 characters unless told otherwise; a long
+  // number (pi to tens of thousands of digits) and its phrase are longer.
+  EditNumber->setMaxLength(std::numeric_limits<int>::max());
+  EditPhrase->setMaxLength(std::numeric_limits<int>::max());
   {
     QFont phraseFont(QStringLiteral("Arial"));
     phraseFont.setStyleHint(QFont::SansSerif);
@@ -1170,10 +1175,7 @@ void TFormMain::WordListContextMenu(int column, const QPoint& globalPos) {
 
 TFormMain::WordPick TFormMain::SelectedWord(std::string& word) const {
   if (!ScrollBox) return WordPick::NoList;
-  QListView* list = nullptr;
-  QWidget* focus = QApplication::focusWidget();
-  for (int i = 0; i < ScrollBox->ColumnCount() && !list; ++i)
-    if (ScrollBox->WordList(i) == focus) list = ScrollBox->WordList(i);
+  QListView* list = ScrollBox->FocusedWordList();
   if (!list) return WordPick::NoList;
   const QModelIndexList rows = list->selectionModel()->selectedIndexes();
   if (rows.isEmpty()) return WordPick::NoRow;

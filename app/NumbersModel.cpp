@@ -6,6 +6,19 @@
 #include "RWorksheet.h"
 
 namespace tq {
+namespace {
+
+// A cell shows the start of its text, cut off at the column's edge. Text
+// beyond this many characters can never show in a column on any screen, and
+// laying out the whole of a long number's phrase at every paint of its row
+// would make the list slow to draw.
+constexpr std::size_t kShownLength = 2048;
+
+QVariant Shown(const std::string& text) {
+  return ToQString(text.size() <= kShownLength ? text : text.substr(0, kShownLength));
+}
+
+}  // namespace
 
 TNumbersModel::TNumbersModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -46,9 +59,9 @@ QVariant TNumbersModel::data(const QModelIndex& index, int role) const {
   if (index.row() >= worksheet_->Count()) return {};
   const RNumber& entry = worksheet_->At(index.row());
   switch (index.column()) {
-    case ColumnNumber: return ToQString(entry.Number());
-    case ColumnPhrase: return ToQString(entry.Phrase());
-    case ColumnDescription: return ToQString(entry.Description());
+    case ColumnNumber: return Shown(entry.Number());
+    case ColumnPhrase: return Shown(entry.Phrase());
+    case ColumnDescription: return Shown(entry.Description());
     default: return {};
   }
 }

@@ -3,10 +3,24 @@
 // lower right pane; the baseline is ListWordsForDigits for the same column
 // digits in a plain loop, once for the columns the strip fills (those in
 // view) and once for all thirty.
+//
+// Long numbers (a thousand digits of pi and more) are measured against the
+// same steps on a 30-digit number; the ratios are printed after the run.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QScrollBar>
 #include <QWidget>
+#include <malloc.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,15 +46,23 @@ tq::RDictionary& Loaded() {
 // The main window at its default 640 x 480, with the strip where the word
 // columns sit: right of the numbers list, below the edit fields.
 struct Window {
-  Window() : strip(new tq::TWordColumns(Loaded(), &frame)) {
+  // `withField` false leaves the phrase field out, to tell the strip's own
+  // cost from the field's laying out of a long phrase.
+  explicit Window(bool withField = true) : strip(new tq::TWordColumns(Loaded(), &frame)) {
     frame.resize(640, 480);
     strip->setGeometry(172, 150, 466, 328);
     strip->SetCurrentNumber(&number);
+    // The phrase field shows every phrase the strip composes, as in the
+    // main window.
+    phrase->setGeometry(172, 60, 466, 24);
+    phrase->setMaxLength(std::numeric_limits<int>::max());
+    if (withField) QObject::connect(strip, &tq::TWordColumns::PhraseShown, phrase, &QLineEdit::setText);
     frame.show();
     QApplication::processEvents();
   }
   QWidget frame;
   tq::TWordColumns* strip;
+  QLineEdit* phrase = new QLineEdit(&frame);
   tq::RNumber number;
 };
 
@@ -129,6 +151,140 @@ void BM_CommitNumberIntoBlankEntry(benchmark::State& state) {
 }
 BENCHMARK(BM_CommitNumberIntoBlankEntry)->Unit(benchmark::kMicrosecond);
 
+// --- long numbers ----------------------------------------------------------------
+
+// `count` digits that look like a real long number: every digit about as
+// often as the others, no pattern a word could ride on for long.
+std::string LongDigits(std::int64_t count) {
+  std::string digits;
+  digits.reserve(static_cast<std::size_t>(count));
+  std::uint64_t state = 314159265358979323ull;
+  for (std::int64_t i = 0; i < count; ++i) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    digits.push_back(static_cast<char>('0' + (state >> 33) % 10));
+  }
+  return digits;
+}
+
+// Bytes the program holds on its heap just now.
+double HeapInUse() { return static_cast<double>(mallinfo2().uordblks); }
+
+// Enter with a number of state.range(0) digits in a blank row, up to the
+// strip painted and ready for the next key. Also reports the heap the
+// entry and its strip hold per digit afterwards, which should stay the same
+// however long the number.
+void BM_CommitDigitsIntoBlankEntry(benchmark::State& state) {
+  Window w;
+  const std::string digits = LongDigits(state.range(0));
+  double heldPerDigit = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.number = tq::RNumber();
+    w.strip->RebuildColumns();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const double before = HeapInUse();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(w.strip->CommitNumber(digits));
+    QApplication::processEvents();
+    state.PauseTiming();
+    heldPerDigit = (HeapInUse() - before) / static_cast<double>(digits.size());
+    state.ResumeTiming();
+  }
+  state.counters["digits"] = static_cast<double>(state.range(0));
+  state.counters["heap_per_digit"] = heldPerDigit;
+}
+BENCHMARK(BM_CommitDigitsIntoBlankEntry)
+    ->Arg(30)->Arg(1000)->Arg(10000)->Arg(100000)
+    ->Unit(benchmark::kMillisecond)->MinTime(0.5);
+
+// The column in the middle of the entry, scrolled into view, with its
+// first word (the longest code) ready to choose.
+struct MiddleColumn {
+  int index = 0;
+  int row = -1;
+};
+
+MiddleColumn ScrollToMiddle(Window& w) {
+  MiddleColumn middle;
+  middle.index = w.strip->ColumnCount() / 2;
+  const int pitch = w.strip->WordListWidth() + 2;
+  w.strip->horizontalScrollBar()->setValue(middle.index * pitch);
+  QApplication::processEvents();
+  const tq::WordColumn& column = w.strip->Columns().Column(middle.index);
+  for (int r = 0; r < static_cast<int>(column.rows.size()); ++r)
+    if (tq::IsWordRow(column.rows[static_cast<std::size_t>(r)])) {
+      middle.row = r;
+      break;
+    }
+  return middle;
+}
+
+// Enter on the middle column's first word, then a click on its button, as
+// the user does them, each up to the strip painted again.
+void ChooseAndUnchooseInMiddle(benchmark::State& state, bool withField) {
+  Window w(withField);
+  w.strip->CommitNumber(LongDigits(state.range(0)));
+  QApplication::processEvents();
+  const MiddleColumn middle = ScrollToMiddle(w);
+  if (middle.row < 0) {
+    state.SkipWithError("the middle column lists no word");
+    return;
+  }
+  for (auto _ : state) {
+    QListView* list = w.strip->WordList(middle.index);
+    list->setCurrentIndex(list->model()->index(middle.row, 0));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(list, &enter);
+    QApplication::processEvents();
+    w.strip->WordButton(middle.index)->click();
+    QApplication::processEvents();
+  }
+  if (w.number.Slot(middle.index) != ".") state.SkipWithError("the word was not given back");
+  state.counters["digits"] = static_cast<double>(state.range(0));
+}
+void BM_ChooseAndUnchooseInMiddle(benchmark::State& state) { ChooseAndUnchooseInMiddle(state, true); }
+BENCHMARK(BM_ChooseAndUnchooseInMiddle)->Arg(30)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// The same without the phrase field: what the strip and the slots cost.
+// The field lays its whole text out at every change, so the difference
+// between the two grows with the phrase.
+void BM_ChooseAndUnchooseInMiddleStripOnly(benchmark::State& state) { ChooseAndUnchooseInMiddle(state, false); }
+BENCHMARK(BM_ChooseAndUnchooseInMiddleStripOnly)->Arg(30)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// Prints every run as the console does, and at the end each long-number
+// run's time against the same benchmark's 30-digit run. CPU time, not wall
+// time: the machine may be busy with other work while the benchmarks run.
+class TRatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs)
+      if (!run.error_occurred && run.run_type == Run::RT_Iteration) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    for (const auto& [name, time] : times_) {
+      const std::size_t slash = name.find('/');
+      if (slash == std::string::npos || IsBaseRun(name, slash)) continue;
+      // The base run carries the same options after the digit count.
+      for (const auto& [baseName, baseTime] : times_)
+        if (baseName.compare(0, slash, name, 0, slash) == 0 && IsBaseRun(baseName, slash) && baseTime > 0)
+          std::printf("%-60s %8.2fx the 30-digit run\n", name.c_str(), time / baseTime);
+    }
+  }
+
+ private:
+  // "Family/30" or "Family/30/options": the run the others are held against.
+  static bool IsBaseRun(const std::string& name, std::size_t slash) {
+    return name.size() > slash && name.compare(slash, 3, "/30") == 0 &&
+           (name.size() == slash + 3 || name[slash + 3] == '/');
+  }
+
+  std::map<std::string, double> times_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,7 +292,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
+  TRatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;
 }

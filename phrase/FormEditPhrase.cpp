@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "Codec.h"
 #include "Platform.h"
@@ -93,6 +94,8 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
   EditPhrase->setObjectName("EditPhrase");
   // The phrase goes into the worksheet file: one line of what it can hold.
   GuardTextField(EditPhrase);
+  // Not cut at the field's usual 32767 characters: long numbers have longer phrases.
+  EditPhrase->setMaxLength(std::numeric_limits<int>::max());
   EditPhrase->setMinimumWidth(EditPhrase->fontMetrics().averageCharWidth() * 56);
   // The dialog can be made wider for a long phrase, but not taller.
   PanelMain->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

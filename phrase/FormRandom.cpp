@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "Codec.h"
 #include "Platform.h"
@@ -26,6 +27,9 @@ QLineEdit* MakeReadOnlyEdit(const char* name, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setReadOnly(true);
+  // Not cut at the field's usual 32767 characters: a long number's phrase
+  // is taken back from here whole.
+  edit->setMaxLength(std::numeric_limits<int>::max());
   return edit;
 }
 

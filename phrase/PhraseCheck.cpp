@@ -27,6 +27,14 @@ bool CodeFits(const std::string& code, const std::string& digits, std::size_t p)
   return digits.size() - p >= code.size() && digits.compare(p, code.size(), code) == 0;
 }
 
+// The digits from p that a code is held against, as a message shows them:
+// in a long number only the first of them, so that the box stays on screen.
+std::string DigitsFrom(const std::string& digits, std::size_t p) {
+  constexpr std::size_t kShown = 60;
+  if (digits.size() - p <= kShown) return digits.substr(p);
+  return digits.substr(p, kShown) + "...";
+}
+
 // The typed text as the check reads it: lowered, split at blanks, a piece
 // starting with either mark standing for one uncovered digit.
 std::vector<std::string> TypedSlots(const std::string& typed) {
@@ -125,7 +133,7 @@ int RPhraseCheck::FitCode(int position, const std::string& word, std::size_t p) 
   std::string code = dictionary_.CodeAt(position);
   while (!CodeFits(code, digits, p)) {
     if (!AskOkCancel("Error: The code '" + code + "' for word '" + word + "' does not match against the numbers '" +
-                     digits.substr(p) + "'. " + "Would you like to change the code for this word?"))
+                     DigitsFrom(digits, p) + "'. " + "Would you like to change the code for this word?"))
       return -1;
     // Cancel leaves the default in place, which counts as no change.
     std::string entered = code;

@@ -85,28 +85,66 @@ int FindFirstLetter(const std::vector<std::string>& rows, int selected, char let
 
 // --- columns ------------------------------------------------------------------
 
-void RWordColumns::InsertColumn(int index) {
-  columns_.insert(columns_.begin() + index, WordColumn{});
-  if (observer_) observer_->ColumnInserted(index);
+void RWordColumns::MarkChanged(int first, int last) {
+  if (changedFirst_ < 0) {
+    changedFirst_ = first;
+    changedLast_ = last;
+  } else {
+    changedFirst_ = std::min(changedFirst_, first);
+    changedLast_ = std::max(changedLast_, last);
+  }
 }
 
-void RWordColumns::DeleteColumn(int index) {
+void RWordColumns::InsertColumn(int index) { InsertColumns(index, 1); }
+
+void RWordColumns::InsertColumns(int index, int count) {
+  if (count <= 0) return;
+  columns_.insert(columns_.begin() + index, static_cast<std::size_t>(count), WordColumn{});
+  // The changed range moves with the columns after the new ones.
+  if (changedFirst_ >= index) changedFirst_ += count;
+  if (changedLast_ > index) changedLast_ += count;
+  MarkChanged(index, index + count);
+  if (observer_)
+    for (int n = 0; n < count; ++n) observer_->ColumnInserted(index + n);
+}
+
+void RWordColumns::DeleteColumn(int index) { DeleteColumns(index, 1); }
+
+void RWordColumns::DeleteColumns(int index, int count) {
   // A table that has fallen out of step with the slots (the view never
   // rebuilt it) must not be indexed past its end; the next rebuild evens
   // the counts out.
   if (index < 0 || index >= ColumnCount()) return;
-  columns_.erase(columns_.begin() + index);
-  if (observer_) observer_->ColumnDeleted(index);
+  count = std::min(count, ColumnCount() - index);
+  if (count <= 0) return;
+  columns_.erase(columns_.begin() + index, columns_.begin() + index + count);
+  const auto shift = [index, count](int& at) {
+    if (at >= index + count)
+      at -= count;
+    else if (at > index)
+      at = index;
+  };
+  if (changedFirst_ >= 0) {
+    shift(changedFirst_);
+    shift(changedLast_);
+  }
+  // The column that moved up into the gap starts where the deleted ones did.
+  MarkChanged(index, index + 1);
+  if (observer_)
+    for (int n = 0; n < count; ++n) observer_->ColumnDeleted(index);
 }
 
 void RWordColumns::DeleteAllColumns() {
   while (!columns_.empty()) DeleteColumn(ColumnCount() - 1);
+  changedFirst_ = changedLast_ = -1;
 }
 
 void RWordColumns::BlankColumn(int index, std::vector<int>& changed) {
   WordColumn& column = columns_[static_cast<std::size_t>(index)];
   if (column.blank && column.filled && column.digits.empty()) return;
   column.rows.assign(kBlankRowCount, std::string());
+  column.topRow = 0;
+  column.selectedRow = -1;
   column.digits.clear();
   column.run.clear();
   column.slotText.clear();
@@ -147,6 +185,8 @@ void RWordColumns::CutDigits(WordColumn& column) const {
   if (digits == column.digits) return;
   column.digits = std::move(digits);
   column.filled = false;
+  column.topRow = 0;
+  column.selectedRow = -1;
 }
 
 std::string RWordColumns::ColumnDigits(int index) const {
@@ -174,27 +214,33 @@ void RWordColumns::FillColumn(int index) {
   column.filled = true;
 }
 
+void RWordColumns::ReleaseRows(int index, int topRow, int selectedRow) {
+  if (index < 0 || index >= ColumnCount()) return;
+  WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  column.topRow = std::max(topRow, 0);
+  column.selectedRow = std::max(selectedRow, -1);
+  if (column.blank) return;
+  std::vector<std::string>().swap(column.rows);
+  column.wordCount = 0;
+  column.filled = false;
+}
+
 void RWordColumns::DictionaryChanged() {
   codesGathered_ = false;
   knownCodes_.clear();
-  for (WordColumn& column : columns_)
+  for (WordColumn& column : columns_) {
     if (!column.blank && IsUncoveredSlot(column.slotText)) column.pending = true;
-}
-
-std::vector<int> RWordColumns::ColumnsToRefill() const {
-  std::vector<int> out;
-  for (int i = 0; i < ColumnCount(); ++i)
-    if (columns_[static_cast<std::size_t>(i)].filled && !columns_[static_cast<std::size_t>(i)].digits.empty())
-      out.push_back(i);
-  return out;
+    column.selectedRow = -1;
+  }
 }
 
 std::vector<int> RWordColumns::RebuildColumns(RNumber* number) {
   if (number) ValidateSlots(*number);
   const bool blankMode = !number || number->SlotCount() == 0;
   const int target = blankMode ? kBlankColumnCount : number->SlotCount();
-  while (ColumnCount() > target) DeleteColumn(ColumnCount() - 1);
-  while (ColumnCount() < target) InsertColumn(ColumnCount());
+  if (ColumnCount() > target) DeleteColumns(target, ColumnCount() - target);
+  InsertColumns(ColumnCount(), target - ColumnCount());
+  changedFirst_ = changedLast_ = -1;
 
   std::vector<int> changed;
   if (blankMode) {
@@ -202,39 +248,83 @@ std::vector<int> RWordColumns::RebuildColumns(RNumber* number) {
     return changed;
   }
 
+  // How many "." slots stand from each slot on (as far as a run reaches),
+  // counted from the end in one pass, so that no column walks its run.
+  std::vector<unsigned char> dotsAhead(static_cast<std::size_t>(target) + 1, 0);
+  for (int i = target - 1; i >= 0; --i)
+    if (IsUncoveredSlot(number->Slot(i)))
+      dotsAhead[static_cast<std::size_t>(i)] = static_cast<unsigned char>(
+          std::min<std::size_t>(dotsAhead[static_cast<std::size_t>(i) + 1] + 1u, kColumnRunLength));
   std::size_t cursor = 0;
-  for (int i = 0; i < target; ++i) {
-    WordColumn& column = columns_[static_cast<std::size_t>(i)];
-    const std::string& slot = number->Slot(i);
-    // A placeholder column has empty digits too, but its rows are the blank
-    // ones: it needs listing even when its new digits are empty as well.
-    const bool wasBlank = column.blank;
-    column.blank = false;
-    if (IsUncoveredSlot(slot)) {
-      std::string run = UncoveredRunAt(*number, i, cursor);
-      if (wasBlank || !IsUncoveredSlot(column.slotText) || run != column.run) {
-        column.run = std::move(run);
-        column.pending = true;
-        if (wasBlank) column.filled = false;
-        changed.push_back(i);
-      }
-      cursor += 1;
-    } else {
-      const int k = dictionary_->FindWord(slot);
-      if (k < 0) ShowStatusAlert("Internal error - missing word.");
-      const std::string digits = k < 0 ? std::string() : dictionary_->CodeAt(k);
-      column.run.clear();
-      column.pending = false;
-      if (wasBlank || digits != column.digits) {
-        column.digits = digits;
-        column.filled = false;
-        changed.push_back(i);
-      }
-      cursor += digits.size();
-    }
-    column.slotText = slot;
-  }
+  for (int i = 0; i < target; ++i)
+    RebuildColumn(*number, i, cursor, changed, dotsAhead[static_cast<std::size_t>(i)]);
   return changed;
+}
+
+std::vector<int> RWordColumns::RebuildChanged(RNumber& number) {
+  if (changedFirst_ < 0) return {};
+  if (ColumnCount() != number.SlotCount() || number.SlotCount() == 0 || columns_.front().blank)
+    return RebuildColumns(&number);
+  // A column's run reaches at most kColumnRunLength slots ahead, so the
+  // columns further back than that from the first change keep their digits.
+  // The one the walk starts from was not touched: its start still holds.
+  const int first = std::max(0, changedFirst_ - static_cast<int>(kColumnRunLength));
+  const int last = std::min(changedLast_, ColumnCount());
+  changedFirst_ = changedLast_ = -1;
+  std::size_t cursor = first == 0 ? 0 : columns_[static_cast<std::size_t>(first)].start;
+  std::vector<int> changed;
+  int i = first;
+  for (; i < last; ++i) RebuildColumn(number, i, cursor, changed);
+  // Choosing and un-choosing keep the digits the slots cover, so the
+  // columns after the change start where they did. Should they not, the
+  // walk goes on until they do.
+  for (; i < ColumnCount() && columns_[static_cast<std::size_t>(i)].start != cursor; ++i)
+    RebuildColumn(number, i, cursor, changed);
+  return changed;
+}
+
+void RWordColumns::RebuildColumn(const RNumber& number, int i, std::size_t& cursor, std::vector<int>& changed,
+                                 int dotsAhead) {
+  WordColumn& column = columns_[static_cast<std::size_t>(i)];
+  const std::string& slot = number.Slot(i);
+  column.start = cursor;
+  // A placeholder column has empty digits too, but its rows are the blank
+  // ones: it needs listing even when its new digits are empty as well.
+  const bool wasBlank = column.blank;
+  column.blank = false;
+  if (IsUncoveredSlot(slot)) {
+    const std::string& digits = number.Digits();
+    std::string walked;
+    std::string_view run;
+    if (dotsAhead < 0) {
+      walked = UncoveredRunAt(number, i, cursor);
+      run = walked;
+    } else {
+      run = std::string_view(digits).substr(std::min(cursor, digits.size()), static_cast<std::size_t>(dotsAhead));
+    }
+    if (wasBlank || !IsUncoveredSlot(column.slotText) || run != column.run) {
+      column.run.assign(run);
+      column.pending = true;
+      if (wasBlank) column.filled = false;
+      changed.push_back(i);
+    }
+    cursor += 1;
+  } else {
+    const int k = dictionary_->FindWord(slot);
+    if (k < 0) ShowStatusAlert("Internal error - missing word.");
+    const std::string digits = k < 0 ? std::string() : dictionary_->CodeAt(k);
+    column.run.clear();
+    column.pending = false;
+    if (wasBlank || digits != column.digits) {
+      column.digits = digits;
+      column.filled = false;
+      column.topRow = 0;
+      column.selectedRow = -1;
+      changed.push_back(i);
+    }
+    cursor += digits.size();
+  }
+  column.slotText = slot;
 }
 
 // --- slots ----------------------------------------------------------------------
@@ -253,32 +343,56 @@ bool RWordColumns::CommitNumber(RNumber& number, const std::string& typed) {
   number.SetNumber(typed);
   if (typed == oldNumber || number.Digits() == oldDigits) return false;
 
+  // One pass that keeps the slots (and their columns) that still fit and
+  // closes the gaps as it goes: dropping them one at a time would shift the
+  // rest of a long number once per dropped word.
   const std::string& digits = number.Digits();
+  std::vector<std::string> slots = number.Slots();
+  std::vector<char> dropped(slots.size(), 0);
   std::size_t p = 0;
-  int i = 0;
-  while (i < number.SlotCount()) {
-    const std::string& slot = number.Slot(i);
+  std::size_t kept = 0;
+  for (std::size_t s = 0; s < slots.size(); ++s) {
+    const std::string& slot = slots[s];
+    std::size_t length = 0;
+    bool fits = false;
     if (IsUncoveredSlot(slot)) {
-      if (p < digits.size()) {
-        ++p;
-        ++i;
-        continue;
-      }
+      fits = p < digits.size();
+      length = 1;
     } else {
       const int k = dictionary_->FindWord(slot);
-      if (k >= 0 && CodeFitsAt(digits, p, dictionary_->CodeAt(k))) {
-        p += dictionary_->CodeAt(k).size();
-        ++i;
-        continue;
-      }
+      fits = k >= 0 && CodeFitsAt(digits, p, dictionary_->CodeAt(k));
+      if (fits) length = dictionary_->CodeAt(k).size();
     }
-    DeleteColumn(i);
-    number.DeleteSlot(i);
+    if (!fits) {
+      dropped[s] = 1;
+      continue;
+    }
+    p += length;
+    if (kept != s) slots[kept] = std::move(slots[s]);
+    ++kept;
   }
-  for (; p < digits.size(); ++p) {
-    InsertColumn(ColumnCount());
-    number.InsertSlot(number.SlotCount(), ".");
+  slots.resize(kept);
+
+  // The columns follow their slots; a column without a slot (a table out
+  // of step) stays.
+  const int columnsBefore = ColumnCount();
+  int keptColumns = 0;
+  for (int c = 0; c < columnsBefore; ++c) {
+    if (static_cast<std::size_t>(c) < dropped.size() && dropped[static_cast<std::size_t>(c)]) {
+      // The columns kept so far stand before it.
+      if (observer_) observer_->ColumnDeleted(keptColumns);
+      continue;
+    }
+    if (keptColumns != c) columns_[static_cast<std::size_t>(keptColumns)] = std::move(columns_[static_cast<std::size_t>(c)]);
+    ++keptColumns;
   }
+  columns_.erase(columns_.begin() + keptColumns, columns_.end());
+
+  const std::size_t left = digits.size() - std::min(p, digits.size());
+  slots.insert(slots.end(), left, std::string("."));
+  number.SetSlots(std::move(slots));
+  InsertColumns(ColumnCount(), static_cast<int>(left));
+  MarkAllChanged();
   return true;
 }
 
@@ -293,7 +407,7 @@ bool RWordColumns::ValidateSlots(RNumber& number) {
     const std::string& slot = number.Slot(i);
     if (IsUncoveredSlot(slot)) {
       if (p >= digits.size()) {
-        while (number.SlotCount() > i) number.DeleteSlot(number.SlotCount() - 1);
+        number.DeleteSlots(i, number.SlotCount() - i);
         RefreshPhrase(number);
         return false;
       }
@@ -309,13 +423,13 @@ bool RWordColumns::ValidateSlots(RNumber& number) {
       ShowWarning("Word '" + slot + "' not found in dictionary. Word will be deleted.");
     else
       ShowWarning("Code for word '" + slot + "' has been changed. Word will be deleted.");
-    while (number.SlotCount() > i) number.DeleteSlot(number.SlotCount() - 1);
-    for (; p < digits.size(); ++p) number.InsertSlot(number.SlotCount(), ".");
+    number.DeleteSlots(i, number.SlotCount() - i);
+    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(digits.size() - p), ".");
     RefreshPhrase(number);
     return false;
   }
   if (p < digits.size()) {
-    for (; p < digits.size(); ++p) number.InsertSlot(number.SlotCount(), ".");
+    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(digits.size() - p), ".");
     RefreshPhrase(number);
     return false;
   }
@@ -337,10 +451,8 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
 
   if (IsUncoveredSlot(column.slotText)) {
     if (length >= 1) {
-      for (int n = 1; n < length; ++n) {
-        DeleteColumn(index + 1);
-        number.DeleteSlot(index + 1);
-      }
+      DeleteColumns(index + 1, length - 1);
+      number.DeleteSlots(index + 1, length - 1);
     } else {
       // A word without a code covers nothing: it stands before the digit,
       // which stays uncovered.
@@ -349,10 +461,8 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
     }
   } else {
     const int given = static_cast<int>(digits.size()) - length;
-    for (int n = 0; n < given; ++n) {
-      number.InsertSlot(index + 1, ".");
-      InsertColumn(index + 1);
-    }
+    number.InsertSlots(index + 1, given, ".");
+    InsertColumns(index + 1, given);
     const int next = index + given + 1;
     if (next < ColumnCount()) {
       WordColumn& after = columns_[static_cast<std::size_t>(next)];
@@ -362,10 +472,14 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
       after.rows.clear();
       after.wordCount = 0;
       after.filled = false;
+      after.topRow = 0;
+      after.selectedRow = -1;
+      MarkChanged(next, next + 1);
       if (observer_) observer_->ColumnEmptied(next);
     }
   }
   number.SetSlot(index, row);
+  MarkChanged(index, index + 1);
   return true;
 }
 
@@ -376,16 +490,16 @@ bool RWordColumns::UnselectWord(RNumber& number, int index) {
   if (IsUncoveredSlot(column.slotText)) return true;
   const int m = static_cast<int>(column.digits.size());
   if (m >= 1) {
-    for (int n = 1; n < m; ++n) {
-      number.InsertSlot(index + 1, ".");
-      InsertColumn(index + 1);
-    }
+    number.InsertSlots(index + 1, m - 1, ".");
+    InsertColumns(index + 1, m - 1);
     number.SetSlot(index, ".");
+    MarkChanged(index, index + 1);
   } else if (index == number.SlotCount() - 1) {
     DeleteColumn(index);
     number.DeleteSlot(index);
   } else {
     number.SetSlot(index, number.Slot(index + 1));
+    MarkChanged(index, index + 1);
     DeleteColumn(index + 1);
     number.DeleteSlot(index + 1);
   }
@@ -415,8 +529,11 @@ bool RWordColumns::PreviewWord(RNumber& number, int index, const std::string& ro
 bool RWordColumns::ClearPreview(RNumber& number, int index) {
   if (index < 0 || index >= ColumnCount()) return false;
   if (ColumnDigits(index).empty()) return false;
+  // Moving between lists mostly leaves the phrase as it is; a long one is
+  // then not shown (and laid out) again for nothing.
+  const std::string before = number.Phrase();
   RefreshPhrase(number);
-  return true;
+  return number.Phrase() != before;
 }
 
 int RWordColumns::FirstLetterJump(int index, int selected, char letter) const {

@@ -8,6 +8,12 @@
 // column it inserts or deletes, in order, so that a view can mirror each
 // step with its own controls and keep the controls of columns that only
 // shifted.
+//
+// A number may have tens of thousands of digits (pi learnt by heart), so a
+// step never walks the whole table when it need not: choosing and
+// un-choosing a word only touch the columns around it, and RebuildChanged
+// brings up to date just those. Rows are listed only for the columns a view
+// shows; it hands them back with ReleaseRows when a column leaves the view.
 #pragma once
 
 #include <cstddef>
@@ -47,6 +53,12 @@ struct WordColumn {
   bool blank = false;    // one of the placeholder columns of an entry without slots
   std::vector<std::string> rows;
   int wordCount = 0;     // words among the rows, headers not counted
+  std::size_t start = 0; // the first digit the slot covers, as of the last rebuild
+  // Where the column's list stood when the view last took its controls away
+  // (the top row and the selected row, -1 for none), so that scrolling back
+  // finds it as it was left. Both go back to the top when the digits change.
+  int topRow = 0;
+  int selectedRow = -1;
 };
 
 // Told about every column as the table inserts or deletes it, before the
@@ -127,6 +139,11 @@ class RWordColumns {
   // when in view, else when first shown. Columns whose digits stay the same
   // keep their rows.
   std::vector<int> RebuildColumns(RNumber* number);
+  // The same after ChooseWord or UnselectWord: only the columns whose slot
+  // changed, and those before them whose run of digits reaches them, are
+  // looked at again (everything when the table and the slots are out of
+  // step). Does not validate the slots, which those steps keep sound.
+  std::vector<int> RebuildChanged(RNumber& number);
 
   // Cuts the column's digits if that is still pending and lists its words
   // when they are stale. True when the rows were listed afresh.
@@ -134,19 +151,20 @@ class RWordColumns {
   bool NeedsUpdate(int index) const;
   // Lists the column's words for its digits, stale or not.
   void FillColumn(int index);
+  // The view no longer shows the column: its rows go (it is listed again
+  // when shown) and the place its list stood at is kept. Placeholder
+  // columns keep their blank rows.
+  void ReleaseRows(int index, int topRow = 0, int selectedRow = -1);
   // The column's digits, cut now if the column has not been shown yet.
   std::string ColumnDigits(int index) const;
 
   // After any change to the dictionary's words or codes: the table forgets
-  // the codes it knows, and every uncovered column cuts its run again when
-  // next updated.
+  // the codes it knows, every uncovered column cuts its run again when next
+  // updated, and no list keeps a selected row (its rows will differ).
   void DictionaryChanged();
   // The longest prefix of `digits` (at most 24 of them) that is some word's
   // code, as TrimToKnownCode gives it, from the codes the table knows.
   std::string CutToKnownCode(const std::string& digits) const;
-  // The columns that RefillColumns lists again after a dictionary change:
-  // those listed already, unless they have no digits.
-  std::vector<int> ColumnsToRefill() const;
   void DeleteAllColumns();
 
   // Chooses the word of row text `row` for column `index`. False (and no
@@ -163,8 +181,9 @@ class RWordColumns {
   // uncovered digits the word would cover (or clears the preview in a
   // chosen word's column). True when the phrase was recomposed.
   bool PreviewWord(RNumber& number, int index, const std::string& row);
-  // The list of column `index` got or lost the focus: clears the preview.
-  // True when the phrase was recomposed.
+  // The list of column `index` got or lost the focus: clears the preview
+  // (which also rewrites a phrase typed in another spacing). True when the
+  // phrase changed.
   bool ClearPreview(RNumber& number, int index);
 
   // The row a typed letter jumps to from the selected row, or -1.
@@ -173,6 +192,18 @@ class RWordColumns {
  private:
   void InsertColumn(int index);
   void DeleteColumn(int index);
+  // `count` neighbouring columns at once, told to the observer one by one.
+  void InsertColumns(int index, int count);
+  void DeleteColumns(int index, int count);
+  // Brings column i up to date with slot i, the digit cursor at its first
+  // digit; advances the cursor past it. `dotsAhead`, when known, is the
+  // number of "." slots from i on, at most kColumnRunLength.
+  void RebuildColumn(const RNumber& number, int i, std::size_t& cursor, std::vector<int>& changed,
+                     int dotsAhead = -1);
+  // The range of columns RebuildChanged looks at, kept in step with
+  // insertions and deletions.
+  void MarkChanged(int first, int last);
+  void MarkAllChanged() { MarkChanged(0, ColumnCount()); }
   void BlankColumn(int index, std::vector<int>& changed);
   void CutDigits(WordColumn& column) const;
   void Compose(RNumber& number);
@@ -185,6 +216,8 @@ class RWordColumns {
   mutable std::vector<std::string> knownCodes_;
   mutable bool codesGathered_ = false;
   std::vector<WordColumn> columns_;
+  int changedFirst_ = -1;  // -1: nothing changed since the last rebuild
+  int changedLast_ = -1;   // one past the last changed column
   int highlightStart_ = 0;
   int highlightLength_ = 0;
 };

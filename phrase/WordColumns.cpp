@@ -15,7 +15,9 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "Codec.h"
@@ -32,8 +34,6 @@ constexpr int kMinListWidth = 15;
 constexpr int kSplitterWidth = 2;
 constexpr int kButtonHeight = 15;
 const QColor kHeaderColour(192, 192, 192);
-
-struct ColumnControls;
 
 // The rows of one column, asked for on demand. The rows themselves stay in
 // the column record; the model only remembers how many it last announced, so
@@ -200,7 +200,7 @@ class TColumnSplitter final : public QWidget {
 };
 
 struct ColumnControls {
-  int index = -1;  // the column's place; -1 once it is being destroyed
+  int index = -1;  // the column shown; -1 while the controls are spare
   QWidget* panel = nullptr;
   QPushButton* button = nullptr;
   TWordListView* list = nullptr;
@@ -208,6 +208,10 @@ struct ColumnControls {
   TColumnSplitter* splitter = nullptr;
   TWordListModel* model = nullptr;
 };
+
+// Columns either side of the view that keep their controls, so that a step
+// of the scroll bar finds most of the next columns ready.
+constexpr int kColumnMargin = 2;
 
 }  // namespace
 
@@ -220,17 +224,24 @@ struct TWordColumns::Private final : ColumnObserver {
   RConfig* config = nullptr;
   RNumber* number = nullptr;
   RWordColumns table;
+  // The controls alive: those of the columns in view and the margins, the
+  // focused list's column wherever it is, and columns asked for by index.
   std::vector<std::unique_ptr<ColumnControls>> controls;
   QWidget* strip = nullptr;
   TWordRowDelegate* delegate = nullptr;
-  QHBoxLayout* layout = nullptr;
   int width = kDefaultListWidth;
   // Raised while the columns are being reshaped: focus moving off a list that
   // is being removed must not touch the half-changed slots.
   int updateDepth = 0;
+  bool inLayout = false;
+
+  int Pitch() const { return width + kSplitterWidth; }
 
   ColumnControls* At(int i) const {
-    return i >= 0 && i < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(i)].get() : nullptr;
+    if (i < 0) return nullptr;
+    for (const auto& c : controls)
+      if (c->index == i) return c.get();
+    return nullptr;
   }
 
   int ConfiguredWidth() const {
@@ -239,13 +250,41 @@ struct TWordColumns::Private final : ColumnObserver {
   }
 
   // --- ColumnObserver --------------------------------------------------------
+  //
+  // The table tells us about every column it inserts or deletes; only the
+  // controls alive need renumbering, however long the number is.
 
   void ColumnInserted(int i) override {
+    for (auto& c : controls)
+      if (c->index >= i) SetIndex(*c, c->index + 1);
+  }
+
+  void ColumnDeleted(int i) override {
+    for (auto& c : controls) {
+      if (c->index == i)
+        MakeSpare(*c);
+      else if (c->index > i)
+        SetIndex(*c, c->index - 1);
+    }
+  }
+
+  void ColumnEmptied(int i) override {
+    if (ColumnControls* c = At(i)) c->model->Reload();
+  }
+
+  void SetIndex(ColumnControls& c, int i) {
+    c.index = i;
+    c.model->SetIndex(i);
+    c.splitter->SetDraggable(i == 0);
+  }
+
+  // --- controls --------------------------------------------------------------
+
+  ColumnControls* CreateControls() {
     auto c = std::make_unique<ColumnControls>();
     ColumnControls* raw = c.get();
     c->panel = new QWidget(strip);
     c->panel->setObjectName("WordColumn");
-    c->panel->setFixedWidth(width);
     auto* box = new QVBoxLayout(c->panel);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
@@ -287,57 +326,179 @@ struct TWordColumns::Private final : ColumnObserver {
     c->splitter = new TColumnSplitter(strip);
     c->splitter->onMoved = [this](int dx) { q.SplitterMoved(width + dx); };
 
-    layout->insertWidget(2 * i, c->panel);
-    layout->insertWidget(2 * i + 1, c->splitter);
-    controls.insert(controls.begin() + i, std::move(c));
-    Renumber(i);
+    controls.push_back(std::move(c));
+    return raw;
   }
 
-  void ColumnDeleted(int i) override {
-    std::unique_ptr<ColumnControls> c = std::move(controls[static_cast<std::size_t>(i)]);
-    controls.erase(controls.begin() + i);
-    // The controls outlive this record until the event loop deletes them;
-    // nothing they still report may reach the strip.
-    c->index = -1;
-    c->model->SetIndex(-1);
-    c->model->Reload();
-    c->list->onChoose = nullptr;
-    c->list->onLetter = nullptr;
-    c->list->onFocus = nullptr;
-    c->list->onFirstPaint = nullptr;
-    c->list->onContextMenu = nullptr;
-    c->splitter->onMoved = nullptr;
-    QObject::disconnect(c->button, nullptr, &q, nullptr);
-    QObject::disconnect(c->list, nullptr, &q, nullptr);
-    layout->removeWidget(c->panel);
-    layout->removeWidget(c->splitter);
-    c->panel->hide();
-    c->splitter->hide();
+  // The column is gone (or its controls go to another one): the controls
+  // stop showing it and wait, hidden, for the next column.
+  void MakeSpare(ColumnControls& c) {
+    c.index = -1;
+    c.model->SetIndex(-1);
+    c.model->Reload();
+    c.panel->hide();
+    c.splitter->hide();
+  }
+
+  // The column is still there but leaves the view: it keeps where its list
+  // stood and lets its rows go.
+  void Release(ColumnControls& c) {
+    const QModelIndex top = c.list->indexAt(QPoint(1, 1));
+    const QModelIndexList selected = c.list->selectionModel()->selectedIndexes();
+    table.ReleaseRows(c.index, top.isValid() ? top.row() : 0, selected.isEmpty() ? -1 : selected.first().row());
+    MakeSpare(c);
+  }
+
+  // Spare controls nobody needs go for good.
+  void Retire(ColumnControls& c) {
+    c.list->onChoose = nullptr;
+    c.list->onLetter = nullptr;
+    c.list->onFocus = nullptr;
+    c.list->onFirstPaint = nullptr;
+    c.list->onContextMenu = nullptr;
+    c.splitter->onMoved = nullptr;
+    QObject::disconnect(c.button, nullptr, &q, nullptr);
+    QObject::disconnect(c.list, nullptr, &q, nullptr);
+    c.panel->hide();
+    c.splitter->hide();
     // Later, not now: the column's own button may be the one being clicked.
-    c->panel->deleteLater();
-    c->splitter->deleteLater();
-    Renumber(i);
+    c.panel->deleteLater();
+    c.splitter->deleteLater();
   }
 
-  void ColumnEmptied(int i) override { At(i)->model->Reload(); }
+  // Gives the controls to column i and shows what the record holds, listed
+  // first when the column is in view.
+  void Bind(ColumnControls& c, int i) {
+    SetIndex(c, i);
+    if (InView(i) && table.NeedsUpdate(i)) table.UpdateColumn(i);
+    ShowRows(c);
+    ShowButton(c);
+    c.panel->show();
+    c.splitter->show();
+  }
 
-  void Renumber(int from) {
-    for (int i = std::max(from, 0); i < static_cast<int>(controls.size()); ++i) {
-      controls[static_cast<std::size_t>(i)]->index = i;
-      controls[static_cast<std::size_t>(i)]->model->SetIndex(i);
-      controls[static_cast<std::size_t>(i)]->splitter->SetDraggable(i == 0);
+  // The model announces the record's rows afresh and the list goes back to
+  // where the record says it stood.
+  void ShowRows(ColumnControls& c) {
+    c.model->Reload();
+    const WordColumn& column = table.Column(c.index);
+    const int rows = c.model->rowCount(QModelIndex());
+    if (column.selectedRow >= 0 && column.selectedRow < rows)
+      c.list->selectionModel()->setCurrentIndex(c.model->index(column.selectedRow),
+                                                QItemSelectionModel::ClearAndSelect);
+    if (column.topRow > 0 && column.topRow < rows)
+      c.list->scrollTo(c.model->index(column.topRow), QAbstractItemView::PositionAtTop);
+    else
+      c.list->scrollToTop();
+    if (column.filled || column.blank)
+      ShowCount(c);
+    else
+      c.label->clear();
+  }
+
+  void ShowButton(ColumnControls& c) {
+    const WordColumn& column = table.Column(c.index);
+    const bool chosen = !column.blank && !IsUncoveredSlot(column.slotText);
+    c.button->setText(chosen ? ToQString(column.slotText) : QString());
+    c.button->setChecked(chosen);
+  }
+
+  // Where the panel of column i stands in the strip. Columns far off
+  // (the focused one, or one asked for) wait just outside the view.
+  int Left(int i) const {
+    const long long x = static_cast<long long>(i) * Pitch() - q.horizontalScrollBar()->value();
+    if (x + Pitch() <= 0) return -Pitch();
+    if (x >= strip->width()) return strip->width();
+    return static_cast<int>(x);
+  }
+
+  void Place(ColumnControls& c) {
+    const int x = Left(c.index);
+    c.panel->setGeometry(x, 0, width, strip->height());
+    c.splitter->setGeometry(x + width, 0, kSplitterWidth, strip->height());
+  }
+
+  // The scroll bar spans every column, as if each had its panel.
+  void UpdateScrollRange() {
+    QScrollBar* bar = q.horizontalScrollBar();
+    const long long total = static_cast<long long>(table.ColumnCount()) * Pitch();
+    const int view = q.viewport()->width();
+    const long long most = std::max<long long>(0, total - view);
+    bar->setRange(0, static_cast<int>(std::min<long long>(most, std::numeric_limits<int>::max())));
+    bar->setPageStep(std::max(view, 1));
+    bar->setSingleStep(20);
+  }
+
+  // The first and one past the last column that keep controls.
+  std::pair<int, int> WantedRange() const {
+    const int count = table.ColumnCount();
+    const int left = q.horizontalScrollBar()->value();
+    const int first = std::max(0, left / Pitch() - kColumnMargin);
+    const long long right = static_cast<long long>(left) + q.viewport()->width();
+    const long long last = right / Pitch() + 1 + kColumnMargin;
+    return {std::min(first, count), static_cast<int>(std::min<long long>(last, count))};
+  }
+
+  // Gives controls to the columns in and near the view, taking them from
+  // the columns that left it, and places every panel.
+  void Layout() {
+    if (inLayout) return;
+    inLayout = true;
+    const auto [first, last] = WantedRange();
+    std::vector<ColumnControls*> spare;
+    std::vector<ColumnControls*> shown(static_cast<std::size_t>(last - first), nullptr);
+    for (auto& c : controls) {
+      const int i = c->index;
+      if (i >= first && i < last) {
+        shown[static_cast<std::size_t>(i - first)] = c.get();
+        continue;
+      }
+      // The focused list keeps its column, in view or not: taking it away
+      // would move the focus and clear the preview.
+      if (i >= 0 && c->list->hasFocus()) continue;
+      if (i >= 0) Release(*c);
+      spare.push_back(c.get());
     }
+    for (int i = first; i < last; ++i) {
+      if (shown[static_cast<std::size_t>(i - first)]) continue;
+      ColumnControls* c = nullptr;
+      if (!spare.empty()) {
+        c = spare.back();
+        spare.pop_back();
+      } else {
+        c = CreateControls();
+      }
+      Bind(*c, i);
+    }
+    for (ColumnControls* c : spare) Retire(*c);
+    controls.erase(std::remove_if(controls.begin(), controls.end(),
+                                  [&spare](const std::unique_ptr<ColumnControls>& c) {
+                                    return std::find(spare.begin(), spare.end(), c.get()) != spare.end();
+                                  }),
+                   controls.end());
+    for (auto& c : controls) Place(*c);
+    inLayout = false;
+  }
+
+  // Column i's controls, made now when it has none.
+  ColumnControls* Controls(int i) {
+    if (i < 0 || i >= table.ColumnCount()) return nullptr;
+    if (ColumnControls* c = At(i)) return c;
+    ColumnControls* c = CreateControls();
+    Bind(*c, i);
+    Place(*c);
+    return c;
   }
 
   // --- filling ---------------------------------------------------------------
 
   // Whether the column overlaps the part of the strip scrolled into view.
-  // Worked out from the fixed column pitch, so it holds before the layout
-  // has placed a new column.
+  // Worked out from the fixed column pitch, so it holds before a new
+  // column's panel is placed.
   bool InView(int i) const {
-    const int pitch = width + kSplitterWidth;
-    const int left = q.horizontalScrollBar()->value();
-    const int right = left + q.viewport()->width();
+    const long long pitch = Pitch();
+    const long long left = q.horizontalScrollBar()->value();
+    const long long right = left + q.viewport()->width();
     return i * pitch < right && (i + 1) * pitch > left;
   }
 
@@ -366,17 +527,23 @@ struct TWordColumns::Private final : ColumnObserver {
     ShowCount(c);
   }
 
-  // Brings the column up to date; a column listed afresh starts at its top.
+  // Brings the column up to date; a column listed afresh starts where its
+  // record says (at the top when its digits changed).
   void UpdateColumn(ColumnControls& c) {
     if (!table.UpdateColumn(c.index)) return;
-    c.model->Reload();
-    c.list->scrollToTop();
-    ShowCount(c);
+    ShowRows(c);
   }
 
   void FillVisibleColumns() {
     for (auto& c : controls)
-      if (table.NeedsUpdate(c->index) && InView(c->index)) UpdateColumn(*c);
+      if (c->index >= 0 && InView(c->index) && table.NeedsUpdate(c->index)) UpdateColumn(*c);
+  }
+
+  // The strip scrolled or changed size: the controls follow the view.
+  void ViewMoved() {
+    UpdateScrollRange();
+    Layout();
+    FillVisibleColumns();
   }
 
   // A list about to paint rows it has not got yet fills first.
@@ -410,35 +577,41 @@ struct TWordColumns::Private final : ColumnObserver {
     return sound;
   }
 
-  void RebuildColumns() {
+  // `all`: the entry may have changed anywhere (another entry, a new
+  // number, a dictionary change); otherwise only around the last choice.
+  // `shown`: RefreshPhrase has just shown the phrase, and laying a long one
+  // out in the field again would cost more than the rest of the step. (Had
+  // the validation to repair anything, it showed the phrase itself.)
+  void RebuildColumns(bool all, bool shown) {
     ++updateDepth;
-    ValidateSlots();
+    if (all) ValidateSlots();
     strip->setUpdatesEnabled(false);
-    const std::vector<int> changed = table.RebuildColumns(number);
+    const std::vector<int> changed = all || !number ? table.RebuildColumns(number) : table.RebuildChanged(*number);
     for (int i : changed) {
       // A placeholder column has its blank rows already; the others are
       // brought up to date below if in view, else when first painted.
       if (!table.Column(i).blank) continue;
-      ColumnControls& c = *At(i);
-      c.model->Reload();
-      c.list->scrollToTop();
-      ShowCount(c);
+      if (ColumnControls* c = At(i)) {
+        c->model->Reload();
+        c->list->scrollToTop();
+        ShowCount(*c);
+      }
     }
-    FillVisibleColumns();
-    for (auto& c : controls) {
-      const WordColumn& column = table.Column(c->index);
-      const bool chosen = !column.blank && !IsUncoveredSlot(column.slotText);
-      c->button->setText(chosen ? ToQString(column.slotText) : QString());
-      c->button->setChecked(chosen);
-    }
+    ViewMoved();
+    for (auto& c : controls)
+      if (c->index >= 0) ShowButton(*c);
     strip->setUpdatesEnabled(true);
     --updateDepth;
-    ShowPhrase();
+    if (!shown) ShowPhrase();
   }
 
   void RefillColumns() {
     table.DictionaryChanged();
-    for (int i : table.ColumnsToRefill()) FillColumn(*At(i), false);
+    // Only the columns with controls have rows; the others are listed
+    // afresh when they come into view.
+    for (auto& c : controls)
+      if (c->index >= 0 && table.Column(c->index).filled && !table.Column(c->index).digits.empty())
+        FillColumn(*c, false);
   }
 
   // --- the user's actions on a column ---------------------------------------
@@ -464,7 +637,7 @@ struct TWordColumns::Private final : ColumnObserver {
     --updateDepth;
     if (!chosen) return;
     RefreshPhrase();
-    RebuildColumns();
+    RebuildColumns(false, true);
     emit q.WorksheetModified();
     if (ColumnControls* after = At(i)) after->list->scrollToTop();
   }
@@ -479,7 +652,7 @@ struct TWordColumns::Private final : ColumnObserver {
     --updateDepth;
     if (!changed) return;
     RefreshPhrase();
-    RebuildColumns();
+    RebuildColumns(false, true);
     emit q.WorksheetModified();
   }
 
@@ -516,11 +689,11 @@ struct TWordColumns::Private final : ColumnObserver {
 };
 
 TWordColumns::TWordColumns(RDictionary& dictionary, QWidget* parent)
-    : QScrollArea(parent), d_(new Private(*this, dictionary)) {
+    : QAbstractScrollArea(parent), d_(new Private(*this, dictionary)) {
   setObjectName("ScrollBox");
-  setWidgetResizable(true);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  d_->strip = new QWidget;
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  d_->strip = new QWidget(viewport());
   d_->strip->setObjectName("ColumnStrip");
   // The chosen row of every list stays marked, in white on the highlight
   // colour, when another list has the focus. Set once here, the lists
@@ -532,12 +705,6 @@ TWordColumns::TWordColumns(RDictionary& dictionary, QWidget* parent)
   d_->strip->setPalette(palette);
   // One painter of rows serves every list.
   d_->delegate = new TWordRowDelegate(d_->strip);
-  d_->layout = new QHBoxLayout(d_->strip);
-  d_->layout->setContentsMargins(0, 0, 0, 0);
-  d_->layout->setSpacing(0);
-  d_->layout->addStretch(1);
-  setWidget(d_->strip);
-  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { d_->FillVisibleColumns(); });
 }
 
 TWordColumns::~TWordColumns() {
@@ -546,16 +713,16 @@ TWordColumns::~TWordColumns() {
   d_->table.SetObserver(nullptr);
   d_->number = nullptr;
   ++d_->updateDepth;
-  delete takeWidget();
+  delete d_->strip;
+  d_->controls.clear();
   delete d_;
 }
 
 void TWordColumns::SetConfig(RConfig* config) {
   d_->config = config;
   if (config && config->GetWordListWidth() != d_->width) {
-    const int w = d_->ConfiguredWidth();
-    d_->width = w;
-    for (auto& c : d_->controls) c->panel->setFixedWidth(w);
+    d_->width = d_->ConfiguredWidth();
+    d_->ViewMoved();
   }
 }
 
@@ -574,7 +741,7 @@ bool TWordColumns::CommitNumber(const std::string& typed) {
     return false;
   }
   d_->RefreshPhrase();
-  d_->RebuildColumns();
+  d_->RebuildColumns(true, true);
   return true;
 }
 
@@ -584,7 +751,7 @@ bool TWordColumns::ValidateSlots() {
   d_->table.DictionaryChanged();
   return d_->ValidateSlots();
 }
-void TWordColumns::RebuildColumns() { d_->RebuildColumns(); }
+void TWordColumns::RebuildColumns() { d_->RebuildColumns(true, false); }
 void TWordColumns::RefreshPhrase() { d_->RefreshPhrase(); }
 void TWordColumns::RefillColumns() { d_->RefillColumns(); }
 
@@ -592,6 +759,7 @@ void TWordColumns::DeleteAllColumns() {
   ++d_->updateDepth;
   d_->strip->setUpdatesEnabled(false);
   d_->table.DeleteAllColumns();
+  d_->ViewMoved();
   d_->strip->setUpdatesEnabled(true);
   --d_->updateDepth;
 }
@@ -599,24 +767,43 @@ void TWordColumns::DeleteAllColumns() {
 int TWordColumns::ColumnCount() const { return d_->table.ColumnCount(); }
 
 QWidget* TWordColumns::ColumnPanel(int column) const {
-  const ColumnControls* c = d_->At(column);
+  const ColumnControls* c = d_->Controls(column);
   return c ? c->panel : nullptr;
 }
 QListView* TWordColumns::WordList(int column) const {
-  const ColumnControls* c = d_->At(column);
+  const ColumnControls* c = d_->Controls(column);
   return c ? c->list : nullptr;
 }
 QAbstractButton* TWordColumns::WordButton(int column) const {
-  const ColumnControls* c = d_->At(column);
+  const ColumnControls* c = d_->Controls(column);
   return c ? c->button : nullptr;
 }
 QLabel* TWordColumns::CountLabel(int column) const {
-  const ColumnControls* c = d_->At(column);
+  const ColumnControls* c = d_->Controls(column);
   return c ? c->label : nullptr;
 }
 QWidget* TWordColumns::ColumnSplitter(int column) const {
-  const ColumnControls* c = d_->At(column);
+  const ColumnControls* c = d_->Controls(column);
   return c ? c->splitter : nullptr;
+}
+
+QListView* TWordColumns::FocusedWordList() const {
+  const QWidget* focus = QApplication::focusWidget();
+  if (!focus) return nullptr;
+  for (const auto& c : d_->controls)
+    if (c->index >= 0 && c->list == focus) return c->list;
+  return nullptr;
+}
+
+void TWordColumns::ShowColumn(int column) {
+  if (column < 0 || column >= ColumnCount()) return;
+  QScrollBar* bar = horizontalScrollBar();
+  const long long left = static_cast<long long>(column) * d_->Pitch();
+  const long long right = left + d_->width;
+  if (left < bar->value())
+    bar->setValue(static_cast<int>(left));
+  else if (right > static_cast<long long>(bar->value()) + viewport()->width())
+    bar->setValue(static_cast<int>(std::min<long long>(right - viewport()->width(), bar->maximum())));
 }
 
 const RWordColumns& TWordColumns::Columns() const { return d_->table; }
@@ -626,19 +813,53 @@ void TWordColumns::SplitterMoved(int width) {
   if (ColumnCount() == 0) return;
   const int w = std::max(width, kMinListWidth);
   d_->width = w;
-  for (auto& c : d_->controls) c->panel->setFixedWidth(w);
   if (d_->config) d_->config->SetWordListWidth(w);
-  d_->FillVisibleColumns();
+  d_->ViewMoved();
 }
 
 void TWordColumns::resizeEvent(QResizeEvent* event) {
-  QScrollArea::resizeEvent(event);
-  d_->FillVisibleColumns();
+  QAbstractScrollArea::resizeEvent(event);
+  d_->strip->setGeometry(viewport()->rect());
+  d_->ViewMoved();
 }
 
 void TWordColumns::showEvent(QShowEvent* event) {
-  QScrollArea::showEvent(event);
+  QAbstractScrollArea::showEvent(event);
+  d_->strip->setGeometry(viewport()->rect());
+  d_->ViewMoved();
+}
+
+void TWordColumns::scrollContentsBy(int /*dx*/, int /*dy*/) {
+  // The panels are placed afresh rather than the view's pixels moved.
+  d_->Layout();
   d_->FillVisibleColumns();
+}
+
+bool TWordColumns::focusNextPrevChild(bool next) {
+  QWidget* focus = QApplication::focusWidget();
+  const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+  for (const auto& c : d_->controls) {
+    if (c->index < 0 || c->list != focus) continue;
+    const int target = c->index + (next ? 1 : -1);
+    if (target >= 0 && target < ColumnCount()) {
+      ShowColumn(target);
+      if (ColumnControls* to = d_->Controls(target)) {
+        to->list->setFocus(reason);
+        return true;
+      }
+    }
+    // Past the first or the last column the focus leaves the strip; the
+    // other lists' places in the focus chain say nothing about their columns.
+    for (QWidget* w = next ? focus->nextInFocusChain() : focus->previousInFocusChain(); w && w != focus;
+         w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+      if (isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(window()))
+        continue;
+      w->setFocus(reason);
+      return true;
+    }
+    return false;
+  }
+  return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 }  // namespace tq

@@ -8,6 +8,12 @@
 // The main window owns this widget and the entry; the widget tells it what to
 // show and what changed through signals.
 //
+// A number can be thousands of digits long, so only the columns in view (and
+// a few either side) have controls. As the strip scrolls, the controls of
+// columns that leave the view go to the columns that come into it; the
+// scroll bar still spans every column, and the column records in SlotLogic
+// remember where each list stood.
+//
 // The strip keeps the known codes of the dictionary to cut runs of uncovered
 // digits quickly. After any change to the dictionary's words or codes, call
 // ValidateSlots (then RebuildColumns when it repaired something) and then
@@ -15,8 +21,8 @@
 // also brings columns whose digits stayed the same up to date.
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QPoint>
-#include <QScrollArea>
 #include <QString>
 #include <string>
 
@@ -31,7 +37,7 @@ class RDictionary;
 class RNumber;
 class RWordColumns;
 
-class TWordColumns : public QScrollArea {
+class TWordColumns : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
@@ -58,13 +64,19 @@ class TWordColumns : public QScrollArea {
   int ColumnCount() const;
 
   // Column i's controls, for the main window (pop-up menus, focus) and for
-  // tests; null when there is no column i.
+  // tests; null when there is no column i. A column out of view gets
+  // controls when asked, which it keeps until the strip next scrolls or is
+  // rebuilt; keep the pointers no longer than that.
   QWidget* ColumnPanel(int column) const;
   QListView* WordList(int column) const;
   QAbstractButton* WordButton(int column) const;
   QLabel* CountLabel(int column) const;
   // The 2-pixel separator right of column i; only column 0's one drags.
   QWidget* ColumnSplitter(int column) const;
+  // The list that has the keyboard focus, or null when no list has it.
+  QListView* FocusedWordList() const;
+  // Scrolls the strip just far enough to show column i whole.
+  void ShowColumn(int column);
   // The column records behind the controls (digits, rows, filled).
   const RWordColumns& Columns() const;
   RNumber* CurrentNumber() const;
@@ -89,6 +101,10 @@ class TWordColumns : public QScrollArea {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  // Tab and Shift+Tab go from list to list in column order, scrolling the
+  // next column into view.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   struct Private;

@@ -51,6 +51,14 @@ void RNumber::InsertSlot(int32_t index, const std::string& text) {
 
 void RNumber::DeleteSlot(int32_t index) { slots_.erase(slots_.begin() + index); }
 
+void RNumber::InsertSlots(int32_t index, int32_t count, const std::string& text) {
+  if (count > 0) slots_.insert(slots_.begin() + index, static_cast<std::size_t>(count), text);
+}
+
+void RNumber::DeleteSlots(int32_t index, int32_t count) {
+  if (count > 0) slots_.erase(slots_.begin() + index, slots_.begin() + index + count);
+}
+
 void RNumber::SlotsFromPhrase() {
   slots_.clear();
   std::size_t pos = 0;
@@ -74,6 +82,10 @@ void RNumber::ComposePhrase(int32_t start, int32_t count) {
   const int64_t stop = int64_t{start} + int64_t{count};
   phrase_.assign(1, ' ');
   const std::size_t n = slots_.size();
+  // One allocation for the whole phrase, however long the number.
+  std::size_t length = n + 1;
+  for (const std::string& slot : slots_) length += slot.size();
+  phrase_.reserve(length);
   for (std::size_t i = 0; i < n; ++i) {
     const std::string& slot = slots_[i];
     if (!slot.empty() && slot[0] == '.') {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tq {
@@ -46,6 +47,12 @@ class RNumber {
   void SetSlot(int32_t index, const std::string& text) { slots_[static_cast<std::size_t>(index)] = text; }
   void InsertSlot(int32_t index, const std::string& text);
   void DeleteSlot(int32_t index);
+  // The same for `count` neighbouring slots at once: one shift of the slots
+  // after them however many there are, which matters in a long number.
+  void InsertSlots(int32_t index, int32_t count, const std::string& text);
+  void DeleteSlots(int32_t index, int32_t count);
+  // Replaces the whole slot list.
+  void SetSlots(std::vector<std::string> list) { slots_ = std::move(list); }
   const std::vector<std::string>& Slots() const { return slots_; }
 
   // Rebuilds the slots from the phrase: tokens between runs of blanks, a

@@ -1,4 +1,6 @@
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 
@@ -104,6 +106,55 @@ TEST_F(PhraseTest, ChangingADigitKeepsTheWordsThatStillFit) {
   EXPECT_EQ(Phrase(), " lily tin" + Dots(2));
   EXPECT_EQ(form->WordColumns()->ColumnCount(), 4);
   EXPECT_FALSE(Modified());
+}
+
+TEST_F(PhraseTest, ANumberOfFortyThousandDigitsIsTakenWholeAndSavedWhole) {
+  Start();
+  std::string digits;
+  while (digits.size() < 40000) digits += "5551234";
+  digits.resize(40000);
+  QLineEdit* edit = Edit("EditNumber");
+  edit->setFocus();
+  edit->setText(QString::fromLatin1(digits));
+  QTest::keyClick(edit, Qt::Key_Return);
+  Settle();
+  ASSERT_EQ(form->CurrentNumber()->Digits(), digits);
+  EXPECT_EQ(Text("EditNumber"), digits);
+  EXPECT_EQ(form->WordColumns()->ColumnCount(), 40000);
+  EXPECT_LE(form->WordColumns()->findChildren<QListView*>("WordList").size(), 24);
+  ChooseWord(0, "lily");
+  const std::string phrase = " lily" + Dots(39998);
+  EXPECT_EQ(Phrase(), phrase);
+  // The list shows the start of the row; the entry keeps all of it.
+  EXPECT_EQ(phrase.compare(0, Cell(0, 1).size(), Cell(0, 1)), 0);
+  EXPECT_GT(Cell(0, 1).size(), 100u);
+  EXPECT_LT(Cell(0, 1).size(), phrase.size());
+
+  platform.QueueText(dir.File("long.tqw"));
+  Run("MenuSaveAs");
+  Run("MenuNewWorksheet");
+  ASSERT_TRUE(form->OpenWorksheet(dir.File("long.tqw")));
+  EXPECT_EQ(form->CurrentNumber()->Number(), digits);
+  EXPECT_EQ(Phrase(), phrase);
+  EXPECT_EQ(form->WordColumns()->ColumnCount(), 39999);
+}
+
+TEST_F(PhraseTest, TabWalksTheColumnsInOrderAndLeavesTheStripAtEitherEnd) {
+  Start();
+  EnterNumber("5551234");
+  TWordColumns* strip = form->WordColumns();
+  strip->WordList(0)->setFocus(Qt::MouseFocusReason);
+  for (int i = 1; i < 7; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(strip->FocusedWordList(), strip->WordList(i)) << i;
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_FALSE(strip->isAncestorOf(QApplication::focusWidget()));
+  strip->WordList(0)->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_FALSE(strip->isAncestorOf(QApplication::focusWidget()));
 }
 
 }  // namespace

@@ -149,6 +149,27 @@ TEST_F(PhraseCheck, ChangesBeforeAStopStayMade) {
   EXPECT_TRUE(check.DictionaryChanged());
 }
 
+TEST_F(PhraseCheck, ALongNumberPassesAndItsCodeQuestionShowsOnlyTheNextDigits) {
+  std::string digits;
+  std::string phrase;
+  for (int i = 0; i < 5000; ++i) {
+    digits += "12";
+    phrase += i % 2 ? " tin" : " ton";
+  }
+  check.SetNumber(digits);
+  EXPECT_EQ(check.Check(phrase), PhraseCheckResult::Passed);
+  EXPECT_EQ(check.WorkNumber().SlotCount(), 5000);
+  // A word that does not fit near the start: the question names the 60
+  // digits from there, not the thousands after them.
+  platform.QueueAnswer(ResultCancel);
+  EXPECT_EQ(check.Check("tin ray" + phrase), PhraseCheckResult::StoppedFocus);
+  EXPECT_EQ(platform.MessageTexts(), (Texts{CodeQuestion("4", "ray", digits.substr(2, 60) + "...")}));
+  // The last 60 digits or fewer are shown whole.
+  platform.QueueAnswer(ResultCancel);
+  EXPECT_EQ(check.Check(phrase.substr(0, phrase.size() - 8) + " ray"), PhraseCheckResult::StoppedFocus);
+  EXPECT_EQ(platform.MessageTexts().back(), CodeQuestion("4", "ray", "1212"));
+}
+
 // The rehearsal's check: the same reading of the text, no questions.
 TEST_F(PhraseCheck, WithoutQuestionsAnyWordsWhoseCodesGiveExactlyTheDigitsAreRight) {
   const std::vector<test::CodedWord> words = test::CommonWords();

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <random>
+#include <set>
 
 #include "PhraseFixture.h"
 #include "RNumber.h"
@@ -133,6 +134,21 @@ TEST_F(RandomPhrase, PutsInAtMostTwoCodelessFillersBeforeALongerPiece) {
     }
     ASSERT_EQ(inARow, 0) << "a filler never ends the phrase: " << digits;
   }
+}
+
+TEST_F(RandomPhrase, ALongNumberIsSpelledAndEveryWordOfACodeCanComeUp) {
+  Load(test::CommonWords());
+  std::mt19937 rng(11);
+  std::string longDigits;
+  for (int i = 0; i < 3000; ++i) longDigits.push_back(static_cast<char>('1' + rng() % 5));
+  ExpectSpells(dict, longDigits, GenerateRandomPhrase(dict, longDigits));
+  // Every word of a code comes up, a word added since the last proposal too.
+  ASSERT_GE(dict.AddWord("tow"), 0);
+  dict.BuildCodeIndex();
+  ASSERT_EQ(dict.CodeAt(dict.FindWord("tow")), "1");
+  std::set<std::string> seen;
+  for (int i = 0; i < 200; ++i) seen.insert(JoinRandomPhrase(GenerateRandomParts(dict, "1", kShortest)));
+  EXPECT_EQ(seen, (std::set<std::string>{"tie", "toe", "tow"}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The slot arithmetic of the word columns, without a display.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "PhraseFixture.h"
 #include "RNumber.h"
 #include "ScriptedPlatform.h"
@@ -379,6 +381,154 @@ TEST_F(SlotTest, ThreeHundredDigitsNeedNoTable) {
   ExpectInStep();
   table->DeleteAllColumns();
   EXPECT_TRUE(mirror.ids.empty());
+}
+
+// --- long numbers: steps that touch only what changed -------------------------------
+
+// `count` digits from 1 to 5, the digits CommonWords has words for.
+std::string RandomDigits(std::mt19937& random, int count) {
+  std::string digits;
+  for (int i = 0; i < count; ++i) digits.push_back(static_cast<char>('1' + random() % 5));
+  return digits;
+}
+
+// A word row of column i picked at random, or empty when it lists none.
+std::string RandomWord(std::mt19937& random, const std::vector<std::string>& rows) {
+  std::vector<std::string> words;
+  for (const std::string& row : rows)
+    if (IsWordRow(row)) words.push_back(row);
+  return words.empty() ? std::string() : words[random() % words.size()];
+}
+
+// What a table built afresh for the same slots holds: the digits, slot and
+// first digit of every column.
+void ExpectSameAsFreshTable(const RDictionary& dict, const RNumber& number, const RWordColumns& table) {
+  RNumber copy = number;
+  RWordColumns fresh(dict);
+  fresh.RebuildColumns(&copy);
+  ASSERT_EQ(table.ColumnCount(), fresh.ColumnCount());
+  for (int i = 0; i < fresh.ColumnCount(); ++i) {
+    ASSERT_EQ(table.ColumnDigits(i), fresh.ColumnDigits(i)) << "column " << i;
+    ASSERT_EQ(table.Column(i).slotText, fresh.Column(i).slotText) << "column " << i;
+    ASSERT_EQ(table.Column(i).start, fresh.Column(i).start) << "column " << i;
+  }
+}
+
+TEST_F(SlotTest, ChoicesRebuildOnlyNearbyYetMatchAFullRebuild) {
+  for (unsigned seed = 1; seed <= 4; ++seed) {
+    std::mt19937 random(seed);
+    Commit(RandomDigits(random, 200));
+    for (int step = 0; step < 250; ++step) {
+      const int i = static_cast<int>(random() % static_cast<unsigned>(number.SlotCount()));
+      table->UpdateColumn(i);  // the column is in view, as the user clicks it
+      bool changed = false;
+      if (IsUncoveredSlot(number.Slot(i)) || random() % 2 == 0) {
+        const std::string word = RandomWord(random, table->Column(i).rows);
+        changed = !word.empty() && table->ChooseWord(number, i, word);
+      } else {
+        changed = table->UnselectWord(number, i);
+      }
+      if (!changed) continue;
+      table->RefreshPhrase(number);
+      const Ints listed = table->RebuildChanged(number);
+      // Only columns near the step can have changed.
+      for (int c : listed) EXPECT_LE(std::abs(c - i), static_cast<int>(kColumnRunLength) + 3) << c << " near " << i;
+      ExpectInStep();
+      ExpectSameAsFreshTable(dict, number, *table);
+      if (HasFatalFailure()) return;
+    }
+  }
+}
+
+// The one-slot-at-a-time walk of a commit, as the rules say it: which old
+// slots stay, and the slots after it.
+std::vector<bool> KeptByTheWalk(const RDictionary& dict, const Slots& slots, const std::string& digits) {
+  std::vector<bool> kept;
+  std::size_t p = 0;
+  for (const std::string& slot : slots) {
+    bool fits = false;
+    std::size_t length = 1;
+    if (IsUncoveredSlot(slot)) {
+      fits = p < digits.size();
+    } else {
+      const int k = dict.FindWord(slot);
+      length = k >= 0 ? dict.CodeAt(k).size() : 0;
+      fits = k >= 0 && digits.compare(p, length, dict.CodeAt(k)) == 0 && p + length <= digits.size();
+    }
+    kept.push_back(fits);
+    if (fits) p += length;
+  }
+  return kept;
+}
+
+TEST_F(SlotTest, ACommitKeepsWhatTheWalkKeepsAndTheColumnsFollow) {
+  std::mt19937 random(7);
+  std::string digits = RandomDigits(random, 300);
+  Commit(digits);
+  for (int round = 0; round < 40; ++round) {
+    for (int n = 0; n < 30; ++n) {
+      const int i = static_cast<int>(random() % static_cast<unsigned>(number.SlotCount()));
+      table->UpdateColumn(i);
+      if (IsUncoveredSlot(number.Slot(i))) Choose(i, RandomWord(random, table->Column(i).rows));
+    }
+    // Change, drop or add a digit somewhere.
+    const std::size_t at = random() % digits.size();
+    switch (random() % 3) {
+      case 0: digits[at] = static_cast<char>('1' + random() % 5); break;
+      case 1: digits.erase(at, 1); break;
+      default: digits.insert(at, 1, static_cast<char>('1' + random() % 5)); break;
+    }
+    const Slots before = number.Slots();
+    const Ints idsBefore = mirror.ids;
+    const std::vector<bool> kept = KeptByTheWalk(dict, before, digits);
+    Slots expected;
+    Ints expectedIds;
+    for (std::size_t s = 0; s < before.size(); ++s)
+      if (kept[s]) {
+        expected.push_back(before[s]);
+        expectedIds.push_back(idsBefore[s]);
+      }
+    const int nextId = mirror.nextId;
+    if (!table->CommitNumber(number, digits)) continue;
+    // The digits the kept slots leave over come back as "." at the end.
+    std::size_t covered = 0;
+    for (const std::string& slot : expected)
+      covered += IsUncoveredSlot(slot) ? 1 : dict.CodeAt(dict.FindWord(slot)).size();
+    ASSERT_LE(covered, digits.size());
+    for (std::size_t d = covered; d < digits.size(); ++d) {
+      expected.push_back(".");
+      expectedIds.push_back(nextId + static_cast<int>(d - covered));
+    }
+    ASSERT_EQ(number.Slots(), expected) << "round " << round;
+    // Each kept column is the same column, moved; the new ones are new.
+    ASSERT_EQ(mirror.ids, expectedIds) << "round " << round;
+    table->RefreshPhrase(number);
+    Rebuild();
+    ExpectInStep();
+  }
+}
+
+TEST_F(SlotTest, AColumnRemembersWhereItsListStoodUntilItsDigitsChange) {
+  Commit("12345");
+  ASSERT_TRUE(table->Column(0).filled);
+  table->ReleaseRows(0, 3, 4);
+  EXPECT_FALSE(table->Column(0).filled);
+  EXPECT_TRUE(table->Column(0).rows.empty());
+  EXPECT_EQ(table->Column(0).topRow, 3);
+  EXPECT_EQ(table->Column(0).selectedRow, 4);
+  // Listed again for the same digits, the place still holds.
+  ASSERT_TRUE(table->UpdateColumn(0));
+  EXPECT_EQ(table->Column(0).selectedRow, 4);
+  // A choice further on that changes column 0's run (and so its digits) sends it to the top.
+  ASSERT_TRUE(Choose(2, "ma"));
+  table->UpdateColumn(0);
+  EXPECT_EQ(Digits(0), "12");
+  EXPECT_EQ(table->Column(0).topRow, 0);
+  EXPECT_EQ(table->Column(0).selectedRow, -1);
+  // A dictionary change forgets the selection everywhere.
+  table->ReleaseRows(1, 2, 1);
+  table->DictionaryChanged();
+  EXPECT_EQ(table->Column(1).selectedRow, -1);
 }
 
 }  // namespace

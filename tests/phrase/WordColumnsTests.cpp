@@ -218,6 +218,30 @@ TEST_F(WordColumnsTest, ASingleClickPreviewsWithBullets) {
   EXPECT_EQ(phrases.back(), " " + kDot + " " + kDot + " " + kDot + " " + kDot);
 }
 
+TEST_F(WordColumnsTest, MovingBetweenListsShowsThePhraseOnlyWhenItChanges) {
+  number.SetNumber("1234");
+  number.SetPhrase("   tin  " + std::string(1, kUncoveredMark) + " " + std::string(1, kUncoveredMark));
+  number.SlotsFromPhrase();
+  strip->RebuildColumns();
+  Settle();
+  strip->activateWindow();
+  phrases.clear();
+  // The first list entered rewrites a phrase stored in another spacing...
+  List(1)->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(phrases.size(), 1u);
+  EXPECT_EQ(phrases.back(), " tin " + kDot + " " + kDot);
+  // ...after that, going from list to list changes nothing to show.
+  List(2)->setFocus(Qt::MouseFocusReason);
+  List(1)->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(phrases.size(), 1u);
+  Click(1, "ma");
+  ASSERT_EQ(phrases.size(), 2u);
+  EXPECT_EQ(phrases.back(), " tin " + kBullet + " " + kDot);
+  List(2)->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(phrases.size(), 3u);
+  EXPECT_EQ(phrases.back(), " tin " + kDot + " " + kDot);
+}
+
 TEST_F(WordColumnsTest, EnterChoosesTheSelectedWord) {
   ASSERT_TRUE(strip->CommitNumber("1234"));
   Click(1, "enemy");
@@ -377,6 +401,179 @@ TEST_F(WordColumnsTest, APopupRequestNamesTheWordUnderTheMouse) {
   ASSERT_EQ(spy.count(), 2);
   EXPECT_TRUE(spy.at(1).at(1).toString().isEmpty());
   EXPECT_EQ(spy.at(1).at(2).toPoint(), list->viewport()->mapToGlobal(onHeaderRow));
+}
+
+// --- long numbers -------------------------------------------------------------------
+
+// `count` digits from 1 to 5 (the digits the shared dictionary has words for).
+std::string LongDigits(int count) {
+  std::string digits;
+  unsigned state = 31415;
+  for (int i = 0; i < count; ++i) {
+    state = state * 1103515245u + 12345u;
+    digits.push_back(static_cast<char>('1' + (state >> 16) % 5));
+  }
+  return digits;
+}
+
+class LongNumberTest : public WordColumnsTest {
+ protected:
+  // The word lists alive once the ones let go are really gone.
+  int LiveLists() const {
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<int>(strip->findChildren<QListView*>("WordList").size());
+  }
+  // Enough for the columns in view (600 pixels of 113) and the margins.
+  static constexpr int kFewLists = 16;
+
+  void ScrollTo(int column) {
+    strip->ShowColumn(column);
+    Settle();
+  }
+  // Whether column i's panel stands whole inside the part in view.
+  bool WhollyInView(int column) const {
+    QWidget* panel = strip->ColumnPanel(column);
+    const QRect shown(panel->mapTo(strip->viewport(), QPoint(0, 0)), panel->size());
+    return strip->viewport()->rect().contains(shown);
+  }
+  std::vector<std::string> ListedRows(int column) const {
+    std::vector<std::string> rows;
+    for (int r = 0; r < List(column)->model()->rowCount(); ++r) rows.push_back(FromQString(Text(column, r)));
+    return rows;
+  }
+  QString Composed(int start, int length) const {
+    RNumber copy = number;
+    copy.ComposePhrase(start, length);
+    return ToQString(copy.Phrase());
+  }
+};
+
+TEST_F(LongNumberTest, TenThousandDigitsKeepControlsOnlyAroundTheView) {
+  ASSERT_TRUE(strip->CommitNumber(LongDigits(10000)));
+  Settle();
+  ASSERT_EQ(strip->ColumnCount(), 10000);
+  EXPECT_LE(LiveLists(), kFewLists);
+  // The scroll bar spans every column.
+  QScrollBar* bar = strip->horizontalScrollBar();
+  EXPECT_EQ(bar->maximum(), 10000 * (strip->WordListWidth() + 2) - strip->viewport()->width());
+  for (int column : {5000, 9999, 1234, 0, 7777}) {
+    ScrollTo(column);
+    EXPECT_TRUE(WhollyInView(column)) << column;
+    // In view, the column lists the words of its own digits.
+    EXPECT_TRUE(strip->Columns().Column(column).filled) << column;
+    std::vector<std::string> expected;
+    dict.ListWordsForDigits(strip->Columns().ColumnDigits(column), expected);
+    EXPECT_EQ(ListedRows(column), expected) << column;
+    EXPECT_EQ(strip->CountLabel(column)->text().toInt(), strip->Columns().Column(column).wordCount);
+    EXPECT_LE(LiveLists(), kFewLists) << column;
+  }
+  // Dragging the scroll bar to its end shows the last column.
+  bar->setValue(bar->maximum());
+  Settle();
+  EXPECT_TRUE(WhollyInView(9999));
+  EXPECT_LE(LiveLists(), kFewLists);
+  // Only the columns that were shown hold rows.
+  int holdingRows = 0;
+  for (int i = 0; i < strip->ColumnCount(); ++i) holdingRows += strip->Columns().Column(i).rows.empty() ? 0 : 1;
+  EXPECT_LE(holdingRows, kFewLists);
+}
+
+TEST_F(LongNumberTest, FarIntoTheNumberChoosingUnchoosingAndPreviewWorkAsAtItsStart) {
+  std::string digits = LongDigits(10000);
+  const int c = 6000;
+  digits.replace(c, 3, "124");  // tin and ton (12), dinner (124) start here
+  ASSERT_TRUE(strip->CommitNumber(digits));
+  ScrollTo(c);
+  ASSERT_TRUE(WhollyInView(c));
+
+  Click(c, "tin");
+  EXPECT_EQ(phrases.back(), Composed(c, 2));
+  EXPECT_EQ(phrases.back().count(kBullet), 2);
+  EXPECT_EQ(modified, 0);
+
+  DoubleClick(c, "dinner");
+  EXPECT_EQ(number.Slot(c), "dinner");
+  EXPECT_EQ(number.SlotCount(), 9998);
+  EXPECT_EQ(strip->ColumnCount(), 9998);
+  EXPECT_TRUE(strip->WordButton(c)->isChecked());
+  EXPECT_EQ(strip->WordButton(c)->text(), "dinner");
+  EXPECT_EQ(phrases.back(), Composed(0, 0));
+  EXPECT_EQ(modified, 1);
+  // The columns after it moved up by two; the one before it, in view, now
+  // stops its run at the word and lists afresh.
+  EXPECT_EQ(strip->Columns().Column(c + 1).start, static_cast<std::size_t>(c + 3));
+  ASSERT_TRUE(WhollyInView(c - 1));
+  std::vector<std::string> expected;
+  dict.ListWordsForDigits(digits.substr(c - 1, 1), expected);
+  EXPECT_EQ(ListedRows(c - 1), expected);
+
+  // An alternative with a shorter code gives a digit back.
+  DoubleClick(c, "ton");
+  EXPECT_EQ(number.Slot(c), "ton");
+  EXPECT_EQ(number.Slot(c + 1), ".");
+  EXPECT_EQ(number.SlotCount(), 9999);
+
+  QTest::mouseClick(strip->WordButton(c), Qt::LeftButton);
+  EXPECT_EQ(number.Slot(c), ".");
+  EXPECT_EQ(number.SlotCount(), 10000);
+  EXPECT_FALSE(strip->WordButton(c)->isChecked());
+  EXPECT_EQ(phrases.back(), Composed(0, 0));
+  EXPECT_EQ(phrases.back().count(kDot), 10000);
+  EXPECT_EQ(modified, 3);
+
+  // The first-letter jump there.
+  Click(c, "tin");
+  QTest::keyClick(List(c), Qt::Key_T);
+  EXPECT_EQ(Text(c, SelectedRow(c)), "ton");
+  EXPECT_LE(LiveLists(), kFewLists);
+}
+
+TEST_F(LongNumberTest, AListScrolledAwayComesBackAsItWasLeft) {
+  std::vector<test::CodedWord> words;
+  for (char c = 'a'; c <= 'z'; ++c)
+    for (int k = 0; k < 4; ++k) words.push_back({std::string(1, c) + std::string(k + 1, 'x'), "1"});
+  test::LoadDictionary(dict, dir, words);
+  ASSERT_TRUE(strip->CommitNumber(std::string(300, '1')));
+  Settle();
+  Click(1, "px");
+  const int selected = SelectedRow(1);
+  const int top = List(1)->indexAt(QPoint(1, 1)).row();
+  ASSERT_GT(top, 0);
+  List(1)->clearFocus();
+  ScrollTo(299);
+  EXPECT_TRUE(strip->Columns().Column(1).rows.empty()) << "column 1 let its rows go";
+  ScrollTo(0);
+  EXPECT_EQ(SelectedRow(1), selected);
+  EXPECT_EQ(Text(1, SelectedRow(1)), "px");
+  EXPECT_EQ(List(1)->indexAt(QPoint(1, 1)).row(), top);
+  // A list that keeps the focus keeps its column while the strip scrolls away.
+  Click(2, "bx");
+  QListView* focused = List(2);
+  ScrollTo(250);
+  EXPECT_EQ(strip->FocusedWordList(), focused);
+  EXPECT_EQ(strip->WordList(2), focused);
+  EXPECT_EQ(Text(2, SelectedRow(2)), "bx");
+}
+
+TEST_F(LongNumberTest, TabGoesFromListToListAndScrollsTheNextIntoView) {
+  ASSERT_TRUE(strip->CommitNumber(LongDigits(300)));
+  Settle();
+  strip->activateWindow();
+  List(0)->setFocus(Qt::MouseFocusReason);
+  for (int i = 1; i <= 40; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(strip->FocusedWordList(), strip->WordList(i)) << i;
+    EXPECT_TRUE(WhollyInView(i)) << i;
+  }
+  EXPECT_GT(strip->horizontalScrollBar()->value(), 0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(strip->FocusedWordList(), strip->WordList(39));
+  strip->ShowColumn(2);
+  Settle();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(strip->FocusedWordList(), strip->WordList(38));
+  EXPECT_TRUE(WhollyInView(38));
+  EXPECT_LE(LiveLists(), kFewLists + 1);
 }
 
 // Clicks a row of a list in the active window and keeps the focus in the
