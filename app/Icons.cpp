@@ -24,6 +24,7 @@ const ImageInfo& Info(CommandImage image) {
       {"edit-copy", "C", 0x37474f},           {"edit-paste", "V", 0x37474f},
       {"edit-delete", "\xc3\x97", 0xc62828},  {"edit-find", "F", 0x00838f},
       {"edit-find-next", "F", 0x00695c},
+      {"edit-undo", "\xe2\x86\xb6", 0x37474f},  {"edit-redo", "\xe2\x86\xb7", 0x37474f},
   };
   return table[static_cast<int>(image)];
 }

@@ -9,7 +9,7 @@ namespace tq {
 
 enum class CommandImage {
   NewWorksheet, OpenWorksheet, SaveWorksheet, InsertNumber, DeleteNumber, MoveUp, MoveDown,
-  Dictionary, Mapping, Random, EditPhrase, Cut, Copy, Paste, Delete, Find, FindAgain,
+  Dictionary, Mapping, Random, EditPhrase, Cut, Copy, Paste, Delete, Find, FindAgain, Undo, Redo,
 };
 
 QIcon CommandIcon(CommandImage image);

@@ -71,6 +71,10 @@ void RHistory::Watch(const RWorksheet& worksheet, int32_t index) {
   watched_ = worksheet.At(index);
 }
 
+void RHistory::Follow(const RWorksheet& worksheet, int32_t index) {
+  if (index != watchedIndex_) Watch(worksheet, index);
+}
+
 bool RHistory::RecordChange(const std::string& name, const RWorksheet& worksheet, uint64_t mergeKey) {
   const int32_t index = watchedIndex_;
   if (index < 0 || index >= worksheet.Count()) return false;
@@ -118,6 +122,7 @@ void RHistory::RecordInsert(const std::string& name, const RWorksheet& worksheet
   step.selectBefore = step.selectAfter = index;
   step.marksModified = worksheet.Modified();
   Push(std::move(step));
+  Watch(worksheet, index);
 }
 
 void RHistory::RecordDelete(const std::string& name, const RWorksheet& worksheet, int32_t index,
@@ -132,6 +137,7 @@ void RHistory::RecordDelete(const std::string& name, const RWorksheet& worksheet
   step.selectAfter = selectAfter;
   step.marksModified = worksheet.Modified();
   Push(std::move(step));
+  Watch(worksheet, selectAfter);
 }
 
 void RHistory::RecordMove(const std::string& name, const RWorksheet& worksheet, int32_t from, int32_t to) {
@@ -145,6 +151,7 @@ void RHistory::RecordMove(const std::string& name, const RWorksheet& worksheet, 
   step.selectAfter = to;
   step.marksModified = worksheet.Modified();
   Push(std::move(step));
+  Watch(worksheet, to);
 }
 
 void RHistory::Push(Step step) {
@@ -179,9 +186,11 @@ int32_t RHistory::Undo(RWorksheet& worksheet) {
     case Kind::Delete: InsertAt(worksheet, step.index, step.before); break;
     case Kind::Move: MoveEntry(worksheet, step.to, step.index); break;
   }
-  canMerge_ = false;
   UpdateModified(worksheet);
-  return Settle(worksheet, step.selectBefore);
+  const int32_t row = Settle(worksheet, step.selectBefore);
+  Watch(worksheet, row);
+  canMerge_ = false;
+  return row;
 }
 
 int32_t RHistory::Redo(RWorksheet& worksheet) {
@@ -193,9 +202,11 @@ int32_t RHistory::Redo(RWorksheet& worksheet) {
     case Kind::Delete: RemoveAt(worksheet, step.index); break;
     case Kind::Move: MoveEntry(worksheet, step.index, step.to); break;
   }
-  canMerge_ = false;
   UpdateModified(worksheet);
-  return Settle(worksheet, step.selectAfter);
+  const int32_t row = Settle(worksheet, step.selectAfter);
+  Watch(worksheet, row);
+  canMerge_ = false;
+  return row;
 }
 
 void RHistory::MarkSaved() {

@@ -36,10 +36,15 @@ class RHistory {
   // Forgets every step; the worksheet as it is counts as saved.
   void Clear();
 
-  // The worksheet's current entry as the history last saw it: the "before"
-  // of the next change to that entry. Called whenever another entry becomes
-  // the current one and after every step.
+  // Takes the entry at `index` as it is now for the one the next change
+  // starts from: the "before" of a recorded change. Every step watches the
+  // row it leaves current; call it also after changes that are no step of
+  // their own (repairs after a dictionary change).
   void Watch(const RWorksheet& worksheet, int32_t index);
+  // The row `index` became the current one. Only another row is watched
+  // afresh: a command that changes the current entry and then selects its
+  // row again to show it must still find the entry as it was before.
+  void Follow(const RWorksheet& worksheet, int32_t index);
   int32_t WatchedIndex() const { return watchedIndex_; }
   const RNumber& Watched() const { return watched_; }
 
@@ -54,7 +59,7 @@ class RHistory {
   // An entry was inserted at `index` and became the current one.
   void RecordInsert(const std::string& name, const RWorksheet& worksheet, int32_t index);
   // `entry` was taken out at `index`; `selectAfter` is the row that became
-  // the current one.
+  // the current one. (Also after these three, the row left current is watched.)
   void RecordDelete(const std::string& name, const RWorksheet& worksheet, int32_t index, const RNumber& entry,
                     int32_t selectAfter);
   // The entry at `from` now stands at `to`.
@@ -68,7 +73,8 @@ class RHistory {
 
   // Takes the last step back, or the next undone step again, and sets the
   // worksheet's Modified flag for where the history now stands. Returns the
-  // row to make the current one, or -1 when there was nothing to do.
+  // row to make the current one (and watches it), or -1 when there was
+  // nothing to do.
   int32_t Undo(RWorksheet& worksheet);
   int32_t Redo(RWorksheet& worksheet);
 

@@ -322,6 +322,27 @@ TEST_F(History, StepsHoldWhenTheBlankRowsBehindThemAreGone) {
   EXPECT_TRUE(Blank(single.At(0)));
 }
 
+// A command that changes the current entry and then selects its row again
+// to show it is still one step from the entry as it was; selecting another
+// row starts from that row's entry.
+TEST_F(History, FollowingTheSameRowKeepsWhatTheChangeStartedFrom) {
+  RWorksheet ws;
+  Append(ws, "12", "old");
+  Append(ws, "34");
+  RHistory history;
+  history.Follow(ws, 0);
+  ws.At(0) = RNumber();
+  history.Follow(ws, 0);
+  EXPECT_TRUE(history.RecordChange("Clear Number", ws));
+  history.Follow(ws, 1);
+  EXPECT_EQ(history.WatchedIndex(), 1);
+  EXPECT_EQ(history.Watched().Number(), "34");
+  history.Undo(ws);
+  EXPECT_EQ(ws.At(0).Description(), "old");
+  EXPECT_EQ(history.WatchedIndex(), 0);
+  EXPECT_EQ(history.Watched().Description(), "old");
+}
+
 TEST_F(History, OneVisitOfTheDescriptionIsOneStep) {
   RWorksheet ws;
   Append(ws, "12");

@@ -1,0 +1,98 @@
+// Undo and Redo of the main window: the commands record their steps in the
+// worksheet's history here, and the two menu commands take them back and
+// again. The steps themselves are RHistory's; this is only the wiring.
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "FormMain.h"
+#include "RWorksheet.h"
+#include "WordColumns.h"
+
+namespace tq {
+namespace {
+
+int ChosenWords(const RNumber& entry) {
+  int words = 0;
+  for (const std::string& slot : entry.Slots())
+    if (!slot.empty() && slot[0] != '.') ++words;
+  return words;
+}
+
+}  // namespace
+
+void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
+  if (!worksheet_) return;
+  history_.RecordChange(name, *worksheet_, mergeKey);
+  UpdateUndoMenu();
+}
+
+// The strip says only that a word was chosen or given back; fewer chosen
+// words than before means given back.
+void TFormMain::RecordWordStep() {
+  if (!worksheet_ || !currentNumber_) return;
+  const bool fewer = ChosenWords(*currentNumber_) < ChosenWords(history_.Watched());
+  RecordEntryStep(fewer ? "Unchoose Word" : "Choose Word");
+}
+
+void TFormMain::RecordInsertStep() {
+  if (!worksheet_) return;
+  history_.RecordInsert("Insert Number", *worksheet_, currentIndex_);
+  UpdateUndoMenu();
+}
+
+void TFormMain::RecordDeleteStep(int index, const RNumber& entry) {
+  if (!worksheet_) return;
+  history_.RecordDelete("Delete Number", *worksheet_, index, entry, currentIndex_);
+  UpdateUndoMenu();
+}
+
+void TFormMain::RecordMoveStep(const char* name, int from, int to) {
+  if (!worksheet_) return;
+  history_.RecordMove(name, *worksheet_, from, to);
+  UpdateUndoMenu();
+}
+
+void TFormMain::MenuUndoClick() { ApplyHistoryStep(true); }
+
+void TFormMain::MenuRedoClick() { ApplyHistoryStep(false); }
+
+void TFormMain::ApplyHistoryStep(bool undo) {
+  if (!worksheet_ || !(undo ? history_.CanUndo() : history_.CanRedo())) return;
+  // The step may replace, remove or move the entry in the fields: let go of
+  // it, so that selecting the row afterwards loads the fields and lays the
+  // columns out for the entry as the step left it.
+  if (ScrollBox) ScrollBox->SetCurrentNumber(nullptr);
+  currentNumber_ = nullptr;
+  const int row = undo ? history_.Undo(*worksheet_) : history_.Redo(*worksheet_);
+  RebuildNumberList();
+  SelectNumber(row, false);
+  MaintainBlankRows();
+  UpdateTitle();
+  UpdateUndoMenu();
+}
+
+void TFormMain::ClearHistory() {
+  history_.Clear();
+  UpdateUndoMenu();
+}
+
+void TFormMain::UpdateUndoMenu() {
+  if (!MenuUndo || !MenuRedo) return;
+  auto show = [](QAction* action, const char* verb, const std::string& step) {
+    action->setEnabled(!step.empty());
+    const QString name = QString::fromLatin1(step.c_str());
+    action->setText(QStringLiteral("&") + QString::fromLatin1(verb) + (step.empty() ? QString() : " " + name));
+    action->setToolTip(QString::fromLatin1(verb) + (step.empty() ? QString() : " " + name));
+  };
+  show(MenuUndo, "Undo", history_.UndoName());
+  show(MenuRedo, "Redo", history_.RedoName());
+}
+
+bool TFormMain::FieldTakesUndoKey(const QLineEdit* field, const QKeyEvent* key) {
+  if (!field || field->isReadOnly()) return false;
+  return (key->matches(QKeySequence::Undo) && field->isUndoAvailable()) ||
+         (key->matches(QKeySequence::Redo) && field->isRedoAvailable());
+}
+
+}  // namespace tq
