@@ -893,7 +893,7 @@ void TFormMain::FindNumber() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == EditDescription && event->type() == QEvent::FocusIn) ++descriptionVisit_;
+  if (watched == EditDescription && event->type() == QEvent::FocusIn) NoteDescriptionFocus(event);
   if (watched == ListNumbers->viewport() && event->type() == QEvent::Resize) {
     MaintainBlankRows();  // ListNumbersResize
   } else if (watched == EditPhrase && event->type() == QEvent::MouseButtonRelease &&

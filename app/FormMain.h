@@ -194,6 +194,7 @@ class TFormMain : public QMainWindow {
   void RecordMoveStep(const char* name, int from, int to);
   void ApplyHistoryStep(bool undo);
   void ClearHistory();
+  void NoteDescriptionFocus(QEvent* focusIn);
   void UpdateUndoMenu();
   // True when the key is the field's own undo or redo and the field has
   // typing to take back or again: then the field, not the worksheet, has it.

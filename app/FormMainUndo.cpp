@@ -2,6 +2,7 @@
 // worksheet's history here, and the two menu commands take them back and
 // again. The steps themselves are RHistory's; this is only the wiring.
 #include <QAction>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -75,6 +76,13 @@ void TFormMain::ApplyHistoryStep(bool undo) {
 void TFormMain::ClearHistory() {
   history_.Clear();
   UpdateUndoMenu();
+}
+
+// Typing a description is one step per visit of the field. Coming back from
+// a pop-up menu or from another window goes on with the same visit.
+void TFormMain::NoteDescriptionFocus(QEvent* focusIn) {
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(focusIn)->reason();
+  if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) ++descriptionVisit_;
 }
 
 void TFormMain::UpdateUndoMenu() {
