@@ -66,7 +66,6 @@ void RHistory::Watch(const RWorksheet& worksheet, int32_t index) {
     watched_ = RNumber();
     return;
   }
-  if (index != watchedIndex_) canMerge_ = false;
   watchedIndex_ = index;
   watched_ = worksheet.At(index);
 }
@@ -81,8 +80,9 @@ bool RHistory::RecordChange(const std::string& name, const RWorksheet& worksheet
   const RNumber& now = worksheet.At(index);
   if (SameEntry(now, watched_)) return false;
 
-  if (canMerge_ && mergeKey != 0 && position_ > 0 && position_ == steps_.size() &&
-      saved_ != static_cast<std::ptrdiff_t>(position_)) {
+  // (A save, an undo or a redo ends the merging: the saved point must stay
+  // reachable as it was, and an undone step is no longer the last.)
+  if (canMerge_ && mergeKey != 0 && position_ > 0 && position_ == steps_.size()) {
     Step& top = steps_.back();
     if (top.kind == Kind::Change && top.mergeKey == mergeKey && top.index == index) {
       top.after = now;
