@@ -679,7 +679,7 @@ bool TFormMain::SaveWorksheet() {
   if (worksheet_->FileName().empty()) return SaveWorksheetAs();
   if (!worksheet_->Save()) return false;
   worksheet_->SetModified(false);
-  history_.MarkSaved();
+  undoHistory_.MarkSaved();
   return true;
 }
 
@@ -738,7 +738,7 @@ void TFormMain::ListNumbersSelectItem(int row) {
     ScrollBox->SetCurrentNumber(currentNumber_);
     ScrollBox->RebuildColumns();
   }
-  history_.Follow(*worksheet_, row);
+  undoHistory_.Follow(*worksheet_, row);
 }
 
 void TFormMain::SelectNumber(int index, bool focusNumber) {
@@ -1082,7 +1082,7 @@ void TFormMain::RefreshColumnsAfterDictionaryChange() {
   if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
   ScrollBox->RefillColumns();
   // A repair is no step of its own: the next step starts from the repaired entry.
-  if (worksheet_) history_.Watch(*worksheet_, currentIndex_);
+  if (worksheet_) undoHistory_.Watch(*worksheet_, currentIndex_);
 }
 
 void TFormMain::MenuDictionaryClick() {

@@ -83,7 +83,7 @@ class TFormMain : public QMainWindow {
   TWordColumns* WordColumns() const { return ScrollBox; }
   TFindDialog* FindDialog() const { return DialogFind; }
   // What Undo and Redo take back and take again in the open worksheet.
-  const RHistory& History() const { return history_; }
+  const RHistory& UndoHistory() const { return undoHistory_; }
 
   // The worksheet's life.
   void NewWorksheet();
@@ -247,7 +247,7 @@ class TFormMain : public QMainWindow {
   QAction* PopupRemoveWord = nullptr;
   QAction* PopupEditCode = nullptr;
 
-  RHistory history_;
+  RHistory undoHistory_;
   uint64_t descriptionVisit_ = 0;  // one description step per visit of the field
   QAction* MenuUndo = nullptr;
   QAction* MenuRedo = nullptr;

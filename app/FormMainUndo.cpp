@@ -24,7 +24,7 @@ int ChosenWords(const RNumber& entry) {
 
 void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
   if (!worksheet_) return;
-  history_.RecordChange(name, *worksheet_, mergeKey);
+  undoHistory_.RecordChange(name, *worksheet_, mergeKey);
   UpdateUndoMenu();
 }
 
@@ -32,25 +32,25 @@ void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
 // words than before means given back.
 void TFormMain::RecordWordStep() {
   if (!worksheet_ || !currentNumber_) return;
-  const bool fewer = ChosenWords(*currentNumber_) < ChosenWords(history_.Watched());
+  const bool fewer = ChosenWords(*currentNumber_) < ChosenWords(undoHistory_.Watched());
   RecordEntryStep(fewer ? "Unchoose Word" : "Choose Word");
 }
 
 void TFormMain::RecordInsertStep() {
   if (!worksheet_) return;
-  history_.RecordInsert("Insert Number", *worksheet_, currentIndex_);
+  undoHistory_.RecordInsert("Insert Number", *worksheet_, currentIndex_);
   UpdateUndoMenu();
 }
 
 void TFormMain::RecordDeleteStep(int index, const RNumber& entry) {
   if (!worksheet_) return;
-  history_.RecordDelete("Delete Number", *worksheet_, index, entry, currentIndex_);
+  undoHistory_.RecordDelete("Delete Number", *worksheet_, index, entry, currentIndex_);
   UpdateUndoMenu();
 }
 
 void TFormMain::RecordMoveStep(const char* name, int from, int to) {
   if (!worksheet_) return;
-  history_.RecordMove(name, *worksheet_, from, to);
+  undoHistory_.RecordMove(name, *worksheet_, from, to);
   UpdateUndoMenu();
 }
 
@@ -59,13 +59,13 @@ void TFormMain::MenuUndoClick() { ApplyHistoryStep(true); }
 void TFormMain::MenuRedoClick() { ApplyHistoryStep(false); }
 
 void TFormMain::ApplyHistoryStep(bool undo) {
-  if (!worksheet_ || !(undo ? history_.CanUndo() : history_.CanRedo())) return;
+  if (!worksheet_ || !(undo ? undoHistory_.CanUndo() : undoHistory_.CanRedo())) return;
   // The step may replace, remove or move the entry in the fields: let go of
   // it, so that selecting the row afterwards loads the fields and lays the
   // columns out for the entry as the step left it.
   if (ScrollBox) ScrollBox->SetCurrentNumber(nullptr);
   currentNumber_ = nullptr;
-  const int row = undo ? history_.Undo(*worksheet_) : history_.Redo(*worksheet_);
+  const int row = undo ? undoHistory_.Undo(*worksheet_) : undoHistory_.Redo(*worksheet_);
   RebuildNumberList();
   SelectNumber(row, false);
   MaintainBlankRows();
@@ -74,7 +74,7 @@ void TFormMain::ApplyHistoryStep(bool undo) {
 }
 
 void TFormMain::ClearHistory() {
-  history_.Clear();
+  undoHistory_.Clear();
   UpdateUndoMenu();
 }
 
@@ -93,8 +93,8 @@ void TFormMain::UpdateUndoMenu() {
     action->setText(QStringLiteral("&") + QString::fromLatin1(verb) + (step.empty() ? QString() : " " + name));
     action->setToolTip(QString::fromLatin1(verb) + (step.empty() ? QString() : " " + name));
   };
-  show(MenuUndo, "Undo", history_.UndoName());
-  show(MenuRedo, "Redo", history_.RedoName());
+  show(MenuUndo, "Undo", undoHistory_.UndoName());
+  show(MenuRedo, "Redo", undoHistory_.RedoName());
 }
 
 bool TFormMain::FieldTakesUndoKey(const QLineEdit* field, const QKeyEvent* key) {
