@@ -49,10 +49,12 @@ int32_t Settle(RWorksheet& worksheet, int32_t select) {
 
 }  // namespace
 
-RHistory::RHistory(std::size_t limit) : limit_(std::max<std::size_t>(limit, 1)) {}
+RHistory::RHistory(std::size_t limit, std::size_t byteLimit)
+    : limit_(std::max<std::size_t>(limit, 1)), byteLimit_(byteLimit) {}
 
 void RHistory::Clear() {
   steps_.clear();
+  bytes_ = 0;
   position_ = 0;
   saved_ = 0;
   canMerge_ = false;
@@ -85,10 +87,13 @@ bool RHistory::RecordChange(const std::string& name, const RWorksheet& worksheet
   if (canMerge_ && mergeKey != 0 && position_ > 0 && position_ == steps_.size()) {
     Step& top = steps_.back();
     if (top.kind == Kind::Change && top.mergeKey == mergeKey && top.index == index) {
+      bytes_ -= SizeOf(top);
       top.after = now;
+      bytes_ += SizeOf(top);
       top.marksModified = top.marksModified || worksheet.Modified();
       if (SameEntry(top.before, top.after)) {
         // Typed and taken back again: nothing is left to undo.
+        bytes_ -= SizeOf(top);
         steps_.pop_back();
         --position_;
       }
@@ -154,15 +159,30 @@ void RHistory::RecordMove(const std::string& name, const RWorksheet& worksheet, 
   Watch(worksheet, to);
 }
 
+std::size_t RHistory::SizeOf(const Step& step) {
+  std::size_t size = sizeof(Step) + step.name.size();
+  for (const RNumber* entry : {&step.before, &step.after}) {
+    size += entry->Number().size() + entry->Phrase().size() + entry->Description().size() + entry->Digits().size();
+    for (const std::string& slot : entry->Slots()) size += sizeof(std::string) + slot.size();
+  }
+  return size;
+}
+
 void RHistory::Push(Step step) {
   // A new change after an undo: the undone steps cannot be redone any more,
   // and a save among them can no longer be reached.
-  steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(position_), steps_.end());
+  while (steps_.size() > position_) {
+    bytes_ -= SizeOf(steps_.back());
+    steps_.pop_back();
+  }
   if (saved_ > static_cast<std::ptrdiff_t>(position_)) saved_ = -1;
+  bytes_ += SizeOf(step);
   steps_.push_back(std::move(step));
   ++position_;
   canMerge_ = false;
-  while (steps_.size() > limit_) {
+  // The newest step always stays, however large.
+  while (steps_.size() > limit_ || (bytes_ > byteLimit_ && steps_.size() > 1)) {
+    bytes_ -= SizeOf(steps_.front());
     steps_.pop_front();
     --position_;
     // The state before the dropped step is gone for good.

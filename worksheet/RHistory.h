@@ -26,12 +26,14 @@ namespace tq {
 
 class RWorksheet;
 
-// Steps kept before the oldest is dropped.
+// Steps kept before the oldest is dropped...
 inline constexpr std::size_t kHistoryLimit = 300;
+// ...and the text they may hold together (entries can be long).
+inline constexpr std::size_t kHistoryByteLimit = 16u << 20;
 
 class RHistory {
  public:
-  explicit RHistory(std::size_t limit = kHistoryLimit);
+  explicit RHistory(std::size_t limit = kHistoryLimit, std::size_t byteLimit = kHistoryByteLimit);
 
   // Forgets every step; the worksheet as it is counts as saved.
   void Clear();
@@ -86,6 +88,8 @@ class RHistory {
   std::size_t StepCount() const { return steps_.size(); }
   std::size_t Position() const { return position_; }
   std::size_t Limit() const { return limit_; }
+  // The text the steps hold, roughly: what the byte limit is checked against.
+  std::size_t Bytes() const { return bytes_; }
 
  private:
   enum class Kind { Change, Insert, Delete, Move };
@@ -102,10 +106,13 @@ class RHistory {
     uint64_t mergeKey = 0;
   };
 
+  static std::size_t SizeOf(const Step& step);
   void Push(Step step);
   void UpdateModified(RWorksheet& worksheet) const;
 
   std::size_t limit_;
+  std::size_t byteLimit_;
+  std::size_t bytes_ = 0;
   std::deque<Step> steps_;
   // Steps 0 to position_-1 are done; the rest have been undone.
   std::size_t position_ = 0;

@@ -50,7 +50,8 @@ struct RandomSession {
   int Below(int n) { return n <= 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(n)); }
   std::string Text(const std::string& letters) {
     std::string out;
-    for (int i = Below(5); i > 0; --i) out += letters[static_cast<std::size_t>(Below(static_cast<int>(letters.size())))];
+    for (int i = Below(5); i > 0; --i)
+      out += letters[static_cast<std::size_t>(Below(static_cast<int>(letters.size())))];
     return out;
   }
 
@@ -221,6 +222,21 @@ TEST(History, KeepsAtMostItsLimitDroppingTheOldestFirst) {
   while (history.CanUndo()) history.Undo(ws);
   EXPECT_EQ(ws.At(0).Number(), "2");
   EXPECT_TRUE(ws.Modified());  // the saved start went with the oldest steps
+
+  // Long entries: the text held stays under its own limit, and the newest
+  // step stays however long it is.
+  RHistory bounded(100, 10000);
+  bounded.Follow(ws, 0);
+  for (std::size_t length : {1000u, 3000u, 2000u, 4000u, 20000u, 10u}) {
+    ws.At(0).SetDescription(std::string(length, 'x'));
+    bounded.RecordChange("Type Description", ws);
+    EXPECT_TRUE(bounded.Bytes() <= 10000 || bounded.StepCount() == 1) << length;
+  }
+  EXPECT_EQ(bounded.StepCount(), 1u);
+  bounded.Undo(ws);
+  EXPECT_EQ(ws.At(0).Description().size(), 20000u);
+  bounded.Clear();
+  EXPECT_EQ(bounded.Bytes(), 0u);
 }
 
 }  // namespace
