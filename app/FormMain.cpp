@@ -329,6 +329,13 @@ void TFormMain::CreateMenus() {
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName("MenuEdit");
+  MenuUndo = add(edit, "MenuUndo", "&Undo", QKeySequence(QKeySequence::Undo), "Undo", &TFormMain::MenuUndoClick,
+                 img(CI::Undo));
+  MenuRedo = add(edit, "MenuRedo", "&Redo", QKeySequence(QKeySequence::Redo), "Redo", &TFormMain::MenuRedoClick,
+                 img(CI::Redo));
+  MenuRedo->setShortcuts(QKeySequence::Redo);
+  UpdateUndoMenu();
+  edit->addSeparator();
   add(edit, "MenuCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), "Cut", &TFormMain::MenuCutClick, img(CI::Cut));
   add(edit, "MenuCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy", &TFormMain::MenuCopyClick,
       img(CI::Copy));
@@ -442,6 +449,8 @@ void TFormMain::CreateToolBar() {
   bind("MenuCut", "ButtonCut");
   bind("MenuCopy", "ButtonCopy");
   bind("MenuPaste", "ButtonPaste");
+  bind("MenuUndo", "ButtonUndo");
+  bind("MenuRedo", "ButtonRedo");
   ToolBar->addSeparator();
   bind("MenuDictionary", "ButtonDictionary");
   bind("MenuMapping", "ButtonMapping");
@@ -484,6 +493,7 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
   connect(ScrollBox, &TWordColumns::PhraseShown, EditPhrase, &QLineEdit::setText);
   connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
+  connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::RecordWordStep);
   connect(ScrollBox, &TWordColumns::WordListContextMenu, this,
           [this](int column, const QString&, const QPoint& globalPos) { WordListContextMenu(column, globalPos); });
   ScrollBox->addActions({PopupAddWord, PopupRemoveWord, PopupEditCode});
@@ -687,6 +697,7 @@ bool TFormMain::CloseWorksheet() {
   worksheet_.reset();
   currentNumber_ = nullptr;
   currentIndex_ = 0;
+  ClearHistory();
   return true;
 }
 
@@ -695,6 +706,7 @@ bool TFormMain::SaveWorksheet() {
   if (worksheet_->FileName().empty()) return SaveWorksheetAs();
   if (!worksheet_->Save()) return false;
   worksheet_->SetModified(false);
+  undoHistory_.MarkSaved();
   return true;
 }
 
@@ -753,6 +765,7 @@ void TFormMain::ListNumbersSelectItem(int row) {
     ScrollBox->SetCurrentNumber(currentNumber_);
     ScrollBox->RebuildColumns();
   }
+  undoHistory_.Follow(*worksheet_, row);
 }
 
 void TFormMain::SelectNumber(int index, bool focusNumber) {
@@ -852,6 +865,7 @@ void TFormMain::CommitNumber() {
     MaintainBlankRows();
   }
   RefreshNumberRow(currentIndex_);
+  RecordEntryStep("Enter Number");
 }
 
 void TFormMain::ButtonGoClick() {
@@ -870,6 +884,7 @@ void TFormMain::EditDescriptionChange() {
   SetModified();
   // A blank row that just got a description is used now: keep blank rows after it.
   if (wasEmpty && !currentNumber_->IsEmpty()) MaintainBlankRows();
+  RecordEntryStep("Type Description", descriptionVisit_);
 }
 
 void TFormMain::ListNumbersDblClick() { EditNumber->setFocus(); }
@@ -905,6 +920,7 @@ void TFormMain::FindNumber() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == EditDescription && event->type() == QEvent::FocusIn) NoteDescriptionFocus(event);
   if (watched == ListNumbers->viewport() && event->type() == QEvent::Resize) {
     MaintainBlankRows();  // ListNumbersResize
   } else if (watched == EditPhrase && event->type() == QEvent::MouseButtonRelease &&
@@ -915,6 +931,10 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
              (watched == EditNumber || watched == EditDescription || watched == EditPhrase)) {
     // The menu's keys win over the field's own (Ctrl+Insert inserts a
     // number, it does not copy); the clipboard keys land on the field anyway.
+    // Undo and Redo go to the field while it has typing to take back or again.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+      return !FieldTakesUndoKey(static_cast<QLineEdit*>(watched), key) || QMainWindow::eventFilter(watched, event);
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
     for (const QAction* command : commands_)
       if (!command->shortcut().isEmpty() && command->shortcut() == pressed) return true;
@@ -986,12 +1006,17 @@ void TFormMain::MenuInsertNumberClick() {
   if (!worksheet_) return;
   InsertNumber();
   SetModified();
+  RecordInsertStep();
 }
 
 void TFormMain::MenuDeleteNumberClick() {
   if (!worksheet_) return;
+  const bool deletes = currentNumber_ && currentIndex_ >= 0 && currentIndex_ < worksheet_->Count();
+  const RNumber deleted = deletes ? *currentNumber_ : RNumber();
+  const int at = currentIndex_;
   DeleteNumber();
   SetModified();
+  if (deletes) RecordDeleteStep(at, deleted);
 }
 
 void TFormMain::MenuMoveUpClick() {
@@ -1001,6 +1026,7 @@ void TFormMain::MenuMoveUpClick() {
   RebuildNumberList();
   SelectNumber(to, false);
   SetModified();
+  RecordMoveStep("Move Up", to + 1, to);
 }
 
 void TFormMain::MenuMoveDownClick() {
@@ -1010,9 +1036,13 @@ void TFormMain::MenuMoveDownClick() {
   RebuildNumberList();
   SelectNumber(to, false);
   SetModified();
+  RecordMoveStep("Move Down", to - 1, to);
 }
 
-void TFormMain::MenuClearClick() { ClearNumber(); }
+void TFormMain::MenuClearClick() {
+  ClearNumber();
+  RecordEntryStep("Clear Number");
+}
 
 void TFormMain::MenuRandomClick() {
   if (!worksheet_ || !currentNumber_ || !FormRandom) return;
@@ -1031,6 +1061,7 @@ void TFormMain::MenuRandomClick() {
   RebuildNumberList();
   SelectNumber(currentIndex_, true);
   SetModified();
+  RecordEntryStep("Accept Phrase");
 }
 
 // The chosen best phrase goes into the entry the way an accepted random
@@ -1049,6 +1080,7 @@ void TFormMain::MenuBestPhrasesClick() {
   RebuildNumberList();
   SelectNumber(currentIndex_, true);
   SetModified();
+  RecordEntryStep("Accept Phrase");
 }
 
 void TFormMain::MenuEditPhraseClick() {
@@ -1077,6 +1109,7 @@ void TFormMain::MenuEditPhraseClick() {
   if (dictionaryChanged) ScrollBox->RefillColumns();
   RefreshNumberRow(currentIndex_);
   SetModified();
+  RecordEntryStep("Edit Phrase");
 }
 
 void TFormMain::EditPhraseClick() { MenuEditPhraseClick(); }
@@ -1127,6 +1160,8 @@ void TFormMain::RefreshColumnsAfterDictionaryChange() {
   // now, so every filled column is refilled as well.
   if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
   ScrollBox->RefillColumns();
+  // A repair is no step of its own: the next step starts from the repaired entry.
+  if (worksheet_) undoHistory_.Watch(*worksheet_, currentIndex_);
 }
 
 void TFormMain::MenuDictionaryClick() {

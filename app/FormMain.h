@@ -6,11 +6,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "RHistory.h"
+
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -82,6 +86,8 @@ class TFormMain : public QMainWindow {
   bool DescriptionShown() const { return descriptionShown_; }
   TWordColumns* WordColumns() const { return ScrollBox; }
   TFindDialog* FindDialog() const { return DialogFind; }
+  // What Undo and Redo take back and take again in the open worksheet.
+  const RHistory& UndoHistory() const { return undoHistory_; }
 
   // The worksheet's life.
   void NewWorksheet();
@@ -127,6 +133,8 @@ class TFormMain : public QMainWindow {
   void MenuSaveAsClick();
   void MenuHistoryClick(QAction* item);
   void MenuExitClick();
+  void MenuUndoClick();
+  void MenuRedoClick();
   void MenuCutClick();
   void MenuCopyClick();
   void MenuPasteClick();
@@ -184,6 +192,20 @@ class TFormMain : public QMainWindow {
   // shutdown) together with the word strip.
   void SetDialogsConfig(RConfig* config);
   QLineEdit* FocusedEdit() const;
+  // The undo history's side of the commands (FormMainUndo.cpp): each
+  // command that changes the worksheet records its step once it is done.
+  void RecordEntryStep(const char* name, uint64_t mergeKey = 0);
+  void RecordWordStep();
+  void RecordInsertStep();
+  void RecordDeleteStep(int index, const RNumber& entry);
+  void RecordMoveStep(const char* name, int from, int to);
+  void ApplyHistoryStep(bool undo);
+  void ClearHistory();
+  void NoteDescriptionFocus(QEvent* focusIn);
+  void UpdateUndoMenu();
+  // True when the key is the field's own undo or redo and the field has
+  // typing to take back or again: then the field, not the worksheet, has it.
+  static bool FieldTakesUndoKey(const QLineEdit* field, const QKeyEvent* key);
   int RowsPerPage() const;
   // Practice is offered while some entry has a number to practise.
   void UpdatePracticeCommand();
@@ -236,6 +258,10 @@ class TFormMain : public QMainWindow {
   QAction* PopupRemoveWord = nullptr;
   QAction* PopupEditCode = nullptr;
 
+  RHistory undoHistory_;
+  uint64_t descriptionVisit_ = 0;  // one description step per visit of the field
+  QAction* MenuUndo = nullptr;
+  QAction* MenuRedo = nullptr;
   QAction* MenuHistory[4] = {};
   QAction* MenuHistorySep = nullptr;
   std::vector<QAction*> commands_;  // every menu command, for the keys they claim from the edit fields

@@ -26,6 +26,7 @@ const ImageInfo& Info(CommandImage image) {
       {"edit-find-next", "F", 0x00695c},
       {"x-office-calendar", "P", 0x2e7d32},
       {"starred", "\xe2\x98\x85", 0xf9a825},
+      {"edit-undo", "\xe2\x86\xb6", 0x37474f},  {"edit-redo", "\xe2\x86\xb7", 0x37474f},
   };
   return table[static_cast<int>(image)];
 }

@@ -10,8 +10,7 @@ namespace tq {
 enum class CommandImage {
   NewWorksheet, OpenWorksheet, SaveWorksheet, InsertNumber, DeleteNumber, MoveUp, MoveDown,
   Dictionary, Mapping, Random, EditPhrase, Cut, Copy, Paste, Delete, Find, FindAgain,
-  Practice,
-  BestPhrases,
+  Practice, BestPhrases, Undo, Redo,
 };
 
 QIcon CommandIcon(CommandImage image);

@@ -23,7 +23,7 @@ TEST_F(CommandTest, EveryToolbarButtonIsAMenuCommandWithAPicture) {
     EXPECT_FALSE(tool->icon().isNull()) << tool->objectName().toStdString();
     EXPECT_FALSE(tool->toolTip().isEmpty()) << tool->objectName().toStdString();
   }
-  EXPECT_EQ(buttons, 18);  // the sixteen of the design, Best Phrases and Practice
+  EXPECT_EQ(buttons, 20);  // the sixteen of the design, Best Phrases, Practice, Undo and Redo
   // Pressing one runs the command.
   QTest::mouseClick(Child<QToolButton>("ButtonInsert"), Qt::LeftButton);
   EXPECT_TRUE(Modified());

@@ -1,0 +1,106 @@
+// Undo and Redo of the main window: the commands record their steps in the
+// worksheet's history here, and the two menu commands take them back and
+// again. The steps themselves are RHistory's; this is only the wiring.
+#include <QAction>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "FormMain.h"
+#include "RWorksheet.h"
+#include "WordColumns.h"
+
+namespace tq {
+namespace {
+
+int ChosenWords(const RNumber& entry) {
+  int words = 0;
+  for (const std::string& slot : entry.Slots())
+    if (!slot.empty() && slot[0] != '.') ++words;
+  return words;
+}
+
+}  // namespace
+
+void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
+  if (!worksheet_) return;
+  undoHistory_.RecordChange(name, *worksheet_, mergeKey);
+  UpdateUndoMenu();
+}
+
+// The strip says only that a word was chosen or given back; fewer chosen
+// words than before means given back.
+void TFormMain::RecordWordStep() {
+  if (!worksheet_ || !currentNumber_) return;
+  const bool fewer = ChosenWords(*currentNumber_) < ChosenWords(undoHistory_.Watched());
+  RecordEntryStep(fewer ? "Unchoose Word" : "Choose Word");
+}
+
+void TFormMain::RecordInsertStep() {
+  if (!worksheet_) return;
+  undoHistory_.RecordInsert("Insert Number", *worksheet_, currentIndex_);
+  UpdateUndoMenu();
+}
+
+void TFormMain::RecordDeleteStep(int index, const RNumber& entry) {
+  if (!worksheet_) return;
+  undoHistory_.RecordDelete("Delete Number", *worksheet_, index, entry, currentIndex_);
+  UpdateUndoMenu();
+}
+
+void TFormMain::RecordMoveStep(const char* name, int from, int to) {
+  if (!worksheet_) return;
+  undoHistory_.RecordMove(name, *worksheet_, from, to);
+  UpdateUndoMenu();
+}
+
+void TFormMain::MenuUndoClick() { ApplyHistoryStep(true); }
+
+void TFormMain::MenuRedoClick() { ApplyHistoryStep(false); }
+
+void TFormMain::ApplyHistoryStep(bool undo) {
+  if (!worksheet_ || !(undo ? undoHistory_.CanUndo() : undoHistory_.CanRedo())) return;
+  // The step may replace, remove or move the entry in the fields: let go of
+  // it, so that selecting the row afterwards loads the fields and lays the
+  // columns out for the entry as the step left it.
+  if (ScrollBox) ScrollBox->SetCurrentNumber(nullptr);
+  currentNumber_ = nullptr;
+  const int row = undo ? undoHistory_.Undo(*worksheet_) : undoHistory_.Redo(*worksheet_);
+  RebuildNumberList();
+  SelectNumber(row, false);
+  MaintainBlankRows();
+  UpdateTitle();
+  UpdateUndoMenu();
+}
+
+void TFormMain::ClearHistory() {
+  undoHistory_.Clear();
+  UpdateUndoMenu();
+}
+
+// Typing a description is one step per visit of the field. Coming back from
+// a pop-up menu or from another window goes on with the same visit.
+void TFormMain::NoteDescriptionFocus(QEvent* focusIn) {
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(focusIn)->reason();
+  if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) ++descriptionVisit_;
+}
+
+void TFormMain::UpdateUndoMenu() {
+  if (!MenuUndo || !MenuRedo) return;
+  auto show = [](QAction* action, const char* verb, const std::string& step) {
+    action->setEnabled(!step.empty());
+    const QString name = QString::fromLatin1(step.c_str());
+    action->setText(QStringLiteral("&") + QString::fromLatin1(verb) + (step.empty() ? QString() : " " + name));
+    action->setToolTip(QString::fromLatin1(verb) + (step.empty() ? QString() : " " + name));
+  };
+  show(MenuUndo, "Undo", undoHistory_.UndoName());
+  show(MenuRedo, "Redo", undoHistory_.RedoName());
+}
+
+bool TFormMain::FieldTakesUndoKey(const QLineEdit* field, const QKeyEvent* key) {
+  if (!field || field->isReadOnly()) return false;
+  return (key->matches(QKeySequence::Undo) && field->isUndoAvailable()) ||
+         (key->matches(QKeySequence::Redo) && field->isRedoAvailable());
+}
+
+}  // namespace tq
