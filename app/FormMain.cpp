@@ -29,6 +29,7 @@
 #include "Codec.h"
 #include "FindDialog.h"
 #include "FormAbout.h"
+#include "FormBest.h"
 #include "FormDict.h"
 #include "FormEditPhrase.h"
 #include "FormMapping.h"
@@ -339,6 +340,8 @@ void TFormMain::CreateMenus() {
       &TFormMain::MenuClearClick);
   add(numbers, "MenuRandom", "&Random Phrase...", QKeySequence(Qt::CTRL | Qt::Key_R), "Random Phrase",
       &TFormMain::MenuRandomClick, img(CI::Random));
+  add(numbers, "MenuBestPhrases", "&Best Phrases...", QKeySequence(Qt::CTRL | Qt::Key_B), "Best Phrases",
+      &TFormMain::MenuBestPhrasesClick, img(CI::BestPhrases));
   add(numbers, "MenuEditPhrase", "&Edit Phrase...", QKeySequence(Qt::CTRL | Qt::Key_T), "Edit Phrase",
       &TFormMain::MenuEditPhraseClick, img(CI::EditPhrase));
 
@@ -425,6 +428,7 @@ void TFormMain::CreateToolBar() {
   bind("MenuDictionary", "ButtonDictionary");
   bind("MenuMapping", "ButtonMapping");
   bind("MenuRandom", "ButtonRandom");
+  bind("MenuBestPhrases", "ButtonBestPhrases");
   bind("MenuEditPhrase", "ButtonEditPhrase");
   ToolBar->addSeparator();
   bind("MenuFind", "ButtonFind");
@@ -475,6 +479,7 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormQuestion = dialogs.FormQuestion;
   FormTips = dialogs.FormTips;
   FormEditPhrase = dialogs.FormEditPhrase;
+  FormBest = dialogs.FormBest;
   if (FormDict) FormDict->SetQuestionDialog(FormQuestion);
   SetDialogsConfig(config_.get());
 }
@@ -1002,6 +1007,24 @@ void TFormMain::MenuRandomClick() {
   FormRandom->ApplyPhraseTo(*currentNumber_);
   // Selecting the row afresh loads the entry into the fields and lays out
   // its columns.
+  RebuildNumberList();
+  SelectNumber(currentIndex_, true);
+  SetModified();
+}
+
+// The chosen best phrase goes into the entry the way an accepted random
+// phrase does.
+void TFormMain::MenuBestPhrasesClick() {
+  if (!worksheet_ || !currentNumber_ || !FormBest) return;
+  CommitNumber();
+  if (EditNumber->text().isEmpty()) {
+    ShowNotice("Please enter a number first.");
+    EditNumber->setFocus();
+    return;
+  }
+  FormBest->Prepare(FromQString(EditNumber->text()), currentNumber_->Digits());
+  if (CurrentPlatform().RunModal(FormBest) != ResultOk) return;
+  FormBest->ApplyPhraseTo(*currentNumber_);
   RebuildNumberList();
   SelectNumber(currentIndex_, true);
   SetModified();

@@ -35,6 +35,7 @@ class TFormMapping;
 class TFormOptions;
 class TFormQuestion;
 class TFormRandom;
+class TFormBest;
 class TFormTips;
 class TNumbersModel;
 class TStatusPanel;
@@ -52,6 +53,7 @@ struct TMainDialogs {
   TFormQuestion* FormQuestion = nullptr;
   TFormTips* FormTips = nullptr;
   TFormEditPhrase* FormEditPhrase = nullptr;
+  TFormBest* FormBest = nullptr;
 };
 
 class TFormMain : public QMainWindow {
@@ -137,6 +139,7 @@ class TFormMain : public QMainWindow {
   void MenuMoveDownClick();
   void MenuClearClick();
   void MenuRandomClick();
+  void MenuBestPhrasesClick();
   void MenuEditPhraseClick();
   void EditPhraseClick();
   void MenuDictionaryClick();
@@ -204,6 +207,7 @@ class TFormMain : public QMainWindow {
   TFormOptions* FormOptions = nullptr;
   TFormTips* FormTips = nullptr;
   TFormEditPhrase* FormEditPhrase = nullptr;
+  TFormBest* FormBest = nullptr;
   TFindDialog* DialogFind = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 

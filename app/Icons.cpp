@@ -29,6 +29,7 @@ const ImageInfo& Info(CommandImage image) {
       {"edit-copy", "C", 0x37474f},           {"edit-paste", "V", 0x37474f},
       {"edit-delete", "\xc3\x97", 0xc62828},  {"edit-find", "F", 0x00838f},
       {"edit-find-next", "F", 0x00695c},
+      {"starred", "\xe2\x98\x85", 0xf9a825},
   };
   return table[static_cast<int>(image)];
 }

@@ -10,6 +10,7 @@ namespace tq {
 enum class CommandImage {
   NewWorksheet, OpenWorksheet, SaveWorksheet, InsertNumber, DeleteNumber, MoveUp, MoveDown,
   Dictionary, Mapping, Random, EditPhrase, Cut, Copy, Paste, Delete, Find, FindAgain,
+  BestPhrases,
 };
 
 QIcon CommandIcon(CommandImage image);

@@ -7,6 +7,7 @@
 
 #include "FormAbout.h"
 #include "FormDict.h"
+#include "FormBest.h"
 #include "FormEditPhrase.h"
 #include "FormMain.h"
 #include "FormMapping.h"
@@ -84,6 +85,9 @@ bool TProgram::Start() {
   dialogs.FormQuestion = formQuestion_ = new TFormQuestion(main);
   dialogs.FormTips = new TFormTips(nullptr, main);
   dialogs.FormEditPhrase = new TFormEditPhrase(words, main);
+  // Made last, so the dialogs above keep the order they always had. It has
+  // its own F1 key.
+  dialogs.FormBest = new TFormBest(words, main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
   AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);

@@ -21,6 +21,7 @@ std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, 
   dictionary->SetDirectories(dataDirectory, userDirectory);
   dictionary->LoadUserChanges();
   if (dictionary->LoadWords() != 0 && FatalErrorShown()) return nullptr;
+  dictionary->LoadWordKnowledge();
   if (dictionary->LoadMapping() != 0 && FatalErrorShown()) return nullptr;
   dictionary->ComputeCodes();
   dictionary->BuildCodeIndex();
@@ -62,6 +63,7 @@ int RDictionary::LoadWords() {
   }
   MergeAddedWords();
   MergeRemovedWords();
+  ApplyWordKnowledge();
   return 0;
 }
 
@@ -121,6 +123,12 @@ const std::vector<std::size_t>* RDictionary::Bucket(std::size_t length) const {
 int RDictionary::BucketSize(int length) const {
   const auto* b = length < 0 ? nullptr : Bucket(static_cast<std::size_t>(length));
   return b ? static_cast<int>(b->size()) : 0;
+}
+
+const std::vector<std::size_t>& RDictionary::BucketEntries(int length) const {
+  static const std::vector<std::size_t> kNone;
+  const auto* b = length < 0 ? nullptr : Bucket(static_cast<std::size_t>(length));
+  return b ? *b : kNone;
 }
 
 bool RDictionary::BucketHasCode(std::size_t length, std::string_view code) const {

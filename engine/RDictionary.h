@@ -24,6 +24,24 @@ struct WordEntry {
   std::string code;           // meaningful only when hasCode
   bool hasPronunciation = false;
   bool hasCode = false;
+  // What wordinfo.dat says of the word: its commonness level (the smallest
+  // word-list size that holds it; kNoLevel for the user's own words, which
+  // count as common) and whether it is mostly used as a noun.
+  unsigned char level = 0;
+  bool noun = false;
+};
+
+// Word levels: the user's own words have none; a word the word lists do not
+// hold at all gets kUnlistedLevel; levels up to kCommonLevel are common.
+inline constexpr unsigned char kNoLevel = 0;
+inline constexpr unsigned char kCommonLevel = 35;
+inline constexpr unsigned char kUnlistedLevel = 100;
+
+// One line of wordinfo.dat as the dictionary keeps it.
+struct WordKnowledge {
+  std::string word;
+  unsigned char level = kUnlistedLevel;
+  bool noun = false;
 };
 
 // One letter group bound to one digit ('\0' for the no-digit line).
@@ -66,6 +84,13 @@ class RDictionary {
   int SaveUserChanges();
   int LoadWords();        // words.dat, then the user's added and removed words
   int LoadMapping();      // mapping.txt
+  // wordinfo.dat: levels and nouns. A missing or unreadable file only means
+  // that nothing is known (-1, no message); the program runs on without it.
+  int LoadWordKnowledge();
+  bool HasWordKnowledge() const { return !knowledge_.empty(); }
+  // True when the entry counts as a common word: with knowledge, a level up
+  // to kCommonLevel or one of the user's own words; without it, none is.
+  bool IsCommonEntry(const WordEntry& e) const { return HasWordKnowledge() && e.level <= kCommonLevel; }
   int SaveMapping();
 
   // --- mapping rules and coding --------------------------------------------
@@ -96,6 +121,9 @@ class RDictionary {
                 int mode) const;
   // Entries in the index bucket for a code length (0 when out of range).
   int BucketSize(int length) const;
+  // The positions of the entries whose codes have `length` digits (empty
+  // when out of range), in store order.
+  const std::vector<std::size_t>& BucketEntries(int length) const;
 
   // --- the user's changes ----------------------------------------------------
   int AddWord(const std::string& word);
@@ -114,6 +142,7 @@ class RDictionary {
   void Grow(std::size_t needed);
   void MergeAddedWords();
   void MergeRemovedWords();
+  void ApplyWordKnowledge();
   const std::vector<std::size_t>* Bucket(std::size_t length) const;
   bool BucketHasCode(std::size_t length, std::string_view code) const;
   std::string FilePath(const char* name) const { return directory_ + name; }
@@ -129,6 +158,8 @@ class RDictionary {
   std::vector<WordEntry> entries_;
   std::size_t capacity_ = 68000;
   std::array<std::vector<std::size_t>, kMaxCodeLength + 1> codeIndex_;
+  // wordinfo.dat's lines for words the store held when it was read.
+  std::vector<WordKnowledge> knowledge_;
 
   std::vector<std::string> addedWords_;
   std::vector<std::string> removedWords_;
@@ -140,7 +171,8 @@ class RDictionary {
 
 // Creates a dictionary for the data directory (with its trailing separator)
 // and loads it as the program starts: the user's changes, the installed
-// words, the mapping rules, the codes and the code index. A missing words.dat
+// words, the word knowledge, the mapping rules, the codes and the code index.
+// A missing wordinfo.dat is not fatal. A missing words.dat
 // or mapping.txt is fatal: its loader has said so, loading stops there and the
 // result is null.
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory);

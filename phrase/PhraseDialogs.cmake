@@ -1,14 +1,17 @@
-# The random-phrase and edit-phrase dialogs. tq_phrasetext is their logic
-# without a window (making a random phrase, checking a typed one), tested
-# without a display; tq_phrasedialogs are the two Qt dialogs around it.
+# The random-phrase, edit-phrase and best-phrases dialogs. tq_phrasetext is
+# their logic without a window (making a random phrase, checking a typed one,
+# finding the best phrases), tested without a display; tq_phrasedialogs are
+# the Qt dialogs around it.
 add_library(tq_phrasetext STATIC
   ${CMAKE_CURRENT_LIST_DIR}/RandomPhrase.cpp ${CMAKE_CURRENT_LIST_DIR}/RandomPhrase.h
-  ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.h)
+  ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/PhraseCheck.h
+  ${CMAKE_CURRENT_LIST_DIR}/BestPhrases.cpp ${CMAKE_CURRENT_LIST_DIR}/BestPhrases.h)
 target_include_directories(tq_phrasetext PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tq_phrasetext PUBLIC tq_engine tq_worksheet tq_util)
 
 add_library(tq_phrasedialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/FormRandom.cpp ${CMAKE_CURRENT_LIST_DIR}/FormRandom.h
-  ${CMAKE_CURRENT_LIST_DIR}/FormEditPhrase.cpp ${CMAKE_CURRENT_LIST_DIR}/FormEditPhrase.h)
+  ${CMAKE_CURRENT_LIST_DIR}/FormEditPhrase.cpp ${CMAKE_CURRENT_LIST_DIR}/FormEditPhrase.h
+  ${CMAKE_CURRENT_LIST_DIR}/FormBest.cpp ${CMAKE_CURRENT_LIST_DIR}/FormBest.h)
 target_include_directories(tq_phrasedialogs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tq_phrasedialogs PUBLIC tq_phrasetext tq_qtutil Qt6::Widgets)

@@ -26,7 +26,7 @@ fi
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${TQ_FUZZ_BUILD_DIR:-$root/build-fuzz}"
-targets=(fuzz_worksheet fuzz_config fuzz_words_dat fuzz_mapping_txt fuzz_words_txt)
+targets=(fuzz_worksheet fuzz_config fuzz_words_dat fuzz_mapping_txt fuzz_words_txt fuzz_wordinfo_dat)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTQ_BUILD_FUZZ=ON -DTQ_BUILD_APP=OFF -DTQ_BUILD_TESTS=OFF -DTQ_BUILD_BENCH=OFF >/dev/null

@@ -1,12 +1,28 @@
-// Builds the installed dictionary words.dat from the CMU pronouncing
-// dictionary as shipped for Festival and the American English word list.
+// Builds the installed dictionary words.dat and its companion wordinfo.dat
+// from the CMU pronouncing dictionary as shipped for Festival, the American
+// English word list, the SCOWL word lists by size and Festival's tagged
+// lexicon, plus a short list of our own.
 //
-//   MakeWords <cmudict-0.4.out> <american-english> <words.dat>
+//   MakeWords <cmudict-0.4.out> <american-english> <extra-words.txt>
+//             <scowl folder> <wsj.wp39.poslexR> <words.dat> <wordinfo.dat>
 //
 // A lexicon entry looks like ("church" nil (((ch er ch) 1))): the word, a part
 // of speech, then syllables of phones. We keep the words made only of the
 // letters a to z that the word list also has; the first entry of a word wins,
 // and the output is sorted byte-wise, one "word,pronunciation" per line.
+//
+// extra-words.txt adds words the lexicon lacks (or overrides its entry), one
+// "word phone phone ..." per line in the lexicon's phones; '#' starts a
+// comment. Its words are kept whatever the cleaning below says.
+//
+// The dictionary is cleaned of words no phrase wants:
+//   - single letters other than "a" and "i";
+//   - words spoken as the names of their letters ("tv", "usa": the
+//     pronunciation is that of the one-letter entries, one after another);
+//   - words with no vowel ("ls", "hmm"; a y counts as a vowel unless it
+//     comes first, so "by" and "rhythm" stay but "yd" goes);
+//   - abbreviations: words SCOWL lists among its abbreviations but in none of
+//     its word lists ("oz", "vs").
 //
 // The pronunciation is one byte per phone. Consonants are written as the
 // mapping rules expect them:
@@ -20,7 +36,24 @@
 //
 //   aa A   ae @   ah V   ao O   aw W   ax x   ay Y   eh E
 //   ey e   ih I   iy i   ow o   oy Q   uh U   uw u
+//
+// wordinfo.dat tells how common each word is and whether it is mostly a
+// noun, for ranking best phrases. It is plain text (ASCII, so also
+// Windows-1252), sorted byte-wise, one line per word of words.dat that has
+// something to tell:
+//
+//   word,level,kind
+//
+// level is the size of the smallest SCOWL list english-words.N (or
+// american-words.N, for the American spellings) that holds the word: 10,
+// 20, 35, 40, 50, 55, 60, 70, 80 or 95, smaller for more common words; "-"
+// when none does. The program counts levels up to 35 as common. kind is "n" when the word is mostly used
+// as a noun, else "-". A word with neither a level nor "n" has no line.
+// "Mostly a noun": in the tagged lexicon each tag of a word has log P(word |
+// tag); weighted by how often each tag occurs in running text, the noun tags
+// (nn, nns, nnp, nnps) hold at least half of P(tag | word).
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -51,17 +84,10 @@ bool AllLowerLetters(std::string_view w) {
   return !w.empty() && std::all_of(w.begin(), w.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
-// Parses one lexicon line; false for anything that is not an entry we can use.
-bool ParseEntry(std::string_view line, std::string& word, std::string& pronunciation, bool& unknownPhone) {
-  unknownPhone = false;
-  if (line.size() < 3 || line[0] != '(' || line[1] != '"') return false;
-  const auto close = line.find('"', 2);
-  if (close == std::string_view::npos) return false;
-  word.assign(line.substr(2, close - 2));
-  // The syllables start at the first "(((" after the part of speech.
-  const auto start = line.find("(((", close);
-  if (start == std::string_view::npos) return false;
-  pronunciation.clear();
+// Appends the bytes for the phones in `text` ("t ah1 f"); stress digits are
+// dropped. False when some phone is not in the table.
+bool TranslatePhones(std::string_view text, std::string& pronunciation) {
+  bool known = true;
   std::string token;
   const auto flush = [&] {
     if (token.empty()) return;
@@ -70,11 +96,10 @@ bool ParseEntry(std::string_view line, std::string& word, std::string& pronuncia
     if (it != table.end())
       pronunciation += it->second;
     else if (!std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; }))
-      unknownPhone = true;  // stress marks are digits; anything else is news
+      known = false;  // stress marks are digits; anything else is news
     token.clear();
   };
-  for (std::size_t i = start; i < line.size(); ++i) {
-    const char c = line[i];
+  for (char c : text) {
     if (c >= 'a' && c <= 'z') {
       token.push_back(c);
     } else if (c >= '0' && c <= '9') {
@@ -84,25 +109,138 @@ bool ParseEntry(std::string_view line, std::string& word, std::string& pronuncia
     }
   }
   flush();
+  return known;
+}
+
+// Parses one lexicon line; false for anything that is not an entry we can use.
+bool ParseEntry(std::string_view line, std::string& word, std::string& partOfSpeech, std::string& pronunciation,
+                bool& unknownPhone) {
+  unknownPhone = false;
+  if (line.size() < 3 || line[0] != '(' || line[1] != '"') return false;
+  const auto close = line.find('"', 2);
+  if (close == std::string_view::npos) return false;
+  word.assign(line.substr(2, close - 2));
+  // The syllables start at the first "(((" after the part of speech.
+  const auto start = line.find("(((", close);
+  if (start == std::string_view::npos) return false;
+  partOfSpeech.clear();
+  for (std::size_t i = close + 1; i < start; ++i)
+    if (line[i] != ' ') partOfSpeech += line[i];
+  pronunciation.clear();
+  unknownPhone = !TranslatePhones(line.substr(start), pronunciation);
   return true;
+}
+
+// The sizes of SCOWL's lists, smallest (most common words) first.
+constexpr int kScowlSizes[] = {10, 20, 35, 40, 50, 55, 60, 70, 80, 95};
+
+// Each plain lowercase word of the lists `<folder>/english-<kind>.<size>`
+// and `american-<kind>.<size>` (the spellings only American English has,
+// like those of our word list) with the smallest size that holds it.
+std::map<std::string, int> ReadScowlLevels(const std::string& folder, const char* kind) {
+  std::map<std::string, int> levels;
+  for (int size : kScowlSizes) {
+    for (const char* variant : {"english-", "american-"}) {
+      std::string text;
+      if (!tq::ReadFileToString(folder + "/" + variant + kind + "." + std::to_string(size), text)) continue;
+      tq::LineCursor lines(text);
+      std::string_view line;
+      while (lines.Next(line)) {
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (AllLowerLetters(line)) levels.emplace(std::string(line), size);
+      }
+    }
+  }
+  return levels;
+}
+
+bool IsNounTag(std::string_view tag) { return tag == "nn" || tag == "nns" || tag == "nnp" || tag == "nnps"; }
+
+// How often each tag occurs in tagged newspaper text, roughly: enough to
+// turn P(word | tag) into P(tag | word) for the open word classes. Other
+// tags count as rare.
+double TagShare(std::string_view tag) {
+  static const std::map<std::string_view, double> shares = {
+      {"nn", 0.132}, {"nnp", 0.094}, {"nns", 0.061}, {"nnps", 0.003}, {"jj", 0.062}, {"jjr", 0.003},
+      {"jjs", 0.002}, {"vb", 0.027}, {"vbd", 0.032}, {"vbg", 0.015}, {"vbn", 0.021}, {"vbp", 0.013},
+      {"vbz", 0.022}, {"rb", 0.032}, {"in", 0.104}, {"dt", 0.085}, {"cd", 0.038}, {"cc", 0.025},
+      {"prp", 0.019}};
+  const auto it = shares.find(tag);
+  return it == shares.end() ? 0.002 : it->second;
+}
+
+// The words of the tagged lexicon that are mostly nouns. An entry looks
+// like ("fish" ((nn -9.667) (rb -10.299) ) () ).
+std::unordered_set<std::string> ReadNouns(const std::string& text) {
+  std::unordered_set<std::string> nouns;
+  tq::LineCursor lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
+    if (line.size() < 3 || line[0] != '(' || line[1] != '"') continue;
+    const auto close = line.find('"', 2);
+    if (close == std::string_view::npos) continue;
+    const std::string_view word = line.substr(2, close - 2);
+    if (!AllLowerLetters(word)) continue;
+    double noun = 0, all = 0;
+    std::size_t p = close;
+    while ((p = line.find('(', p + 1)) != std::string_view::npos) {
+      const auto blank = line.find(' ', p);
+      const auto end = line.find(')', p);
+      if (blank == std::string_view::npos || end == std::string_view::npos || blank > end) continue;
+      const std::string_view tag = line.substr(p + 1, blank - p - 1);
+      const double logP = std::strtod(std::string(line.substr(blank + 1, end - blank - 1)).c_str(), nullptr);
+      const double weight = std::exp(logP) * TagShare(tag);
+      all += weight;
+      if (IsNounTag(tag)) noun += weight;
+    }
+    if (all > 0 && noun * 2 >= all) nouns.emplace(word);
+  }
+  return nouns;
+}
+
+// True when `pronunciation` is the letters of `word` said by name, one
+// after another, each name being one of `names[letter]`.
+bool SpokenAsLetterNames(std::string_view word, std::string_view pronunciation,
+                         const std::map<char, std::vector<std::string>>& names) {
+  if (word.empty()) return pronunciation.empty();
+  const auto it = names.find(word[0]);
+  if (it == names.end()) return false;
+  for (const auto& name : it->second)
+    if (pronunciation.substr(0, name.size()) == name &&
+        SpokenAsLetterNames(word.substr(1), pronunciation.substr(name.size()), names))
+      return true;
+  return false;
+}
+
+bool HasVowel(std::string_view word) {
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    const char c = word[i];
+    if (c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || (c == 'y' && i > 0)) return true;
+  }
+  return false;
+}
+
+bool ReadOrSay(const char* path, std::string& text) {
+  if (tq::ReadFileToString(path, text)) return true;
+  std::fprintf(stderr, "cannot read %s\n", path);
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s <cmudict-0.4.out> <american-english> <words.dat>\n", argv[0]);
+  if (argc != 8) {
+    std::fprintf(stderr,
+                 "usage: %s <cmudict-0.4.out> <american-english> <extra-words.txt> <scowl folder> "
+                 "<wsj.wp39.poslexR> <words.dat> <wordinfo.dat>\n",
+                 argv[0]);
     return 2;
   }
-  std::string lexicon, wordList;
-  if (!tq::ReadFileToString(argv[1], lexicon)) {
-    std::fprintf(stderr, "cannot read %s\n", argv[1]);
+  std::string lexicon, wordList, extra, taggedLexicon;
+  if (!ReadOrSay(argv[1], lexicon) || !ReadOrSay(argv[2], wordList) || !ReadOrSay(argv[3], extra) ||
+      !ReadOrSay(argv[5], taggedLexicon))
     return 1;
-  }
-  if (!tq::ReadFileToString(argv[2], wordList)) {
-    std::fprintf(stderr, "cannot read %s\n", argv[2]);
-    return 1;
-  }
+  const std::string scowl = argv[4];
 
   std::unordered_set<std::string> known;
   {
@@ -113,15 +251,20 @@ int main(int argc, char** argv) {
   }
 
   std::map<std::string, std::string> entries;  // sorted byte-wise, first entry wins
+  std::map<char, std::vector<std::string>> letterNames;
   int unknownPhones = 0;
   {
     tq::LineCursor lines(lexicon);
     std::string_view line;
-    std::string word, pronunciation;
+    std::string word, partOfSpeech, pronunciation;
     bool unknown = false;
     while (lines.Next(line)) {
-      if (!ParseEntry(line, word, pronunciation, unknown)) continue;
+      if (!ParseEntry(line, word, partOfSpeech, pronunciation, unknown)) continue;
       if (unknown) ++unknownPhones;
+      // Every pronunciation of a lone letter is a way to say its name,
+      // except "a" as the article.
+      if (word.size() == 1 && AllLowerLetters(word) && partOfSpeech != "dt")
+        letterNames[word[0]].push_back(pronunciation);
       if (!AllLowerLetters(word) || !known.count(word)) continue;
       entries.emplace(word, pronunciation);
     }
@@ -129,6 +272,53 @@ int main(int argc, char** argv) {
   if (entries.empty()) {
     std::fprintf(stderr, "no words found\n");
     return 1;
+  }
+  const std::size_t generated = entries.size();
+
+  const auto levels = ReadScowlLevels(scowl, "words");
+  const auto abbreviations = ReadScowlLevels(scowl, "abbreviations");
+  if (levels.empty()) {
+    std::fprintf(stderr, "no SCOWL word lists in %s\n", argv[4]);
+    return 1;
+  }
+  int singleLetters = 0, letterNameWords = 0, vowelless = 0, abbreviated = 0;
+  for (auto it = entries.begin(); it != entries.end();) {
+    const std::string& w = it->first;
+    int* reason = nullptr;
+    if (w.size() == 1 && w != "a" && w != "i")
+      reason = &singleLetters;
+    else if (w.size() > 1 && SpokenAsLetterNames(w, it->second, letterNames))
+      reason = &letterNameWords;
+    else if (!HasVowel(w))
+      reason = &vowelless;
+    else if (abbreviations.count(w) && !levels.count(w))
+      reason = &abbreviated;
+    if (reason) {
+      ++*reason;
+      it = entries.erase(it);
+    } else {
+      ++it;
+    }
+  }
+
+  int supplied = 0;
+  {
+    tq::LineCursor lines(extra);
+    std::string_view line;
+    while (lines.Next(line)) {
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      if (line.empty() || line[0] == '#') continue;
+      const auto blank = line.find(' ');
+      const std::string word(line.substr(0, blank));
+      std::string pronunciation;
+      if (blank == std::string_view::npos || !AllLowerLetters(word) ||
+          !TranslatePhones(line.substr(blank), pronunciation) || pronunciation.empty()) {
+        std::fprintf(stderr, "%s: bad line: %.*s\n", argv[3], static_cast<int>(line.size()), line.data());
+        return 1;
+      }
+      entries[word] = pronunciation;
+      ++supplied;
+    }
   }
 
   std::string out;
@@ -139,12 +329,34 @@ int main(int argc, char** argv) {
     out += pronunciation;
     out += '\n';
   }
-  if (tq::WriteFileAtomically(argv[3], out) != 0) {
-    std::fprintf(stderr, "cannot write %s\n", argv[3]);
+  if (tq::WriteFileAtomically(argv[6], out) != 0) {
+    std::fprintf(stderr, "cannot write %s\n", argv[6]);
     return 1;
   }
-  std::printf("words.dat: %zu words", entries.size());
+
+  const auto nouns = ReadNouns(taggedLexicon);
+  std::string info;
+  int leveled = 0, nounCount = 0;
+  for (const auto& [word, pronunciation] : entries) {
+    const auto level = levels.find(word);
+    const bool noun = nouns.count(word) > 0;
+    if (level == levels.end() && !noun) continue;
+    info += word;
+    info += ',';
+    info += level == levels.end() ? std::string("-") : std::to_string(level->second);
+    info += noun ? ",n\n" : ",-\n";
+    leveled += level != levels.end() ? 1 : 0;
+    nounCount += noun ? 1 : 0;
+  }
+  if (tq::WriteFileAtomically(argv[7], info) != 0) {
+    std::fprintf(stderr, "cannot write %s\n", argv[7]);
+    return 1;
+  }
+
+  std::printf("words.dat: %zu words of %zu (dropped %d single letters, %d said as letter names, %d without a vowel, "
+              "%d abbreviations; %d from our own list)",
+              entries.size(), generated, singleLetters, letterNameWords, vowelless, abbreviated, supplied);
   if (unknownPhones) std::printf(" (%d lexicon entries had unknown phones)", unknownPhones);
-  std::printf("\n");
+  std::printf("\nwordinfo.dat: %d words with a level, %d mostly nouns\n", leveled, nounCount);
   return 0;
 }

@@ -25,7 +25,7 @@ struct TopicPage {
 constexpr TopicPage kTopicPages[] = {
     {HelpContents, "contents.html"},   {HelpTips, "tips.html"},           {HelpRandomPhrase, "random.html"},
     {HelpEditPhrase, "editphrase.html"}, {HelpDictionary, "dictionary.html"}, {HelpMapping, "mapping.html"},
-    {HelpPreferences, "preferences.html"},
+    {HelpPreferences, "preferences.html"}, {HelpBestPhrases, "best.html"},
 };
 
 // One look for every page, so the pages themselves stay plain.

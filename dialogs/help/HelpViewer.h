@@ -19,6 +19,7 @@ enum HelpTopic : int {
   HelpContents = 0,
   HelpTips = 1000,
   HelpRandomPhrase = 2200,
+  HelpBestPhrases = 2250,
   HelpEditPhrase = 2300,
   HelpDictionary = 4000,
   HelpMapping = 5000,

@@ -23,7 +23,7 @@ TEST_F(CommandTest, EveryToolbarButtonIsAMenuCommandWithAPicture) {
     EXPECT_FALSE(tool->icon().isNull()) << tool->objectName().toStdString();
     EXPECT_FALSE(tool->toolTip().isEmpty()) << tool->objectName().toStdString();
   }
-  EXPECT_EQ(buttons, 16);
+  EXPECT_EQ(buttons, 17);
   // Pressing one runs the command.
   QTest::mouseClick(Child<QToolButton>("ButtonInsert"), Qt::LeftButton);
   EXPECT_TRUE(Modified());

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 
 #include "StripHelpers.h"
 
@@ -39,7 +40,7 @@ TEST_F(DialogCommandTest, EveryDialogIsMadeOnceAtStartInItsOrderAndReused) {
   for (const QDialog* dialog : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
     if (dialog->objectName() != "DialogFind") names.push_back(dialog->objectName().toStdString());
   EXPECT_EQ(names, (std::vector<std::string>{"FormDict", "FormAbout", "FormMapping", "FormRandom", "FormOptions",
-                                             "FormQuestion", "FormTips", "FormEditPhrase"}));
+                                             "FormQuestion", "FormTips", "FormEditPhrase", "FormBest"}));
 
   std::vector<QDialog*> opened;
   auto record = [&opened](QDialog* dialog) {
@@ -177,6 +178,43 @@ TEST_F(DialogCommandTest, AnAcceptedRandomPhraseBecomesTheEntrysPhraseAndSpellsI
     EXPECT_EQ(form->WordColumns()->ColumnCount(), form->CurrentNumber()->SlotCount());
     EXPECT_TRUE(Modified());
   }
+}
+
+TEST_F(DialogCommandTest, TheChosenBestPhraseBecomesTheEntrysPhraseWithItsSlots) {
+  Start();
+  // No word has code 9: the best phrases leave it uncovered.
+  EnterNumber("12-9-5");
+  form->CurrentWorksheet()->SetModified(false);
+  std::string chosen;
+  platform.QueueModal([&chosen](QDialog* dialog) {
+    dialog->show();
+    EXPECT_EQ(In<QLineEdit>(dialog, "EditNumber")->text(), "12-9-5");
+    auto* list = In<QTableWidget>(dialog, "ListPhrases");
+    EXPECT_GE(list->rowCount(), 4);  // tin, tiny, tie new, toe new... each with ale or law
+    EXPECT_EQ(list->item(0, 1)->text(), "2");
+    QTest::keyClick(list, Qt::Key_Down);
+    chosen = FromQString(list->item(1, 0)->text());
+    QTest::keyClick(list, Qt::Key_Return);
+    return dialog->result();
+  });
+  Run("MenuBestPhrases");
+  ASSERT_FALSE(chosen.empty());
+  EXPECT_EQ(form->CurrentNumber()->Phrase(), chosen);
+  EXPECT_EQ(Cell(0, 1), chosen);
+  std::string spelled;
+  for (const std::string& slot : form->CurrentNumber()->Slots()) spelled += slot == "." ? "9" : CodeOf(slot.c_str());
+  EXPECT_EQ(spelled, "1295");
+  EXPECT_EQ(form->WordColumns()->ColumnCount(), form->CurrentNumber()->SlotCount());
+  EXPECT_TRUE(Modified());
+
+  // Cancel keeps the entry; an empty number only brings the notice.
+  platform.QueueModal([](QDialog*) { return int(ResultCancel); });
+  Run("MenuBestPhrases");
+  EXPECT_EQ(form->CurrentNumber()->Phrase(), chosen);
+  Edit("EditNumber")->clear();
+  Run("MenuBestPhrases");
+  EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Please enter a number first."});
+  EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
 TEST_F(DialogCommandTest, RandomPhraseCommitsFirstAndCancelKeepsTheEntry) {
@@ -333,7 +371,8 @@ TEST_F(DialogCommandTest, EveryHelpButtonAndF1OpenTheirDialogsTopic) {
   };
   const Case cases[] = {{"MenuDictionary", "FormDict", 4000},   {"MenuMapping", "FormMapping", 5000},
                         {"MenuRandom", "FormRandom", 2200},       {"MenuEditPhrase", "FormEditPhrase", 2300},
-                        {"MenuPreferences", "FormOptions", 6100}, {"MenuTip", "FormTips", 1000}};
+                        {"MenuPreferences", "FormOptions", 6100}, {"MenuTip", "FormTips", 1000},
+                        {"MenuBestPhrases", "FormBest", 2250}};
   for (const Case& c : cases) {
     platform.ClearShown();
     platform.QueueModal([&c](QDialog* dialog) {

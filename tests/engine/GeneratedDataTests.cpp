@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
+#include <string_view>
 
 #include "ScriptedPlatform.h"
 #include "RDictionary.h"
@@ -63,6 +65,79 @@ TEST_F(GeneratedData, ListsWordsForATelephoneNumber) {
   std::string digits = "314159265358979323846264338327950";
   dictionary->TrimToKnownCode(digits);
   EXPECT_EQ(digits, "31415");
+}
+
+// The words the tips and the help pages give as examples, with the codes
+// (or the first or last digit) they claim for them.
+TEST_F(GeneratedData, HoldsTheExamplesOfTheTipsAndHelpWithTheirCodes) {
+  ASSERT_NE(dictionary, nullptr);
+  EXPECT_EQ(Code("gnome"), "23");  // from our own list: the lexicon lacks it
+  EXPECT_EQ(Code("tough"), "18");
+  EXPECT_EQ(Code("apple"), "95");
+  EXPECT_EQ(Code("tree"), "14");
+  EXPECT_EQ(Code("city").substr(0, 1), "0");
+  EXPECT_EQ(Code("cat").substr(0, 1), "7");
+  EXPECT_EQ(Code("zero").substr(0, 1), "0");
+  EXPECT_EQ(Code("gem").substr(0, 1), "6");
+  EXPECT_EQ(Code("four"), "84");
+}
+
+bool HasVowel(std::string_view w) {
+  for (std::size_t i = 0; i < w.size(); ++i)
+    if (std::string_view("aeiou").find(w[i]) != std::string_view::npos || (w[i] == 'y' && i > 0)) return true;
+  return false;
+}
+
+// True when the stored pronunciation is the word's letters said by name.
+bool SaidAsLetterNames(std::string_view word, std::string_view sounds) {
+  static const std::map<char, std::string_view> kNames = {
+      {'a', "e"},   {'b', "bi"},  {'c', "si"},  {'d', "di"},         {'e', "i"},  {'f', "Ef"},
+      {'g', "d\xBFi"}, {'h', "et\x9F"}, {'i', "Y"}, {'j', "d\xBF" "e"}, {'k', "ke"}, {'l', "El"},
+      {'m', "Em"},  {'n', "En"},  {'o', "o"},   {'p', "pi"},         {'q', "kju"}, {'r', "Ar"},
+      {'s', "Es"},  {'t', "ti"},  {'u', "ju"},  {'v', "vi"},         {'x', "Eks"}, {'y', "wY"},
+      {'z', "zi"}};
+  std::string spelled;
+  for (char c : word) {
+    const auto it = kNames.find(c);
+    if (it == kNames.end()) return false;
+    spelled += it->second;
+  }
+  return spelled == sounds;
+}
+
+TEST_F(GeneratedData, HasNoStrayLettersLetterNamesOrAbbreviations) {
+  ASSERT_NE(dictionary, nullptr);
+  for (int i = 0; i < dictionary->Count(); ++i) {
+    const WordEntry& e = dictionary->EntryAt(i);
+    EXPECT_TRUE(e.word.size() > 1 || e.word == "a" || e.word == "i") << e.word;
+    EXPECT_TRUE(HasVowel(e.word)) << e.word;
+    EXPECT_TRUE(e.word.size() == 1 || !SaidAsLetterNames(e.word, e.pronunciation)) << e.word;
+  }
+  for (const char* gone : {"ls", "ms", "vs", "yd", "oz", "b", "x", "mph", "etc"})
+    EXPECT_EQ(dictionary->FindWord(gone), -1) << gone;
+  for (const char* kept : {"a", "i", "by", "rhythm", "sky", "oak", "bee", "tea"})
+    EXPECT_GE(dictionary->FindWord(kept), 0) << kept;
+}
+
+TEST_F(GeneratedData, KnowsCommonWordsAndNouns) {
+  ASSERT_NE(dictionary, nullptr);
+  ASSERT_TRUE(dictionary->HasWordKnowledge());
+  const auto entry = [](const char* w) -> const WordEntry& {
+    const int p = dictionary->FindWord(w);
+    EXPECT_GE(p, 0) << w;
+    return dictionary->EntryAt(std::max(p, 0));
+  };
+  for (const char* noun : {"chicken", "radio", "apple", "tree", "table", "economy"}) {
+    EXPECT_TRUE(entry(noun).noun) << noun;
+    EXPECT_TRUE(dictionary->IsCommonEntry(entry(noun))) << noun;
+  }
+  for (const char* other : {"run", "quickly", "classic", "the"}) EXPECT_FALSE(entry(other).noun) << other;
+  for (const char* rare : {"abeyance", "zygote"}) EXPECT_FALSE(dictionary->IsCommonEntry(entry(rare))) << rare;
+  int common = 0;
+  for (int i = 0; i < dictionary->Count(); ++i) common += dictionary->IsCommonEntry(dictionary->EntryAt(i)) ? 1 : 0;
+  // SCOWL's lists up to size 35 hold most everyday words, not the rare ones.
+  EXPECT_GT(common, dictionary->Count() / 3);
+  EXPECT_LT(common, dictionary->Count() * 9 / 10);
 }
 
 }  // namespace

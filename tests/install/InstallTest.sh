@@ -31,7 +31,7 @@ id=com.hollowmere.Tessaloquine
 DESTDIR="$work/stage" cmake --install "$build" --prefix /usr >"$work/install.log"
 prefix="$work/stage/usr"
 
-for f in bin/Tessaloquine share/tessaloquine/words.dat share/tessaloquine/mapping.txt \
+for f in bin/Tessaloquine share/tessaloquine/words.dat share/tessaloquine/wordinfo.dat share/tessaloquine/mapping.txt \
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" share/mime/packages/tessaloquine.xml \
   "share/icons/hicolor/scalable/apps/$id.svg"; do
   check "installed $f" test -f "$prefix/$f"

@@ -59,7 +59,7 @@ TEST_F(HelpTest, OpensEachTopicNumberAtItsPage) {
       {0, "contents.html", "Tessaloquine Help"}, {1000, "tips.html", "Tip of the Day"},
       {2200, "random.html", "Random Phrase"},     {2300, "editphrase.html", "Edit Phrase"},
       {4000, "dictionary.html", "Dictionary"},    {5000, "mapping.html", "Mapping"},
-      {6100, "preferences.html", "Preferences"},
+      {6100, "preferences.html", "Preferences"}, {2250, "best.html", "Best Phrases"},
   };
   for (const Topic& topic : topics) {
     SCOPED_TRACE(topic.number);

@@ -1,0 +1,97 @@
+// What the best-phrase search costs next to the lookup it builds on: top 20
+// for 10- and 30-digit numbers on the generated dictionary, against
+// ListWordsForDigits over the same digits. Each search benchmark measures
+// that baseline in the same run and reports its own time as a multiple of
+// it ("x_list_words"). A 2000-digit number shows that the cost grows with
+// the length and no faster.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "BestPhrases.h"
+#include "RDictionary.h"
+
+namespace {
+
+// The machine is shared, so the baseline and the search are both measured
+// in this thread's processor time, as the CPU column is.
+double ThreadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+const std::string kDataDir = TQ_BENCH_DATA_DIR "/";
+
+tq::RDictionary& Loaded() {
+  static tq::RDictionary* dict = tq::CreateDictionary(kDataDir).release();
+  return *dict;
+}
+
+// Numbers cut from the digits of pi and e, so that no one lucky number
+// decides the figure.
+std::vector<std::string> Numbers(std::size_t length) {
+  const std::string source =
+      "314159265358979323846264338327950288419716939937510582097494459230781640628620899862803482534211706798"
+      "271828182845904523536028747135266249775724709369995957496696762772407663035354759457138217852516642742";
+  std::vector<std::string> out;
+  for (std::size_t start = 0; start + length <= source.size() && out.size() < 8; start += 23)
+    out.push_back(source.substr(start, length));
+  return out;
+}
+
+double SecondsPerCall(const std::vector<std::string>& numbers, int rounds) {
+  const auto& dict = Loaded();
+  std::vector<std::string> rows;
+  const double start = ThreadSeconds();
+  for (int r = 0; r < rounds; ++r)
+    for (const auto& n : numbers) {
+      dict.ListWordsForDigits(n, rows);
+      benchmark::DoNotOptimize(rows.data());
+    }
+  return (ThreadSeconds() - start) / (rounds * static_cast<double>(numbers.size()));
+}
+
+void BM_ListWordsForDigits(benchmark::State& state) {
+  const auto numbers = Numbers(static_cast<std::size_t>(state.range(0)));
+  const auto& dict = Loaded();
+  std::vector<std::string> rows;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    dict.ListWordsForDigits(numbers[i++ % numbers.size()], rows);
+    benchmark::DoNotOptimize(rows.data());
+  }
+}
+BENCHMARK(BM_ListWordsForDigits)->Arg(10)->Arg(30)->Unit(benchmark::kMicrosecond);
+
+void BM_FindBestPhrases(benchmark::State& state) {
+  const auto numbers = Numbers(static_cast<std::size_t>(state.range(0)));
+  const auto& dict = Loaded();
+  const double baseline = SecondsPerCall(numbers, 50);
+  std::size_t i = 0;
+  const double start = ThreadSeconds();
+  for (auto _ : state) {
+    auto found = tq::FindBestPhrases(dict, numbers[i++ % numbers.size()], 20);
+    benchmark::DoNotOptimize(found.data());
+  }
+  state.counters["x_list_words"] = (ThreadSeconds() - start) / static_cast<double>(state.iterations()) / baseline;
+}
+BENCHMARK(BM_FindBestPhrases)->Arg(10)->Arg(30)->Unit(benchmark::kMicrosecond);
+
+void BM_FindBestPhrasesLong(benchmark::State& state) {
+  std::string digits;
+  while (digits.size() < static_cast<std::size_t>(state.range(0))) digits += Numbers(30)[digits.size() / 30 % 8];
+  const auto& dict = Loaded();
+  for (auto _ : state) {
+    auto found = tq::FindBestPhrases(dict, digits, 20);
+    benchmark::DoNotOptimize(found.data());
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_FindBestPhrasesLong)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+}  // namespace
+
+BENCHMARK_MAIN();

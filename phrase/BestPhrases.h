@@ -1,0 +1,46 @@
+// The best-phrase search behind the Best Phrases dialog: for a number's
+// digits, the phrases whose words' codes cover the digits exactly and in
+// order, fewest words first, then the most common words, then the most
+// nouns. Plain C++, so that every rule can be tested without a display.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tq {
+
+class RDictionary;
+
+struct RankedPhrase {
+  // In order. A digit that no word can cover is left as the uncovered mark
+  // (one per digit), as the entry's own phrase shows it.
+  std::vector<std::string> words;
+  std::string phrase;  // the words joined by single blanks
+  int wordCount = 0;   // words, the uncovered marks not counted
+  int commonWords = 0; // words of the common levels (and the user's own)
+  int nouns = 0;       // words mostly used as nouns
+  bool complete = true;  // false when some digits could not be covered
+  // Per element of `words`: common word, noun, uncovered mark.
+  std::vector<bool> common;
+  std::vector<bool> noun;
+  int uncovered = 0;   // uncovered marks
+};
+
+// The search keeps up to `count` partial phrases for every digit, so its
+// work and memory grow with the count times the digits. Whatever count it
+// is asked for, it returns at most kMaxBestPhrases phrases, and for a very
+// long number only as many as keep count x digits within kBestPhrasesBudget
+// (but always at least one).
+inline constexpr std::size_t kMaxBestPhrases = 1000;
+inline constexpr std::size_t kBestPhrasesBudget = 4000000;
+
+// Best phrases for the digits (characters '0'-'9'; others ignored), best
+// first, at most `count` of them (see above), all different. Every phrase has the least
+// number of uncovered digits possible; the first has the least number of
+// words possible besides, and among those the most common words.
+std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
+                                          std::size_t count = 20);
+
+}  // namespace tq

@@ -1,0 +1,98 @@
+// wordinfo.dat: how common each word is and whether it is mostly a noun.
+// The reader takes what it can from a damaged file and never more than the
+// dictionary holds; a missing file only means nothing is known.
+#include <gtest/gtest.h>
+
+#include "EngineFixture.h"
+
+namespace tq::test {
+namespace {
+
+class WordKnowledgeTest : public EngineTest {
+ protected:
+  void LoadWith(const std::string& info) {
+    dir.Write("wordinfo.dat", info);
+    Load("apple,@pVl\nbat,b@t\ntea,ti\ntree,tri\n");
+    EXPECT_EQ(dict.LoadWordKnowledge(), 0);
+  }
+  const WordEntry& Entry(const char* word) const { return dict.EntryAt(dict.FindWord(word)); }
+  bool Common(const char* word) const { return dict.IsCommonEntry(Entry(word)); }
+};
+
+TEST_F(WordKnowledgeTest, TakesTheGoodLinesOfADamagedFileAndSkipsTheRest) {
+  LoadWith(
+      "tree,95,-\n"         // out of order: still found
+      "apple,10,n\r\n"      // a line end from another system
+      "apple,95,-\n"        // a second line for a word: the first one holds
+      "bat,0,n\n"           // no level 0
+      "bat,100,n\n"         // nor three digits
+      "bat,1x,n\n"
+      "bat,35,noun\n"       // kinds are n or -
+      "bat,35\n"
+      ",35,n\n"
+      "zebra,10,n\n"        // not in the dictionary
+      "tea,-,n");           // no level, no line end
+  EXPECT_TRUE(dict.HasWordKnowledge());
+  EXPECT_EQ(Entry("apple").level, 10);
+  EXPECT_TRUE(Entry("apple").noun);
+  EXPECT_EQ(Entry("tree").level, 95);
+  EXPECT_FALSE(Entry("tree").noun);
+  EXPECT_EQ(Entry("bat").level, kUnlistedLevel);
+  EXPECT_FALSE(Entry("bat").noun);
+  EXPECT_EQ(Entry("tea").level, kUnlistedLevel);
+  EXPECT_TRUE(Entry("tea").noun);
+  EXPECT_TRUE(Common("apple"));
+  EXPECT_FALSE(Common("tree"));
+  EXPECT_FALSE(Common("bat"));
+  EXPECT_TRUE(platform.shown().empty()) << "a damaged wordinfo.dat is not worth a message";
+}
+
+TEST_F(WordKnowledgeTest, TheUsersWordsAreCommonAndKnowledgeOutlivesAReload) {
+  LoadWith("apple,10,n\nbat,80,n\ntea,20,-\ntree,10,n\n");
+  ASSERT_GE(dict.AddWord("zebu"), 0);
+  EXPECT_EQ(Entry("zebu").level, kNoLevel);
+  EXPECT_TRUE(Common("zebu"));
+  // A word taken out and put back is the user's choice now.
+  dict.RemoveWord("bat");
+  ASSERT_GE(dict.AddWord("bat"), 0);
+  EXPECT_TRUE(Common("bat"));
+  // Loading the words again (as the dictionary dialog's restore does)
+  // applies the knowledge again, the user's words still common.
+  dict.LoadWords();
+  EXPECT_TRUE(Common("zebu"));
+  EXPECT_TRUE(Common("bat"));
+  EXPECT_TRUE(Common("tea"));
+  EXPECT_TRUE(Entry("tree").noun);
+}
+
+TEST_F(WordKnowledgeTest, AMissingOrEmptyFileMeansNothingIsKnown) {
+  LoadWith("apple,10,n\n");
+  dir.Write("wordinfo.dat", "");
+  EXPECT_EQ(dict.LoadWordKnowledge(), 0);
+  EXPECT_FALSE(dict.HasWordKnowledge());
+  std::remove(dir.File("wordinfo.dat").c_str());
+  EXPECT_EQ(dict.LoadWordKnowledge(), -1);
+  EXPECT_FALSE(dict.HasWordKnowledge());
+  for (int i = 0; i < dict.Count(); ++i) {
+    EXPECT_EQ(dict.EntryAt(i).level, kNoLevel);
+    EXPECT_FALSE(dict.EntryAt(i).noun);
+    EXPECT_FALSE(dict.IsCommonEntry(dict.EntryAt(i)));
+  }
+  EXPECT_TRUE(platform.shown().empty());
+}
+
+TEST_F(WordKnowledgeTest, StartUpLoadsItAndGoesOnWithoutIt) {
+  dir.Write("words.dat", "apple,@pVl\ntree,tri\n");
+  dir.Write("mapping.txt", kShippedMapping);
+  auto without = CreateDictionary(dir.path());
+  ASSERT_NE(without, nullptr);
+  EXPECT_FALSE(without->HasWordKnowledge());
+  dir.Write("wordinfo.dat", "apple,10,n\n");
+  auto with = CreateDictionary(dir.path());
+  ASSERT_NE(with, nullptr);
+  EXPECT_TRUE(with->HasWordKnowledge());
+  EXPECT_TRUE(with->EntryAt(with->FindWord("apple")).noun);
+}
+
+}  // namespace
+}  // namespace tq::test

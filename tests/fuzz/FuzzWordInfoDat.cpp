@@ -1,0 +1,34 @@
+// Feeds arbitrary bytes to the reader of the word knowledge, wordinfo.dat,
+// beside a valid words.dat and mapping, and checks that what it keeps makes
+// sense: levels in range and knowledge only for words the store holds.
+#include <cstdint>
+#include <cstdlib>
+
+#include "EngineFixture.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace tq;
+  const std::string& dir = fuzz::PrivateDirectory();
+  static const bool ready = [&] {
+    fuzz::WriteText(dir + "mapping.txt", test::kShippedMapping);
+    fuzz::WriteText(dir + "words.dat", fuzz::kWords);
+    return true;
+  }();
+  (void)ready;
+  fuzz::WriteBytes(dir + "wordinfo.dat", data, size);
+
+  ResetFatalErrorForTesting();
+  RDictionary dict;
+  dict.SetDirectory(dir);
+  dict.LoadUserChanges();
+  if (dict.LoadWords() < 0) std::abort();
+  dict.LoadWordKnowledge();
+  // A second load of the words keeps what the knowledge said.
+  dict.LoadWords();
+  for (int i = 0; i < dict.Count(); ++i) {
+    const WordEntry& e = dict.EntryAt(i);
+    if (e.level > kUnlistedLevel) std::abort();
+    if (!dict.HasWordKnowledge() && (e.level != kNoLevel || e.noun)) std::abort();
+  }
+  return 0;
+}

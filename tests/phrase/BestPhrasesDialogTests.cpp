@@ -1,0 +1,153 @@
+// The Best Phrases dialog driven offscreen with keys and the mouse.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <memory>
+
+#include "Codec.h"
+#include "FormBest.h"
+#include "PhraseFixture.h"
+#include "RNumber.h"
+#include "ScriptedPlatform.h"
+
+namespace tq {
+namespace {
+
+void EnsureApp() {
+  if (QApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "tq_phrasedialogs_tests";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+class BestPhrasesDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureApp();
+    // Of the words for 123: denim is rare, tin common but no noun, tie,
+    // enemy and ma common nouns.
+    dir.Write("wordinfo.dat", "denim,70,-\nenemy,10,n\nma,20,n\ntie,10,n\ntin,20,-\n");
+    test::LoadDictionary(dict, dir, test::CommonWords());
+    dict.LoadWordKnowledge();
+    form = std::make_unique<TFormBest>(dict);
+    list = form->findChild<QTableWidget*>("ListPhrases");
+  }
+  void TearDown() override { EXPECT_TRUE(platform.AllAnswersUsed()); }
+
+  QPushButton* Button(const char* name) const { return form->findChild<QPushButton*>(name); }
+  QString Cell(int row, int column) const { return list->item(row, column)->text(); }
+  void ShowFor(const std::string& number, const std::string& digits) {
+    form->Prepare(number, digits);
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  }
+
+  test::ScriptedPlatform platform;
+  test::TempDir dir;
+  RDictionary dict;
+  std::unique_ptr<TFormBest> form;
+  QTableWidget* list = nullptr;
+};
+
+TEST_F(BestPhrasesDialog, ListsThePhrasesBestFirstWithTheirCountsAndMarks) {
+  EXPECT_EQ(form->windowTitle(), "Best Phrases");
+  ShowFor("1-23", "123");
+  EXPECT_EQ(form->findChild<QLineEdit*>("EditNumber")->text(), "1-23");
+  ASSERT_GE(list->rowCount(), 3);
+  // One word first, however rare; then the common nouns.
+  EXPECT_EQ(Cell(0, TFormBest::ColumnPhrase), "denim");
+  EXPECT_EQ(Cell(0, TFormBest::ColumnWords), "1");
+  EXPECT_EQ(Cell(1, TFormBest::ColumnPhrase), "tie enemy");
+  EXPECT_EQ(Cell(1, TFormBest::ColumnWords), "2");
+  // Filled marks for common words and nouns, hollow ones for the others.
+  EXPECT_EQ(Cell(0, TFormBest::ColumnCommon), QString::fromUtf8("\xE2\x97\x8B"));
+  EXPECT_EQ(Cell(1, TFormBest::ColumnCommon), QString::fromUtf8("\xE2\x97\x8F\xE2\x97\x8F"));
+  EXPECT_EQ(Cell(1, TFormBest::ColumnNouns), QString::fromUtf8("\xE2\x96\xA0\xE2\x96\xA0"));
+  const QString tinRow = QString::fromUtf8("tin ");
+  int tinRows = 0;
+  for (int row = 0; row < list->rowCount(); ++row) {
+    if (!Cell(row, TFormBest::ColumnPhrase).startsWith(tinRow)) continue;
+    ++tinRows;
+    EXPECT_EQ(Cell(row, TFormBest::ColumnNouns).left(1), QString::fromUtf8("\xE2\x96\xA1"));
+  }
+  EXPECT_GT(tinRows, 0);
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), list);
+}
+
+TEST_F(BestPhrasesDialog, EnterAndDoubleClickTakeTheChosenPhraseEscapeCancels) {
+  ShowFor("123", "123");
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->result(), ResultOk);
+  EXPECT_EQ(form->Phrase(), "tie enemy");
+  RNumber entry;
+  entry.SetNumber("123");
+  form->ApplyPhraseTo(entry);
+  EXPECT_EQ(entry.Phrase(), "tie enemy");
+  EXPECT_EQ(entry.Slots(), (std::vector<std::string>{"tie", "enemy"}));
+
+  ShowFor("123", "123");
+  EXPECT_EQ(list->currentRow(), 0) << "every showing starts again from the best phrase";
+  const QRect third = list->visualRect(list->model()->index(2, TFormBest::ColumnPhrase));
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third.center());
+  EXPECT_EQ(form->result(), ResultOk);
+  EXPECT_EQ(ToQString(form->Phrase()), Cell(2, TFormBest::ColumnPhrase));
+
+  ShowFor("123", "123");
+  QTest::keyClick(list, Qt::Key_Escape);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->result(), ResultCancel);
+}
+
+TEST_F(BestPhrasesDialog, UncoveredDigitsBecomeUncoveredSlots) {
+  ShowFor("1-9-2", "192");
+  ASSERT_GE(list->rowCount(), 1);
+  const std::string mark(1, kUncoveredMark);
+  // Tie is the one common word; the uncovered digit shows as in the entry.
+  EXPECT_EQ(form->Phrase(), "tie " + mark + " knee");
+  EXPECT_EQ(Cell(0, TFormBest::ColumnPhrase), ToQString("tie " + mark + " knee"));
+  EXPECT_EQ(Cell(0, TFormBest::ColumnWords), "2");
+  QTest::keyClick(list, Qt::Key_Enter);
+  RNumber entry;
+  entry.SetNumber("1-9-2");
+  form->ApplyPhraseTo(entry);
+  ASSERT_EQ(entry.SlotCount(), 3);
+  EXPECT_EQ(entry.Slot(1), ".");
+}
+
+TEST_F(BestPhrasesDialog, HelpButtonAndF1OpenTheirOwnTopic) {
+  ShowFor("12", "12");
+  QTest::mouseClick(Button("ButtonHelp"), Qt::LeftButton);
+  QTest::keyClick(list, Qt::Key_F1);
+  ASSERT_EQ(platform.shown().size(), 2u);
+  for (const auto& shown : platform.shown()) {
+    EXPECT_EQ(shown.kind, "help");
+    EXPECT_EQ(shown.topic, TFormBest::kHelpContext);
+  }
+  EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(BestPhrasesDialog, RunsModallyThroughThePlatformAndFollowsTheDictionary) {
+  dict.RemoveWord("denim");
+  dict.BuildCodeIndex();
+  platform.QueueModal([](QDialog* dialog) {
+    dialog->show();
+    dialog->findChild<QPushButton*>("ButtonAccept")->click();
+    return dialog->result();
+  });
+  form->Prepare("123", "123");
+  EXPECT_EQ(CurrentPlatform().RunModal(form.get()), ResultOk);
+  EXPECT_EQ(form->Phrase(), "tie enemy");
+}
+
+}  // namespace
+}  // namespace tq

@@ -1,0 +1,270 @@
+// The best-phrase search, checked against an exhaustive search over every
+// way of covering the digits on small random dictionaries.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <set>
+#include <tuple>
+
+#include "BestPhrases.h"
+#include "PhraseFixture.h"
+#include "RNumber.h"
+
+namespace tq {
+namespace {
+
+const std::string kMark(1, kUncoveredMark);
+
+struct KnownWord {
+  std::string word;
+  std::string code;
+  int level;  // 0: not in wordinfo.dat
+  bool noun;
+};
+
+class BestPhrases : public ::testing::Test {
+ protected:
+  void Load(const std::vector<KnownWord>& words) {
+    std::vector<test::CodedWord> coded;
+    std::string info;
+    for (const auto& w : words) {
+      coded.push_back({w.word, w.code});
+      if (w.level > 0) info += w.word + "," + std::to_string(w.level) + "," + (w.noun ? "n" : "-") + "\n";
+    }
+    dir.Write("wordinfo.dat", info);
+    test::LoadDictionary(dict, dir, coded);
+    dict.LoadWordKnowledge();
+  }
+  test::TempDir dir;
+  RDictionary dict;
+};
+
+// (uncovered, words, not common, not nouns): the order the list must keep.
+using Key = std::tuple<int, int, int, int>;
+Key KeyOf(const RankedPhrase& r) {
+  return {r.uncovered, r.wordCount, r.wordCount - r.commonWords, r.wordCount - r.nouns};
+}
+
+// Every cover of `digits` by the dictionary's words (or single-digit marks),
+// as keys with their phrases.
+std::vector<std::pair<Key, std::string>> AllCovers(const RDictionary& dict, const std::string& digits) {
+  std::vector<std::pair<Key, std::string>> out;
+  std::vector<std::string> words;
+  std::function<void(std::size_t, Key)> walk = [&](std::size_t p, Key key) {
+    if (p == digits.size()) {
+      std::string phrase;
+      for (const auto& w : words) phrase += (phrase.empty() ? "" : " ") + w;
+      out.emplace_back(key, phrase);
+      return;
+    }
+    words.push_back(kMark);
+    walk(p + 1, {std::get<0>(key) + 1, std::get<1>(key), std::get<2>(key), std::get<3>(key)});
+    words.pop_back();
+    for (int i = 0; i < dict.Count(); ++i) {
+      const WordEntry& e = dict.EntryAt(i);
+      if (e.code.empty() || digits.compare(p, e.code.size(), e.code) != 0) continue;
+      words.push_back(e.word);
+      const int uncommon = dict.IsCommonEntry(e) ? 0 : 1;
+      const int other = e.noun ? 0 : 1;
+      walk(p + e.code.size(),
+           {std::get<0>(key), std::get<1>(key) + 1, std::get<2>(key) + uncommon, std::get<3>(key) + other});
+      words.pop_back();
+    }
+  };
+  walk(0, {});
+  return out;
+}
+
+std::vector<KnownWord> RandomWords(std::mt19937& rng) {
+  std::vector<KnownWord> words;
+  const int n = std::uniform_int_distribution<int>(1, 9)(rng);
+  const int levels[] = {0, 10, 35, 50, 95};
+  for (int i = 0; i < n; ++i) {
+    KnownWord w;
+    w.word = std::string("w") + static_cast<char>('a' + i);
+    const int length = std::uniform_int_distribution<int>(0, 3)(rng);
+    for (int k = 0; k < length; ++k) w.code += static_cast<char>('0' + rng() % 3);
+    w.level = levels[rng() % 5];
+    w.noun = rng() % 2 == 0;
+    words.push_back(w);
+  }
+  return words;
+}
+
+TEST_F(BestPhrases, AgreeWithAnExhaustiveSearchOnRandomDictionaries) {
+  std::mt19937 rng(20261207);
+  for (int round = 0; round < 300; ++round) {
+    Load(RandomWords(rng));
+    // Digit 3 has no word, so some numbers cannot be covered whole.
+    std::string digits(std::uniform_int_distribution<int>(1, 8)(rng), '0');
+    for (char& d : digits) d = static_cast<char>('0' + rng() % (round % 4 == 0 ? 4 : 3));
+    const std::size_t count = 1 + rng() % 12;
+    SCOPED_TRACE("round " + std::to_string(round) + " digits " + digits);
+
+    auto covers = AllCovers(dict, digits);
+    std::sort(covers.begin(), covers.end());
+    const int fewestUncovered = std::get<0>(covers.front().first);
+    std::set<std::string> valid;
+    std::vector<Key> expected;
+    for (const auto& c : covers) {
+      if (std::get<0>(c.first) != fewestUncovered) break;
+      valid.insert(c.second);
+      if (expected.size() < count) expected.push_back(c.first);
+    }
+
+    const auto found = FindBestPhrases(dict, digits, count);
+    std::vector<Key> keys;
+    std::set<std::string> distinct;
+    for (const auto& r : found) {
+      keys.push_back(KeyOf(r));
+      EXPECT_TRUE(valid.count(r.phrase)) << "not a cover with the fewest uncovered digits: " << r.phrase;
+      distinct.insert(r.phrase);
+      EXPECT_EQ(r.complete, r.uncovered == 0);
+      EXPECT_EQ(r.words.size(), static_cast<std::size_t>(r.wordCount + r.uncovered));
+    }
+    // The same scores as the best covers there are, in order: the top one
+    // has the fewest words and the most common words among those.
+    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(distinct.size(), found.size()) << "a phrase is listed twice";
+  }
+}
+
+TEST_F(BestPhrases, PreferCommonWordsAndNounsOnlyWhenNoWordMoreIsNeeded) {
+  Load({{"tin", "12", 95, false},    {"denim", "123", 90, false}, {"tie", "1", 10, true},
+        {"enemy", "23", 10, true},   {"ma", "3", 10, true},       {"ton", "12", 20, false},
+        {"tonne", "12", 20, true}});
+  const auto found = FindBestPhrases(dict, "123", 20);
+  ASSERT_GE(found.size(), 4u);
+  // One rare word beats two common ones...
+  EXPECT_EQ(found[0].phrase, "denim");
+  EXPECT_EQ(found[0].commonWords, 0);
+  // ...and among two-word phrases the common nouns come first.
+  EXPECT_EQ(found[1].phrase, "tie enemy");
+  EXPECT_EQ(found[2].phrase, "tonne ma");
+  EXPECT_EQ(found[3].phrase, "ton ma");
+  EXPECT_EQ((std::vector<bool>{true, true}), found[1].noun);
+  EXPECT_EQ((std::vector<bool>{false, true}), found[3].noun);
+}
+
+TEST_F(BestPhrases, FollowTheUsersWordsCodesAndMapping) {
+  Load({{"tie", "1", 10, true}, {"knee", "2", 10, true}, {"tin", "12", 95, false}});
+  EXPECT_EQ(FindBestPhrases(dict, "12", 1).at(0).phrase, "tin");
+
+  dict.RemoveWord("tin");
+  dict.BuildCodeIndex();
+  EXPECT_EQ(FindBestPhrases(dict, "12", 1).at(0).phrase, "tie knee");
+
+  // A word the user adds has no level but counts as common.
+  const int p = dict.AddWord("tn");
+  ASSERT_GE(p, 0);
+  dict.BuildCodeIndex();
+  const auto added = FindBestPhrases(dict, "12", 5);
+  ASSERT_EQ(added.size(), 2u);
+  EXPECT_EQ(added[0].phrase, "tn");
+  EXPECT_EQ(added[0].commonWords, 1);
+
+  dict.EditCode("tn", "99");
+  dict.BuildCodeIndex();
+  EXPECT_EQ(FindBestPhrases(dict, "99", 1).at(0).phrase, "tn");
+  EXPECT_EQ(FindBestPhrases(dict, "12", 5).size(), 1u);
+
+  // Knee's n now stands for 7: the number 12 has no complete phrase left.
+  ASSERT_EQ(dict.SetMappingLine(2, ""), 0);
+  ASSERT_EQ(dict.SetMappingLine(7, "n"), 0);
+  dict.ComputeCodes();
+  dict.BuildCodeIndex();
+  const auto remapped = FindBestPhrases(dict, "17", 5);
+  ASSERT_FALSE(remapped.empty());
+  EXPECT_EQ(remapped[0].phrase, "tie knee");
+  const auto broken = FindBestPhrases(dict, "12", 5);
+  ASSERT_EQ(broken.size(), 1u);
+  EXPECT_EQ(broken[0].phrase, "tie " + kMark);
+  EXPECT_FALSE(broken[0].complete);
+}
+
+TEST_F(BestPhrases, WithoutWordKnowledgeRankByWordsAlone) {
+  Load({{"tie", "1", 0, false}, {"knee", "2", 0, false}, {"tin", "12", 0, false}, {"ah", "", 0, false}});
+  std::remove((dir.path() + "wordinfo.dat").c_str());
+  EXPECT_EQ(dict.LoadWordKnowledge(), -1);
+  EXPECT_FALSE(dict.HasWordKnowledge());
+  const auto found = FindBestPhrases(dict, "1-2", 20);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].phrase, "tin");
+  EXPECT_EQ(found[0].commonWords, 0);
+  EXPECT_EQ(found[1].phrase, "tie knee");
+}
+
+TEST_F(BestPhrases, LeaveUncoverableDigitsAsMarksAndEndOnLongNumbers) {
+  Load({{"tie", "1", 10, true}, {"knee", "2", 10, true}, {"ah", "", 10, true}});
+  EXPECT_TRUE(FindBestPhrases(dict, "", 20).empty());
+  EXPECT_TRUE(FindBestPhrases(dict, "12", 0).empty());
+  const auto none = FindBestPhrases(dict, "99", 20);
+  ASSERT_EQ(none.size(), 1u);
+  EXPECT_EQ(none[0].phrase, kMark + " " + kMark);
+  EXPECT_EQ(none[0].wordCount, 0);
+
+  std::mt19937 rng(7);
+  std::string digits(5000, '1');
+  for (char& d : digits) d = "129"[rng() % 3];
+  const auto found = FindBestPhrases(dict, digits, static_cast<std::size_t>(-1));
+  // One word per digit: a single complete way, even when all are asked for.
+  ASSERT_EQ(found.size(), 1u);
+  std::string spelled;
+  for (const auto& w : found[0].words) spelled += w == "tie" ? '1' : w == "knee" ? '2' : w == kMark ? '9' : '?';
+  EXPECT_EQ(spelled, digits);
+}
+
+// The fewest (uncovered digits, words) any cover can have, by a plain
+// search over positions with the codes of the words `use` accepts.
+std::pair<int, int> Fewest(const RDictionary& dict, const std::string& digits,
+                           const std::function<bool(const WordEntry&)>& use) {
+  std::set<std::string> codes;
+  for (int i = 0; i < dict.Count(); ++i)
+    if (!dict.EntryAt(i).code.empty() && use(dict.EntryAt(i))) codes.insert(dict.EntryAt(i).code);
+  std::vector<std::pair<int, int>> best(digits.size() + 1, {1 << 20, 0});
+  best[0] = {0, 0};
+  for (std::size_t p = 0; p < digits.size(); ++p) {
+    best[p + 1] = std::min(best[p + 1], std::make_pair(best[p].first + 1, best[p].second));
+    for (std::size_t l = 1; p + l <= digits.size() && l <= 24; ++l)
+      if (codes.count(digits.substr(p, l)))
+        best[p + l] = std::min(best[p + l], std::make_pair(best[p].first, best[p].second + 1));
+  }
+  return best.back();
+}
+
+TEST(BestPhrasesOnTheGeneratedDictionary, TopPhraseHasTheFewestWordsAndCommonOnesWhenThatIsFree) {
+  const char* data = std::getenv("TQ_DATA_DIR");
+  ASSERT_NE(data, nullptr);
+  const auto dict = CreateDictionary(data);
+  ASSERT_NE(dict, nullptr);
+  ASSERT_TRUE(dict->HasWordKnowledge());
+  std::mt19937 rng(31415);
+  int commonTops = 0;
+  for (int round = 0; round < 40; ++round) {
+    std::string digits(std::uniform_int_distribution<int>(1, 30)(rng), '0');
+    for (char& d : digits) d = static_cast<char>('0' + rng() % 10);
+    SCOPED_TRACE(digits);
+    const auto found = FindBestPhrases(*dict, digits, 20);
+    ASSERT_FALSE(found.empty());
+    const auto fewest = Fewest(*dict, digits, [](const WordEntry&) { return true; });
+    const auto fewestCommon = Fewest(*dict, digits, [&](const WordEntry& e) { return dict->IsCommonEntry(e); });
+    EXPECT_EQ(std::make_pair(found[0].uncovered, found[0].wordCount), fewest);
+    if (fewestCommon == fewest) {
+      EXPECT_EQ(found[0].commonWords, found[0].wordCount) << found[0].phrase;
+      ++commonTops;
+    }
+    for (const auto& r : found) {
+      std::string spelled;
+      for (const auto& w : r.words)
+        spelled += w == kMark ? digits.substr(spelled.size(), 1) : dict->CodeAt(dict->FindWord(w));
+      EXPECT_EQ(spelled, digits) << r.phrase;
+    }
+  }
+  EXPECT_GT(commonTops, 20) << "most numbers have an all-common phrase of the fewest words";
+}
+
+}  // namespace
+}  // namespace tq
