@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "BestPhrases.h"
 #include "Codec.h"
 #include "Messages.h"
 #include "Platform.h"
@@ -24,6 +25,10 @@ constexpr std::array<std::string_view, 19> kToolkitOptions = {
     "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
     "qwindowtitle", "reverse", "session", "style", "stylesheet", "widgetcount", "display",
     "geometry", "name", "title", "nograb", "dograb", "sync"};
+
+// --best prints as many phrases as the dialog lists unless --count says otherwise.
+constexpr int kDefaultBestCount = 20;
+constexpr int kMaxBestCount = 1000;
 
 std::string Utf8(const std::string& text1252) { return ToQString(text1252).toStdString(); }
 
@@ -100,6 +105,16 @@ void PrintColumn(const RDictionary& dictionary, const std::string& digits, std::
   for (const auto& row : rows) out << Utf8(row) << '\n';
 }
 
+// The best phrases, best first, one per line; a digit no word covers stays
+// the phrase's uncovered mark, and standard error says so.
+void PrintBest(const RDictionary& dictionary, const std::string& digits, std::size_t count, std::ostream& out,
+               std::ostream& err) {
+  const std::vector<RankedPhrase> phrases = FindBestPhrases(dictionary, digits, count);
+  for (const RankedPhrase& phrase : phrases) out << Utf8(phrase.phrase) << '\n';
+  if (!phrases.empty() && !phrases.front().complete)
+    err << kProductName << ": No word covers the digits marked with a dot.\n";
+}
+
 }  // namespace
 
 bool WantsCommandLine(const std::vector<std::string>& arguments) {
@@ -127,8 +142,19 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   const QCommandLineOption words(QStringLiteral("words"),
                                  QStringLiteral("Print the word column for DIGITS, as the word lists show it."),
                                  QStringLiteral("DIGITS"));
+  const QCommandLineOption best(QStringLiteral("best"),
+                                QStringLiteral("Print the best phrases for NUMBER, best first: the fewest words, "
+                                               "then the most common ones."),
+                                QStringLiteral("NUMBER"));
+  const QCommandLineOption count(QStringLiteral("count"),
+                                 QStringLiteral("How many phrases --best prints (1 to %1, default %2).")
+                                     .arg(kMaxBestCount)
+                                     .arg(kDefaultBestCount),
+                                 QStringLiteral("N"));
   parser.addOption(code);
   parser.addOption(words);
+  parser.addOption(best);
+  parser.addOption(count);
   parser.addPositionalArgument(QStringLiteral("WORD"), QStringLiteral("The words for --code."),
                                QStringLiteral("[WORD...]"));
 
@@ -144,18 +170,29 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
     return CommandLineDone;
   }
 
-  const int commands = int{parser.isSet(code)} + int{parser.isSet(words)};
-  if (commands == 0) return BadArgument(err, QStringLiteral("Nothing to do: give --code or --words."));
-  if (commands > 1) return BadArgument(err, QStringLiteral("Give only one of --code and --words."));
+  if (parser.isSet(count) && !parser.isSet(best)) return BadArgument(err, QStringLiteral("--count goes with --best."));
+  const int commands = int{parser.isSet(code)} + int{parser.isSet(words)} + int{parser.isSet(best)};
+  if (commands == 0) return BadArgument(err, QStringLiteral("Nothing to do: give --code, --words or --best."));
+  if (commands > 1) return BadArgument(err, QStringLiteral("Give only one of --code, --words and --best."));
+  std::size_t phraseCount = kDefaultBestCount;
+  if (parser.isSet(count)) {
+    bool ok = false;
+    const int n = parser.value(count).toInt(&ok);
+    if (!ok || n < 1 || n > kMaxBestCount)
+      return BadArgument(
+          err, QStringLiteral("--count wants a number from 1 to %1, not '%2'.").arg(kMaxBestCount).arg(parser.value(count)));
+    phraseCount = static_cast<std::size_t>(n);
+  }
   const QStringList rest = parser.positionalArguments();
   if (!parser.isSet(code) && !rest.isEmpty())
     return BadArgument(err, QStringLiteral("Unexpected argument '%1'.").arg(rest.front()));
   if (parser.isSet(code) && rest.isEmpty()) return BadArgument(err, QStringLiteral("--code needs at least one word."));
   std::string digits;
-  if (parser.isSet(words)) {
-    digits = DigitsOf(parser.value(words).toStdString());
+  for (const QCommandLineOption* number : {&words, &best}) {
+    if (!parser.isSet(*number)) continue;
+    digits = DigitsOf(parser.value(*number).toStdString());
     if (digits.empty())
-      return BadArgument(err, QStringLiteral("The number '%1' has no digits.").arg(parser.value(words)));
+      return BadArgument(err, QStringLiteral("The number '%1' has no digits.").arg(parser.value(*number)));
   }
 
   ConsolePlatform console(err);
@@ -165,8 +202,10 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
 
   if (parser.isSet(code))
     PrintCodes(*dictionary, rest, out);
-  else
+  else if (parser.isSet(words))
     PrintColumn(*dictionary, digits, out);
+  else
+    PrintBest(*dictionary, digits, phraseCount, out, err);
   return CommandLineDone;
 }
 

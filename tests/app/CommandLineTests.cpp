@@ -10,12 +10,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <map>
 #include <random>
 #include <thread>
 
+#include "BestPhrases.h"
+#include "Codec.h"
 #include "CommandLine.h"
 #include "Paths.h"
 #include "RConfig.h"
@@ -179,7 +182,7 @@ class CommandLine : public ::testing::TestWithParam<bool> {
 TEST_P(CommandLine, HelpAndVersion) {
   const Outcome help = Start({"--help"});
   EXPECT_EQ(help.status, 0) << help.err;
-  for (const char* option : {"--code", "--words", "--version", "--help"})
+  for (const char* option : {"--code", "--words", "--best", "--count", "--version", "--help"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
 
   for (const char* option : {"--version", "-v"}) {
@@ -230,10 +233,55 @@ TEST_P(CommandLine, WordsPrintTheColumnTheWordListsShow) {
   EXPECT_EQ(known.out, "91\nbat\nbet\nboot\n");
 }
 
+// The printed phrases are the search's own, best first, and every complete
+// one spells exactly the number's digits with the words' codes.
+TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
+  test::ScriptedPlatform quiet;
+  const auto dictionary = CreateDictionary(data_, user_);
+  ASSERT_NE(dictionary, nullptr);
+  std::mt19937 random(5);
+  const char* pieces[] = {"1", "4", "91", "18", "-", "9"};
+  for (int round = 0; round < 5; ++round) {
+    std::string number;
+    for (int i = 0; i < 4; ++i) number += pieces[random() % 6];
+    std::string digits;
+    for (char c : number)
+      if (c >= '0' && c <= '9') digits.push_back(c);
+    const std::size_t count = 1 + random() % 4;
+    const Outcome run = Start({"--best", number, "--count", std::to_string(count)});
+    EXPECT_EQ(run.status, 0) << number << run.err;
+
+    std::string expected;
+    for (const RankedPhrase& p : FindBestPhrases(*dictionary, digits, count)) {
+      expected += ToQString(p.phrase).toStdString() + "\n";  // the uncovered mark in UTF-8
+      if (!p.complete) continue;
+      std::string spelled;
+      for (const auto& word : p.words) spelled += dictionary->CodeAt(dictionary->FindWord(word));
+      EXPECT_EQ(spelled, digits) << p.phrase;
+    }
+    EXPECT_EQ(run.out, expected) << number;
+    EXPECT_LE(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')), count);
+  }
+  // Twenty by default, as the dialog lists them.
+  const Outcome many = Start({"--best", "91919191"});
+  EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 20);
+}
+
+TEST_P(CommandLine, BestMarksDigitsNoWordCovers) {
+  // No word of the small dictionary has a 2 in its code.
+  const Outcome run = Start({"--best", "14-2", "--count", "1"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "tree \u00b7\n");
+  EXPECT_NE(run.err.find("No word covers"), std::string::npos) << run.err;
+}
+
 TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
   const std::vector<Args> bad = {{"--bogus"},          {"--words"},          {"--words", "no digits"},
                                  {"--code"},           {"--code", "--words", "1"}, {"--words", "1", "extra"},
-                                 {"-x", "tree"},       {"--version=3"}};
+                                 {"-x", "tree"},       {"--version=3"},
+                                 {"--count", "3"},     {"--best", "12", "--count", "0"},
+                                 {"--best", "12", "--count", "x"}, {"--best", "none"},
+                                 {"--best", "1", "--words", "1"}, {"--best"}};
   for (const Args& arguments : bad) {
     const Outcome run = Start(arguments);
     EXPECT_EQ(run.status, 2) << arguments.front();
@@ -246,7 +294,8 @@ TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
 TEST_P(CommandLine, NothingIsWrittenAnywhere) {
   WriteFile(user_ + "words.txt", "#ADD\nmop\n#REMOVE\n#EDIT\n");
   const auto before = Snapshot(root.path());
-  for (const Args& arguments : {Args{"--code", "mop"}, Args{"--words", "91"}, Args{"--nope"}, Args{"--help"}})
+  for (const Args& arguments :
+       {Args{"--code", "mop"}, Args{"--words", "91"}, Args{"--best", "914"}, Args{"--nope"}, Args{"--help"}})
     Start(arguments);
   EXPECT_EQ(Snapshot(root.path()), before);
 }

@@ -4,7 +4,7 @@
 #  - every file of an installation is in place, and the desktop files pass
 #    their checkers once installed;
 #  - the installed program finds its data (the command line codes words from
-#    the installed words.dat);
+#    the installed words.dat, lists a word column and finds best phrases);
 #  - started offscreen and ended with SIGTERM, it writes its configuration
 #    into $XDG_CONFIG_HOME/tessaloquine (or ~/.config/tessaloquine when the
 #    variable is unset) and nothing under the prefix;
@@ -71,6 +71,8 @@ run_installed() {
   [ "$out" = $'tree\t14\ntough\t18' ] || fail "$label: --code printed '$out'"
   out="$("${env[@]}" QT_QPA_PLATFORM=xcb "$where/bin/Tessaloquine" --words 14 2>/dev/null | head -n 1)"
   [ "$out" = "14" ] || fail "$label: --words 14 began with '$out'"
+  out="$("${env[@]}" QT_QPA_PLATFORM=xcb "$where/bin/Tessaloquine" --best 14 --count 3 2>/dev/null | wc -l)"
+  [ "$out" -ge 1 ] && [ "$out" -le 3 ] || fail "$label: --best 14 --count 3 printed $out lines"
 
   "${env[@]}" QT_QPA_PLATFORM=offscreen XDG_CACHE_HOME="$work/$label/cache" \
     "$where/bin/Tessaloquine" >"$work/$label.gui.out" 2>&1 &
