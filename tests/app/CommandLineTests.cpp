@@ -265,14 +265,11 @@ TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
   // Twenty by default, as the dialog lists them.
   const Outcome many = Start({"--best", "91919191"});
   EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 20);
-}
-
-TEST_P(CommandLine, BestMarksDigitsNoWordCovers) {
-  // No word of the small dictionary has a 2 in its code.
-  const Outcome run = Start({"--best", "14-2", "--count", "1"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "tree \u00b7\n");
-  EXPECT_NE(run.err.find("No word covers"), std::string::npos) << run.err;
+  // No word of the small dictionary has a 2 in its code: the digit stays a
+  // dot, and standard error says so.
+  const Outcome gap = Start({"--best", "14-2", "--count", "1"});
+  EXPECT_EQ(gap.out, "tree \u00b7\n");
+  EXPECT_NE(gap.err.find("No word covers"), std::string::npos) << gap.err;
 }
 
 TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
@@ -333,13 +330,18 @@ TEST_P(CommandLine, AWorksheetArgumentStillOpensTheWindow) {
   WriteFile(worksheet, "#Tessaloquine - 1\n#Count = 1\nN:555\nP:\nD:\n\n");
   auto environment = Environment();
   environment["QT_QPA_PLATFORM"] = "offscreen";
-  Process process(program_, {worksheet}, environment, scratch);
   const std::string config = (installed_ ? root.File("home/.config/tessaloquine/") : data_) + kConfigFileName;
-  // The window shows about three seconds after the start; give a busy machine room.
-  std::this_thread::sleep_for(std::chrono::seconds(6));
-  process.Signal(SIGTERM);
-  const Outcome run = process.Wait();
-  EXPECT_EQ(run.status, 0) << run.err;
+  // The window shows about three seconds after the start; a signal before
+  // that ends the run with nothing to keep, so a busy machine gets a second,
+  // longer try.
+  for (int seconds : {6, 15}) {
+    Process process(program_, {worksheet}, environment, scratch);
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    process.Signal(SIGTERM);
+    const Outcome run = process.Wait();
+    EXPECT_EQ(run.status, 0) << run.err;
+    if (fs::exists(config)) break;
+  }
   test::ScriptedPlatform quiet;
   RConfig stored;
   stored.SetFileName(config);

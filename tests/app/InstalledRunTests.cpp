@@ -69,11 +69,5 @@ TEST_F(InstalledRun, AnUnchangedRunWritesOnlyTheConfiguration) {
   EXPECT_FALSE(dir.Exists("Tessaloquine.cfg"));
 }
 
-TEST_F(InstalledRun, APortableRunSaysNothingAtStart) {
-  program = std::make_unique<TProgram>(dir.path(), std::vector<std::string>{});
-  ASSERT_TRUE(program->Start());
-  EXPECT_EQ(platform.statusText, "");
-}
-
 }  // namespace
 }  // namespace tq::test

@@ -20,18 +20,12 @@ PathEnvironment Home(const std::string& home) {
   return environment;
 }
 
-TEST(NormalizeDirectory, KnownShapes) {
-  EXPECT_EQ(NormalizeDirectory("/usr/bin/../share/tessaloquine"), "/usr/share/tessaloquine/");
-  EXPECT_EQ(NormalizeDirectory("/opt//x/./bin/../../share/"), "/opt/share/");
-  EXPECT_EQ(NormalizeDirectory("/../.."), "/");
-  EXPECT_EQ(NormalizeDirectory("a/../../b"), "../b/");
-  EXPECT_EQ(NormalizeDirectory("."), "./");
-}
-
 // Random paths of names, ".", ".." and empty steps: the result never holds a
 // step that could still be folded, keeps the path absolute or relative, and
 // stays the same when normalized again.
 TEST(NormalizeDirectory, ResultIsFoldedAndStable) {
+  EXPECT_EQ(NormalizeDirectory("/usr/bin/../share/tessaloquine"), "/usr/share/tessaloquine/");
+  EXPECT_EQ(NormalizeDirectory("a/../../b"), "../b/");
   std::mt19937 random(7);
   const char* steps[] = {"a", "bc", ".", "..", "", "d.e"};
   for (int round = 0; round < 2000; ++round) {
