@@ -97,7 +97,6 @@ class Process {
     }
   }
 
- private:
   static std::string Slurp(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     std::string text;
@@ -107,6 +106,8 @@ class Process {
     std::fclose(f);
     return text;
   }
+
+ private:
   std::string outPath_, errPath_;
   pid_t pid_ = -1;
 };
@@ -116,11 +117,7 @@ std::map<std::string, std::string> Snapshot(const std::string& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
     std::string state = entry.is_directory() ? "dir" : "file";
-    if (entry.is_regular_file()) {
-      std::FILE* f = std::fopen(entry.path().c_str(), "rb");
-      for (int c; f && (c = std::fgetc(f)) != EOF;) state.push_back(static_cast<char>(c));
-      if (f) std::fclose(f);
-    }
+    if (entry.is_regular_file()) state += Process::Slurp(entry.path().string());
     struct stat st {};
     ::stat(entry.path().c_str(), &st);
     state += "@" + std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
