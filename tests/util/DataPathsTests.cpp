@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <random>
 
 #include "DataPaths.h"
@@ -69,19 +66,6 @@ TEST(DataPaths, WithoutWordsDatTheInstalledFoldersAreUsed) {
   EXPECT_EQ(paths.dataDirectory, dir.File("prefix/share/tessaloquine/"));
   EXPECT_EQ(paths.configDirectory, "/home/u/.config/tessaloquine/");
   EXPECT_EQ(paths.userDirectory, "/home/u/.local/share/tessaloquine/");
-}
-
-TEST(DataPaths, ReadOnlyProgramFolderIsInstalledEvenWithWordsDat) {
-  TempDir dir;
-  ASSERT_TRUE(MakeDirectories(dir.File("bin")));
-  dir.Write("bin/words.dat", "a,@\n");
-  ASSERT_EQ(::chmod(dir.File("bin").c_str(), 0555), 0);
-  const bool writable = ::access(dir.File("bin").c_str(), W_OK) == 0;
-  const DataPaths paths = DecideDataPaths(dir.File("bin/"), Home("/home/u"));
-  ::chmod(dir.File("bin").c_str(), 0755);
-  if (writable) GTEST_SKIP() << "this user may write into a read-only folder";
-  EXPECT_TRUE(paths.installed);
-  EXPECT_EQ(paths.dataDirectory, dir.File("share/tessaloquine/"));
 }
 
 TEST(DataPaths, XdgFoldersAreUsedOnlyWhenAbsolute) {
