@@ -533,6 +533,7 @@ void TFormMain::showEvent(QShowEvent* event) {
 void TFormMain::FormShow() {
   config_ = std::make_unique<RConfig>();
   config_->SetFileName(directory_ + kConfigFileName);
+  config_->SetMakeFolder(makeConfigFolder_);
   config_->Load();  // a missing file leaves the defaults; a damaged one has said so
   UpdateHistoryMenu();
   SetDialogsConfig(config_.get());

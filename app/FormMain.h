@@ -71,6 +71,8 @@ class TFormMain : public QMainWindow {
   // without the program's name; the first one names a worksheet to open.
   explicit TFormMain(std::string directory, std::vector<std::string> arguments = {}, QWidget* parent = nullptr);
   ~TFormMain() override;
+  // Installed runs keep the configuration in a folder the first save makes.
+  void SetMakeConfigFolder(bool make) { makeConfigFolder_ = make; }
 
   // The dictionary arrives once it is loaded; from then on the word strip exists.
   void SetDictionary(std::unique_ptr<RDictionary> dictionary);
@@ -212,6 +214,7 @@ class TFormMain : public QMainWindow {
   int TopRow() const;
 
   std::string directory_;
+  bool makeConfigFolder_ = false;
   std::vector<std::string> arguments_;
   std::unique_ptr<RDictionary> dictionary_;
   std::unique_ptr<RConfig> config_;

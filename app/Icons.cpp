@@ -1,8 +1,13 @@
 #include "Icons.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+
+// The built-in icon lives in a static library's resources, which are
+// registered by hand.
+static void InitIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace tq {
 namespace {
@@ -55,6 +60,19 @@ QIcon DrawnIcon(const ImageInfo& info) {
 }
 
 }  // namespace
+
+QIcon ProgramIcon() {
+  InitIconResources();
+  QIcon builtIn;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    builtIn.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(kDesktopId)));
+  return QIcon::fromTheme(QLatin1String(kDesktopId), builtIn);
+}
+
+void ApplyDesktopIdentity() {
+  QGuiApplication::setDesktopFileName(QLatin1String(kDesktopId));
+  QApplication::setWindowIcon(ProgramIcon());
+}
 
 QIcon CommandIcon(CommandImage image) {
   const ImageInfo& info = Info(image);

@@ -15,4 +15,15 @@ enum class CommandImage {
 
 QIcon CommandIcon(CommandImage image);
 
+// The desktop's name for the program: its .desktop file (without the
+// extension), its icon in the icon theme and its AppStream id.
+inline constexpr const char* kDesktopId = "com.hollowmere.Tessaloquine";
+
+// The program's icon from the icon theme, where an installation puts it,
+// else the same picture built into the program.
+QIcon ProgramIcon();
+// Names the program's desktop file, so that window managers match its windows
+// with the menu entry, and gives every window the program's icon.
+void ApplyDesktopIdentity();
+
 }  // namespace tq

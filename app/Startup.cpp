@@ -33,14 +33,18 @@ void AddHelpKey(QDialog* dialog, int topic) {
 
 }  // namespace
 
-TProgram::TProgram(std::string directory, std::vector<std::string> arguments) : directory_(std::move(directory)) {
+TProgram::TProgram(std::string directory, std::vector<std::string> arguments)
+    : TProgram(PortablePaths(directory), std::move(arguments)) {}
+
+TProgram::TProgram(DataPaths paths, std::vector<std::string> arguments) : paths_(std::move(paths)) {
   QCoreApplication::setApplicationName(QStringLiteral("Tessaloquine"));
   // Desktops without an icon theme of their own still get familiar pictures.
   if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QLatin1String("hicolor"))
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
   // The main window is created hidden and stays so until the splash's timer
   // shows it: nothing comes up on its own when the event loop starts.
-  formMain_ = std::make_unique<TFormMain>(directory_, std::move(arguments));
+  formMain_ = std::make_unique<TFormMain>(paths_.configDirectory, std::move(arguments));
+  formMain_->SetMakeConfigFolder(paths_.installed);
 }
 
 TProgram::~TProgram() {
@@ -49,7 +53,7 @@ TProgram::~TProgram() {
 }
 
 bool TProgram::Start() {
-  formSplash_ = std::make_unique<TFormSplash>(directory_);
+  formSplash_ = std::make_unique<TFormSplash>(paths_.dataDirectory);
   formSplash_->SetMainWindow(formMain_.get());
   formSplash_->SetTipsHandler([this] {
     const RConfig* config = formMain_->Config();
@@ -60,7 +64,12 @@ bool TProgram::Start() {
   // Let the splash paint before the long load.
   QCoreApplication::processEvents();
 
-  auto dictionary = CreateDictionary(directory_);
+  // An installed program says once where it keeps the user's files; any
+  // alert of the load below takes the status line over.
+  if (paths_.installed)
+    ShowStatus("Your settings are kept in " + NativeText(paths_.configDirectory) + ", your words and mapping in " +
+               NativeText(paths_.userDirectory) + ".");
+  auto dictionary = CreateDictionary(paths_.dataDirectory, paths_.userDirectory);
   if (!dictionary) return false;
   formMain_->SetDictionary(std::move(dictionary));
 

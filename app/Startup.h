@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "DataPaths.h"
 #include "RDictionary.h"
 
 namespace tq {
@@ -24,6 +25,8 @@ class TProgram {
   // live, with its trailing separator. arguments: the command line without
   // the program's name.
   TProgram(std::string directory, std::vector<std::string> arguments);
+  // The same with the folders an installed program uses (DecideDataPaths).
+  TProgram(DataPaths paths, std::vector<std::string> arguments);
   ~TProgram();
   TProgram(const TProgram&) = delete;
   TProgram& operator=(const TProgram&) = delete;
@@ -38,7 +41,7 @@ class TProgram {
   TFormQuestion* FormQuestion() const { return formQuestion_; }
 
  private:
-  std::string directory_;
+  DataPaths paths_;
   std::unique_ptr<TFormMain> formMain_;
   std::unique_ptr<TFormSplash> formSplash_;
   TFormQuestion* formQuestion_ = nullptr;  // owned by the main window

@@ -2,16 +2,22 @@
 #include <QApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <exception>
+#include <iostream>
 
+#include "CommandLine.h"
+#include "DataPaths.h"
 #include "FormMain.h"
 #include "HelpViewer.h"
+#include "Icons.h"
 #include "Messages.h"
 #include "Paths.h"
 #include "Platform.h"
 #include "QtPlatform.h"
+#include "QuitSignal.h"
 #include "Startup.h"
 
 namespace {
@@ -24,10 +30,23 @@ void ShowException(const char* what) {
   tq::CurrentPlatform().ShowMessage(request);
 }
 
+// The folder of the running program, with its trailing separator.
+std::string ProgramDirectory() {
+  return tq::DirectoryOf(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Options run without a window, and without needing a display.
+  if (tq::WantsCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc))) {
+    QCoreApplication console(argc, argv);
+    return tq::RunCommandLine(QCoreApplication::arguments(),
+                              tq::DecideDataPaths(ProgramDirectory(), tq::ProcessEnvironment()), std::cout,
+                              std::cerr);
+  }
   QApplication app(argc, argv);
+  tq::ApplyDesktopIdentity();
   std::srand(static_cast<unsigned>(std::time(nullptr)));
 
   tq::QtPlatform platform;
@@ -38,16 +57,18 @@ int main(int argc, char** argv) {
   tq::ConnectHelpViewer(platform, helpViewer);
   int result = 0;
   try {
-    // The data files live beside the executable; the first argument, if
-    // any, names a worksheet to open.
-    const std::string directory = tq::DirectoryOf(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    // The data files live beside the executable, or in the installed data
+    // and the user's own folders; the first argument, if any, names a
+    // worksheet to open.
+    const tq::DataPaths paths = tq::DecideDataPaths(ProgramDirectory(), tq::ProcessEnvironment());
     std::vector<std::string> arguments;
     const QStringList all = QCoreApplication::arguments();
     for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(QFile::encodeName(all[i]).toStdString());
 
-    tq::TProgram program(directory, std::move(arguments));
+    tq::TProgram program(paths, std::move(arguments));
     tq::TFormMain& formMain = program.FormMain();
     platform.SetParentWindow(&formMain);
+    tq::CloseOnTerminationSignal(&formMain);
     platform.SetStatusSink([&formMain](const std::string& text, bool alert) {
       if (alert)
         formMain.SetStatusAlert(text);

@@ -6,6 +6,7 @@
 #include "FileIO.h"
 #include "Messages.h"
 #include "Paths.h"
+#include "Text.h"
 
 namespace tq {
 namespace {
@@ -102,6 +103,7 @@ bool RConfig::Load() {
 }
 
 bool RConfig::Save() const {
+  if (makeFolder_) MakeDirectories(DirectoryOf(fileName_));
   AtomicFile out(fileName_);
   std::FILE* file = out.OpenOrReport();
   if (!file) return false;

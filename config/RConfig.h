@@ -23,6 +23,9 @@ class RConfig {
   // Full path of the configuration file; set once after construction.
   const std::string& GetFileName() const { return fileName_; }
   void SetFileName(const std::string& fileName) { fileName_ = fileName; }
+  // An installed program keeps the file in a folder of its own, which Save
+  // makes when it is missing; beside the executable the folder must exist.
+  void SetMakeFolder(bool makeFolder) { makeFolder_ = makeFolder; }
 
   // Reads the file; false (silently) when it is missing or of another
   // version, false with the corrupt message when it is damaged. A damaged file
@@ -90,6 +93,7 @@ class RConfig {
 
  private:
   std::string fileName_;
+  bool makeFolder_ = false;
   std::vector<std::string> history_;
   std::string lastDirectory_;
   // The sixteen integers, in the order the file stores them.

@@ -7,6 +7,7 @@
 #include "AtomicFile.h"
 #include "FileIO.h"
 #include "Messages.h"
+#include "Paths.h"
 #include "RDictionary.h"
 #include "Text.h"
 
@@ -92,7 +93,9 @@ bool RuleMatches(std::string_view text, std::size_t pos, const MappingRule& rule
 int RDictionary::LoadMapping() {
   mappingLines_.clear();
   ForgetRules();
-  const std::string path = FilePath("mapping.txt");
+  // The user's own rules, once edited, stand in for the shipped ones.
+  const std::string userPath = UserFilePath("mapping.txt");
+  const std::string path = FileExists(userPath) ? userPath : FilePath("mapping.txt");
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
     ShowFatalError("The file '" + NativeText(path) + "' count not be found. Please reinstall.");
@@ -119,7 +122,8 @@ int RDictionary::LoadMapping() {
 
 int RDictionary::SaveMapping() {
   if (!mappingChanged_) return 0;
-  const std::string path = FilePath("mapping.txt");
+  const std::string path = UserFilePath("mapping.txt");
+  MakeUserDirectory();
   AtomicFile out(path);
   std::FILE* file = out.OpenOrReport();
   if (!file) return -1;

@@ -14,8 +14,12 @@ namespace tq {
 int RandomBelow(int n) { return n <= 0 ? 0 : std::rand() % n; }
 
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
+  return CreateDictionary(directory, directory);
+}
+
+std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory) {
   auto dictionary = std::make_unique<RDictionary>();
-  dictionary->SetDirectory(directory);
+  dictionary->SetDirectories(dataDirectory, userDirectory);
   dictionary->LoadUserChanges();
   if (dictionary->LoadWords() != 0 && FatalErrorShown()) return nullptr;
   dictionary->LoadWordKnowledge();

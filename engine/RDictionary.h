@@ -76,8 +76,18 @@ class RDictionary {
   RDictionary();
 
   // --- data files ---------------------------------------------------------
-  void SetDirectory(const std::string& directory) { directory_ = directory; }
+  // One folder for everything, as in a portable run.
+  void SetDirectory(const std::string& directory) { SetDirectories(directory, directory); }
+  // dataDirectory: words.dat and the shipped mapping.txt, only ever read.
+  // userDirectory: words.txt and the user's own mapping.txt, which wins over
+  // the shipped one; both are written there. A user folder apart from the
+  // data folder is made on the first write; a single folder must exist.
+  void SetDirectories(const std::string& dataDirectory, const std::string& userDirectory) {
+    directory_ = dataDirectory;
+    userDirectory_ = userDirectory;
+  }
   const std::string& Directory() const { return directory_; }
+  const std::string& UserDirectory() const { return userDirectory_; }
 
   int LoadUserChanges();  // words.txt
   int SaveUserChanges();
@@ -158,8 +168,11 @@ class RDictionary {
   const std::vector<std::size_t>* Bucket(std::size_t length) const;
   bool BucketHasCode(std::size_t length, std::string_view code) const;
   std::string FilePath(const char* name) const { return directory_ + name; }
+  std::string UserFilePath(const char* name) const { return userDirectory_ + name; }
+  void MakeUserDirectory() const;
 
   std::string directory_;
+  std::string userDirectory_;
 
   std::vector<std::string> mappingLines_;
   bool mappingChanged_ = false;
@@ -190,5 +203,7 @@ class RDictionary {
 // or mapping.txt is fatal: its loader has said so, loading stops there and the
 // result is null.
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory);
+// The same with the shipped data and the user's files in folders of their own.
+std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory);
 
 }  // namespace tq

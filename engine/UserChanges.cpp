@@ -8,6 +8,7 @@
 #include "AtomicFile.h"
 #include "FileIO.h"
 #include "Messages.h"
+#include "Paths.h"
 #include "RDictionary.h"
 #include "Text.h"
 
@@ -68,7 +69,7 @@ int RDictionary::LoadUserChanges() {
   removedWords_.clear();
   editedWords_.clear();
   editedCodes_.clear();
-  const std::string path = FilePath("words.txt");
+  const std::string path = UserFilePath("words.txt");
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return -1;  // a first run has no changes yet
 
@@ -140,9 +141,14 @@ int RDictionary::LoadUserChanges() {
   return 0;
 }
 
+void RDictionary::MakeUserDirectory() const {
+  if (userDirectory_ != directory_) MakeDirectories(userDirectory_);
+}
+
 int RDictionary::SaveUserChanges() {
   if (!changesMade_) return 0;
-  const std::string path = FilePath("words.txt");
+  const std::string path = UserFilePath("words.txt");
+  MakeUserDirectory();
   AtomicFile out(path);
   std::FILE* file = out.OpenOrReport();
   if (!file) return -1;

@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  desktop-file-utils appstream shared-mime-info dpkg-dev qt6-svg-dev
 )
 
 missing=()

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 namespace tq {
 namespace {
 
@@ -54,6 +56,17 @@ bool FileExists(const std::string& path) {
 bool DirectoryExists(const std::string& path) {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeDirectories(const std::string& directory) {
+  if (directory.empty()) return false;
+  if (DirectoryExists(directory)) return true;
+  for (std::size_t p = 1; p <= directory.size(); ++p) {
+    if (p < directory.size() && directory[p] != '/') continue;
+    const std::string step = directory.substr(0, p);
+    if (::mkdir(step.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  }
+  return DirectoryExists(directory);
 }
 
 }  // namespace tq

@@ -21,5 +21,8 @@ bool SamePathIgnoringCase(const std::string& a, const std::string& b);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
+// Creates the folder and any missing parents (private to the user, as the
+// XDG folders should be); true when it exists afterwards.
+bool MakeDirectories(const std::string& directory);
 
 }  // namespace tq

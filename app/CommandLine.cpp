@@ -1,0 +1,212 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+#include <string_view>
+
+#include "BestPhrases.h"
+#include "Codec.h"
+#include "Messages.h"
+#include "Platform.h"
+#include "RDictionary.h"
+#include "SlotLogic.h"
+#include "SplashPicture.h"
+#include "Text.h"
+
+namespace tq {
+namespace {
+
+// Options the toolkit itself takes from the command line; with one of these
+// first, the window starts as it always did.
+constexpr std::array<std::string_view, 19> kToolkitOptions = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "reverse", "session", "style", "stylesheet", "widgetcount", "display",
+    "geometry", "name", "title", "nograb", "dograb", "sync"};
+
+// --best prints as many phrases as the dialog lists unless --count says otherwise.
+constexpr int kDefaultBestCount = 20;
+constexpr int kMaxBestCount = 1000;
+
+std::string Utf8(const std::string& text1252) { return ToQString(text1252).toStdString(); }
+
+// Every message of the engine goes to standard error; nothing is asked.
+class ConsolePlatform final : public Platform {
+ public:
+  explicit ConsolePlatform(std::ostream& err) : err_(err) {}
+  int ShowMessage(const MessageRequest& request) override {
+    Say(request.text);
+    return ResultCancel;
+  }
+  bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
+  std::string OpenFileName(const FileDialogRequest&) override { return {}; }
+  std::string SaveFileName(const FileDialogRequest&) override { return {}; }
+  int RunModal(QDialog*) override { return ResultCancel; }
+  void ShowHelp(int) override {}
+  void CloseHelp() override {}
+  void OpenUrl(const std::string&) override {}
+  void SetBusy(bool) override {}
+  void SetStatus(const std::string& text, bool alert) override {
+    // Plain status texts only report progress; alerts say that a file is damaged.
+    if (alert) Say(text);
+  }
+  void RequestTerminate() override {}
+
+ private:
+  void Say(const std::string& text) { err_ << kProductName << ": " << Utf8(text) << '\n'; }
+  std::ostream& err_;
+};
+
+class PlatformScope {
+ public:
+  explicit PlatformScope(Platform* platform) : previous_(InstallPlatform(platform)) {}
+  ~PlatformScope() { InstallPlatform(previous_); }
+  PlatformScope(const PlatformScope&) = delete;
+  PlatformScope& operator=(const PlatformScope&) = delete;
+
+ private:
+  Platform* previous_;
+};
+
+int BadArgument(std::ostream& err, const QString& text) {
+  err << kProductName << ": " << text.toStdString() << '\n'
+      << "Run '" << kProductName << " --help' to see the options.\n";
+  return CommandLineBadArgument;
+}
+
+std::string DigitsOf(const std::string& text) {
+  std::string digits;
+  for (char c : text)
+    if (c >= '0' && c <= '9') digits.push_back(c);
+  return digits;
+}
+
+// word<TAB>code: the dictionary's code when it knows the word (from its
+// pronunciation, or the code the user gave it), else the code of its letters.
+void PrintCodes(const RDictionary& dictionary, const QStringList& words, std::ostream& out) {
+  for (const QString& typed : words) {
+    const std::string word = ToLower1252(FromQString(typed));
+    const int position = dictionary.FindWord(word);
+    const std::string code = position >= 0 ? dictionary.CodeAt(position) : dictionary.CodeFromText(word, false);
+    out << Utf8(word) << '\t' << code << '\n';
+  }
+}
+
+// The first column the word strip shows for these digits: the run ahead cut
+// to the longest known code, then a header row per code length, longest
+// first, each followed by its words.
+void PrintColumn(const RDictionary& dictionary, const std::string& digits, std::ostream& out) {
+  std::string run = digits.substr(0, std::min(digits.size(), kColumnRunLength));
+  dictionary.TrimToKnownCode(run);
+  std::vector<std::string> rows;
+  dictionary.ListWordsForDigits(run, rows);
+  for (const auto& row : rows) out << Utf8(row) << '\n';
+}
+
+// The best phrases, best first, one per line; a digit no word covers stays
+// the phrase's uncovered mark, and standard error says so.
+void PrintBest(const RDictionary& dictionary, const std::string& digits, std::size_t count, std::ostream& out,
+               std::ostream& err) {
+  const std::vector<RankedPhrase> phrases = FindBestPhrases(dictionary, digits, count);
+  for (const RankedPhrase& phrase : phrases) out << Utf8(phrase.phrase) << '\n';
+  if (!phrases.empty() && !phrases.front().complete)
+    err << kProductName << ": No word covers the digits marked with a dot.\n";
+}
+
+}  // namespace
+
+bool WantsCommandLine(const std::vector<std::string>& arguments) {
+  if (arguments.empty()) return false;
+  std::string_view first = arguments.front();
+  if (first.size() < 2 || first[0] != '-') return false;
+  first.remove_prefix(first[1] == '-' ? 2 : 1);
+  return std::find(kToolkitOptions.begin(), kToolkitOptions.end(), first.substr(0, first.find('='))) ==
+         kToolkitOptions.end();
+}
+
+int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::ostream& out, std::ostream& err) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Memorise numbers with the phonetic system of mnemonics.\n"
+      "Without options, opens the window; a first argument that is not an option names a worksheet to open."));
+  // Our own help option: the toolkit's also brings --help-all for options
+  // that only the window takes.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+  parser.addOption(help);
+  const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption code(QStringLiteral("code"),
+                                QStringLiteral("Print each WORD with its code: from its pronunciation when the "
+                                               "dictionary has the word, else from its spelling."));
+  const QCommandLineOption words(QStringLiteral("words"),
+                                 QStringLiteral("Print the word column for DIGITS, as the word lists show it."),
+                                 QStringLiteral("DIGITS"));
+  const QCommandLineOption best(QStringLiteral("best"),
+                                QStringLiteral("Print the best phrases for NUMBER, best first: the fewest words, "
+                                               "then the most common ones."),
+                                QStringLiteral("NUMBER"));
+  const QCommandLineOption count(QStringLiteral("count"),
+                                 QStringLiteral("How many phrases --best prints (1 to %1, default %2).")
+                                     .arg(kMaxBestCount)
+                                     .arg(kDefaultBestCount),
+                                 QStringLiteral("N"));
+  parser.addOption(code);
+  parser.addOption(words);
+  parser.addOption(best);
+  parser.addOption(count);
+  parser.addPositionalArgument(QStringLiteral("WORD"), QStringLiteral("The words for --code."),
+                               QStringLiteral("[WORD...]"));
+
+  if (!parser.parse(arguments)) return BadArgument(err, parser.errorText());
+  if (parser.isSet(help)) {
+    const std::string text = parser.helpText().toStdString();
+    out << text << (text.empty() || text.back() != '\n' ? "\n" : "");
+    return CommandLineDone;
+  }
+  if (parser.isSet(version)) {
+    // The version the about box shows, behind its "v".
+    out << kProductName << ' ' << kVersionText << '\n';
+    return CommandLineDone;
+  }
+
+  if (parser.isSet(count) && !parser.isSet(best)) return BadArgument(err, QStringLiteral("--count goes with --best."));
+  const int commands = int{parser.isSet(code)} + int{parser.isSet(words)} + int{parser.isSet(best)};
+  if (commands == 0) return BadArgument(err, QStringLiteral("Nothing to do: give --code, --words or --best."));
+  if (commands > 1) return BadArgument(err, QStringLiteral("Give only one of --code, --words and --best."));
+  std::size_t phraseCount = kDefaultBestCount;
+  if (parser.isSet(count)) {
+    bool ok = false;
+    const int n = parser.value(count).toInt(&ok);
+    if (!ok || n < 1 || n > kMaxBestCount)
+      return BadArgument(
+          err, QStringLiteral("--count wants a number from 1 to %1, not '%2'.").arg(kMaxBestCount).arg(parser.value(count)));
+    phraseCount = static_cast<std::size_t>(n);
+  }
+  const QStringList rest = parser.positionalArguments();
+  if (!parser.isSet(code) && !rest.isEmpty())
+    return BadArgument(err, QStringLiteral("Unexpected argument '%1'.").arg(rest.front()));
+  if (parser.isSet(code) && rest.isEmpty()) return BadArgument(err, QStringLiteral("--code needs at least one word."));
+  std::string digits;
+  for (const QCommandLineOption* number : {&words, &best}) {
+    if (!parser.isSet(*number)) continue;
+    digits = DigitsOf(parser.value(*number).toStdString());
+    if (digits.empty())
+      return BadArgument(err, QStringLiteral("The number '%1' has no digits.").arg(parser.value(*number)));
+  }
+
+  ConsolePlatform console(err);
+  PlatformScope scope(&console);
+  const auto dictionary = CreateDictionary(paths.dataDirectory, paths.userDirectory);
+  if (!dictionary) return CommandLineDataError;
+
+  if (parser.isSet(code))
+    PrintCodes(*dictionary, rest, out);
+  else if (parser.isSet(words))
+    PrintColumn(*dictionary, digits, out);
+  else
+    PrintBest(*dictionary, digits, phraseCount, out, err);
+  return CommandLineDone;
+}
+
+}  // namespace tq

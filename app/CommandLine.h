@@ -1,0 +1,35 @@
+// The program's command line without a window: the code of words, the word
+// column for a number, the best phrases for a number, and help and version. It reads the data files from
+// the same folders as the window does and writes nothing: no configuration,
+// no words.txt, no mapping.txt.
+#pragma once
+
+#include <QStringList>
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "DataPaths.h"
+
+namespace tq {
+
+// Exit statuses of the command line.
+enum CommandLineStatus : int {
+  CommandLineDone = 0,
+  CommandLineDataError = 1,   // words.dat or mapping.txt could not be read
+  CommandLineBadArgument = 2,
+};
+
+// True when the arguments (without the program's name) are for the command
+// line: the first one is an option. A first argument that is not an option
+// names a worksheet for the window, as it always has; so do the toolkit's
+// own options (-platform, -style and the like).
+bool WantsCommandLine(const std::vector<std::string>& arguments);
+
+// Runs the command line. arguments: the whole command line, the program's
+// name first. Results go to out, messages to err, both UTF-8. Returns one of
+// CommandLineStatus.
+int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::ostream& out, std::ostream& err);
+
+}  // namespace tq

@@ -1,0 +1,91 @@
+#include "DataPaths.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "Paths.h"
+
+#ifndef TQ_DATA_FROM_PROGRAM
+// Where GNUInstallDirs puts the data by default, seen from the bin folder.
+#define TQ_DATA_FROM_PROGRAM "../share/tessaloquine"
+#endif
+
+namespace tq {
+namespace {
+
+std::string WithSeparator(std::string directory) {
+  if (directory.empty() || directory.back() != '/') directory.push_back('/');
+  return directory;
+}
+
+bool IsAbsolute(const std::string& path) { return !path.empty() && path.front() == '/'; }
+
+// The XDG rule: a variable that is unset, empty or relative is ignored and
+// the default under the home folder is used.
+std::string BaseDirectory(const std::string& variable, const std::string& home, const char* fallback) {
+  if (IsAbsolute(variable)) return NormalizeDirectory(variable);
+  return NormalizeDirectory(WithSeparator(home) + fallback);
+}
+
+std::string GetEnvironment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+}  // namespace
+
+std::string NormalizeDirectory(const std::string& directory) {
+  std::vector<std::string> steps;
+  std::size_t start = 0;
+  while (start <= directory.size()) {
+    std::size_t end = directory.find('/', start);
+    if (end == std::string::npos) end = directory.size();
+    const std::string step = directory.substr(start, end - start);
+    if (step == "..") {
+      if (!steps.empty() && steps.back() != "..")
+        steps.pop_back();
+      else if (!IsAbsolute(directory))
+        steps.push_back(step);  // above the root there is nothing to go up to
+    } else if (!step.empty() && step != ".") {
+      steps.push_back(step);
+    }
+    start = end + 1;
+  }
+  std::string out = IsAbsolute(directory) ? "/" : "";
+  for (const auto& step : steps) out += step + "/";
+  return out.empty() ? "./" : out;
+}
+
+DataPaths PortablePaths(const std::string& directory) {
+  DataPaths paths;
+  paths.dataDirectory = paths.userDirectory = paths.configDirectory = directory;
+  return paths;
+}
+
+PathEnvironment ProcessEnvironment() {
+  PathEnvironment environment;
+  environment.home = GetEnvironment("HOME");
+  if (environment.home.empty()) {
+    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) environment.home = user->pw_dir;
+  }
+  environment.configHome = GetEnvironment("XDG_CONFIG_HOME");
+  environment.dataHome = GetEnvironment("XDG_DATA_HOME");
+  return environment;
+}
+
+DataPaths DecideDataPaths(const std::string& executableDirectory, const PathEnvironment& environment) {
+  const std::string program = WithSeparator(executableDirectory);
+  if (FileExists(program + "words.dat") && ::access(program.c_str(), W_OK) == 0) return PortablePaths(program);
+
+  DataPaths paths;
+  paths.installed = true;
+  paths.dataDirectory = NormalizeDirectory(program + TQ_DATA_FROM_PROGRAM);
+  paths.configDirectory = BaseDirectory(environment.configHome, environment.home, ".config") + kInstalledName + "/";
+  paths.userDirectory = BaseDirectory(environment.dataHome, environment.home, ".local/share") + kInstalledName + "/";
+  return paths;
+}
+
+}  // namespace tq

@@ -1,0 +1,53 @@
+// Where one run of the program finds its shipped data and keeps the user's
+// own files. This is the only place that decides it; the start-up code, the
+// dictionary, the configuration and the command line are handed the result.
+//
+// Portable: the executable's folder holds words.dat and can be written.
+// Everything, the shipped files and the user's, lives in that one folder, as
+// when the program runs from its build folder.
+//
+// Installed: anything else. words.dat and the shipped mapping.txt are read
+// from share/tessaloquine beside the program's bin folder (so a moved prefix
+// still works); Tessaloquine.cfg lives in $XDG_CONFIG_HOME/tessaloquine,
+// words.txt and an edited mapping.txt in $XDG_DATA_HOME/tessaloquine. Nothing
+// is written under the installation.
+#pragma once
+
+#include <string>
+
+namespace tq {
+
+// The name of the program's folder under share/ and under the XDG folders.
+inline constexpr const char* kInstalledName = "tessaloquine";
+
+struct DataPaths {
+  bool installed = false;
+  // words.dat and the shipped mapping.txt (and the help file's name).
+  std::string dataDirectory;
+  // words.txt and an edited mapping.txt; in installed mode created on the
+  // first write.
+  std::string userDirectory;
+  // Tessaloquine.cfg; in installed mode created on the first write.
+  std::string configDirectory;
+};
+
+// Every folder above ends in '/', ready for a file name to be appended.
+DataPaths PortablePaths(const std::string& directory);
+
+// The parts of the environment the decision reads. Empty means unset.
+struct PathEnvironment {
+  std::string home;
+  std::string configHome;  // XDG_CONFIG_HOME
+  std::string dataHome;    // XDG_DATA_HOME
+};
+PathEnvironment ProcessEnvironment();
+
+// executableDirectory: the folder of the running program, with or without a
+// trailing separator.
+DataPaths DecideDataPaths(const std::string& executableDirectory, const PathEnvironment& environment);
+
+// Removes "." and "name/.." steps and doubled separators, and ends the result
+// with '/'. Only the text is looked at.
+std::string NormalizeDirectory(const std::string& directory);
+
+}  // namespace tq

@@ -1,0 +1,94 @@
+// The dictionary with its shipped data and the user's files in two folders,
+// as an installed program runs it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "Messages.h"
+#include "RDictionary.h"
+#include "ScriptedPlatform.h"
+#include "ShippedMapping.h"
+#include "TempDir.h"
+
+namespace tq {
+namespace {
+
+using test::TempDir;
+
+const char* kWords =
+    "bat,b@t\n"
+    "tea,ti\n";
+
+class UserFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    data.Write("words.dat", kWords);
+    data.Write("mapping.txt", test::kShippedMapping);
+  }
+  std::unique_ptr<RDictionary> Load() { return CreateDictionary(data.path(), UserPath()); }
+  std::string UserPath() const { return user.File("deep/tessaloquine/"); }
+  // Every file of the data folder with its bytes, to prove it untouched.
+  std::map<std::string, std::string> DataFiles() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(data.path()))
+      files[entry.path().string()] = entry.is_regular_file() ? data.Read(entry.path().filename().string()) : "";
+    return files;
+  }
+
+  test::ScriptedPlatform platform;
+  TempDir data;
+  TempDir user;
+};
+
+TEST_F(UserFolder, LoadsFromTheDataFolderWhileTheUserFolderIsMissing) {
+  const auto dictionary = Load();
+  ASSERT_NE(dictionary, nullptr);
+  EXPECT_EQ(dictionary->CodeAt(dictionary->FindWord("bat")), "91");
+  EXPECT_TRUE(platform.MessageTexts().empty());
+  // Reading makes no folder.
+  EXPECT_FALSE(user.Exists("deep"));
+}
+
+TEST_F(UserFolder, ChangesAreWrittenToTheUserFolderAndReadBackFromIt) {
+  const auto before = DataFiles();
+  {
+    const auto dictionary = Load();
+    ASSERT_NE(dictionary, nullptr);
+    dictionary->AddWord("mop");
+    dictionary->SetMappingLine(9, "p");  // b no longer stands for 9
+    EXPECT_EQ(dictionary->SaveUserChanges(), 0);
+    EXPECT_EQ(dictionary->SaveMapping(), 0);
+  }
+  EXPECT_TRUE(user.Exists("deep/tessaloquine/words.txt"));
+  EXPECT_TRUE(user.Exists("deep/tessaloquine/mapping.txt"));
+  EXPECT_EQ(DataFiles(), before);
+
+  // The user's mapping wins over the shipped one; the added word is back.
+  const auto again = Load();
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->CodeAt(again->FindWord("bat")), "1");
+  EXPECT_EQ(again->CodeAt(again->FindWord("mop")), "39");
+  EXPECT_TRUE(platform.MessageTexts().empty());
+}
+
+TEST_F(UserFolder, AMissingShippedMappingIsStillFatalAndNamesTheShippedFile) {
+  std::filesystem::remove(data.File("mapping.txt"));
+  EXPECT_EQ(Load(), nullptr);
+  ResetFatalErrorForTesting();
+  ASSERT_EQ(platform.MessageTexts().size(), 1u);
+  EXPECT_NE(platform.MessageTexts()[0].find(data.File("mapping.txt")), std::string::npos);
+}
+
+TEST_F(UserFolder, AUserFolderThatCannotBeMadeReportsTheFailedWrite) {
+  user.Write("deep", "a file where the folder should be");
+  const auto dictionary = Load();
+  ASSERT_NE(dictionary, nullptr);
+  dictionary->AddWord("mop");
+  EXPECT_EQ(dictionary->SaveUserChanges(), -1);
+  ASSERT_EQ(platform.MessageTexts().size(), 1u);
+  EXPECT_NE(platform.MessageTexts()[0].find(UserPath() + "words.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tq
