@@ -18,8 +18,9 @@
 #   TQ_FUZZ_SECONDS=600 scripts/fuzz.sh
 #
 # Folding in (libFuzzer -merge=1) keeps the hand-written seeds and adds the
-# fewest, smallest found inputs that reach the code the runs reached; review and
-# commit tests/fuzz/corpus/ afterwards.
+# fewest, smallest found inputs that reach the code the runs reached, each cut
+# to 1024 bytes (TQ_FUZZ_MERGE_MAX_LEN); review and commit tests/fuzz/corpus/
+# afterwards.
 #
 # Scratch files go to /dev/shm (or TQ_FUZZ_TMPDIR when set).
 # Prints how many inputs each target ran. Fails when any target finds a crash,
@@ -74,8 +75,10 @@ if [ -n "$total" ]; then
   [ "$per_target" -ge 1 ] || per_target=1
 fi
 
-# The same limits for the runs and for folding in, so that a kept input replays.
-limits=(-timeout=10 -rss_limit_mb=1024 -max_len=8192)
+limits=(-timeout=10 -rss_limit_mb=1024)
+# Inputs folded into the tree are cut to this length, which keeps the
+# committed corpus small; the runs grow longer inputs from them again.
+merge_max_len="${TQ_FUZZ_MERGE_MAX_LEN:-1024}"
 
 failed=()
 summary=()
@@ -92,7 +95,7 @@ for t in "${targets[@]}"; do
   cp -r "$seeds/." "$work/"
   echo "== $t: ${per_target}s"
   status=0
-  "$build/bin/$t" -max_total_time="$per_target" "${limits[@]}" \
+  "$build/bin/$t" -max_total_time="$per_target" "${limits[@]}" -max_len=8192 \
     -print_final_stats=1 -artifact_prefix="$findings/" "$work" >"$log" 2>&1 || status=$?
   runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)"
   runs="${runs:-?}"
@@ -122,8 +125,8 @@ if [ "$merge" -eq 1 ]; then
     fresh="$build/merge/$t"
     rm -rf "$fresh"
     mkdir -p "$fresh"
-    find "$seeds" -maxdepth 1 -type f ! -regex '.*/[0-9a-f]\{40\}' -exec cp {} "$fresh/" \;
-    "$build/bin/$t" -merge=1 "${limits[@]}" "$fresh" "$seeds" "$work" >"$build/logs/$t.merge.log" 2>&1 || {
+    find "$seeds" -maxdepth 1 -type f -regextype posix-extended ! -regex '.*/[0-9a-f]{40}' -exec cp {} "$fresh/" \;
+    "$build/bin/$t" -merge=1 "${limits[@]}" -max_len="$merge_max_len" "$fresh" "$seeds" "$work" >"$build/logs/$t.merge.log" 2>&1 || {
       failed+=("$t")
       summary+=("$t: merging FAILED (see $build/logs/$t.merge.log)")
       continue
