@@ -252,6 +252,8 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
     for (int i = 0; i < actions && dialog->isVisible(); ++i) DialogAction(dialog);
     CloseMenus();
     if (dialog->isVisible()) CloseDialog(dialog);
+    // As at the end of a modal run, the window below is active again.
+    if (QWidget* below = dialog->parentWidget()) Activate(below->window());
     --depth_;
     return dialog->result();
   }
@@ -336,10 +338,19 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
       } else {
         QPointer<QAction> chosen(Pick(items));
         Log("  menu item " + chosen->text().toStdString());
+        // Closing the menu gives the window and the focus back to where the
+        // menu was opened, before the item does its work.
         menu->close();
+        Activate(widget->window());
+        widget->setFocus(Qt::PopupFocusReason);
         if (chosen) chosen->trigger();
       }
     }
+  }
+  static void Activate(QWidget* window) {
+    if (QApplication::activeWindow() == window) return;
+    window->activateWindow();
+    QApplication::processEvents();
   }
   void CloseMenus() {
     for (int guard = 0; QApplication::activePopupWidget() && guard < 8; ++guard)
@@ -433,6 +444,8 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
   }
 
   void Step() {
+    // A modeless find dialog may keep the keys; anything else hands them back.
+    if (QApplication::activeWindow() != form->FindDialog() || !form->FindDialog()->isVisible()) Activate(form);
     const int what = Below(100);
     QLineEdit* fields[] = {Edit("EditNumber"), Edit("EditDescription"), Edit("EditPhrase")};
     if (what < 14) {
