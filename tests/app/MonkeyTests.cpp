@@ -36,7 +36,7 @@
 #include "WordColumns.h"
 
 #ifndef TQ_MONKEY_STEPS
-#define TQ_MONKEY_STEPS 1000
+#define TQ_MONKEY_STEPS 2500
 #endif
 
 namespace tq::test {
@@ -393,7 +393,8 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
   }
 
   // Typed key by key; line breaks cannot be typed into a single-line field,
-  // so a text holding them is pasted, as a user would bring one in.
+  // so a text holding them is pasted, as a user would bring one in, and so is
+  // a long one.
   void TypeInto(QLineEdit* edit) {
     edit->setFocus();
     const int where = Below(4);
@@ -402,7 +403,7 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
     else if (where == 2) edit->setSelection(Below(edit->text().size() + 1), Below(5));
     const QString text = RandomText();
     Log("  types into " + edit->objectName().toStdString() + ": " + text.left(40).toStdString());
-    if (text.contains('\n') || text.contains('\r') || Chance(25)) {
+    if (text.contains('\n') || text.contains('\r') || text.size() > 80 || Chance(25)) {
       QGuiApplication::clipboard()->setText(text);
       if (Chance(50)) QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
       else Run("MenuPaste");
@@ -475,8 +476,13 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
       number->setFocus();
       number->selectAll();
       const QString text = RandomNumber();
-      Log("number " + text.toStdString());
-      TypeChars(number, text);
+      Log("number " + text.left(40).toStdString());
+      if (text.size() > 80) {
+        QGuiApplication::clipboard()->setText(text);
+        Run("MenuPaste");
+      } else {
+        TypeChars(number, text);
+      }
       if (Chance(70)) QTest::keyClick(number, Qt::Key_Return);
       else Click(Child<QPushButton>("ButtonGo"));
     } else if (what < 66) {
