@@ -2,8 +2,8 @@
 // keys, clicks, typed and pasted texts, with every question, input box, file
 // dialog and modal dialog answered at random (the dialogs get random clicks
 // and texts of their own before they close). Between stretches of play and at
-// the end, the worksheet is saved, opened again and saved once more: what
-// comes back must be what went out, and the two files must be the same.
+// the end, the worksheet is saved, read back, opened in the window and saved
+// once more: what comes back must be what went out, each time.
 //
 // TQ_MONKEY_STEPS sets the steps per run (the build's default is smaller
 // under the sanitizers), TQ_MONKEY_SEED shifts the seeds to explore others,
@@ -32,7 +32,6 @@
 
 #include "AppFixture.h"
 #include "FindDialog.h"
-#include "RDictionary.h"
 #include "WordColumns.h"
 
 #ifndef TQ_MONKEY_STEPS
@@ -103,14 +102,21 @@ Entries EntriesOf(const RWorksheet& worksheet) {
   return out;
 }
 
-std::string ReadBytes(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return "(missing)";
-  std::string bytes;
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, got);
-  std::fclose(f);
-  return bytes;
+// The same with every uncovered digit shown plainly: a phrase saved while a
+// word's digits were previewed holds bullets, which showing the entry again
+// turns back into dots.
+Entries Unhighlighted(Entries entries) {
+  for (auto& entry : entries)
+    for (char& c : std::get<1>(entry))
+      if (c == kHighlightMark) c = kUncoveredMark;
+  return entries;
+}
+
+Entries EntriesOfFile(const std::string& path) {
+  RWorksheet file;
+  file.SetFileName(path);
+  EXPECT_TRUE(file.Load()) << path;
+  return EntriesOf(file);
 }
 
 // Thousands of clicks on widgets that are not where a real mouse would be,
@@ -405,7 +411,8 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
     Log("  types into " + edit->objectName().toStdString() + ": " + text.left(40).toStdString());
     if (text.contains('\n') || text.contains('\r') || text.size() > 80 || Chance(25)) {
       QGuiApplication::clipboard()->setText(text);
-      if (Chance(50)) QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      // The Edit menu is out of reach while a dialog is up.
+      if (edit->window() != form || Chance(50)) QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
       else Run("MenuPaste");
     } else {
       TypeChars(edit, text);
@@ -521,7 +528,8 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
     }
   }
 
-  // The worksheet through a save, an open of that file and a second save.
+  // The worksheet through a save, a read of that file, an open of it in the
+  // window and a second save.
   // The first row is shown first: opening shows it, and showing an entry
   // repairs words that a dictionary change made stale while it was not shown.
   void CheckSaveAndReload() {
@@ -535,16 +543,14 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
     platform.QueueText(first);
     Run("MenuSaveAs");
     ASSERT_FALSE(Modified()) << "saving to " << first << Recent();
-    RWorksheet file;
-    file.SetFileName(first);
-    ASSERT_TRUE(file.Load()) << Recent();
-    EXPECT_EQ(EntriesOf(file), before) << "the file" << Recent();
+    EXPECT_EQ(EntriesOfFile(first), before) << "the file" << Recent();
     ASSERT_TRUE(form->OpenWorksheet(first));
     ASSERT_EQ(form->CurrentWorksheet()->FileName(), first) << "the saved worksheet did not open" << Recent();
-    EXPECT_EQ(EntriesOf(*form->CurrentWorksheet()), before) << "the window" << Recent();
+    const Entries shown = EntriesOf(*form->CurrentWorksheet());
+    EXPECT_EQ(Unhighlighted(shown), Unhighlighted(before)) << "the window" << Recent();
     platform.QueueText(second);
     Run("MenuSaveAs");
-    EXPECT_EQ(ReadBytes(second), ReadBytes(first)) << Recent();
+    EXPECT_EQ(EntriesOfFile(second), shown) << "the second file" << Recent();
     EXPECT_TRUE(platform.AllAnswersUsed());
   }
 
