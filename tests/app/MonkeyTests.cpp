@@ -218,8 +218,13 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
     }
     if (what == "input box") {
       if (Chance(15)) return ResultCancel;
+      if (request.caption == "Edit Mapping") {
+        // Groups of letters and sounds, now and then something else.
+        for (int n = 1 + Below(6); n > 0; --n) text += (text.empty() ? "" : ",") + RandomWord().substr(0, 3);
+        return ResultOk;
+      }
       text = Chance(25) ? FromQString(RandomNumber()) : RandomWord();
-      if (!kAddOddWords) {
+      if (!kAddOddWords && request.caption == "Add Word") {
         std::erase(text, ' ');
         while (OddWord(text)) text.erase(0, 1);
       }
