@@ -54,6 +54,10 @@ void WriteLine(std::FILE* file, const std::string& text) {
 std::string WordProblem(std::string_view word) {
   if (word.empty()) return "Please enter a word.";
   if (word.front() == '#') return "'" + std::string(word) + "' cannot be added: a word cannot begin with '#'.";
+  // A phrase reads a word that begins with a dot, the middle dot or the
+  // bullet as a digit still to be covered: such a word would not come back.
+  if (word.front() == '.' || word.front() == '\xB7' || word.front() == '\x95')
+    return "'" + std::string(word) + "' cannot be added: a word cannot begin with a dot.";
   if (std::any_of(word.begin(), word.end(), IsBlank1252))
     return "'" + std::string(word) + "' cannot be added: a word is one word, without blanks, tabs or line breaks.";
   return {};

@@ -494,7 +494,7 @@ void TFormDict::ButtonImportClick() {
   std::string report = std::to_string(count) + " words added to the dictionary.";
   if (skipped > 0)
     report += " " + std::to_string(skipped) + (skipped == 1 ? " line was" : " lines were") +
-              " skipped, since a word must be one word without blanks and must not begin with '#'.";
+              " skipped, since a word must be one word without blanks and must not begin with '#' or a dot.";
   ShowNotice(report);
 }
 

@@ -58,7 +58,8 @@ TEST_F(EngineTest, StrayHashLineCostsNothingBelowIt) {
 TEST_F(EngineTest, WordsThatAreNotOneWordAreRefusedWithAReason) {
   Load(kWords);
   const List refused = {"", "#tag", "# my words", "two words", " lead", "trail ", "tab\tin", "line\nbreak",
-                        "carriage\rreturn", "end\n", "nul" + std::string(1, '\0') + "x", "nb\xA0sp"};
+                        "carriage\rreturn", "end\n", "nul" + std::string(1, '\0') + "x",
+                        ".dot", "\xB7mark", "\x95" "bullet", "nb\xA0sp"};
   for (const auto& w : refused) {
     platform.ClearShown();
     EXPECT_EQ(dict.AddWord(w), RDictionary::kWordRefused) << w;
@@ -77,7 +78,7 @@ TEST_F(EngineTest, WordsThatAreNotOneWordAreRefusedWithAReason) {
   EXPECT_FALSE(dict.ChangesMade());
   // Punctuation, accents and a '#' further in are still words.
   platform.ClearShown();
-  for (const char* w : {"cat,", "caf\xE9", "c#", "o'clock", "x-ray"}) EXPECT_GE(dict.AddWord(w), 0) << w;
+  for (const char* w : {"cat,", "caf\xE9", "c#", "o'clock", "x-ray", "st."}) EXPECT_GE(dict.AddWord(w), 0) << w;
   EXPECT_TRUE(platform.shown().empty());
 }
 

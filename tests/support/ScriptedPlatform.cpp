@@ -23,7 +23,14 @@ std::vector<std::string> ScriptedPlatform::MessageTexts() const {
   return out;
 }
 
-bool ScriptedPlatform::Take(const char* what, Answer& answer) {
+bool ScriptedPlatform::Take(const char* what, Answer& answer, QDialog* dialog) {
+  if (answers_.empty() && responder_) {
+    // A copy: what the responder sets off may record more.
+    const Shown request = shown_.back();
+    answer = Answer{ResultCancel, {}, {}};
+    answer.result = responder_(what, request, dialog, answer.text);
+    return true;
+  }
   if (answers_.empty()) {
     ADD_FAILURE() << "unexpected " << what << " with nothing queued: "
                   << (shown_.empty() ? std::string() : shown_.back().text);
@@ -66,7 +73,7 @@ std::string ScriptedPlatform::SaveFileName(const FileDialogRequest& request) {
 int ScriptedPlatform::RunModal(QDialog* dialog) {
   shown_.push_back(Shown{"modal", {}, {}, MessageIcon::None, 0, 0});
   Answer a;
-  if (!Take("modal dialog", a)) return ResultCancel;
+  if (!Take("modal dialog", a, dialog)) return ResultCancel;
   return a.modal ? a.modal(dialog) : a.result;
 }
 

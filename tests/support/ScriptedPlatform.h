@@ -39,6 +39,14 @@ class ScriptedPlatform final : public Platform {
   }
   bool AllAnswersUsed() const { return answers_.empty(); }
 
+  // Answers what is asked while nothing is queued, instead of failing the
+  // test: what is one of "question", "input box", "open dialog", "save
+  // dialog" or "modal dialog"; request is what was shown, dialog the live
+  // dialog of a modal one. Sets text for an input box or a file dialog and
+  // returns the result.
+  using Responder = std::function<int(const char* what, const Shown& request, QDialog* dialog, std::string& text)>;
+  void SetResponder(Responder responder) { responder_ = std::move(responder); }
+
   const std::vector<Shown>& shown() const { return shown_; }
   std::vector<std::string> MessageTexts() const;
   void ClearShown() { shown_.clear(); }
@@ -71,11 +79,12 @@ class ScriptedPlatform final : public Platform {
     std::string text;
     std::function<int(QDialog*)> modal;
   };
-  bool Take(const char* what, Answer& answer);
+  bool Take(const char* what, Answer& answer, QDialog* dialog = nullptr);
 
   Platform* previous_ = nullptr;
   std::deque<Answer> answers_;
   std::vector<Shown> shown_;
+  Responder responder_;
 };
 
 }  // namespace tq::test
