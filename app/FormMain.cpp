@@ -1046,7 +1046,18 @@ void TFormMain::MenuClearClick() {
 }
 
 void TFormMain::MenuRandomClick() {
-  if (!worksheet_ || !currentNumber_ || !FormRandom) return;
+  if (FormRandom) AcceptProposedPhrase(*FormRandom);
+}
+
+// The chosen best phrase goes into the entry the way an accepted random
+// phrase does.
+void TFormMain::MenuBestPhrasesClick() {
+  if (FormBest) AcceptProposedPhrase(*FormBest);
+}
+
+template <typename Dialog>
+void TFormMain::AcceptProposedPhrase(Dialog& dialog) {
+  if (!worksheet_ || !currentNumber_) return;
   // An empty number is taken too: it clears the entry's digits and words.
   CommitNumber();
   if (EditNumber->text().isEmpty()) {
@@ -1054,30 +1065,11 @@ void TFormMain::MenuRandomClick() {
     EditNumber->setFocus();
     return;
   }
-  FormRandom->Prepare(FromQString(EditNumber->text()), currentNumber_->Digits());
-  if (CurrentPlatform().RunModal(FormRandom) != ResultOk) return;
-  FormRandom->ApplyPhraseTo(*currentNumber_);
+  dialog.Prepare(FromQString(EditNumber->text()), currentNumber_->Digits());
+  if (CurrentPlatform().RunModal(&dialog) != ResultOk) return;
+  dialog.ApplyPhraseTo(*currentNumber_);
   // Selecting the row afresh loads the entry into the fields and lays out
   // its columns.
-  RebuildNumberList();
-  SelectNumber(currentIndex_, true);
-  SetModified();
-  RecordEntryStep("Accept Phrase");
-}
-
-// The chosen best phrase goes into the entry the way an accepted random
-// phrase does.
-void TFormMain::MenuBestPhrasesClick() {
-  if (!worksheet_ || !currentNumber_ || !FormBest) return;
-  CommitNumber();
-  if (EditNumber->text().isEmpty()) {
-    ShowNotice("Please enter a number first.");
-    EditNumber->setFocus();
-    return;
-  }
-  FormBest->Prepare(FromQString(EditNumber->text()), currentNumber_->Digits());
-  if (CurrentPlatform().RunModal(FormBest) != ResultOk) return;
-  FormBest->ApplyPhraseTo(*currentNumber_);
   RebuildNumberList();
   SelectNumber(currentIndex_, true);
   SetModified();

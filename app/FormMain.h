@@ -181,6 +181,10 @@ class TFormMain : public QMainWindow {
   void CreatePanels();
   void ListNumbersSelectItem(int row);
   void SetModified();
+  // Runs the random or best phrase dialog for the current number and takes
+  // the phrase the user accepts into the entry.
+  template <typename Dialog>
+  void AcceptProposedPhrase(Dialog& dialog);
   void WordListContextMenu(int column, const QPoint& globalPos);
   // What the remove and edit commands of the pop-up menu act on.
   enum class WordPick { NoList, NoRow, NotAWord, Word };

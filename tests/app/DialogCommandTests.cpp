@@ -186,6 +186,7 @@ TEST_F(DialogCommandTest, TheChosenBestPhraseBecomesTheEntrysPhraseWithItsSlots)
   // No word has code 9: the best phrases leave it uncovered.
   EnterNumber("12-9-5");
   form->CurrentWorksheet()->SetModified(false);
+  const std::string before = form->CurrentNumber()->Phrase();
   std::string chosen;
   platform.QueueModal([&chosen](QDialog* dialog) {
     dialog->show();
@@ -207,6 +208,11 @@ TEST_F(DialogCommandTest, TheChosenBestPhraseBecomesTheEntrysPhraseWithItsSlots)
   EXPECT_EQ(spelled, "1295");
   EXPECT_EQ(form->WordColumns()->ColumnCount(), form->CurrentNumber()->SlotCount());
   EXPECT_TRUE(Modified());
+  // Taking it is one step to undo.
+  Run("MenuUndo");
+  EXPECT_EQ(form->CurrentNumber()->Phrase(), before);
+  Run("MenuRedo");
+  EXPECT_EQ(form->CurrentNumber()->Phrase(), chosen);
 
   // Cancel keeps the entry; an empty number only brings the notice.
   platform.QueueModal([](QDialog*) { return int(ResultCancel); });
