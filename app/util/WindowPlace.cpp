@@ -34,11 +34,13 @@ namespace {
 class TEmptyAreaDoubleClick final : public QObject {
  public:
   TEmptyAreaDoubleClick(QAbstractItemView& view, std::function<void()> handler)
-      : QObject(&view), view_(view), handler_(std::move(handler)) {}
+      : QObject(&view), view_(view), viewport_(view.viewport()), handler_(std::move(handler)) {}
 
  protected:
+  // The viewport's events go on while the view is taken down: the event's
+  // type is looked at first, and the view itself only for a double-click.
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == view_.viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (event->type() == QEvent::MouseButtonDblClick && watched == viewport_) {
       const auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::LeftButton && !view_.indexAt(mouse->position().toPoint()).isValid() && handler_)
         handler_();
@@ -48,6 +50,7 @@ class TEmptyAreaDoubleClick final : public QObject {
 
  private:
   QAbstractItemView& view_;
+  const QObject* viewport_;
   std::function<void()> handler_;
 };
 
