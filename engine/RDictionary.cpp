@@ -123,13 +123,14 @@ int RDictionary::ReadWordsFile(const std::string& path) {
     if (entryWord(line, word)) ++count;
   });
   std::rewind(file);
-  previous.clear();
-  any = false;
   if (ok) {
     entries_.reserve(count + addedWords_.size());
     ok = ForEachLine(file, [&](std::string_view line) {
-      std::string_view word;
-      if (!entryWord(line, word)) return;
+      // The word before is the store's last one: no copy of it is needed.
+      const auto comma = line.find(',');
+      if (comma == std::string_view::npos) return;
+      const std::string_view word = line.substr(0, comma);
+      if (!entries_.empty() && entries_.back().word == word) return;
       Grow(entries_.size() + 1);
       WordEntry& e = entries_.emplace_back();
       e.word.assign(word);

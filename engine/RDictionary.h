@@ -37,12 +37,6 @@ inline constexpr unsigned char kNoLevel = 0;
 inline constexpr unsigned char kCommonLevel = 35;
 inline constexpr unsigned char kUnlistedLevel = 100;
 
-// One line of wordinfo.dat as the dictionary keeps it.
-struct WordKnowledge {
-  std::string word;
-  unsigned char level = kUnlistedLevel;
-  bool noun = false;
-};
 
 // One letter group bound to one digit ('\0' for the no-digit line).
 struct MappingRule {
@@ -96,7 +90,7 @@ class RDictionary {
   // wordinfo.dat: levels and nouns. A missing or unreadable file only means
   // that nothing is known (-1, no message); the program runs on without it.
   int LoadWordKnowledge();
-  bool HasWordKnowledge() const { return !knowledge_.empty(); }
+  bool HasWordKnowledge() const { return hasKnowledge_; }
   // True when the entry counts as a common word: with knowledge, a level up
   // to kCommonLevel or one of the user's own words; without it, none is.
   bool IsCommonEntry(const WordEntry& e) const { return HasWordKnowledge() && e.level <= kCommonLevel; }
@@ -165,6 +159,10 @@ class RDictionary {
   void MergeAddedWords();
   void MergeRemovedWords();
   void ApplyWordKnowledge();
+  // FindWord for a run of words that mostly come in word order: the search
+  // starts at cursor and gallops forward, so a sorted run costs about one pass
+  // over the store; a word out of order is searched for the usual way.
+  int FindWordFrom(std::string_view word, std::size_t& cursor) const;
   const std::vector<std::size_t>* Bucket(std::size_t length) const;
   bool BucketHasCode(std::size_t length, std::string_view code) const;
   std::string FilePath(const char* name) const { return directory_ + name; }
@@ -186,7 +184,8 @@ class RDictionary {
   std::size_t capacity_ = 68000;
   std::array<std::vector<std::size_t>, kMaxCodeLength + 1> codeIndex_;
   // wordinfo.dat's lines for words the store held when it was read.
-  std::vector<WordKnowledge> knowledge_;
+  std::string knowledgeText_;  // wordinfo.dat as read
+  bool hasKnowledge_ = false;
 
   std::vector<std::string> addedWords_;
   std::vector<std::string> removedWords_;

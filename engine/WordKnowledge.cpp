@@ -27,7 +27,7 @@ bool ParseLevel(std::string_view text, unsigned char& level) {
 }
 
 // One line "word,level,kind"; false for anything else (comments included).
-bool ParseKnowledgeLine(std::string_view line, WordKnowledge& out) {
+bool ParseKnowledgeLine(std::string_view line, std::string_view& word, unsigned char& level, bool& noun) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   const auto first = line.find(',');
   if (first == std::string_view::npos || first == 0) return false;
@@ -35,60 +35,88 @@ bool ParseKnowledgeLine(std::string_view line, WordKnowledge& out) {
   if (second == std::string_view::npos) return false;
   const std::string_view kind = line.substr(second + 1);
   if (kind != "n" && kind != "-") return false;
-  if (!ParseLevel(line.substr(first + 1, second - first - 1), out.level)) return false;
-  out.word.assign(line.substr(0, first));
-  out.noun = kind == "n";
+  if (!ParseLevel(line.substr(first + 1, second - first - 1), level)) return false;
+  word = line.substr(0, first);
+  noun = kind == "n";
   return true;
 }
+
+// The generated file is well under a megabyte; one far larger is no word
+// list of ours and is not kept in memory.
+constexpr std::size_t kMaxKnowledgeBytes = 32u << 20;
 
 }  // namespace
 
 int RDictionary::LoadWordKnowledge() {
-  knowledge_.clear();
-  std::string contents;
-  if (!ReadFileToString(FilePath("wordinfo.dat"), contents)) {
-    ApplyWordKnowledge();
-    return -1;
-  }
-  // Only lines for words the store holds are kept, the first one per word,
-  // so a damaged or hostile file costs no more than the dictionary itself.
-  std::vector<bool> seen(entries_.size(), false);
-  LineCursor lines(contents);
-  std::string_view line;
-  WordKnowledge record;
-  while (lines.Next(line)) {
-    if (!ParseKnowledgeLine(line, record)) continue;
-    const int p = FindWord(record.word);
-    if (p < 0 || seen[static_cast<std::size_t>(p)]) continue;
-    seen[static_cast<std::size_t>(p)] = true;
-    knowledge_.push_back(record);
-  }
+  knowledgeText_.clear();
+  const bool read = ReadFileToString(FilePath("wordinfo.dat"), knowledgeText_);
+  if (!read || knowledgeText_.size() > kMaxKnowledgeBytes) std::string().swap(knowledgeText_);
   ApplyWordKnowledge();
-  return 0;
+  return read ? 0 : -1;
 }
 
+// The file's text is kept and read again whenever the words are loaded
+// again: one walk over it, each line looked up from where the last one was
+// found, and the first line of a word holds.
 void RDictionary::ApplyWordKnowledge() {
-  const bool known = !knowledge_.empty();
   for (auto& e : entries_) {
-    // An installed word the lists do not hold is rare; the user's own words
-    // (added ones have no stored pronunciation) have no level at all.
-    e.level = known && e.hasPronunciation ? kUnlistedLevel : kNoLevel;
+    e.level = kNoLevel;
     e.noun = false;
   }
-  if (!known) return;
-  for (const auto& k : knowledge_) {
-    const int p = FindWord(k.word);
-    if (p < 0) continue;
+  hasKnowledge_ = false;
+  if (knowledgeText_.empty()) return;
+  std::vector<bool> seen(entries_.size(), false);
+  LineCursor lines(knowledgeText_);
+  std::string_view line;
+  std::string_view word;
+  unsigned char level = kUnlistedLevel;
+  bool noun = false;
+  std::size_t cursor = 0;
+  while (lines.Next(line)) {
+    if (!ParseKnowledgeLine(line, word, level, noun)) continue;
+    const int p = FindWordFrom(word, cursor);
+    if (p < 0 || seen[static_cast<std::size_t>(p)]) continue;
+    seen[static_cast<std::size_t>(p)] = true;
     auto& e = entries_[static_cast<std::size_t>(p)];
-    e.level = k.level;
-    e.noun = k.noun;
+    e.level = level;
+    e.noun = noun;
+    hasKnowledge_ = true;
   }
+  if (!hasKnowledge_) return;
+  // An installed word the lists do not hold is rare; the user's own words
+  // (added ones have no stored pronunciation) have no level at all.
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (!seen[i] && entries_[i].hasPronunciation) entries_[i].level = kUnlistedLevel;
   // A removed word the user adds back keeps its pronunciation, but it is
   // the user's choice now.
+  std::size_t at = 0;
   for (const auto& w : addedWords_) {
-    const int p = FindWord(w);
+    const int p = FindWordFrom(w, at);
     if (p >= 0) entries_[static_cast<std::size_t>(p)].level = kNoLevel;
   }
+}
+
+int RDictionary::FindWordFrom(std::string_view word, std::size_t& cursor) const {
+  const std::size_t n = entries_.size();
+  const auto before = [word](const WordEntry& e) { return std::string_view(e.word) < word; };
+  std::size_t lo = 0;
+  std::size_t hi = n;
+  if (cursor <= n && (cursor == 0 || before(entries_[cursor - 1]))) {
+    // In order: the word is at cursor or after it, most often right there.
+    if (cursor < n && entries_[cursor].word == word) return static_cast<int>(cursor++);
+    lo = cursor;
+    std::size_t step = 1;
+    while (lo + step < n && before(entries_[lo + step])) {
+      lo += step;
+      step *= 2;
+    }
+    hi = std::min(n, lo + step + 1);
+  }
+  const auto at = std::partition_point(entries_.begin() + static_cast<std::ptrdiff_t>(lo),
+                                       entries_.begin() + static_cast<std::ptrdiff_t>(hi), before);
+  cursor = static_cast<std::size_t>(at - entries_.begin());
+  if (at == entries_.end() || at->word != word) return -1;
+  return static_cast<int>(cursor++);
 }
 
 }  // namespace tq

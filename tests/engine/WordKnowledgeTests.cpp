@@ -3,6 +3,12 @@
 // dictionary holds; a missing file only means nothing is known.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <random>
+
 #include "EngineFixture.h"
 
 namespace tq::test {
@@ -63,6 +69,46 @@ TEST_F(WordKnowledgeTest, TheUsersWordsAreCommonAndKnowledgeOutlivesAReload) {
   EXPECT_TRUE(Common("bat"));
   EXPECT_TRUE(Common("tea"));
   EXPECT_TRUE(Entry("tree").noun);
+}
+
+// The file is read in one walk when it is in word order, as the generator
+// writes it; runs out of order, gaps and repeats must find the same words.
+TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
+  std::mt19937 random(7);
+  std::string words;
+  std::vector<std::string> names;
+  for (int i = 0; i < 400; ++i) {
+    char name[8];
+    std::snprintf(name, sizeof name, "w%04d", i * 3);
+    names.emplace_back(name);
+    words += names.back() + ",tu\n";
+  }
+  for (int round = 0; round < 30; ++round) {
+    std::vector<std::string> lines;
+    std::map<std::string, int> first;
+    for (int i = 0; i < 600; ++i) {
+      // Words of the store and words between them, now sorted, now shuffled.
+      char name[8];
+      std::snprintf(name, sizeof name, "w%04d", static_cast<int>(random() % 1300));
+      const int level = 10 + static_cast<int>(random() % 89);
+      lines.push_back(std::string(name) + "," + std::to_string(level) + ",-");
+    }
+    if (round % 3 == 0) std::sort(lines.begin(), lines.end());
+    if (round % 3 == 1) std::sort(lines.begin(), lines.end(), std::greater<>());
+    std::string info;
+    for (const auto& line : lines) {
+      info += line + "\n";
+      const std::string word = line.substr(0, line.find(','));
+      first.emplace(word, std::stoi(line.substr(line.find(',') + 1)));
+    }
+    dir.Write("wordinfo.dat", info);
+    Load(words);
+    ASSERT_EQ(dict.LoadWordKnowledge(), 0);
+    for (const auto& name : names) {
+      const auto it = first.find(name);
+      ASSERT_EQ(Entry(name.c_str()).level, it == first.end() ? kUnlistedLevel : it->second) << name << " round " << round;
+    }
+  }
 }
 
 TEST_F(WordKnowledgeTest, AMissingOrEmptyFileMeansNothingIsKnown) {
