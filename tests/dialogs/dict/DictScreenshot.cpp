@@ -14,22 +14,13 @@
 #include "FormDict.h"
 #include "RConfig.h"
 #include "RDictionary.h"
+#include "../../support/ScreenshotStart.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s <data folder> <out.png>\n", argv[0]);
-    return 2;
-  }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!tq::test::ScreenshotArguments(argc, argv)) return 2;
   QApplication app(argc, argv);
-
-  std::string folder = argv[1];
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  const auto loaded = tq::CreateDictionary(folder);
-  if (!loaded) {
-    std::fprintf(stderr, "could not load the dictionary from %s\n", folder.c_str());
-    return 1;
-  }
+  const auto loaded = tq::test::ScreenshotDictionary(argv[1]);
+  if (!loaded) return 1;
   tq::RDictionary& dictionary = *loaded;
 
   tq::RConfig config;
