@@ -26,9 +26,11 @@ struct WordEntry {
   bool hasCode = false;
   // What wordinfo.dat says of the word: its commonness level (the smallest
   // word-list size that holds it; kNoLevel for the user's own words, which
-  // count as common) and whether it is mostly used as a noun.
+  // count as common), whether it is mostly used as a noun, and whether it
+  // names a concrete thing a person can picture (an animal, a tool, a food).
   unsigned char level = 0;
   bool noun = false;
+  bool picturable = false;
 };
 
 // Word levels: the user's own words have none; a word the word lists do not
@@ -94,6 +96,9 @@ class RDictionary {
   // True when the entry counts as a common word: with knowledge, a level up
   // to kCommonLevel or one of the user's own words; without it, none is.
   bool IsCommonEntry(const WordEntry& e) const { return HasWordKnowledge() && e.level <= kCommonLevel; }
+  // True when wordinfo.dat marks the word as naming something that can be
+  // pictured; an older file without the mark marks none.
+  bool IsPicturableEntry(const WordEntry& e) const { return HasWordKnowledge() && e.picturable; }
   int SaveMapping();
 
   // --- mapping rules and coding --------------------------------------------

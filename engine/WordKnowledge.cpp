@@ -26,14 +26,21 @@ bool ParseLevel(std::string_view text, unsigned char& level) {
   return true;
 }
 
-// One line "word,level,kind"; false for anything else (comments included).
-bool ParseKnowledgeLine(std::string_view line, std::string_view& word, unsigned char& level, bool& noun) {
+// One line "word,level,kind" or "word,level,kind,p" (p: the word can be
+// pictured); false for anything else (comments included).
+bool ParseKnowledgeLine(std::string_view line, std::string_view& word, unsigned char& level, bool& noun,
+                        bool& picturable) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   const auto first = line.find(',');
   if (first == std::string_view::npos || first == 0) return false;
   const auto second = line.find(',', first + 1);
   if (second == std::string_view::npos) return false;
-  const std::string_view kind = line.substr(second + 1);
+  std::string_view kind = line.substr(second + 1);
+  picturable = false;
+  if (kind.size() == 3 && kind.substr(1) == ",p") {
+    picturable = true;
+    kind.remove_suffix(2);
+  }
   if (kind != "n" && kind != "-") return false;
   if (!ParseLevel(line.substr(first + 1, second - first - 1), level)) return false;
   word = line.substr(0, first);
@@ -62,6 +69,7 @@ void RDictionary::ApplyWordKnowledge() {
   for (auto& e : entries_) {
     e.level = kNoLevel;
     e.noun = false;
+    e.picturable = false;
   }
   hasKnowledge_ = false;
   if (knowledgeText_.empty()) return;
@@ -71,15 +79,17 @@ void RDictionary::ApplyWordKnowledge() {
   std::string_view word;
   unsigned char level = kUnlistedLevel;
   bool noun = false;
+  bool picturable = false;
   std::size_t cursor = 0;
   while (lines.Next(line)) {
-    if (!ParseKnowledgeLine(line, word, level, noun)) continue;
+    if (!ParseKnowledgeLine(line, word, level, noun, picturable)) continue;
     const int p = FindWordFrom(word, cursor);
     if (p < 0 || seen[static_cast<std::size_t>(p)]) continue;
     seen[static_cast<std::size_t>(p)] = true;
     auto& e = entries_[static_cast<std::size_t>(p)];
     e.level = level;
     e.noun = noun;
+    e.picturable = picturable;
     hasKnowledge_ = true;
   }
   if (!hasKnowledge_) return;
