@@ -132,7 +132,8 @@ PieceWords GatherPieceWords(const RDictionary& d, std::string_view digits, std::
 // mark); the candidates from each earlier position form a grid of its
 // phrases by the piece's words, both sorted, so a heap walks all grids in
 // score order and stops after `keep`.
-std::vector<std::vector<Partial>> BestPartials(std::size_t n, const PieceWords& words, std::size_t keep) {
+std::vector<std::vector<Partial>> BestPartials(std::size_t n, const PieceWords& words, std::size_t keep,
+                                               const SearchProgress& progress) {
   static const std::vector<Candidate> kMark{Candidate{-1, Score{1, 0, 0, 0, 0}}};
   struct Source {
     int from;
@@ -153,7 +154,11 @@ std::vector<std::vector<Partial>> BestPartials(std::size_t n, const PieceWords& 
   best[0].push_back(Partial{});
   std::vector<Source> sources;
   std::vector<Step> heapStore;
+  // Asked every few thousand digits: often enough for a smooth bar, rarely
+  // enough to cost nothing.
+  constexpr std::size_t kProgressEvery = 4096;
   for (std::size_t p = 1; p <= n; ++p) {
+    if (progress && p % kProgressEvery == 0 && !progress(p, n)) return {};
     sources.clear();
     for (std::size_t l = 1; l <= std::min<std::size_t>(p, kLongestCode); ++l) {
       const std::size_t from = p - l;
@@ -230,7 +235,7 @@ RankedPhrase Gather(const RDictionary& d, const std::vector<std::vector<Partial>
 }  // namespace
 
 std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
-                                          std::size_t count) {
+                                          std::size_t count, const SearchProgress& progress) {
   std::string only;
   for (char c : digits)
     if (c >= '0' && c <= '9') only += c;
@@ -238,7 +243,8 @@ std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::st
   const std::size_t n = only.size();
   count = std::min({count, kMaxBestPhrases, std::max<std::size_t>(1, kBestPhrasesBudget / n)});
   const PieceWords words = GatherPieceWords(dictionary, only, count);
-  const auto best = BestPartials(n, words, count);
+  const auto best = BestPartials(n, words, count, progress);
+  if (best.empty()) return {};
 
   const auto& last = best[n];
   std::vector<std::pair<Score, RankedPhrase>> found;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,11 @@ inline constexpr std::size_t kBestPhrasesBudget = 4000000;
 // first, at most `count` of them (see above), all different. Every phrase has the least
 // number of uncovered digits possible; the first has the least number of
 // words possible besides, and among those the most common words.
+// `progress`, when given, is called now and then with the digits searched so
+// far and the digits in all; when it returns false the search stops and
+// returns no phrase (the Best Phrases window's Cancel).
+using SearchProgress = std::function<bool(std::size_t done, std::size_t total)>;
 std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
-                                          std::size_t count = 20);
+                                          std::size_t count = 20, const SearchProgress& progress = {});
 
 }  // namespace tq
