@@ -1,0 +1,104 @@
+// What Best Phrases costs the user on a long number, as Ctrl+B does it: the
+// dialog is made, given the number and shown offscreen on the generated
+// dictionary. Each run reports, in wall-clock seconds from show():
+//   first_paint_s  the dialog's first paint (how long the window is frozen);
+//   list_s         the list filled with the phrases;
+// and peak_rss_mb, the process's peak resident memory so far. The lengths
+// run from short to long, so each peak belongs to its own length.
+//
+//   QT_QPA_PLATFORM=offscreen bin/tq_bestdialog_bench
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTableWidget>
+#include <sys/resource.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "FormBest.h"
+#include "RDictionary.h"
+
+namespace {
+
+const std::string kDataDir = TQ_BENCH_DATA_DIR "/";
+
+tq::RDictionary& Loaded() {
+  static tq::RDictionary* dict = tq::CreateDictionary(kDataDir).release();
+  return *dict;
+}
+
+// The same digits in every run: a plain linear congruential sequence.
+std::string Digits(std::size_t length) {
+  std::string out(length, '0');
+  std::uint64_t x = 88172645463325252ull;
+  for (char& c : out) {
+    x = x * 6364136223846793005ull + 1442695040888963407ull;
+    c = static_cast<char>('0' + (x >> 33) % 10);
+  }
+  return out;
+}
+
+double PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Notes the first paint of the widget it watches.
+class PaintWatch : public QObject {
+ public:
+  bool painted = false;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+void BM_BestDialogShow(benchmark::State& state) {
+  const std::string digits = Digits(static_cast<std::size_t>(state.range(0)));
+  auto& dict = Loaded();
+  double firstPaint = 0;
+  double listed = 0;
+  for (auto _ : state) {
+    tq::TFormBest form(dict);
+    auto* list = form.findChild<QTableWidget*>("ListPhrases");
+    PaintWatch watch;
+    form.installEventFilter(&watch);
+    form.Prepare(digits, digits);
+    QElapsedTimer clock;
+    clock.start();
+    form.show();
+    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    firstPaint += static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    while (list->rowCount() == 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    listed += static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    form.hide();
+  }
+  const auto runs = static_cast<double>(state.iterations());
+  state.counters["first_paint_s"] = firstPaint / runs;
+  state.counters["list_s"] = listed / runs;
+  state.counters["peak_rss_mb"] = PeakMegabytes();
+}
+BENCHMARK(BM_BestDialogShow)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
