@@ -3,13 +3,20 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+#include <atomic>
 
 #include "Codec.h"
 #include "Platform.h"
@@ -34,6 +41,25 @@ QString Marks(const RankedPhrase& phrase, const std::vector<bool>& has, const QS
   return out;
 }
 
+// At most kLongestShown characters of `text`: its beginning and its end
+// around an ellipsis, which is where the list elides a row too wide for it.
+QString Shown(const QString& text) {
+  const auto longest = static_cast<qsizetype>(TFormBest::kLongestShown);
+  if (text.size() <= longest) return text;
+  const qsizetype half = (longest - 1) / 2;
+  return text.left(half) + QChar(0x2026) + text.right(half);
+}
+
+// The same for text of the dictionary, cut before it is converted, so that a
+// phrase of a million digits is never converted whole.
+QString Shown(std::string_view text) {
+  const std::size_t longest = TFormBest::kLongestShown;
+  if (text.size() <= longest) return ToQString(std::string(text));
+  const std::size_t half = (longest - 1) / 2;
+  return ToQString(std::string(text.substr(0, half))) + QChar(0x2026) +
+         ToQString(std::string(text.substr(text.size() - half)));
+}
+
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
   button->setObjectName(QString::fromLatin1(name));
@@ -41,15 +67,37 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) 
 }
 
 QTableWidgetItem* MakeItem(const QString& text, const QString& tip) {
-  auto* item = new QTableWidgetItem(text);
+  auto* item = new QTableWidgetItem(Shown(text));
   item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-  if (!tip.isEmpty()) item->setToolTip(tip);
+  if (!tip.isEmpty()) item->setToolTip(Shown(tip));
   return item;
 }
 
+// A column beside the phrase is never wider than this many average
+// characters; a longer row of marks is elided in the middle.
+constexpr int kWidestSideColumn = 24;
+// The progress bar counts in thousandths, whatever the number's length.
+constexpr int kProgressSteps = 1000;
+
 }  // namespace
 
+// What the window and one search share. The search writes `found` before its
+// thread ends; the window reads it only after joining the thread.
+struct TFormBest::SearchRun {
+  unsigned id = 0;
+  std::atomic<bool> stop{false};
+  std::atomic<std::size_t> done{0};
+  std::atomic<std::size_t> total{0};
+  // Set while a progress report waits in the window's queue, so that a
+  // fast search does not flood it.
+  std::atomic<bool> reportQueued{false};
+  std::vector<RankedPhrase> found;
+};
+
 TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent), dictionary_(dictionary) {
+  search_ = [this](std::string_view digits, std::size_t count, const SearchProgress& progress) {
+    return FindBestPhrases(dictionary_, digits, count, progress);
+  };
   setObjectName("FormBest");
   setWindowTitle(QStringLiteral("Best Phrases"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -74,11 +122,16 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   ListPhrases->setTabKeyNavigation(false);
   ListPhrases->setShowGrid(false);
   ListPhrases->setWordWrap(false);
+  // A phrase too long for its row keeps its beginning and its end; the
+  // tool tip holds it whole.
+  ListPhrases->setTextElideMode(Qt::ElideMiddle);
   ListPhrases->verticalHeader()->hide();
   ListPhrases->horizontalHeader()->setHighlightSections(false);
   ListPhrases->horizontalHeader()->setSectionResizeMode(ColumnPhrase, QHeaderView::Stretch);
-  for (int c = ColumnWords; c < ColumnCount; ++c)
-    ListPhrases->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+  // The other columns are sized to their rows by FitToContents, within a
+  // bound, so that a phrase's marks never crowd out the phrase.
+  for (int c = 0; c < ColumnCount; ++c)
+    if (c != ColumnPhrase) ListPhrases->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Interactive);
   const int charWidth = ListPhrases->fontMetrics().averageCharWidth();
   ListPhrases->setMinimumSize(charWidth * 72, ListPhrases->verticalHeader()->defaultSectionSize() * 12);
 
@@ -90,6 +143,11 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
 
   PanelButtons = new QWidget(this);
   PanelButtons->setObjectName("PanelButtons");
+  ProgressSearch = new QProgressBar(PanelButtons);
+  ProgressSearch->setObjectName("ProgressSearch");
+  ProgressSearch->setRange(0, kProgressSteps);
+  ProgressSearch->setFormat(QStringLiteral("Searching: %p%"));
+  ProgressSearch->hide();
   ButtonAccept = MakeButton("ButtonAccept", "&Accept", PanelButtons);
   ButtonCancel = MakeButton("ButtonCancel", "&Cancel", PanelButtons);
   ButtonHelp = MakeButton("ButtonHelp", "&Help", PanelButtons);
@@ -102,6 +160,7 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
 
   auto* buttons = new QHBoxLayout(PanelButtons);
   buttons->setContentsMargins(0, 0, 0, 0);
+  buttons->addWidget(ProgressSearch, 1);
   buttons->addStretch();
   for (QPushButton* button : {ButtonAccept, ButtonCancel, ButtonHelp}) buttons->addWidget(button);
 
@@ -120,15 +179,19 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   connect(help, &QShortcut::activated, this, [this] { ButtonHelpClick(); });
 }
 
+TFormBest::~TFormBest() { StopSearch(); }
+
+void TFormBest::SetSearch(BestSearch search) { search_ = std::move(search); }
+
 void TFormBest::Prepare(const std::string& numberText, const std::string& digits) {
-  EditNumber->setText(ToQString(numberText));
+  EditNumber->setText(Shown(numberText));
   digits_ = digits;
 }
 
 std::string TFormBest::Phrase() const {
   const int row = ListPhrases->currentRow();
   if (row < 0 || static_cast<std::size_t>(row) >= phrases_.size()) return {};
-  return phrases_[static_cast<std::size_t>(row)].phrase;
+  return phrases_[static_cast<std::size_t>(row)];
 }
 
 void TFormBest::ApplyPhraseTo(RNumber& number) const {
@@ -141,21 +204,90 @@ void TFormBest::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) FormShow();
 }
 
+// A hide of our own (not the window system minimising the dialog) ends the
+// showing, whichever way it was closed.
+void TFormBest::hideEvent(QHideEvent* event) {
+  if (!event->spontaneous()) StopSearch();
+  QDialog::hideEvent(event);
+}
+
 void TFormBest::FormShow() {
-  FillList();
+  StartSearch();
   ListPhrases->setFocus();
 }
 
-void TFormBest::FillList() {
-  phrases_ = FindBestPhrases(dictionary_, digits_, kPhraseCount);
+void TFormBest::StartSearch() {
+  StopSearch();
+  phrases_.clear();
   ListPhrases->clearContents();
-  ListPhrases->setRowCount(static_cast<int>(phrases_.size()));
-  for (int row = 0; row < static_cast<int>(phrases_.size()); ++row) {
-    const RankedPhrase& p = phrases_[static_cast<std::size_t>(row)];
+  ListPhrases->setRowCount(0);
+  ButtonAccept->setEnabled(false);
+  if (digits_.size() <= kSearchAtOnce) {
+    ShowPhrases(search_(digits_, kPhraseCount, {}));
+    return;
+  }
+  run_ = std::make_unique<SearchRun>();
+  run_->id = ++lastRunId_;
+  ProgressSearch->setValue(0);
+  ProgressSearch->show();
+  // The thread sees only its own run, its own copy of the digits and the
+  // search; it speaks to the window through queued calls, which Qt drops
+  // once the window is gone.
+  thread_ = std::thread([this, run = run_.get(), search = search_, digits = digits_] {
+    const SearchProgress progress = [this, run](std::size_t done, std::size_t total) {
+      run->done = done;
+      run->total = total;
+      if (!run->reportQueued.exchange(true))
+        QMetaObject::invokeMethod(this, [this, id = run->id] { SearchProgressed(id); }, Qt::QueuedConnection);
+      return !run->stop;
+    };
+    run->found = search(digits, kPhraseCount, progress);
+    QMetaObject::invokeMethod(this, [this, id = run->id] { SearchFinished(id); }, Qt::QueuedConnection);
+  });
+}
+
+void TFormBest::StopSearch() {
+  if (thread_.joinable()) {
+    run_->stop = true;
+    thread_.join();
+  }
+  run_.reset();
+  ProgressSearch->hide();
+}
+
+void TFormBest::SearchProgressed(unsigned id) {
+  if (!run_ || run_->id != id) return;
+  run_->reportQueued = false;
+  const std::size_t total = std::max<std::size_t>(run_->total, 1);
+  ProgressSearch->setValue(static_cast<int>(std::min(run_->done.load(), total) * kProgressSteps / total));
+}
+
+void TFormBest::SearchFinished(unsigned id) {
+  if (!run_ || run_->id != id || !thread_.joinable()) return;
+  thread_.join();
+  const std::unique_ptr<SearchRun> run = std::move(run_);
+  ProgressSearch->hide();
+  ShowPhrases(run->found);
+}
+
+void TFormBest::ShowPhrases(const std::vector<RankedPhrase>& found) {
+  FillList(found);
+  FitToContents();
+}
+
+void TFormBest::FillList(const std::vector<RankedPhrase>& found) {
+  phrases_.clear();
+  for (const RankedPhrase& p : found) phrases_.push_back(p.phrase);
+  ListPhrases->clearContents();
+  ListPhrases->setRowCount(static_cast<int>(found.size()));
+  for (int row = 0; row < static_cast<int>(found.size()); ++row) {
+    const RankedPhrase& p = found[static_cast<std::size_t>(row)];
+    // The tool tip is the whole phrase, however the row is cut.
+    const QString phrase = Shown(p.phrase);
     ListPhrases->setItem(row, ColumnPhrase,
-                         MakeItem(ToQString(p.phrase), p.complete ? QString()
-                                                                  : QStringLiteral("No word covers the digits "
-                                                                                   "marked with a dot")));
+                         MakeItem(phrase, p.complete ? phrase
+                                                     : phrase + QStringLiteral("\nNo word covers the digits "
+                                                                               "marked with a dot")));
     auto* count = MakeItem(QString::number(p.wordCount), {});
     count->setTextAlignment(Qt::AlignCenter);
     ListPhrases->setItem(row, ColumnWords, count);
@@ -167,6 +299,47 @@ void TFormBest::FillList() {
   }
   if (!phrases_.empty()) ListPhrases->setCurrentCell(0, ColumnPhrase);
   ButtonAccept->setEnabled(!phrases_.empty());
+}
+
+void TFormBest::FitToContents() {
+  if (QLayout* top = layout()) top->activate();
+  QHeaderView* header = ListPhrases->horizontalHeader();
+  const int widestSide = ListPhrases->fontMetrics().averageCharWidth() * kWidestSideColumn;
+  int listWidth = 2 * ListPhrases->frameWidth();
+  for (int c = 0; c < ColumnCount; ++c) {
+    // The table hides what every item view offers: the width its rows need.
+    const int wanted = std::max(static_cast<const QAbstractItemView*>(ListPhrases)->sizeHintForColumn(c),
+                                header->sectionSizeHint(c));
+    if (c != ColumnPhrase) ListPhrases->setColumnWidth(c, std::min(wanted, widestSide));
+    listWidth += c == ColumnPhrase ? wanted : ListPhrases->columnWidth(c);
+  }
+  const int listHeight =
+      2 * ListPhrases->frameWidth() + header->sizeHint().height() + ListPhrases->verticalHeader()->length();
+
+  // Within the screen the dialog is on, its frame included.
+  const QScreen* shownOn = screen();
+  if (!shownOn) return;
+  const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  const QRect room = shownOn->availableGeometry().marginsRemoved(frame);
+  const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
+  const int height = std::clamp(this->height() - ListPhrases->height() + listHeight, minimum.height(),
+                                std::max(minimum.height(), room.height()));
+  // Rows that do not all fit in the height need room for the scroll bar.
+  if (height - this->height() + ListPhrases->height() < listHeight)
+    listWidth += ListPhrases->verticalScrollBar()->sizeHint().width();
+  const int width = std::clamp(this->width() - ListPhrases->width() + listWidth, minimum.width(),
+                               std::max(minimum.width(), room.width()));
+
+  // Grown or shrunk about its centre, then moved back onto the screen.
+  QRect shape = geometry();
+  const QPoint centre = shape.center();
+  shape.setSize(QSize(width, height));
+  shape.moveCenter(centre);
+  shape.moveLeft(std::max(room.left(), std::min(shape.left(), room.right() - shape.width() + 1)));
+  shape.moveTop(std::max(room.top(), std::min(shape.top(), room.bottom() - shape.height() + 1)));
+  setGeometry(shape);
+  // The next showing is centred over the main window again.
+  setAttribute(Qt::WA_Moved, false);
 }
 
 void TFormBest::ButtonAcceptClick() {

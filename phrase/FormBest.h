@@ -4,6 +4,13 @@
 // the chosen one to the main window the way the Random Phrase dialog hands
 // over its proposal.
 //
+// The search runs on a thread of its own while the dialog shows its
+// progress, so a number of a million digits leaves the window responsive;
+// Cancel (or closing the dialog any other way) stops the search and waits
+// for its thread before the dialog is gone, so the dictionary it reads never
+// changes under it. The rows hold at most a screenful of each phrase, elided
+// in the middle; the tool tip holds the whole phrase.
+//
 // One instance lives from start to exit and is shown modally through the
 // platform seam:
 //
@@ -13,13 +20,18 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 #include "BestPhrases.h"
 
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class QWidget;
@@ -38,8 +50,27 @@ class TFormBest : public QDialog {
   static constexpr std::size_t kPhraseCount = 20;
   // The list's columns.
   enum Column { ColumnPhrase, ColumnWords, ColumnCommon, ColumnNouns, ColumnCount };
+  // A number of up to this many digits is searched before the dialog first
+  // paints: that takes milliseconds, and the list is then there at once
+  // instead of a progress bar flashing by. Longer ones are searched on a
+  // thread of their own.
+  static constexpr std::size_t kSearchAtOnce = 1000;
+  // The most characters a cell or a tool tip holds: more than the widest
+  // screen shows, few enough that measuring and drawing the row costs
+  // nothing. A longer text keeps its beginning and its end.
+  static constexpr std::size_t kLongestShown = 2000;
+
+  // How the dialog finds its phrases: FindBestPhrases on its dictionary
+  // unless SetSearch says otherwise. On its own thread for a long number.
+  using BestSearch = std::function<std::vector<RankedPhrase>(std::string_view digits, std::size_t count,
+                                                             const SearchProgress& progress)>;
 
   explicit TFormBest(RDictionary& dictionary, QWidget* parent = nullptr);
+  ~TFormBest() override;
+
+  // Replaces the search, for example to hold it at a point (tests). Not
+  // while the dialog is shown.
+  void SetSearch(BestSearch search);
 
   // The number as the main window shows it, and the digits the phrases are
   // found for. Every showing lists the phrases afresh, so changes to the
@@ -57,23 +88,41 @@ class TFormBest : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
+  struct SearchRun;
+
   void FormShow();
-  void FillList();
+  void StartSearch();
+  // Stops the running search, if any, and waits for its thread.
+  void StopSearch();
+  void SearchProgressed(unsigned id);
+  void SearchFinished(unsigned id);
+  void ShowPhrases(const std::vector<RankedPhrase>& found);
+  void FillList(const std::vector<RankedPhrase>& found);
+  // Sizes the dialog to its rows, within the screen.
+  void FitToContents();
   void ButtonAcceptClick();
   void ButtonCancelClick();
   void ButtonHelpClick();
 
   const RDictionary& dictionary_;
+  BestSearch search_;
   std::string digits_;
-  std::vector<RankedPhrase> phrases_;
+  // The whole text of every row's phrase, for Accept.
+  std::vector<std::string> phrases_;
+  // The search under way: its thread and what it shares with the window.
+  std::thread thread_;
+  std::unique_ptr<SearchRun> run_;
+  unsigned lastRunId_ = 0;
 
   QLabel* LabelNumber;
   QLineEdit* EditNumber;
   QTableWidget* ListPhrases;
   QLabel* LabelKey;
   QWidget* PanelButtons;
+  QProgressBar* ProgressSearch;
   QPushButton* ButtonAccept;
   QPushButton* ButtonCancel;
   QPushButton* ButtonHelp;

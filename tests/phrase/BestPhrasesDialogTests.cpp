@@ -4,10 +4,15 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "Codec.h"
 #include "FormBest.h"
@@ -42,6 +47,13 @@ class BestPhrasesDialog : public ::testing::Test {
 
   QPushButton* Button(const char* name) const { return form->findChild<QPushButton*>(name); }
   QString Cell(int row, int column) const { return list->item(row, column)->text(); }
+  // "12345" over and over: every digit has its words, so every phrase is whole.
+  static std::string Digits(std::size_t length) {
+    std::string out;
+    while (out.size() < length) out += "12345";
+    out.resize(length);
+    return out;
+  }
   void ShowFor(const std::string& number, const std::string& digits) {
     form->Prepare(number, digits);
     form->show();
@@ -147,6 +159,76 @@ TEST_F(BestPhrasesDialog, RunsModallyThroughThePlatformAndFollowsTheDictionary) 
   form->Prepare("123", "123");
   EXPECT_EQ(CurrentPlatform().RunModal(form.get()), ResultOk);
   EXPECT_EQ(form->Phrase(), "tie enemy");
+}
+
+TEST_F(BestPhrasesDialog, ALongSearchShowsProgressLeavesTheWindowAnsweringAndEndsWithTheDialog) {
+  // The search is held at its first progress report until the dialog tells
+  // it to stop, so the dialog is seen mid-search however fast the machine.
+  std::atomic<bool> stopped{false};
+  form->SetSearch([this, &stopped](std::string_view digits, std::size_t count, const SearchProgress& progress) {
+    return FindBestPhrases(dict, digits, count, [&](std::size_t done, std::size_t total) {
+      while (progress(done, total)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      stopped = true;
+      return false;
+    });
+  });
+  const std::string digits = Digits(10000);
+  auto* progress = form->findChild<QProgressBar*>("ProgressSearch");
+  ShowFor(digits, digits);
+  // The dialog is up before the search ends: a bar, no phrase to accept yet.
+  ASSERT_NE(progress, nullptr);
+  EXPECT_TRUE(progress->isVisible());
+  EXPECT_EQ(list->rowCount(), 0);
+  EXPECT_FALSE(Button("ButtonAccept")->isEnabled());
+  // The window's own events run while the search does: the bar moves and a
+  // key is answered.
+  ASSERT_TRUE(QTest::qWaitFor([progress] { return progress->value() > 0; }, 60000));
+  QTest::keyClick(list, Qt::Key_F1);
+  EXPECT_EQ(platform.shown().size(), 1u);
+  EXPECT_FALSE(stopped);
+  // Cancel closes the dialog and stops the search before it returns.
+  QTest::mouseClick(Button("ButtonCancel"), Qt::LeftButton);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->result(), ResultCancel);
+  EXPECT_TRUE(stopped);
+  EXPECT_FALSE(progress->isVisible());
+
+  // Destroyed mid-search, the dialog stops the search and waits for it; a
+  // thread left running would end the program.
+  stopped = false;
+  ShowFor(digits, digits);
+  ASSERT_TRUE(QTest::qWaitFor([progress] { return progress->value() > 0; }, 60000));
+  form.reset();
+  EXPECT_TRUE(stopped);
+}
+
+TEST_F(BestPhrasesDialog, FitsItsPhrasesWithinTheScreenAndTipsEachOneWhole) {
+  const QRect screen = form->screen()->availableGeometry();
+  for (const std::size_t length : {3u, 40u, 150u, 3000u}) {
+    const std::string digits = Digits(length);
+    ShowFor(digits, digits);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return list->rowCount() > 0; }, 60000)) << length;
+    EXPECT_TRUE(screen.contains(form->frameGeometry())) << length;
+    // Every row shows its phrase whole, unless the dialog is as wide as the
+    // screen allows.
+    const int needed = static_cast<QAbstractItemView*>(list)->sizeHintForColumn(TFormBest::ColumnPhrase);
+    EXPECT_TRUE(list->columnWidth(TFormBest::ColumnPhrase) >= needed ||
+                form->frameGeometry().width() == screen.width())
+        << length;
+    const QString phrase = ToQString(form->Phrase());
+    const QString row = Cell(0, TFormBest::ColumnPhrase);
+    if (static_cast<std::size_t>(phrase.size()) <= TFormBest::kLongestShown) {
+      EXPECT_EQ(row, phrase);
+      EXPECT_EQ(list->item(0, TFormBest::ColumnPhrase)->toolTip(), phrase);
+    } else {
+      // Longer than any screen: the row keeps the beginning and the end.
+      EXPECT_LE(static_cast<std::size_t>(row.size()), TFormBest::kLongestShown);
+      EXPECT_TRUE(row.startsWith(phrase.left(100)) && row.endsWith(phrase.right(100)));
+    }
+    form->hide();
+  }
+  // Still the user's to resize.
+  EXPECT_LT(form->minimumWidth(), form->maximumWidth());
 }
 
 }  // namespace
