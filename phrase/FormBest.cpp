@@ -78,6 +78,8 @@ QTableWidgetItem* MakeItem(const QString& text, const QString& tip) {
 constexpr int kWidestSideColumn = 24;
 // The progress bar counts in thousandths, whatever the number's length.
 constexpr int kProgressSteps = 1000;
+const QString kSearchingFormat = QStringLiteral("Searching: %p%");
+const QString kStoppingFormat = QString::fromUtf8("Stopping\xE2\x80\xA6");
 
 }  // namespace
 
@@ -145,8 +147,7 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   PanelButtons->setObjectName("PanelButtons");
   ProgressSearch = new QProgressBar(PanelButtons);
   ProgressSearch->setObjectName("ProgressSearch");
-  ProgressSearch->setRange(0, kProgressSteps);
-  ProgressSearch->setFormat(QStringLiteral("Searching: %p%"));
+  ProgressSearch->setFormat(kSearchingFormat);
   ProgressSearch->hide();
   ButtonAccept = MakeButton("ButtonAccept", "&Accept", PanelButtons);
   ButtonCancel = MakeButton("ButtonCancel", "&Cancel", PanelButtons);
@@ -228,7 +229,9 @@ void TFormBest::StartSearch() {
   }
   run_ = std::make_unique<SearchRun>();
   run_->id = ++lastRunId_;
-  ProgressSearch->setValue(0);
+  // A busy bar until the search first says how far it has come: it may
+  // spend a while preparing before it does.
+  ProgressSearch->setRange(0, 0);
   ProgressSearch->show();
   // The thread sees only its own run, its own copy of the digits and the
   // search; it speaks to the window through queued calls, which Qt drops
@@ -252,6 +255,9 @@ void TFormBest::StopSearch() {
     thread_.join();
   }
   run_.reset();
+  closing_ = false;
+  ButtonCancel->setEnabled(true);
+  ProgressSearch->setFormat(kSearchingFormat);
   ProgressSearch->hide();
 }
 
@@ -259,6 +265,7 @@ void TFormBest::SearchProgressed(unsigned id) {
   if (!run_ || run_->id != id) return;
   run_->reportQueued = false;
   const std::size_t total = std::max<std::size_t>(run_->total, 1);
+  ProgressSearch->setRange(0, kProgressSteps);
   ProgressSearch->setValue(static_cast<int>(std::min(run_->done.load(), total) * kProgressSteps / total));
 }
 
@@ -266,6 +273,10 @@ void TFormBest::SearchFinished(unsigned id) {
   if (!run_ || run_->id != id || !thread_.joinable()) return;
   thread_.join();
   const std::unique_ptr<SearchRun> run = std::move(run_);
+  if (closing_) {
+    done(ResultCancel);
+    return;
+  }
   ProgressSearch->hide();
   ShowPhrases(run->found);
 }
@@ -347,7 +358,18 @@ void TFormBest::ButtonAcceptClick() {
   done(ResultOk);
 }
 
-void TFormBest::ButtonCancelClick() { done(ResultCancel); }
+// A search under way stops at its next report, which on a long number can
+// take a moment: the dialog stays up, and answers, until it has.
+void TFormBest::ButtonCancelClick() {
+  if (thread_.joinable()) {
+    run_->stop = true;
+    closing_ = true;
+    ButtonCancel->setEnabled(false);
+    ProgressSearch->setFormat(kStoppingFormat);
+    return;
+  }
+  done(ResultCancel);
+}
 
 void TFormBest::reject() { ButtonCancelClick(); }
 

@@ -5,10 +5,11 @@
 // over its proposal.
 //
 // The search runs on a thread of its own while the dialog shows its
-// progress, so a number of a million digits leaves the window responsive;
-// Cancel (or closing the dialog any other way) stops the search and waits
-// for its thread before the dialog is gone, so the dictionary it reads never
-// changes under it. The rows hold at most a screenful of each phrase, elided
+// progress, so a number of a million digits leaves the window responsive.
+// Cancel stops the search and closes the dialog once the search has stopped;
+// any other way of closing or destroying the dialog stops the search and
+// waits for its thread. Either way no search outlives its showing, so the
+// dictionary it reads never changes under it. The rows hold at most a screenful of each phrase, elided
 // in the middle; the tool tip holds the whole phrase.
 //
 // One instance lives from start to exit and is shown modally through the
@@ -116,6 +117,8 @@ class TFormBest : public QDialog {
   std::thread thread_;
   std::unique_ptr<SearchRun> run_;
   unsigned lastRunId_ = 0;
+  // Cancel was pressed during a search: the dialog closes once it has stopped.
+  bool closing_ = false;
 
   QLabel* LabelNumber;
   QLineEdit* EditNumber;

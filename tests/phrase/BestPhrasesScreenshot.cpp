@@ -1,5 +1,6 @@
-// Draws the Best Phrases dialog on the generated dictionary for a telephone
-// number and saves it as a PNG, for the README. Runs without a display, or
+// Draws the Best Phrases dialog on the generated dictionary for a number of
+// 24 digits, whose phrases are longer than the dialog's least width, and
+// saves it as a PNG, for the README. Runs without a display, or
 // under Xvfb for the look of a real X display (scripts/screenshot.sh).
 //
 //   tq_best_screenshot <data folder with words.dat, wordinfo.dat and mapping.txt> <out.png>
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
   if (!loaded) return 1;
 
   tq::RNumber number;
-  number.SetNumber("867-5309");
+  number.SetNumber("3141-5926-5358-9793-2384-6264");
   tq::TFormBest form(*loaded);
   form.Prepare(number.Number(), number.Digits());
   form.show();
