@@ -9,8 +9,9 @@
 // Cancel stops the search and closes the dialog once the search has stopped;
 // any other way of closing or destroying the dialog stops the search and
 // waits for its thread. Either way no search outlives its showing, so the
-// dictionary it reads never changes under it. The rows hold at most a screenful of each phrase, elided
-// in the middle; the tool tip holds the whole phrase.
+// dictionary it reads never changes under it. The rows hold at most a
+// screenful of each phrase, elided in the middle; the tool tip holds the
+// whole phrase, and the dialog sizes itself to its rows within the screen.
 //
 // One instance lives from start to exit and is shown modally through the
 // platform seam:
