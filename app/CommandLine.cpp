@@ -55,7 +55,9 @@ class ConsolePlatform final : public Platform {
   void RequestTerminate() override {}
 
  private:
-  void Say(const std::string& text) { err_ << kProductName << ": " << Utf8(text) << '\n'; }
+  // A message is 1252 text with native UTF-8 parts (its paths): each part is
+  // converted by its own rule, and the marks around the native parts go.
+  void Say(const std::string& text) { err_ << kProductName << ": " << MessageToUtf8(text) << '\n'; }
   std::ostream& err_;
 };
 
@@ -187,6 +189,16 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   if (!parser.isSet(code) && !rest.isEmpty())
     return BadArgument(err, QStringLiteral("Unexpected argument '%1'.").arg(rest.front()));
   if (parser.isSet(code) && rest.isEmpty()) return BadArgument(err, QStringLiteral("--code needs at least one word."));
+  if (parser.isSet(code)) {
+    // A character the dictionary cannot hold would be coded as a '?'.
+    for (const QString& word : rest) {
+      if (word.trimmed().isEmpty()) return BadArgument(err, QStringLiteral("--code cannot code an empty word."));
+      const QString foreign = Unrepresentable(word);
+      if (!foreign.isEmpty())
+        return BadArgument(err, QStringLiteral("The word '%1' cannot be coded: the dictionary cannot hold %2.")
+                                    .arg(word, foreign));
+    }
+  }
   std::string digits;
   for (const QCommandLineOption* number : {&words, &best}) {
     if (!parser.isSet(*number)) continue;
@@ -197,7 +209,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
 
   ConsolePlatform console(err);
   PlatformScope scope(&console);
-  const auto dictionary = CreateDictionary(paths.dataDirectory, paths.userDirectory);
+  const auto dictionary = CreateDictionary(paths.dataDirectory, paths.userDirectory, paths.earlierUserDirectory);
   if (!dictionary) return CommandLineDataError;
 
   if (parser.isSet(code))

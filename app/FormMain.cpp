@@ -1224,7 +1224,7 @@ void TFormMain::PopupAddWordClick() {
   if (!dictionary_) return;
   std::string typed;
   CurrentPlatform().InputBox("Add Word", "Enter a word to add to the dictionary.", typed);
-  const std::string word = ToLower1252(TrimBlanks(typed));
+  const std::string word = dictionary_->WordMeant(typed);
   if (word.empty()) return;
   BusyCursor busy;
   const int position = dictionary_->AddWord(word);

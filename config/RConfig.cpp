@@ -136,10 +136,10 @@ bool RConfig::SetLastDirectory(const std::string& directory) {
 
 bool RConfig::AddToHistory(const std::string& path) {
   if (!Storable(path)) return false;
-  // A path is UTF-8: folding its bytes by an 8-bit code page would make
-  // different names equal.
+  // Two names that differ only in letter case are two files here: the
+  // second must not push the first out of the menu.
   for (auto it = history_.begin(); it != history_.end(); ++it) {
-    if (SamePathIgnoringCase(*it, path)) {
+    if (SamePath(*it, path)) {
       history_.erase(it);
       break;
     }

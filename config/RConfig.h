@@ -36,9 +36,9 @@ class RConfig {
   // of the new one was written.
   bool Save() const;
 
-  // Puts path at the front of the history, dropping an entry that equals it
-  // without regard to case (SamePathIgnoringCase: paths are native UTF-8)
-  // and keeping at most kMaxHistory paths. A path
+  // Puts path at the front of the history, dropping an entry that names the
+  // same file (SamePath: exactly, where the file system tells letter case
+  // apart) and keeping at most kMaxHistory paths. A path
   // the file cannot hold (longer than a counted string may be, or holding a
   // zero byte) is not remembered: false, and the history stays as it was.
   bool AddToHistory(const std::string& path);

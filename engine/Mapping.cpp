@@ -94,7 +94,7 @@ int RDictionary::LoadMapping() {
   mappingLines_.clear();
   ForgetRules();
   // The user's own rules, once edited, stand in for the shipped ones.
-  const std::string userPath = UserFilePath("mapping.txt");
+  const std::string userPath = UserFileToRead("mapping.txt");
   const std::string path = FileExists(userPath) ? userPath : FilePath("mapping.txt");
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
@@ -143,13 +143,18 @@ std::string RDictionary::MappingLine(std::size_t index) const {
   return index < mappingLines_.size() ? mappingLines_[index] : std::string();
 }
 
-int RDictionary::SetMappingLine(std::size_t index, const std::string& letters) {
+std::string MappingLineProblem(std::size_t index, std::string_view letters) {
   // Each rule line is one line of mapping.txt: a line break would push every
   // later digit down by one.
-  if (letters.find_first_of("\n\r") != std::string::npos) {
-    const std::string which =
-        index < 10 ? "The letters for digit " + std::to_string(index) : "The letters that stand for no digit";
-    ShowError(which + " were not changed, since they hold a line break.");
+  if (letters.find_first_of("\n\r") == std::string_view::npos) return {};
+  const std::string which =
+      index < 10 ? "The letters for digit " + std::to_string(index) : "The letters that stand for no digit";
+  return which + " were not changed, since they hold a line break.";
+}
+
+int RDictionary::SetMappingLine(std::size_t index, const std::string& letters) {
+  if (const std::string problem = MappingLineProblem(index, letters); !problem.empty()) {
+    ShowError(problem);
     return -1;
   }
   // A short mapping.txt behaves as if the missing lines were empty; setting

@@ -17,9 +17,11 @@ std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
   return CreateDictionary(directory, directory);
 }
 
-std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory) {
+std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory,
+                                              const std::string& earlierUserDirectory) {
   auto dictionary = std::make_unique<RDictionary>();
   dictionary->SetDirectories(dataDirectory, userDirectory);
+  dictionary->SetEarlierUserDirectory(earlierUserDirectory);
   dictionary->LoadUserChanges();
   if (dictionary->LoadWords() != 0 && FatalErrorShown()) return nullptr;
   dictionary->LoadWordKnowledge();

@@ -57,17 +57,25 @@ int RandomBelow(int n);
 // Why a word the user gives cannot go into the dictionary, or empty when it
 // can. A word is one word: not empty, no blank, tab, line break or other
 // control character anywhere (so nothing to trim either), and it does not
-// begin with '#', which in words.txt would be read as a section header.
+// begin with '#', which in words.txt would be read as a section header. It
+// has a letter ("123" and "-" are no words) and at most kMaxWordLength bytes.
 std::string WordProblem(std::string_view word);
 // Why a text cannot be a word's code, or empty when it can: a code is made of
 // the digits 0 to 9 only, and may be empty.
 std::string CodeProblem(std::string_view code);
+// Why SetMappingLine would refuse these letters for the line at index, or
+// empty when it takes them.
+std::string MappingLineProblem(std::size_t index, std::string_view letters);
 
 class RDictionary {
  public:
   // Code lengths that take part in code lookups: 0 to kMaxCodeLength.
   static constexpr int kMaxCodeLength = 24;
   static constexpr std::size_t kMappingLineCount = 11;
+  // The longest word the user may add: three times the installed
+  // dictionary's longest (20 letters). Anything longer is no word a list or a
+  // phrase can show, but a paste gone wrong.
+  static constexpr std::size_t kMaxWordLength = 64;
 
   RDictionary();
 
@@ -82,6 +90,9 @@ class RDictionary {
     directory_ = dataDirectory;
     userDirectory_ = userDirectory;
   }
+  // A folder where the user's files were kept before: a file the user
+  // folder does not have yet is read from there. Nothing is written there.
+  void SetEarlierUserDirectory(const std::string& directory) { earlierUserDirectory_ = directory; }
   const std::string& Directory() const { return directory_; }
   const std::string& UserDirectory() const { return userDirectory_; }
 
@@ -144,6 +155,15 @@ class RDictionary {
   // word is always let back in as long as words.txt can hold it.
   static constexpr int kWordRefused = -2;
   int AddWord(const std::string& word);
+  // The word the user means by typed text ("Lily," in a phrase, or in the
+  // Add Word box): lowered and without blanks around it; a word the
+  // dictionary knows as it stands stays so, any other loses the punctuation
+  // around it, unless nothing would be left.
+  std::string WordMeant(std::string_view typed) const;
+  // The code AddWord would give the word: a code the user gave it before, the
+  // code of its pronunciation for a removed installed word, else the code of
+  // its letters.
+  std::string CodeOfNewWord(const std::string& word) const;
   // -1 when the word is absent, or when words.txt could not hold it (said).
   int RemoveWord(const std::string& word);
   // 0, or -1 when the code is not digits or words.txt could not hold the
@@ -172,10 +192,14 @@ class RDictionary {
   bool BucketHasCode(std::size_t length, std::string_view code) const;
   std::string FilePath(const char* name) const { return directory_ + name; }
   std::string UserFilePath(const char* name) const { return userDirectory_ + name; }
+  // The user's file to read: in the user folder, or where it was kept before.
+  std::string UserFileToRead(const char* name) const;
   void MakeUserDirectory() const;
+  std::vector<std::string>::const_iterator RemovedPronunciation(const std::string& word) const;
 
   std::string directory_;
   std::string userDirectory_;
+  std::string earlierUserDirectory_;
 
   std::vector<std::string> mappingLines_;
   bool mappingChanged_ = false;
@@ -208,6 +232,8 @@ class RDictionary {
 // result is null.
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory);
 // The same with the shipped data and the user's files in folders of their own.
-std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory);
+// earlierUserDirectory: see SetEarlierUserDirectory; empty for none.
+std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory,
+                                              const std::string& earlierUserDirectory = std::string());
 
 }  // namespace tq

@@ -60,7 +60,20 @@ std::string WordProblem(std::string_view word) {
     return "'" + std::string(word) + "' cannot be added: a word cannot begin with a dot.";
   if (std::any_of(word.begin(), word.end(), IsBlank1252))
     return "'" + std::string(word) + "' cannot be added: a word is one word, without blanks, tabs or line breaks.";
+  if (word.size() > RDictionary::kMaxWordLength)
+    return "'" + std::string(word.substr(0, 30)) + "...' cannot be added: a word has at most " +
+           std::to_string(RDictionary::kMaxWordLength) + " letters, and this one has " + std::to_string(word.size()) +
+           ".";
+  if (std::none_of(word.begin(), word.end(), IsLetter1252))
+    return "'" + std::string(word) + "' cannot be added: a word needs at least one letter.";
   return {};
+}
+
+std::string RDictionary::WordMeant(std::string_view typed) const {
+  std::string word = ToLower1252(TrimBlanks(typed));
+  if (word.empty() || FindWord(word) >= 0) return word;
+  const std::string_view bare = TrimPunctuation(word);
+  return bare.empty() ? word : std::string(bare);
 }
 
 std::string CodeProblem(std::string_view code) {
@@ -73,7 +86,7 @@ int RDictionary::LoadUserChanges() {
   removedWords_.clear();
   editedWords_.clear();
   editedCodes_.clear();
-  const std::string path = UserFilePath("words.txt");
+  const std::string path = UserFileToRead("words.txt");
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return -1;  // a first run has no changes yet
 
@@ -143,6 +156,13 @@ int RDictionary::LoadUserChanges() {
     return -1;
   }
   return 0;
+}
+
+std::string RDictionary::UserFileToRead(const char* name) const {
+  const std::string path = UserFilePath(name);
+  if (earlierUserDirectory_.empty() || FileExists(path)) return path;
+  const std::string earlier = earlierUserDirectory_ + name;
+  return FileExists(earlier) ? earlier : path;
 }
 
 void RDictionary::MakeUserDirectory() const {
@@ -217,6 +237,23 @@ void RDictionary::MergeRemovedWords() {
   entries_ = std::move(kept);
 }
 
+std::vector<std::string>::const_iterator RDictionary::RemovedPronunciation(const std::string& word) const {
+  const std::string key = word + ",";
+  return std::find_if(removedPronunciations_.begin(), removedPronunciations_.end(),
+                      [&](const std::string& t) { return StartsWith(t, key); });
+}
+
+std::string RDictionary::CodeOfNewWord(const std::string& word) const {
+  const auto edited = std::find(editedWords_.begin(), editedWords_.end(), word);
+  if (edited != editedWords_.end()) return editedCodes_[static_cast<std::size_t>(edited - editedWords_.begin())];
+  // A removed installed word comes back with its pronunciation.
+  if (std::binary_search(removedWords_.begin(), removedWords_.end(), word)) {
+    const auto it = RemovedPronunciation(word);
+    if (it != removedPronunciations_.end()) return CodeFromText(std::string_view(*it).substr(word.size() + 1), true);
+  }
+  return CodeFromText(word, false);
+}
+
 int RDictionary::AddWord(const std::string& word) {
   // A removed word comes back as it was removed (an installed word may hold
   // a blank); anything else must be a word the user could have meant.
@@ -232,27 +269,21 @@ int RDictionary::AddWord(const std::string& word) {
   const auto p = static_cast<std::size_t>(at - entries_.begin());
   Grow(entries_.size() + 1);
 
+  std::string code = CodeOfNewWord(word);  // while a removed word is still on its list
   const bool wasRemoved = SortedErase(removedWords_, word);
   SortedInsert(addedWords_, word);
 
   WordEntry entry;
   entry.word = word;
-  bool restored = false;
   if (wasRemoved) {
-    const std::string key = word + ",";
-    const auto it = std::find_if(removedPronunciations_.begin(), removedPronunciations_.end(),
-                                 [&](const std::string& t) { return StartsWith(t, key); });
+    const auto it = RemovedPronunciation(word);
     if (it != removedPronunciations_.end()) {
-      entry.pronunciation = it->substr(key.size());
+      entry.pronunciation = it->substr(word.size() + 1);
       entry.hasPronunciation = true;
-      entry.code = CodeFromText(entry.pronunciation, true);
       removedPronunciations_.erase(it);
-      restored = true;
     }
   }
-  if (!restored) entry.code = CodeFromText(word, false);
-  const auto edited = std::find(editedWords_.begin(), editedWords_.end(), word);
-  if (edited != editedWords_.end()) entry.code = editedCodes_[static_cast<std::size_t>(edited - editedWords_.begin())];
+  entry.code = std::move(code);
   entry.hasCode = true;
 
   entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(p), std::move(entry));

@@ -1,5 +1,6 @@
 #include "PhraseCheck.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Messages.h"
@@ -71,7 +72,8 @@ std::string SpelledDigits(const RDictionary& dictionary, const std::string& type
 }
 
 PhraseCheckResult RPhraseCheck::Check(const std::string& typed) {
-  workNumber_.SetPhrase(ToLower1252(typed));
+  offered_.clear();
+  workNumber_.SetPhrase(PhraseMeant(typed));
   workNumber_.SlotsFromPhrase();
   if (workNumber_.SlotCount() == 0) {
     ShowError("Please enter a phrase.");
@@ -89,48 +91,68 @@ PhraseCheckResult RPhraseCheck::Check(const std::string& typed) {
       ++p;
       continue;
     }
-    PhraseCheckResult stop = PhraseCheckResult::StoppedFocus;
-    const int position = FindOrAddWord(slot, stop);
-    if (position < 0) return stop;
-    const int covered = FitCode(position, slot, p);
+    std::string code;
+    if (!CodeOf(slot, code)) return PhraseCheckResult::StoppedFocus;
+    const int covered = FitCode(slot, code, p);
     if (covered < 0) return PhraseCheckResult::StoppedFocus;
     p += static_cast<std::size_t>(covered);
   }
-  return PhraseCheckResult::Passed;
+  return AddOfferedWords();
 }
 
-int RPhraseCheck::FindOrAddWord(const std::string& word, PhraseCheckResult& result) {
-  int position = dictionary_.FindWord(word);
-  if (position >= 0) return position;
+std::string RPhraseCheck::PhraseMeant(const std::string& typed) const {
+  const std::string lowered = ToLower1252(typed);
+  std::string phrase;
+  phrase.reserve(lowered.size());
+  std::size_t pos = 0;
+  while (pos < lowered.size()) {
+    if (lowered[pos] == ' ') {
+      phrase.push_back(' ');
+      ++pos;
+      continue;
+    }
+    const std::size_t end = std::min(lowered.find(' ', pos), lowered.size());
+    const std::string_view piece(lowered.data() + pos, end - pos);
+    pos = end;
+    if (piece.front() == kUncoveredMark || piece.front() == kHighlightMark || dictionary_.FindWord(piece) >= 0) {
+      phrase += piece;
+      continue;
+    }
+    phrase += TrimPunctuation(piece);  // nothing for a dash between words
+  }
+  return phrase;
+}
+
+RPhraseCheck::OfferedWord* RPhraseCheck::Offered(const std::string& word) {
+  for (OfferedWord& w : offered_)
+    if (w.word == word) return &w;
+  return nullptr;
+}
+
+bool RPhraseCheck::CodeOf(const std::string& word, std::string& code) {
+  if (const int position = dictionary_.FindWord(word); position >= 0) {
+    code = dictionary_.CodeAt(position);
+    return true;
+  }
+  if (const OfferedWord* w = Offered(word)) {
+    code = w->code;
+    return true;
+  }
+  // No offer for what could never be added ("123", a pasted paragraph).
+  if (const std::string problem = WordProblem(word); !problem.empty()) {
+    ShowError(problem);
+    return false;
+  }
   if (!AskOkCancel("Error: Word '" + word + "' is not found in the dictionary. " +
-                   "Would you like to add this word?")) {
-    result = PhraseCheckResult::StoppedFocus;
-    return -1;
-  }
-  {
-    BusyCursor busy;
-    const int added = dictionary_.AddWord(ToLower1252(word));
-    if (added == RDictionary::kWordRefused) {
-      // The dictionary has said why; the user mends the phrase.
-      result = PhraseCheckResult::StoppedFocus;
-      return -1;
-    }
-    if (added != -1) {
-      dictionary_.BuildCodeIndex();
-      dictionaryChanged_ = true;
-    }
-  }
-  position = dictionary_.FindWord(word);
-  if (position < 0) {
-    ShowError("Internal error in adding word.");
-    result = PhraseCheckResult::Stopped;
-  }
-  return position;
+                   "Would you like to add this word?"))
+    return false;
+  code = dictionary_.CodeOfNewWord(word);
+  offered_.push_back(OfferedWord{word, code, false});
+  return true;
 }
 
-int RPhraseCheck::FitCode(int position, const std::string& word, std::size_t p) {
+int RPhraseCheck::FitCode(const std::string& word, std::string code, std::size_t p) {
   const std::string& digits = workNumber_.Digits();
-  std::string code = dictionary_.CodeAt(position);
   while (!CodeFits(code, digits, p)) {
     if (!AskOkCancel("Error: The code '" + code + "' for word '" + word + "' does not match against the numbers '" +
                      DigitsFrom(digits, p) + "'. " + "Would you like to change the code for this word?"))
@@ -140,13 +162,49 @@ int RPhraseCheck::FitCode(int position, const std::string& word, std::size_t p) 
     CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, entered);
     entered = std::string(TrimBlanks(entered));
     if (entered == code) return -1;
+    if (OfferedWord* w = Offered(word)) {
+      // Not in the dictionary yet: the code goes in with the word.
+      if (const std::string problem = CodeProblem(entered); !problem.empty()) {
+        ShowError(problem);
+        return -1;
+      }
+      w->code = code = entered;
+      w->codeGiven = true;
+      continue;
+    }
     BusyCursor busy;
     if (dictionary_.EditCode(word, entered) != 0) return -1;
     dictionary_.BuildCodeIndex();
     dictionaryChanged_ = true;
-    code = dictionary_.CodeAt(position);
+    code = dictionary_.CodeAt(dictionary_.FindWord(word));
   }
   return static_cast<int>(code.size());
+}
+
+PhraseCheckResult RPhraseCheck::AddOfferedWords() {
+  if (offered_.empty()) return PhraseCheckResult::Passed;
+  BusyCursor busy;
+  PhraseCheckResult result = PhraseCheckResult::Passed;
+  for (const OfferedWord& w : offered_) {
+    const int added = dictionary_.AddWord(w.word);
+    if (added == RDictionary::kWordRefused) {
+      result = PhraseCheckResult::StoppedFocus;  // the dictionary has said why
+      break;
+    }
+    dictionaryChanged_ = true;
+    if (dictionary_.FindWord(w.word) < 0) {
+      ShowError("Internal error in adding word.");
+      result = PhraseCheckResult::Stopped;
+      break;
+    }
+    if (w.codeGiven && dictionary_.EditCode(w.word, w.code) != 0) {
+      result = PhraseCheckResult::StoppedFocus;
+      break;
+    }
+  }
+  if (dictionaryChanged_) dictionary_.BuildCodeIndex();
+  offered_.clear();
+  return result;
 }
 
 void RPhraseCheck::ApplyTo(RNumber& current) const {

@@ -13,6 +13,17 @@ namespace tq {
 namespace {
 
 long long faultBudget = -1;
+bool syncFault = false;
+int folderSyncs = 0;
+
+// fsync, or the failure a test asked for.
+bool SyncFile(int fd) {
+  if (syncFault) {
+    errno = EIO;
+    return false;
+  }
+  return ::fsync(fd) == 0;
+}
 
 // Takes size bytes from the test budget; the count that may still be written.
 size_t Budgeted(size_t size) {
@@ -88,6 +99,8 @@ bool FollowLinks(std::string path, std::string& out) {
 }  // namespace
 
 void SetWriteFaultForTesting(long long failAfterBytes) { faultBudget = failAfterBytes; }
+void SetSyncFaultForTesting(bool fail) { syncFault = fail; }
+int FolderSyncsForTesting() { return folderSyncs; }
 
 AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) {}
 
@@ -137,6 +150,7 @@ std::FILE* AtomicFile::Open() {
         ::fchmod(fd, 0666 & ~mask);
       }
       if (!direct_) {
+        tempFd_ = fd;
         if (faultBudget >= 0) {
           cookie_io_functions_t io{};
           io.write = FaultyWrite;
@@ -149,6 +163,7 @@ std::FILE* AtomicFile::Open() {
           ::close(fd);
           ::unlink(temp_.c_str());
           temp_.clear();
+          tempFd_ = -1;
         }
         return file_;
       }
@@ -192,7 +207,7 @@ bool AtomicFile::CommitDirect() {
       haveOld = got == old.size();
     }
     ok = WriteAllAt(directFd_, buffer_, bufferSize_, true) &&
-         ::ftruncate(directFd_, static_cast<off_t>(bufferSize_)) == 0 && ::fsync(directFd_) == 0;
+         ::ftruncate(directFd_, static_cast<off_t>(bufferSize_)) == 0 && SyncFile(directFd_);
     // Nothing more can be done should putting them back fail too.
     if (!ok && haveOld && WriteAllAt(directFd_, old.data(), old.size(), false)) {
       const int restored = ::ftruncate(directFd_, static_cast<off_t>(old.size()));
@@ -211,21 +226,35 @@ bool AtomicFile::Commit() {
   replaceFailed_ = false;
   if (!file_) return false;
   if (direct_) return CommitDirect();
-  bool ok = std::fflush(file_) == 0 && !std::ferror(file_);
-  if (ok) {
-    const int fd = ::fileno(file_);
-    if (fd >= 0) ::fsync(fd);
-  }
+  // Bytes that never reached the disk must not take the old file's place:
+  // a crash after the rename would leave neither version.
+  bool ok = std::fflush(file_) == 0 && !std::ferror(file_) && SyncFile(tempFd_);
   ok = (std::fclose(file_) == 0) && ok;
   file_ = nullptr;
+  tempFd_ = -1;
   if (ok && ::rename(temp_.c_str(), written_.c_str()) != 0) {
     ok = false;
     replaceFailed_ = true;
     reason_ = std::strerror(errno);
   }
-  if (!ok) ::unlink(temp_.c_str());
+  if (ok) {
+    SyncFolder();
+  } else {
+    ::unlink(temp_.c_str());
+  }
   temp_.clear();
   return ok;
+}
+
+void AtomicFile::SyncFolder() const {
+  // The rename lives in the folder: until the folder is synced, a crash can
+  // bring back the old name. The new file is in place either way, so a
+  // folder that cannot be synced (some file systems refuse) is no failure.
+  const std::string folder = FolderOf(written_);
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  if (::fsync(fd) == 0) ++folderSyncs;
+  ::close(fd);
 }
 
 bool AtomicFile::CommitOrReport(const std::string& writeError) {
@@ -243,6 +272,7 @@ void AtomicFile::Discard() {
     std::fclose(file_);
     file_ = nullptr;
   }
+  tempFd_ = -1;
   if (directFd_ >= 0) {
     ::close(directFd_);
     directFd_ = -1;

@@ -1,6 +1,7 @@
 // Every file the program writes goes through AtomicFile: the bytes go to a
 // temporary file beside the target, and only when all of them were written,
-// flushed and synced is the temporary renamed over the target. A write that
+// flushed and synced is the temporary renamed over the target; the folder is
+// then synced too, so that the rename outlives a crash. A write or sync that
 // fails part-way removes the temporary and leaves the old file as it was.
 //
 // Replacing must not change what is replaced. A symbolic link is followed and
@@ -32,8 +33,9 @@ class AtomicFile {
   // for writing." as every writer of the program does.
   std::FILE* OpenOrReport();
   std::FILE* File() const { return file_; }
-  // Flushes, syncs and puts the new bytes in place. False when any write
-  // failed or the old file could not be replaced; the old file then stays.
+  // Flushes, syncs and puts the new bytes in place. False when any write or
+  // the sync failed or the old file could not be replaced; the old file then
+  // stays.
   bool Commit();
   // Commit, and on failure tell the user: writeError when the bytes could
   // not be written, or, when the rename failed, that the old file could not
@@ -46,11 +48,13 @@ class AtomicFile {
 
  private:
   bool CommitDirect();
+  void SyncFolder() const;
 
   std::string target_;   // as the caller named it, for messages
   std::string written_;  // the file really written: symbolic links followed
   std::string temp_;
   std::FILE* file_ = nullptr;
+  int tempFd_ = -1;  // the temporary's descriptor, owned by file_
   // Writing in place: the target stays open here, and the stream collects
   // the new bytes in memory until Commit.
   bool direct_ = false;
@@ -69,5 +73,10 @@ int WriteFileAtomically(const std::string& path, const std::string& bytes);
 // Test hook: the next files opened by AtomicFile accept only this many bytes
 // in all and then fail like a full disk. A negative value turns it off.
 void SetWriteFaultForTesting(long long failAfterBytes);
+// Test hook: while set, syncing a written file to the disk fails like an
+// I/O error (the bytes were written, but the disk did not take them).
+void SetSyncFaultForTesting(bool fail);
+// Test hook: how many folders were synced after a rename so far.
+int FolderSyncsForTesting();
 
 }  // namespace tq

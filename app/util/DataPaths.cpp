@@ -1,6 +1,7 @@
 #include "DataPaths.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -28,6 +29,15 @@ bool IsAbsolute(const std::string& path) { return !path.empty() && path.front() 
 std::string BaseDirectory(const std::string& variable, const std::string& home, const char* fallback) {
   if (IsAbsolute(variable)) return NormalizeDirectory(variable);
   return NormalizeDirectory(WithSeparator(home) + fallback);
+}
+
+// Two normalized folders that are one: the same text, or, when both exist,
+// the same folder reached another way (a symbolic link on the way).
+bool SameFolder(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  struct stat sa {}, sb {};
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
 }
 
 std::string GetEnvironment(const char* name) {
@@ -85,6 +95,13 @@ DataPaths DecideDataPaths(const std::string& executableDirectory, const PathEnvi
   paths.dataDirectory = NormalizeDirectory(program + TQ_DATA_FROM_PROGRAM);
   paths.configDirectory = BaseDirectory(environment.configHome, environment.home, ".config") + kInstalledName + "/";
   paths.userDirectory = BaseDirectory(environment.dataHome, environment.home, ".local/share") + kInstalledName + "/";
+  // Installed with the home folder's own prefix, the user's data folder is
+  // the shipped one; writing the user's mapping.txt there would replace the
+  // shipped file for good.
+  if (SameFolder(paths.userDirectory, paths.dataDirectory)) {
+    paths.earlierUserDirectory = paths.userDirectory;
+    paths.userDirectory += kUserSubfolder;
+  }
   return paths;
 }
 

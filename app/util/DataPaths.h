@@ -10,7 +10,11 @@
 // from share/tessaloquine beside the program's bin folder (so a moved prefix
 // still works); Tessaloquine.cfg lives in $XDG_CONFIG_HOME/tessaloquine,
 // words.txt and an edited mapping.txt in $XDG_DATA_HOME/tessaloquine. Nothing
-// is written under the installation.
+// is written under the installation. Installed into the home folder itself
+// (--prefix ~/.local), that data folder is the shipped folder: the user's
+// files then go to its subfolder user/, so an edited mapping.txt never
+// replaces the shipped one, and the files kept beside the shipped ones by
+// earlier versions are still read until the user's own folder has them.
 #pragma once
 
 #include <string>
@@ -29,7 +33,15 @@ struct DataPaths {
   std::string userDirectory;
   // Tessaloquine.cfg; in installed mode created on the first write.
   std::string configDirectory;
+  // Where earlier versions kept words.txt and mapping.txt when that was the
+  // shipped folder: read while userDirectory has no such file, never
+  // written. Empty when there is no such place.
+  std::string earlierUserDirectory;
 };
+
+// The subfolder of the shipped folder for the user's files, when the two
+// would otherwise be one.
+inline constexpr const char* kUserSubfolder = "user/";
 
 // Every folder above ends in '/', ready for a file name to be appended.
 DataPaths PortablePaths(const std::string& directory);

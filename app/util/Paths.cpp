@@ -48,6 +48,14 @@ bool SamePathIgnoringCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() && PathCaseKey(a) == PathCaseKey(b);
 }
 
+bool SamePath(const std::string& a, const std::string& b) {
+#if defined(_WIN32) || defined(__APPLE__)
+  return SamePathIgnoringCase(a, b);
+#else
+  return a == b;
+#endif
+}
+
 bool FileExists(const std::string& path) {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -18,6 +18,10 @@ std::string DirectoryOf(const std::string& path);
 // every other byte stays as it is, so no two different names ever share a key.
 std::string PathCaseKey(const std::string& path);
 bool SamePathIgnoringCase(const std::string& a, const std::string& b);
+// Two paths of one file as the file system tells names apart: on Linux
+// byte for byte (Phone.tqw and phone.tqw are two files); only where the
+// system folds letter case (Windows, macOS) without regard to case.
+bool SamePath(const std::string& a, const std::string& b);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);

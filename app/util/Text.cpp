@@ -37,6 +37,26 @@ bool IsBlank1252(char c) {
   return u <= 0x20 || u == 0x7F || u == 0xA0;
 }
 
+bool IsLetter1252(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')) return true;
+  if (u >= 0xC0) return u != 0xD7 && u != 0xF7;
+  switch (u) {
+    case 0x83: case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
+    case 0xAA: case 0xB5: case 0xBA: return true;
+    default: return false;
+  }
+}
+
+std::string_view TrimPunctuation(std::string_view word) {
+  const auto keeps = [](char c) { return IsLetter1252(c) || (c >= '0' && c <= '9'); };
+  std::size_t start = 0;
+  while (start < word.size() && !keeps(word[start])) ++start;
+  std::size_t end = word.size();
+  while (end > start && !keeps(word[end - 1])) --end;
+  return word.substr(start, end - start);
+}
+
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank1252(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank1252(text.back())) text.remove_suffix(1);

@@ -39,4 +39,13 @@ bool IsBlank1252(char c);
 // is taken.
 std::string_view TrimBlanks(std::string_view text);
 
+// --- words in typed text ---------------------------------------------------------
+// A letter of Windows-1252: A to Z, a to z and the accented letters (but not
+// the signs among them, such as the multiplication sign).
+bool IsLetter1252(char c);
+// The word without the punctuation around it in a sentence: the bytes at
+// either end that are neither letters nor digits go ("Lily," is "Lily",
+// "(lavish!)" is "lavish", "o'clock" stays). Empty when nothing else is there.
+std::string_view TrimPunctuation(std::string_view word);
+
 }  // namespace tq

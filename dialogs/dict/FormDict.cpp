@@ -374,8 +374,9 @@ void TFormDict::ButtonAddClick() {
   std::string answer;
   if (!CurrentPlatform().InputBox("Add Word", "Enter a word to add to the dictionary.", answer) || answer.empty())
     return;
-  // A word typed or pasted with blanks around it means the word itself.
-  const std::string word = ToLower1252(TrimBlanks(answer));
+  // A word typed or pasted with blanks or punctuation around it means the
+  // word itself.
+  const std::string word = dictionary_.WordMeant(answer);
   if (word.empty()) return;
   BusyCursor busy;
   const int position = dictionary_.AddWord(word);
@@ -494,7 +495,8 @@ void TFormDict::ButtonImportClick() {
   std::string report = std::to_string(count) + " words added to the dictionary.";
   if (skipped > 0)
     report += " " + std::to_string(skipped) + (skipped == 1 ? " line was" : " lines were") +
-              " skipped, since a word must be one word without blanks and must not begin with '#' or a dot.";
+              " skipped, since a word must be one word without blanks, with a letter, at most " +
+              std::to_string(RDictionary::kMaxWordLength) + " letters long, and must not begin with '#' or a dot.";
   ShowNotice(report);
 }
 

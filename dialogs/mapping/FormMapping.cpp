@@ -157,8 +157,20 @@ void TFormMapping::ButtonEditClick() {
 }
 
 void TFormMapping::ButtonOkClick() {
-  if (mapChanged)
+  if (mapChanged) {
+    // The rows go in together or not at all: a refused row is shown with its
+    // reason and selected, and the dialog stays open with every other edit
+    // still in place, so the user mends that one row and presses OK again.
+    for (std::size_t i = 0; i < letters_.size(); ++i) {
+      const std::string problem = MappingLineProblem(i, letters_[i]);
+      if (problem.empty()) continue;
+      ShowError(problem);
+      ListMap->selectRow(static_cast<int>(i));
+      ListMap->setFocus();
+      return;
+    }
     for (std::size_t i = 0; i < letters_.size(); ++i) dictionary_.SetMappingLine(i, letters_[i]);
+  }
   done(ResultOk);
 }
 

@@ -284,6 +284,21 @@ TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
   }
 }
 
+// A word the dictionary cannot hold would be coded as question marks, and an
+// empty word as nothing: both are bad arguments.
+TEST_P(CommandLine, CodeRefusesWordsTheDictionaryCannotHold) {
+  for (const Args& arguments : {Args{"--code", "\u03c0"}, Args{"--code", "tree", "\u65e5\u672c"}, Args{"--code", ""},
+                                Args{"--code", "tree", " "}}) {
+    const Outcome run = Start(arguments);
+    EXPECT_EQ(run.status, 2) << arguments.back();
+    EXPECT_EQ(run.out, "") << arguments.back();
+    EXPECT_EQ(run.err.rfind("Tessaloquine: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(arguments.back().empty() || arguments.back() == " " ? "empty word" : "'" + arguments.back() + "'"),
+              std::string::npos)
+        << run.err;
+  }
+}
+
 TEST_P(CommandLine, NothingIsWrittenAnywhere) {
   WriteFile(user_ + "words.txt", "#ADD\nmop\n#REMOVE\n#EDIT\n");
   const auto before = Snapshot(root.path());
@@ -302,6 +317,44 @@ TEST_P(CommandLine, MissingDataIsReportedWithStatusOne) {
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find("Fatal Error: "), std::string::npos) << run.err;
   EXPECT_NE(run.err.find(data_ + "mapping.txt"), std::string::npos) << run.err;
+}
+
+// True when text is UTF-8 with no control character but the line feed.
+bool CleanUtf8(const std::string& text) {
+  const QByteArray bytes = QByteArray::fromStdString(text);
+  if (QString::fromUtf8(bytes).toUtf8() != bytes) return false;
+  return std::none_of(text.begin(), text.end(),
+                      [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F; });
+}
+
+// Messages about files name their paths; under a folder with an accent every
+// message on standard error is still clean UTF-8 that names the path as it is.
+TEST(CommandLineMessages, AreCleanUtf8UnderAFolderWithAnAccent) {
+  TempDir root, scratch;
+  const std::string folder = root.File("d\xC3\xA9/");
+  const std::string program = folder + "Tessaloquine";
+  const auto write = [](const std::string& path, const std::string& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  };
+  ASSERT_TRUE(MakeDirectories(folder));
+  fs::copy_file(TQ_PROGRAM, program);
+  write(folder + "words.dat", kWords);
+  write(folder + "mapping.txt", test::kShippedMapping);
+  write(folder + "words.txt", "not a changes file\n");  // damaged: an alert that names it
+  const std::map<std::string, std::string> environment = {{"HOME", root.File("home")}, {"QT_QPA_PLATFORM", "xcb"}};
+  std::vector<Outcome> runs;
+  for (const Args& arguments : {Args{"--code", "tree"}, Args{"--words", "14"}, Args{"--best", "14"}})
+    runs.push_back(Process(program, arguments, environment, scratch).Wait());
+  fs::remove(folder + "mapping.txt");  // fatal, and named
+  runs.push_back(Process(program, {"--best", "14"}, environment, scratch).Wait());
+  for (const Outcome& run : runs) {
+    EXPECT_TRUE(CleanUtf8(run.err)) << run.err;
+    EXPECT_NE(run.err.find(folder), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(runs.back().status, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, CommandLine, ::testing::Values(false, true),

@@ -274,25 +274,29 @@ TEST_F(DialogCommandTest, EditPhraseAsksToAddAnUnknownWordAndStoresThePhraseThat
   EXPECT_TRUE(Modified());
 }
 
-TEST_F(DialogCommandTest, WordsAddedBeforeAnEditPhraseCancelStillReachTheColumns) {
+TEST_F(DialogCommandTest, CodesChangedBeforeAnEditPhraseCancelReachTheColumnsButNoOfferedWord) {
   Start();
-  EnterNumber("55");
-  // "lee" is added and fits; the walk stops at the next unknown word.
+  EnterNumber("155");
+  // "law" is recoded to fit, "lee" is offered and fits; the walk stops at
+  // the next unknown word, and the user gives the phrase up.
   platform.QueueModal([](QDialog* dialog) {
     dialog->show();
-    In<QLineEdit>(dialog, "EditPhrase")->setText("lee zzz");
+    In<QLineEdit>(dialog, "EditPhrase")->setText("law lee zzz");
     Press(dialog, "ButtonOK");
     Press(dialog, "ButtonCancel");
     return dialog->result();
   });
   platform.QueueAnswer(ResultOk);
+  platform.QueueText("1");
+  platform.QueueAnswer(ResultOk);
   platform.QueueAnswer(ResultCancel);
   Run("MenuEditPhrase");
   EXPECT_TRUE(platform.AllAnswersUsed());
-  EXPECT_TRUE(Known("lee"));
+  EXPECT_EQ(CodeOf("law"), "1");
+  EXPECT_FALSE(Known("lee"));
   EXPECT_FALSE(Known("zzz"));
-  EXPECT_EQ(Phrase(), Dots(2));
-  EXPECT_TRUE(Lists(0, "lee"));
+  EXPECT_EQ(Phrase(), Dots(3));
+  EXPECT_TRUE(Lists(0, "law"));
 }
 
 TEST_F(DialogCommandTest, EditPhraseNeedsANumberAndOpensOnAClickOnThePhrase) {

@@ -277,14 +277,17 @@ TEST_F(ConfigFile, FailedWriteKeepsThePreviousFile) {
   }
 }
 
-TEST(ConfigHistory, PathInAnotherCaseMovesToTheFrontWithTheNewSpelling) {
+// Linux tells Phone.tqw and phone.tqw apart: opening one keeps the other in
+// the menu, and only the very same path moves to the front.
+TEST(ConfigHistory, PathInAnotherCaseIsAnotherFile) {
   RConfig c;
-  c.AddToHistory("/w/d.tqw");
   c.AddToHistory("/w/c.tqw");
-  c.AddToHistory("/w/b.tqw");
+  c.AddToHistory("/home/u/Phone.tqw");
   c.AddToHistory("/w/a.tqw");
-  c.AddToHistory("/W/B.TQW");
-  EXPECT_EQ(History(c), (std::vector<std::string>{"/W/B.TQW", "/w/a.tqw", "/w/c.tqw", "/w/d.tqw"}));
+  c.AddToHistory("/home/u/phone.tqw");
+  EXPECT_EQ(History(c), (std::vector<std::string>{"/home/u/phone.tqw", "/w/a.tqw", "/home/u/Phone.tqw", "/w/c.tqw"}));
+  c.AddToHistory("/home/u/Phone.tqw");
+  EXPECT_EQ(History(c), (std::vector<std::string>{"/home/u/Phone.tqw", "/home/u/phone.tqw", "/w/a.tqw", "/w/c.tqw"}));
 }
 
 TEST(ConfigHistory, FifthDistinctPathDropsTheOldest) {
@@ -295,16 +298,20 @@ TEST(ConfigHistory, FifthDistinctPathDropsTheOldest) {
   EXPECT_EQ(History(c), (std::vector<std::string>{"/4", "/5", "/3", "/2"}));
 }
 
-TEST(ConfigHistory, AccentedCapitalsCompareWithTheirSmallLetters) {
+TEST(ConfigHistory, AccentedNamesInAnotherCaseAreOtherFilesToo) {
   // Paths are UTF-8, as the file dialogs give them.
   RConfig c;
   c.AddToHistory("/r\xC3\xA9sum\xC3\xA9.tqw");  // résumé
   c.AddToHistory("/other.tqw");
   c.AddToHistory("/R\xC3\x89SUM\xC3\x89.TQW");  // RÉSUMÉ
-  EXPECT_EQ(History(c), (std::vector<std::string>{"/R\xC3\x89SUM\xC3\x89.TQW", "/other.tqw"}));
+  EXPECT_EQ(History(c), (std::vector<std::string>{"/R\xC3\x89SUM\xC3\x89.TQW", "/other.tqw",
+                                                  "/r\xC3\xA9sum\xC3\xA9.tqw"}));
+  c.AddToHistory("/r\xC3\xA9sum\xC3\xA9.tqw");
+  EXPECT_EQ(History(c), (std::vector<std::string>{"/r\xC3\xA9sum\xC3\xA9.tqw", "/R\xC3\x89SUM\xC3\x89.TQW",
+                                                  "/other.tqw"}));
   // Different letters stay different, even when only an accent differs.
   c.AddToHistory("/resume.tqw");
-  EXPECT_EQ(c.GetHistoryCount(), 3);
+  EXPECT_EQ(c.GetHistoryCount(), 4);
 }
 
 }  // namespace

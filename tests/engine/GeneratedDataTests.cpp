@@ -2,6 +2,8 @@
 // word lists, loaded exactly as the program loads it at start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string_view>
@@ -54,6 +56,38 @@ TEST_F(GeneratedData, CodesComeFromTheSounds) {
   EXPECT_EQ(Code("judge"), "66");
   EXPECT_EQ(Code("measure"), "364");
   EXPECT_EQ(Code("thing"), "127");
+}
+
+// The help's table of examples says what the program does: each row's words,
+// coded one after the other, give the row's number.
+TEST_F(GeneratedData, ThePhoneticHelpsExamplesAreTheProgramsCodes) {
+  ASSERT_NE(dictionary, nullptr);
+  std::FILE* file = std::fopen(TQ_HELP_DIR "phonetic.html", "rb");
+  ASSERT_NE(file, nullptr);
+  std::string page;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) page.append(buffer, n);
+  std::fclose(file);
+  const std::size_t table = page.find("<h2>Examples</h2>");
+  ASSERT_NE(table, std::string::npos);
+  int rows = 0;
+  const std::string open = "<tr><td>", middle = "</td><td>", close = "</td></tr>";
+  for (std::size_t at = page.find(open, table); at != std::string::npos; at = page.find(open, at + 1)) {
+    const std::size_t split = page.find(middle, at);
+    const std::size_t end = page.find(close, split);
+    ASSERT_NE(end, std::string::npos);
+    const std::string words = page.substr(at + open.size(), split - at - open.size());
+    const std::string number = page.substr(split + middle.size(), end - split - middle.size());
+    std::string spelled;
+    for (std::size_t start = 0; start < words.size();) {
+      const std::size_t blank = std::min(words.find(' ', start), words.size());
+      spelled += Code(words.substr(start, blank - start).c_str());
+      start = blank + 1;
+    }
+    EXPECT_EQ(spelled, number) << words;
+    ++rows;
+  }
+  EXPECT_GE(rows, 7);
 }
 
 TEST_F(GeneratedData, ListsWordsForATelephoneNumber) {

@@ -59,7 +59,8 @@ TEST_F(EngineTest, WordsThatAreNotOneWordAreRefusedWithAReason) {
   Load(kWords);
   const List refused = {"", "#tag", "# my words", "two words", " lead", "trail ", "tab\tin", "line\nbreak",
                         "carriage\rreturn", "end\n", "nul" + std::string(1, '\0') + "x",
-                        ".dot", "\xB7mark", "\x95" "bullet", "nb\xA0sp"};
+                        ".dot", "\xB7mark", "\x95" "bullet", "123", "-", "4:15",
+                        std::string(RDictionary::kMaxWordLength + 1, 'a'), std::string(5000, 'x'), "nb\xA0sp"};
   for (const auto& w : refused) {
     platform.ClearShown();
     EXPECT_EQ(dict.AddWord(w), RDictionary::kWordRefused) << w;
@@ -73,12 +74,21 @@ TEST_F(EngineTest, WordsThatAreNotOneWordAreRefusedWithAReason) {
   platform.ClearShown();
   dict.AddWord("#tag");
   EXPECT_EQ(platform.MessageTexts(), List{"Error: '#tag' cannot be added: a word cannot begin with '#'."});
+  platform.ClearShown();
+  dict.AddWord("123");
+  dict.AddWord(std::string(5000, 'x'));
+  EXPECT_EQ(platform.MessageTexts(), (List{"Error: '123' cannot be added: a word needs at least one letter.",
+                                           "Error: '" + std::string(30, 'x') +
+                                               "...' cannot be added: a word has at most 64 letters, and this one "
+                                               "has 5000."}));
   EXPECT_EQ(dict.Count(), 3);
   EXPECT_TRUE(dict.AddedWords().empty());
   EXPECT_FALSE(dict.ChangesMade());
   // Punctuation, accents and a '#' further in are still words.
   platform.ClearShown();
-  for (const char* w : {"cat,", "caf\xE9", "c#", "o'clock", "x-ray", "st."}) EXPECT_GE(dict.AddWord(w), 0) << w;
+  for (const char* w : {"cat,", "caf\xE9", "c#", "o'clock", "x-ray", "st.", "4th", "\xE9t\xE9"})
+    EXPECT_GE(dict.AddWord(w), 0) << w;
+  EXPECT_GE(dict.AddWord(std::string(RDictionary::kMaxWordLength, 'a')), 0);
   EXPECT_TRUE(platform.shown().empty());
 }
 

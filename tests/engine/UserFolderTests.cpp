@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <map>
 
+#include "DataPaths.h"
 #include "Messages.h"
+#include "Paths.h"
 #include "RDictionary.h"
 #include "ScriptedPlatform.h"
 #include "ShippedMapping.h"
@@ -88,6 +90,47 @@ TEST_F(UserFolder, AUserFolderThatCannotBeMadeReportsTheFailedWrite) {
   EXPECT_EQ(dictionary->SaveUserChanges(), -1);
   ASSERT_EQ(platform.MessageTexts().size(), 1u);
   EXPECT_NE(platform.MessageTexts()[0].find(UserPath() + "words.txt"), std::string::npos);
+}
+
+// Installed with --prefix ~/.local, the user's data folder is the shipped
+// folder. The user's files must still never meet the shipped ones, and the
+// files an earlier version kept there are still read.
+TEST(UserFolderInstalledAtHome, TheShippedMappingIsNeverOverwritten) {
+  test::ScriptedPlatform platform;
+  TempDir home;
+  const std::string shipped = home.File(".local/share/tessaloquine/");
+  ASSERT_TRUE(MakeDirectories(home.File(".local/bin/")));
+  ASSERT_TRUE(MakeDirectories(shipped));
+  home.Write(".local/share/tessaloquine/words.dat", kWords);
+  home.Write(".local/share/tessaloquine/mapping.txt", test::kShippedMapping);
+  home.Write(".local/share/tessaloquine/words.txt", "#ADD\nmop\n#REMOVE\n#EDIT\n");  // kept there before
+  std::filesystem::create_directory_symlink(home.path(), home.File("link"));
+  PathEnvironment environment;
+  for (const std::string& name : {home.path(), home.File("link")}) {  // also when a link leads there
+    environment.home = name;
+    const DataPaths paths = DecideDataPaths(home.File(".local/bin/"), environment);
+    EXPECT_EQ(paths.dataDirectory, shipped);
+    EXPECT_EQ(paths.userDirectory, name + (name == home.path() ? "" : "/") + ".local/share/tessaloquine/user/");
+  }
+  environment.home = home.path();
+  const DataPaths paths = DecideDataPaths(home.File(".local/bin/"), environment);
+  {
+    const auto dictionary = CreateDictionary(paths.dataDirectory, paths.userDirectory, paths.earlierUserDirectory);
+    ASSERT_NE(dictionary, nullptr);
+    EXPECT_GE(dictionary->FindWord("mop"), 0);
+    dictionary->AddWord("zebra");
+    dictionary->SetMappingLine(9, "p");
+    EXPECT_EQ(dictionary->SaveUserChanges(), 0);
+    EXPECT_EQ(dictionary->SaveMapping(), 0);
+  }
+  EXPECT_EQ(home.Read(".local/share/tessaloquine/mapping.txt"), test::kShippedMapping);
+  EXPECT_EQ(home.Read(".local/share/tessaloquine/words.txt"), "#ADD\nmop\n#REMOVE\n#EDIT\n");
+  const auto again = CreateDictionary(paths.dataDirectory, paths.userDirectory, paths.earlierUserDirectory);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->CodeAt(again->FindWord("bat")), "1");  // the user's mapping wins
+  EXPECT_GE(again->FindWord("mop"), 0);
+  EXPECT_GE(again->FindWord("zebra"), 0);
+  EXPECT_TRUE(platform.MessageTexts().empty());
 }
 
 }  // namespace

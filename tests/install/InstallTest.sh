@@ -8,7 +8,10 @@
 #  - started offscreen and ended with SIGTERM, it writes its configuration
 #    into $XDG_CONFIG_HOME/tessaloquine (or ~/.config/tessaloquine when the
 #    variable is unset) and nothing under the prefix;
-#  - the same holds after the prefix has been moved somewhere else.
+#  - the same holds after the prefix has been moved somewhere else;
+#  - installed into the home folder itself (--prefix ~/.local), where the
+#    user's data folder is the shipped folder, it still reads the user's
+#    words.txt kept there.
 #
 #   InstallTest.sh <build folder>
 set -euo pipefail
@@ -111,6 +114,17 @@ run_installed "$prefix" home
 mkdir -p "$work/moved/opt"
 mv "$prefix" "$work/moved/opt/tessaloquine"
 run_installed "$work/moved/opt/tessaloquine" moved "XDG_CONFIG_HOME=$work/moved/xdg-config"
+
+# Installed into the home folder: ~/.local/share/tessaloquine is both the
+# shipped folder and the user's. A words.txt an earlier version kept there
+# is still read.
+athome="$work/athome/home"
+cmake --install "$build" --prefix "$athome/.local" >"$work/install-athome.log"
+printf '#ADD\n#REMOVE\n#EDIT\ntough\n77\n' >"$athome/.local/share/tessaloquine/words.txt"
+out="$(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CONFIG_HOME -u XDG_DATA_HOME "HOME=$athome" QT_QPA_PLATFORM=xcb \
+  "$athome/.local/bin/Tessaloquine" --code tough 2>"$work/athome.err")" ||
+  fail "athome: --code exited with $? ($(cat "$work/athome.err"))"
+[ "$out" = $'tough\t77' ] || fail "athome: --code printed '$out'"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures install checks failed" >&2

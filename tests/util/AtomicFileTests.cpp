@@ -36,6 +36,32 @@ TEST(AtomicFile, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
+// A disk that takes the bytes but cannot sync them has not stored them: the
+// old file stays, whichever way the file is written, and the user is told.
+TEST(AtomicFile, AFailedSyncKeepsTheOldFileAndIsReported) {
+  test::TempDir dir;
+  test::ScriptedPlatform platform;
+  dir.Write("a.txt", "precious");
+  SetSyncFaultForTesting(true);
+  AtomicFile out(dir.File("a.txt"));
+  ASSERT_NE(out.Open(), nullptr);
+  std::fputs("new", out.File());
+  const bool committed = out.CommitOrReport("The disk could not take it.");
+  std::filesystem::create_hard_link(dir.File("a.txt"), dir.File("b.txt"));  // written in place
+  const int inPlace = WriteFileAtomically(dir.File("a.txt"), "new");
+  SetSyncFaultForTesting(false);
+  EXPECT_FALSE(committed);
+  EXPECT_FALSE(out.ReplaceFailed());
+  EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Error: The disk could not take it."});
+  EXPECT_EQ(inPlace, -2);
+  EXPECT_EQ(dir.Read("a.txt"), "precious");
+  EXPECT_EQ(FilesIn(dir.path()), 2u);  // no temporary left behind
+  // Once the disk syncs again, the file is replaced and its folder synced.
+  const int folderSyncs = FolderSyncsForTesting();
+  ASSERT_EQ(WriteFileAtomically(dir.File("c.txt"), "new"), 0);
+  EXPECT_EQ(FolderSyncsForTesting(), folderSyncs + 1);
+}
+
 TEST(AtomicFile, MissingFolderCannotBeOpened) {
   test::TempDir dir;
   EXPECT_EQ(WriteFileAtomically(dir.File("no/such/a.txt"), "x"), -1);

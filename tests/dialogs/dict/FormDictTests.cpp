@@ -376,7 +376,8 @@ TEST_F(FormDictTest, ImportSkipsLinesThatAreNotOneWordAndSaysHowMany) {
   Click("ButtonImport");
   EXPECT_EQ(platform.MessageTexts(),
             std::vector<std::string>{"1 words added to the dictionary. 4 lines were skipped, since a word must be one "
-                                     "word without blanks and must not begin with '#' or a dot."});
+                                     "word without blanks, with a letter, at most 64 letters long, and must not "
+                                     "begin with '#' or a dot."});
   EXPECT_EQ(dict.AddedWords(), std::vector<std::string>{"zebra"});
   EXPECT_EQ(RowWords(ListDict()), std::vector<std::string>{"zebra"});
   ASSERT_EQ(dict.SaveUserChanges(), 0);

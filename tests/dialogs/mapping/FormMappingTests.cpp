@@ -110,6 +110,33 @@ TEST_F(FormMappingTest, CancelDropsTheEditsAndTheNextShowingReloads) {
   EXPECT_EQ(dict.MappingLine(3), "m,mm");
 }
 
+// A refused row costs no other edit: the dialog stays open on it, and once it
+// is mended OK takes every row of the visit.
+TEST_F(FormMappingTest, ARefusedRowKeepsTheDialogOpenOnItWithTheOtherEdits) {
+  EditRow(3, "m,mm,mb");
+  EditRow(5, "l\nll");
+  EditRow(8, "f,v,ph,gh");
+  platform.ClearShown();
+  Click("ButtonOk");
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"Error: The letters for digit 5 were not changed, since they hold a line break."});
+  EXPECT_TRUE(form->isVisible());
+  ASSERT_EQ(ListMap()->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(ListMap()->selectionModel()->selectedRows()[0].row(), 5);
+  EXPECT_EQ(Cell(3, 1), "m,mm,mb");
+  EXPECT_EQ(Cell(8, 1), "f,v,ph,gh");
+  EXPECT_FALSE(dict.MappingChanged());
+
+  platform.QueueText("l,ll");
+  Click("ButtonEdit");
+  Click("ButtonOk");
+  EXPECT_EQ(form->result(), ResultOk);
+  EXPECT_TRUE(form->MapChanged());
+  EXPECT_EQ(dict.MappingLine(3), "m,mm,mb");
+  EXPECT_EQ(dict.MappingLine(5), "l,ll");
+  EXPECT_EQ(dict.MappingLine(8), "f,v,ph,gh");
+}
+
 TEST_F(FormMappingTest, OkWithoutAChangeLeavesTheMappingUntouched) {
   EditRow(5, "ignored", false);  // a cancelled box changes nothing
   EditRow(6, "j,sh,ch,tch,dg");  // nor does the same text again
