@@ -108,6 +108,13 @@ class UpdateGuard {
   int& depth_;
 };
 
+// Clears the field's undo and redo of its typing, keeping its text and cursor.
+void ForgetTyping(QLineEdit* field) {
+  const int cursor = field->cursorPosition();
+  field->setText(field->text());
+  field->setCursorPosition(cursor);
+}
+
 }  // namespace
 
 TFormMain::TFormMain(std::string directory, std::vector<std::string> arguments, QWidget* parent)
@@ -267,6 +274,8 @@ void TFormMain::CreatePanels() {
 
   for (QLineEdit* edit : {EditNumber, EditDescription, EditPhrase}) edit->installEventFilter(this);
   connect(EditNumber, &QLineEdit::returnPressed, this, &TFormMain::CommitNumber);
+  // Enter in the phrase does what a click on it does.
+  connect(EditPhrase, &QLineEdit::returnPressed, this, &TFormMain::EditPhraseClick);
   connect(EditDescription, &QLineEdit::textChanged, this, &TFormMain::EditDescriptionChange);
   connect(ButtonGo, &QPushButton::clicked, this, &TFormMain::ButtonGoClick);
 
@@ -867,6 +876,9 @@ void TFormMain::CommitNumber() {
   }
   RefreshNumberRow(currentIndex_);
   RecordEntryStep("Enter Number");
+  // The field's own typing is in the step now: Ctrl+Z there takes the whole
+  // entry back at once rather than the keystrokes one by one.
+  ForgetTyping(EditNumber);
 }
 
 void TFormMain::ButtonGoClick() {
@@ -928,6 +940,11 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
              EditPhrase->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
     EditPhraseClick();
+  } else if (watched == EditNumber && event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::Key_Down) && ScrollBox &&
+             currentNumber_ && FromQString(EditNumber->text()) == currentNumber_->Number()) {
+    // Down from the number entered goes on to the words for it.
+    if (ScrollBox->FocusFirstWordList()) return true;
   } else if (event->type() == QEvent::ShortcutOverride &&
              (watched == EditNumber || watched == EditDescription || watched == EditPhrase)) {
     // The menu's keys win over the field's own (Ctrl+Insert inserts a
