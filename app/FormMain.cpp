@@ -319,7 +319,7 @@ void TFormMain::CreateMenus() {
   add(file, "MenuSaveWorksheet", "&Save Worksheet...", QKeySequence(Qt::CTRL | Qt::Key_S), "Save Worksheet",
       &TFormMain::MenuSaveWorksheetClick, img(CI::SaveWorksheet));
   add(file, "MenuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save As",
-      &TFormMain::MenuSaveAsClick);
+      &TFormMain::MenuSaveAsClick, img(CI::SaveAs));
   add(file, "MenuExportFlashCards", "Export &Flash Cards...", {}, "Export Flash Cards",
       &TFormMain::MenuExportFlashCardsClick);
   file->addSeparator();
@@ -334,7 +334,7 @@ void TFormMain::CreateMenus() {
   MenuHistorySep = file->addSeparator();
   MenuHistorySep->setObjectName("MenuHistorySep");
   MenuHistorySep->setVisible(false);
-  add(file, "MenuExit", "E&xit", {}, nullptr, &TFormMain::MenuExitClick);
+  add(file, "MenuExit", "E&xit", {}, nullptr, &TFormMain::MenuExitClick, img(CI::Exit));
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName("MenuEdit");
@@ -386,17 +386,19 @@ void TFormMain::CreateMenus() {
   add(options, "MenuMapping", "&Mapping...", QKeySequence(Qt::CTRL | Qt::Key_M), "Mapping",
       &TFormMain::MenuMappingClick, img(CI::Mapping));
   options->addSeparator();
-  add(options, "MenuPreferences", "&Preferences...", {}, "Preferences", &TFormMain::MenuPreferencesClick);
+  add(options, "MenuPreferences", "&Preferences...", {}, "Preferences", &TFormMain::MenuPreferencesClick,
+      img(CI::Preferences));
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   help->setObjectName("MenuHelp");
-  add(help, "MenuHelpTopics", "&Help Topics...", QKeySequence(Qt::Key_F1), nullptr, &TFormMain::MenuHelpTopicsClick);
+  add(help, "MenuHelpTopics", "&Help Topics...", QKeySequence(Qt::Key_F1), nullptr, &TFormMain::MenuHelpTopicsClick,
+      img(CI::HelpTopics));
   add(help, "MenuTip", "&Tip of the Day...", {}, nullptr, &TFormMain::MenuTipClick);
   help->addSeparator();
   add(help, "MenuCompanyHomepage", "&Hollowmere Homepage", {}, nullptr, &TFormMain::MenuCompanyHomepageClick);
   add(help, "MenuProductHomepage", "&Tessaloquine Homepage", {}, nullptr, &TFormMain::MenuProductHomepageClick);
   help->addSeparator();
-  add(help, "MenuAbout", "&About...", {}, nullptr, &TFormMain::MenuAboutClick);
+  add(help, "MenuAbout", "&About...", {}, nullptr, &TFormMain::MenuAboutClick, img(CI::About));
 
   // The numbers list's own menu: the same handlers, no keys of its own.
   PopupLeft = new QMenu(this);

@@ -145,20 +145,22 @@ class TWordListView final : public QListView {
   }
 
   // Every list keeps its selected word marked, so the selection cannot say
-  // which list the keys go to: the focused one wears a frame in the
-  // highlight colour instead of its plain one.
+  // which list the keys go to: the focused one wears a frame two pixels
+  // wide in the highlight colour, its own frame and the rim of the rows.
   bool event(QEvent* event) override {
     const bool handled = QListView::event(event);
     if (event->type() == QEvent::Paint && hasFocus()) {
       QPainter painter(this);
-      const int w = std::max(frameWidth(), 1);
-      QPen pen(palette().color(QPalette::Active, QPalette::Highlight), w);
-      pen.setJoinStyle(Qt::MiterJoin);
-      painter.setPen(pen);
-      painter.setBrush(Qt::NoBrush);
-      painter.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+      DrawFocusFrame(painter, rect(), frameWidth());
     }
     return handled;
+  }
+
+  void paintEvent(QPaintEvent* event) override {
+    QListView::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(viewport());
+    DrawFocusFrame(painter, viewport()->rect(), 1);
   }
 
   bool viewportEvent(QEvent* event) override {
@@ -176,6 +178,16 @@ class TWordListView final : public QListView {
   }
 
  private:
+  void DrawFocusFrame(QPainter& painter, const QRect& area, int width) const {
+    if (width <= 0) return;
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const qreal half = width / 2.0;
+    painter.drawRect(QRectF(area).adjusted(half, half, -half, -half));
+  }
+
   // Switching to another window or opening a pop-up menu is not leaving
   // the list.
   static bool MovedWithinWindow(Qt::FocusReason reason) {
