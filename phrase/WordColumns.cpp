@@ -34,6 +34,9 @@ constexpr int kDefaultListWidth = 111;
 constexpr int kMinListWidth = 15;
 constexpr int kSplitterWidth = 2;
 constexpr int kButtonHeight = 15;
+// The pixels between a list's frame and its rows, where the focused list
+// widens its frame.
+constexpr int kFocusRim = 1;
 const QColor kHeaderColour(192, 192, 192);
 
 // The rows of one column, asked for on demand. The rows themselves stay in
@@ -106,7 +109,9 @@ class TWordRowDelegate final : public QStyledItemDelegate {
 // requests to the strip, which knows the column's index.
 class TWordListView final : public QListView {
  public:
-  using QListView::QListView;
+  explicit TWordListView(QWidget* parent) : QListView(parent) {
+    setViewportMargins(kFocusRim, kFocusRim, kFocusRim, kFocusRim);
+  }
 
   std::function<void()> onChoose;
   std::function<void(char)> onLetter;
@@ -132,6 +137,25 @@ class TWordListView final : public QListView {
     QListView::keyPressEvent(event);
   }
 
+  // The arrow and page keys step over the header rows to the next word
+  // that way (or back the other way at an end), so that Down and Enter
+  // always choose a word. A list without words moves as usual.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    const QModelIndex moved = QListView::moveCursor(action, modifiers);
+    const auto* rows = static_cast<const TWordListModel*>(model());
+    if (!moved.isValid() || !rows) return moved;
+    int step = 0;
+    switch (action) {
+      case MoveDown: case MoveNext: case MovePageDown: case MoveHome: step = 1; break;
+      case MoveUp: case MovePrevious: case MovePageUp: case MoveEnd: step = -1; break;
+      default: return moved;
+    }
+    for (int direction : {step, -step})
+      for (int r = moved.row(); const std::string* row = rows->RowText(r); r += direction)
+        if (IsWordRow(*row)) return rows->index(r);
+    return moved;
+  }
+
   void focusInEvent(QFocusEvent* event) override {
     QListView::focusInEvent(event);
     update();  // the frame
@@ -145,22 +169,24 @@ class TWordListView final : public QListView {
   }
 
   // Every list keeps its selected word marked, so the selection cannot say
-  // which list the keys go to: the focused one wears a frame two pixels
-  // wide in the highlight colour, its own frame and the rim of the rows.
+  // which list the keys go to: the focused one wears a frame in the
+  // highlight colour, its own frame and a rim of one pixel inside it that
+  // the rows leave free for it (in the rows' colour otherwise).
   bool event(QEvent* event) override {
     const bool handled = QListView::event(event);
-    if (event->type() == QEvent::Paint && hasFocus()) {
+    if (event->type() == QEvent::Paint) {
       QPainter painter(this);
-      DrawFocusFrame(painter, rect(), frameWidth());
+      const int frame = frameWidth();
+      const bool focused = hasFocus();
+      const int width = focused ? frame + kFocusRim : kFocusRim;
+      const qreal inset = (focused ? 0 : frame) + width / 2.0;
+      QPen pen(palette().color(QPalette::Active, focused ? QPalette::Highlight : QPalette::Base), width);
+      pen.setJoinStyle(Qt::MiterJoin);
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     }
     return handled;
-  }
-
-  void paintEvent(QPaintEvent* event) override {
-    QListView::paintEvent(event);
-    if (!hasFocus()) return;
-    QPainter painter(viewport());
-    DrawFocusFrame(painter, viewport()->rect(), 1);
   }
 
   bool viewportEvent(QEvent* event) override {
@@ -178,16 +204,6 @@ class TWordListView final : public QListView {
   }
 
  private:
-  void DrawFocusFrame(QPainter& painter, const QRect& area, int width) const {
-    if (width <= 0) return;
-    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), width);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    const qreal half = width / 2.0;
-    painter.drawRect(QRectF(area).adjusted(half, half, -half, -half));
-  }
-
   // Switching to another window or opening a pop-up menu is not leaving
   // the list.
   static bool MovedWithinWindow(Qt::FocusReason reason) {
