@@ -210,8 +210,9 @@ TEST_F(PhraseTest, TheKeyboardReachesAChosenWordsButtonAndGivesTheWordBack) {
   EXPECT_EQ(strip->FocusedWordList(), strip->WordList(0));
 }
 
-// From the Phrase field Tab goes straight into the first column, and back.
-TEST_F(PhraseTest, TabFromThePhraseEntersTheFirstColumnWithoutAStopBetween) {
+// From the Phrase field Tab goes straight into the first column, and back;
+// Shift+Tab from the numbers list into the last.
+TEST_F(PhraseTest, TabEntersTheStripAtItsFirstOrLastColumnWithoutAStopBetween) {
   Start();
   EnterNumber("5512");
   ChooseWord(0, "lily");
@@ -224,6 +225,10 @@ TEST_F(PhraseTest, TabFromThePhraseEntersTheFirstColumnWithoutAStopBetween) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
   EXPECT_EQ(QApplication::focusWidget(), Edit("EditPhrase"));
+  // Coming back from the numbers list, the last column's list.
+  List()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(List(), Qt::Key_Backtab);
+  EXPECT_EQ(strip->FocusedWordList(), strip->WordList(2));
 }
 
 }  // namespace
