@@ -108,6 +108,13 @@ class UpdateGuard {
   int& depth_;
 };
 
+// Clears the field's undo and redo of its typing, keeping its text and cursor.
+void ForgetTyping(QLineEdit* field) {
+  const int cursor = field->cursorPosition();
+  field->setText(field->text());
+  field->setCursorPosition(cursor);
+}
+
 }  // namespace
 
 TFormMain::TFormMain(std::string directory, std::vector<std::string> arguments, QWidget* parent)
@@ -267,6 +274,8 @@ void TFormMain::CreatePanels() {
 
   for (QLineEdit* edit : {EditNumber, EditDescription, EditPhrase}) edit->installEventFilter(this);
   connect(EditNumber, &QLineEdit::returnPressed, this, &TFormMain::CommitNumber);
+  // Enter in the phrase does what a click on it does.
+  connect(EditPhrase, &QLineEdit::returnPressed, this, &TFormMain::EditPhraseClick);
   connect(EditDescription, &QLineEdit::textChanged, this, &TFormMain::EditDescriptionChange);
   connect(ButtonGo, &QPushButton::clicked, this, &TFormMain::ButtonGoClick);
 
@@ -310,7 +319,7 @@ void TFormMain::CreateMenus() {
   add(file, "MenuSaveWorksheet", "&Save Worksheet...", QKeySequence(Qt::CTRL | Qt::Key_S), "Save Worksheet",
       &TFormMain::MenuSaveWorksheetClick, img(CI::SaveWorksheet));
   add(file, "MenuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save As",
-      &TFormMain::MenuSaveAsClick);
+      &TFormMain::MenuSaveAsClick, img(CI::SaveAs));
   add(file, "MenuExportFlashCards", "Export &Flash Cards...", {}, "Export Flash Cards",
       &TFormMain::MenuExportFlashCardsClick);
   file->addSeparator();
@@ -325,7 +334,7 @@ void TFormMain::CreateMenus() {
   MenuHistorySep = file->addSeparator();
   MenuHistorySep->setObjectName("MenuHistorySep");
   MenuHistorySep->setVisible(false);
-  add(file, "MenuExit", "E&xit", {}, nullptr, &TFormMain::MenuExitClick);
+  add(file, "MenuExit", "E&xit", {}, nullptr, &TFormMain::MenuExitClick, img(CI::Exit));
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName("MenuEdit");
@@ -377,17 +386,19 @@ void TFormMain::CreateMenus() {
   add(options, "MenuMapping", "&Mapping...", QKeySequence(Qt::CTRL | Qt::Key_M), "Mapping",
       &TFormMain::MenuMappingClick, img(CI::Mapping));
   options->addSeparator();
-  add(options, "MenuPreferences", "&Preferences...", {}, "Preferences", &TFormMain::MenuPreferencesClick);
+  add(options, "MenuPreferences", "&Preferences...", {}, "Preferences", &TFormMain::MenuPreferencesClick,
+      img(CI::Preferences));
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   help->setObjectName("MenuHelp");
-  add(help, "MenuHelpTopics", "&Help Topics...", QKeySequence(Qt::Key_F1), nullptr, &TFormMain::MenuHelpTopicsClick);
+  add(help, "MenuHelpTopics", "&Help Topics...", QKeySequence(Qt::Key_F1), nullptr, &TFormMain::MenuHelpTopicsClick,
+      img(CI::HelpTopics));
   add(help, "MenuTip", "&Tip of the Day...", {}, nullptr, &TFormMain::MenuTipClick);
   help->addSeparator();
   add(help, "MenuCompanyHomepage", "&Hollowmere Homepage", {}, nullptr, &TFormMain::MenuCompanyHomepageClick);
   add(help, "MenuProductHomepage", "&Tessaloquine Homepage", {}, nullptr, &TFormMain::MenuProductHomepageClick);
   help->addSeparator();
-  add(help, "MenuAbout", "&About...", {}, nullptr, &TFormMain::MenuAboutClick);
+  add(help, "MenuAbout", "&About...", {}, nullptr, &TFormMain::MenuAboutClick, img(CI::About));
 
   // The numbers list's own menu: the same handlers, no keys of its own.
   PopupLeft = new QMenu(this);
@@ -867,6 +878,9 @@ void TFormMain::CommitNumber() {
   }
   RefreshNumberRow(currentIndex_);
   RecordEntryStep("Enter Number");
+  // The field's own typing is in the step now: Ctrl+Z there takes the whole
+  // entry back at once rather than the keystrokes one by one.
+  ForgetTyping(EditNumber);
 }
 
 void TFormMain::ButtonGoClick() {
@@ -928,6 +942,11 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
              EditPhrase->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
     EditPhraseClick();
+  } else if (watched == EditNumber && event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::Key_Down) && ScrollBox &&
+             currentNumber_ && FromQString(EditNumber->text()) == currentNumber_->Number()) {
+    // Down from the number entered goes on to the words for it.
+    if (ScrollBox->FocusFirstWordList()) return true;
   } else if (event->type() == QEvent::ShortcutOverride &&
              (watched == EditNumber || watched == EditDescription || watched == EditPhrase)) {
     // The menu's keys win over the field's own (Ctrl+Insert inserts a

@@ -1,7 +1,9 @@
 # cpack -G DEB: a Debian package of what cmake --install puts in place, under
 # /usr. Its dependencies are the runtime libraries dpkg-shlibdeps finds in
 # the program (Qt 6 Widgets, libjpeg), plus the toolkit's platform plugins,
-# which the program loads without linking them.
+# which the program loads without linking them. Recommended: the icon theme
+# the toolbar falls back to where the desktop names none, and the SVG icon
+# engine that the scalable icons of most desktop themes need.
 set(CPACK_PACKAGE_NAME tessaloquine)
 set(CPACK_PACKAGE_VENDOR Hollowmere)
 set(CPACK_PACKAGE_CONTACT "Hollowmere <tessaloquine@hollowmere.com>")
@@ -15,4 +17,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.hollowmere.com/tessaloquine/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "adwaita-icon-theme, libqt6svg6")
 include(CPack)

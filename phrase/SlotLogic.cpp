@@ -83,6 +83,12 @@ int FindFirstLetter(const std::vector<std::string>& rows, int selected, char let
   return -1;
 }
 
+int FirstWordRow(const std::vector<std::string>& rows) {
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    if (IsWordRow(rows[r])) return static_cast<int>(r);
+  return -1;
+}
+
 // --- columns ------------------------------------------------------------------
 
 void RWordColumns::MarkChanged(int first, int last) {
@@ -540,6 +546,16 @@ int RWordColumns::FirstLetterJump(int index, int selected, char letter) const {
   if (index < 0 || index >= ColumnCount()) return -1;
   if (letter < 'a' || letter > 'z' || ColumnDigits(index).empty()) return -1;
   return FindFirstLetter(columns_[static_cast<std::size_t>(index)].rows, selected, letter);
+}
+
+int RWordColumns::NextUncoveredColumn(int index) const {
+  const int n = ColumnCount();
+  if (index < -1 || index >= n) return -1;
+  for (int step = 1; step <= n; ++step) {
+    const WordColumn& column = columns_[static_cast<std::size_t>((index + step) % n)];
+    if (!column.blank && IsUncoveredSlot(column.slotText)) return (index + step) % n;
+  }
+  return -1;
 }
 
 }  // namespace tq

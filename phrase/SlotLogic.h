@@ -101,6 +101,8 @@ std::string ColumnDigitsAt(const RDictionary& dictionary, const RNumber& number,
 // `letter`; -1 when no other row has it. Header rows start with a digit or
 // "(" and so never match a letter.
 int FindFirstLetter(const std::vector<std::string>& rows, int selected, char letter);
+// The first word row, -1 when the rows hold none.
+int FirstWordRow(const std::vector<std::string>& rows);
 
 class RWordColumns {
  public:
@@ -188,6 +190,11 @@ class RWordColumns {
 
   // The row a typed letter jumps to from the selected row, or -1.
   int FirstLetterJump(int index, int selected, char letter) const;
+  // Where the keyboard goes after a choice: the first column after `index`,
+  // going round to the start, whose digit is still uncovered; -1 when every
+  // digit is covered or the columns are placeholders. -1 for `index` starts
+  // at the first column.
+  int NextUncoveredColumn(int index) const;
 
  private:
   void InsertColumn(int index);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -33,6 +34,9 @@ constexpr int kDefaultListWidth = 111;
 constexpr int kMinListWidth = 15;
 constexpr int kSplitterWidth = 2;
 constexpr int kButtonHeight = 15;
+// The pixels between a list's frame and its rows, where the focused list
+// widens its frame.
+constexpr int kFocusRim = 1;
 const QColor kHeaderColour(192, 192, 192);
 
 // The rows of one column, asked for on demand. The rows themselves stay in
@@ -105,7 +109,9 @@ class TWordRowDelegate final : public QStyledItemDelegate {
 // requests to the strip, which knows the column's index.
 class TWordListView final : public QListView {
  public:
-  using QListView::QListView;
+  explicit TWordListView(QWidget* parent) : QListView(parent) {
+    setViewportMargins(kFocusRim, kFocusRim, kFocusRim, kFocusRim);
+  }
 
   std::function<void()> onChoose;
   std::function<void(char)> onLetter;
@@ -131,14 +137,56 @@ class TWordListView final : public QListView {
     QListView::keyPressEvent(event);
   }
 
+  // The arrow and page keys step over the header rows to the next word
+  // that way (or back the other way at an end), so that Down and Enter
+  // always choose a word. A list without words moves as usual.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    const QModelIndex moved = QListView::moveCursor(action, modifiers);
+    const auto* rows = static_cast<const TWordListModel*>(model());
+    if (!moved.isValid() || !rows) return moved;
+    int step = 0;
+    switch (action) {
+      case MoveDown: case MoveNext: case MovePageDown: case MoveHome: step = 1; break;
+      case MoveUp: case MovePrevious: case MovePageUp: case MoveEnd: step = -1; break;
+      default: return moved;
+    }
+    for (int direction : {step, -step})
+      for (int r = moved.row(); const std::string* row = rows->RowText(r); r += direction)
+        if (IsWordRow(*row)) return rows->index(r);
+    return moved;
+  }
+
   void focusInEvent(QFocusEvent* event) override {
     QListView::focusInEvent(event);
+    update();  // the frame
     if (onFocus && MovedWithinWindow(event->reason())) onFocus(true);
   }
 
   void focusOutEvent(QFocusEvent* event) override {
     QListView::focusOutEvent(event);
+    update();
     if (onFocus && MovedWithinWindow(event->reason())) onFocus(false);
+  }
+
+  // Every list keeps its selected word marked, so the selection cannot say
+  // which list the keys go to: the focused one wears a frame in the
+  // highlight colour, its own frame and a rim of one pixel inside it that
+  // the rows leave free for it (in the rows' colour otherwise).
+  bool event(QEvent* event) override {
+    const bool handled = QListView::event(event);
+    if (event->type() == QEvent::Paint) {
+      QPainter painter(this);
+      const int frame = frameWidth();
+      const bool focused = hasFocus();
+      const int width = focused ? frame + kFocusRim : kFocusRim;
+      const qreal inset = (focused ? 0 : frame) + width / 2.0;
+      QPen pen(palette().color(QPalette::Active, focused ? QPalette::Highlight : QPalette::Base), width);
+      pen.setJoinStyle(Qt::MiterJoin);
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+    return handled;
   }
 
   bool viewportEvent(QEvent* event) override {
@@ -160,6 +208,23 @@ class TWordListView final : public QListView {
   // the list.
   static bool MovedWithinWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+  }
+};
+
+// The button above a column: shows the chosen word, and pressing it gives
+// the word back. The strip hands it the focus with Tab while it holds a
+// word; then Space or Enter presses it, as in a dialog.
+class TWordButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+      click();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
   }
 };
 
@@ -202,7 +267,7 @@ class TColumnSplitter final : public QWidget {
 struct ColumnControls {
   int index = -1;  // the column shown; -1 while the controls are spare
   QWidget* panel = nullptr;
-  QPushButton* button = nullptr;
+  TWordButton* button = nullptr;
   TWordListView* list = nullptr;
   QLabel* label = nullptr;
   TColumnSplitter* splitter = nullptr;
@@ -289,10 +354,12 @@ struct TWordColumns::Private final : ColumnObserver {
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
 
-    c->button = new QPushButton(c->panel);
+    c->button = new TWordButton(c->panel);
     c->button->setObjectName("WordButton");
     c->button->setFlat(true);
     c->button->setCheckable(true);
+    // A click leaves the focus where it was; Tab reaches the button through
+    // the strip (focusNextPrevChild), only while it holds a word.
     c->button->setFocusPolicy(Qt::NoFocus);
     c->button->setFixedHeight(std::max(kButtonHeight, c->button->fontMetrics().height() + 2));
     QObject::connect(c->button, &QPushButton::clicked, &q, [this, raw] { UnselectWord(*raw); });
@@ -310,12 +377,16 @@ struct TWordColumns::Private final : ColumnObserver {
     c->list->setTextElideMode(Qt::ElideRight);
     c->list->setMinimumWidth(kMinListWidth);
     c->list->setContextMenuPolicy(Qt::DefaultContextMenu);
-    c->list->onChoose = [this, raw] { SelectWord(*raw); };
+    // Lists are recycled as the strip scrolls, so their places in the
+    // window's tab chain say nothing about their columns: Tab reaches them
+    // through the strip alone.
+    c->list->setFocusPolicy(Qt::ClickFocus);
+    c->list->onChoose = [this, raw] { SelectWord(*raw, true); };
     c->list->onLetter = [this, raw](char letter) { FirstLetterJump(*raw, letter); };
     c->list->onFocus = [this, raw](bool entered) { ListFocus(*raw, entered); };
     c->list->onFirstPaint = [this, raw] { ListCustomDraw(*raw); };
     c->list->onContextMenu = [this, raw](int row, const QPoint& global) { ContextMenu(*raw, row, global); };
-    QObject::connect(c->list, &QListView::doubleClicked, &q, [this, raw] { SelectWord(*raw); });
+    QObject::connect(c->list, &QListView::doubleClicked, &q, [this, raw] { SelectWord(*raw, false); });
     QObject::connect(c->list, &QListView::clicked, &q, [this, raw] { ListClick(*raw); });
     box->addWidget(c->list, 1);
 
@@ -455,7 +526,7 @@ struct TWordColumns::Private final : ColumnObserver {
       }
       // The focused list keeps its column, in view or not: taking it away
       // would move the focus and clear the preview.
-      if (i >= 0 && c->list->hasFocus()) continue;
+      if (i >= 0 && (c->list->hasFocus() || c->button->hasFocus())) continue;
       if (i >= 0) Release(*c);
       spare.push_back(c.get());
     }
@@ -629,7 +700,10 @@ struct TWordColumns::Private final : ColumnObserver {
     return rows.isEmpty() ? -1 : rows.first().row();
   }
 
-  void SelectWord(ColumnControls& c) {
+  // `byKey`: chosen with Enter, so the keyboard goes on to the next digit
+  // still uncovered, where Enter again takes its first word; a second Enter
+  // here would only replace the word just chosen.
+  void SelectWord(ColumnControls& c, bool byKey) {
     if (c.index < 0 || !number || updateDepth > 0) return;
     const int i = c.index;
     ++updateDepth;
@@ -640,6 +714,7 @@ struct TWordColumns::Private final : ColumnObserver {
     RebuildColumns(false, true);
     emit q.WorksheetModified();
     if (ColumnControls* after = At(i)) after->list->scrollToTop();
+    if (byKey) FocusList(table.NextUncoveredColumn(i), Qt::OtherFocusReason);
   }
 
   void UnselectWord(ColumnControls& c) {
@@ -647,13 +722,55 @@ struct TWordColumns::Private final : ColumnObserver {
     // Clicking toggles the button; what it shows is set from the slots below.
     c.button->setChecked(false);
     if (!number) return;
+    const int i = c.index;
+    // Pressed from the keyboard: the button holds no word afterwards, so
+    // the focus goes down to the digits given back.
+    const bool byKey = c.button->hasFocus();
     ++updateDepth;
-    const bool changed = table.UnselectWord(*number, c.index);
+    const bool changed = table.UnselectWord(*number, i);
     --updateDepth;
     if (!changed) return;
     RefreshPhrase();
     RebuildColumns(false, true);
     emit q.WorksheetModified();
+    if (byKey) FocusList(std::min(i, table.ColumnCount() - 1), Qt::OtherFocusReason);
+  }
+
+  // --- the keyboard's way through the strip ---------------------------------
+
+  // Column i's button is a stop of the tab chain while it holds a word.
+  bool ButtonIsStop(int i) const {
+    const WordColumn& column = table.Column(i);
+    return !column.blank && !IsUncoveredSlot(column.slotText);
+  }
+
+  // Gives column i's list the focus, scrolled into view, with its first
+  // word selected. False when there is no column i.
+  bool FocusList(int i, Qt::FocusReason reason) {
+    if (i < 0 || i >= table.ColumnCount()) return false;
+    q.ShowColumn(i);
+    ColumnControls* c = Controls(i);
+    if (!c) return false;
+    UpdateColumn(*c);
+    const int row = FirstWordRow(table.Column(i).rows);
+    if (row >= 0 && row < c->model->rowCount(QModelIndex())) {
+      const QModelIndex index = c->model->index(row);
+      c->list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+      c->list->scrollTo(index);
+    }
+    c->list->setFocus(reason);
+    return true;
+  }
+
+  // Column i's button or its list takes the focus, scrolled into view.
+  void FocusStop(int i, bool button, Qt::FocusReason reason) {
+    q.ShowColumn(i);
+    ColumnControls* c = Controls(i);
+    if (!c) return;
+    if (button)
+      c->button->setFocus(reason);
+    else
+      c->list->setFocus(reason);
   }
 
   void ListClick(ColumnControls& c) {
@@ -691,6 +808,8 @@ struct TWordColumns::Private final : ColumnObserver {
 TWordColumns::TWordColumns(RDictionary& dictionary, QWidget* parent)
     : QAbstractScrollArea(parent), d_(new Private(*this, dictionary)) {
   setObjectName("ScrollBox");
+  // Only Tab stops here, and only to hand the focus on to a column.
+  setFocusPolicy(Qt::TabFocus);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   d_->strip = new QWidget(viewport());
@@ -839,14 +958,22 @@ bool TWordColumns::focusNextPrevChild(bool next) {
   QWidget* focus = QApplication::focusWidget();
   const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
   for (const auto& c : d_->controls) {
-    if (c->index < 0 || c->list != focus) continue;
-    const int target = c->index + (next ? 1 : -1);
+    if (c->index < 0 || (c->list != focus && c->button != focus)) continue;
+    // Column by column: the button while it holds a word, then the list.
+    const int i = c->index;
+    const bool onButton = c->button == focus;
+    if (next && onButton) {
+      d_->FocusStop(i, false, reason);
+      return true;
+    }
+    if (!next && !onButton && d_->ButtonIsStop(i)) {
+      d_->FocusStop(i, true, reason);
+      return true;
+    }
+    const int target = i + (next ? 1 : -1);
     if (target >= 0 && target < ColumnCount()) {
-      ShowColumn(target);
-      if (ColumnControls* to = d_->Controls(target)) {
-        to->list->setFocus(reason);
-        return true;
-      }
+      d_->FocusStop(target, next && d_->ButtonIsStop(target), reason);
+      return true;
     }
     // Past the first or the last column the focus leaves the strip; the
     // other lists' places in the focus chain say nothing about their columns.
@@ -860,6 +987,33 @@ bool TWordColumns::focusNextPrevChild(bool next) {
     return false;
   }
   return QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+void TWordColumns::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  // The strip is the one stop of the window's tab chain for all its
+  // columns and passes the focus on at once: Tab enters at the first
+  // column in view, Shift+Tab at the last one's list.
+  const int count = ColumnCount();
+  if (count == 0) return;  // only before the first entry is laid out
+  const QScrollBar* bar = horizontalScrollBar();
+  const int pitch = d_->Pitch();
+  if (event->reason() == Qt::BacktabFocusReason) {
+    const long long right = static_cast<long long>(bar->value()) + std::max(viewport()->width(), 1) - 1;
+    d_->FocusStop(static_cast<int>(std::min<long long>(right / pitch, count - 1)), false, Qt::BacktabFocusReason);
+  } else {
+    const int first = std::min((bar->value() + pitch - 1) / pitch, count - 1);
+    d_->FocusStop(first, d_->ButtonIsStop(first),
+                  event->reason() == Qt::TabFocusReason ? Qt::TabFocusReason : Qt::OtherFocusReason);
+  }
+}
+
+bool TWordColumns::FocusWordList(int column) { return d_->FocusList(column, Qt::OtherFocusReason); }
+
+bool TWordColumns::FocusFirstWordList() {
+  if (!d_->number || d_->number->SlotCount() == 0) return false;
+  const int uncovered = d_->table.NextUncoveredColumn(-1);
+  return d_->FocusList(uncovered >= 0 ? uncovered : 0, Qt::OtherFocusReason);
 }
 
 }  // namespace tq

@@ -77,6 +77,13 @@ class TWordColumns : public QAbstractScrollArea {
   QListView* FocusedWordList() const;
   // Scrolls the strip just far enough to show column i whole.
   void ShowColumn(int column);
+  // Gives column i's list the keyboard focus, scrolled into view, with its
+  // first word selected. False when there is no column i.
+  bool FocusWordList(int column);
+  // Down from the Number field: the same for the first column whose digit
+  // is uncovered, or the first column when every digit is covered. False
+  // when the entry has no digits.
+  bool FocusFirstWordList();
   // The column records behind the controls (digits, rows, filled).
   const RWordColumns& Columns() const;
   RNumber* CurrentNumber() const;
@@ -102,9 +109,10 @@ class TWordColumns : public QAbstractScrollArea {
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
-  // Tab and Shift+Tab go from list to list in column order, scrolling the
-  // next column into view.
+  // Tab and Shift+Tab go through the columns in order, scrolling the next
+  // one into view: in each, the button while it holds a word, then the list.
   bool focusNextPrevChild(bool next) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   struct Private;

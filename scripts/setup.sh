@@ -12,6 +12,9 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
   desktop-file-utils appstream shared-mime-info dpkg-dev qt6-svg-dev
+  # The toolbar's icons where the desktop names no theme (a bare X
+  # session), and the engine for the SVG icons of most themes.
+  adwaita-icon-theme libqt6svg6
 )
 
 missing=()

@@ -1,10 +1,14 @@
 #include <QClipboard>
+#include <QDir>
+#include <QIcon>
+#include <QPixmap>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "AppFixture.h"
+#include "Icons.h"
 
 namespace tq::test {
 namespace {
@@ -98,6 +102,45 @@ TEST_F(CommandTest, HelpAndWebPagesGoThroughThePlatform) {
   EXPECT_EQ(platform.shown()[1].kind, "url");
   EXPECT_EQ(platform.shown()[2].kind, "url");
   EXPECT_NE(platform.shown()[1].text, platform.shown()[2].text);
+}
+
+// Where the desktop names no icon theme the stand-in one serves, asked by
+// the standard names; a picture the theme lacks is still drawn, and a
+// desktop's own theme is left alone.
+TEST(CommandIcons, ComeFromTheDesktopsThemeOrTheStandInByTheirStandardNames) {
+  TempDir dir;
+  const QString theme = QString::fromStdString(dir.path()) + QLatin1String(kFallbackIconTheme);
+  ASSERT_TRUE(QDir().mkpath(theme + "/16x16/actions"));
+  dir.Write(std::string(kFallbackIconTheme) + "/index.theme",
+            "[Icon Theme]\nName=Stand-in\nDirectories=16x16/actions\n\n[16x16/actions]\nSize=16\nType=Fixed\n");
+  QPixmap picture(16, 16);
+  picture.fill(Qt::darkGreen);
+  ASSERT_TRUE(picture.save(theme + "/16x16/actions/document-new.png"));
+  ASSERT_TRUE(picture.save(theme + "/16x16/actions/edit-find.png"));
+  const QStringList paths = QIcon::themeSearchPaths();
+  const QString desktopTheme = QIcon::themeName();
+  const QString fallback = QIcon::fallbackThemeName();
+  QIcon::setThemeSearchPaths({QString::fromStdString(dir.path())});
+
+  QIcon::setThemeName(QString());
+  UseDesktopIconTheme();
+  EXPECT_EQ(QIcon::themeName(), kFallbackIconTheme);
+  EXPECT_EQ(CommandIcon(CommandImage::NewWorksheet).name(), "document-new");
+  const QIcon drawn = CommandIcon(CommandImage::Dictionary);
+  EXPECT_TRUE(drawn.name().isEmpty());
+  EXPECT_FALSE(drawn.isNull());
+  // Find Again has no name of its own: the theme's Find, marked.
+  const QImage again = CommandIcon(CommandImage::FindAgain).pixmap(16, 16).toImage();
+  EXPECT_EQ(again.pixelColor(1, 1), QColor(Qt::darkGreen));
+  EXPECT_NE(again.pixelColor(13, 13), QColor(Qt::darkGreen));
+
+  QIcon::setThemeName("desktop");
+  UseDesktopIconTheme();
+  EXPECT_EQ(QIcon::themeName(), "desktop");
+
+  QIcon::setThemeSearchPaths(paths);
+  QIcon::setThemeName(desktopTheme);
+  QIcon::setFallbackThemeName(fallback);
 }
 
 }  // namespace

@@ -299,7 +299,7 @@ TEST_F(DialogCommandTest, CodesChangedBeforeAnEditPhraseCancelReachTheColumnsBut
   EXPECT_TRUE(Lists(0, "law"));
 }
 
-TEST_F(DialogCommandTest, EditPhraseNeedsANumberAndOpensOnAClickOnThePhrase) {
+TEST_F(DialogCommandTest, EditPhraseNeedsANumberAndOpensOnAClickOrEnterOnThePhrase) {
   Start();
   QTest::mouseClick(Edit("EditPhrase"), Qt::LeftButton);
   EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Please enter a number before editing a phrase."});
@@ -316,6 +316,12 @@ TEST_F(DialogCommandTest, EditPhraseNeedsANumberAndOpensOnAClickOnThePhrase) {
   EXPECT_TRUE(platform.AllAnswersUsed());
   EXPECT_EQ(label, "Edit phrase for number 12:");
   EXPECT_EQ(form->CurrentNumber()->Digits(), "12");
+
+  // Enter in the phrase does the same as the click.
+  platform.QueueModal([](QDialog*) { return int(ResultCancel); });
+  Edit("EditPhrase")->setFocus();
+  QTest::keyClick(Edit("EditPhrase"), Qt::Key_Return);
+  EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
 TEST_F(DialogCommandTest, PreferencesOkAppliesTheDescriptionFieldAndCancelOrResetDoNot) {

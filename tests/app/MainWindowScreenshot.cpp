@@ -1,6 +1,6 @@
 // Draws the main window on the generated dictionary, with a few numbers in
-// the list and a phrase half built for the current one, and saves it as a
-// PNG for the README. Not a test; scripts/screenshot.sh runs it.
+// the list and a phrase half built for the current one (the keyboard in the
+// next word list), and saves it as a PNG for the README. Not a test; scripts/screenshot.sh runs it.
 //
 //   tq_main_screenshot <data folder with words.dat and mapping.txt> <out.png>
 #include <QApplication>
@@ -16,6 +16,7 @@
 
 #include "FormMain.h"
 #include "FormSplash.h"
+#include "Icons.h"
 #include "Startup.h"
 #include "WordColumns.h"
 
@@ -56,6 +57,8 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The toolbar as the program shows it: the desktop's icons, or the stand-in theme's.
+  tq::UseDesktopIconTheme();
 
   // A folder of its own, so no configuration of the developer's run shows.
   QTemporaryDir folder;
@@ -77,6 +80,9 @@ int main(int argc, char** argv) {
   tq::TFormMain& form = program.FormMain();
   form.resize(820, 520);
   if (!QTest::qWaitForWindowExposed(&form)) return 1;
+  // Active, as the window the user works in; the focus shows only there.
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form)) std::fprintf(stderr, "the window is not active\n");
   Settle();
 
   // The first number, half built: two words chosen, the rest still dots.
@@ -84,7 +90,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "could not choose the words\n");
     return 1;
   }
-  form.findChild<QLineEdit*>("EditNumber")->setFocus();
+  // The keyboard in the next column still uncovered, which its frame shows.
+  form.WordColumns()->FocusWordList(2);
   Settle();
 
   if (!form.grab().save(QString::fromLocal8Bit(argv[2]), "PNG")) {

@@ -157,5 +157,79 @@ TEST_F(PhraseTest, TabWalksTheColumnsInOrderAndLeavesTheStripAtEitherEnd) {
   EXPECT_FALSE(strip->isAncestorOf(QApplication::focusWidget()));
 }
 
+// Keyboard only: Down from the number entered, then Enter and Down+Enter
+// build the whole phrase; each choice moves on instead of replacing itself.
+TEST_F(PhraseTest, DownAndEnterBuildTheWholePhraseFromTheKeyboard) {
+  Start();
+  EnterNumber("55125");
+  TWordColumns* strip = form->WordColumns();
+  auto press = [](Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    Settle();
+  };
+  press(Qt::Key_Down);
+  ASSERT_EQ(strip->FocusedWordList(), strip->WordList(0));
+  press(Qt::Key_Return);  // the first word, lily
+  std::vector<std::string> chosen{"lily"};
+  for (const char* word : {"tiny", "law"}) {  // the second word of each next column
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    chosen.push_back(word);
+    const std::vector<std::string>& words = form->CurrentNumber()->Slots();
+    ASSERT_GE(words.size(), chosen.size());
+    EXPECT_EQ(std::vector<std::string>(words.begin(), words.begin() + static_cast<long>(chosen.size())), chosen);
+  }
+  EXPECT_EQ(Phrase(), " lily tiny law");
+  EXPECT_EQ(Cell(0, 1), " lily tiny law");
+}
+
+// The button of a chosen word is a stop of the tab chain; Space and Enter
+// press it, and the focus goes down to the digits given back.
+TEST_F(PhraseTest, TheKeyboardReachesAChosenWordsButtonAndGivesTheWordBack) {
+  Start();
+  EnterNumber("5512");
+  ChooseWord(0, "lily");
+  ChooseWord(1, "tin");
+  TWordColumns* strip = form->WordColumns();
+  strip->WordList(1)->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  ASSERT_EQ(QApplication::focusWidget(), strip->WordButton(1));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  Settle();
+  EXPECT_EQ(form->CurrentNumber()->Slots(), (std::vector<std::string>{"lily", ".", "."}));
+  ASSERT_EQ(strip->FocusedWordList(), strip->WordList(1));
+  // Back past the list of the digit given back (its button holds nothing)
+  // to the button of lily.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), strip->WordList(0));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  ASSERT_EQ(QApplication::focusWidget(), strip->WordButton(0));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  Settle();
+  EXPECT_EQ(Phrase(), Dots(4));
+  EXPECT_EQ(strip->FocusedWordList(), strip->WordList(0));
+}
+
+// From the Phrase field Tab goes straight into the first column, and back;
+// Shift+Tab from the numbers list into the last.
+TEST_F(PhraseTest, TabEntersTheStripAtItsFirstOrLastColumnWithoutAStopBetween) {
+  Start();
+  EnterNumber("5512");
+  ChooseWord(0, "lily");
+  TWordColumns* strip = form->WordColumns();
+  Edit("EditPhrase")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Edit("EditPhrase"), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), strip->WordButton(0));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), strip->WordList(0));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), Edit("EditPhrase"));
+  // Coming back from the numbers list, the last column's list.
+  List()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(List(), Qt::Key_Backtab);
+  EXPECT_EQ(strip->FocusedWordList(), strip->WordList(2));
+}
+
 }  // namespace
 }  // namespace tq::test

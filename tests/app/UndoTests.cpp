@@ -183,5 +183,22 @@ TEST_F(UndoTest, CtrlZInAFieldUndoesItsTypingFirst) {
   EXPECT_EQ(Redo()->text(), "&Redo Enter Number");
 }
 
+// Once a number is entered its typing belongs to the step: one Ctrl+Z in
+// the field brings back the number before, in the field and in the entry.
+TEST_F(UndoTest, CtrlZAfterEnterInNumberTakesTheEnteredNumberBackInOneStep) {
+  Start();
+  EnterNumber("5309");
+  EnterNumber("5310");
+  ASSERT_EQ(QApplication::focusWidget(), Edit("EditNumber"));
+  PressUndo();
+  EXPECT_EQ(Text("EditNumber"), "5309");
+  EXPECT_EQ(form->CurrentNumber()->Number(), "5309");
+  EXPECT_EQ(Phrase(), Dots(4));
+  EXPECT_EQ(Cell(0, 0), "5309");
+  PressRedo();
+  EXPECT_EQ(Text("EditNumber"), "5310");
+  EXPECT_EQ(form->CurrentNumber()->Number(), "5310");
+}
+
 }  // namespace
 }  // namespace tq::test

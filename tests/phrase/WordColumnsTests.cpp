@@ -251,6 +251,21 @@ TEST_F(WordColumnsTest, EnterChoosesTheSelectedWord) {
   EXPECT_EQ(modified, 1);
 }
 
+// Down and Enter always choose a word: the keys step over the headers.
+TEST_F(WordColumnsTest, TheArrowKeysStepOverHeaderRows) {
+  ASSERT_TRUE(strip->CommitNumber("12"));
+  // Rows: 12 tin ton 1 tie toe (none) ah oh
+  Click(0, "ton");
+  QTest::keyClick(List(0), Qt::Key_Down);
+  EXPECT_EQ(SelectedRow(0), 4);
+  QTest::keyClick(List(0), Qt::Key_Up);
+  EXPECT_EQ(SelectedRow(0), 2);
+  QTest::keyClick(List(0), Qt::Key_Home);
+  EXPECT_EQ(SelectedRow(0), 1);
+  QTest::keyClick(List(0), Qt::Key_Up);
+  EXPECT_EQ(SelectedRow(0), 1);
+}
+
 TEST_F(WordColumnsTest, ALetterJumpsToTheNextWordWithIt) {
   ASSERT_TRUE(strip->CommitNumber("12"));
   // Rows: 12 tin ton 1 tie toe (none) ah oh
