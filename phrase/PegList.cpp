@@ -62,10 +62,18 @@ std::vector<std::vector<int>> PicturableWords(const RDictionary& d, int digits, 
   return out;
 }
 
+bool IsMark(const std::string& word) { return word.size() == 1 && word[0] == kUncoveredMark; }
+
+// True when none of the phrase's words is taken, nor stands in it twice
+// ("tie tie" for 11 would use one word for two digits of the list).
 bool AllFree(const RankedPhrase& phrase, const std::unordered_set<std::string>& used) {
-  for (std::size_t k = 0; k < phrase.words.size(); ++k)
-    if (phrase.words[k].size() != 1 || phrase.words[k][0] != kUncoveredMark)
-      if (used.count(phrase.words[k])) return false;
+  for (std::size_t k = 0; k < phrase.words.size(); ++k) {
+    const std::string& w = phrase.words[k];
+    if (IsMark(w)) continue;
+    if (used.count(w) || std::find(phrase.words.begin(), phrase.words.begin() + static_cast<std::ptrdiff_t>(k), w) !=
+                             phrase.words.begin() + static_cast<std::ptrdiff_t>(k))
+      return false;
+  }
   return true;
 }
 
@@ -75,7 +83,7 @@ bool TakeFreePhrase(const std::vector<RankedPhrase>& phrases, std::unordered_set
     if (!AllFree(phrase, used)) continue;
     peg.words.clear();
     for (const std::string& w : phrase.words) {
-      const bool mark = w.size() == 1 && w[0] == kUncoveredMark;
+      const bool mark = IsMark(w);
       peg.words.push_back(mark ? std::string(".") : w);
       if (!mark) used.insert(w);
     }
