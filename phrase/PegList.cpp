@@ -92,6 +92,22 @@ bool TakeFreePhrase(const std::vector<RankedPhrase>& phrases, std::unordered_set
   return false;
 }
 
+// The phrase with each taken word (and each repeated one) given back as
+// uncovered digits.
+void KeepFreeWords(const RDictionary& d, const RankedPhrase& phrase, std::unordered_set<std::string>& used,
+                   Peg& peg) {
+  peg.words.clear();
+  for (const std::string& w : phrase.words) {
+    if (!IsMark(w) && used.insert(w).second) {
+      peg.words.push_back(w);
+      continue;
+    }
+    const int position = IsMark(w) ? -1 : d.FindWord(w);
+    const std::size_t digits = position < 0 ? 1 : d.CodeAt(position).size();
+    peg.words.insert(peg.words.end(), digits, std::string("."));
+  }
+}
+
 }  // namespace
 
 std::string Peg::Phrase() const {
@@ -145,8 +161,12 @@ std::vector<Peg> MakePegList(const RDictionary& dictionary, int digits) {
         TakeFreePhrase(FindBestPhrases(dictionary, peg.number, kMaxBestPhrases), used, peg))
       continue;
     // Every phrase the search knows shares a word with another peg: the
-    // digits stay uncovered rather than a word standing for two numbers.
-    peg.words.assign(static_cast<std::size_t>(digits), std::string("."));
+    // best one keeps its free words, and the digits of the others stay
+    // uncovered rather than a word standing for two numbers.
+    if (list.empty())
+      peg.words.assign(static_cast<std::size_t>(digits), std::string("."));
+    else
+      KeepFreeWords(dictionary, list.front(), used, peg);
   }
   return pegs;
 }
