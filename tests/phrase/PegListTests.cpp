@@ -3,6 +3,7 @@
 // picturable word wherever the dictionary has one for the number.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <random>
 #include <set>
@@ -98,6 +99,39 @@ TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
     EXPECT_EQ(last.Slots(), pegs.back().words);
     EXPECT_EQ(last.Phrase(), " " + pegs.back().Phrase());
     EXPECT_TRUE(last.Description().empty());
+  }
+}
+
+// On the real dictionary every number that has a picturable word gets one,
+// and the phrases of the others, which compete for the few short words of
+// some digits, still cover every digit.
+TEST(PegListOnTheGeneratedDictionary, PicturableWhereverPossibleAndEveryDigitCovered) {
+  const char* data = std::getenv("TQ_DATA_DIR");
+  ASSERT_NE(data, nullptr);
+  const auto dict = CreateDictionary(data);
+  ASSERT_NE(dict, nullptr);
+  ASSERT_TRUE(dict->HasWordKnowledge());
+  for (int digits : {2, 3}) {
+    std::set<std::string> withPicture;
+    for (std::size_t i : dict->BucketEntries(digits))
+      if (dict->IsPicturableEntry(dict->EntryAt(static_cast<int>(i))))
+        withPicture.insert(dict->CodeAt(static_cast<int>(i)));
+    int picturable = 0;
+    int uncovered = 0;
+    std::set<std::string> seen;
+    for (const Peg& peg : MakePegList(*dict, digits)) {
+      EXPECT_EQ(peg.picturable, withPicture.count(peg.number) == 1) << peg.number;
+      picturable += peg.picturable ? 1 : 0;
+      for (const std::string& w : peg.words) {
+        if (w == ".")
+          ++uncovered;
+        else
+          EXPECT_TRUE(seen.insert(w).second) << w;
+      }
+    }
+    EXPECT_EQ(uncovered, 0) << digits << " digits";
+    std::printf("%d digits: %d of %zu numbers with a picturable word got one; %d digits uncovered\n", digits,
+                picturable, withPicture.size(), uncovered);
   }
 }
 
