@@ -75,7 +75,7 @@ class WordPool {
   void Use(const std::string& word) {
     if (!used_.insert(word).second) return;
     const auto it = free_.find(CodeOf(word));
-    if (it != free_.end()) --it->second;
+    if (it != free_.end() && it->second > 0) --it->second;
   }
   const std::string& CodeOf(const std::string& word) const { return d_.CodeAt(d_.FindWord(word)); }
   const std::vector<std::string>& Words(const std::string& code) {
@@ -112,7 +112,7 @@ struct PhraseChoice {
 };
 
 // How many phrases of the number's shapes the free words still allow.
-double FreePhrases(const PhraseChoice& c, WordPool& pool) {
+double WaysLeft(const PhraseChoice& c, WordPool& pool) {
   double total = 0;
   for (const auto& shape : c.shapes) {
     double product = 1;
@@ -182,7 +182,7 @@ void AddShapes(const std::string& digits, std::size_t at, int words, int marks, 
 // peg; else the best free words of its first shape that still has them;
 // else the best phrase's shape with the digits of the lacking words left
 // uncovered.
-std::vector<std::string> FreePhrase(const PhraseChoice& c, WordPool& pool, std::size_t digits) {
+std::vector<std::string> ChoosePhrase(const PhraseChoice& c, WordPool& pool, std::size_t digits) {
   std::vector<std::string> words;
   for (const RankedPhrase& phrase : c.phrases) {
     if (!AllFree(phrase, pool)) continue;
@@ -254,16 +254,16 @@ std::vector<Peg> MakePegList(const RDictionary& dictionary, int digits) {
   // to one with hundreds. Ties go in the numbers' order.
   while (!open.empty()) {
     std::size_t next = 0;
-    double fewest = FreePhrases(open[0], pool);
+    double fewest = WaysLeft(open[0], pool);
     for (std::size_t k = 1; k < open.size() && fewest > 0; ++k) {
-      const double free = FreePhrases(open[k], pool);
+      const double free = WaysLeft(open[k], pool);
       if (free < fewest) {
         fewest = free;
         next = k;
       }
     }
     Peg& peg = pegs[static_cast<std::size_t>(open[next].number)];
-    peg.words = FreePhrase(open[next], pool, static_cast<std::size_t>(digits));
+    peg.words = ChoosePhrase(open[next], pool, static_cast<std::size_t>(digits));
     for (const std::string& w : peg.words)
       if (w != ".") pool.Use(w);
     open.erase(open.begin() + static_cast<std::ptrdiff_t>(next));
