@@ -10,6 +10,7 @@
 #include "BestPhrases.h"
 #include "Codec.h"
 #include "Messages.h"
+#include "PegList.h"
 #include "Platform.h"
 #include "RDictionary.h"
 #include "SlotLogic.h"
@@ -117,6 +118,12 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
     err << kProductName << ": No word covers the digits marked with a dot.\n";
 }
 
+// The peg list, one number a line: the number with its leading zeros, a tab
+// and the peg.
+void PrintPegs(const RDictionary& dictionary, int digits, std::ostream& out) {
+  for (const Peg& peg : MakePegList(dictionary, digits)) out << peg.number << '\t' << Utf8(peg.Phrase()) << '\n';
+}
+
 }  // namespace
 
 bool WantsCommandLine(const std::vector<std::string>& arguments) {
@@ -153,10 +160,15 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
                                      .arg(kMaxBestCount)
                                      .arg(kDefaultBestCount),
                                  QStringLiteral("N"));
+  const QCommandLineOption pegs(QStringLiteral("pegs"),
+                                QStringLiteral("Print a peg list: a word to picture for every number of DIGITS "
+                                               "digits (2 for 00 to 99, 3 for 000 to 999)."),
+                                QStringLiteral("DIGITS"));
   parser.addOption(code);
   parser.addOption(words);
   parser.addOption(best);
   parser.addOption(count);
+  parser.addOption(pegs);
   parser.addPositionalArgument(QStringLiteral("WORD"), QStringLiteral("The words for --code."),
                                QStringLiteral("[WORD...]"));
 
@@ -173,9 +185,17 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   }
 
   if (parser.isSet(count) && !parser.isSet(best)) return BadArgument(err, QStringLiteral("--count goes with --best."));
-  const int commands = int{parser.isSet(code)} + int{parser.isSet(words)} + int{parser.isSet(best)};
-  if (commands == 0) return BadArgument(err, QStringLiteral("Nothing to do: give --code, --words or --best."));
-  if (commands > 1) return BadArgument(err, QStringLiteral("Give only one of --code, --words and --best."));
+  const int commands =
+      int{parser.isSet(code)} + int{parser.isSet(words)} + int{parser.isSet(best)} + int{parser.isSet(pegs)};
+  if (commands == 0) return BadArgument(err, QStringLiteral("Nothing to do: give --code, --words, --best or --pegs."));
+  if (commands > 1) return BadArgument(err, QStringLiteral("Give only one of --code, --words, --best and --pegs."));
+  int pegDigits = 0;
+  if (parser.isSet(pegs)) {
+    const QString value = parser.value(pegs).trimmed();
+    pegDigits = value == QStringLiteral("2") ? 2 : value == QStringLiteral("3") ? 3 : 0;
+    if (pegDigits == 0)
+      return BadArgument(err, QStringLiteral("--pegs wants 2 or 3 digits, not '%1'.").arg(parser.value(pegs)));
+  }
   std::size_t phraseCount = kDefaultBestCount;
   if (parser.isSet(count)) {
     bool ok = false;
@@ -216,6 +236,8 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
     PrintCodes(*dictionary, rest, out);
   else if (parser.isSet(words))
     PrintColumn(*dictionary, digits, out);
+  else if (parser.isSet(pegs))
+    PrintPegs(*dictionary, pegDigits, out);
   else
     PrintBest(*dictionary, digits, phraseCount, out, err);
   return CommandLineDone;

@@ -45,6 +45,7 @@
 #include "NumberSearch.h"
 #include "NumbersModel.h"
 #include "Paths.h"
+#include "PegList.h"
 #include "Platform.h"
 #include "RConfig.h"
 #include "RDictionary.h"
@@ -314,6 +315,7 @@ void TFormMain::CreateMenus() {
   file->setObjectName("MenuFile");
   add(file, "MenuNewWorksheet", "&New Worksheet", QKeySequence(Qt::CTRL | Qt::Key_N), "New Worksheet",
       &TFormMain::MenuNewWorksheetClick, img(CI::NewWorksheet));
+  add(file, "MenuNewPegList", "New &Peg List...", {}, "New Peg List", &TFormMain::MenuNewPegListClick);
   add(file, "MenuOpenWorksheet", "&Open Worksheet...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open Worksheet",
       &TFormMain::MenuOpenWorksheetClick, img(CI::OpenWorksheet));
   add(file, "MenuSaveWorksheet", "&Save Worksheet...", QKeySequence(Qt::CTRL | Qt::Key_S), "Save Worksheet",
@@ -965,6 +967,29 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 // --- commands -------------------------------------------------------------------
 
 void TFormMain::MenuNewWorksheetClick() { NewWorksheet(); }
+
+// A new, untitled worksheet with one entry per number and its peg. It was
+// never saved, so it stays modified whatever is undone in it.
+void TFormMain::MenuNewPegListClick() {
+  if (!dictionary_) return;
+  const int digits = AskPegDigits();
+  if (digits == 0 || (worksheet_ && !CloseWorksheet())) return;
+  auto worksheet = std::make_unique<RWorksheet>();
+  {
+    BusyCursor busy;
+    AddPegEntries(*worksheet, MakePegList(*dictionary_, digits));
+  }
+  worksheet->SetModified(true);
+  worksheet_ = std::move(worksheet);
+  numbersModel_->SetWorksheet(worksheet_.get());
+  RebuildNumberList();
+  MaintainBlankRows();
+  ListNumbers->clearSelection();
+  SelectNumber(0, true);
+  UpdateTitle();
+  if (FormPractice) FormPractice->LoadSchedule(std::string());
+  undoHistory_.MarkNeverSaved();
+}
 
 void TFormMain::MenuOpenWorksheetClick() {
   FileDialogRequest request;

@@ -130,6 +130,7 @@ class TFormMain : public QMainWindow {
   void ListNumbersDblClick();
 
   void MenuNewWorksheetClick();
+  void MenuNewPegListClick();
   void MenuOpenWorksheetClick();
   void MenuSaveWorksheetClick();
   void MenuSaveAsClick();

@@ -84,6 +84,9 @@ class RHistory {
   void MarkSaved();
   // True when the worksheet stands where it was last saved.
   bool AtSavedState() const { return saved_ == static_cast<std::ptrdiff_t>(position_); }
+  // The worksheet as it stands was never saved (one made with entries in
+  // it): no undo makes it unmodified.
+  void MarkNeverSaved() { saved_ = -1; }
 
   std::size_t StepCount() const { return steps_.size(); }
   std::size_t Position() const { return position_; }

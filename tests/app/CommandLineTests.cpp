@@ -21,6 +21,7 @@
 #include "Codec.h"
 #include "CommandLine.h"
 #include "Paths.h"
+#include "PegList.h"
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "ScriptedPlatform.h"
@@ -179,7 +180,7 @@ class CommandLine : public ::testing::TestWithParam<bool> {
 TEST_P(CommandLine, HelpAndVersion) {
   const Outcome help = Start({"--help"});
   EXPECT_EQ(help.status, 0) << help.err;
-  for (const char* option : {"--code", "--words", "--best", "--count", "--version", "--help"})
+  for (const char* option : {"--code", "--words", "--best", "--count", "--pegs", "--version", "--help"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
 
   for (const char* option : {"--version", "-v"}) {
@@ -268,13 +269,35 @@ TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
   EXPECT_NE(gap.err.find("No word covers"), std::string::npos) << gap.err;
 }
 
+// One line per number, its leading zeros kept: the number, a tab and the
+// peg the window's peg list would give it.
+TEST_P(CommandLine, PegsPrintEveryNumberWithItsPeg) {
+  WriteFile(data_ + "wordinfo.dat", "tough,20,n,p\ntree,10,n\n");
+  test::ScriptedPlatform quiet;
+  const auto dictionary = CreateDictionary(data_, user_);
+  ASSERT_NE(dictionary, nullptr);
+  for (int digits : {2, 3}) {
+    const Outcome run = Start({"--pegs", std::to_string(digits)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::string expected;
+    for (const Peg& peg : MakePegList(*dictionary, digits))
+      expected += peg.number + "\t" + ToQString(peg.Phrase()).toStdString() + "\n";
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.out.rfind(digits == 2 ? "00\t" : "000\t", 0), 0u);
+  }
+  const Outcome two = Start({"--pegs", "2"});
+  EXPECT_NE(two.out.find("\n18\ttough\n"), std::string::npos) << two.out;
+}
+
 TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
   const std::vector<Args> bad = {{"--bogus"},          {"--words"},          {"--words", "no digits"},
                                  {"--code"},           {"--code", "--words", "1"}, {"--words", "1", "extra"},
                                  {"-x", "tree"},       {"--version=3"},
                                  {"--count", "3"},     {"--best", "12", "--count", "0"},
                                  {"--best", "12", "--count", "x"}, {"--best", "none"},
-                                 {"--best", "1", "--words", "1"}, {"--best"}};
+                                 {"--best", "1", "--words", "1"}, {"--best"},
+                                 {"--pegs"},           {"--pegs", "1"},      {"--pegs", "4"},
+                                 {"--pegs", "x"},      {"--pegs", "2", "--best", "1"}};
   for (const Args& arguments : bad) {
     const Outcome run = Start(arguments);
     EXPECT_EQ(run.status, 2) << arguments.front();

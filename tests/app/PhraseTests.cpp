@@ -229,6 +229,48 @@ TEST_F(PhraseTest, TabEntersTheStripAtItsFirstOrLastColumnWithoutAStopBetween) {
   List()->setFocus(Qt::TabFocusReason);
   QTest::keyClick(List(), Qt::Key_Backtab);
   EXPECT_EQ(strip->FocusedWordList(), strip->WordList(2));
+
+// File > New Peg List: the digits first, then the open worksheet's save
+// question, then an untitled worksheet of pegs whose words are chosen words
+// like any others, and which no undo makes unmodified.
+TEST_F(PhraseTest, NewPegListIsAWorksheetOfChosenWords) {
+  dir.Write("wordinfo.dat", "tin,10,n,p\ntiny,12,-\n");
+  Start();
+  TypeDescription("unsaved");
+  platform.QueueText("4");  // refused, and asked again
+  platform.QueueText("2");
+  platform.QueueAnswer(ResultNo);
+  Run("MenuNewPegList");
+  EXPECT_TRUE(platform.AllAnswersUsed());
+  std::vector<std::string> asked;
+  for (const Shown& shown : platform.shown()) asked.push_back(shown.kind);
+  EXPECT_EQ(asked, (std::vector<std::string>{"input", "message", "input", "modal"}));
+  EXPECT_EQ(form->windowTitle(), "Tessaloquine - Untitled");
+  EXPECT_TRUE(Modified());
+  EXPECT_EQ(Cell(0, 0), "00");
+  EXPECT_EQ(Cell(99, 0), "99");
+  EXPECT_EQ(Cell(99, 2), "");
+  EXPECT_EQ(Cell(12, 1), " tin");  // the picturable word, not the one of the same code
+  EXPECT_EQ(Cell(23, 1), " name");  // no picturable word: the best phrase
+  EXPECT_TRUE(Command("MenuPractice")->isEnabled());
+
+  form->SelectNumber(12, false);
+  Settle();
+  EXPECT_EQ(form->WordColumns()->WordButton(0)->text(), "tin");
+  QTest::mouseClick(form->WordColumns()->WordButton(0), Qt::LeftButton);
+  Settle();
+  ChooseWord(0, "tiny");
+  EXPECT_EQ(Cell(12, 1), " tiny");
+  Run("MenuUndo");
+  Run("MenuUndo");
+  EXPECT_EQ(Cell(12, 1), " tin");
+  EXPECT_TRUE(Modified());
+
+  platform.QueueText(dir.File("pegs.tqw"));
+  Run("MenuSaveWorksheet");
+  EXPECT_FALSE(Modified());
+  EXPECT_NE(dir.Read("pegs.tqw").find("#Count = 100\nN:00\n"), std::string::npos);
+  EXPECT_NE(dir.Read("pegs.tqw").find("N:12\nP: tin\nD:\n"), std::string::npos);
 }
 
 }  // namespace

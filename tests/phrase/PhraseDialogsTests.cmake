@@ -1,6 +1,7 @@
 # The random-phrase and edit-phrase dialogs: their plain logic without a
 # display, then the two dialogs driven offscreen.
-tq_add_test(tq_phrasetext_tests RandomPhraseTests.cpp PhraseCheckTests.cpp BestPhrasesTests.cpp PhraseFixture.h)
+tq_add_test(tq_phrasetext_tests RandomPhraseTests.cpp PhraseCheckTests.cpp BestPhrasesTests.cpp PegListTests.cpp
+  PhraseFixture.h)
 target_link_libraries(tq_phrasetext_tests PRIVATE tq_phrasetext)
 # The property tests also run on the generated dictionary.
 add_dependencies(tq_phrasetext_tests tq_data)
