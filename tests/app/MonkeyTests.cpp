@@ -66,11 +66,15 @@ Entries EntriesOf(const RWorksheet& worksheet) {
 
 // The same with every uncovered digit shown plainly: a phrase saved while a
 // word's digits were previewed holds bullets, which showing the entry again
-// turns back into dots.
+// turns back into dots. A proposed phrase taken as it stands has no leading
+// blank until it is next composed, which showing the entry again may do.
 Entries Unhighlighted(Entries entries) {
-  for (auto& entry : entries)
-    for (char& c : std::get<1>(entry))
+  for (auto& entry : entries) {
+    std::string& phrase = std::get<1>(entry);
+    for (char& c : phrase)
       if (c == kHighlightMark) c = kUncoveredMark;
+    if (!phrase.empty() && phrase.front() == ' ') phrase.erase(0, 1);
+  }
   return entries;
 }
 

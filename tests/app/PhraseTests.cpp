@@ -229,6 +229,7 @@ TEST_F(PhraseTest, TabEntersTheStripAtItsFirstOrLastColumnWithoutAStopBetween) {
   List()->setFocus(Qt::TabFocusReason);
   QTest::keyClick(List(), Qt::Key_Backtab);
   EXPECT_EQ(strip->FocusedWordList(), strip->WordList(2));
+}
 
 // File > New Peg List: the digits first, then the open worksheet's save
 // question, then an untitled worksheet of pegs whose words are chosen words
