@@ -344,9 +344,10 @@ void TFormPractice::ShowAnswer() {
 void TFormPractice::ShowOver() {
   stage_ = Stage::Over;
   current_ = -1;
-  LabelQuestion->setText(QStringLiteral("Nothing more is due."));
   // Nothing could be asked this way round: the other way may have something.
   const bool none = session_ && session_->LeftOut() == session_->EntryCount();
+  LabelQuestion->setText(none ? QStringLiteral("No number here has a description or a complete phrase.")
+                              : QStringLiteral("Nothing more is due."));
   LabelPrompt->setText(none ? QStringLiteral("Try the other way round.") : QStringLiteral("Well done."));
   LabelHint->clear();
   ButtonHint->setEnabled(false);

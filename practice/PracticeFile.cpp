@@ -117,7 +117,12 @@ std::string PracticeFileOf(const std::string& worksheetPath) {
 
 PracticeLoad ParsePracticeText(const std::string& text, RPracticeSchedule& schedule) {
   schedule.Clear();
-  if (text.size() > kMaxPracticeFile) return PracticeLoad::Damaged;
+  if (text.size() > kMaxPracticeFile) {
+    // Too long for this version; a newer one may write longer files.
+    const bool newer = Parse(text.substr(0, text.find('\n')), schedule) == PracticeLoad::Newer;
+    schedule.Clear();
+    return newer ? PracticeLoad::Newer : PracticeLoad::Damaged;
+  }
   const PracticeLoad result = Parse(text, schedule);
   if (result != PracticeLoad::Loaded) schedule.Clear();
   return result;

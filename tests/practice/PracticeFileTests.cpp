@@ -147,6 +147,8 @@ TEST(PracticeFile, DamagedFilesGiveAnEmptySchedule) {
   RPracticeSchedule schedule;
   EXPECT_EQ(ParsePracticeText("#TessaloquinePractice - 2\n" + card + "Z:what comes later\n", schedule),
             PracticeLoad::Newer);
+  EXPECT_EQ(ParsePracticeText("#TessaloquinePractice - 12\n" + std::string(kMaxPracticeFile, '\n'), schedule),
+            PracticeLoad::Newer);
   EXPECT_TRUE(schedule.Cards().empty());
 }
 
