@@ -721,6 +721,8 @@ bool TFormMain::SaveWorksheet() {
   if (!worksheet_->Save()) return false;
   worksheet_->SetModified(false);
   undoHistory_.MarkSaved();
+  // A first file or a new name: the practice schedule goes with it.
+  if (FormPractice) FormPractice->WorksheetSaved(*worksheet_);
   return true;
 }
 
@@ -1178,6 +1180,8 @@ void TFormMain::MenuExportFlashCardsClick() {
   request.filter = "Text Files (*.txt)|*.txt|All Files|*.*";
   request.defaultExtension = "txt";
   request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
+  if (!worksheet_->FileName().empty()) request.initialDirectory = DirectoryOf(worksheet_->FileName());
+  request.fileName = FlashCardFileName(worksheet_->FileName());
   const std::string path = CurrentPlatform().SaveFileName(request);
   if (path.empty()) return;
   if (FileExists(path) && !AskOverwrite(path)) return;

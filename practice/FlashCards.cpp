@@ -1,9 +1,12 @@
 #include "FlashCards.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "AtomicFile.h"
 #include "Messages.h"
+#include "Paths.h"
+#include "PracticeSchedule.h"
 #include "RWorksheet.h"
 #include "Text.h"
 
@@ -16,6 +19,14 @@ std::string Field(std::string_view text) {
   const std::size_t first = utf8.find_first_not_of(' ');
   if (first == std::string::npos) return std::string();
   return utf8.substr(first, utf8.find_last_not_of(' ') - first + 1);
+}
+
+// A field as every importer reads it back: never beginning with a quote,
+// nor, at the start of the line, with a number sign.
+std::string Unquoted(std::string field, bool startsLine) {
+  if (!field.empty() && field[0] == '"') field.replace(0, 1, "\xE2\x80\x9C");
+  if (startsLine && !field.empty() && field[0] == '#') field.replace(0, 1, "\xEF\xBC\x83");
+  return field;
 }
 
 }  // namespace
@@ -36,10 +47,10 @@ std::string FlashCardText(const RWorksheet& worksheet) {
     const std::string number = Field(entry.Number());
     if (number.empty()) continue;
     const std::string description = Field(entry.Description());
-    const std::string phrase = Field(entry.Phrase());
-    out += description.empty() ? number : description;
+    const std::string phrase = HasCompletePhrase(entry) ? Field(entry.Phrase()) : std::string();
+    out += Unquoted(description.empty() ? number : description, true);
     out += '\t';
-    out += phrase.empty() ? number : number + ": " + phrase;
+    out += Unquoted(phrase.empty() ? number : number + ": " + phrase, false);
     out += '\n';
   }
   return out;
@@ -51,7 +62,15 @@ bool ExportFlashCards(const RWorksheet& worksheet, const std::string& path) {
   if (!file) return false;
   const std::string text = FlashCardText(worksheet);
   std::fwrite(text.data(), 1, text.size(), file);
-  return out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.");
+  if (!out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.")) return false;
+  const auto cards = std::count(text.begin(), text.end(), '\n');
+  ShowStatus("Wrote " + std::to_string(cards) + (cards == 1 ? " flash card" : " flash cards") + " to '" +
+             NativeText(path) + "'.");
+  return true;
+}
+
+std::string FlashCardFileName(const std::string& worksheetPath) {
+  return worksheetPath.empty() ? std::string() : BaseNameOf(worksheetPath) + ".txt";
 }
 
 }  // namespace tq

@@ -54,6 +54,16 @@ QString MarkedHtml(const RDigitMarks& marks) {
   return html.isEmpty() ? QStringLiteral("(nothing)") : html;
 }
 
+// Why a practice file is left as it is, as the end of a sentence.
+std::string UntouchedText(const std::string& path, PracticeLoad found, const std::string& reason) {
+  const std::string file = "the practice file '" + NativeText(path) + "'";
+  switch (found) {
+    case PracticeLoad::Unreadable: return file + " could not be read (" + reason + ")";
+    case PracticeLoad::Newer: return file + " is from a newer version of Tessaloquine";
+    default: return file + " is damaged and could not be set aside (" + reason + ")";
+  }
+}
+
 std::string DayText(int64_t moment, int64_t now) {
   const int32_t day = DayOf(moment);
   if (day <= DayOf(now)) return "today";
@@ -165,38 +175,86 @@ int64_t TFormPractice::LocalNow() {
 
 void TFormPractice::SetClock(RPracticeSession::Clock clock) { clock_ = std::move(clock); }
 
+void TFormPractice::FollowWorksheet(const std::string& worksheetPath) {
+  worksheetPath_ = worksheetPath;
+  practicePath_ = PracticeFileOf(worksheetPath);
+  // Not read from there: what is there is looked at when it is written.
+  found_ = PracticeLoad::Missing;
+  foundReason_.clear();
+}
+
 void TFormPractice::LoadSchedule(const std::string& worksheetPath) {
   session_.reset();
   worksheet_ = nullptr;
-  worksheetPath_ = worksheetPath;
-  practicePath_ = PracticeFileOf(worksheetPath);
-  switch (ReadPracticeFile(practicePath_, schedule_)) {
+  FollowWorksheet(worksheetPath);
+  found_ = ReadPracticeFile(practicePath_, schedule_, &foundReason_);
+  const std::string file = "The practice file '" + NativeText(practicePath_) + "'";
+  switch (found_) {
+    case PracticeLoad::Missing:
     case PracticeLoad::Loaded:
       break;
-    case PracticeLoad::Missing:
-      if (!practicePath_.empty()) ShowStatus("No practice schedule for this worksheet yet; it starts afresh.");
-      break;
     case PracticeLoad::Damaged:
-      ShowStatusAlert("The practice file '" + NativeText(practicePath_) + "' is damaged; the schedule starts afresh.");
+      ShowStatusAlert(file + " is damaged; the schedule starts afresh. It will be kept aside, not overwritten.");
       break;
+    case PracticeLoad::Unreadable:
+    case PracticeLoad::Newer: {
+      std::string text = UntouchedText(practicePath_, found_, foundReason_) +
+                         ". It is left as it is, and practice on this worksheet is not saved.";
+      text[0] = 'T';
+      ShowStatusAlert(text);
+      break;
+    }
   }
 }
 
 bool TFormPractice::Prepare(const RWorksheet& worksheet) {
-  if (worksheet.FileName() != worksheetPath_) {
-    // Saved under a new name: the schedule moves with the worksheet.
-    worksheetPath_ = worksheet.FileName();
-    practicePath_ = PracticeFileOf(worksheetPath_);
-  }
+  // Saved under a new name: the schedule moves with the worksheet.
+  if (worksheet.FileName() != worksheetPath_) FollowWorksheet(worksheet.FileName());
   worksheet_ = &worksheet;
-  session_ = std::make_unique<RPracticeSession>(worksheet, schedule_, clock_);
+  session_ = std::make_unique<RPracticeSession>(worksheet, schedule_, clock_, CurrentDirection());
   if (session_->EntryCount() == 0) {
     session_.reset();
     worksheet_ = nullptr;
     return false;
   }
+  if (found_ == PracticeLoad::Missing && !practicePath_.empty() && schedule_.Cards().empty())
+    ShowStatus("No practice schedule for this worksheet yet; it starts afresh.");
   ShowQuestion();
   return true;
+}
+
+void TFormPractice::WorksheetSaved(const RWorksheet& worksheet) {
+  if (worksheet.FileName() == worksheetPath_ || worksheet.FileName().empty()) return;
+  FollowWorksheet(worksheet.FileName());
+  if (schedule_.Cards().empty() && schedule_.Days().empty()) return;
+  std::string note;
+  const bool written = SaveSchedule(worksheet, note);
+  if (!note.empty()) {
+    if (written)
+      ShowStatus(note.substr(1));
+    else
+      ShowStatusAlert(note.substr(1));
+  }
+}
+
+bool TFormPractice::SaveSchedule(const RWorksheet& worksheet, std::string& note) {
+  note.clear();
+  // A file read as unreadable or newer stays so even if it reads now: what
+  // is held here was started without it.
+  if (found_ == PracticeLoad::Unreadable || found_ == PracticeLoad::Newer) {
+    note = " The schedule was not saved: " + UntouchedText(practicePath_, found_, foundReason_) + ".";
+    return false;
+  }
+  const RPracticeSave save = SavePracticeFile(practicePath_, schedule_, KeysOf(worksheet));
+  if (!save.keptAs.empty())
+    note = " The damaged practice file was kept as '" + NativeText(save.keptAs) + "'.";
+  if (save.written) {
+    found_ = PracticeLoad::Loaded;
+    return true;
+  }
+  if (save.found != PracticeLoad::Missing && save.found != PracticeLoad::Loaded)
+    note += " The schedule was not saved: " + UntouchedText(practicePath_, save.found, save.reason) + ".";
+  return false;
 }
 
 void TFormPractice::showEvent(QShowEvent* event) {
@@ -216,14 +274,16 @@ void TFormPractice::ShowQuestion() {
   }
   stage_ = Stage::Asking;
   const RNumber& entry = worksheet_->At(current_);
-  const std::string phrase = Trimmed(entry.Phrase());
+  // A phrase with uncovered digits is no clue: its dots are never shown.
+  const std::string phrase = HasCompletePhrase(entry) ? Trimmed(entry.Phrase()) : std::string();
   const std::string description = Trimmed(entry.Description());
   LabelHint->clear();
   if (CurrentDirection() == Direction::RecallNumber) {
-    // Without a description the phrase itself is the question.
+    // Without a description the phrase itself is the question; the session
+    // asks no entry that has neither.
     LabelQuestion->setText(description.empty() ? QStringLiteral("Which number does this phrase stand for?")
                                                : QStringLiteral("Which number is this?"));
-    LabelPrompt->setText(ToQString(description.empty() ? (phrase.empty() ? "(no description)" : phrase) : description));
+    LabelPrompt->setText(ToQString(description.empty() ? phrase : description));
     ButtonHint->setEnabled(!description.empty() && !phrase.empty());
     ButtonHint->setText(QStringLiteral("H&int: Phrase"));
   } else {
@@ -238,8 +298,6 @@ void TFormPractice::ShowQuestion() {
   EditAnswer->setFocus();
   LabelResult->clear();
   ButtonAnswer->setText(QStringLiteral("&Answer"));
-  RadioRecallNumber->setEnabled(true);
-  RadioRecallPhrase->setEnabled(true);
   UpdateProgress();
 }
 
@@ -274,8 +332,8 @@ void TFormPractice::ShowAnswer() {
                        : QStringLiteral("<b><font color=\"#c0281e\">Wrong.</font></b>");
   html += QStringLiteral(" Your digits: <tt>%1</tt><br>").arg(MarkedHtml(marks));
   html += QStringLiteral("Number: <b>%1</b>").arg(Html(entry.Number()));
-  const std::string phrase = Trimmed(entry.Phrase());
-  if (!phrase.empty()) html += QStringLiteral(" &nbsp; Phrase: <b>%1</b>").arg(Html(phrase));
+  if (HasCompletePhrase(entry))
+    html += QStringLiteral(" &nbsp; Phrase: <b>%1</b>").arg(Html(Trimmed(entry.Phrase())));
   LabelResult->setText(html);
   EditAnswer->setReadOnly(true);
   ButtonHint->setEnabled(false);
@@ -286,8 +344,11 @@ void TFormPractice::ShowAnswer() {
 void TFormPractice::ShowOver() {
   stage_ = Stage::Over;
   current_ = -1;
-  LabelQuestion->setText(QStringLiteral("Nothing more is due."));
-  LabelPrompt->setText(QStringLiteral("Well done."));
+  // Nothing could be asked this way round: the other way may have something.
+  const bool none = session_ && session_->LeftOut() == session_->EntryCount();
+  LabelQuestion->setText(none ? QStringLiteral("No number here has a description or a complete phrase.")
+                              : QStringLiteral("Nothing more is due."));
+  LabelPrompt->setText(none ? QStringLiteral("Try the other way round.") : QStringLiteral("Well done."));
   LabelHint->clear();
   ButtonHint->setEnabled(false);
   EditAnswer->clear();
@@ -295,8 +356,6 @@ void TFormPractice::ShowOver() {
   LabelResult->setText(Html(Summary()));
   ButtonAnswer->setText(QStringLiteral("&Close"));
   ButtonAnswer->setFocus();
-  RadioRecallNumber->setEnabled(false);
-  RadioRecallPhrase->setEnabled(false);
   UpdateProgress();
 }
 
@@ -309,8 +368,11 @@ void TFormPractice::ButtonAnswerClick() {
 }
 
 void TFormPractice::DirectionClick() {
-  // The entry on screen is asked again the other way round.
-  if (stage_ == Stage::Asking) ShowQuestion();
+  if (!session_) return;
+  session_->SetDirection(CurrentDirection());
+  // The entry on screen is asked again the other way round; at the end, the
+  // other way round may still find numbers left out this way.
+  if (stage_ != Stage::Showing) ShowQuestion();
 }
 
 void TFormPractice::ButtonHelpClick() { CurrentPlatform().ShowHelp(kHelpContext); }
@@ -318,7 +380,9 @@ void TFormPractice::ButtonHelpClick() { CurrentPlatform().ShowHelp(kHelpContext)
 void TFormPractice::UpdateProgress() {
   if (!session_) return;
   const RStageCounts stages = session_->Stages();
-  LabelProgress->setText(QStringLiteral("Answered %1, right %2").arg(session_->Answered()).arg(session_->Right()));
+  QString progress = QStringLiteral("Answered %1, right %2").arg(session_->Answered()).arg(session_->Right());
+  if (session_->LeftOut() > 0) progress += QStringLiteral(", left out %1").arg(session_->LeftOut());
+  LabelProgress->setText(progress);
   ChartProgress->SetData(RecentDays(schedule_, DayOf(session_->Now())), stages);
 }
 
@@ -331,6 +395,9 @@ std::string TFormPractice::Summary() const {
   if (count > 0)
     text += " Due next: " + std::to_string(count) + (count == 1 ? " number " : " numbers ") +
             DayText(due, session_->Now()) + ".";
+  if (const int leftOut = session_->LeftOut(); leftOut > 0)
+    text += " Left out: " + std::to_string(leftOut) + (leftOut == 1 ? " number" : " numbers") +
+            " with neither a description nor a complete phrase.";
   return text;
 }
 
@@ -340,10 +407,13 @@ void TFormPractice::FinishSession() {
   const std::string summary = "Practice: " + Summary();
   if (answered) {
     schedule_.DropDaysBefore(DayOf(session_->Now()) - kKeptDays + 1);
+    std::string note;
     if (practicePath_.empty()) {
       ShowStatus(summary + " The schedule is written beside the worksheet once it has a file.");
-    } else if (WritePracticeFile(practicePath_, schedule_)) {
-      ShowStatus(summary);
+    } else if (SaveSchedule(*worksheet_, note)) {
+      ShowStatus(summary + note);
+    } else if (!note.empty()) {
+      ShowStatusAlert(summary + note);
     }
   } else {
     ShowStatus(summary);

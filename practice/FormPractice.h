@@ -3,7 +3,8 @@
 // description, or a phrase for the number), says right or wrong with the
 // wrong digits marked, and shows the progress chart. The schedule lives here
 // from one opening of a worksheet to the next; the practice file is read when
-// a worksheet is opened and written when a session ends.
+// a worksheet is opened and written when a session ends and when the
+// worksheet is saved under a new name (or for the first time).
 //
 // One instance lives from start to exit and is shown modally through the
 // platform seam:
@@ -20,6 +21,7 @@
 #include <memory>
 #include <string>
 
+#include "PracticeFile.h"
 #include "PracticeSchedule.h"
 
 class QLabel;
@@ -38,7 +40,7 @@ class TFormPractice : public QDialog {
 
  public:
   static constexpr int kHelpContext = 2400;
-  enum class Direction { RecallNumber, RecallPhrase };
+  using Direction = PracticeDirection;
 
   explicit TFormPractice(const RDictionary& dictionary, QWidget* parent = nullptr);
   ~TFormPractice() override;
@@ -48,13 +50,18 @@ class TFormPractice : public QDialog {
   static int64_t LocalNow();
 
   // Reads the schedule that belongs to a worksheet file (none for an empty
-  // path). A damaged file, or none at all, starts the schedule afresh, and
-  // the status bar says so.
+  // path). A file that is there but cannot be taken in starts the schedule
+  // afresh, and the status bar says what is done with it; a missing one is
+  // only mentioned once the user practises.
   void LoadSchedule(const std::string& worksheetPath);
   // Starts a session on the worksheet's numbers. False, with nothing shown,
   // when no entry has a number. A worksheet saved under a new name since its
   // schedule was read keeps the schedule; it is written beside the new name.
   bool Prepare(const RWorksheet& worksheet);
+  // After the worksheet was saved: when that gave it its first file or a
+  // new name, the schedule goes with it and is written beside it at once
+  // (the file beside the old name stays).
+  void WorksheetSaved(const RWorksheet& worksheet);
   // After the dialog has closed: writes the practice file when anything was
   // answered and the worksheet has a file, and puts a summary in the status
   // bar. The worksheet itself is never marked modified.
@@ -79,12 +86,21 @@ class TFormPractice : public QDialog {
   void ButtonHintClick();
   void ButtonHelpClick();
   void DirectionClick();
+  void FollowWorksheet(const std::string& worksheetPath);
+  // Writes the schedule unless the file there could not be taken in; false
+  // when it was not written, with `note` saying why (empty when the writer
+  // has shown its own error).
+  bool SaveSchedule(const RWorksheet& worksheet, std::string& note);
 
   const RDictionary& dictionary_;
   RPracticeSession::Clock clock_;
   RPracticeSchedule schedule_;
   std::string worksheetPath_;  // the worksheet file the schedule belongs to
   std::string practicePath_;
+  // What was found at practicePath_ when the schedule was read, and why an
+  // unreadable file could not be read.
+  PracticeLoad found_ = PracticeLoad::Missing;
+  std::string foundReason_;
   const RWorksheet* worksheet_ = nullptr;
   std::unique_ptr<RPracticeSession> session_;
   Stage stage_ = Stage::Over;

@@ -1,8 +1,13 @@
 #include "PracticeFile.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <set>
 #include <string_view>
 
 #include "AtomicFile.h"
@@ -43,8 +48,6 @@ bool AllDigits(std::string_view text) {
   return !text.empty();
 }
 
-// Far enough ahead for any interval; far enough back for any clock.
-constexpr int64_t kLatestMoment = int64_t{1} << 40;
 constexpr int64_t kMaxCount = INT32_MAX;
 
 bool ParseCard(std::string_view line, RPracticeSchedule& schedule) {
@@ -53,7 +56,7 @@ bool ParseCard(std::string_view line, RPracticeSchedule& schedule) {
   if (!AllDigits(f[0]) || f[0].size() > kMaxCardDigits) return false;
   int64_t occurrence = 0, box = 0, due = 0, right = 0, wrong = 0;
   if (!ParseNumber(f[1], 1, kMaxPracticeCards, occurrence) || !ParseNumber(f[2], 0, kTopBox, box) ||
-      !ParseNumber(f[3], 0, kLatestMoment, due) || !ParseNumber(f[4], 0, kMaxCount, right) ||
+      !ParseNumber(f[3], 0, kLatestDue, due) || !ParseNumber(f[4], 0, kMaxCount, right) ||
       !ParseNumber(f[5], 0, kMaxCount, wrong))
     return false;
   const RCardKey key{std::string(f[0]), static_cast<int32_t>(occurrence)};
@@ -76,11 +79,21 @@ bool ParseDayLine(std::string_view line, RPracticeSchedule& schedule) {
   return true;
 }
 
+std::string HeaderLine() { return std::string("#") + kPracticeMagic + " - " + std::to_string(kPracticeVersion); }
+
 PracticeLoad Parse(const std::string& text, RPracticeSchedule& schedule) {
   LineCursor lines(text);
   std::string_view line;
-  const std::string header = std::string("#") + kPracticeMagic + " - " + std::to_string(kPracticeVersion);
-  if (!lines.Next(line) || line != header) return PracticeLoad::Damaged;
+  if (!lines.Next(line)) return PracticeLoad::Damaged;
+  if (line != HeaderLine()) {
+    // A later version may hold anything after its header; it is not ours to judge.
+    const std::string prefix = std::string("#") + kPracticeMagic + " - ";
+    int64_t version = 0;
+    if (line.substr(0, prefix.size()) == prefix &&
+        ParseNumber(line.substr(prefix.size()), kPracticeVersion + 1, INT32_MAX, version))
+      return PracticeLoad::Newer;
+    return PracticeLoad::Damaged;
+  }
   while (lines.Next(line)) {
     if (line.empty()) continue;
     if (line.substr(0, 2) == "C:") {
@@ -104,16 +117,29 @@ std::string PracticeFileOf(const std::string& worksheetPath) {
 
 PracticeLoad ParsePracticeText(const std::string& text, RPracticeSchedule& schedule) {
   schedule.Clear();
-  if (text.size() > kMaxPracticeFile) return PracticeLoad::Damaged;
+  if (text.size() > kMaxPracticeFile) {
+    // Too long for this version; a newer one may write longer files.
+    const bool newer = Parse(text.substr(0, text.find('\n')), schedule) == PracticeLoad::Newer;
+    schedule.Clear();
+    return newer ? PracticeLoad::Newer : PracticeLoad::Damaged;
+  }
   const PracticeLoad result = Parse(text, schedule);
   if (result != PracticeLoad::Loaded) schedule.Clear();
   return result;
 }
 
-PracticeLoad ReadPracticeFile(const std::string& path, RPracticeSchedule& schedule) {
+PracticeLoad ReadPracticeFile(const std::string& path, RPracticeSchedule& schedule, std::string* reason) {
   schedule.Clear();
-  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
-  if (!file) return PracticeLoad::Missing;
+  if (path.empty()) return PracticeLoad::Missing;
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) {
+    // Only a file that is not there is missing; any other failure leaves a
+    // file we know nothing about.
+    if (errno == ENOENT) return PracticeLoad::Missing;
+    if (reason) *reason = std::strerror(errno);
+    return PracticeLoad::Unreadable;
+  }
   // One byte more than the limit is enough to know the file is too long.
   std::string text;
   char buffer[65536];
@@ -122,27 +148,21 @@ PracticeLoad ReadPracticeFile(const std::string& path, RPracticeSchedule& schedu
     text.append(buffer, std::min(got, kMaxPracticeFile + 1 - text.size()));
     if (text.size() > kMaxPracticeFile) break;
   }
+  const int error = std::ferror(file) ? errno : 0;
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  if (failed) return PracticeLoad::Damaged;
+  if (failed) {
+    if (reason) *reason = std::strerror(error ? error : EIO);
+    return PracticeLoad::Unreadable;
+  }
   return ParsePracticeText(text, schedule);
 }
 
-std::string PracticeText(const RPracticeSchedule& schedule) {
+std::string PracticeText(const RPracticeSchedule& schedule, const std::vector<RCardKey>& keepFirst) {
   // Only what the reader takes back: a card or a day beyond its limits is
   // left out (or, for a due moment, brought within them) rather than making
   // the whole file unreadable.
-  std::string out = std::string("#") + kPracticeMagic + " - " + std::to_string(kPracticeVersion) + "\n";
-  std::size_t cards = 0;
-  for (const auto& [key, card] : schedule.Cards()) {
-    if (key.digits.empty() || key.digits.size() > kMaxCardDigits || !AllDigits(key.digits)) continue;
-    if (key.occurrence < 1 || key.occurrence > static_cast<int64_t>(kMaxPracticeCards)) continue;
-    if (++cards > kMaxPracticeCards) break;
-    const int64_t due = std::clamp<int64_t>(card.due, 0, kLatestMoment);
-    out += "C:" + key.digits + ' ' + std::to_string(key.occurrence) + ' ' +
-           std::to_string(std::clamp(card.box, 0, kTopBox)) + ' ' + std::to_string(due) + ' ' +
-           std::to_string(std::max(card.right, 0)) + ' ' + std::to_string(std::max(card.wrong, 0)) + '\n';
-  }
+  const std::string header = HeaderLine() + "\n";
   int32_t first = 0, last = 0;
   ParseDay("0000-01-01", first);
   ParseDay("9999-12-31", last);
@@ -150,24 +170,91 @@ std::string PracticeText(const RPracticeSchedule& schedule) {
   // The newest days win when there are more than the reader takes.
   for (auto it = schedule.Days().lower_bound(first); it != schedule.Days().end() && it->first <= last; ++it) ++days;
   std::size_t skip = days > kMaxPracticeDays ? days - kMaxPracticeDays : 0;
+  std::string dayLines;
   for (auto it = schedule.Days().lower_bound(first); it != schedule.Days().end() && it->first <= last; ++it) {
     if (skip > 0) {
       --skip;
       continue;
     }
-    out += "D:" + FormatDay(it->first) + ' ' + std::to_string(std::max(it->second.right, 0)) + ' ' +
-           std::to_string(std::max(it->second.wrong, 0)) + '\n';
+    dayLines += "D:" + FormatDay(it->first) + ' ' + std::to_string(std::max(it->second.right, 0)) + ' ' +
+                std::to_string(std::max(it->second.wrong, 0)) + '\n';
   }
-  return out;
+
+  // The cards share what room the days leave; at most kMaxPracticeDays short
+  // lines, so there is always room for many.
+  std::vector<std::pair<const RCardKey*, std::string>> lines;
+  for (const auto& [key, card] : schedule.Cards()) {
+    if (key.digits.empty() || key.digits.size() > kMaxCardDigits || !AllDigits(key.digits)) continue;
+    if (key.occurrence < 1 || key.occurrence > static_cast<int64_t>(kMaxPracticeCards)) continue;
+    const int64_t due = std::clamp<int64_t>(card.due, 0, kLatestDue);
+    lines.emplace_back(&key, "C:" + key.digits + ' ' + std::to_string(key.occurrence) + ' ' +
+                                 std::to_string(std::clamp(card.box, 0, kTopBox)) + ' ' + std::to_string(due) + ' ' +
+                                 std::to_string(std::max(card.right, 0)) + ' ' +
+                                 std::to_string(std::max(card.wrong, 0)) + '\n');
+  }
+  std::vector<bool> kept(lines.size(), false);
+  std::size_t room = kMaxPracticeFile - header.size() - dayLines.size(), cards = 0;
+  const std::set<RCardKey> preferred(keepFirst.begin(), keepFirst.end());
+  for (const bool firstPass : {true, false}) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (kept[i] || cards >= kMaxPracticeCards || preferred.count(*lines[i].first) != (firstPass ? 1u : 0u)) continue;
+      if (lines[i].second.size() > room) continue;
+      kept[i] = true;
+      room -= lines[i].second.size();
+      ++cards;
+    }
+  }
+  std::string out = header;
+  out.reserve(kMaxPracticeFile - room);
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (kept[i]) out += lines[i].second;
+  return out + dayLines;
 }
 
-bool WritePracticeFile(const std::string& path, const RPracticeSchedule& schedule) {
+bool WritePracticeFile(const std::string& path, const RPracticeSchedule& schedule,
+                       const std::vector<RCardKey>& keepFirst) {
   AtomicFile out(path);
   std::FILE* file = out.OpenOrReport();
   if (!file) return false;
-  const std::string text = PracticeText(schedule);
+  const std::string text = PracticeText(schedule, keepFirst);
   std::fwrite(text.data(), 1, text.size(), file);
   return out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.");
+}
+
+RPracticeSave SavePracticeFile(const std::string& path, const RPracticeSchedule& schedule,
+                               const std::vector<RCardKey>& keepFirst) {
+  RPracticeSave save;
+  RPracticeSchedule there;
+  save.found = ReadPracticeFile(path, there, &save.reason);
+  switch (save.found) {
+    case PracticeLoad::Missing:
+    case PracticeLoad::Loaded:
+      break;
+    case PracticeLoad::Unreadable:
+    case PracticeLoad::Newer:
+      return save;
+    case PracticeLoad::Damaged: {
+      // The first free name: an older damaged file kept aside stays too.
+      struct stat info;
+      std::string aside;
+      for (int n = 1; n <= 1000 && aside.empty(); ++n) {
+        const std::string name = path + ".damaged" + (n > 1 ? std::to_string(n) : std::string());
+        if (::lstat(name.c_str(), &info) != 0 && errno == ENOENT) aside = name;
+      }
+      if (aside.empty()) {
+        save.reason = std::strerror(EEXIST);
+        return save;
+      }
+      if (std::rename(path.c_str(), aside.c_str()) != 0) {
+        save.reason = std::strerror(errno);
+        return save;
+      }
+      save.keptAs = aside;
+      break;
+    }
+  }
+  save.written = WritePracticeFile(path, schedule, keepFirst);
+  return save;
 }
 
 }  // namespace tq

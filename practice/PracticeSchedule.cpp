@@ -78,6 +78,27 @@ CardStage StageOf(const RCard* card) {
   return card->box >= kLearnedBox ? CardStage::Learned : CardStage::Learning;
 }
 
+int64_t DueOf(const RCard& card, int64_t now) { return card.box == 0 ? std::min(card.due, now) : card.due; }
+
+bool HasCompletePhrase(const RNumber& entry) {
+  // The phrase's words as the slots are rebuilt from it: blank-separated,
+  // a word starting with either mark standing for an uncovered digit.
+  const std::string& phrase = entry.Phrase();
+  bool words = false;
+  for (std::size_t i = 0; i < phrase.size(); ++i) {
+    if (phrase[i] == ' ' || (i > 0 && phrase[i - 1] != ' ')) continue;
+    if (phrase[i] == kUncoveredMark || phrase[i] == kHighlightMark) return false;
+    words = true;
+  }
+  return words;
+}
+
+bool GivesSomethingToRecall(const RNumber& entry, PracticeDirection direction) {
+  if (entry.Digits().empty()) return false;
+  if (direction == PracticeDirection::RecallPhrase) return true;
+  return entry.Description().find_first_not_of(' ') != std::string::npos || HasCompletePhrase(entry);
+}
+
 const RCard* RPracticeSchedule::Find(const RCardKey& key) const {
   auto it = cards_.find(key);
   return it == cards_.end() ? nullptr : &it->second;
@@ -123,11 +144,29 @@ std::vector<RCardKey> KeysOf(const RWorksheet& worksheet) {
   return keys;
 }
 
-RPracticeSession::RPracticeSession(const RWorksheet& worksheet, RPracticeSchedule& schedule, Clock clock)
-    : schedule_(schedule), clock_(std::move(clock)) {
+RPracticeSession::RPracticeSession(const RWorksheet& worksheet, RPracticeSchedule& schedule, Clock clock,
+                                   PracticeDirection direction)
+    : schedule_(schedule), clock_(std::move(clock)), direction_(direction) {
   std::vector<RCardKey> keys = KeysOf(worksheet);
-  for (std::size_t i = 0; i < keys.size(); ++i)
-    if (!keys[i].digits.empty()) items_.push_back(Item{static_cast<int32_t>(i), std::move(keys[i])});
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (keys[i].digits.empty()) continue;
+    const RNumber& entry = worksheet.At(static_cast<int32_t>(i));
+    items_.push_back(Item{static_cast<int32_t>(i), std::move(keys[i]),
+                          {GivesSomethingToRecall(entry, PracticeDirection::RecallNumber),
+                           GivesSomethingToRecall(entry, PracticeDirection::RecallPhrase)}});
+  }
+}
+
+void RPracticeSession::SetDirection(PracticeDirection direction) {
+  direction_ = direction;
+  if (current_ >= 0 && !Askable(items_[static_cast<std::size_t>(current_)])) current_ = -1;
+}
+
+int RPracticeSession::LeftOut() const {
+  int count = 0;
+  for (const Item& item : items_)
+    if (!Askable(item)) ++count;
+  return count;
 }
 
 int32_t RPracticeSession::Next() {
@@ -137,20 +176,22 @@ int32_t RPracticeSession::Next() {
   int64_t bestDue = 0;
   bool lastIsDue = false;
   for (int i = 0; i < EntryCount(); ++i) {
-    const RCard* card = schedule_.Find(items_[static_cast<std::size_t>(i)].key);
-    if (StageOf(card) == CardStage::New || card->due > now) continue;
+    const Item& item = items_[static_cast<std::size_t>(i)];
+    const RCard* card = schedule_.Find(item.key);
+    if (!Askable(item) || StageOf(card) == CardStage::New || DueOf(*card, now) > now) continue;
     if (i == lastAnswered_) {
       lastIsDue = true;
       continue;
     }
-    if (best < 0 || card->due < bestDue) {
+    if (best < 0 || DueOf(*card, now) < bestDue) {
       best = i;
-      bestDue = card->due;
+      bestDue = DueOf(*card, now);
     }
   }
   if (best < 0 && newTaken_ < kNewPerSession) {
     for (int i = 0; i < EntryCount(); ++i) {
-      if (StageOf(schedule_.Find(items_[static_cast<std::size_t>(i)].key)) == CardStage::New) {
+      const Item& item = items_[static_cast<std::size_t>(i)];
+      if (Askable(item) && StageOf(schedule_.Find(item.key)) == CardStage::New) {
         best = i;
         break;
       }
@@ -191,8 +232,8 @@ int64_t RPracticeSession::NextDue(int& count) const {
   bool any = false;
   for (const Item& item : items_) {
     const RCard* card = schedule_.Find(item.key);
-    if (StageOf(card) == CardStage::New) continue;
-    const int64_t due = std::max(card->due, now);
+    if (!Askable(item) || StageOf(card) == CardStage::New) continue;
+    const int64_t due = std::max(DueOf(*card, now), now);
     if (!any || due < first) first = due;
     any = true;
   }
@@ -201,7 +242,7 @@ int64_t RPracticeSession::NextDue(int& count) const {
   const int64_t endOfDay = (static_cast<int64_t>(DayOf(first)) + 1) * kSecondsPerDay;
   for (const Item& item : items_) {
     const RCard* card = schedule_.Find(item.key);
-    if (StageOf(card) != CardStage::New && card->due < endOfDay) ++count;
+    if (Askable(item) && StageOf(card) != CardStage::New && DueOf(*card, now) < endOfDay) ++count;
   }
   return first;
 }

@@ -22,6 +22,7 @@
 
 namespace tq {
 
+class RNumber;
 class RWorksheet;
 
 inline constexpr int64_t kSecondsPerDay = 86400;
@@ -60,6 +61,21 @@ struct RCard {
 enum class CardStage { New, Learning, Learned };
 // New when the card is missing or was never answered.
 CardStage StageOf(const RCard* card);
+// When the card is due, seen at `now`. A card in box 0 is due at once
+// whatever its stored moment says: a clock put back (the daylight-saving
+// fall-back hour, a clock set right by hand or from the network) must not
+// hide a number answered wrong until the clock catches up again.
+int64_t DueOf(const RCard& card, int64_t now);
+
+// The two ways round a number is practised: the number from its description
+// (or its phrase), or a phrase for the number.
+enum class PracticeDirection { RecallNumber, RecallPhrase };
+// True when the entry's phrase has words and covers every digit: no mark of
+// an uncovered digit in it.
+bool HasCompletePhrase(const RNumber& entry);
+// True when the entry gives something to recall from in that direction: for
+// the number, a description or a complete phrase; for a phrase, its number.
+bool GivesSomethingToRecall(const RNumber& entry, PracticeDirection direction);
 
 struct RDayTally {
   int32_t right = 0;
@@ -105,17 +121,25 @@ struct RStageCounts {
 // come first, the longest overdue first, then entries never practised in
 // worksheet order (kNewPerSession of them at most); the session is over when
 // none of either is left. A card answered wrong is due at once but comes
-// back only after the others that are due, unless it is the last one.
+// back only after the others that are due, unless it is the last one. Only
+// entries that give something to recall from in the session's direction are
+// asked; the others are left out (and counted).
 class RPracticeSession {
  public:
   using Clock = std::function<int64_t()>;
 
   // The worksheet and the schedule must outlive the session; the worksheet
   // is not changed while it lasts.
-  RPracticeSession(const RWorksheet& worksheet, RPracticeSchedule& schedule, Clock clock);
+  RPracticeSession(const RWorksheet& worksheet, RPracticeSchedule& schedule, Clock clock,
+                   PracticeDirection direction = PracticeDirection::RecallNumber);
 
   // Entries that can be practised at all (those with digits).
   int EntryCount() const { return static_cast<int>(items_.size()); }
+  // Changes the direction for the questions still to come; the entry Next
+  // gave stays when it can be asked this way too.
+  void SetDirection(PracticeDirection direction);
+  // Entries with digits that this direction leaves out.
+  int LeftOut() const;
   // The next entry's index in the worksheet, or -1 when the session is over.
   // Asking twice without an answer in between gives the same entry.
   int32_t Next();
@@ -136,9 +160,12 @@ class RPracticeSession {
   struct Item {
     int32_t index;
     RCardKey key;
+    bool askable[2];  // by direction
   };
+  bool Askable(const Item& item) const { return item.askable[static_cast<int>(direction_)]; }
   RPracticeSchedule& schedule_;
   Clock clock_;
+  PracticeDirection direction_;
   std::vector<Item> items_;
   int current_ = -1;      // into items_
   int lastAnswered_ = -1;  // into items_

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
 #include "AppFixture.h"
@@ -50,7 +52,6 @@ TEST_F(PracticeCommandTest, OfferedOnlyWhileSomeEntryHasANumber) {
 
 TEST_F(PracticeCommandTest, ASessionThroughTheKeyboardIsThereAgainAfterARestart) {
   Start({dir.File("phone.tqw")});
-  EXPECT_EQ(platform.statusText, "No practice schedule for this worksheet yet; it starts afresh.");
   std::string firstPrompt;
   platform.QueueModal([&](QDialog* dialog) {
     dialog->show();
@@ -94,8 +95,9 @@ TEST_F(PracticeCommandTest, ADamagedPracticeFileDoesNotKeepTheWorksheetFromOpeni
   Start({dir.File("phone.tqw")});
   EXPECT_EQ(Cell(0, 0), "23");
   EXPECT_TRUE(platform.statusAlert);
-  EXPECT_EQ(platform.statusText,
-            "The practice file '" + dir.File("phone.tqw.practice") + "' is damaged; the schedule starts afresh.");
+  EXPECT_EQ(platform.statusText, "The practice file '" + dir.File("phone.tqw.practice") +
+                                     "' is damaged; the schedule starts afresh. It will be kept aside, not "
+                                     "overwritten.");
   EXPECT_TRUE(platform.MessageTexts().empty());
 }
 
@@ -112,6 +114,52 @@ TEST_F(PracticeCommandTest, ExportWritesTheCardsAndAsksBeforeOverwriting) {
   Run("MenuExportFlashCards");
   EXPECT_EQ(dir.Read("cards.txt"), "mine\n");
   EXPECT_TRUE(platform.AllAnswersUsed());
+}
+
+TEST_F(PracticeCommandTest, PractiseUntitledThenSaveKeepsTheScheduleBesideEachName) {
+  Start();
+  EnterNumber("23");
+  platform.QueueModal([](QDialog* dialog) {
+    // No description nor phrase yet: the number is asked for a phrase.
+    dialog->findChild<QRadioButton*>("RadioRecallPhrase")->setChecked(true);
+    AnswerField(dialog)->setText(QStringLiteral("name"));
+    dialog->findChild<QPushButton*>("ButtonAnswer")->click();
+    dialog->reject();
+    return dialog->result();
+  });
+  Run("MenuPractice");
+  EXPECT_FALSE(dir.Exists("first.tqw.practice"));
+
+  // The worksheet gets its file: the schedule is written beside it.
+  platform.QueueText(dir.File("first.tqw"));
+  Run("MenuSaveWorksheet");
+  RPracticeSchedule stored;
+  ASSERT_EQ(ReadPracticeFile(dir.File("first.tqw.practice"), stored), PracticeLoad::Loaded);
+  EXPECT_EQ(stored.Cards().size(), 1u);
+  // Saved under a new name: beside that too, and the first one stays.
+  platform.QueueText(dir.File("second.tqw"));
+  Run("MenuSaveAs");
+  EXPECT_TRUE(platform.AllAnswersUsed());
+  ASSERT_EQ(ReadPracticeFile(dir.File("second.tqw.practice"), stored), PracticeLoad::Loaded);
+  EXPECT_EQ(stored.Cards().size(), 1u);
+  EXPECT_TRUE(dir.Exists("first.tqw.practice"));
+
+  program.reset();
+  Start({dir.File("first.tqw")});
+  EXPECT_EQ(form->findChild<TFormPractice*>("FormPractice")->Schedule().Cards().size(), 1u);
+}
+
+TEST_F(PracticeCommandTest, ExportOffersTheWorksheetsNameLeavesDotsOffAndSaysWhatItWrote) {
+  dir.Write("phone.tqw", WorksheetText({{"23", " name", "friend"}, {"123", " tin \xB7", "door"}, {"1", " tie", ""}}));
+  Start({dir.File("phone.tqw")});
+  platform.ClearShown();
+  platform.QueueText(dir.File("cards.txt"));
+  Run("MenuExportFlashCards");
+  ASSERT_EQ(platform.shown().size(), 1u);
+  EXPECT_EQ(platform.shown()[0].text, dir.path());
+  EXPECT_EQ(platform.shown()[0].fileName, "phone.txt");
+  EXPECT_EQ(dir.Read("cards.txt"), "friend\t23: name\ndoor\t123\n1\t1: tie\n");
+  EXPECT_EQ(platform.statusText, "Wrote 3 flash cards to '" + dir.File("cards.txt") + "'.");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Answers compared on digits, and the bytes of the flash-card export.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 
 #include "AnswerCheck.h"
@@ -66,11 +68,100 @@ TEST(FlashCards, OneTabSeparatedCardPerNumberInUtf8) {
   add("7\t7", " toe\r\ntoe", "tab\there\nand\rthere");  // nothing may split a card
   add("1", " tie", "\x81\x95\x93quoted\x94");
   EXPECT_EQ(FlashCardText(ws),
-            "Caf\xC3\xA9 \xE2\x82\xAC order line\t555-1234: lily tin \xC2\xB7\n"
+            "Caf\xC3\xA9 \xE2\x82\xAC order line\t555-1234\n"  // an incomplete phrase is no help
             "42\t42\n"
             "tab here and there\t7 7: toe toe\n"
             "\xE2\x80\xA2\xE2\x80\x9Cquoted\xE2\x80\x9D\t1: tie\n");
   EXPECT_EQ(FlashCardText(RWorksheet()), "");
+}
+
+// Reads cards as the common importers do: one card a line, fields split at
+// tabs, a line that begins with '#' a comment, and a field that begins with a
+// double quote read as a quoted field ("" for one quote inside, tabs and line
+// breaks taken as they are up to the closing quote).
+std::vector<std::vector<std::string>> ReadCardsQuoted(const std::string& text) {
+  std::vector<std::vector<std::string>> cards;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == '#') {
+      i = std::min(text.find('\n', i), text.size()) + 1;
+      continue;
+    }
+    std::vector<std::string> fields(1);
+    while (i < text.size() && text[i] != '\n') {
+      if (text[i] == '\t') {
+        fields.emplace_back();
+        ++i;
+      } else if (text[i] == '"' && fields.back().empty()) {
+        for (++i; i < text.size(); ++i) {
+          if (text[i] != '"') {
+            fields.back() += text[i];
+          } else if (i + 1 < text.size() && text[i + 1] == '"') {
+            fields.back() += text[++i];
+          } else {
+            ++i;
+            break;
+          }
+        }
+      } else {
+        fields.back() += text[i++];
+      }
+    }
+    ++i;
+    cards.push_back(std::move(fields));
+  }
+  return cards;
+}
+
+// ...and as the simplest importers do: lines and tabs, nothing else.
+std::vector<std::vector<std::string>> ReadCardsPlain(const std::string& text) {
+  std::vector<std::vector<std::string>> cards;
+  for (std::size_t start = 0, end = 0; start < text.size(); start = end + 1) {
+    end = std::min(text.find('\n', start), text.size());
+    std::vector<std::string> fields(1);
+    for (std::size_t k = start; k < end; ++k) {
+      if (text[k] == '\t')
+        fields.emplace_back();
+      else
+        fields.back() += text[k];
+    }
+    cards.push_back(std::move(fields));
+  }
+  return cards;
+}
+
+TEST(FlashCards, EveryImporterReadsTheSameCards) {
+  std::mt19937 random(23);
+  const char* pieces[] = {"a", " ", "\"", "\"\"", "#", "\t", "\n", "x\"y", "\xB7", "\x93", "tin"};
+  auto randomText = [&] {
+    std::string text;
+    for (int n = static_cast<int>(random() % 5); n > 0; --n) text += pieces[random() % std::size(pieces)];
+    return text;
+  };
+  for (int round = 0; round < 500; ++round) {
+    RWorksheet ws;
+    int numbered = 0;
+    for (int n = static_cast<int>(random() % 6); n > 0; --n) {
+      auto entry = std::make_unique<RNumber>();
+      entry->SetNumber(random() % 4 ? randomText() + "5" : randomText());
+      entry->SetPhrase(random() % 2 ? " tin" : " " + randomText());
+      entry->SetDescription(randomText());
+      if (entry->Number().find_first_not_of(" \t") != std::string::npos) ++numbered;
+      ws.Insert(std::move(entry), ws.Count());
+    }
+    const std::string text = FlashCardText(ws);
+    const auto plain = ReadCardsPlain(text);
+    ASSERT_EQ(ReadCardsQuoted(text), plain) << text;
+    ASSERT_EQ(static_cast<int>(plain.size()), numbered) << text;
+    for (const auto& card : plain) ASSERT_EQ(card.size(), 2u) << text;
+  }
+  // A quote or a number sign that begins a card keeps its look.
+  RWorksheet ws;
+  auto entry = std::make_unique<RNumber>();
+  entry->SetNumber("\"12\"");
+  entry->SetDescription("#1 \"desk\"");
+  ws.Insert(std::move(entry), 0);
+  EXPECT_EQ(FlashCardText(ws), "\xEF\xBC\x83" "1 \"desk\"\t\xE2\x80\x9C" "12\"\n");
 }
 
 TEST(FlashCards, EveryByteBecomesUtf8WithoutBreakingALine) {

@@ -67,6 +67,34 @@ TEST(PracticeFile, WriterLeavesOutOnlyWhatTheReaderWouldRefuse) {
   EXPECT_EQ(PracticeText(back), kHeader + "C:12 1 5 0 3 1\nD:1970-01-02 2 0\n");
 }
 
+TEST(PracticeFile, TheWriterNeverWritesMoreThanTheReaderTakes) {
+  // 9,000 numbers of 1,000 digits and the longest tallies: far past the limit.
+  std::mt19937 random(7);
+  RPracticeSchedule schedule;
+  std::vector<RCardKey> current;
+  for (int i = 0; i < 9000; ++i) {
+    std::string digits(kMaxCardDigits, '0');
+    for (char& c : digits) c = static_cast<char>('0' + random() % 10);
+    schedule.SetCard({digits, 1}, RCard{3, kLatestDue - i, INT32_MAX - i, i});
+    if (i % 10 == 0) current.push_back({digits, 1});
+  }
+  for (int32_t day = 20000; day < 20000 + static_cast<int32_t>(kMaxPracticeDays); ++day)
+    schedule.SetDay(day, RDayTally{INT32_MAX, INT32_MAX});
+  for (const bool preferring : {false, true}) {
+    const std::string text = preferring ? PracticeText(schedule, current) : PracticeText(schedule);
+    EXPECT_LE(text.size(), kMaxPracticeFile);
+    RPracticeSchedule back;
+    ASSERT_EQ(ParsePracticeText(text, back), PracticeLoad::Loaded);
+    EXPECT_EQ(back.Days(), schedule.Days());
+    EXPECT_GT(back.Cards().size(), 7000u);
+    for (const auto& [key, card] : back.Cards()) ASSERT_EQ(card, *schedule.Find(key));
+    // The worksheet's own numbers are kept before the cards of numbers gone.
+    if (preferring) {
+      for (const RCardKey& key : current) ASSERT_NE(back.Find(key), nullptr);
+    }
+  }
+}
+
 TEST(PracticeFile, CarriageReturnsAndEmptyLinesAreAccepted) {
   RPracticeSchedule back;
   ASSERT_EQ(ParsePracticeText("#TessaloquinePractice - 1\r\n\r\nC:42 1 2 100 3 4\r\n\nD:2026-12-07 5 6\r\n", back),
@@ -87,7 +115,8 @@ TEST(PracticeFile, DamagedFilesGiveAnEmptySchedule) {
   } table[] = {
       {"empty file", ""},
       {"another header", "#Tessaloquine - 1\n" + card},
-      {"a later version", "#TessaloquinePractice - 2\n" + card},
+      {"version 0", "#TessaloquinePractice - 0\n" + card},
+      {"no version", "#TessaloquinePractice - x\n" + card},
       {"no header", card},
       {"unknown line", kHeader + card + "X:1\n"},
       {"field missing", kHeader + "C:42 1 2 100 3\n"},
@@ -114,6 +143,13 @@ TEST(PracticeFile, DamagedFilesGiveAnEmptySchedule) {
     EXPECT_EQ(ParsePracticeText(row.text, schedule), PracticeLoad::Damaged) << row.what;
     EXPECT_TRUE(schedule.Cards().empty() && schedule.Days().empty()) << row.what;
   }
+  // A later version is not damaged: it is for a newer program to read.
+  RPracticeSchedule schedule;
+  EXPECT_EQ(ParsePracticeText("#TessaloquinePractice - 2\n" + card + "Z:what comes later\n", schedule),
+            PracticeLoad::Newer);
+  EXPECT_EQ(ParsePracticeText("#TessaloquinePractice - 12\n" + std::string(kMaxPracticeFile, '\n'), schedule),
+            PracticeLoad::Newer);
+  EXPECT_TRUE(schedule.Cards().empty());
 }
 
 TEST(PracticeFile, MissingAndUnreadableFilesAreTold) {
@@ -126,6 +162,11 @@ TEST(PracticeFile, MissingAndUnreadableFilesAreTold) {
   EXPECT_EQ(ReadPracticeFile(dir.File("big.practice"), schedule), PracticeLoad::Damaged);
   dir.Write("bad.practice", "#TessaloquinePractice - 1\nC:x\n");
   EXPECT_EQ(ReadPracticeFile(dir.File("bad.practice"), schedule), PracticeLoad::Damaged);
+  // A file that is there but cannot be read is not missing: reading a folder
+  // fails as a disk error would.
+  std::string reason;
+  EXPECT_EQ(ReadPracticeFile(dir.path(), schedule, &reason), PracticeLoad::Unreadable);
+  EXPECT_FALSE(reason.empty());
 }
 
 TEST(PracticeFile, AFailedWriteKeepsTheOldFileAndSaysSo) {

@@ -20,6 +20,7 @@ std::unique_ptr<RWorksheet> Sheet(const std::vector<std::string>& numbers) {
   for (const std::string& n : numbers) {
     auto entry = std::make_unique<RNumber>();
     entry->SetNumber(n);
+    entry->SetDescription("number " + n);  // something to recall it from
     ws->Insert(std::move(entry), ws->Count());
   }
   return ws;
@@ -217,6 +218,34 @@ TEST_F(PracticeSessionTest, ASessionBringsInALimitedNumberOfNewEntries) {
   }
   EXPECT_EQ(asked, kNewPerSession);
   EXPECT_EQ(session.Stages().newCount, 5);
+}
+
+TEST_F(PracticeSessionTest, AWrongAnswerComesBackWhenTheClockGoesBack) {
+  auto ws = Sheet({"11", "22"});
+  RPracticeSession session(*ws, schedule, Clock());
+  EXPECT_EQ(session.Next(), 0);
+  session.Answer(false);
+  EXPECT_EQ(session.Next(), 1);
+  session.Answer(true);
+  // The fall-back hour, or a clock set right by hand or from the network.
+  now -= 3600;
+  EXPECT_EQ(session.Next(), 0);
+  int count = 0;
+  EXPECT_EQ(session.NextDue(count), now);
+  EXPECT_EQ(count, 1);  // 11 now; 22 waits for the next day
+  session.Answer(true);
+  EXPECT_EQ(session.Next(), -1);
+
+  // A file written today, read after the clock went back a day: its wrong
+  // answer is still due, its right one still waits for its own day.
+  RPracticeSchedule stored;
+  stored.SetCard({"11", 1}, RCard{0, kStart, 0, 1});
+  stored.SetCard({"22", 1}, RCard{1, (DayOf(kStart) + 1) * kSecondsPerDay, 1, 0});
+  now = kStart - kSecondsPerDay;
+  RPracticeSession later(*ws, stored, Clock());
+  EXPECT_EQ(later.Next(), 0);
+  later.Answer(true);
+  EXPECT_EQ(later.Next(), -1);
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ std::string ScriptedPlatform::OpenFileName(const FileDialogRequest& request) {
 
 std::string ScriptedPlatform::SaveFileName(const FileDialogRequest& request) {
   shown_.push_back(Shown{"save", request.title, request.initialDirectory, MessageIcon::None, 0, 0});
+  shown_.back().fileName = request.fileName;
   Answer a;
   return Take("save dialog", a) && a.result == ResultOk ? a.text : std::string();
 }

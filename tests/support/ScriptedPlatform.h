@@ -20,6 +20,7 @@ struct Shown {
   int buttons = 0;
   int topic = 0;
   std::string display{};  // a message as the user reads it, in UTF-8
+  std::string fileName{};  // the name a file dialog offers
 };
 
 class ScriptedPlatform final : public Platform {
