@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev
   libjpeg62-turbo-dev
-  festlex-cmu wamerican scowl festlex-poslex
+  festlex-cmu wamerican scowl festlex-poslex wordnet-base
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth

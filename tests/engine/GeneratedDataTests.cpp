@@ -140,5 +140,29 @@ TEST_F(GeneratedData, KnowsCommonWordsAndNouns) {
   EXPECT_LT(common, dictionary->Count() * 9 / 10);
 }
 
+// Things are marked as picturable; abstract words, and words mostly read as
+// verbs or adjectives, are not.
+TEST_F(GeneratedData, PicturesConcreteThingsOnly) {
+  ASSERT_NE(dictionary, nullptr);
+  const auto entry = [](const char* w) -> const WordEntry& {
+    const int p = dictionary->FindWord(w);
+    EXPECT_GE(p, 0) << w;
+    return dictionary->EntryAt(std::max(p, 0));
+  };
+  for (const char* thing : {"knife", "match", "tiger", "beaver", "mask", "mouth", "salmon", "clams", "pie", "fish"})
+    EXPECT_TRUE(dictionary->IsPicturableEntry(entry(thing))) << thing;
+  for (const char* other : {"envy", "image", "degree", "behavior", "moderately", "music", "media", "someone", "come",
+                            "crazy", "quick"})
+    EXPECT_FALSE(dictionary->IsPicturableEntry(entry(other))) << other;
+  int picturable = 0;
+  for (int i = 0; i < dictionary->Count(); ++i)
+    picturable += dictionary->IsPicturableEntry(dictionary->EntryAt(i)) ? 1 : 0;
+  EXPECT_GT(picturable, dictionary->Count() / 5);
+  EXPECT_LT(picturable, dictionary->Count() / 3);
+  // Their noun tag comes first and holds about half: a reader of the tagged
+  // lexicon that takes the first tag twice loses their noun mark.
+  for (const char* noun : {"trimmer", "printing", "shot", "brief", "closing"}) EXPECT_TRUE(entry(noun).noun) << noun;
+}
+
 }  // namespace
 }  // namespace tq
