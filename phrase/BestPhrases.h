@@ -1,7 +1,7 @@
 // The best-phrase search behind the Best Phrases dialog: for a number's
 // digits, the phrases whose words' codes cover the digits exactly and in
-// order. The top phrase has the fewest words, and among those the words one
-// can picture and then the common ones; the list below it is a choice of
+// order. The top phrase has the fewest words, and among those the most words
+// one can picture and common words; the list below it is a choice of
 // different beginnings rather than one phrase with its last word traded.
 // Plain C++, so that every rule can be tested without a display.
 #pragma once
@@ -45,9 +45,9 @@ inline constexpr std::size_t kBestPhrasesBudget = 4000000;
 // Best phrases for the digits (characters '0'-'9'; others ignored), best
 // first, at most `count` of them (see above), all different. Every phrase has
 // the least number of uncovered digits possible. The first has the least
-// number of words possible besides, and among those the best words: a
-// picturable word counts for more than a common one (see the weights in the
-// source). Then come the best phrase for each other first word of the fewest
+// number of words possible besides, and among those the best words: each
+// word that cannot be pictured and each that is not common counts against
+// it alike (see the weights in the source). Then come the best phrase for each other first word of the fewest
 // words; if those are few, the best phrases of one word more that begin with
 // yet other words; then the fewest-word phrases that only trade later words,
 // a round for each first word; then the rest, best first. The list is the

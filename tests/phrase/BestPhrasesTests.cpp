@@ -47,10 +47,9 @@ class BestPhrases : public ::testing::Test {
 };
 
 // (uncovered, words, cost, not nouns), smaller first, where a word that
-// cannot be pictured costs 3 and one that is not common 2: a picture is worth
-// more than a common word, but not two.
+// cannot be pictured and one that is not common cost one each.
 using Key = std::tuple<int, int, int, int>;
-int CostOf(bool pictured, bool common) { return (pictured ? 0 : 3) + (common ? 0 : 2); }
+int CostOf(bool pictured, bool common) { return (pictured ? 0 : 1) + (common ? 0 : 1); }
 Key KeyOf(const RankedPhrase& r) {
   int cost = 0;
   for (std::size_t i = 0; i < r.words.size(); ++i)
