@@ -270,7 +270,8 @@ class Endings {
 // list is drawn from these, one stream per way to begin.
 struct Stream {
   Candidate first;
-  std::size_t length;  // the digits the first word covers
+  std::size_t length;    // the digits the first word covers
+  std::size_t codeRank;  // 0 for the best first word of its code, 1 for the next...
 };
 
 // A phrase of the list: its stream and which of the stream's endings.
@@ -347,8 +348,15 @@ std::vector<Pick> Order(const std::vector<Stream>& streams, const Endings& endin
     if (words == fewest) fewestFirst.push_back({c, 0});
     if (words == fewest + 1) oneMoreFirst.push_back({c, 0});
   }
-  std::sort(fewestFirst.begin(), fewestFirst.end(), byScore);
-  std::sort(oneMoreFirst.begin(), oneMoreFirst.end(), byScore);
+  // First words of one code share their endings, so those phrases differ in
+  // the first word alone: each code's best comes first, then each one's next.
+  const auto byCodeRound = [&](const Pick& a, const Pick& b) {
+    if (streams[a.stream].codeRank != streams[b.stream].codeRank)
+      return streams[a.stream].codeRank < streams[b.stream].codeRank;
+    return byScore(a, b);
+  };
+  std::sort(fewestFirst.begin(), fewestFirst.end(), byCodeRound);
+  std::sort(oneMoreFirst.begin(), oneMoreFirst.end(), byCodeRound);
   for (const Pick& k : fewestFirst) out.push_back(k), rest[k.stream] = 1;
   for (std::size_t i = 0; i < oneMoreFirst.size() && fewestFirst.size() + i < kFewFirstWords; ++i)
     out.push_back(oneMoreFirst[i]), rest[oneMoreFirst[i].stream] = 1;
@@ -413,9 +421,9 @@ std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::st
 
   std::vector<Stream> streams;
   words.ForEachAt(0, [&](std::size_t l, const std::vector<Candidate>& group) {
-    for (const Candidate& c : group) streams.push_back(Stream{c, l});
+    for (std::size_t i = 0; i < group.size(); ++i) streams.push_back(Stream{group[i], l, i});
   });
-  streams.push_back(Stream{Candidate{-1, Score{1, 0, 0, 0, 0}}, 1});
+  streams.push_back(Stream{Candidate{-1, Score{1, 0, 0, 0, 0}}, 1, 0});
 
   std::vector<RankedPhrase> out;
   std::vector<int> entries;

@@ -47,11 +47,13 @@ inline constexpr std::size_t kBestPhrasesBudget = 4000000;
 // the least number of uncovered digits possible. The first has the least
 // number of words possible besides, and among those the best words: each
 // word that cannot be pictured and each that is not common counts against
-// it alike (see the weights in the source). Then come the best phrase for each other first word of the fewest
-// words; if those are few, the best phrases of one word more that begin with
-// yet other words; then the fewest-word phrases that only trade later words,
-// a round for each first word; then the rest, best first. The list is the
-// same whatever the count: asking for fewer phrases gives its beginning.
+// it alike (see the weights in the source). Then come the best phrase for
+// each other first word of the fewest words, the best first word of each
+// code before the second best of any; if those first words are fewer than
+// ten, the best phrases of one word more that begin with yet other words;
+// then the fewest-word phrases that only trade later words, a round for each
+// first word; then the rest, best first. The list is the same whatever the
+// count: asking for fewer phrases gives its beginning.
 // `progress`, when given, is called now and then with the digits searched so
 // far and the digits in all; when it returns false the search stops and
 // returns no phrase (the Best Phrases window's Cancel).

@@ -61,6 +61,7 @@ struct Cover {
   Key key;
   std::string phrase;
   std::string first;  // the first word, or the mark
+  std::string firstCode;
 };
 
 // Every cover of `digits` by the dictionary's words (or single-digit marks).
@@ -71,7 +72,7 @@ std::vector<Cover> AllCovers(const RDictionary& dict, const std::string& digits)
     if (p == digits.size()) {
       std::string phrase;
       for (const auto& w : words) phrase += (phrase.empty() ? "" : " ") + w;
-      out.push_back({key, phrase, words.front()});
+      out.push_back({key, phrase, words.front(), words.front() == kMark ? kMark : dict.CodeAt(dict.FindWord(words.front()))});
       return;
     }
     words.push_back(kMark);
@@ -111,29 +112,34 @@ std::vector<KnownWord> RandomWords(std::mt19937& rng) {
 }
 
 // The keys of the whole list in its order, from every cover: each first
-// word's best phrase of the fewest words; while those are fewer than ten,
-// the best of one word more with other first words; then rounds over the
-// fewest-word first words, each round taking every one's next phrase of the
-// fewest words; then the rest. Within each part, best first.
+// word's best phrase of the fewest words, in rounds over the first words'
+// codes; while those are fewer than ten, the best of one word more with other
+// first words, in the same rounds; then rounds over the fewest-word first
+// words, each taking every one's next phrase of the fewest words; then the
+// rest. Within each round, best first.
 std::vector<Key> ExpectedOrder(std::vector<Cover> covers) {
   std::sort(covers.begin(), covers.end(), [](const Cover& a, const Cover& b) { return a.key < b.key; });
   const int uncovered = std::get<0>(covers.front().key);
   const int fewest = std::get<1>(covers.front().key);
-  std::map<std::string, int> seen;  // phrases met so far per first word
+  std::map<std::string, int> seen;      // phrases met so far per first word
+  std::map<std::string, int> codeSeen;  // first words met so far per code
   std::vector<std::tuple<int, int, Key>> order;  // (part, round, key)
-  std::vector<Key> oneMore;
+  std::vector<std::pair<int, Key>> oneMore;
   for (const Cover& c : covers) {
     if (std::get<0>(c.key) != uncovered) break;
     const int words = std::get<1>(c.key);
     const int rank = seen[c.first]++;
-    if (rank == 0 && words == fewest) order.emplace_back(0, 0, c.key);
-    else if (rank == 0 && words == fewest + 1) oneMore.push_back(c.key);
+    const int codeRound = rank == 0 ? codeSeen[c.firstCode]++ : 0;
+    if (rank == 0 && words == fewest) order.emplace_back(0, codeRound, c.key);
+    else if (rank == 0 && words == fewest + 1) oneMore.emplace_back(codeRound, c.key);
     else if (words == fewest) order.emplace_back(2, rank, c.key);
     else order.emplace_back(3, 0, c.key);
   }
   const auto firsts = static_cast<std::size_t>(
       std::count_if(order.begin(), order.end(), [](const auto& o) { return std::get<0>(o) == 0; }));
-  for (std::size_t i = 0; i < oneMore.size(); ++i) order.emplace_back(firsts + i < 10 ? 1 : 3, 0, oneMore[i]);
+  std::sort(oneMore.begin(), oneMore.end());
+  for (std::size_t i = 0; i < oneMore.size(); ++i)
+    order.emplace_back(firsts + i < 10 ? 1 : 3, firsts + i < 10 ? oneMore[i].first : 0, oneMore[i].second);
   std::sort(order.begin(), order.end());
   std::vector<Key> out;
   for (const auto& o : order) out.push_back(std::get<2>(o));
