@@ -37,7 +37,7 @@ class TFormBest : public QDialog {
   // How many phrases the list shows.
   static constexpr std::size_t kPhraseCount = 20;
   // The list's columns.
-  enum Column { ColumnPhrase, ColumnWords, ColumnCommon, ColumnNouns, ColumnCount };
+  enum Column { ColumnPhrase, ColumnWords, ColumnCommon, ColumnPictures, ColumnCount };
 
   explicit TFormBest(RDictionary& dictionary, QWidget* parent = nullptr);
 
