@@ -67,13 +67,15 @@ bool WordBefore(const Candidate& a, const Candidate& b) {
   return a.entry < b.entry;
 }
 
-// The first three digits of a code (fewer when it is shorter) as a number
-// below 1000; 1000 or more when one of them is not a digit.
+// The first four digits of a code (fewer when it is shorter) as a number
+// below kLeads; kLeads or more when one of them is not a digit.
+constexpr std::size_t kLeadLength = 4;
+constexpr std::size_t kLeads = 10000;
 std::size_t LeadOf(std::string_view code) {
   std::size_t lead = 0;
-  for (std::size_t k = 0; k < 3; ++k) {
+  for (std::size_t k = 0; k < kLeadLength; ++k) {
     const unsigned digit = k < code.size() ? static_cast<unsigned char>(code[k]) - unsigned{'0'} : 0;
-    if (digit > 9) return 1000;
+    if (digit > 9) return kLeads;
     lead = lead * 10 + digit;
   }
   return lead;
@@ -87,11 +89,12 @@ class CodeWords {
   CodeWords(const RDictionary& d, std::string_view digits, std::size_t keep) : digits_(digits) {
     const std::size_t n = digits.size();
     const std::size_t longest = std::min<std::size_t>(n, kLongestCode);
-    // Which first three digits (or fewer, for shorter pieces) begin a piece
+    // Which first four digits (or fewer, for shorter pieces) begin a piece
     // of each length: most codes are turned away by this before any hashing.
-    std::vector<std::vector<bool>> leads(longest + 1, std::vector<bool>(1000, false));
+    std::vector<std::vector<bool>> leads(longest + 1, std::vector<bool>(kLeads, false));
     for (std::size_t p = 0; p < n; ++p)
-      for (std::size_t l = 1; l <= longest && p + l <= n; ++l) leads[l][LeadOf(digits.substr(p, std::min<std::size_t>(l, 3)))] = true;
+      for (std::size_t l = 1; l <= longest && p + l <= n; ++l)
+        leads[l][LeadOf(digits.substr(p, std::min(l, kLeadLength)))] = true;
 
     longestFrom_.assign(kPrefixes, 0);
     for (std::size_t l = 1; l <= longest; ++l) {
@@ -99,7 +102,7 @@ class CodeWords {
         const WordEntry& e = d.EntryAt(static_cast<int>(i));
         const std::string_view code = e.code;
         const std::size_t lead = LeadOf(code);
-        if (lead >= 1000 || !leads[l][lead]) continue;
+        if (lead >= kLeads || !leads[l][lead]) continue;
         const auto [it, added] = group_.emplace(code, static_cast<int>(groups_.size()));
         if (added) groups_.emplace_back();
         const int unpictured = d.IsPicturableEntry(e) ? 0 : kUnpicturedCost;
