@@ -272,6 +272,24 @@ TEST_F(BestPhrases, LeaveUncoverableDigitsAsMarksAndEndOnLongNumbers) {
   EXPECT_EQ(spelled, digits);
 }
 
+TEST_F(BestPhrases, ReportProgressInOrderAndStopWhenTheCallerSays) {
+  Load({{"tie", "1", 10, true}, {"knee", "2", 10, true}});
+  const std::string digits(20000, '1');
+  std::vector<std::size_t> done;
+  const auto all = FindBestPhrases(dict, digits, 20, [&](std::size_t d, std::size_t total) {
+    EXPECT_EQ(total, digits.size());
+    done.push_back(d);
+    return true;
+  });
+  ASSERT_EQ(all.size(), 1u);
+  ASSERT_FALSE(done.empty());
+  EXPECT_TRUE(std::is_sorted(done.begin(), done.end()));
+  EXPECT_LE(done.back(), digits.size());
+  int calls = 0;
+  EXPECT_TRUE(FindBestPhrases(dict, digits, 20, [&](std::size_t, std::size_t) { return ++calls < 2; }).empty());
+  EXPECT_EQ(calls, 2);
+}
+
 // The least (uncovered digits, words, cost) any cover can have, by a plain
 // search over positions with each code's cheapest word.
 Key Least(const RDictionary& dict, const std::string& digits) {
