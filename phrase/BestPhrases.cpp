@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <limits>
-#include <queue>
 #include <tuple>
 #include <unordered_map>
 
@@ -193,7 +192,6 @@ class Endings {
     start_.assign(n + 1, 0);
     size_.assign(n + 1, 0);
     links_.clear();
-    links_.reserve(std::min(n * keep, n * 4));
     size_[n] = 1;
     Scores(n).assign(1, Score{});
 

@@ -36,7 +36,8 @@ class BestPhrases : public ::testing::Test {
     std::string info;
     for (const auto& w : words) {
       coded.push_back({w.word, w.code});
-      if (w.level > 0) info += w.word + "," + std::to_string(w.level) + "," + (w.noun ? "n" : "-") + (w.pictured ? ",p" : "") + "\n";
+      if (w.level > 0)
+        info += w.word + "," + std::to_string(w.level) + "," + (w.noun ? "n" : "-") + (w.pictured ? ",p" : "") + "\n";
     }
     dir.Write("wordinfo.dat", info);
     test::LoadDictionary(dict, dir, coded);
@@ -72,7 +73,8 @@ std::vector<Cover> AllCovers(const RDictionary& dict, const std::string& digits)
     if (p == digits.size()) {
       std::string phrase;
       for (const auto& w : words) phrase += (phrase.empty() ? "" : " ") + w;
-      out.push_back({key, phrase, words.front(), words.front() == kMark ? kMark : dict.CodeAt(dict.FindWord(words.front()))});
+      const std::string& first = words.front();
+      out.push_back({key, phrase, first, first == kMark ? kMark : dict.CodeAt(dict.FindWord(first))});
       return;
     }
     words.push_back(kMark);
