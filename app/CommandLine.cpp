@@ -152,8 +152,8 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
                                  QStringLiteral("Print the word column for DIGITS, as the word lists show it."),
                                  QStringLiteral("DIGITS"));
   const QCommandLineOption best(QStringLiteral("best"),
-                                QStringLiteral("Print the best phrases for NUMBER, best first: the fewest words, "
-                                               "then the most common ones."),
+                                QStringLiteral("Print the best phrases for NUMBER, best first, one per line: the "
+                                               "fewest words, then words one can picture and common ones."),
                                 QStringLiteral("NUMBER"));
   const QCommandLineOption count(QStringLiteral("count"),
                                  QStringLiteral("How many phrases --best prints (1 to %1, default %2).")

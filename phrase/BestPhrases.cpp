@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <queue>
+#include <cstdint>
+#include <limits>
 #include <tuple>
 #include <unordered_map>
 
@@ -14,23 +15,40 @@ namespace {
 
 constexpr int kLongestCode = RDictionary::kMaxCodeLength;
 
+// What a word that cannot be pictured, and one that is not common, add to a
+// phrase's cost among phrases of as many words. Both weigh alike: the top
+// phrase takes every picture that costs no common word, and where a picture
+// would cost one, the nouns and then the words' levels decide. Measured on
+// random numbers of 4 to 24 digits (bench/BestPhrasesMeasure.cpp), this
+// keeps 93-98 % of the pictures the word count allows and gives up at most
+// a tenth of a common word on average, more than one in about one number in
+// a hundred; weighing a picture above a common word gains the last few
+// pictures but gives up two common words or more in up to one long number
+// in eleven.
+constexpr int kUnpicturedCost = 1;
+constexpr int kUncommonCost = 1;
+
+// While the fewest-word phrases begin with fewer words than this, phrases of
+// one word more that begin with yet other words come next, so that the list
+// offers a choice of beginnings even for a short number.
+constexpr std::size_t kFewFirstWords = 10;
+
 // What a phrase costs, compared field by field, smaller first: uncovered
-// digits, words, words that are not common, words that are not nouns, and
-// last the words' levels added up, so that among equals the more common
-// words still come first. Every field is a sum over the phrase's words,
-// which is what lets the search keep only a few best phrases per position.
+// digits, words, the weighed cost above, words that are not nouns, and last
+// the words' levels added up, so that among equals the more common words
+// still come first. Every field is a sum over the phrase's words, which is
+// what lets the search keep only a few best phrases per position.
 struct Score {
   int uncovered = 0;
   int words = 0;
-  int uncommon = 0;
+  int cost = 0;
   int otherKinds = 0;
   int levels = 0;
 
   Score operator+(const Score& o) const {
-    return {uncovered + o.uncovered, words + o.words, uncommon + o.uncommon, otherKinds + o.otherKinds,
-            levels + o.levels};
+    return {uncovered + o.uncovered, words + o.words, cost + o.cost, otherKinds + o.otherKinds, levels + o.levels};
   }
-  auto Key() const { return std::tie(uncovered, words, uncommon, otherKinds, levels); }
+  auto Key() const { return std::tie(uncovered, words, cost, otherKinds, levels); }
   bool operator<(const Score& o) const { return Key() < o.Key(); }
   bool operator==(const Score& o) const { return Key() == o.Key(); }
 };
@@ -42,193 +60,349 @@ struct Candidate {
   Score cost;
 };
 
-// One of the best partial phrases for the digits up to a position: its
-// score and where it came from, so that the words are gathered only for the
-// phrases finally shown.
-struct Partial {
-  Score score;
-  int from = -1;      // the position the last word starts at
-  int fromRank = -1;  // the partial phrase at `from` that it extends
-  int entry = -1;     // the last word; -1 for an uncovered mark
-};
-
 // Equal costs go in the store's order, which is the words' byte order.
 bool WordBefore(const Candidate& a, const Candidate& b) {
   if (!(a.cost == b.cost)) return a.cost < b.cost;
   return a.entry < b.entry;
 }
 
-// The words whose codes occur in `digits`, grouped by the piece of digits
-// they stand for; group[start * kLongestCode + length - 1] is the group of
-// that piece or -1. Each group keeps its `keep` best words, best first.
-struct PieceWords {
-  std::vector<int> groupAt;
-  std::vector<std::vector<Candidate>> groups;
-};
-
-// The first three digits of a code (fewer when it is shorter) as a number
-// below 1000; 1000 or more when one of them is not a digit.
+// The first four digits of a code (fewer when it is shorter) as a number
+// below kLeads; kLeads or more when one of them is not a digit.
+constexpr std::size_t kLeadLength = 4;
+constexpr std::size_t kLeads = 10000;
 std::size_t LeadOf(std::string_view code) {
   std::size_t lead = 0;
-  for (std::size_t k = 0; k < 3; ++k) {
+  for (std::size_t k = 0; k < kLeadLength; ++k) {
     const unsigned digit = k < code.size() ? static_cast<unsigned char>(code[k]) - unsigned{'0'} : 0;
-    if (digit > 9) return 1000;
+    if (digit > 9) return kLeads;
     lead = lead * 10 + digit;
   }
   return lead;
 }
 
-PieceWords GatherPieceWords(const RDictionary& d, std::string_view digits, std::size_t keep) {
-  PieceWords out;
-  const std::size_t n = digits.size();
-  const std::size_t longest = std::min<std::size_t>(n, kLongestCode);
-  out.groupAt.assign(n * kLongestCode, -1);
+// The words whose codes occur in the digits, grouped by code, each group
+// keeping its best words, best first. Held by code rather than by place in
+// the digits, so that a long number costs no more than the dictionary.
+class CodeWords {
+ public:
+  CodeWords(const RDictionary& d, std::string_view digits, std::size_t keep) : digits_(digits) {
+    const std::size_t n = digits.size();
+    const std::size_t longest = std::min<std::size_t>(n, kLongestCode);
+    // Which first four digits (or fewer, for shorter pieces) begin a piece
+    // of each length: most codes are turned away by this before any hashing.
+    std::vector<std::vector<bool>> leads(longest + 1, std::vector<bool>(kLeads, false));
+    for (std::size_t p = 0; p < n; ++p)
+      for (std::size_t l = 1; l <= longest && p + l <= n; ++l)
+        leads[l][LeadOf(digits.substr(p, std::min(l, kLeadLength)))] = true;
 
-  // Every distinct piece of up to 24 digits gets a group number.
-  std::unordered_map<std::string_view, int> pieces;
-  pieces.reserve(n * longest);
-  // Which first three digits (or fewer, for shorter pieces) begin a piece of
-  // each length: most codes are turned away by this before any hashing.
-  std::vector<std::vector<bool>> leads(longest + 1, std::vector<bool>(1000, false));
-  for (std::size_t p = 0; p < n; ++p) {
-    for (std::size_t l = 1; l <= longest && p + l <= n; ++l) {
-      const auto piece = digits.substr(p, l);
-      const auto [it, added] = pieces.emplace(piece, static_cast<int>(pieces.size()));
-      (void)added;
-      out.groupAt[p * kLongestCode + l - 1] = it->second;
-      leads[l][LeadOf(piece)] = true;
+    longestFrom_.assign(kPrefixes, 0);
+    for (std::size_t l = 1; l <= longest; ++l) {
+      for (std::size_t i : d.BucketEntries(static_cast<int>(l))) {
+        const WordEntry& e = d.EntryAt(static_cast<int>(i));
+        const std::string_view code = e.code;
+        const std::size_t lead = LeadOf(code);
+        if (lead >= kLeads || !leads[l][lead]) continue;
+        const auto [it, added] = group_.emplace(code, static_cast<int>(groups_.size()));
+        if (added) groups_.emplace_back();
+        const int unpictured = d.IsPicturableEntry(e) ? 0 : kUnpicturedCost;
+        const int uncommon = d.IsCommonEntry(e) ? 0 : kUncommonCost;
+        groups_[static_cast<std::size_t>(it->second)].push_back(
+            Candidate{static_cast<int>(i), Score{0, 1, unpictured + uncommon, e.noun ? 0 : 1, e.level}});
+        if (l >= kPrefixLength) {
+          auto& most = longestFrom_[PrefixAt(code)];
+          most = std::max(most, static_cast<std::uint8_t>(l));
+        }
+      }
+    }
+    for (auto& g : groups_) {
+      const auto before = [](const Candidate& a, const Candidate& b) { return WordBefore(a, b); };
+      if (g.size() > keep) {
+        std::partial_sort(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(keep), g.end(), before);
+        g.resize(keep);
+      } else {
+        std::sort(g.begin(), g.end(), before);
+      }
     }
   }
-  out.groups.resize(pieces.size());
 
-  // One pass over the code index: the words of every length that can fit.
-  for (std::size_t l = 1; l <= longest; ++l) {
-    for (std::size_t i : d.BucketEntries(static_cast<int>(l))) {
-      const WordEntry& e = d.EntryAt(static_cast<int>(i));
-      const std::string& code = e.code;
-      const std::size_t lead = LeadOf(code);
-      if (lead >= 1000 || !leads[l][lead]) continue;
-      const auto it = pieces.find(code);
-      if (it == pieces.end()) continue;
-      const bool common = d.IsCommonEntry(e);
-      out.groups[static_cast<std::size_t>(it->second)].push_back(
-          Candidate{static_cast<int>(i), Score{0, 1, common ? 0 : 1, e.noun ? 0 : 1, e.level}});
+  // Calls found(length, words) for every code that begins at position p,
+  // shortest first.
+  template <class Found>
+  void ForEachAt(std::size_t p, Found found) const {
+    const std::size_t left = digits_.size() - p;
+    std::size_t most = std::min<std::size_t>(left, kPrefixLength - 1);
+    if (left >= kPrefixLength) most = std::max<std::size_t>(most, longestFrom_[PrefixAt(digits_.substr(p))]);
+    for (std::size_t l = 1; l <= most; ++l) {
+      const auto it = group_.find(digits_.substr(p, l));
+      if (it != group_.end()) found(l, groups_[static_cast<std::size_t>(it->second)]);
     }
   }
-  for (auto& g : out.groups) {
-    const auto before = [](const Candidate& a, const Candidate& b) { return WordBefore(a, b); };
-    if (g.size() > keep) {
-      std::partial_sort(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(keep), g.end(), before);
-      g.resize(keep);
-    } else {
-      std::sort(g.begin(), g.end(), before);
-    }
-  }
-  return out;
-}
 
-// The best `keep` partial phrases ending at every position. A position's
-// phrases extend those of earlier positions by one word (or one uncovered
-// mark); the candidates from each earlier position form a grid of its
-// phrases by the piece's words, both sorted, so a heap walks all grids in
-// score order and stops after `keep`.
-std::vector<std::vector<Partial>> BestPartials(std::size_t n, const PieceWords& words, std::size_t keep,
-                                               const SearchProgress& progress) {
-  static const std::vector<Candidate> kMark{Candidate{-1, Score{1, 0, 0, 0, 0}}};
-  struct Source {
-    int from;
-    const std::vector<Candidate>* candidates;
+ private:
+  // Codes of four digits or more are looked up only as long as the longest
+  // code that begins with the same four digits.
+  static constexpr std::size_t kPrefixLength = 4;
+  static constexpr std::size_t kPrefixes = 10000;
+  static std::size_t PrefixAt(std::string_view digits) {
+    std::size_t prefix = 0;
+    for (std::size_t k = 0; k < kPrefixLength; ++k) prefix = prefix * 10 + static_cast<std::size_t>(digits[k] - '0');
+    return prefix;
+  }
+
+  std::string_view digits_;
+  std::unordered_map<std::string_view, int> group_;
+  std::vector<std::vector<Candidate>> groups_;
+  std::vector<std::uint8_t> longestFrom_;
+};
+
+// The best `keep` endings of the phrase from every position to the end of
+// the digits. An ending extends those of a later position by one word (or
+// one uncovered mark) before them; the candidates from each later position
+// form a grid of its endings by the piece's words, both sorted, so a heap
+// walks all grids in score order and stops after `keep`. Only the link to
+// the rest of each ending is kept for every position; the scores are needed
+// only as far back as the longest code reaches.
+class Endings {
+ public:
+  struct Link {
+    std::int32_t entry;      // the word; -1 for an uncovered mark
+    std::uint16_t nextRank;  // which ending of the position after it follows
+    std::uint8_t length;     // the digits it covers
   };
-  struct Step {
-    Score score;
-    int source;
-    int rank;
-    int word;
-    bool operator>(const Step& o) const {
-      if (!(score == o.score)) return o.score < score;
-      return std::tie(source, rank, word) > std::tie(o.source, o.rank, o.word);
-    }
-  };
+  static_assert(kMaxBestPhrases <= std::numeric_limits<std::uint16_t>::max());
 
-  std::vector<std::vector<Partial>> best(n + 1);
-  best[0].push_back(Partial{});
-  std::vector<Source> sources;
-  std::vector<Step> heapStore;
-  // Asked every few thousand digits: often enough for a smooth bar, rarely
-  // enough to cost nothing.
-  constexpr std::size_t kProgressEvery = 4096;
-  for (std::size_t p = 1; p <= n; ++p) {
-    if (progress && p % kProgressEvery == 0 && !progress(p, n)) return {};
-    sources.clear();
-    for (std::size_t l = 1; l <= std::min<std::size_t>(p, kLongestCode); ++l) {
-      const std::size_t from = p - l;
-      const int g = words.groupAt[from * kLongestCode + l - 1];
-      if (g < 0 || best[from].empty() || words.groups[static_cast<std::size_t>(g)].empty()) continue;
-      sources.push_back(Source{static_cast<int>(from), &words.groups[static_cast<std::size_t>(g)]});
-    }
-    if (!best[p - 1].empty()) sources.push_back(Source{static_cast<int>(p - 1), &kMark});
-
-    heapStore.clear();
-    std::priority_queue<Step, std::vector<Step>, std::greater<>> heap(std::greater<>(), std::move(heapStore));
-    const auto push = [&](int s, int rank, int word) {
-      const Source& src = sources[static_cast<std::size_t>(s)];
-      const auto& partials = best[static_cast<std::size_t>(src.from)];
-      if (static_cast<std::size_t>(rank) >= partials.size()) return;
-      if (static_cast<std::size_t>(word) >= src.candidates->size()) return;
-      heap.push(Step{partials[static_cast<std::size_t>(rank)].score +
-                         (*src.candidates)[static_cast<std::size_t>(word)].cost,
-                     s, rank, word});
+  // Endings for positions 1 to n; false when `progress` stopped the search.
+  bool Search(const CodeWords& words, std::size_t n, std::size_t keep, const SearchProgress& progress) {
+    static const std::vector<Candidate> kMark{Candidate{-1, Score{1, 0, 0, 0, 0}}};
+    struct Source {
+      std::size_t length;
+      const std::vector<Candidate>* candidates;
     };
-    for (int s = 0; s < static_cast<int>(sources.size()); ++s) push(s, 0, 0);
-    auto& here = best[p];
-    while (!heap.empty() && here.size() < keep) {
-      const Step step = heap.top();
-      heap.pop();
-      const Source& src = sources[static_cast<std::size_t>(step.source)];
-      here.push_back(Partial{step.score, src.from, step.rank,
-                             (*src.candidates)[static_cast<std::size_t>(step.word)].entry});
-      // Each grid cell is reached exactly once: along its row always, down
-      // its column only from the first column.
-      push(step.source, step.rank, step.word + 1);
-      if (step.word == 0) push(step.source, step.rank + 1, 0);
+    struct Step {
+      Score score;
+      int source;
+      int rank;
+      int word;
+      bool operator>(const Step& o) const {
+        if (!(score == o.score)) return o.score < score;
+        return std::tie(source, rank, word) > std::tie(o.source, o.rank, o.word);
+      }
+    };
+    n_ = n;
+    start_.assign(n + 1, 0);
+    size_.assign(n + 1, 0);
+    links_.clear();
+    size_[n] = 1;
+    Scores(n).assign(1, Score{});
+
+    std::vector<Source> sources;
+    std::vector<Step> heap;
+    const auto later = [](const Step& a, const Step& b) { return a > b; };
+    // Asked every few thousand digits: often enough for a smooth bar, rarely
+    // enough to cost nothing.
+    constexpr std::size_t kProgressEvery = 4096;
+    std::vector<Score> here;
+    for (std::size_t p = n; p-- > 1;) {
+      if (progress && (n - p) % kProgressEvery == 0 && !progress(n - p, n)) return false;
+      sources.clear();
+      words.ForEachAt(p, [&](std::size_t l, const std::vector<Candidate>& group) { sources.push_back({l, &group}); });
+      sources.push_back(Source{1, &kMark});
+
+      heap.clear();
+      const auto push = [&](int s, int rank, int word) {
+        const Source& src = sources[static_cast<std::size_t>(s)];
+        const auto& after = Scores(p + src.length);
+        if (static_cast<std::size_t>(rank) >= after.size()) return;
+        if (static_cast<std::size_t>(word) >= src.candidates->size()) return;
+        heap.push_back(Step{(*src.candidates)[static_cast<std::size_t>(word)].cost +
+                                after[static_cast<std::size_t>(rank)],
+                            s, rank, word});
+        std::push_heap(heap.begin(), heap.end(), later);
+      };
+      for (int s = 0; s < static_cast<int>(sources.size()); ++s) push(s, 0, 0);
+      here.clear();
+      start_[p] = static_cast<std::uint32_t>(links_.size());
+      while (!heap.empty() && here.size() < keep) {
+        std::pop_heap(heap.begin(), heap.end(), later);
+        const Step step = heap.back();
+        heap.pop_back();
+        const Source& src = sources[static_cast<std::size_t>(step.source)];
+        here.push_back(step.score);
+        links_.push_back(Link{(*src.candidates)[static_cast<std::size_t>(step.word)].entry,
+                              static_cast<std::uint16_t>(step.rank), static_cast<std::uint8_t>(src.length)});
+        // Each grid cell is reached exactly once: along its row always, down
+        // its column only from the first column.
+        push(step.source, step.rank, step.word + 1);
+        if (step.word == 0) push(step.source, step.rank + 1, 0);
+      }
+      size_[p] = static_cast<std::uint16_t>(here.size());
+      Scores(p).swap(here);
+    }
+    return true;
+  }
+
+  // Endings from positions up to the longest code are still at hand.
+  std::size_t Count(std::size_t p) const { return size_[p]; }
+  const Score& ScoreAt(std::size_t p, std::size_t rank) const { return scores_[p % kWindow][rank]; }
+
+  // The words of an ending, in order.
+  void Gather(std::size_t p, std::size_t rank, std::vector<int>& entries) const {
+    while (p < n_) {
+      const Link& link = links_[start_[p] + rank];
+      entries.push_back(link.entry);
+      rank = link.nextRank;
+      p += link.length;
     }
   }
-  return best;
-}
 
-RankedPhrase Gather(const RDictionary& d, const std::vector<std::vector<Partial>>& best, std::size_t n, int rank) {
+ private:
+  static constexpr std::size_t kWindow = kLongestCode + 1;
+  std::vector<Score>& Scores(std::size_t p) { return scores_[p % kWindow]; }
+  const std::vector<Score>& Scores(std::size_t p) const { return scores_[p % kWindow]; }
+
+  std::size_t n_ = 0;
+  std::vector<Link> links_;
+  std::vector<std::uint32_t> start_;
+  std::vector<std::uint16_t> size_;
+  std::array<std::vector<Score>, kWindow> scores_;
+};
+
+// A first word (or the uncovered mark) and the best endings after it: the
+// list is drawn from these, one stream per way to begin.
+struct Stream {
+  Candidate first;
+  std::size_t length;    // the digits the first word covers
+  std::size_t codeRank;  // 0 for the best first word of its code, 1 for the next...
+};
+
+// A phrase of the list: its stream and which of the stream's endings.
+struct Pick {
+  std::size_t stream;
+  std::size_t rank;
+};
+
+RankedPhrase MakePhrase(const RDictionary& d, const std::vector<int>& entries) {
   RankedPhrase out;
-  std::vector<int> entries;
-  int p = static_cast<int>(n);
-  while (p > 0) {
-    const Partial& part = best[static_cast<std::size_t>(p)][static_cast<std::size_t>(rank)];
-    entries.push_back(part.entry);
-    p = part.from;
-    rank = part.fromRank;
-  }
-  std::reverse(entries.begin(), entries.end());
   for (int entry : entries) {
     if (entry < 0) {
       out.words.emplace_back(1, kUncoveredMark);
       out.common.push_back(false);
       out.noun.push_back(false);
+      out.pictured.push_back(false);
       ++out.uncovered;
       out.complete = false;
       continue;
     }
     const WordEntry& e = d.EntryAt(entry);
     const bool common = d.IsCommonEntry(e);
+    const bool pictured = d.IsPicturableEntry(e);
     out.words.push_back(e.word);
     out.common.push_back(common);
     out.noun.push_back(e.noun);
+    out.pictured.push_back(pictured);
     ++out.wordCount;
     out.commonWords += common ? 1 : 0;
     out.nouns += e.noun ? 1 : 0;
+    out.picturable += pictured ? 1 : 0;
   }
   for (std::size_t i = 0; i < out.words.size(); ++i) {
     if (i > 0) out.phrase += ' ';
     out.phrase += out.words[i];
   }
+  return out;
+}
+
+// The order of the list (see the header): every pick is made from a fixed
+// order of all phrases, so asking for fewer phrases gives the same first
+// ones. Equal scores keep the streams' order (shorter first words first,
+// then the words' byte order) and then the endings' order.
+std::vector<Pick> Order(const std::vector<Stream>& streams, const Endings& endings, std::size_t count) {
+  const auto scoreOf = [&](const Pick& k) {
+    const Stream& s = streams[k.stream];
+    return s.first.cost + endings.ScoreAt(s.length, k.rank);
+  };
+  const auto exists = [&](std::size_t stream, std::size_t rank) {
+    return rank < endings.Count(streams[stream].length);
+  };
+  Score best = scoreOf({0, 0});
+  for (std::size_t c = 1; c < streams.size(); ++c) best = std::min(best, scoreOf({c, 0}));
+  const int uncovered = best.uncovered;
+  const int fewest = best.words;
+  // Only phrases with as few uncovered digits as the best one are answers.
+  const auto answer = [&](std::size_t stream, std::size_t rank) {
+    return exists(stream, rank) && scoreOf({stream, rank}).uncovered == uncovered;
+  };
+  const auto byScore = [&](const Pick& a, const Pick& b) {
+    const Score sa = scoreOf(a), sb = scoreOf(b);
+    if (!(sa == sb)) return sa < sb;
+    return std::tie(a.stream, a.rank) < std::tie(b.stream, b.rank);
+  };
+
+  std::vector<Pick> out;
+  // The first rank of each stream that is not yet listed once the rounds
+  // for first words are over.
+  std::vector<std::size_t> rest(streams.size(), 0);
+  std::vector<Pick> fewestFirst, oneMoreFirst;
+  for (std::size_t c = 0; c < streams.size(); ++c) {
+    if (!answer(c, 0)) continue;
+    const int words = scoreOf({c, 0}).words;
+    if (words == fewest) fewestFirst.push_back({c, 0});
+    if (words == fewest + 1) oneMoreFirst.push_back({c, 0});
+  }
+  // First words of one code share their endings, so those phrases differ in
+  // the first word alone: each code's best comes first, then each one's next.
+  const auto byCodeRound = [&](const Pick& a, const Pick& b) {
+    if (streams[a.stream].codeRank != streams[b.stream].codeRank)
+      return streams[a.stream].codeRank < streams[b.stream].codeRank;
+    return byScore(a, b);
+  };
+  std::sort(fewestFirst.begin(), fewestFirst.end(), byCodeRound);
+  std::sort(oneMoreFirst.begin(), oneMoreFirst.end(), byCodeRound);
+  for (const Pick& k : fewestFirst) out.push_back(k), rest[k.stream] = 1;
+  for (std::size_t i = 0; i < oneMoreFirst.size() && fewestFirst.size() + i < kFewFirstWords; ++i)
+    out.push_back(oneMoreFirst[i]), rest[oneMoreFirst[i].stream] = 1;
+
+  // Rounds over the fewest-word first words: each one's next ending.
+  const auto laterRound = [&](const Pick& a, const Pick& b) {
+    if (a.rank != b.rank) return a.rank > b.rank;
+    return byScore(b, a);
+  };
+  std::vector<Pick> heap;
+  const auto pushRound = [&](std::size_t c, std::size_t rank) {
+    if (!answer(c, rank) || scoreOf({c, rank}).words != fewest) return;
+    heap.push_back({c, rank});
+    std::push_heap(heap.begin(), heap.end(), laterRound);
+  };
+  for (const Pick& k : fewestFirst) pushRound(k.stream, 1);
+  while (!heap.empty() && out.size() < count) {
+    std::pop_heap(heap.begin(), heap.end(), laterRound);
+    const Pick k = heap.back();
+    heap.pop_back();
+    out.push_back(k);
+    rest[k.stream] = k.rank + 1;
+    pushRound(k.stream, k.rank + 1);
+  }
+  // The rounds end each fewest-word stream at its first longer phrase; the
+  // rest of every stream follows in score order.
+  for (const Pick& k : fewestFirst)
+    while (answer(k.stream, rest[k.stream]) && scoreOf({k.stream, rest[k.stream]}).words == fewest)
+      ++rest[k.stream];
+  const auto laterScore = [&](const Pick& a, const Pick& b) { return byScore(b, a); };
+  heap.clear();
+  for (std::size_t c = 0; c < streams.size(); ++c)
+    if (answer(c, rest[c])) heap.push_back({c, rest[c]});
+  std::make_heap(heap.begin(), heap.end(), laterScore);
+  while (!heap.empty() && out.size() < count) {
+    std::pop_heap(heap.begin(), heap.end(), laterScore);
+    const Pick k = heap.back();
+    heap.pop_back();
+    out.push_back(k);
+    if (answer(k.stream, k.rank + 1)) {
+      heap.push_back({k.stream, k.rank + 1});
+      std::push_heap(heap.begin(), heap.end(), laterScore);
+    }
+  }
+  if (out.size() > count) out.resize(count);
   return out;
 }
 
@@ -242,26 +416,23 @@ std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::st
   if (only.empty() || count == 0) return {};
   const std::size_t n = only.size();
   count = std::min({count, kMaxBestPhrases, std::max<std::size_t>(1, kBestPhrasesBudget / n)});
-  const PieceWords words = GatherPieceWords(dictionary, only, count);
-  const auto best = BestPartials(n, words, count, progress);
-  if (best.empty()) return {};
+  const CodeWords words(dictionary, only, count);
+  Endings endings;
+  if (!endings.Search(words, n, count, progress)) return {};
 
-  const auto& last = best[n];
-  std::vector<std::pair<Score, RankedPhrase>> found;
-  for (std::size_t r = 0; r < last.size(); ++r) {
-    // A phrase with more uncovered digits than the best one is no answer.
-    if (last[r].score.uncovered > last[0].score.uncovered) break;
-    found.emplace_back(last[r].score, Gather(dictionary, best, n, static_cast<int>(r)));
-  }
-  // Equal scores are shown in byte order of their text, so the list never
-  // depends on the order of the dictionary's index.
-  std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-    if (!(a.first == b.first)) return a.first < b.first;
-    return a.second.phrase < b.second.phrase;
+  std::vector<Stream> streams;
+  words.ForEachAt(0, [&](std::size_t l, const std::vector<Candidate>& group) {
+    for (std::size_t i = 0; i < group.size(); ++i) streams.push_back(Stream{group[i], l, i});
   });
+  streams.push_back(Stream{Candidate{-1, Score{1, 0, 0, 0, 0}}, 1, 0});
+
   std::vector<RankedPhrase> out;
-  out.reserve(found.size());
-  for (auto& f : found) out.push_back(std::move(f.second));
+  std::vector<int> entries;
+  for (const Pick& k : Order(streams, endings, count)) {
+    entries.assign(1, streams[k.stream].first.entry);
+    endings.Gather(streams[k.stream].length, k.rank, entries);
+    out.push_back(MakePhrase(dictionary, entries));
+  }
   return out;
 }
 

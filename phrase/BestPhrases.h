@@ -1,7 +1,9 @@
 // The best-phrase search behind the Best Phrases dialog: for a number's
 // digits, the phrases whose words' codes cover the digits exactly and in
-// order, fewest words first, then the most common words, then the most
-// nouns. Plain C++, so that every rule can be tested without a display.
+// order. The top phrase has the fewest words, and among those the most words
+// one can picture and common words; the list below it is a choice of
+// different beginnings rather than one phrase with its last word traded.
+// Plain C++, so that every rule can be tested without a display.
 #pragma once
 
 #include <cstddef>
@@ -22,10 +24,13 @@ struct RankedPhrase {
   int wordCount = 0;   // words, the uncovered marks not counted
   int commonWords = 0; // words of the common levels (and the user's own)
   int nouns = 0;       // words mostly used as nouns
+  int picturable = 0;  // words that name a thing one can picture
   bool complete = true;  // false when some digits could not be covered
-  // Per element of `words`: common word, noun, uncovered mark.
+  // Per element of `words`: common word, noun, picturable word (all false
+  // for an uncovered mark).
   std::vector<bool> common;
   std::vector<bool> noun;
+  std::vector<bool> pictured;
   int uncovered = 0;   // uncovered marks
 };
 
@@ -38,9 +43,17 @@ inline constexpr std::size_t kMaxBestPhrases = 1000;
 inline constexpr std::size_t kBestPhrasesBudget = 4000000;
 
 // Best phrases for the digits (characters '0'-'9'; others ignored), best
-// first, at most `count` of them (see above), all different. Every phrase has the least
-// number of uncovered digits possible; the first has the least number of
-// words possible besides, and among those the most common words.
+// first, at most `count` of them (see above), all different. Every phrase has
+// the least number of uncovered digits possible. The first has the least
+// number of words possible besides, and among those the best words: each
+// word that cannot be pictured and each that is not common counts against
+// it alike (see the weights in the source). Then come the best phrase for
+// each other first word of the fewest words, the best first word of each
+// code before the second best of any; if those first words are fewer than
+// ten, the best phrases of one word more that begin with yet other words;
+// then the fewest-word phrases that only trade later words, a round for each
+// first word; then the rest, best first. The list is the same whatever the
+// count: asking for fewer phrases gives its beginning.
 // `progress`, when given, is called now and then with the digits searched so
 // far and the digits in all; when it returns false the search stops and
 // returns no phrase (the Best Phrases window's Cancel).

@@ -26,11 +26,13 @@ namespace tq {
 namespace {
 
 // One mark per word: filled for a word that has the quality, hollow for one
-// that has not, nothing for an uncovered digit.
-const QString kCommonMark = QString::fromUtf8("\xE2\x97\x8F");   // black circle
-const QString kUncommonMark = QString::fromUtf8("\xE2\x97\x8B"); // white circle
-const QString kNounMark = QString::fromUtf8("\xE2\x96\xA0");     // black square
-const QString kOtherMark = QString::fromUtf8("\xE2\x96\xA1");    // white square
+// that has not, nothing for an uncovered digit. A word that can be pictured
+// is what the ranking looks for; whether a word is mostly a noun only breaks
+// its ties, so it gets no column of its own.
+const QString kCommonMark = QString::fromUtf8("\xE2\x97\x8F");    // black circle
+const QString kUncommonMark = QString::fromUtf8("\xE2\x97\x8B");  // white circle
+const QString kPicturedMark = QString::fromUtf8("\xE2\x98\x85");  // black star
+const QString kAbstractMark = QString::fromUtf8("\xE2\x98\x86");  // white star
 
 QString Marks(const RankedPhrase& phrase, const std::vector<bool>& has, const QString& yes, const QString& no) {
   QString out;
@@ -115,9 +117,10 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   ListPhrases = new QTableWidget(0, ColumnCount, this);
   ListPhrases->setObjectName("ListPhrases");
   ListPhrases->setHorizontalHeaderLabels(
-      {QStringLiteral("Phrase"), QStringLiteral("Words"), QStringLiteral("Common"), QStringLiteral("Nouns")});
+      {QStringLiteral("Phrase"), QStringLiteral("Words"), QStringLiteral("Common"), QStringLiteral("Pictures")});
   ListPhrases->horizontalHeaderItem(ColumnCommon)->setToolTip(QStringLiteral("One mark per word: filled when common"));
-  ListPhrases->horizontalHeaderItem(ColumnNouns)->setToolTip(QStringLiteral("One mark per word: filled for a noun"));
+  ListPhrases->horizontalHeaderItem(ColumnPictures)
+      ->setToolTip(QStringLiteral("One mark per word: filled for a thing you can picture"));
   ListPhrases->setSelectionMode(QAbstractItemView::SingleSelection);
   ListPhrases->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListPhrases->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -137,8 +140,8 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   const int charWidth = ListPhrases->fontMetrics().averageCharWidth();
   ListPhrases->setMinimumSize(charWidth * 72, ListPhrases->verticalHeader()->defaultSectionSize() * 12);
 
-  LabelKey = new QLabel(kCommonMark + QStringLiteral(" common word     ") + kNounMark +
-                            QStringLiteral(" mostly a noun     ") + QString(QChar(0xB7)) +
+  LabelKey = new QLabel(kCommonMark + QStringLiteral(" common word     ") + kPicturedMark +
+                            QStringLiteral(" a thing you can picture     ") + QString(QChar(0xB7)) +
                             QStringLiteral(" digit no word covers"),
                         this);
   LabelKey->setObjectName("LabelKey");
@@ -305,8 +308,9 @@ void TFormBest::FillList(const std::vector<RankedPhrase>& found) {
     ListPhrases->setItem(row, ColumnCommon,
                          MakeItem(Marks(p, p.common, kCommonMark, kUncommonMark),
                                   QStringLiteral("%1 of %2 common").arg(p.commonWords).arg(p.wordCount)));
-    ListPhrases->setItem(row, ColumnNouns, MakeItem(Marks(p, p.noun, kNounMark, kOtherMark),
-                                                    QStringLiteral("%1 of %2 nouns").arg(p.nouns).arg(p.wordCount)));
+    ListPhrases->setItem(row, ColumnPictures,
+                         MakeItem(Marks(p, p.pictured, kPicturedMark, kAbstractMark),
+                                  QStringLiteral("%1 of %2 can be pictured").arg(p.picturable).arg(p.wordCount)));
   }
   if (!phrases_.empty()) ListPhrases->setCurrentCell(0, ColumnPhrase);
   ButtonAccept->setEnabled(!phrases_.empty());

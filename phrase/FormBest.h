@@ -51,7 +51,7 @@ class TFormBest : public QDialog {
   // How many phrases the list shows.
   static constexpr std::size_t kPhraseCount = 20;
   // The list's columns.
-  enum Column { ColumnPhrase, ColumnWords, ColumnCommon, ColumnNouns, ColumnCount };
+  enum Column { ColumnPhrase, ColumnWords, ColumnCommon, ColumnPictures, ColumnCount };
   // A number of up to this many digits is searched before the dialog first
   // paints: that takes milliseconds, and the list is then there at once
   // instead of a progress bar flashing by. Longer ones are searched on a

@@ -36,8 +36,8 @@ class BestPhrasesDialog : public ::testing::Test {
   void SetUp() override {
     EnsureApp();
     // Of the words for 123: denim is rare, tin common but no noun, tie,
-    // enemy and ma common nouns.
-    dir.Write("wordinfo.dat", "denim,70,-\nenemy,10,n\nma,20,n\ntie,10,n\ntin,20,-\n");
+    // enemy and ma common nouns, and only tie and enemy can be pictured.
+    dir.Write("wordinfo.dat", "denim,70,-\nenemy,10,n,p\nma,20,n\ntie,10,n,p\ntin,20,-\n");
     test::LoadDictionary(dict, dir, test::CommonWords());
     dict.LoadWordKnowledge();
     form = std::make_unique<TFormBest>(dict);
@@ -73,21 +73,21 @@ TEST_F(BestPhrasesDialog, ListsThePhrasesBestFirstWithTheirCountsAndMarks) {
   ShowFor("1-23", "123");
   EXPECT_EQ(form->findChild<QLineEdit*>("EditNumber")->text(), "1-23");
   ASSERT_GE(list->rowCount(), 3);
-  // One word first, however rare; then the common nouns.
+  // One word first, however rare; then the common words one can picture.
   EXPECT_EQ(Cell(0, TFormBest::ColumnPhrase), "denim");
   EXPECT_EQ(Cell(0, TFormBest::ColumnWords), "1");
   EXPECT_EQ(Cell(1, TFormBest::ColumnPhrase), "tie enemy");
   EXPECT_EQ(Cell(1, TFormBest::ColumnWords), "2");
-  // Filled marks for common words and nouns, hollow ones for the others.
+  // Filled marks for common words and pictures, hollow ones for the others.
   EXPECT_EQ(Cell(0, TFormBest::ColumnCommon), QString::fromUtf8("\xE2\x97\x8B"));
   EXPECT_EQ(Cell(1, TFormBest::ColumnCommon), QString::fromUtf8("\xE2\x97\x8F\xE2\x97\x8F"));
-  EXPECT_EQ(Cell(1, TFormBest::ColumnNouns), QString::fromUtf8("\xE2\x96\xA0\xE2\x96\xA0"));
+  EXPECT_EQ(Cell(1, TFormBest::ColumnPictures), QString::fromUtf8("\xE2\x98\x85\xE2\x98\x85"));
   const QString tinRow = QString::fromUtf8("tin ");
   int tinRows = 0;
   for (int row = 0; row < list->rowCount(); ++row) {
     if (!Cell(row, TFormBest::ColumnPhrase).startsWith(tinRow)) continue;
     ++tinRows;
-    EXPECT_EQ(Cell(row, TFormBest::ColumnNouns).left(1), QString::fromUtf8("\xE2\x96\xA1"));
+    EXPECT_EQ(Cell(row, TFormBest::ColumnPictures).left(1), QString::fromUtf8("\xE2\x98\x86"));
   }
   EXPECT_GT(tinRows, 0);
   EXPECT_EQ(list->currentRow(), 0);

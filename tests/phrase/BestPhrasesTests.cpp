@@ -1,10 +1,13 @@
 // The best-phrase search, checked against an exhaustive search over every
-// way of covering the digits on small random dictionaries.
+// way of covering the digits on small random dictionaries: the top phrase's
+// words, the order of the list below it, and that a shorter list is the
+// beginning of a longer one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <random>
 #include <set>
 #include <tuple>
@@ -23,6 +26,7 @@ struct KnownWord {
   std::string code;
   int level;  // 0: not in wordinfo.dat
   bool noun;
+  bool pictured = false;
 };
 
 class BestPhrases : public ::testing::Test {
@@ -32,7 +36,8 @@ class BestPhrases : public ::testing::Test {
     std::string info;
     for (const auto& w : words) {
       coded.push_back({w.word, w.code});
-      if (w.level > 0) info += w.word + "," + std::to_string(w.level) + "," + (w.noun ? "n" : "-") + "\n";
+      if (w.level > 0)
+        info += w.word + "," + std::to_string(w.level) + "," + (w.noun ? "n" : "-") + (w.pictured ? ",p" : "") + "\n";
     }
     dir.Write("wordinfo.dat", info);
     test::LoadDictionary(dict, dir, coded);
@@ -42,22 +47,34 @@ class BestPhrases : public ::testing::Test {
   RDictionary dict;
 };
 
-// (uncovered, words, not common, not nouns): the order the list must keep.
+// (uncovered, words, cost, not nouns), smaller first, where a word that
+// cannot be pictured and one that is not common cost one each.
 using Key = std::tuple<int, int, int, int>;
+int CostOf(bool pictured, bool common) { return (pictured ? 0 : 1) + (common ? 0 : 1); }
 Key KeyOf(const RankedPhrase& r) {
-  return {r.uncovered, r.wordCount, r.wordCount - r.commonWords, r.wordCount - r.nouns};
+  int cost = 0;
+  for (std::size_t i = 0; i < r.words.size(); ++i)
+    if (r.words[i] != kMark) cost += CostOf(r.pictured[i], r.common[i]);
+  return {r.uncovered, r.wordCount, cost, r.wordCount - r.nouns};
 }
 
-// Every cover of `digits` by the dictionary's words (or single-digit marks),
-// as keys with their phrases.
-std::vector<std::pair<Key, std::string>> AllCovers(const RDictionary& dict, const std::string& digits) {
-  std::vector<std::pair<Key, std::string>> out;
+struct Cover {
+  Key key;
+  std::string phrase;
+  std::string first;  // the first word, or the mark
+  std::string firstCode;
+};
+
+// Every cover of `digits` by the dictionary's words (or single-digit marks).
+std::vector<Cover> AllCovers(const RDictionary& dict, const std::string& digits) {
+  std::vector<Cover> out;
   std::vector<std::string> words;
   std::function<void(std::size_t, Key)> walk = [&](std::size_t p, Key key) {
     if (p == digits.size()) {
       std::string phrase;
       for (const auto& w : words) phrase += (phrase.empty() ? "" : " ") + w;
-      out.emplace_back(key, phrase);
+      const std::string& first = words.front();
+      out.push_back({key, phrase, first, first == kMark ? kMark : dict.CodeAt(dict.FindWord(first))});
       return;
     }
     words.push_back(kMark);
@@ -67,10 +84,10 @@ std::vector<std::pair<Key, std::string>> AllCovers(const RDictionary& dict, cons
       const WordEntry& e = dict.EntryAt(i);
       if (e.code.empty() || digits.compare(p, e.code.size(), e.code) != 0) continue;
       words.push_back(e.word);
-      const int uncommon = dict.IsCommonEntry(e) ? 0 : 1;
+      const int cost = CostOf(dict.IsPicturableEntry(e), dict.IsCommonEntry(e));
       const int other = e.noun ? 0 : 1;
       walk(p + e.code.size(),
-           {std::get<0>(key), std::get<1>(key) + 1, std::get<2>(key) + uncommon, std::get<3>(key) + other});
+           {std::get<0>(key), std::get<1>(key) + 1, std::get<2>(key) + cost, std::get<3>(key) + other});
       words.pop_back();
     }
   };
@@ -80,18 +97,55 @@ std::vector<std::pair<Key, std::string>> AllCovers(const RDictionary& dict, cons
 
 std::vector<KnownWord> RandomWords(std::mt19937& rng) {
   std::vector<KnownWord> words;
-  const int n = std::uniform_int_distribution<int>(1, 9)(rng);
+  const int n = std::uniform_int_distribution<int>(4, 14)(rng);
   const int levels[] = {0, 10, 35, 50, 95};
   for (int i = 0; i < n; ++i) {
     KnownWord w;
     w.word = std::string("w") + static_cast<char>('a' + i);
-    const int length = std::uniform_int_distribution<int>(0, 3)(rng);
+    // Mostly short codes, so that many phrases cover the same digits.
+    const int length = rng() % 8 == 0 ? 0 : std::uniform_int_distribution<int>(1, 2)(rng) + (rng() % 4 == 0);
     for (int k = 0; k < length; ++k) w.code += static_cast<char>('0' + rng() % 3);
     w.level = levels[rng() % 5];
     w.noun = rng() % 2 == 0;
+    w.pictured = rng() % 3 == 0;
     words.push_back(w);
   }
   return words;
+}
+
+// The keys of the whole list in its order, from every cover: each first
+// word's best phrase of the fewest words, in rounds over the first words'
+// codes; while those are fewer than ten, the best of one word more with other
+// first words, in the same rounds; then rounds over the fewest-word first
+// words, each taking every one's next phrase of the fewest words; then the
+// rest. Within each round, best first.
+std::vector<Key> ExpectedOrder(std::vector<Cover> covers) {
+  std::sort(covers.begin(), covers.end(), [](const Cover& a, const Cover& b) { return a.key < b.key; });
+  const int uncovered = std::get<0>(covers.front().key);
+  const int fewest = std::get<1>(covers.front().key);
+  std::map<std::string, int> seen;      // phrases met so far per first word
+  std::map<std::string, int> codeSeen;  // first words met so far per code
+  std::vector<std::tuple<int, int, Key>> order;  // (part, round, key)
+  std::vector<std::pair<int, Key>> oneMore;
+  for (const Cover& c : covers) {
+    if (std::get<0>(c.key) != uncovered) break;
+    const int words = std::get<1>(c.key);
+    const int rank = seen[c.first]++;
+    const int codeRound = rank == 0 ? codeSeen[c.firstCode]++ : 0;
+    if (rank == 0 && words == fewest) order.emplace_back(0, codeRound, c.key);
+    else if (rank == 0 && words == fewest + 1) oneMore.emplace_back(codeRound, c.key);
+    else if (words == fewest) order.emplace_back(2, rank, c.key);
+    else order.emplace_back(3, 0, c.key);
+  }
+  const auto firsts = static_cast<std::size_t>(
+      std::count_if(order.begin(), order.end(), [](const auto& o) { return std::get<0>(o) == 0; }));
+  std::sort(oneMore.begin(), oneMore.end());
+  for (std::size_t i = 0; i < oneMore.size(); ++i)
+    order.emplace_back(firsts + i < 10 ? 1 : 3, firsts + i < 10 ? oneMore[i].first : 0, oneMore[i].second);
+  std::sort(order.begin(), order.end());
+  std::vector<Key> out;
+  for (const auto& o : order) out.push_back(std::get<2>(o));
+  return out;
 }
 
 TEST_F(BestPhrases, AgreeWithAnExhaustiveSearchOnRandomDictionaries) {
@@ -101,19 +155,15 @@ TEST_F(BestPhrases, AgreeWithAnExhaustiveSearchOnRandomDictionaries) {
     // Digit 3 has no word, so some numbers cannot be covered whole.
     std::string digits(std::uniform_int_distribution<int>(1, 8)(rng), '0');
     for (char& d : digits) d = static_cast<char>('0' + rng() % (round % 4 == 0 ? 4 : 3));
-    const std::size_t count = 1 + rng() % 12;
+    const std::size_t count = 1 + rng() % 24;
     SCOPED_TRACE("round " + std::to_string(round) + " digits " + digits);
 
-    auto covers = AllCovers(dict, digits);
-    std::sort(covers.begin(), covers.end());
-    const int fewestUncovered = std::get<0>(covers.front().first);
+    const auto covers = AllCovers(dict, digits);
+    auto expected = ExpectedOrder(covers);
+    if (expected.size() > count) expected.resize(count);
     std::set<std::string> valid;
-    std::vector<Key> expected;
-    for (const auto& c : covers) {
-      if (std::get<0>(c.first) != fewestUncovered) break;
-      valid.insert(c.second);
-      if (expected.size() < count) expected.push_back(c.first);
-    }
+    for (const auto& c : covers)
+      if (std::get<0>(c.key) == std::get<0>(expected.front())) valid.insert(c.phrase);
 
     const auto found = FindBestPhrases(dict, digits, count);
     std::vector<Key> keys;
@@ -124,11 +174,18 @@ TEST_F(BestPhrases, AgreeWithAnExhaustiveSearchOnRandomDictionaries) {
       distinct.insert(r.phrase);
       EXPECT_EQ(r.complete, r.uncovered == 0);
       EXPECT_EQ(r.words.size(), static_cast<std::size_t>(r.wordCount + r.uncovered));
+      EXPECT_EQ(r.picturable, std::count(r.pictured.begin(), r.pictured.end(), true));
     }
-    // The same scores as the best covers there are, in order: the top one
-    // has the fewest words and the most common words among those.
+    // The top one has the fewest words and the best words among those; the
+    // rest follow the list's order.
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(distinct.size(), found.size()) << "a phrase is listed twice";
+
+    // Fewer phrases asked for: the same first ones.
+    const std::size_t fewer = 1 + rng() % count;
+    const auto shorter = FindBestPhrases(dict, digits, fewer);
+    ASSERT_EQ(shorter.size(), std::min(fewer, found.size()));
+    for (std::size_t i = 0; i < shorter.size(); ++i) EXPECT_EQ(shorter[i].phrase, found[i].phrase) << i;
   }
 }
 
@@ -217,45 +274,64 @@ TEST_F(BestPhrases, LeaveUncoverableDigitsAsMarksAndEndOnLongNumbers) {
   EXPECT_EQ(spelled, digits);
 }
 
-// The fewest (uncovered digits, words) any cover can have, by a plain
-// search over positions with the codes of the words `use` accepts.
-std::pair<int, int> Fewest(const RDictionary& dict, const std::string& digits,
-                           const std::function<bool(const WordEntry&)>& use) {
-  std::set<std::string> codes;
-  for (int i = 0; i < dict.Count(); ++i)
-    if (!dict.EntryAt(i).code.empty() && use(dict.EntryAt(i))) codes.insert(dict.EntryAt(i).code);
-  std::vector<std::pair<int, int>> best(digits.size() + 1, {1 << 20, 0});
-  best[0] = {0, 0};
+TEST_F(BestPhrases, ReportProgressInOrderAndStopWhenTheCallerSays) {
+  Load({{"tie", "1", 10, true}, {"knee", "2", 10, true}});
+  const std::string digits(20000, '1');
+  std::vector<std::size_t> done;
+  const auto all = FindBestPhrases(dict, digits, 20, [&](std::size_t d, std::size_t total) {
+    EXPECT_EQ(total, digits.size());
+    done.push_back(d);
+    return true;
+  });
+  ASSERT_EQ(all.size(), 1u);
+  ASSERT_FALSE(done.empty());
+  EXPECT_TRUE(std::is_sorted(done.begin(), done.end()));
+  EXPECT_LE(done.back(), digits.size());
+  int calls = 0;
+  EXPECT_TRUE(FindBestPhrases(dict, digits, 20, [&](std::size_t, std::size_t) { return ++calls < 2; }).empty());
+  EXPECT_EQ(calls, 2);
+}
+
+// The least (uncovered digits, words, cost) any cover can have, by a plain
+// search over positions with each code's cheapest word.
+Key Least(const RDictionary& dict, const std::string& digits) {
+  std::map<std::string, int> cheapest;
+  for (int i = 0; i < dict.Count(); ++i) {
+    const WordEntry& e = dict.EntryAt(i);
+    if (e.code.empty()) continue;
+    const int cost = CostOf(dict.IsPicturableEntry(e), dict.IsCommonEntry(e));
+    const auto [it, added] = cheapest.emplace(e.code, cost);
+    if (!added) it->second = std::min(it->second, cost);
+  }
+  std::vector<Key> best(digits.size() + 1, {1 << 20, 0, 0, 0});
+  best[0] = {0, 0, 0, 0};
   for (std::size_t p = 0; p < digits.size(); ++p) {
-    best[p + 1] = std::min(best[p + 1], std::make_pair(best[p].first + 1, best[p].second));
-    for (std::size_t l = 1; p + l <= digits.size() && l <= 24; ++l)
-      if (codes.count(digits.substr(p, l)))
-        best[p + l] = std::min(best[p + l], std::make_pair(best[p].first, best[p].second + 1));
+    const auto [u, w, c, o] = best[p];
+    best[p + 1] = std::min(best[p + 1], Key{u + 1, w, c, 0});
+    for (std::size_t l = 1; p + l <= digits.size() && l <= 24; ++l) {
+      const auto it = cheapest.find(digits.substr(p, l));
+      if (it != cheapest.end()) best[p + l] = std::min(best[p + l], Key{u, w + 1, c + it->second, 0});
+    }
   }
   return best.back();
 }
 
-TEST(BestPhrasesOnTheGeneratedDictionary, TopPhraseHasTheFewestWordsAndCommonOnesWhenThatIsFree) {
+TEST(BestPhrasesOnTheGeneratedDictionary, TopPhraseHasTheFewestWordsAndTheBestOnes) {
   const char* data = std::getenv("TQ_DATA_DIR");
   ASSERT_NE(data, nullptr);
   const auto dict = CreateDictionary(data);
   ASSERT_NE(dict, nullptr);
   ASSERT_TRUE(dict->HasWordKnowledge());
   std::mt19937 rng(31415);
-  int commonTops = 0;
   for (int round = 0; round < 40; ++round) {
     std::string digits(std::uniform_int_distribution<int>(1, 30)(rng), '0');
     for (char& d : digits) d = static_cast<char>('0' + rng() % 10);
     SCOPED_TRACE(digits);
     const auto found = FindBestPhrases(*dict, digits, 20);
     ASSERT_FALSE(found.empty());
-    const auto fewest = Fewest(*dict, digits, [](const WordEntry&) { return true; });
-    const auto fewestCommon = Fewest(*dict, digits, [&](const WordEntry& e) { return dict->IsCommonEntry(e); });
-    EXPECT_EQ(std::make_pair(found[0].uncovered, found[0].wordCount), fewest);
-    if (fewestCommon == fewest) {
-      EXPECT_EQ(found[0].commonWords, found[0].wordCount) << found[0].phrase;
-      ++commonTops;
-    }
+    const Key top = KeyOf(found[0]);
+    EXPECT_EQ(std::make_tuple(std::get<0>(top), std::get<1>(top), std::get<2>(top), 0), Least(*dict, digits))
+        << found[0].phrase;
     for (const auto& r : found) {
       std::string spelled;
       for (const auto& w : r.words)
@@ -263,7 +339,6 @@ TEST(BestPhrasesOnTheGeneratedDictionary, TopPhraseHasTheFewestWordsAndCommonOne
       EXPECT_EQ(spelled, digits) << r.phrase;
     }
   }
-  EXPECT_GT(commonTops, 20) << "most numbers have an all-common phrase of the fewest words";
 }
 
 }  // namespace
