@@ -678,6 +678,8 @@ bool TFormMain::OpenWorksheet(const std::string& path) {
     UpdateHistoryMenu();
   }
   if (FormPractice) FormPractice->LoadSchedule(path);
+  // Last, so that nothing said on the way hides it.
+  if (!worksheet_->LoadNote().empty()) ShowStatusAlert(worksheet_->LoadNote());
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "RNumber.h"
 
+#include <string_view>
+
 #include "FileIO.h"
 #include "Text.h"
 
@@ -100,19 +102,28 @@ void RNumber::ComposePhrase(int32_t start, int32_t count) {
   if (HasLineBreak(phrase_)) phrase_ = OneLine(phrase_);
 }
 
-bool RNumber::ReadRecord(std::FILE* file) {
+bool RNumber::ReadRecord(std::FILE* file, bool* damaged) {
   // Each line is read whole, however long: a long description must come
   // back as one field and never spill into the next line of the record.
+  // The fields are taken by position, as they always were; the tags and the
+  // closing empty line only tell whether the record is as it was written.
+  bool sound = true;
+  auto next = [&](std::string& line, std::string_view tag) {
+    const bool read = ReadLine(file, line);
+    sound = sound && read && std::string_view(line).substr(0, tag.size()) == tag && (!tag.empty() || line.empty());
+    return read;
+  };
   std::string line;
-  const bool any = ReadLine(file, line);
+  const bool any = next(line, "N:");
   std::string number = FieldOf(line);
-  ReadLine(file, line);
+  next(line, "P:");
   phrase_ = FieldOf(line);
-  ReadLine(file, line);
+  next(line, "D:");
   description_ = FieldOf(line);
-  ReadLine(file, line);  // the empty line that ends the record
+  next(line, "");  // the empty line that ends the record
   SetNumber(number);
   SlotsFromPhrase();
+  if (damaged && any && !sound) *damaged = true;
   return any;
 }
 

@@ -67,7 +67,9 @@ class RNumber {
   // recomputes digits and slots. Lines missing at the end of the file read
   // as empty. Returns false when the file had already ended before the
   // record's first line, so a reader never makes entries the file cannot hold.
-  bool ReadRecord(std::FILE* file);
+  // Sets *damaged when a line of the record is missing, lacks its tag, or
+  // the closing line is not empty; leaves it alone otherwise.
+  bool ReadRecord(std::FILE* file, bool* damaged = nullptr);
   // Writes the record's four lines.
   void WriteRecord(std::FILE* file) const;
 

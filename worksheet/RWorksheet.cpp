@@ -89,6 +89,7 @@ std::unique_ptr<RNumber> RWorksheet::Remove(int32_t index) {
 }
 
 bool RWorksheet::Load() {
+  loadNote_.clear();
   ReadFile in(fileName_);
   if (!in.file) {
     ShowError("Could not read the file '" + NativeText(fileName_) + "'.");
@@ -108,15 +109,27 @@ bool RWorksheet::Load() {
     return false;
   }
   numbers_.reserve(static_cast<std::size_t>(count < kInitialRoom ? count : kInitialRoom));
+  bool damaged = false;
   for (int32_t i = 0; i < count; ++i) {
     auto entry = std::make_unique<RNumber>();
     // A file that ends before its announced count gives the records it has.
-    if (!entry->ReadRecord(in.file)) break;
+    if (!entry->ReadRecord(in.file, &damaged)) {
+      damaged = true;
+      break;
+    }
     numbers_.push_back(std::move(entry));
   }
   if (std::ferror(in.file)) {
     ShowError("Error reading the file '" + NativeText(fileName_) + "'.");
     return false;
+  }
+  if (damaged || version > kWorksheetVersion) {
+    const std::string read = std::to_string(Count()) + (Count() == 1 ? " entry was read." : " entries were read.");
+    loadNote_ = version > kWorksheetVersion
+                    ? "The file '" + NativeText(fileName_) + "' comes from a newer version of the program (" +
+                          std::to_string(version) + ") and may not have been read fully: " + read
+                    : "The file '" + NativeText(fileName_) + "' is damaged: " + read;
+    loadNote_ += " Save it under another name to keep the original.";
   }
   return true;
 }
