@@ -962,9 +962,20 @@ void TFormMain::MenuOpenWorksheetClick() {
   if (config_ && !directory.empty() && DirectoryExists(directory)) config_->SetLastDirectory(directory);
 }
 
-void TFormMain::MenuSaveWorksheetClick() { SaveWorksheet(); }
+void TFormMain::MenuSaveWorksheetClick() {
+  if (SaveWorksheet()) SayNumberNotEntered();
+}
 
-void TFormMain::MenuSaveAsClick() { SaveWorksheetAs(); }
+void TFormMain::MenuSaveAsClick() {
+  if (SaveWorksheetAs()) SayNumberNotEntered();
+}
+
+// Only Enter and Go! take what is typed in Number; a save leaves it where it
+// is, so a number typed over the entry's would look saved when it is not.
+void TFormMain::SayNumberNotEntered() {
+  if (currentNumber_ && DigitsOf(FromQString(EditNumber->text())) != currentNumber_->Digits())
+    ShowStatusAlert("The number in the Number field was not entered: press Enter to take it.");
+}
 
 void TFormMain::MenuHistoryClick(QAction* item) {
   const QByteArray path = item->data().toByteArray();

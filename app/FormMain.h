@@ -181,6 +181,7 @@ class TFormMain : public QMainWindow {
   void CreatePanels();
   void ListNumbersSelectItem(int row);
   void SetModified();
+  void SayNumberNotEntered();
   // Runs the random or best phrase dialog for the current number and takes
   // the phrase the user accepts into the entry.
   template <typename Dialog>

@@ -35,11 +35,16 @@ bool StoreOneLine(std::string& field, const std::string& value) {
 
 }  // namespace
 
+std::string DigitsOf(const std::string& number) {
+  std::string digits;
+  for (char c : number)
+    if (c >= '0' && c <= '9') digits.push_back(c);
+  return digits;
+}
+
 bool RNumber::SetNumber(const std::string& number) {
   const bool clean = StoreOneLine(number_, number);
-  digits_.clear();
-  for (char c : number_)
-    if (c >= '0' && c <= '9') digits_.push_back(c);
+  digits_ = DigitsOf(number_);
   return clean;
 }
 

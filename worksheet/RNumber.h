@@ -18,6 +18,9 @@ namespace tq {
 inline constexpr char kUncoveredMark = static_cast<char>(0xB7);
 inline constexpr char kHighlightMark = static_cast<char>(0x95);
 
+// The digits of a number as typed: its characters 0 to 9, in order.
+std::string DigitsOf(const std::string& number);
+
 class RNumber {
  public:
   const std::string& Number() const { return number_; }
