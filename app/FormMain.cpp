@@ -236,9 +236,11 @@ void TFormMain::CreatePanels() {
   EditPhrase->setReadOnly(true);
   EditPhrase->setFrame(false);
   // A field cuts its text at 32767 characters unless told otherwise; a long
-  // number (pi to tens of thousands of digits) and its phrase are longer.
+  // number (pi to tens of thousands of digits) and its phrase are longer,
+  // and a description pasted from elsewhere may be too.
   EditNumber->setMaxLength(std::numeric_limits<int>::max());
   EditPhrase->setMaxLength(std::numeric_limits<int>::max());
+  EditDescription->setMaxLength(std::numeric_limits<int>::max());
   {
     QFont phraseFont(QStringLiteral("Arial"));
     phraseFont.setStyleHint(QFont::SansSerif);

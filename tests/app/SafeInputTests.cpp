@@ -137,6 +137,28 @@ TEST_F(SafeInputTest, PastedLineBreaksBecomeBlanksAndTheWorksheetReadsBackExactl
   EXPECT_EQ(back.At(1).Description(), "second");
 }
 
+// A description as long as a number may be: a million characters pasted
+// stay a million, and the worksheet file gives every one of them back.
+TEST_F(SafeInputTest, AMillionCharacterDescriptionIsKeptWholeAndReadBack) {
+  Start();
+  EnterNumber("42");
+  QString pasted;
+  for (int i = 0; i < 1'000'000; ++i) pasted += QChar(u'a' + i % 26);
+  QLineEdit* description = Edit("EditDescription");
+  description->setFocus();
+  description->insert(pasted);
+  EXPECT_EQ(description->text().size(), pasted.size());
+  EXPECT_EQ(form->CurrentNumber()->Description(), pasted.toStdString());
+
+  platform.QueueText(dir.File("long.tqw"));
+  Run("MenuSaveAs");
+  RWorksheet back;
+  back.SetFileName(dir.File("long.tqw"));
+  ASSERT_TRUE(back.Load());
+  ASSERT_GE(back.Count(), 1);
+  EXPECT_EQ(back.At(0).Description(), pasted.toStdString());
+}
+
 // The cursor blinks by repainting its field, and with a long paste in it each
 // paint lays out all of it: twice a second for as long as the field had the
 // focus. A long field keeps its cursor still; a short one blinks again.
