@@ -496,6 +496,7 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
   connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::RecordWordStep);
+  connect(ScrollBox, &TWordColumns::SlotsRepaired, this, [this] { slotsRepaired_ = true; });
   connect(ScrollBox, &TWordColumns::WordListContextMenu, this,
           [this](int column, const QString&, const QPoint& globalPos) { WordListContextMenu(column, globalPos); });
   ScrollBox->addActions({PopupAddWord, PopupRemoveWord, PopupEditCode});
@@ -512,7 +513,12 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormEditPhrase = dialogs.FormEditPhrase;
   FormPractice = dialogs.FormPractice;
   FormBest = dialogs.FormBest;
-  if (FormDict) FormDict->SetQuestionDialog(FormQuestion);
+  if (FormDict) {
+    FormDict->SetQuestionDialog(FormQuestion);
+    FormDict->SetPhrasesUsing([this](const std::vector<std::string>& words) {
+      return worksheet_ ? static_cast<int>(worksheet_->PhrasesUsing(words)) : 0;
+    });
+  }
   SetDialogsConfig(config_.get());
 }
 
@@ -766,11 +772,19 @@ void TFormMain::ListNumbersSelectItem(int row) {
   EditNumber->setText(ToQString(currentNumber_->Number()));
   EditPhrase->setText(ToQString(currentNumber_->Phrase()));
   EditDescription->setText(ToQString(currentNumber_->Description()));
+  // Watched before the columns are laid out: stored words that no longer
+  // fit (after a dictionary or mapping change) are repaired then, and that
+  // repair is a step of its own, so that Ctrl+Z gives the phrase back once
+  // the word is restored. Undo and Redo watch the row themselves and make no
+  // step of a repair.
+  const bool fresh = undoHistory_.WatchedIndex() != row;
+  undoHistory_.Follow(*worksheet_, row);
   if (ScrollBox) {
     ScrollBox->SetCurrentNumber(currentNumber_);
+    slotsRepaired_ = false;
     ScrollBox->RebuildColumns();
+    if (fresh && slotsRepaired_) RecordEntryStep("Repair Phrase");
   }
-  undoHistory_.Follow(*worksheet_, row);
 }
 
 void TFormMain::SelectNumber(int index, bool focusNumber) {
@@ -1166,9 +1180,13 @@ void TFormMain::RefreshColumnsAfterDictionaryChange() {
   // A repair lays the columns out again, but a column whose digits stayed
   // the same keeps its rows; those may show removed words or miss new ones
   // now, so every filled column is refilled as well.
-  if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
+  if (!ScrollBox->ValidateSlots()) {
+    ScrollBox->RebuildColumns();
+    // The phrase lost words: a step, so that Ctrl+Z gives them back once
+    // the word or the mapping is restored.
+    RecordEntryStep("Repair Phrase");
+  }
   ScrollBox->RefillColumns();
-  // A repair is no step of its own: the next step starts from the repaired entry.
   if (worksheet_) undoHistory_.Watch(*worksheet_, currentIndex_);
 }
 

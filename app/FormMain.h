@@ -268,6 +268,7 @@ class TFormMain : public QMainWindow {
 
   RHistory undoHistory_;
   uint64_t descriptionVisit_ = 0;  // one description step per visit of the field
+  bool slotsRepaired_ = false;      // set when the word strip repairs the entry's words
   QAction* MenuUndo = nullptr;
   QAction* MenuRedo = nullptr;
   QAction* MenuHistory[4] = {};

@@ -1,5 +1,6 @@
 #include "RWorksheet.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 
@@ -86,6 +87,18 @@ std::unique_ptr<RNumber> RWorksheet::Remove(int32_t index) {
   std::unique_ptr<RNumber> entry = std::move(*it);
   numbers_.erase(it);
   return entry;
+}
+
+int32_t RWorksheet::PhrasesUsing(std::vector<std::string> words) const {
+  std::sort(words.begin(), words.end());
+  int32_t count = 0;
+  for (const auto& entry : numbers_) {
+    const auto& slots = entry->Slots();
+    if (std::any_of(slots.begin(), slots.end(),
+                    [&](const std::string& slot) { return std::binary_search(words.begin(), words.end(), slot); }))
+      ++count;
+  }
+  return count;
 }
 
 bool RWorksheet::Load() {

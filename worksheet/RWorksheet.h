@@ -33,6 +33,9 @@ class RWorksheet {
   // Takes the entry out of the list and hands it to the caller.
   std::unique_ptr<RNumber> Remove(int32_t index);
 
+  // How many entries have any of `words` among their chosen words.
+  int32_t PhrasesUsing(std::vector<std::string> words) const;
+
   // Reads the file named by FileName, replacing the entries. Shows its own
   // message and returns false on failure. Neither Load nor Save touches
   // FileName or Modified; the main window does.
