@@ -118,7 +118,12 @@ TEST_F(DialogCommandTest, PhrasesThatLostARemovedWordGetItBackWithUndoOnceItIsRe
   });
   platform.QueueModal([&asked](QDialog* question) {
     question->show();
-    asked = FromQString(In<QLabel>(question, "LabelQuestion")->text());
+    const QLabel* label = In<QLabel>(question, "LabelQuestion");
+    asked = FromQString(label->text());
+    // Every line of the longer question shows, above the buttons.
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    EXPECT_GT(In<QPushButton>(question, "ButtonYes")->y(), label->geometry().bottom());
+    EXPECT_LE(In<QCheckBox>(question, "CheckAsk")->geometry().bottom(), question->height());
     Press(question, "ButtonYes");
     return question->result();
   });
