@@ -145,6 +145,26 @@ TEST_F(DialogCommandTest, PhrasesThatLostARemovedWordGetItBackWithUndoOnceItIsRe
   EXPECT_EQ(SelectedRow(), 1);
   EXPECT_EQ(Phrase(), chosen);
   EXPECT_EQ(Cell(0, 1), chosen);
+
+  // The same for a mapping change: l spells 4 for a while, then 5 again.
+  auto mapL = [this](const char* four, const char* five) {
+    platform.QueueModal([this, four, five](QDialog* dialog) {
+      dialog->show();
+      for (int row : {4, 5}) {
+        In<QTableView>(dialog, "ListMap")->selectRow(row);
+        platform.QueueText(row == 4 ? four : five);
+        Press(dialog, "ButtonEdit");
+      }
+      Press(dialog, "ButtonOk");
+      return dialog->result();
+    });
+    Run("MenuMapping");
+  };
+  mapL("r,rr,l,ll", "x");
+  EXPECT_EQ(Phrase(), Dots(2));
+  mapL("r,rr", "l,ll");
+  Run("MenuUndo");
+  EXPECT_EQ(Phrase(), chosen);
   EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
