@@ -74,7 +74,7 @@ TEST_F(WorksheetTest, SavingWithANumberTypedButNotEnteredSaysSo) {
   number->setText("555 0000");
   platform.QueueText(dir.File("b.tqw"));
   Run("MenuSaveAs");
-  EXPECT_EQ(platform.statusText, "");
+  EXPECT_NE(platform.statusText, notEntered);
   number->setText("1");
   platform.QueueText(dir.File("b.tqw"));
   platform.QueueAnswer(ResultYes);  // overwrite
