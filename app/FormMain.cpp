@@ -244,9 +244,11 @@ void TFormMain::CreatePanels() {
   EditPhrase->setReadOnly(true);
   EditPhrase->setFrame(false);
   // A field cuts its text at 32767 characters unless told otherwise; a long
-  // number (pi to tens of thousands of digits) and its phrase are longer.
+  // number (pi to tens of thousands of digits) and its phrase are longer,
+  // and a description pasted from elsewhere may be too.
   EditNumber->setMaxLength(std::numeric_limits<int>::max());
   EditPhrase->setMaxLength(std::numeric_limits<int>::max());
+  EditDescription->setMaxLength(std::numeric_limits<int>::max());
   {
     QFont phraseFont(QStringLiteral("Arial"));
     phraseFont.setStyleHint(QFont::SansSerif);
@@ -507,6 +509,7 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
   connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::RecordWordStep);
+  connect(ScrollBox, &TWordColumns::SlotsRepaired, this, [this] { slotsRepaired_ = true; });
   connect(ScrollBox, &TWordColumns::WordListContextMenu, this,
           [this](int column, const QString&, const QPoint& globalPos) { WordListContextMenu(column, globalPos); });
   ScrollBox->addActions({PopupAddWord, PopupRemoveWord, PopupEditCode});
@@ -523,7 +526,12 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormEditPhrase = dialogs.FormEditPhrase;
   FormPractice = dialogs.FormPractice;
   FormBest = dialogs.FormBest;
-  if (FormDict) FormDict->SetQuestionDialog(FormQuestion);
+  if (FormDict) {
+    FormDict->SetQuestionDialog(FormQuestion);
+    FormDict->SetPhrasesUsing([this](const std::vector<std::string>& words) {
+      return worksheet_ ? static_cast<int>(worksheet_->PhrasesUsing(words)) : 0;
+    });
+  }
   SetDialogsConfig(config_.get());
 }
 
@@ -691,6 +699,8 @@ bool TFormMain::OpenWorksheet(const std::string& path) {
     UpdateHistoryMenu();
   }
   if (FormPractice) FormPractice->LoadSchedule(path);
+  // Last, so that nothing said on the way hides it.
+  if (!worksheet_->LoadNote().empty()) ShowStatusAlert(worksheet_->LoadNote());
   return true;
 }
 
@@ -777,11 +787,19 @@ void TFormMain::ListNumbersSelectItem(int row) {
   EditNumber->setText(ToQString(currentNumber_->Number()));
   EditPhrase->setText(ToQString(currentNumber_->Phrase()));
   EditDescription->setText(ToQString(currentNumber_->Description()));
+  // Watched before the columns are laid out: stored words that no longer
+  // fit (after a dictionary or mapping change) are repaired then, and that
+  // repair is a step of its own, so that Ctrl+Z gives the phrase back once
+  // the word is restored. Undo and Redo watch the row themselves and make no
+  // step of a repair.
+  const bool fresh = undoHistory_.WatchedIndex() != row;
+  undoHistory_.Follow(*worksheet_, row);
   if (ScrollBox) {
     ScrollBox->SetCurrentNumber(currentNumber_);
+    slotsRepaired_ = false;
     ScrollBox->RebuildColumns();
+    if (fresh && slotsRepaired_) RecordEntryStep("Repair Phrase");
   }
-  undoHistory_.Follow(*worksheet_, row);
 }
 
 void TFormMain::SelectNumber(int index, bool focusNumber) {
@@ -1006,9 +1024,20 @@ void TFormMain::MenuOpenWorksheetClick() {
   if (config_ && !directory.empty() && DirectoryExists(directory)) config_->SetLastDirectory(directory);
 }
 
-void TFormMain::MenuSaveWorksheetClick() { SaveWorksheet(); }
+void TFormMain::MenuSaveWorksheetClick() {
+  if (SaveWorksheet()) SayNumberNotEntered();
+}
 
-void TFormMain::MenuSaveAsClick() { SaveWorksheetAs(); }
+void TFormMain::MenuSaveAsClick() {
+  if (SaveWorksheetAs()) SayNumberNotEntered();
+}
+
+// Only Enter and Go! take what is typed in Number; a save leaves it where it
+// is, so a number typed over the entry's would look saved when it is not.
+void TFormMain::SayNumberNotEntered() {
+  if (currentNumber_ && DigitsOf(FromQString(EditNumber->text())) != currentNumber_->Digits())
+    ShowStatusAlert("The number in the Number field was not entered: press Enter to take it.");
+}
 
 void TFormMain::MenuHistoryClick(QAction* item) {
   const QByteArray path = item->data().toByteArray();
@@ -1199,9 +1228,13 @@ void TFormMain::RefreshColumnsAfterDictionaryChange() {
   // A repair lays the columns out again, but a column whose digits stayed
   // the same keeps its rows; those may show removed words or miss new ones
   // now, so every filled column is refilled as well.
-  if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
+  if (!ScrollBox->ValidateSlots()) {
+    ScrollBox->RebuildColumns();
+    // The phrase lost words: a step, so that Ctrl+Z gives them back once
+    // the word or the mapping is restored.
+    RecordEntryStep("Repair Phrase");
+  }
   ScrollBox->RefillColumns();
-  // A repair is no step of its own: the next step starts from the repaired entry.
   if (worksheet_) undoHistory_.Watch(*worksheet_, currentIndex_);
 }
 

@@ -182,6 +182,7 @@ class TFormMain : public QMainWindow {
   void CreatePanels();
   void ListNumbersSelectItem(int row);
   void SetModified();
+  void SayNumberNotEntered();
   // Runs the random or best phrase dialog for the current number and takes
   // the phrase the user accepts into the entry.
   template <typename Dialog>
@@ -268,6 +269,7 @@ class TFormMain : public QMainWindow {
 
   RHistory undoHistory_;
   uint64_t descriptionVisit_ = 0;  // one description step per visit of the field
+  bool slotsRepaired_ = false;      // set when the word strip repairs the entry's words
   QAction* MenuUndo = nullptr;
   QAction* MenuRedo = nullptr;
   QAction* MenuHistory[4] = {};

@@ -28,6 +28,7 @@
 #include "RDictionary.h"
 #include "RNumber.h"
 #include "SlotLogic.h"
+#include "TextGuard.h"
 #include "WordColumns.h"
 
 namespace {
@@ -251,6 +252,40 @@ BENCHMARK(BM_ChooseAndUnchooseInMiddle)->Arg(30)->Arg(10000)->Unit(benchmark::kM
 // between the two grows with the phrase.
 void BM_ChooseAndUnchooseInMiddleStripOnly(benchmark::State& state) { ChooseAndUnchooseInMiddle(state, false); }
 BENCHMARK(BM_ChooseAndUnchooseInMiddleStripOnly)->Arg(30)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// The guard of the Number and Description fields on a paste of `n`
+// characters the files cannot hold, all different (CJK and beyond), against
+// its baseline: a paste as long whose only fault is a line break, so that it
+// takes the same cleaning path. Both should grow in proportion to `n`.
+QString PastedText(int n, bool storable) {
+  std::u32string text;
+  text.reserve(static_cast<std::size_t>(n));
+  char32_t next = 0x4E00;
+  for (int i = 0; i < n; ++i) {
+    if (storable) {
+      text.push_back(i % 64 == 63 ? U'\n' : static_cast<char32_t>(U'a' + i % 26));
+      continue;
+    }
+    if (next == 0xD800) next = 0xE000;  // no halves of surrogate pairs
+    text.push_back(next++);
+  }
+  return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void RunGuard(benchmark::State& state, bool storable) {
+  const QString pasted = PastedText(static_cast<int>(state.range(0)), storable);
+  tq::TTextGuard guard(nullptr);
+  for (auto _ : state) {
+    QString input = pasted;
+    int pos = static_cast<int>(input.size());
+    guard.validate(input, pos);
+    benchmark::DoNotOptimize(input.data());
+  }
+}
+void BM_GuardPasteUnstorable(benchmark::State& state) { RunGuard(state, false); }
+void BM_GuardPasteLineBreaksBaseline(benchmark::State& state) { RunGuard(state, true); }
+BENCHMARK(BM_GuardPasteLineBreaksBaseline)->Arg(25000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GuardPasteUnstorable)->Arg(25000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Prints every run as the console does, and at the end each long-number
 // run's time against the same benchmark's 30-digit run. CPU time, not wall

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <algorithm>
+
 #include "Codec.h"
 #include "Platform.h"
 #include "RConfig.h"
@@ -19,6 +21,10 @@ namespace {
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonTop = 44;
+constexpr int kFormWidth = 253;
+constexpr int kFormHeight = 97;
+constexpr int kLabelWidth = 195;
+constexpr int kLabelHeight = 34;
 // Without Cancel the two remaining buttons move this far right, to centre.
 constexpr int kCentringShift = 40;
 
@@ -54,7 +60,7 @@ TFormQuestion::TFormQuestion(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Tessaloquine"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
-  setFixedSize(253, 97);
+  setFixedSize(kFormWidth, kFormHeight);
 
   ImageQuestion = new QLabel(this);
   ImageQuestion->setObjectName("ImageQuestion");
@@ -64,7 +70,7 @@ TFormQuestion::TFormQuestion(QWidget* parent) : QDialog(parent) {
   LabelQuestion = new QLabel(this);
   LabelQuestion->setObjectName("LabelQuestion");
   LabelQuestion->setTextFormat(Qt::PlainText);
-  LabelQuestion->setGeometry(50, 6, 195, 34);
+  LabelQuestion->setGeometry(50, 6, kLabelWidth, kLabelHeight);
   LabelQuestion->setWordWrap(true);
   LabelQuestion->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -98,6 +104,18 @@ void TFormQuestion::SetQuestion(const std::string& text, bool withCancel) {
     withCancel_ = withCancel;
   }
   LabelQuestion->setText(ToQString(text));
+  // The designed size holds two lines of question. A longer one (a removal
+  // that says how many phrases use the word) grows the box downwards, so
+  // that every line shows; the buttons and the check box move with it.
+  const int grow = std::max(0, LabelQuestion->heightForWidth(kLabelWidth) - kLabelHeight);
+  const int shift = grow - grown_;
+  if (shift == 0) return;
+  LabelQuestion->resize(kLabelWidth, kLabelHeight + grow);
+  for (QWidget* below : {static_cast<QWidget*>(ButtonYes), static_cast<QWidget*>(ButtonNo),
+                         static_cast<QWidget*>(ButtonCancel), static_cast<QWidget*>(CheckAsk)})
+    below->move(below->x(), below->y() + shift);
+  setFixedSize(kFormWidth, kFormHeight + grow);
+  grown_ = grow;
 }
 
 bool TFormQuestion::DontAskAgain() const { return CheckAsk->isChecked(); }

@@ -56,6 +56,8 @@ class TFormQuestion : public QDialog {
   QCheckBox* CheckAsk;
   // The designed layout shows all three buttons.
   bool withCancel_ = true;
+  // How far a long question has grown the box below its designed size.
+  int grown_ = 0;
 };
 
 }  // namespace tq

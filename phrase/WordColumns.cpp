@@ -644,6 +644,7 @@ struct TWordColumns::Private final : ColumnObserver {
       // The table already recomposed the phrase; the window still has to show it.
       ShowPhrase();
       emit q.NumberRowChanged();
+      emit q.SlotsRepaired();
     }
     return sound;
   }

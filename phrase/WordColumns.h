@@ -100,6 +100,9 @@ class TWordColumns : public QAbstractScrollArea {
   void NumberRowChanged();
   // A word was chosen or un-chosen: the worksheet is modified.
   void WorksheetModified();
+  // Chosen words of the entry no longer fitted (the dictionary or the
+  // mapping changed) and were dropped, with the words after them.
+  void SlotsRepaired();
   // The user asked for the pop-up menu of column `column`'s list; `word` is
   // the word row under the mouse (made the selected row), empty over a
   // header, an empty row or no row.

@@ -83,8 +83,11 @@ bool RHistory::RecordChange(const std::string& name, const RWorksheet& worksheet
   if (SameEntry(now, watched_)) return false;
 
   // (A save, an undo or a redo ends the merging: the saved point must stay
-  // reachable as it was, and an undone step is no longer the last.)
-  if (canMerge_ && mergeKey != 0 && position_ > 0 && position_ == steps_.size()) {
+  // reachable as it was, and an undone step is no longer the last. Merging
+  // into the step that leads to the saved point would change what that
+  // point holds, and the worksheet would count as saved with unsaved text.)
+  const bool atSave = saved_ == static_cast<std::ptrdiff_t>(position_);
+  if (canMerge_ && mergeKey != 0 && position_ > 0 && position_ == steps_.size() && !atSave) {
     Step& top = steps_.back();
     if (top.kind == Kind::Change && top.mergeKey == mergeKey && top.index == index) {
       bytes_ -= SizeOf(top);
@@ -92,10 +95,13 @@ bool RHistory::RecordChange(const std::string& name, const RWorksheet& worksheet
       bytes_ += SizeOf(top);
       top.marksModified = top.marksModified || worksheet.Modified();
       if (SameEntry(top.before, top.after)) {
-        // Typed and taken back again: nothing is left to undo.
+        // Typed and taken back again: nothing is left to undo. The step
+        // before it ended with a save or another command, so the next key
+        // starts a step of its own.
         bytes_ -= SizeOf(top);
         steps_.pop_back();
         --position_;
+        canMerge_ = false;
       }
       watched_ = now;
       return true;

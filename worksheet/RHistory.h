@@ -41,7 +41,7 @@ class RHistory {
   // Takes the entry at `index` as it is now for the one the next change
   // starts from: the "before" of a recorded change. Every step watches the
   // row it leaves current; call it also after changes that are no step of
-  // their own (repairs after a dictionary change).
+  // their own (a repair of the chosen words while a step is undone).
   void Watch(const RWorksheet& worksheet, int32_t index);
   // The row `index` became the current one. Only another row is watched
   // afresh: a command that changes the current entry and then selects its
@@ -54,7 +54,9 @@ class RHistory {
   // step `name`; nothing when it did not change. Consecutive changes with
   // the same non-zero `mergeKey` to the same entry become one step (typing
   // a description is one step per visit of the field, not one per key);
-  // a change that brings such a step back to where it started removes it.
+  // a change that brings such a step back to where it started removes it
+  // and ends the merging. Nothing merges into the step that leads to the
+  // saved point: what was saved stays reachable as it was.
   // The worksheet's Modified flag tells whether the step marks it modified.
   // Returns true when a step was recorded or merged.
   bool RecordChange(const std::string& name, const RWorksheet& worksheet, uint64_t mergeKey = 0);

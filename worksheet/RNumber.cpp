@@ -1,5 +1,7 @@
 #include "RNumber.h"
 
+#include <string_view>
+
 #include "FileIO.h"
 #include "Text.h"
 
@@ -33,11 +35,16 @@ bool StoreOneLine(std::string& field, const std::string& value) {
 
 }  // namespace
 
+std::string DigitsOf(const std::string& number) {
+  std::string digits;
+  for (char c : number)
+    if (c >= '0' && c <= '9') digits.push_back(c);
+  return digits;
+}
+
 bool RNumber::SetNumber(const std::string& number) {
   const bool clean = StoreOneLine(number_, number);
-  digits_.clear();
-  for (char c : number_)
-    if (c >= '0' && c <= '9') digits_.push_back(c);
+  digits_ = DigitsOf(number_);
   return clean;
 }
 
@@ -100,19 +107,28 @@ void RNumber::ComposePhrase(int32_t start, int32_t count) {
   if (HasLineBreak(phrase_)) phrase_ = OneLine(phrase_);
 }
 
-bool RNumber::ReadRecord(std::FILE* file) {
+bool RNumber::ReadRecord(std::FILE* file, bool* damaged) {
   // Each line is read whole, however long: a long description must come
   // back as one field and never spill into the next line of the record.
+  // The fields are taken by position, as they always were; the tags and the
+  // closing empty line only tell whether the record is as it was written.
+  bool sound = true;
+  auto next = [&](std::string& line, std::string_view tag) {
+    const bool read = ReadLine(file, line);
+    sound = sound && read && std::string_view(line).substr(0, tag.size()) == tag && (!tag.empty() || line.empty());
+    return read;
+  };
   std::string line;
-  const bool any = ReadLine(file, line);
+  const bool any = next(line, "N:");
   std::string number = FieldOf(line);
-  ReadLine(file, line);
+  next(line, "P:");
   phrase_ = FieldOf(line);
-  ReadLine(file, line);
+  next(line, "D:");
   description_ = FieldOf(line);
-  ReadLine(file, line);  // the empty line that ends the record
+  next(line, "");  // the empty line that ends the record
   SetNumber(number);
   SlotsFromPhrase();
+  if (damaged && any && !sound) *damaged = true;
   return any;
 }
 

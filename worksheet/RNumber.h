@@ -18,6 +18,9 @@ namespace tq {
 inline constexpr char kUncoveredMark = static_cast<char>(0xB7);
 inline constexpr char kHighlightMark = static_cast<char>(0x95);
 
+// The digits of a number as typed: its characters 0 to 9, in order.
+std::string DigitsOf(const std::string& number);
+
 class RNumber {
  public:
   const std::string& Number() const { return number_; }
@@ -67,7 +70,9 @@ class RNumber {
   // recomputes digits and slots. Lines missing at the end of the file read
   // as empty. Returns false when the file had already ended before the
   // record's first line, so a reader never makes entries the file cannot hold.
-  bool ReadRecord(std::FILE* file);
+  // Sets *damaged when a line of the record is missing, lacks its tag, or
+  // the closing line is not empty; leaves it alone otherwise.
+  bool ReadRecord(std::FILE* file, bool* damaged = nullptr);
   // Writes the record's four lines.
   void WriteRecord(std::FILE* file) const;
 

@@ -1,5 +1,6 @@
 #include "RWorksheet.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 
@@ -88,7 +89,20 @@ std::unique_ptr<RNumber> RWorksheet::Remove(int32_t index) {
   return entry;
 }
 
+int32_t RWorksheet::PhrasesUsing(std::vector<std::string> words) const {
+  std::sort(words.begin(), words.end());
+  int32_t count = 0;
+  for (const auto& entry : numbers_) {
+    const auto& slots = entry->Slots();
+    if (std::any_of(slots.begin(), slots.end(),
+                    [&](const std::string& slot) { return std::binary_search(words.begin(), words.end(), slot); }))
+      ++count;
+  }
+  return count;
+}
+
 bool RWorksheet::Load() {
+  loadNote_.clear();
   ReadFile in(fileName_);
   if (!in.file) {
     ShowError("Could not read the file '" + NativeText(fileName_) + "'.");
@@ -108,15 +122,29 @@ bool RWorksheet::Load() {
     return false;
   }
   numbers_.reserve(static_cast<std::size_t>(count < kInitialRoom ? count : kInitialRoom));
+  bool damaged = false;
   for (int32_t i = 0; i < count; ++i) {
     auto entry = std::make_unique<RNumber>();
     // A file that ends before its announced count gives the records it has.
-    if (!entry->ReadRecord(in.file)) break;
+    if (!entry->ReadRecord(in.file, &damaged)) {
+      damaged = true;
+      break;
+    }
     numbers_.push_back(std::move(entry));
   }
   if (std::ferror(in.file)) {
     ShowError("Error reading the file '" + NativeText(fileName_) + "'.");
     return false;
+  }
+  if (damaged || version > kWorksheetVersion) {
+    const std::string read = std::to_string(Count()) + (Count() == 1 ? " entry was read." : " entries were read.");
+    // The status bar is narrow: what happened first, the file's name is in the title.
+    if (version > kWorksheetVersion)
+      loadNote_ = "The worksheet comes from a newer version of the program (" + std::to_string(version) +
+                  ") and may not have been read fully: " + read;
+    else
+      loadNote_ = "The worksheet file is damaged: " + read;
+    loadNote_ += " Save it under another name to keep the original.";
   }
   return true;
 }

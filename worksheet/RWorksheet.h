@@ -33,16 +33,25 @@ class RWorksheet {
   // Takes the entry out of the list and hands it to the caller.
   std::unique_ptr<RNumber> Remove(int32_t index);
 
+  // How many entries have any of `words` among their chosen words.
+  int32_t PhrasesUsing(std::vector<std::string> words) const;
+
   // Reads the file named by FileName, replacing the entries. Shows its own
   // message and returns false on failure. Neither Load nor Save touches
   // FileName or Modified; the main window does.
   bool Load();
+  // After a Load that succeeded: empty when the file was read as it was
+  // written; else a sentence for the status bar saying that the file was
+  // damaged (or comes from a newer version) and how many entries were read,
+  // so that the user does not save the damaged copy over a good one unaware.
+  const std::string& LoadNote() const { return loadNote_; }
   // Writes the file named by FileName, leaving out trailing empty entries.
   // The old file stays as it was unless every byte of the new one was written.
   bool Save() const;
 
  private:
   std::string fileName_;
+  std::string loadNote_;
   std::vector<std::unique_ptr<RNumber>> numbers_;
   bool modified_ = false;
 };

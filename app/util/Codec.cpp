@@ -1,6 +1,7 @@
 #include "Codec.h"
 
 #include <QFile>
+#include <unordered_set>
 
 #include "Messages.h"
 #include "Text.h"
@@ -49,10 +50,12 @@ std::string FromQString(const QString& text) {
 
 QString Unrepresentable(const QString& text) {
   QString out;
+  // Each character is looked up in a set, not in the text gathered so far:
+  // a paste of many different such characters stays one pass.
+  std::unordered_set<char32_t> seen;
   ForEachCharacter(text, [&](char32_t cp, qsizetype at, qsizetype length) {
-    if (Storable(cp)) return;
-    const QString character = text.mid(at, length);
-    if (!out.contains(character)) out += character;
+    if (Storable(cp) || !seen.insert(cp).second) return;
+    out += QStringView(text).mid(at, length);
   });
   return out;
 }
@@ -61,7 +64,7 @@ QString WithoutUnrepresentable(const QString& text) {
   QString out;
   out.reserve(text.size());
   ForEachCharacter(text, [&](char32_t cp, qsizetype at, qsizetype length) {
-    if (Storable(cp)) out += text.mid(at, length);
+    if (Storable(cp)) out += QStringView(text).mid(at, length);
   });
   return out;
 }

@@ -1,6 +1,9 @@
 #include "TextGuard.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QStyleHints>
 #include <QToolTip>
 
 #include "Codec.h"
@@ -29,6 +32,49 @@ QString OneLine(const QString& text, bool& hadBreak) {
   }
   return out;
 }
+
+// A field's cursor blinks by repainting the field, and each paint lays out
+// the whole line: some 150 ms for a million characters. Blinking twice a
+// second, a field holding a long paste kept a core busy for as long as it had
+// the focus while the user did nothing. Such a field keeps its cursor steady.
+// The blink rate is the application's; only the field with the focus blinks,
+// so it is switched off while a long field has the focus and given back
+// when the focus leaves it or its text gets short again.
+constexpr qsizetype kSteadyCursorLength = 10000;
+
+class TSteadyCursor final : public QObject {
+ public:
+  explicit TSteadyCursor(QLineEdit* edit) : QObject(edit), edit_(edit) {
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, [this] { Follow(edit_->hasFocus()); });
+  }
+  ~TSteadyCursor() override { Follow(false); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn) Follow(true);
+    if (event->type() == QEvent::FocusOut) Follow(false);
+    return false;
+  }
+
+ private:
+  void Follow(bool focused) {
+    const bool steady = focused && edit_->text().size() > kSteadyCursorLength;
+    if (steady == stopped_) return;
+    QStyleHints* hints = QGuiApplication::styleHints();
+    if (steady) {
+      userFlashTime_ = hints->cursorFlashTime();
+      hints->setCursorFlashTime(0);
+    } else {
+      hints->setCursorFlashTime(userFlashTime_);
+    }
+    stopped_ = steady;
+  }
+
+  QLineEdit* edit_;
+  bool stopped_ = false;
+  int userFlashTime_ = 0;
+};
 
 }  // namespace
 
@@ -65,6 +111,9 @@ QValidator::State TTextGuard::validate(QString& input, int& pos) const {
   return Acceptable;
 }
 
-void GuardTextField(QLineEdit* edit) { edit->setValidator(new TTextGuard(edit)); }
+void GuardTextField(QLineEdit* edit) {
+  edit->setValidator(new TTextGuard(edit));
+  new TSteadyCursor(edit);
+}
 
 }  // namespace tq

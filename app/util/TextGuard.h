@@ -3,7 +3,9 @@
 // break becomes a blank (every file keeps one value per line), and characters
 // that Windows-1252 cannot hold are left out rather than turned into '?' at
 // the next save. The user is told at once, in the status bar and in a tip
-// beside the field, naming the characters left out.
+// beside the field, naming the characters left out. A field holding a very
+// long text keeps its cursor steady: blinking would repaint all of it twice a
+// second while the user does nothing.
 #pragma once
 
 #include <QString>
@@ -25,7 +27,7 @@ class TTextGuard : public QValidator {
   QLineEdit* edit_;
 };
 
-// Installs a guard on the field (owned by it).
+// Installs a guard on the field (owned by it), and the steady cursor.
 void GuardTextField(QLineEdit* edit);
 
 // What a guard says when it changed the input: the characters left out

@@ -17,7 +17,9 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Platform.h"
@@ -52,6 +54,12 @@ class TFormDict : public QDialog {
   void SetConfig(RConfig* config) { config_ = config; }
   // The program's one question dialog. Without one the dialog makes its own.
   void SetQuestionDialog(TFormQuestion* question) { question_ = question; }
+
+  // Counts the phrases of the open worksheet that use any of the words; the
+  // question before a removal says how many. Without it nothing is said.
+  void SetPhrasesUsing(std::function<int(const std::vector<std::string>& words)> count) {
+    phrasesUsing_ = std::move(count);
+  }
 
   // True when anything was changed through the dialog since it was last shown.
   bool DictChanged() const { return dictChanged; }
@@ -91,6 +99,7 @@ class TFormDict : public QDialog {
 
   RDictionary& dictionary_;
   RConfig* config_ = nullptr;
+  std::function<int(const std::vector<std::string>&)> phrasesUsing_;
   TFormQuestion* question_ = nullptr;
 
   // The rows of ListDict: row i shows foundWords[i] and foundCodes[i].

@@ -93,6 +93,81 @@ TEST_F(DialogCommandTest, RemovingAChosenWordInTheDictionaryDialogUncoversItHowe
   EXPECT_TRUE(Lists(0, "law"));
 }
 
+// Words a dictionary change takes from phrases come back with Ctrl+Z once
+// the word is back: each repair is a step, made where it happens (at once
+// for the entry shown, when next shown for the others). Beforehand the
+// question says how many phrases use the word.
+TEST_F(DialogCommandTest, PhrasesThatLostARemovedWordGetItBackWithUndoOnceItIsRestored) {
+  Start();
+  EnterNumber("51");
+  ChooseWord(0, "ale");
+  ClickRow(1);
+  EnterNumber("51");
+  ChooseWord(0, "ale");
+  const std::string chosen = Phrase();
+  ASSERT_EQ(chosen, " ale" + Dots(1));
+  std::string asked;
+  platform.QueueModal([](QDialog* dialog) {
+    dialog->show();
+    In<QLineEdit>(dialog, "EditFind")->setText("ale");
+    Press(dialog, "ButtonFind");
+    In<QTableView>(dialog, "ListDict")->selectRow(0);
+    Press(dialog, "ButtonRemove");
+    dialog->close();
+    return dialog->result();
+  });
+  platform.QueueModal([&asked](QDialog* question) {
+    question->show();
+    const QLabel* label = In<QLabel>(question, "LabelQuestion");
+    asked = FromQString(label->text());
+    // Every line of the longer question shows, above the buttons.
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    EXPECT_GT(In<QPushButton>(question, "ButtonYes")->y(), label->geometry().bottom());
+    EXPECT_LE(In<QCheckBox>(question, "CheckAsk")->geometry().bottom(), question->height());
+    Press(question, "ButtonYes");
+    return question->result();
+  });
+  Run("MenuDictionary");
+  EXPECT_EQ(asked,
+            "Delete word 'ale'? It is used in 2 phrases of the open worksheet, which will lose it and the words "
+            "after it.");
+  EXPECT_EQ(Phrase(), Dots(2));
+  ClickRow(0);
+  EXPECT_EQ(Phrase(), Dots(2));
+
+  platform.QueueText("ale");
+  Run("PopupAddWord");
+  ASSERT_TRUE(Known("ale"));
+  Run("MenuUndo");
+  EXPECT_EQ(SelectedRow(), 0);
+  EXPECT_EQ(Phrase(), chosen);
+  Run("MenuUndo");
+  EXPECT_EQ(SelectedRow(), 1);
+  EXPECT_EQ(Phrase(), chosen);
+  EXPECT_EQ(Cell(0, 1), chosen);
+
+  // The same for a mapping change: l spells 4 for a while, then 5 again.
+  auto mapL = [this](const char* four, const char* five) {
+    platform.QueueModal([this, four, five](QDialog* dialog) {
+      dialog->show();
+      for (int row : {4, 5}) {
+        In<QTableView>(dialog, "ListMap")->selectRow(row);
+        platform.QueueText(row == 4 ? four : five);
+        Press(dialog, "ButtonEdit");
+      }
+      Press(dialog, "ButtonOk");
+      return dialog->result();
+    });
+    Run("MenuMapping");
+  };
+  mapL("r,rr,l,ll", "x");
+  EXPECT_EQ(Phrase(), Dots(2));
+  mapL("r,rr", "l,ll");
+  Run("MenuUndo");
+  EXPECT_EQ(Phrase(), chosen);
+  EXPECT_TRUE(platform.AllAnswersUsed());
+}
+
 TEST_F(DialogCommandTest, AWordAddedInTheDictionaryDialogShowsInTheColumns) {
   Start();
   EnterNumber("5");

@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStyleHints>
 #include <QTimer>
 
 #include <algorithm>
@@ -134,6 +135,62 @@ TEST_F(SafeInputTest, PastedLineBreaksBecomeBlanksAndTheWorksheetReadsBackExactl
   EXPECT_EQ(back.At(0).Phrase(), form->CurrentWorksheet()->At(0).Phrase());
   EXPECT_EQ(back.At(1).Number(), "42");
   EXPECT_EQ(back.At(1).Description(), "second");
+}
+
+// A description as long as a number may be: a million characters pasted
+// stay a million, and the worksheet file gives every one of them back.
+TEST_F(SafeInputTest, AMillionCharacterDescriptionIsKeptWholeAndReadBack) {
+  Start();
+  EnterNumber("42");
+  QString pasted;
+  for (int i = 0; i < 1'000'000; ++i) pasted += QChar(u'a' + i % 26);
+  QLineEdit* description = Edit("EditDescription");
+  description->setFocus();
+  description->insert(pasted);
+  EXPECT_EQ(description->text().size(), pasted.size());
+  EXPECT_EQ(form->CurrentNumber()->Description(), pasted.toStdString());
+
+  platform.QueueText(dir.File("long.tqw"));
+  Run("MenuSaveAs");
+  RWorksheet back;
+  back.SetFileName(dir.File("long.tqw"));
+  ASSERT_TRUE(back.Load());
+  ASSERT_GE(back.Count(), 1);
+  EXPECT_EQ(back.At(0).Description(), pasted.toStdString());
+}
+
+// The cursor blinks by repainting its field, and with a long paste in it each
+// paint lays out all of it: twice a second for as long as the field had the
+// focus. A long field keeps its cursor still; a short one blinks again.
+TEST_F(SafeInputTest, NothingRepaintsALongFieldWhileTheUserDoesNothing) {
+  struct PaintCount : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) ++paints;
+      return false;
+    }
+  };
+  Start();
+  QStyleHints* hints = QGuiApplication::styleHints();
+  const int flashTime = hints->cursorFlashTime();
+  hints->setCursorFlashTime(100);  // a blink every 50 ms: a short wait shows it
+  QLineEdit* number = Edit("EditNumber");
+  number->setFocus();
+  QString pasted;
+  for (int i = 0; i < 100'000; ++i) pasted += QChar(i % 3 ? u'0' + i % 10 : u'\u00E9');
+  number->insert(pasted);
+  QTest::qWait(100);
+  PaintCount count;
+  number->installEventFilter(&count);
+  QTest::qWait(400);
+  EXPECT_EQ(count.paints, 0);
+  number->setText("42");
+  QTest::qWait(100);
+  count.paints = 0;
+  QTest::qWait(400);
+  EXPECT_GT(count.paints, 0);
+  number->removeEventFilter(&count);
+  hints->setCursorFlashTime(flashTime);
 }
 
 TEST_F(SafeInputTest, FieldsRefuseWhatTheFilesCannotHoldAndSaySo) {
