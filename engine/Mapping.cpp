@@ -84,8 +84,15 @@ void OrderRules(std::vector<MappingRule>& list, bool keepOrder) {
   list.resize(kept);
 }
 
-bool RuleMatches(std::string_view text, std::size_t pos, const MappingRule& rule) {
-  return text.size() - pos >= rule.letters.size() && text.compare(pos, rule.letters.size(), rule.letters) == 0;
+// Every word of the dictionary is coded at each start, and rules are a few
+// letters long: they are compared in place, without a call.
+bool RuleMatches(const char* at, std::size_t left, const MappingRule& rule) {
+  const std::size_t n = rule.letters.size();
+  if (n > left) return false;
+  const char* letters = rule.letters.data();
+  for (std::size_t i = 0; i < n; ++i)
+    if (at[i] != letters[i]) return false;
+  return true;
 }
 
 }  // namespace
@@ -181,29 +188,43 @@ RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
       }
     }
   }
-  for (std::size_t byte = 0; byte < table.lists.size(); ++byte) OrderRules(table.lists[byte], byte == kNgSound);
+  for (std::size_t byte = 0; byte < table.lists.size(); ++byte) {
+    auto& list = table.lists[byte];
+    OrderRules(list, byte == kNgSound);
+    if (byte == kNgSound || byte == 0) continue;
+    if (list.empty())
+      table.quick[byte] = RuleTable::kQuickNoDigit;
+    else if (list.size() == 1 && list[0].letters.size() == 1)
+      table.quick[byte] = list[0].digit ? list[0].digit : RuleTable::kQuickNoDigit;
+  }
   return table;
 }
 
 std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& table) {
   // The text ends at its first zero byte, as a stored C string would.
-  const auto zero = text.find('\0');
-  if (zero != std::string_view::npos) text = text.substr(0, zero);
+  std::size_t end = 0;
+  while (end < text.size() && text[end] != '\0') ++end;
+  const char* const at = text.data();
   std::string code;
   std::size_t pos = 0;
-  while (pos < text.size()) {
-    const auto byte = static_cast<unsigned char>(text[pos]);
+  while (pos < end) {
+    const auto byte = static_cast<unsigned char>(at[pos]);
+    if (const char quick = table.quick[byte]) {
+      if (quick != RuleTable::kQuickNoDigit) code.push_back(quick);
+      ++pos;
+      continue;
+    }
     const auto& list = table.lists[byte];
     if (byte == kNgSound) {
       // The ng sound yields the digit of every line it stands in.
       for (const auto& rule : list)
-        if (RuleMatches(text, pos, rule) && rule.digit) code.push_back(rule.digit);
+        if (RuleMatches(at + pos, end - pos, rule) && rule.digit) code.push_back(rule.digit);
       ++pos;
       continue;
     }
     std::size_t step = 1;
     for (const auto& rule : list) {
-      if (RuleMatches(text, pos, rule)) {
+      if (RuleMatches(at + pos, end - pos, rule)) {
         if (rule.digit) code.push_back(rule.digit);
         step = rule.letters.size();
         break;

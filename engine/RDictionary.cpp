@@ -47,7 +47,7 @@ int RDictionary::LoadWords() {
     if (result == 0) {
       MergeAddedWords();
       MergeRemovedWords();
-      ApplyWordKnowledge();
+      ApplyWordKnowledge(true);
     }
   } catch (const std::exception&) {
     // Only running out of memory gets here. Whatever was loaded goes: a
@@ -62,32 +62,47 @@ int RDictionary::LoadWords() {
 
 namespace {
 
-// Calls take with every line of the file, read in blocks, without its line
-// end. False on a read error.
+// Calls take(line, kept) with every line of the file, read in blocks,
+// without its line end. kept is what an earlier call set it to (a part of its
+// own line), still readable after the block that held it has been read over.
+// False on a read error.
 template <typename Take>
 bool ForEachLine(std::FILE* file, Take&& take) {
   std::vector<char> block(1 << 16);
   std::string partial;  // a line that runs on into the next block
+  std::string stash;    // what is kept, once its own copy is gone
+  std::string_view kept;
+  const auto keepOwnCopy = [&] {
+    if (!kept.empty() && kept.data() != stash.data()) {
+      stash.assign(kept);
+      kept = stash;
+    }
+  };
   std::size_t got;
   while ((got = std::fread(block.data(), 1, block.size(), file)) > 0) {
     std::string_view rest(block.data(), got);
     for (auto end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
       std::string_view line = rest.substr(0, end);
-      if (!partial.empty()) {
+      const bool joined = !partial.empty();
+      if (joined) {
         partial.append(line);
         line = partial;
       }
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      take(line);
-      partial.clear();
+      take(line, kept);
+      if (joined) {
+        keepOwnCopy();
+        partial.clear();
+      }
       rest.remove_prefix(end + 1);
     }
+    keepOwnCopy();
     partial.append(rest);
   }
   if (!partial.empty()) {
     std::string_view line = partial;
     if (line.back() == '\r') line.remove_suffix(1);
-    take(line);
+    take(line, kept);
   }
   return !std::ferror(file);
 }
@@ -102,39 +117,34 @@ int RDictionary::ReadWordsFile(const std::string& path) {
   }
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
   // A line without a comma is no entry, and the file is sorted, so a
-  // repeated word keeps its first line.
-  std::string previous;
-  bool any = false;
-  const auto entryWord = [&](std::string_view line, std::string_view& word) {
-    const auto comma = line.find(',');
-    if (comma == std::string_view::npos) return false;
-    word = line.substr(0, comma);
-    if (any && previous == word) return false;
-    previous.assign(word);
-    any = true;
-    return true;
-  };
-  // The first pass counts the entries, so that the store takes room for
-  // exactly those: not for every line (a file of nothing but line ends is an
-  // empty dictionary, not a large one), and without being moved as it grows.
+  // repeated word keeps its first line. The first pass counts the entries,
+  // so that the store takes room for exactly those: not for every line (a
+  // file of nothing but line ends is an empty dictionary, not a large one),
+  // and without being moved as it grows. It compares each word with the one
+  // before where that still lies in the block, so no word is copied.
   std::size_t count = 0;
-  bool ok = ForEachLine(file, [&](std::string_view line) {
-    std::string_view word;
-    if (entryWord(line, word)) ++count;
+  bool ok = ForEachLine(file, [&](std::string_view line, std::string_view& previous) {
+    const auto comma = line.find(',');
+    if (comma == std::string_view::npos) return;
+    const std::string_view word = line.substr(0, comma);
+    if (count > 0 && previous == word) return;
+    previous = word;
+    ++count;
   });
   std::rewind(file);
   if (ok) {
     entries_.reserve(count + addedWords_.size());
-    ok = ForEachLine(file, [&](std::string_view line) {
+    ok = ForEachLine(file, [&](std::string_view line, std::string_view&) {
       // The word before is the store's last one: no copy of it is needed.
       const auto comma = line.find(',');
       if (comma == std::string_view::npos) return;
       const std::string_view word = line.substr(0, comma);
       if (!entries_.empty() && entries_.back().word == word) return;
       Grow(entries_.size() + 1);
+      // Appending to the new entry's empty strings copies each text once.
       WordEntry& e = entries_.emplace_back();
-      e.word.assign(word);
-      e.pronunciation.assign(line.substr(word.size() + 1));
+      e.word.append(word);
+      e.pronunciation.append(line.substr(comma + 1));
       e.hasPronunciation = true;
     });
   }

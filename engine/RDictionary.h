@@ -47,8 +47,14 @@ struct MappingRule {
 };
 
 // Rules by their first byte, longest first; built for one coding job.
+// quick holds, for a byte whose rules come down to one digit or to none,
+// that digit or kQuickNoDigit; zero sends the byte to its list. Coding the
+// whole dictionary at start-up takes most bytes that way. BuildRuleTable
+// fills it; a table made by hand may leave it zero.
 struct RuleTable {
+  static constexpr char kQuickNoDigit = 'x';
   std::array<std::vector<MappingRule>, 256> lists;
+  std::array<char, 256> quick{};
 };
 
 // A pseudo-random number from 0 to n-1; 0 when n is 0 or less.
@@ -163,7 +169,9 @@ class RDictionary {
   int ReadWordsFile(const std::string& path);
   void MergeAddedWords();
   void MergeRemovedWords();
-  void ApplyWordKnowledge();
+  // freshEntries: every entry was made by this load, so none holds knowledge
+  // from before that would need clearing.
+  void ApplyWordKnowledge(bool freshEntries);
   // FindWord for a run of words that mostly come in word order: the search
   // starts at cursor and gallops forward, so a sorted run costs about one pass
   // over the store; a word out of order is searched for the usual way.
