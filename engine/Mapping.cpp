@@ -91,7 +91,7 @@ bool RuleMatches(const char* at, std::size_t left, const MappingRule& rule) {
   if (n > left) return false;
   const char* letters = rule.letters.data();
   for (std::size_t i = 0; i < n; ++i)
-    if (at[i] != letters[i]) return false;
+    if (at[i] != letters[i] || at[i] == '\0') return false;
   return true;
 }
 
@@ -201,37 +201,45 @@ RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
 }
 
 std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& table) {
-  // The text ends at its first zero byte, as a stored C string would.
-  std::size_t end = 0;
-  while (end < text.size() && text[end] != '\0') ++end;
+  // The text ends at its first zero byte, as a stored C string would: no
+  // rule matches across one, and coding stops at it.
   const char* const at = text.data();
-  std::string code;
+  const std::size_t size = text.size();
+  // The code is written into room for one digit per byte still to code, kept
+  // that large (the ng sound may give several), and cut to length at the end.
+  // Most bytes are coded by their quick entry without a branch on the digit.
+  std::string code(size, RuleTable::kQuickNoDigit);
+  std::size_t length = 0;
   std::size_t pos = 0;
-  while (pos < end) {
+  while (pos < size) {
     const auto byte = static_cast<unsigned char>(at[pos]);
     if (const char quick = table.quick[byte]) {
-      if (quick != RuleTable::kQuickNoDigit) code.push_back(quick);
+      code[length] = quick;
+      length += quick != RuleTable::kQuickNoDigit;
       ++pos;
       continue;
     }
+    if (byte == 0) break;
     const auto& list = table.lists[byte];
     if (byte == kNgSound) {
       // The ng sound yields the digit of every line it stands in.
+      if (code.size() - length < list.size() + (size - pos)) code.resize(length + list.size() + (size - pos));
       for (const auto& rule : list)
-        if (RuleMatches(at + pos, end - pos, rule) && rule.digit) code.push_back(rule.digit);
+        if (RuleMatches(at + pos, size - pos, rule) && rule.digit) code[length++] = rule.digit;
       ++pos;
       continue;
     }
     std::size_t step = 1;
     for (const auto& rule : list) {
-      if (RuleMatches(at + pos, end - pos, rule)) {
-        if (rule.digit) code.push_back(rule.digit);
+      if (RuleMatches(at + pos, size - pos, rule)) {
+        if (rule.digit) code[length++] = rule.digit;
         step = rule.letters.size();
         break;
       }
     }
     pos += step;
   }
+  code.resize(length);
   return code;
 }
 

@@ -171,19 +171,27 @@ int RDictionary::ComputeCodes() {
 }
 
 int RDictionary::BuildCodeIndex() {
+  // One walk over the store notes each entry's code length (kNone for none
+  // that takes part); the buckets are then sized and filled from the notes
+  // alone, so the large store is not walked twice.
+  constexpr unsigned char kNone = 0xFF;
+  static_assert(kMaxCodeLength < kNone);
+  std::vector<unsigned char> lengths(entries_.size());
   std::array<std::size_t, kMaxCodeLength + 1> counts{};
-  for (const auto& e : entries_)
-    if (e.hasCode && e.code.size() <= kMaxCodeLength) ++counts[e.code.size()];
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const auto& e = entries_[i];
+    // Longer codes (a long pronunciation, or any text given as a code) stay
+    // findable by word but take no part in code lookups.
+    const bool indexed = e.hasCode && e.code.size() <= kMaxCodeLength;
+    lengths[i] = indexed ? static_cast<unsigned char>(e.code.size()) : kNone;
+    if (indexed) ++counts[e.code.size()];
+  }
   for (std::size_t l = 0; l <= kMaxCodeLength; ++l) {
     codeIndex_[l].clear();
     codeIndex_[l].reserve(counts[l]);
   }
-  // Longer codes (a long pronunciation, or any text given as a code) stay
-  // findable by word but take no part in code lookups.
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
-    const auto& e = entries_[i];
-    if (e.hasCode && e.code.size() <= kMaxCodeLength) codeIndex_[e.code.size()].push_back(i);
-  }
+  for (std::size_t i = 0; i < lengths.size(); ++i)
+    if (lengths[i] != kNone) codeIndex_[lengths[i]].push_back(i);
   return 0;
 }
 

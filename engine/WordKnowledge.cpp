@@ -2,6 +2,7 @@
 // noun, from wordinfo.dat (written by tools/MakeWords beside words.dat; the
 // format is described there). Only the best-phrase ranking uses it.
 #include <algorithm>
+#include <cstring>
 
 #include "FileIO.h"
 #include "RDictionary.h"
@@ -29,31 +30,31 @@ bool ParseLevel(std::string_view text, unsigned char& level) {
 // Reads the line that starts at next as "word,level,kind" or
 // "word,level,kind,p" (p: the word can be pictured) and moves next past its
 // line end. False for anything else (comments included). The file has a line
-// for most words, so the line end and the commas are found in one walk.
+// for most words: the line end is found with one search, and the fields are
+// read from the end of the line, where they have their fixed shapes.
 bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& word, unsigned char& level, bool& noun,
                        bool& picturable) {
   const char* const start = next;
-  std::size_t commas[3];
-  std::size_t count = 0;
-  const char* stop = start;
-  for (; stop < end && *stop != '\n'; ++stop) {
-    if (*stop != ',') continue;
-    if (count < 3) commas[count] = static_cast<std::size_t>(stop - start);
-    ++count;
-  }
-  next = stop < end ? stop + 1 : end;
+  const void* const found = std::memchr(start, '\n', static_cast<std::size_t>(end - start));
+  const char* const stop = found ? static_cast<const char*>(found) : end;
+  next = found ? stop + 1 : end;
   std::string_view line(start, static_cast<std::size_t>(stop - start));
   // A line may end in "\r\n", and one more carriage return is let pass.
   for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.remove_suffix(1);
-  if (count < 2 || count > 3 || commas[0] == 0) return false;
-  const std::size_t kindEnd = count == 3 ? commas[2] : line.size();
-  if (kindEnd != commas[1] + 2) return false;
-  const char kind = line[commas[1] + 1];
+  picturable = line.size() >= 2 && line.substr(line.size() - 2) == ",p";
+  if (picturable) line.remove_suffix(2);
+  // Now "word,level,kind": the kind is one character after the last comma,
+  // the level one or two characters (or "-") after the comma before it.
+  if (line.size() < 5 || line[line.size() - 2] != ',') return false;
+  const char kind = line.back();
   if (kind != 'n' && kind != '-') return false;
-  picturable = count == 3;
-  if (picturable && line.substr(commas[2] + 1) != "p") return false;
-  if (!ParseLevel(line.substr(commas[0] + 1, commas[1] - commas[0] - 1), level)) return false;
-  word = line.substr(0, commas[0]);
+  const std::string_view rest = line.substr(0, line.size() - 2);  // "word,level"
+  const auto comma = rest.rfind(',');
+  if (comma == std::string_view::npos || comma == 0 || rest.size() - comma > 3) return false;
+  if (!ParseLevel(rest.substr(comma + 1), level)) return false;
+  word = rest.substr(0, comma);
+  // The word ends at the first comma, so a line with one inside it is none.
+  if (std::memchr(word.data(), ',', word.size())) return false;
   noun = kind == 'n';
   return true;
 }
@@ -98,7 +99,9 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
   const char* const end = next + knowledgeText_.size();
   while (next < end) {
     if (!ReadKnowledgeLine(next, end, word, level, noun, picturable)) continue;
-    const int p = FindWordFrom(word, cursor);
+    // Most often the word is the one at the cursor: no call for that.
+    const int p = cursor < entries_.size() && entries_[cursor].word == word ? static_cast<int>(cursor++)
+                                                                            : FindWordFrom(word, cursor);
     if (p < 0 || seen[static_cast<std::size_t>(p)]) continue;
     seen[static_cast<std::size_t>(p)] = 1;
     auto& e = entries_[static_cast<std::size_t>(p)];
