@@ -62,47 +62,32 @@ int RDictionary::LoadWords() {
 
 namespace {
 
-// Calls take(line, kept) with every line of the file, read in blocks,
-// without its line end. kept is what an earlier call set it to (a part of its
-// own line), still readable after the block that held it has been read over.
-// False on a read error.
+// Calls take with every line of the file, read in blocks, without its line
+// end. False on a read error.
 template <typename Take>
 bool ForEachLine(std::FILE* file, Take&& take) {
   std::vector<char> block(1 << 16);
   std::string partial;  // a line that runs on into the next block
-  std::string stash;    // what is kept, once its own copy is gone
-  std::string_view kept;
-  const auto keepOwnCopy = [&] {
-    if (!kept.empty() && kept.data() != stash.data()) {
-      stash.assign(kept);
-      kept = stash;
-    }
-  };
   std::size_t got;
   while ((got = std::fread(block.data(), 1, block.size(), file)) > 0) {
     std::string_view rest(block.data(), got);
     for (auto end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
       std::string_view line = rest.substr(0, end);
-      const bool joined = !partial.empty();
-      if (joined) {
+      if (!partial.empty()) {
         partial.append(line);
         line = partial;
       }
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      take(line, kept);
-      if (joined) {
-        keepOwnCopy();
-        partial.clear();
-      }
+      take(line);
+      partial.clear();
       rest.remove_prefix(end + 1);
     }
-    keepOwnCopy();
     partial.append(rest);
   }
   if (!partial.empty()) {
     std::string_view line = partial;
     if (line.back() == '\r') line.remove_suffix(1);
-    take(line, kept);
+    take(line);
   }
   return !std::ferror(file);
 }
@@ -117,40 +102,41 @@ int RDictionary::ReadWordsFile(const std::string& path) {
   }
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
   // A line without a comma is no entry, and the file is sorted, so a
-  // repeated word keeps its first line. The first pass counts the entries,
-  // so that the store takes room for exactly those: not for every line (a
-  // file of nothing but line ends is an empty dictionary, not a large one),
-  // and without being moved as it grows. It compares each word with the one
-  // before where that still lies in the block, so no word is copied.
-  std::size_t count = 0;
-  bool ok = ForEachLine(file, [&](std::string_view line, std::string_view& previous) {
+  // repeated word keeps its first line. One walk over the file keeps the
+  // entries' lines back to back in a pool, so that the store can take room
+  // for exactly those entries: not for every line (a file of nothing but
+  // line ends is an empty dictionary, not a large one), and without being
+  // moved as it grows. The pool holds no more than the entries' own text.
+  std::string pool;
+  struct Kept {
+    std::size_t start;  // where the line begins in the pool
+    std::size_t comma;  // the length of its word
+  };
+  std::vector<Kept> kept;
+  const bool ok = ForEachLine(file, [&](std::string_view line) {
     const auto comma = line.find(',');
     if (comma == std::string_view::npos) return;
     const std::string_view word = line.substr(0, comma);
-    if (count > 0 && previous == word) return;
-    previous = word;
-    ++count;
+    if (!kept.empty() && std::string_view(pool).substr(kept.back().start, kept.back().comma) == word) return;
+    kept.push_back(Kept{pool.size(), comma});
+    pool.append(line);
   });
-  std::rewind(file);
-  if (ok) {
-    entries_.reserve(count + addedWords_.size());
-    ok = ForEachLine(file, [&](std::string_view line, std::string_view&) {
-      // The word before is the store's last one: no copy of it is needed.
-      const auto comma = line.find(',');
-      if (comma == std::string_view::npos) return;
-      const std::string_view word = line.substr(0, comma);
-      if (!entries_.empty() && entries_.back().word == word) return;
-      Grow(entries_.size() + 1);
-      // Appending to the new entry's empty strings copies each text once.
-      WordEntry& e = entries_.emplace_back();
-      e.word.append(word);
-      e.pronunciation.append(line.substr(comma + 1));
-      e.hasPronunciation = true;
-    });
-  }
   if (!ok) {
     ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
     return -1;
+  }
+  entries_.reserve(kept.size() + addedWords_.size());
+  Grow(kept.size());
+  const std::string_view text(pool);
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    const std::size_t end = i + 1 < kept.size() ? kept[i + 1].start : text.size();
+    const std::size_t start = kept[i].start;
+    const std::size_t comma = kept[i].comma;
+    // Appending to the new entry's empty strings copies each text once.
+    WordEntry& e = entries_.emplace_back();
+    e.word.append(text.substr(start, comma));
+    e.pronunciation.append(text.substr(start + comma + 1, end - start - comma - 1));
+    e.hasPronunciation = true;
   }
   return 0;
 }
