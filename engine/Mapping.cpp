@@ -86,6 +86,28 @@ void OrderRules(std::vector<MappingRule>& list, bool keepOrder) {
 
 // Every word of the dictionary is coded at each start, and rules are a few
 // letters long: they are compared in place, without a call.
+// The short form of a byte's rules, ordered longest first: none, one of a
+// single byte, one of two bytes, or one of each. Anything else stays with
+// the list (digit 0).
+RuleTable::Quick QuickFor(const std::vector<MappingRule>& list) {
+  const auto digitOf = [](const MappingRule& r) { return r.digit ? r.digit : RuleTable::kNoDigit; };
+  RuleTable::Quick quick;
+  std::size_t i = 0;
+  // A second byte of zero never matches: a text ends at its first zero.
+  if (i < list.size() && list[i].letters.size() == 2 && list[i].letters[1] != '\0') {
+    quick.second = list[i].letters[1];
+    quick.pairDigit = digitOf(list[i]);
+    ++i;
+  }
+  if (i < list.size() && list[i].letters.size() == 1) {
+    quick.digit = digitOf(list[i]);
+    ++i;
+  } else {
+    quick.digit = RuleTable::kNoDigit;  // no rule matches: nothing, one byte
+  }
+  return i == list.size() ? quick : RuleTable::Quick{};
+}
+
 bool RuleMatches(const char* at, std::size_t left, const MappingRule& rule) {
   const std::size_t n = rule.letters.size();
   if (n > left) return false;
@@ -191,11 +213,7 @@ RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
   for (std::size_t byte = 0; byte < table.lists.size(); ++byte) {
     auto& list = table.lists[byte];
     OrderRules(list, byte == kNgSound);
-    if (byte == kNgSound || byte == 0) continue;
-    if (list.empty())
-      table.quick[byte] = RuleTable::kQuickNoDigit;
-    else if (list.size() == 1 && list[0].letters.size() == 1)
-      table.quick[byte] = list[0].digit ? list[0].digit : RuleTable::kQuickNoDigit;
+    if (byte != kNgSound && byte != 0) table.quick[byte] = QuickFor(list);
   }
   return table;
 }
@@ -207,15 +225,23 @@ std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& tabl
   const std::size_t size = text.size();
   // The code is written into room for one digit per byte still to code, kept
   // that large (the ng sound may give several), and cut to length at the end.
-  // Most bytes are coded by their quick entry without a branch on the digit.
-  std::string code(size, RuleTable::kQuickNoDigit);
+  // Most bytes are coded from their short form, without a branch on the
+  // digit.
+  std::string code(size, RuleTable::kNoDigit);
   std::size_t length = 0;
   std::size_t pos = 0;
   while (pos < size) {
     const auto byte = static_cast<unsigned char>(at[pos]);
-    if (const char quick = table.quick[byte]) {
-      code[length] = quick;
-      length += quick != RuleTable::kQuickNoDigit;
+    const RuleTable::Quick& quick = table.quick[byte];
+    if (quick.digit) {
+      if (quick.second && pos + 1 < size && at[pos + 1] == quick.second) {
+        code[length] = quick.pairDigit;
+        length += quick.pairDigit != RuleTable::kNoDigit;
+        pos += 2;
+        continue;
+      }
+      code[length] = quick.digit;
+      length += quick.digit != RuleTable::kNoDigit;
       ++pos;
       continue;
     }

@@ -47,14 +47,21 @@ struct MappingRule {
 };
 
 // Rules by their first byte, longest first; built for one coding job.
-// quick holds, for a byte whose rules come down to one digit or to none,
-// that digit or kQuickNoDigit; zero sends the byte to its list. Coding the
-// whole dictionary at start-up takes most bytes that way. BuildRuleTable
-// fills it; a table made by hand may leave it zero.
 struct RuleTable {
-  static constexpr char kQuickNoDigit = 'x';
   std::array<std::vector<MappingRule>, 256> lists;
-  std::array<char, 256> quick{};
+  // The same rules in short for the bytes whose rules are simple, so that
+  // coding the whole dictionary at start-up seldom walks a list: the byte
+  // gives `digit` (kNoDigit for none) and takes one byte, unless a rule of
+  // two bytes ending in `second` (0 for none) matches, which gives
+  // `pairDigit` and takes both. A zero digit sends the byte to its list.
+  // BuildRuleTable fills them; a table made by hand may leave them zero.
+  struct Quick {
+    char digit = 0;
+    char second = 0;
+    char pairDigit = 0;
+  };
+  static constexpr char kNoDigit = 'x';
+  std::array<Quick, 256> quick{};
 };
 
 // A pseudo-random number from 0 to n-1; 0 when n is 0 or less.
