@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 #include "FileIO.h"
@@ -62,33 +63,59 @@ int RDictionary::LoadWords() {
 
 namespace {
 
-// Calls take with every line of the file, read in blocks, without its line
-// end. False on a read error.
+// Calls take(word, pronunciation) for every entry of a words.dat file read in
+// blocks: each line with a comma, without its line end, whose word is not
+// that of the entry before (the file is sorted, so a repeated word keeps its
+// first line). False on a read error. The lines are many and short: the
+// scanning is done here, in line, and the word before is compared where it
+// lies, copied only when its block is about to be read over.
 template <typename Take>
-bool ForEachLine(std::FILE* file, Take&& take) {
+bool ForEachEntry(std::FILE* file, Take&& take) {
   std::vector<char> block(1 << 16);
-  std::string partial;  // a line that runs on into the next block
+  std::string partial;   // a line that runs on into the next block
+  std::string kept;      // the word before, once its block is gone
+  std::string_view last;  // the word before
+  bool any = false;
+  const auto line = [&](std::string_view text) {
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    const void* comma = std::memchr(text.data(), ',', text.size());
+    if (!comma) return;
+    const std::string_view word(text.data(), static_cast<std::size_t>(static_cast<const char*>(comma) - text.data()));
+    if (any && word == last) return;
+    any = true;
+    last = word;
+    take(word, text.substr(word.size() + 1));
+  };
+  const auto keepLast = [&] {
+    if (!last.empty() && last.data() != kept.data()) {
+      kept.assign(last);
+      last = kept;
+    }
+  };
   std::size_t got;
   while ((got = std::fread(block.data(), 1, block.size(), file)) > 0) {
-    std::string_view rest(block.data(), got);
-    for (auto end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
-      std::string_view line = rest.substr(0, end);
-      if (!partial.empty()) {
-        partial.append(line);
-        line = partial;
+    const char* next = block.data();
+    const char* const end = next + got;
+    if (!partial.empty()) {
+      const void* lineEnd = std::memchr(next, '\n', got);
+      if (!lineEnd) {
+        partial.append(next, got);
+        continue;
       }
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      take(line);
+      partial.append(next, static_cast<std::size_t>(static_cast<const char*>(lineEnd) - next));
+      line(partial);
+      keepLast();
       partial.clear();
-      rest.remove_prefix(end + 1);
+      next = static_cast<const char*>(lineEnd) + 1;
     }
-    partial.append(rest);
+    while (const void* lineEnd = std::memchr(next, '\n', static_cast<std::size_t>(end - next))) {
+      line(std::string_view(next, static_cast<std::size_t>(static_cast<const char*>(lineEnd) - next)));
+      next = static_cast<const char*>(lineEnd) + 1;
+    }
+    keepLast();
+    partial.append(next, static_cast<std::size_t>(end - next));
   }
-  if (!partial.empty()) {
-    std::string_view line = partial;
-    if (line.back() == '\r') line.remove_suffix(1);
-    take(line);
-  }
+  if (!partial.empty()) line(partial);
   return !std::ferror(file);
 }
 
@@ -101,42 +128,26 @@ int RDictionary::ReadWordsFile(const std::string& path) {
     return -1;
   }
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
-  // A line without a comma is no entry, and the file is sorted, so a
-  // repeated word keeps its first line. One walk over the file keeps the
-  // entries' lines back to back in a pool, so that the store can take room
-  // for exactly those entries: not for every line (a file of nothing but
-  // line ends is an empty dictionary, not a large one), and without being
-  // moved as it grows. The pool holds no more than the entries' own text.
-  std::string pool;
-  struct Kept {
-    std::size_t start;  // where the line begins in the pool
-    std::size_t comma;  // the length of its word
-  };
-  std::vector<Kept> kept;
-  const bool ok = ForEachLine(file, [&](std::string_view line) {
-    const auto comma = line.find(',');
-    if (comma == std::string_view::npos) return;
-    const std::string_view word = line.substr(0, comma);
-    if (!kept.empty() && std::string_view(pool).substr(kept.back().start, kept.back().comma) == word) return;
-    kept.push_back(Kept{pool.size(), comma});
-    pool.append(line);
-  });
+  // The first pass counts the entries, so that the store takes room for
+  // exactly those: not for every line (a file of nothing but line ends is an
+  // empty dictionary, not a large one), and without being moved as it grows.
+  std::size_t count = 0;
+  bool ok = ForEachEntry(file, [&](std::string_view, std::string_view) { ++count; });
+  std::rewind(file);
+  if (ok) {
+    entries_.reserve(count + addedWords_.size());
+    Grow(count);
+    ok = ForEachEntry(file, [&](std::string_view word, std::string_view pronunciation) {
+      // Appending to the new entry's empty strings copies each text once.
+      WordEntry& e = entries_.emplace_back();
+      e.word.append(word);
+      e.pronunciation.append(pronunciation);
+      e.hasPronunciation = true;
+    });
+  }
   if (!ok) {
     ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
     return -1;
-  }
-  entries_.reserve(kept.size() + addedWords_.size());
-  Grow(kept.size());
-  const std::string_view text(pool);
-  for (std::size_t i = 0; i < kept.size(); ++i) {
-    const std::size_t end = i + 1 < kept.size() ? kept[i + 1].start : text.size();
-    const std::size_t start = kept[i].start;
-    const std::size_t comma = kept[i].comma;
-    // Appending to the new entry's empty strings copies each text once.
-    WordEntry& e = entries_.emplace_back();
-    e.word.append(text.substr(start, comma));
-    e.pronunciation.append(text.substr(start + comma + 1, end - start - comma - 1));
-    e.hasPronunciation = true;
   }
   return 0;
 }
