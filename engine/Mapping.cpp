@@ -234,7 +234,11 @@ std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& tabl
     const auto byte = static_cast<unsigned char>(at[pos]);
     const RuleTable::Quick& quick = table.quick[byte];
     if (quick.digit) {
-      if (quick.second && pos + 1 < size && at[pos + 1] == quick.second) {
+      // One test, seldom true: the byte has a rule of two bytes and the
+      // next byte ends it (a byte without one has second 0, which no next
+      // byte of the text can be).
+      const char next = pos + 1 < size ? at[pos + 1] : '\0';
+      if ((next == quick.second) & (next != '\0')) {
         code[length] = quick.pairDigit;
         length += quick.pairDigit != RuleTable::kNoDigit;
         pos += 2;
