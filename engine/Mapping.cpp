@@ -84,8 +84,6 @@ void OrderRules(std::vector<MappingRule>& list, bool keepOrder) {
   list.resize(kept);
 }
 
-// Every word of the dictionary is coded at each start, and rules are a few
-// letters long: they are compared in place, without a call.
 // The short form of a byte's rules, ordered longest first: none, one of a
 // single byte, one of two bytes, or one of each. Anything else stays with
 // the list (digit 0).
@@ -108,6 +106,7 @@ RuleTable::Quick QuickFor(const std::vector<MappingRule>& list) {
   return i == list.size() ? quick : RuleTable::Quick{};
 }
 
+// Rules are a few letters long: they are compared in place, without a call.
 bool RuleMatches(const char* at, std::size_t left, const MappingRule& rule) {
   const std::size_t n = rule.letters.size();
   if (n > left) return false;
@@ -270,6 +269,8 @@ std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& tabl
     pos += step;
   }
   code.resize(length);
+  // A long text's room is given back: the store keeps a code for every word.
+  if (code.capacity() >= 2 * (length + 16)) code.shrink_to_fit();
   return code;
 }
 
