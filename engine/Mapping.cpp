@@ -84,8 +84,36 @@ void OrderRules(std::vector<MappingRule>& list, bool keepOrder) {
   list.resize(kept);
 }
 
-bool RuleMatches(std::string_view text, std::size_t pos, const MappingRule& rule) {
-  return text.size() - pos >= rule.letters.size() && text.compare(pos, rule.letters.size(), rule.letters) == 0;
+// The short form of a byte's rules, ordered longest first: none, one of a
+// single byte, one of two bytes, or one of each. Anything else stays with
+// the list (digit 0).
+RuleTable::Quick QuickFor(const std::vector<MappingRule>& list) {
+  const auto digitOf = [](const MappingRule& r) { return r.digit ? r.digit : RuleTable::kNoDigit; };
+  RuleTable::Quick quick;
+  std::size_t i = 0;
+  // A second byte of zero never matches: a text ends at its first zero.
+  if (i < list.size() && list[i].letters.size() == 2 && list[i].letters[1] != '\0') {
+    quick.second = list[i].letters[1];
+    quick.pairDigit = digitOf(list[i]);
+    ++i;
+  }
+  if (i < list.size() && list[i].letters.size() == 1) {
+    quick.digit = digitOf(list[i]);
+    ++i;
+  } else {
+    quick.digit = RuleTable::kNoDigit;  // no rule matches: nothing, one byte
+  }
+  return i == list.size() ? quick : RuleTable::Quick{};
+}
+
+// Rules are a few letters long: they are compared in place, without a call.
+bool RuleMatches(const char* at, std::size_t left, const MappingRule& rule) {
+  const std::size_t n = rule.letters.size();
+  if (n > left) return false;
+  const char* letters = rule.letters.data();
+  for (std::size_t i = 0; i < n; ++i)
+    if (at[i] != letters[i] || at[i] == '\0') return false;
+  return true;
 }
 
 }  // namespace
@@ -186,36 +214,68 @@ RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
       }
     }
   }
-  for (std::size_t byte = 0; byte < table.lists.size(); ++byte) OrderRules(table.lists[byte], byte == kNgSound);
+  for (std::size_t byte = 0; byte < table.lists.size(); ++byte) {
+    auto& list = table.lists[byte];
+    OrderRules(list, byte == kNgSound);
+    if (byte != kNgSound && byte != 0) table.quick[byte] = QuickFor(list);
+  }
   return table;
 }
 
 std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& table) {
-  // The text ends at its first zero byte, as a stored C string would.
-  const auto zero = text.find('\0');
-  if (zero != std::string_view::npos) text = text.substr(0, zero);
-  std::string code;
+  // The text ends at its first zero byte, as a stored C string would: no
+  // rule matches across one, and coding stops at it.
+  const char* const at = text.data();
+  const std::size_t size = text.size();
+  // The code is written into room for one digit per byte still to code, kept
+  // that large (the ng sound may give several), and cut to length at the end.
+  // Most bytes are coded from their short form, without a branch on the
+  // digit.
+  std::string code(size, RuleTable::kNoDigit);
+  std::size_t length = 0;
   std::size_t pos = 0;
-  while (pos < text.size()) {
-    const auto byte = static_cast<unsigned char>(text[pos]);
+  while (pos < size) {
+    const auto byte = static_cast<unsigned char>(at[pos]);
+    const RuleTable::Quick& quick = table.quick[byte];
+    if (quick.digit) {
+      // One test, seldom true: the byte has a rule of two bytes and the
+      // next byte ends it (a byte without one has second 0, which no next
+      // byte of the text can be).
+      const char next = pos + 1 < size ? at[pos + 1] : '\0';
+      if ((next == quick.second) & (next != '\0')) {
+        code[length] = quick.pairDigit;
+        length += quick.pairDigit != RuleTable::kNoDigit;
+        pos += 2;
+        continue;
+      }
+      code[length] = quick.digit;
+      length += quick.digit != RuleTable::kNoDigit;
+      ++pos;
+      continue;
+    }
+    if (byte == 0) break;
     const auto& list = table.lists[byte];
     if (byte == kNgSound) {
       // The ng sound yields the digit of every line it stands in.
+      if (code.size() - length < list.size() + (size - pos)) code.resize(length + list.size() + (size - pos));
       for (const auto& rule : list)
-        if (RuleMatches(text, pos, rule) && rule.digit) code.push_back(rule.digit);
+        if (RuleMatches(at + pos, size - pos, rule) && rule.digit) code[length++] = rule.digit;
       ++pos;
       continue;
     }
     std::size_t step = 1;
     for (const auto& rule : list) {
-      if (RuleMatches(text, pos, rule)) {
-        if (rule.digit) code.push_back(rule.digit);
+      if (RuleMatches(at + pos, size - pos, rule)) {
+        if (rule.digit) code[length++] = rule.digit;
         step = rule.letters.size();
         break;
       }
     }
     pos += step;
   }
+  code.resize(length);
+  // A long text's room is given back: the store keeps a code for every word.
+  if (code.capacity() >= 2 * (length + 16)) code.shrink_to_fit();
   return code;
 }
 

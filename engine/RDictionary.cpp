@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 #include "FileIO.h"
@@ -49,7 +50,7 @@ int RDictionary::LoadWords() {
     if (result == 0) {
       MergeAddedWords();
       MergeRemovedWords();
-      ApplyWordKnowledge();
+      ApplyWordKnowledge(true);
     }
   } catch (const std::exception&) {
     // Only running out of memory gets here. Whatever was loaded goes: a
@@ -64,33 +65,59 @@ int RDictionary::LoadWords() {
 
 namespace {
 
-// Calls take with every line of the file, read in blocks, without its line
-// end. False on a read error.
+// Calls take(word, pronunciation) for every entry of a words.dat file read in
+// blocks: each line with a comma, without its line end, whose word is not
+// that of the entry before (the file is sorted, so a repeated word keeps its
+// first line). False on a read error. The lines are many and short: the
+// scanning is done here, in line, and the word before is compared where it
+// lies, copied only when its block is about to be read over.
 template <typename Take>
-bool ForEachLine(std::FILE* file, Take&& take) {
+bool ForEachEntry(std::FILE* file, Take&& take) {
   std::vector<char> block(1 << 16);
-  std::string partial;  // a line that runs on into the next block
+  std::string partial;   // a line that runs on into the next block
+  std::string kept;      // the word before, once its block is gone
+  std::string_view last;  // the word before
+  bool any = false;
+  const auto line = [&](std::string_view text) {
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    const void* comma = std::memchr(text.data(), ',', text.size());
+    if (!comma) return;
+    const std::string_view word(text.data(), static_cast<std::size_t>(static_cast<const char*>(comma) - text.data()));
+    if (any && word == last) return;
+    any = true;
+    last = word;
+    take(word, text.substr(word.size() + 1));
+  };
+  const auto keepLast = [&] {
+    if (!last.empty() && last.data() != kept.data()) {
+      kept.assign(last);
+      last = kept;
+    }
+  };
   std::size_t got;
   while ((got = std::fread(block.data(), 1, block.size(), file)) > 0) {
-    std::string_view rest(block.data(), got);
-    for (auto end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
-      std::string_view line = rest.substr(0, end);
-      if (!partial.empty()) {
-        partial.append(line);
-        line = partial;
+    const char* next = block.data();
+    const char* const end = next + got;
+    if (!partial.empty()) {
+      const void* lineEnd = std::memchr(next, '\n', got);
+      if (!lineEnd) {
+        partial.append(next, got);
+        continue;
       }
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      take(line);
+      partial.append(next, static_cast<std::size_t>(static_cast<const char*>(lineEnd) - next));
+      line(partial);
+      keepLast();
       partial.clear();
-      rest.remove_prefix(end + 1);
+      next = static_cast<const char*>(lineEnd) + 1;
     }
-    partial.append(rest);
+    while (const void* lineEnd = std::memchr(next, '\n', static_cast<std::size_t>(end - next))) {
+      line(std::string_view(next, static_cast<std::size_t>(static_cast<const char*>(lineEnd) - next)));
+      next = static_cast<const char*>(lineEnd) + 1;
+    }
+    keepLast();
+    partial.append(next, static_cast<std::size_t>(end - next));
   }
-  if (!partial.empty()) {
-    std::string_view line = partial;
-    if (line.back() == '\r') line.remove_suffix(1);
-    take(line);
-  }
+  if (!partial.empty()) line(partial);
   return !std::ferror(file);
 }
 
@@ -103,40 +130,20 @@ int RDictionary::ReadWordsFile(const std::string& path) {
     return -1;
   }
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
-  // A line without a comma is no entry, and the file is sorted, so a
-  // repeated word keeps its first line.
-  std::string previous;
-  bool any = false;
-  const auto entryWord = [&](std::string_view line, std::string_view& word) {
-    const auto comma = line.find(',');
-    if (comma == std::string_view::npos) return false;
-    word = line.substr(0, comma);
-    if (any && previous == word) return false;
-    previous.assign(word);
-    any = true;
-    return true;
-  };
   // The first pass counts the entries, so that the store takes room for
   // exactly those: not for every line (a file of nothing but line ends is an
   // empty dictionary, not a large one), and without being moved as it grows.
   std::size_t count = 0;
-  bool ok = ForEachLine(file, [&](std::string_view line) {
-    std::string_view word;
-    if (entryWord(line, word)) ++count;
-  });
+  bool ok = ForEachEntry(file, [&](std::string_view, std::string_view) { ++count; });
   std::rewind(file);
   if (ok) {
     entries_.reserve(count + addedWords_.size());
-    ok = ForEachLine(file, [&](std::string_view line) {
-      // The word before is the store's last one: no copy of it is needed.
-      const auto comma = line.find(',');
-      if (comma == std::string_view::npos) return;
-      const std::string_view word = line.substr(0, comma);
-      if (!entries_.empty() && entries_.back().word == word) return;
-      Grow(entries_.size() + 1);
+    Grow(count);
+    ok = ForEachEntry(file, [&](std::string_view word, std::string_view pronunciation) {
+      // Appending to the new entry's empty strings copies each text once.
       WordEntry& e = entries_.emplace_back();
-      e.word.assign(word);
-      e.pronunciation.assign(line.substr(word.size() + 1));
+      e.word.append(word);
+      e.pronunciation.append(pronunciation);
       e.hasPronunciation = true;
     });
   }
@@ -163,19 +170,27 @@ int RDictionary::ComputeCodes() {
 }
 
 int RDictionary::BuildCodeIndex() {
+  // One walk over the store notes each entry's code length (kNone for none
+  // that takes part); the buckets are then sized and filled from the notes
+  // alone, so the large store is not walked twice.
+  constexpr unsigned char kNone = 0xFF;
+  static_assert(kMaxCodeLength < kNone);
+  std::vector<unsigned char> lengths(entries_.size());
   std::array<std::size_t, kMaxCodeLength + 1> counts{};
-  for (const auto& e : entries_)
-    if (e.hasCode && e.code.size() <= kMaxCodeLength) ++counts[e.code.size()];
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const auto& e = entries_[i];
+    // Longer codes (a long pronunciation, or any text given as a code) stay
+    // findable by word but take no part in code lookups.
+    const bool indexed = e.hasCode && e.code.size() <= kMaxCodeLength;
+    lengths[i] = indexed ? static_cast<unsigned char>(e.code.size()) : kNone;
+    if (indexed) ++counts[e.code.size()];
+  }
   for (std::size_t l = 0; l <= kMaxCodeLength; ++l) {
     codeIndex_[l].clear();
     codeIndex_[l].reserve(counts[l]);
   }
-  // Longer codes (a long pronunciation, or any text given as a code) stay
-  // findable by word but take no part in code lookups.
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
-    const auto& e = entries_[i];
-    if (e.hasCode && e.code.size() <= kMaxCodeLength) codeIndex_[e.code.size()].push_back(i);
-  }
+  for (std::size_t i = 0; i < lengths.size(); ++i)
+    if (lengths[i] != kNone) codeIndex_[lengths[i]].push_back(i);
   return 0;
 }
 

@@ -49,6 +49,19 @@ struct MappingRule {
 // Rules by their first byte, longest first; built for one coding job.
 struct RuleTable {
   std::array<std::vector<MappingRule>, 256> lists;
+  // The same rules in short for the bytes whose rules are simple, so that
+  // coding the whole dictionary at start-up seldom walks a list: the byte
+  // gives `digit` (kNoDigit for none) and takes one byte, unless a rule of
+  // two bytes ending in `second` (0 for none) matches, which gives
+  // `pairDigit` and takes both. A zero digit sends the byte to its list.
+  // BuildRuleTable fills them; a table made by hand may leave them zero.
+  struct Quick {
+    char digit = 0;
+    char second = 0;
+    char pairDigit = 0;
+  };
+  static constexpr char kNoDigit = 'x';
+  std::array<Quick, 256> quick{};
 };
 
 // A pseudo-random number from 0 to n-1; 0 when n is 0 or less.
@@ -183,7 +196,9 @@ class RDictionary {
   int ReadWordsFile(const std::string& path);
   void MergeAddedWords();
   void MergeRemovedWords();
-  void ApplyWordKnowledge();
+  // freshEntries: every entry was made by this load, so none holds knowledge
+  // from before that would need clearing.
+  void ApplyWordKnowledge(bool freshEntries);
   // FindWord for a run of words that mostly come in word order: the search
   // starts at cursor and gallops forward, so a sorted run costs about one pass
   // over the store; a word out of order is searched for the usual way.

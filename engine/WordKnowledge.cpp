@@ -2,6 +2,7 @@
 // noun, from wordinfo.dat (written by tools/MakeWords beside words.dat; the
 // format is described there). Only the best-phrase ranking uses it.
 #include <algorithm>
+#include <cstring>
 
 #include "FileIO.h"
 #include "RDictionary.h"
@@ -26,25 +27,35 @@ bool ParseLevel(std::string_view text, unsigned char& level) {
   return true;
 }
 
-// One line "word,level,kind" or "word,level,kind,p" (p: the word can be
-// pictured); false for anything else (comments included).
-bool ParseKnowledgeLine(std::string_view line, std::string_view& word, unsigned char& level, bool& noun,
-                        bool& picturable) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  const auto first = line.find(',');
-  if (first == std::string_view::npos || first == 0) return false;
-  const auto second = line.find(',', first + 1);
-  if (second == std::string_view::npos) return false;
-  std::string_view kind = line.substr(second + 1);
-  picturable = false;
-  if (kind.size() == 3 && kind.substr(1) == ",p") {
-    picturable = true;
-    kind.remove_suffix(2);
-  }
-  if (kind != "n" && kind != "-") return false;
-  if (!ParseLevel(line.substr(first + 1, second - first - 1), level)) return false;
-  word = line.substr(0, first);
-  noun = kind == "n";
+// Reads the line that starts at next as "word,level,kind" or
+// "word,level,kind,p" (p: the word can be pictured) and moves next past its
+// line end. False for anything else (comments included). The file has a line
+// for most words: the line end is found with one search, and the fields are
+// read from the end of the line, where they have their fixed shapes.
+bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& word, unsigned char& level, bool& noun,
+                       bool& picturable) {
+  const char* const start = next;
+  const void* const found = std::memchr(start, '\n', static_cast<std::size_t>(end - start));
+  const char* const stop = found ? static_cast<const char*>(found) : end;
+  next = found ? stop + 1 : end;
+  std::string_view line(start, static_cast<std::size_t>(stop - start));
+  // A line may end in "\r\n", and one more carriage return is let pass.
+  for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.remove_suffix(1);
+  picturable = line.size() >= 2 && line.substr(line.size() - 2) == ",p";
+  if (picturable) line.remove_suffix(2);
+  // Now "word,level,kind": the kind is one character after the last comma,
+  // the level one or two characters (or "-") after the comma before it.
+  if (line.size() < 5 || line[line.size() - 2] != ',') return false;
+  const char kind = line.back();
+  if (kind != 'n' && kind != '-') return false;
+  const std::string_view rest = line.substr(0, line.size() - 2);  // "word,level"
+  const auto comma = rest.rfind(',');
+  if (comma == std::string_view::npos || comma == 0 || rest.size() - comma > 3) return false;
+  if (!ParseLevel(rest.substr(comma + 1), level)) return false;
+  word = rest.substr(0, comma);
+  // The word ends at the first comma, so a line with one inside it is none.
+  if (std::memchr(word.data(), ',', word.size())) return false;
+  noun = kind == 'n';
   return true;
 }
 
@@ -58,45 +69,57 @@ int RDictionary::LoadWordKnowledge() {
   knowledgeText_.clear();
   const bool read = ReadFileToString(FilePath("wordinfo.dat"), knowledgeText_);
   if (!read || knowledgeText_.size() > kMaxKnowledgeBytes) std::string().swap(knowledgeText_);
-  ApplyWordKnowledge();
+  ApplyWordKnowledge(false);
   return read ? 0 : -1;
 }
 
 // The file's text is kept and read again whenever the words are loaded
 // again: one walk over it, each line looked up from where the last one was
-// found, and the first line of a word holds.
-void RDictionary::ApplyWordKnowledge() {
-  for (auto& e : entries_) {
-    e.level = kNoLevel;
-    e.noun = false;
-    e.picturable = false;
-  }
+// found, and the first line of a word holds. The store is large next to the
+// caches, so it is walked as few times as can be: once along the lines, and
+// once to settle the words no line spoke of.
+void RDictionary::ApplyWordKnowledge(bool freshEntries) {
   hasKnowledge_ = false;
-  if (knowledgeText_.empty()) return;
-  std::vector<bool> seen(entries_.size(), false);
-  LineCursor lines(knowledgeText_);
-  std::string_view line;
+  if (knowledgeText_.empty()) {
+    if (!freshEntries)
+      for (auto& e : entries_) {
+        e.level = kNoLevel;
+        e.noun = false;
+        e.picturable = false;
+      }
+    return;
+  }
+  std::vector<char> seen(entries_.size(), 0);
   std::string_view word;
   unsigned char level = kUnlistedLevel;
   bool noun = false;
   bool picturable = false;
   std::size_t cursor = 0;
-  while (lines.Next(line)) {
-    if (!ParseKnowledgeLine(line, word, level, noun, picturable)) continue;
-    const int p = FindWordFrom(word, cursor);
+  const char* next = knowledgeText_.data();
+  const char* const end = next + knowledgeText_.size();
+  while (next < end) {
+    if (!ReadKnowledgeLine(next, end, word, level, noun, picturable)) continue;
+    // Most often the word is the one at the cursor: no call for that.
+    const int p = cursor < entries_.size() && entries_[cursor].word == word ? static_cast<int>(cursor++)
+                                                                            : FindWordFrom(word, cursor);
     if (p < 0 || seen[static_cast<std::size_t>(p)]) continue;
-    seen[static_cast<std::size_t>(p)] = true;
+    seen[static_cast<std::size_t>(p)] = 1;
     auto& e = entries_[static_cast<std::size_t>(p)];
     e.level = level;
     e.noun = noun;
     e.picturable = picturable;
     hasKnowledge_ = true;
   }
-  if (!hasKnowledge_) return;
   // An installed word the lists do not hold is rare; the user's own words
   // (added ones have no stored pronunciation) have no level at all.
-  for (std::size_t i = 0; i < entries_.size(); ++i)
-    if (!seen[i] && entries_[i].hasPronunciation) entries_[i].level = kUnlistedLevel;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (seen[i]) continue;
+    auto& e = entries_[i];
+    e.level = hasKnowledge_ && e.hasPronunciation ? kUnlistedLevel : kNoLevel;
+    e.noun = false;
+    e.picturable = false;
+  }
+  if (!hasKnowledge_) return;
   // A removed word the user adds back keeps its pronunciation, but it is
   // the user's choice now.
   std::size_t at = 0;
@@ -108,12 +131,13 @@ void RDictionary::ApplyWordKnowledge() {
 
 int RDictionary::FindWordFrom(std::string_view word, std::size_t& cursor) const {
   const std::size_t n = entries_.size();
+  // Most often the word is right at the cursor, found with one comparison.
+  if (cursor < n && entries_[cursor].word == word) return static_cast<int>(cursor++);
   const auto before = [word](const WordEntry& e) { return std::string_view(e.word) < word; };
   std::size_t lo = 0;
   std::size_t hi = n;
   if (cursor <= n && (cursor == 0 || before(entries_[cursor - 1]))) {
-    // In order: the word is at cursor or after it, most often right there.
-    if (cursor < n && entries_[cursor].word == word) return static_cast<int>(cursor++);
+    // In order: the word is after the cursor.
     lo = cursor;
     std::size_t step = 1;
     while (lo + step < n && before(entries_[lo + step])) {

@@ -252,6 +252,10 @@ TEST_F(EngineTest, WordsFileReadInBlocksGivesEveryLineWhole) {
   Load(file);
   ASSERT_EQ(dict.Count(), static_cast<int>(expected.size()));
   for (int i = 0; i < dict.Count(); ++i) EXPECT_EQ(dict.EntryAt(i).pronunciation, expected[i]) << i;
+  // A code takes the room of its digits, not of the long text it came from.
+  Load("vowels," + std::string(100000, 'e') + "t\n");
+  EXPECT_EQ(Code("vowels"), "1");
+  EXPECT_LT(dict.CodeAt(0).capacity(), 64u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <tuple>
 
 #include "EngineFixture.h"
 
@@ -110,6 +111,61 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
     for (const auto& name : names) {
       const auto it = first.find(name);
       ASSERT_EQ(Entry(name.c_str()).level, it == first.end() ? kUnlistedLevel : it->second) << name << " round " << round;
+    }
+  }
+}
+
+// The reader finds the fields from the end of a line; any line must read as
+// splitting it at its commas says: "word,level,kind" or "word,level,kind,p".
+// The user's own words may hold a comma.
+TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
+  const auto fieldsOf = [](std::string line, unsigned char& level, bool& noun, bool& picturable) {
+    for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.pop_back();
+    std::vector<std::string> fields(1);
+    for (char c : line) {
+      if (c == ',')
+        fields.emplace_back();
+      else
+        fields.back().push_back(c);
+    }
+    const std::string& l = fields.size() > 1 ? fields[1] : fields[0];
+    const bool levelOk = l == "-" || (!l.empty() && l.size() <= 2 && std::all_of(l.begin(), l.end(), ::isdigit) &&
+                                      std::stoi(l) > 0);
+    if (fields.size() < 3 || fields.size() > 4 || fields[0].empty() || !levelOk) return std::string();
+    if ((fields[2] != "n" && fields[2] != "-") || (fields.size() == 4 && fields[3] != "p")) return std::string();
+    level = l == "-" ? kUnlistedLevel : static_cast<unsigned char>(std::stoi(l));
+    noun = fields[2] == "n";
+    picturable = fields.size() == 4;
+    return fields[0];
+  };
+  std::mt19937 random(18);
+  const auto pick = [&](std::vector<std::string> pieces) { return pieces[random() % pieces.size()]; };
+  for (int round = 0; round < 100; ++round) {
+    std::string info;
+    std::map<std::string, std::tuple<unsigned char, bool, bool>> first;
+    for (int i = 0; i < 16; ++i) {
+      // Pieces of good lines, and of nearly good ones.
+      const std::string line =
+          pick({"a", "b", "ab", "a,b", "a,1", ""}) + "," + pick({"1", "10", "0", "100", "-", "", "n"}) + "," +
+          pick({"n", "-", "p", "", "nn"}) + pick({"", "", ",p", ",x", ",p,p", ",", "\r", "\r\r", "\r\r\r", ",p\r", "p"});
+      info += line + "\n";
+      unsigned char level = 0;
+      bool noun = false, picturable = false;
+      const std::string word = fieldsOf(line, level, noun, picturable);
+      if (!word.empty()) first.emplace(word, std::tuple(level, noun, picturable));
+    }
+    dir.Write("wordinfo.dat", info);
+    Load("a,x\nab,x\nb,x\n", kShippedMapping, "#ADD\na,b\na,1\n#REMOVE\n#EDIT\n");
+    ASSERT_EQ(dict.LoadWordKnowledge(), 0);
+    for (int i = 0; i < dict.Count(); ++i) {
+      const WordEntry& e = dict.EntryAt(i);
+      const auto it = first.find(e.word);
+      SCOPED_TRACE(info + " word " + e.word);
+      EXPECT_EQ(e.noun, it != first.end() && std::get<1>(it->second));
+      EXPECT_EQ(e.picturable, it != first.end() && std::get<2>(it->second));
+      if (e.hasPronunciation && it != first.end()) {
+        EXPECT_EQ(e.level, std::get<0>(it->second));
+      }
     }
   }
 }
