@@ -687,13 +687,7 @@ bool TFormMain::OpenWorksheet(const std::string& path) {
     NewWorksheet();
     return true;
   }
-  worksheet_ = std::move(worksheet);
-  numbersModel_->SetWorksheet(worksheet_.get());
-  SyncNumberRows();
-  MaintainBlankRows();
-  ListNumbers->clearSelection();
-  SelectNumber(0, true);
-  UpdateTitle();
+  ShowWorksheet(std::move(worksheet));
   if (config_) {
     config_->AddToHistory(path);
     UpdateHistoryMenu();
@@ -702,6 +696,18 @@ bool TFormMain::OpenWorksheet(const std::string& path) {
   // Last, so that nothing said on the way hides it.
   if (!worksheet_->LoadNote().empty()) ShowStatusAlert(worksheet_->LoadNote());
   return true;
+}
+
+// Puts a worksheet just read or made where the closed one was, and shows its
+// first entry.
+void TFormMain::ShowWorksheet(std::unique_ptr<RWorksheet> worksheet) {
+  worksheet_ = std::move(worksheet);
+  numbersModel_->SetWorksheet(worksheet_.get());
+  SyncNumberRows();
+  MaintainBlankRows();
+  ListNumbers->clearSelection();
+  SelectNumber(0, true);
+  UpdateTitle();
 }
 
 bool TFormMain::CloseWorksheet() {
@@ -1000,13 +1006,7 @@ void TFormMain::MenuNewPegListClick() {
     AddPegEntries(*worksheet, MakePegList(*dictionary_, digits));
   }
   worksheet->SetModified(true);
-  worksheet_ = std::move(worksheet);
-  numbersModel_->SetWorksheet(worksheet_.get());
-  RebuildNumberList();
-  MaintainBlankRows();
-  ListNumbers->clearSelection();
-  SelectNumber(0, true);
-  UpdateTitle();
+  ShowWorksheet(std::move(worksheet));
   if (FormPractice) FormPractice->LoadSchedule(std::string());
   undoHistory_.MarkNeverSaved();
 }

@@ -183,6 +183,7 @@ class TFormMain : public QMainWindow {
   void ListNumbersSelectItem(int row);
   void SetModified();
   void SayNumberNotEntered();
+  void ShowWorksheet(std::unique_ptr<RWorksheet> worksheet);
   // Runs the random or best phrase dialog for the current number and takes
   // the phrase the user accepts into the entry.
   template <typename Dialog>
