@@ -17,19 +17,16 @@ TEST(TaggedLexicon, ReadsEachTagOnce) {
   ASSERT_EQ(tags.size(), 3u);
   EXPECT_EQ(tags[0].tag, "nn");
   EXPECT_DOUBLE_EQ(tags[0].logP, -8.802);
-  // The noun tag holds just over half: read twice, its first copy counted
-  // as some other tag and tipped the word out of the nouns.
+  // A noun by just over half: its first tag read twice would tip it out.
   const auto lexicon = ReadTaggedLexicon(
-      "(\"shot\" ((nn -8.802) (vbd -7.583) (vbn -8.757) ) () )\n"
-      "(\"crazy\" ((jj -8.669) (nnp -10.709) ) () )\n");
+      "(\"shot\" ((nn -8.802) (vbd -7.583) (vbn -8.757) ) () )\n(\"crazy\" ((jj -8.669) (nnp -10.709) ) () )\n");
   EXPECT_TRUE(lexicon.nouns.count("shot"));
   // A name is no use of the word: crazy is a noun only as "Crazy Eddie".
   EXPECT_DOUBLE_EQ(lexicon.commonNounShare.at("crazy"), 0.0);
   EXPECT_FALSE(ParseTaggedEntry("(\"cut\" ((nn -8.8) (vb oops) ) () )", word, tags));
 }
 
-// A WordNet folder of a few synsets: "offset file type count word id ...",
-// the tagged uses of the senses in cntlist.rev.
+// A WordNet folder of a few synsets, and the tagged uses of their senses.
 class WordNetFolder : public ::testing::Test {
  protected:
   void SetUp() override {
