@@ -115,9 +115,8 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
   }
 }
 
-// The reader finds the fields from the end of a line; any line must read as
-// splitting it at its commas says: "word,level,kind" or "word,level,kind,p".
-// The user's own words may hold a comma.
+// The reader finds the fields from the end of a line (the user's words may
+// hold a comma), yet every line reads as splitting it at its commas says.
 TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
   const auto fieldsOf = [](std::string line, unsigned char& level, bool& noun, bool& picturable) {
     for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.pop_back();
@@ -131,8 +130,9 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     const std::string& l = fields.size() > 1 ? fields[1] : fields[0];
     const bool levelOk = l == "-" || (!l.empty() && l.size() <= 2 && std::all_of(l.begin(), l.end(), ::isdigit) &&
                                       std::stoi(l) > 0);
-    if (fields.size() < 3 || fields.size() > 4 || fields[0].empty() || !levelOk) return std::string();
-    if ((fields[2] != "n" && fields[2] != "-") || (fields.size() == 4 && fields[3] != "p")) return std::string();
+    if (fields.size() < 3 || fields.size() > 4 || fields[0].empty() || !levelOk || (fields[2] != "n" && fields[2] != "-") ||
+        (fields.size() == 4 && fields[3] != "p"))
+      return std::string();
     level = l == "-" ? kUnlistedLevel : static_cast<unsigned char>(std::stoi(l));
     noun = fields[2] == "n";
     picturable = fields.size() == 4;
@@ -144,7 +144,6 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     std::string info;
     std::map<std::string, std::tuple<unsigned char, bool, bool>> first;
     for (int i = 0; i < 16; ++i) {
-      // Pieces of good lines, and of nearly good ones.
       const std::string line =
           pick({"a", "b", "ab", "a,b", "a,1", ""}) + "," + pick({"1", "10", "0", "100", "-", "", "n"}) + "," +
           pick({"n", "-", "p", "", "nn"}) + pick({"", "", ",p", ",x", ",p,p", ",", "\r", "\r\r", "\r\r\r", ",p\r", "p"});

@@ -12,14 +12,14 @@ namespace {
 TEST(TaggedLexicon, ReadsEachTagOnce) {
   std::string_view word;
   std::vector<TagScore> tags;
-  ASSERT_TRUE(ParseTaggedEntry("(\"shot\" ((nn -8.802) (vbd -7.583) (vbn -8.757) ) () )", word, tags));
+  const std::string shot = "(\"shot\" ((nn -8.802) (vbd -7.583) (vbn -8.757) ) () )";
+  ASSERT_TRUE(ParseTaggedEntry(shot, word, tags));
   EXPECT_EQ(word, "shot");
   ASSERT_EQ(tags.size(), 3u);
   EXPECT_EQ(tags[0].tag, "nn");
   EXPECT_DOUBLE_EQ(tags[0].logP, -8.802);
   // A noun by just over half: its first tag read twice would tip it out.
-  const auto lexicon = ReadTaggedLexicon(
-      "(\"shot\" ((nn -8.802) (vbd -7.583) (vbn -8.757) ) () )\n(\"crazy\" ((jj -8.669) (nnp -10.709) ) () )\n");
+  const auto lexicon = ReadTaggedLexicon(shot + "\n(\"crazy\" ((jj -8.669) (nnp -10.709) ) () )\n");
   EXPECT_TRUE(lexicon.nouns.count("shot"));
   // A name is no use of the word: crazy is a noun only as "Crazy Eddie".
   EXPECT_DOUBLE_EQ(lexicon.commonNounShare.at("crazy"), 0.0);
