@@ -47,7 +47,7 @@ class BestPhrasesDialog : public ::testing::Test {
 
   QPushButton* Button(const char* name) const { return form->findChild<QPushButton*>(name); }
   QString Cell(int row, int column) const { return list->item(row, column)->text(); }
-  // "12345" over and over: every digit has its words, so every phrase is whole.
+  // Every digit has its words: every phrase is whole.
   static std::string Digits(std::size_t length) {
     std::string out;
     while (out.size() < length) out += "12345";
@@ -161,8 +161,7 @@ TEST_F(BestPhrasesDialog, RunsModallyThroughThePlatformAndFollowsTheDictionary) 
 }
 
 TEST_F(BestPhrasesDialog, ALongSearchShowsProgressLeavesTheWindowAnsweringAndEndsWithTheDialog) {
-  // The search is held at its first progress report until the dialog tells
-  // it to stop, so the dialog is seen mid-search however fast the machine.
+  // Held at its first report until told to stop: mid-search however fast.
   std::atomic<bool> stopped{false};
   form->SetSearch([this, &stopped](std::string_view digits, std::size_t count, const SearchProgress& progress) {
     return FindBestPhrases(dict, digits, count, [&](std::size_t done, std::size_t total) {
@@ -183,15 +182,14 @@ TEST_F(BestPhrasesDialog, ALongSearchShowsProgressLeavesTheWindowAnsweringAndEnd
   QTest::keyClick(list, Qt::Key_F1);
   EXPECT_EQ(platform.shown().size(), 1u);
   EXPECT_FALSE(stopped);
-  // Cancel stops the search, and the dialog closes once it has stopped.
+  // Cancel stops the search; the dialog closes once it has.
   QTest::mouseClick(Button("ButtonCancel"), Qt::LeftButton);
   ASSERT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 60000));
   EXPECT_EQ(form->result(), ResultCancel);
   EXPECT_TRUE(stopped);
   EXPECT_FALSE(progress->isVisible());
 
-  // Destroyed mid-search, the dialog stops the search and waits for it; a
-  // thread left running would end the program.
+  // Destroyed mid-search, it stops the search and waits for it.
   stopped = false;
   ShowFor(digits, digits);
   ASSERT_TRUE(QTest::qWaitFor([progress] { return progress->value() > 0; }, 60000));
