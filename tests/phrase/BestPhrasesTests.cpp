@@ -117,8 +117,7 @@ std::vector<KnownWord> RandomWords(std::mt19937& rng) {
 // rest. Within each round, best first.
 std::vector<Key> ExpectedOrder(std::vector<Cover> covers) {
   std::sort(covers.begin(), covers.end(), [](const Cover& a, const Cover& b) { return a.key < b.key; });
-  const int uncovered = std::get<0>(covers.front().key);
-  const int fewest = std::get<1>(covers.front().key);
+  const auto [uncovered, fewest, cost, others] = covers.front().key;
   std::map<std::string, int> seen;      // phrases met so far per first word
   std::map<std::string, int> codeSeen;  // first words met so far per code
   std::vector<std::tuple<int, int, Key>> order;  // (part, round, key)
@@ -133,8 +132,7 @@ std::vector<Key> ExpectedOrder(std::vector<Cover> covers) {
     else if (words == fewest) order.emplace_back(2, rank, c.key);
     else order.emplace_back(3, 0, c.key);
   }
-  const auto firsts = static_cast<std::size_t>(
-      std::count_if(order.begin(), order.end(), [](const auto& o) { return std::get<0>(o) == 0; }));
+  const std::size_t firsts = std::count_if(order.begin(), order.end(), [](const auto& o) { return std::get<0>(o) == 0; });
   std::sort(oneMore.begin(), oneMore.end());
   for (std::size_t i = 0; i < oneMore.size(); ++i)
     order.emplace_back(firsts + i < 10 ? 1 : 3, firsts + i < 10 ? oneMore[i].first : 0, oneMore[i].second);
