@@ -29,14 +29,13 @@ class WordKnowledgeTest : public EngineTest {
 TEST_F(WordKnowledgeTest, TakesTheGoodLinesOfADamagedFileAndSkipsTheRest) {
   LoadWith(
       "tree,95,-\n"         // out of order: still found
-      "apple,10,n,p\r\n"    // a line end from another system; picturable
+      "apple,10,n\r\n"      // a line end from another system
       "apple,95,-\n"        // a second line for a word: the first one holds
       "bat,0,n\n"           // no level 0
       "bat,100,n\n"         // nor three digits
       "bat,1x,n\n"
       "bat,35,noun\n"       // kinds are n or -
       "bat,35\n"
-      "bat,35,n,x\n"        // the fourth field is p or nothing
       ",35,n\n"
       "zebra,10,n\n"        // not in the dictionary
       "tea,-,n");           // no level, no line end
@@ -49,8 +48,6 @@ TEST_F(WordKnowledgeTest, TakesTheGoodLinesOfADamagedFileAndSkipsTheRest) {
   EXPECT_FALSE(Entry("bat").noun);
   EXPECT_EQ(Entry("tea").level, kUnlistedLevel);
   EXPECT_TRUE(Entry("tea").noun);
-  EXPECT_TRUE(dict.IsPicturableEntry(Entry("apple")));
-  EXPECT_FALSE(dict.IsPicturableEntry(Entry("tea")));
   EXPECT_TRUE(Common("apple"));
   EXPECT_FALSE(Common("tree"));
   EXPECT_FALSE(Common("bat"));
