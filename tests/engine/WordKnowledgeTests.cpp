@@ -29,14 +29,13 @@ class WordKnowledgeTest : public EngineTest {
 TEST_F(WordKnowledgeTest, TakesTheGoodLinesOfADamagedFileAndSkipsTheRest) {
   LoadWith(
       "tree,95,-\n"         // out of order: still found
-      "apple,10,n,p\r\n"    // a line end from another system; picturable
+      "apple,10,n\r\n"      // a line end from another system
       "apple,95,-\n"        // a second line for a word: the first one holds
       "bat,0,n\n"           // no level 0
       "bat,100,n\n"         // nor three digits
       "bat,1x,n\n"
       "bat,35,noun\n"       // kinds are n or -
       "bat,35\n"
-      "bat,35,n,x\n"        // the fourth field is p or nothing
       ",35,n\n"
       "zebra,10,n\n"        // not in the dictionary
       "tea,-,n");           // no level, no line end
@@ -49,8 +48,6 @@ TEST_F(WordKnowledgeTest, TakesTheGoodLinesOfADamagedFileAndSkipsTheRest) {
   EXPECT_FALSE(Entry("bat").noun);
   EXPECT_EQ(Entry("tea").level, kUnlistedLevel);
   EXPECT_TRUE(Entry("tea").noun);
-  EXPECT_TRUE(dict.IsPicturableEntry(Entry("apple")));
-  EXPECT_FALSE(dict.IsPicturableEntry(Entry("tea")));
   EXPECT_TRUE(Common("apple"));
   EXPECT_FALSE(Common("tree"));
   EXPECT_FALSE(Common("bat"));
@@ -115,9 +112,8 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
   }
 }
 
-// The reader finds the fields from the end of a line; any line must read as
-// splitting it at its commas says: "word,level,kind" or "word,level,kind,p".
-// The user's own words may hold a comma.
+// The reader finds the fields from the end of a line (the user's words may
+// hold a comma), yet every line reads as splitting it at its commas says.
 TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
   const auto fieldsOf = [](std::string line, unsigned char& level, bool& noun, bool& picturable) {
     for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.pop_back();
@@ -131,8 +127,9 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     const std::string& l = fields.size() > 1 ? fields[1] : fields[0];
     const bool levelOk = l == "-" || (!l.empty() && l.size() <= 2 && std::all_of(l.begin(), l.end(), ::isdigit) &&
                                       std::stoi(l) > 0);
-    if (fields.size() < 3 || fields.size() > 4 || fields[0].empty() || !levelOk) return std::string();
-    if ((fields[2] != "n" && fields[2] != "-") || (fields.size() == 4 && fields[3] != "p")) return std::string();
+    if (fields.size() < 3 || fields.size() > 4 || fields[0].empty() || !levelOk || (fields[2] != "n" && fields[2] != "-") ||
+        (fields.size() == 4 && fields[3] != "p"))
+      return std::string();
     level = l == "-" ? kUnlistedLevel : static_cast<unsigned char>(std::stoi(l));
     noun = fields[2] == "n";
     picturable = fields.size() == 4;
@@ -144,7 +141,6 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     std::string info;
     std::map<std::string, std::tuple<unsigned char, bool, bool>> first;
     for (int i = 0; i < 16; ++i) {
-      // Pieces of good lines, and of nearly good ones.
       const std::string line =
           pick({"a", "b", "ab", "a,b", "a,1", ""}) + "," + pick({"1", "10", "0", "100", "-", "", "n"}) + "," +
           pick({"n", "-", "p", "", "nn"}) + pick({"", "", ",p", ",x", ",p,p", ",", "\r", "\r\r", "\r\r\r", ",p\r", "p"});

@@ -1,7 +1,5 @@
 // The best-phrase search, checked against an exhaustive search over every
-// way of covering the digits on small random dictionaries: the top phrase's
-// words, the order of the list below it, and that a shorter list is the
-// beginning of a longer one.
+// way of covering the digits on small random dictionaries.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -61,8 +59,7 @@ Key KeyOf(const RankedPhrase& r) {
 struct Cover {
   Key key;
   std::string phrase;
-  std::string first;  // the first word, or the mark
-  std::string firstCode;
+  std::string first, firstCode;  // the first word or mark
 };
 
 // Every cover of `digits` by the dictionary's words (or single-digit marks).
@@ -113,16 +110,14 @@ std::vector<KnownWord> RandomWords(std::mt19937& rng) {
   return words;
 }
 
-// The keys of the whole list in its order, from every cover: each first
-// word's best phrase of the fewest words, in rounds over the first words'
-// codes; while those are fewer than ten, the best of one word more with other
-// first words, in the same rounds; then rounds over the fewest-word first
-// words, each taking every one's next phrase of the fewest words; then the
+// The keys of the whole list in its order: each first word's best phrase of
+// the fewest words, in rounds over the first words' codes; while those are
+// fewer than ten, other first words' best of one word more, likewise; then
+// rounds taking every fewest-word first word's next such phrase; then the
 // rest. Within each round, best first.
 std::vector<Key> ExpectedOrder(std::vector<Cover> covers) {
   std::sort(covers.begin(), covers.end(), [](const Cover& a, const Cover& b) { return a.key < b.key; });
-  const int uncovered = std::get<0>(covers.front().key);
-  const int fewest = std::get<1>(covers.front().key);
+  const auto [uncovered, fewest, cost, others] = covers.front().key;
   std::map<std::string, int> seen;      // phrases met so far per first word
   std::map<std::string, int> codeSeen;  // first words met so far per code
   std::vector<std::tuple<int, int, Key>> order;  // (part, round, key)
@@ -137,8 +132,7 @@ std::vector<Key> ExpectedOrder(std::vector<Cover> covers) {
     else if (words == fewest) order.emplace_back(2, rank, c.key);
     else order.emplace_back(3, 0, c.key);
   }
-  const auto firsts = static_cast<std::size_t>(
-      std::count_if(order.begin(), order.end(), [](const auto& o) { return std::get<0>(o) == 0; }));
+  const std::size_t firsts = std::count_if(order.begin(), order.end(), [](const auto& o) { return std::get<0>(o) == 0; });
   std::sort(oneMore.begin(), oneMore.end());
   for (std::size_t i = 0; i < oneMore.size(); ++i)
     order.emplace_back(firsts + i < 10 ? 1 : 3, firsts + i < 10 ? oneMore[i].first : 0, oneMore[i].second);
@@ -176,12 +170,10 @@ TEST_F(BestPhrases, AgreeWithAnExhaustiveSearchOnRandomDictionaries) {
       EXPECT_EQ(r.words.size(), static_cast<std::size_t>(r.wordCount + r.uncovered));
       EXPECT_EQ(r.picturable, std::count(r.pictured.begin(), r.pictured.end(), true));
     }
-    // The top one has the fewest words and the best words among those; the
-    // rest follow the list's order.
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(distinct.size(), found.size()) << "a phrase is listed twice";
 
-    // Fewer phrases asked for: the same first ones.
+    // Fewer asked for: the same first ones.
     const std::size_t fewer = 1 + rng() % count;
     const auto shorter = FindBestPhrases(dict, digits, fewer);
     ASSERT_EQ(shorter.size(), std::min(fewer, found.size()));
@@ -283,10 +275,8 @@ TEST_F(BestPhrases, ReportProgressInOrderAndStopWhenTheCallerSays) {
     done.push_back(d);
     return true;
   });
-  ASSERT_EQ(all.size(), 1u);
-  ASSERT_FALSE(done.empty());
-  EXPECT_TRUE(std::is_sorted(done.begin(), done.end()));
-  EXPECT_LE(done.back(), digits.size());
+  EXPECT_EQ(all.size(), 1u);
+  EXPECT_TRUE(!done.empty() && std::is_sorted(done.begin(), done.end()) && done.back() <= digits.size());
   int calls = 0;
   EXPECT_TRUE(FindBestPhrases(dict, digits, 20, [&](std::size_t, std::size_t) { return ++calls < 2; }).empty());
   EXPECT_EQ(calls, 2);
@@ -298,13 +288,11 @@ Key Least(const RDictionary& dict, const std::string& digits) {
   std::map<std::string, int> cheapest;
   for (int i = 0; i < dict.Count(); ++i) {
     const WordEntry& e = dict.EntryAt(i);
-    if (e.code.empty()) continue;
     const int cost = CostOf(dict.IsPicturableEntry(e), dict.IsCommonEntry(e));
-    const auto [it, added] = cheapest.emplace(e.code, cost);
-    if (!added) it->second = std::min(it->second, cost);
+    if (!e.code.empty() && !cheapest.emplace(e.code, cost).second) cheapest[e.code] = std::min(cheapest[e.code], cost);
   }
   std::vector<Key> best(digits.size() + 1, {1 << 20, 0, 0, 0});
-  best[0] = {0, 0, 0, 0};
+  best[0] = {};
   for (std::size_t p = 0; p < digits.size(); ++p) {
     const auto [u, w, c, o] = best[p];
     best[p + 1] = std::min(best[p + 1], Key{u + 1, w, c, 0});

@@ -12,24 +12,21 @@ namespace {
 TEST(TaggedLexicon, ReadsEachTagOnce) {
   std::string_view word;
   std::vector<TagScore> tags;
-  ASSERT_TRUE(ParseTaggedEntry("(\"shot\" ((nn -8.802) (vbd -7.583) (vbn -8.757) ) () )", word, tags));
+  const std::string shot = "(\"shot\" ((nn -8.802) (vbd -7.583) (vbn -8.757) ) () )";
+  ASSERT_TRUE(ParseTaggedEntry(shot, word, tags));
   EXPECT_EQ(word, "shot");
   ASSERT_EQ(tags.size(), 3u);
   EXPECT_EQ(tags[0].tag, "nn");
   EXPECT_DOUBLE_EQ(tags[0].logP, -8.802);
-  // The noun tag holds just over half: read twice, its first copy counted
-  // as some other tag and tipped the word out of the nouns.
-  const auto lexicon = ReadTaggedLexicon(
-      "(\"shot\" ((nn -8.802) (vbd -7.583) (vbn -8.757) ) () )\n"
-      "(\"crazy\" ((jj -8.669) (nnp -10.709) ) () )\n");
+  // A noun by just over half: its first tag read twice would tip it out.
+  const auto lexicon = ReadTaggedLexicon(shot + "\n(\"crazy\" ((jj -8.669) (nnp -10.709) ) () )\n");
   EXPECT_TRUE(lexicon.nouns.count("shot"));
   // A name is no use of the word: crazy is a noun only as "Crazy Eddie".
   EXPECT_DOUBLE_EQ(lexicon.commonNounShare.at("crazy"), 0.0);
   EXPECT_FALSE(ParseTaggedEntry("(\"cut\" ((nn -8.8) (vb oops) ) () )", word, tags));
 }
 
-// A WordNet folder of a few synsets: "offset file type count word id ...",
-// the tagged uses of the senses in cntlist.rev.
+// A WordNet folder of a few synsets, and the tagged uses of their senses.
 class WordNetFolder : public ::testing::Test {
  protected:
   void SetUp() override {
