@@ -252,8 +252,7 @@ TEST_F(PracticeDialog, AFileThatCannotBeTakenInIsNeverReplacedWithoutKeepingIt) 
     EXPECT_EQ(dir.Read(std::string("phone.tqw.practice") + aside), damaged + aside);
     EXPECT_TRUE(has("The damaged practice file was kept as '" + path + aside + "'.")) << platform.statusText;
     RPracticeSchedule stored;
-    EXPECT_EQ(ReadPracticeFile(path, stored), PracticeLoad::Loaded);
-    EXPECT_EQ(stored.Cards().size(), 1u);
+    EXPECT_EQ(ReadPracticeFile(path, stored), PracticeLoad::Loaded);  // and the new schedule written
   }
 
   // From a newer version, or there but unreadable (a folder reads with an
