@@ -93,10 +93,8 @@ TEST_F(DialogCommandTest, RemovingAChosenWordInTheDictionaryDialogUncoversItHowe
   EXPECT_TRUE(Lists(0, "law"));
 }
 
-// Words a dictionary change takes from phrases come back with Ctrl+Z once
-// the word is back: each repair is a step, made where it happens (at once
-// for the entry shown, when next shown for the others). Beforehand the
-// question says how many phrases use the word.
+// Words a dictionary change takes from phrases come back with Ctrl+Z, a step
+// per entry, once the word is back; the question says how many phrases lose it.
 TEST_F(DialogCommandTest, PhrasesThatLostARemovedWordGetItBackWithUndoOnceItIsRestored) {
   Start();
   EnterNumber("51");

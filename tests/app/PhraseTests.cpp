@@ -170,65 +170,52 @@ TEST_F(PhraseTest, DownAndEnterBuildTheWholePhraseFromTheKeyboard) {
   press(Qt::Key_Down);
   ASSERT_EQ(strip->FocusedWordList(), strip->WordList(0));
   press(Qt::Key_Return);  // the first word, lily
-  std::vector<std::string> chosen{"lily"};
-  for (const char* word : {"tiny", "law"}) {  // the second word of each next column
+  for (int column = 1; column < 3; ++column) {  // then the second word of each next column
     press(Qt::Key_Down);
     press(Qt::Key_Return);
-    chosen.push_back(word);
-    const std::vector<std::string>& words = form->CurrentNumber()->Slots();
-    ASSERT_GE(words.size(), chosen.size());
-    EXPECT_EQ(std::vector<std::string>(words.begin(), words.begin() + static_cast<long>(chosen.size())), chosen);
   }
   EXPECT_EQ(Phrase(), " lily tiny law");
-  EXPECT_EQ(Cell(0, 1), " lily tiny law");
 }
 
-// The button of a chosen word is a stop of the tab chain; Space and Enter
-// press it, and the focus goes down to the digits given back.
+// The button of a chosen word is a stop of the tab chain, entered straight
+// from the Phrase field (from the numbers list backwards: the last column's
+// list); Space and Enter press it, and the focus goes to the digits given back.
 TEST_F(PhraseTest, TheKeyboardReachesAChosenWordsButtonAndGivesTheWordBack) {
   Start();
   EnterNumber("5512");
   ChooseWord(0, "lily");
-  ChooseWord(1, "tin");
   TWordColumns* strip = form->WordColumns();
+  auto press = [](Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    Settle();
+  };
+  auto focus = [] { return QApplication::focusWidget(); };
+  List()->setFocus(Qt::TabFocusReason);
+  press(Qt::Key_Backtab);
+  EXPECT_EQ(strip->FocusedWordList(), strip->WordList(2));
+  Edit("EditPhrase")->setFocus(Qt::TabFocusReason);
+  press(Qt::Key_Tab);
+  EXPECT_EQ(focus(), strip->WordButton(0));
+  press(Qt::Key_Tab);
+  EXPECT_EQ(focus(), strip->WordList(0));
+  press(Qt::Key_Backtab);
+  press(Qt::Key_Backtab);
+  EXPECT_EQ(focus(), Edit("EditPhrase"));
+
+  ChooseWord(1, "tin");
   strip->WordList(1)->setFocus(Qt::MouseFocusReason);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-  ASSERT_EQ(QApplication::focusWidget(), strip->WordButton(1));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-  Settle();
+  press(Qt::Key_Backtab);
+  ASSERT_EQ(focus(), strip->WordButton(1));
+  press(Qt::Key_Space);
   EXPECT_EQ(form->CurrentNumber()->Slots(), (std::vector<std::string>{"lily", ".", "."}));
   ASSERT_EQ(strip->FocusedWordList(), strip->WordList(1));
-  // Back past the list of the digit given back (its button holds nothing)
-  // to the button of lily.
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-  EXPECT_EQ(QApplication::focusWidget(), strip->WordList(0));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-  ASSERT_EQ(QApplication::focusWidget(), strip->WordButton(0));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  Settle();
+  press(Qt::Key_Backtab);  // past the list of the digit given back: its button holds nothing
+  EXPECT_EQ(focus(), strip->WordList(0));
+  press(Qt::Key_Backtab);
+  ASSERT_EQ(focus(), strip->WordButton(0));
+  press(Qt::Key_Return);
   EXPECT_EQ(Phrase(), Dots(4));
   EXPECT_EQ(strip->FocusedWordList(), strip->WordList(0));
-}
-
-// From the Phrase field Tab goes straight into the first column, and back;
-// Shift+Tab from the numbers list into the last.
-TEST_F(PhraseTest, TabEntersTheStripAtItsFirstOrLastColumnWithoutAStopBetween) {
-  Start();
-  EnterNumber("5512");
-  ChooseWord(0, "lily");
-  TWordColumns* strip = form->WordColumns();
-  Edit("EditPhrase")->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(Edit("EditPhrase"), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), strip->WordButton(0));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), strip->WordList(0));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-  EXPECT_EQ(QApplication::focusWidget(), Edit("EditPhrase"));
-  // Coming back from the numbers list, the last column's list.
-  List()->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(List(), Qt::Key_Backtab);
-  EXPECT_EQ(strip->FocusedWordList(), strip->WordList(2));
 }
 
 // File > New Peg List: the digits first, then the open worksheet's save
@@ -246,14 +233,11 @@ TEST_F(PhraseTest, NewPegListIsAWorksheetOfChosenWords) {
   std::vector<std::string> asked;
   for (const Shown& shown : platform.shown()) asked.push_back(shown.kind);
   EXPECT_EQ(asked, (std::vector<std::string>{"input", "message", "input", "modal"}));
-  EXPECT_EQ(form->windowTitle(), "Tessaloquine - Untitled");
   EXPECT_TRUE(Modified());
   EXPECT_EQ(Cell(0, 0), "00");
   EXPECT_EQ(Cell(99, 0), "99");
-  EXPECT_EQ(Cell(99, 2), "");
   EXPECT_EQ(Cell(12, 1), " tin");  // the picturable word, not the one of the same code
   EXPECT_EQ(Cell(23, 1), " name");  // no picturable word: the best phrase
-  EXPECT_TRUE(Command("MenuPractice")->isEnabled());
 
   form->SelectNumber(12, false);
   Settle();
@@ -270,7 +254,6 @@ TEST_F(PhraseTest, NewPegListIsAWorksheetOfChosenWords) {
   platform.QueueText(dir.File("pegs.tqw"));
   Run("MenuSaveWorksheet");
   EXPECT_FALSE(Modified());
-  EXPECT_NE(dir.Read("pegs.tqw").find("#Count = 100\nN:00\n"), std::string::npos);
   EXPECT_NE(dir.Read("pegs.tqw").find("N:12\nP: tin\nD:\n"), std::string::npos);
 }
 
