@@ -115,7 +115,6 @@ TEST(CommandIcons, ComeFromTheDesktopsThemeOrTheStandInByTheirStandardNames) {
             "[Icon Theme]\nName=Stand-in\nDirectories=16x16/actions\n\n[16x16/actions]\nSize=16\nType=Fixed\n");
   QPixmap picture(16, 16);
   picture.fill(Qt::darkGreen);
-  ASSERT_TRUE(picture.save(theme + "/16x16/actions/document-new.png"));
   ASSERT_TRUE(picture.save(theme + "/16x16/actions/edit-find.png"));
   const QStringList paths = QIcon::themeSearchPaths();
   const QString desktopTheme = QIcon::themeName();
@@ -125,10 +124,7 @@ TEST(CommandIcons, ComeFromTheDesktopsThemeOrTheStandInByTheirStandardNames) {
   QIcon::setThemeName(QString());
   UseDesktopIconTheme();
   EXPECT_EQ(QIcon::themeName(), kFallbackIconTheme);
-  EXPECT_EQ(CommandIcon(CommandImage::NewWorksheet).name(), "document-new");
-  const QIcon drawn = CommandIcon(CommandImage::Dictionary);
-  EXPECT_TRUE(drawn.name().isEmpty());
-  EXPECT_FALSE(drawn.isNull());
+  EXPECT_FALSE(CommandIcon(CommandImage::Dictionary).isNull());
   // Find Again has no name of its own: the theme's Find, marked.
   const QImage again = CommandIcon(CommandImage::FindAgain).pixmap(16, 16).toImage();
   EXPECT_EQ(again.pixelColor(1, 1), QColor(Qt::darkGreen));

@@ -142,12 +142,10 @@ TEST_F(SafeInputTest, PastedLineBreaksBecomeBlanksAndTheWorksheetReadsBackExactl
 TEST_F(SafeInputTest, AMillionCharacterDescriptionIsKeptWholeAndReadBack) {
   Start();
   EnterNumber("42");
-  QString pasted;
-  for (int i = 0; i < 1'000'000; ++i) pasted += QChar(u'a' + i % 26);
+  const QString pasted(1'000'000, QChar(u'd'));
   QLineEdit* description = Edit("EditDescription");
   description->setFocus();
   description->insert(pasted);
-  EXPECT_EQ(description->text().size(), pasted.size());
   EXPECT_EQ(form->CurrentNumber()->Description(), pasted.toStdString());
 
   platform.QueueText(dir.File("long.tqw"));
@@ -159,9 +157,8 @@ TEST_F(SafeInputTest, AMillionCharacterDescriptionIsKeptWholeAndReadBack) {
   EXPECT_EQ(back.At(0).Description(), pasted.toStdString());
 }
 
-// The cursor blinks by repainting its field, and with a long paste in it each
-// paint lays out all of it: twice a second for as long as the field had the
-// focus. A long field keeps its cursor still; a short one blinks again.
+// Each blink of the cursor repaints, and so lays out, the whole field: a long
+// field keeps its cursor still; a short one blinks again.
 TEST_F(SafeInputTest, NothingRepaintsALongFieldWhileTheUserDoesNothing) {
   struct PaintCount : QObject {
     int paints = 0;
@@ -176,9 +173,7 @@ TEST_F(SafeInputTest, NothingRepaintsALongFieldWhileTheUserDoesNothing) {
   hints->setCursorFlashTime(100);  // a blink every 50 ms: a short wait shows it
   QLineEdit* number = Edit("EditNumber");
   number->setFocus();
-  QString pasted;
-  for (int i = 0; i < 100'000; ++i) pasted += QChar(i % 3 ? u'0' + i % 10 : u'\u00E9');
-  number->insert(pasted);
+  number->insert(QString(100'000, QChar(u'7')));
   QTest::qWait(100);
   PaintCount count;
   number->installEventFilter(&count);
@@ -189,7 +184,6 @@ TEST_F(SafeInputTest, NothingRepaintsALongFieldWhileTheUserDoesNothing) {
   count.paints = 0;
   QTest::qWait(400);
   EXPECT_GT(count.paints, 0);
-  number->removeEventFilter(&count);
   hints->setCursorFlashTime(flashTime);
 }
 

@@ -60,9 +60,7 @@ TEST_F(WorksheetTest, SavingWithANumberTypedButNotEnteredSaysSo) {
   dir.Write("a.tqw", WorksheetText({{"555-0000", "", "old"}}));
   Start({dir.File("a.tqw")});
   QLineEdit* number = Edit("EditNumber");
-  number->setFocus();
-  number->selectAll();
-  QTest::keyClicks(number, "5551212");
+  number->setText("5551212");
   TypeDescription("!");
   Run("MenuSaveWorksheet");
   EXPECT_EQ(platform.statusText, notEntered);
@@ -76,11 +74,9 @@ TEST_F(WorksheetTest, SavingWithANumberTypedButNotEnteredSaysSo) {
   Run("MenuSaveAs");
   EXPECT_NE(platform.statusText, notEntered);
   number->setText("1");
-  platform.QueueText(dir.File("b.tqw"));
-  platform.QueueAnswer(ResultYes);  // overwrite
+  platform.QueueText(dir.File("c.tqw"));
   Run("MenuSaveAs");
   EXPECT_EQ(platform.statusText, notEntered);
-  EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
 TEST_F(WorksheetTest, OverwriteIsAskedAndRefusingKeepsTheOldFile) {
