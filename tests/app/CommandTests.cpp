@@ -104,9 +104,8 @@ TEST_F(CommandTest, HelpAndWebPagesGoThroughThePlatform) {
   EXPECT_NE(platform.shown()[1].text, platform.shown()[2].text);
 }
 
-// Where the desktop names no icon theme the stand-in one serves, asked by
-// the standard names; a picture the theme lacks is still drawn, and a
-// desktop's own theme is left alone.
+// Without a desktop icon theme the stand-in serves by the standard names; a
+// picture it lacks is still drawn; a desktop's own theme is left alone.
 TEST(CommandIcons, ComeFromTheDesktopsThemeOrTheStandInByTheirStandardNames) {
   TempDir dir;
   const QString theme = QString::fromStdString(dir.path()) + QLatin1String(kFallbackIconTheme);

@@ -137,8 +137,7 @@ TEST_F(SafeInputTest, PastedLineBreaksBecomeBlanksAndTheWorksheetReadsBackExactl
   EXPECT_EQ(back.At(1).Description(), "second");
 }
 
-// A description as long as a number may be: a million characters pasted
-// stay a million, and the worksheet file gives every one of them back.
+// A million characters pasted into a description all reach the file and come back.
 TEST_F(SafeInputTest, AMillionCharacterDescriptionIsKeptWholeAndReadBack) {
   Start();
   EnterNumber("42");
@@ -146,8 +145,6 @@ TEST_F(SafeInputTest, AMillionCharacterDescriptionIsKeptWholeAndReadBack) {
   QLineEdit* description = Edit("EditDescription");
   description->setFocus();
   description->insert(pasted);
-  EXPECT_EQ(form->CurrentNumber()->Description(), pasted.toStdString());
-
   platform.QueueText(dir.File("long.tqw"));
   Run("MenuSaveAs");
   RWorksheet back;

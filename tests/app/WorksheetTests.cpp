@@ -52,9 +52,8 @@ TEST_F(WorksheetTest, SavingUnderTheSameNameChangesNeitherTitleNorHistory) {
   EXPECT_EQ(platform.shown().size(), 0u);  // no dialog at all
 }
 
-// Saving never takes what is typed in Number (Enter and Go! do), but it says
-// so when the field's digits differ from the entry's; other spellings of the
-// same digits say nothing.
+// Saving never takes what is typed in Number, but says so when the field's
+// digits differ from the entry's.
 TEST_F(WorksheetTest, SavingWithANumberTypedButNotEnteredSaysSo) {
   const std::string notEntered = "The number in the Number field was not entered: press Enter to take it.";
   dir.Write("a.tqw", WorksheetText({{"555-0000", "", "old"}}));

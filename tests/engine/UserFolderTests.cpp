@@ -92,9 +92,8 @@ TEST_F(UserFolder, AUserFolderThatCannotBeMadeReportsTheFailedWrite) {
   EXPECT_NE(platform.MessageTexts()[0].find(UserPath() + "words.txt"), std::string::npos);
 }
 
-// Installed with --prefix ~/.local, the user's data folder is the shipped
-// folder. The user's files must still never meet the shipped ones, and the
-// files an earlier version kept there are still read.
+// Installed with --prefix ~/.local, the user's files still never meet the
+// shipped ones, and those an earlier version kept among them are still read.
 TEST(UserFolderInstalledAtHome, TheShippedMappingIsNeverOverwritten) {
   test::ScriptedPlatform platform;
   TempDir home;
