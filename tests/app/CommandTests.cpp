@@ -114,6 +114,7 @@ TEST(CommandIcons, ComeFromTheDesktopsThemeOrTheStandInByTheirStandardNames) {
             "[Icon Theme]\nName=Stand-in\nDirectories=16x16/actions\n\n[16x16/actions]\nSize=16\nType=Fixed\n");
   QPixmap picture(16, 16);
   picture.fill(Qt::darkGreen);
+  ASSERT_TRUE(picture.save(theme + "/16x16/actions/document-new.png"));
   ASSERT_TRUE(picture.save(theme + "/16x16/actions/edit-find.png"));
   const QStringList paths = QIcon::themeSearchPaths();
   const QString desktopTheme = QIcon::themeName();
@@ -123,6 +124,7 @@ TEST(CommandIcons, ComeFromTheDesktopsThemeOrTheStandInByTheirStandardNames) {
   QIcon::setThemeName(QString());
   UseDesktopIconTheme();
   EXPECT_EQ(QIcon::themeName(), kFallbackIconTheme);
+  EXPECT_EQ(CommandIcon(CommandImage::NewWorksheet).name(), "document-new");
   EXPECT_FALSE(CommandIcon(CommandImage::Dictionary).isNull());
   // Find Again has no name of its own: the theme's Find, marked.
   const QImage again = CommandIcon(CommandImage::FindAgain).pixmap(16, 16).toImage();
