@@ -256,14 +256,10 @@ TEST_F(WordColumnsTest, TheArrowKeysStepOverHeaderRows) {
   ASSERT_TRUE(strip->CommitNumber("12"));
   // Rows: 12 tin ton 1 tie toe (none) ah oh
   Click(0, "ton");
-  QTest::keyClick(List(0), Qt::Key_Down);
-  EXPECT_EQ(SelectedRow(0), 4);
-  QTest::keyClick(List(0), Qt::Key_Up);
-  EXPECT_EQ(SelectedRow(0), 2);
-  QTest::keyClick(List(0), Qt::Key_Home);
-  EXPECT_EQ(SelectedRow(0), 1);
-  QTest::keyClick(List(0), Qt::Key_Up);
-  EXPECT_EQ(SelectedRow(0), 1);
+  for (const auto& [key, row] : {std::pair{Qt::Key_Down, 4}, {Qt::Key_Up, 2}, {Qt::Key_Home, 1}, {Qt::Key_Up, 1}}) {
+    QTest::keyClick(List(0), key);
+    EXPECT_EQ(SelectedRow(0), row) << key;
+  }
 }
 
 TEST_F(WordColumnsTest, ALetterJumpsToTheNextWordWithIt) {

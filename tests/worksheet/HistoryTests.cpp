@@ -74,18 +74,12 @@ struct RandomSession {
         e.SlotsFromPhrase();
       }
       if (kind == 2) e = RNumber();
-      if (kind == 3) {
-        // A key at a time, Backspace too, so that typing often comes back
-        // to where it began, also right after a save.
-        std::string text = e.Description();
+      if (kind == 3) {  // a key at a time, Backspace too: typing often comes back to where it began
+        const std::string text = e.Description();
         const int how = Below(8);
-        if (how == 0)
-          text.clear();
-        else if (how <= 3 && !text.empty())
-          text.pop_back();
-        else
-          text += Text("de ").substr(0, 1);
-        e.SetDescription(text);
+        e.SetDescription(how == 0                      ? std::string()
+                         : how <= 3 && !text.empty() ? text.substr(0, text.size() - 1)
+                                                     : text + Text("de ").substr(0, 1));
       }
       if (Below(4) && Dump(ws) != was) ws.SetModified(true);
       if (kind == 3 && visit == 0) visit = 1 + random();
@@ -161,9 +155,7 @@ TEST(History, UndoAllAndRedoAllRetraceEveryStateOfARandomSession) {
         rows.resize(history.Position() + 1);
         if (history.Position() > before) rows.back() = session.row;
       }
-      // Whenever the history says the worksheet stands where it was saved,
-      // it holds what was saved: typing after a save never merges into the
-      // step that leads to it.
+      // Typing after a save never merges into the step that leads to it.
       if (history.AtSavedState()) {
         ASSERT_EQ(Dump(ws), savedState) << "after operation " << op;
       }

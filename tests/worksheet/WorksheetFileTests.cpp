@@ -203,32 +203,28 @@ TEST_F(WorksheetFile, FewerRecordsAnnouncedThanPresentReadsOnlyThose) {
 TEST_F(WorksheetFile, DamagedFilesAreReadAsAlwaysAndSaySoWithTheEntriesRead) {
   const std::string head = "#Tessaloquine - 1\n";
   const std::string record = "N:1\nP: tea\nD:x\n\n";
-  struct Case {
+  const struct {
     std::string bytes;
     int32_t entries;
-    const char* says;
-  };
-  const std::vector<Case> cases{
+    std::string says;  // empty: nothing
+  } cases[]{
       {head + "#Count = 4\n" + record + record + record + "N:4\nP: t", 4, "is damaged: 4 entries were read."},
       {head + "#Count = 2147483647\n" + record, 1, "is damaged: 1 entry was read."},
       {"#Tessaloquine - 99\n#Count = 1\n" + record, 1, "newer version of the program (99)"},
       {head + "#Count = 2\n" + record + "1\n tea\nx\n\n", 2, "is damaged: 2 entries were read."},
       {head + "#Count = 1\nN:1\nP: tea\nD:x\nN:2\n", 1, "is damaged: 1 entry was read."},
-      {head + "#Count = 2\n" + record + record, 2, nullptr},
-      {head + "#Count = 1\r\nN:1\r\nP: tea\r\nD:x\r\n\r\n", 1, nullptr},
+      {head + "#Count = 2\n" + record + record, 2, ""},
+      {head + "#Count = 1\r\nN:1\r\nP: tea\r\nD:x\r\n\r\n", 1, ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.bytes);
     RWorksheet ws;
     ASSERT_TRUE(LoadBytes(ws, c.bytes));
     EXPECT_EQ(ws.Count(), c.entries);
-    if (c.says)
-      EXPECT_NE(ws.LoadNote().find(c.says), std::string::npos) << ws.LoadNote();
-    else
-      EXPECT_EQ(ws.LoadNote(), "");
+    EXPECT_EQ(ws.LoadNote().empty(), c.says.empty()) << ws.LoadNote();
+    EXPECT_NE(ws.LoadNote().find(c.says), std::string::npos) << ws.LoadNote();
   }
-  // Read by position all the same: an untagged line is its field, whole.
-  RWorksheet ws;
+  RWorksheet ws;  // read by position all the same: an untagged line is its field, whole
   ASSERT_TRUE(LoadBytes(ws, cases[3].bytes));
   EXPECT_EQ(ws.At(1).Phrase(), "ea");
   EXPECT_TRUE(platform.MessageTexts().empty());
