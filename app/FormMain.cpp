@@ -510,6 +510,8 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::RecordWordStep);
   connect(ScrollBox, &TWordColumns::SlotsRepaired, this, [this] { slotsRepaired_ = true; });
+  // A whole phrase built from the keyboard: what the number is comes next.
+  connect(ScrollBox, &TWordColumns::PhraseCompleted, this, [this] { EditDescription->setFocus(Qt::OtherFocusReason); });
   connect(ScrollBox, &TWordColumns::WordListContextMenu, this,
           [this](int column, const QString&, const QPoint& globalPos) { WordListContextMenu(column, globalPos); });
   ScrollBox->addActions({PopupAddWord, PopupRemoveWord, PopupEditCode});

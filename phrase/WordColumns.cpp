@@ -715,7 +715,13 @@ struct TWordColumns::Private final : ColumnObserver {
     RebuildColumns(false, true);
     emit q.WorksheetModified();
     if (ColumnControls* after = At(i)) after->list->scrollToTop();
-    if (byKey) FocusList(table.NextUncoveredColumn(i), Qt::OtherFocusReason);
+    if (!byKey) return;
+    const int next = table.NextUncoveredColumn(i);
+    if (next >= 0) {
+      FocusList(next, Qt::OtherFocusReason);
+    } else {
+      emit q.PhraseCompleted();
+    }
   }
 
   void UnselectWord(ColumnControls& c) {

@@ -103,6 +103,9 @@ class TWordColumns : public QAbstractScrollArea {
   // Chosen words of the entry no longer fitted (the dictionary or the
   // mapping changed) and were dropped, with the words after them.
   void SlotsRepaired();
+  // The last digit was covered with Enter: the keyboard leaves the strip, so
+  // that another Down and Enter cannot replace the word just chosen.
+  void PhraseCompleted();
   // The user asked for the pop-up menu of column `column`'s list; `word` is
   // the word row under the mouse (made the selected row), empty over a
   // header, an empty row or no row.

@@ -175,6 +175,11 @@ TEST_F(PhraseTest, DownAndEnterBuildTheWholePhraseFromTheKeyboard) {
     press(Qt::Key_Return);
   }
   EXPECT_EQ(Phrase(), " lily tiny law");
+  // Complete: the keys go on to Description, and change no word.
+  EXPECT_EQ(QApplication::focusWidget(), Edit("EditDescription"));
+  press(Qt::Key_Down);
+  press(Qt::Key_Return);
+  EXPECT_EQ(Phrase(), " lily tiny law");
 }
 
 // The button of a chosen word is a stop of the tab chain, entered straight
