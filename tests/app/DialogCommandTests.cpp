@@ -25,6 +25,20 @@ class DialogCommandTest : public StripTest {
   static void Press(QDialog* dialog, const char* button) {
     QTest::mouseClick(In<QPushButton>(dialog, button), Qt::LeftButton);
   }
+  // Queues a visit of the dictionary dialog that finds `word`, removes it
+  // and leaves by the close box, not OK: the dialog says Cancel, yet the word
+  // is gone.
+  void QueueRemoveInDictionary(const char* word) {
+    platform.QueueModal([word](QDialog* dialog) {
+      dialog->show();
+      In<QLineEdit>(dialog, "EditFind")->setText(QString::fromLatin1(word));
+      Press(dialog, "ButtonFind");
+      In<QTableView>(dialog, "ListDict")->selectRow(0);
+      Press(dialog, "ButtonRemove");
+      dialog->close();
+      return dialog->result();
+    });
+  }
   // The codes of the entry's chosen words, read in order.
   std::string CodesOfSlots() const {
     std::string codes;
@@ -66,16 +80,7 @@ TEST_F(DialogCommandTest, RemovingAChosenWordInTheDictionaryDialogUncoversItHowe
   EnterNumber("51");
   ChooseWord(0, "ale");
   ASSERT_EQ(Phrase(), " ale" + Dots(1));
-  platform.QueueModal([](QDialog* dialog) {
-    dialog->show();
-    In<QLineEdit>(dialog, "EditFind")->setText("ale");
-    Press(dialog, "ButtonFind");
-    In<QTableView>(dialog, "ListDict")->selectRow(0);
-    Press(dialog, "ButtonRemove");
-    // The close box, not OK: the dialog says Cancel, yet the word is gone.
-    dialog->close();
-    return dialog->result();
-  });
+  QueueRemoveInDictionary("ale");
   platform.QueueModal([](QDialog* question) {
     question->show();
     Press(question, "ButtonYes");
@@ -105,15 +110,7 @@ TEST_F(DialogCommandTest, PhrasesThatLostARemovedWordGetItBackWithUndoOnceItIsRe
   const std::string chosen = Phrase();
   ASSERT_EQ(chosen, " ale" + Dots(1));
   std::string asked;
-  platform.QueueModal([](QDialog* dialog) {
-    dialog->show();
-    In<QLineEdit>(dialog, "EditFind")->setText("ale");
-    Press(dialog, "ButtonFind");
-    In<QTableView>(dialog, "ListDict")->selectRow(0);
-    Press(dialog, "ButtonRemove");
-    dialog->close();
-    return dialog->result();
-  });
+  QueueRemoveInDictionary("ale");
   platform.QueueModal([&asked](QDialog* question) {
     question->show();
     const QLabel* label = In<QLabel>(question, "LabelQuestion");
