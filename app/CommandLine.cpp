@@ -13,6 +13,7 @@
 #include "PegList.h"
 #include "Platform.h"
 #include "RDictionary.h"
+#include "RNumber.h"
 #include "SlotLogic.h"
 #include "SplashPicture.h"
 #include "Text.h"
@@ -77,13 +78,6 @@ int BadArgument(std::ostream& err, const QString& text) {
   err << kProductName << ": " << text.toStdString() << '\n'
       << "Run '" << kProductName << " --help' to see the options.\n";
   return CommandLineBadArgument;
-}
-
-std::string DigitsOf(const std::string& text) {
-  std::string digits;
-  for (char c : text)
-    if (c >= '0' && c <= '9') digits.push_back(c);
-  return digits;
 }
 
 // word<TAB>code: the dictionary's code when it knows the word (from its

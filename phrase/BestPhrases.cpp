@@ -410,9 +410,7 @@ std::vector<Pick> Order(const std::vector<Stream>& streams, const Endings& endin
 
 std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
                                           std::size_t count, const SearchProgress& progress) {
-  std::string only;
-  for (char c : digits)
-    if (c >= '0' && c <= '9') only += c;
+  const std::string only = DigitsOf(digits);
   if (only.empty() || count == 0) return {};
   const std::size_t n = only.size();
   count = std::min({count, kMaxBestPhrases, std::max<std::size_t>(1, kBestPhrasesBudget / n)});

@@ -4,13 +4,6 @@
 
 namespace tq {
 
-std::string DigitsOf(std::string_view text) {
-  std::string digits;
-  for (char c : text)
-    if (c >= '0' && c <= '9') digits += c;
-  return digits;
-}
-
 RDigitMarks MarkDigits(const std::string& expected, const std::string& given) {
   RDigitMarks marks;
   const std::size_t length = std::max(expected.size(), given.size());

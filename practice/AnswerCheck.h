@@ -8,10 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tq {
+#include "RNumber.h"  // DigitsOf
 
-// The characters '0' to '9' of the text, in order.
-std::string DigitsOf(std::string_view text);
+namespace tq {
 
 struct RDigitMarks {
   bool right = false;

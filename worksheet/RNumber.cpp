@@ -35,9 +35,9 @@ bool StoreOneLine(std::string& field, const std::string& value) {
 
 }  // namespace
 
-std::string DigitsOf(const std::string& number) {
+std::string DigitsOf(std::string_view text) {
   std::string digits;
-  for (char c : number)
+  for (char c : text)
     if (c >= '0' && c <= '9') digits.push_back(c);
   return digits;
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,8 +19,9 @@ namespace tq {
 inline constexpr char kUncoveredMark = static_cast<char>(0xB7);
 inline constexpr char kHighlightMark = static_cast<char>(0x95);
 
-// The digits of a number as typed: its characters 0 to 9, in order.
-std::string DigitsOf(const std::string& number);
+// The digits of a number as typed (or of any text): its characters 0 to 9,
+// in order. Blanks, dashes, slashes and letters do not count.
+std::string DigitsOf(std::string_view text);
 
 class RNumber {
  public:
