@@ -13,13 +13,19 @@
 namespace tq {
 namespace {
 
-// One field: blanks for what would break the line, no blanks at either end.
-std::string Field(std::string_view text) {
-  std::string utf8 = PrintableUtf8From1252(text);
-  const std::size_t first = utf8.find_first_not_of(' ');
-  if (first == std::string::npos) return std::string();
-  return utf8.substr(first, utf8.find_last_not_of(' ') - first + 1);
+// The text with blanks for the control characters and the five bytes the
+// code page leaves undefined, still in Windows-1252.
+std::string Printable1252(std::string_view text) {
+  std::string clean(text);
+  for (char& byte : clean) {
+    const char32_t c = CodePointOf1252(static_cast<unsigned char>(byte));
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) byte = ' ';
+  }
+  return clean;
 }
+
+// One field: blanks for what would break the line, no blanks at either end.
+std::string Field(std::string_view text) { return Utf8From1252(TrimBlanks(Printable1252(text))); }
 
 // A field as every importer reads it back: never beginning with a quote,
 // nor, at the start of the line, with a number sign.
@@ -31,14 +37,7 @@ std::string Unquoted(std::string field, bool startsLine) {
 
 }  // namespace
 
-std::string PrintableUtf8From1252(std::string_view text) {
-  std::string clean(text);
-  for (char& byte : clean) {
-    const char32_t c = CodePointOf1252(static_cast<unsigned char>(byte));
-    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) byte = ' ';
-  }
-  return Utf8From1252(clean);
-}
+std::string PrintableUtf8From1252(std::string_view text) { return Utf8From1252(Printable1252(text)); }
 
 std::string FlashCardText(const RWorksheet& worksheet) {
   std::string out;

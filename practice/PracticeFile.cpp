@@ -79,7 +79,10 @@ bool ParseDayLine(std::string_view line, RPracticeSchedule& schedule) {
   return true;
 }
 
-std::string HeaderLine() { return std::string("#") + kPracticeMagic + " - " + std::to_string(kPracticeVersion); }
+// "#<magic> - " and the version: what this version writes, and what a later
+// version's header begins with.
+std::string HeaderPrefix() { return std::string("#") + kPracticeMagic + " - "; }
+std::string HeaderLine() { return HeaderPrefix() + std::to_string(kPracticeVersion); }
 
 PracticeLoad Parse(const std::string& text, RPracticeSchedule& schedule) {
   LineCursor lines(text);
@@ -87,7 +90,7 @@ PracticeLoad Parse(const std::string& text, RPracticeSchedule& schedule) {
   if (!lines.Next(line)) return PracticeLoad::Damaged;
   if (line != HeaderLine()) {
     // A later version may hold anything after its header; it is not ours to judge.
-    const std::string prefix = std::string("#") + kPracticeMagic + " - ";
+    const std::string prefix = HeaderPrefix();
     int64_t version = 0;
     if (line.substr(0, prefix.size()) == prefix &&
         ParseNumber(line.substr(prefix.size()), kPracticeVersion + 1, INT32_MAX, version))

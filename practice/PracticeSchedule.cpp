@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "RWorksheet.h"
+#include "Text.h"
 
 namespace tq {
 namespace {
@@ -96,7 +97,7 @@ bool HasCompletePhrase(const RNumber& entry) {
 bool GivesSomethingToRecall(const RNumber& entry, PracticeDirection direction) {
   if (entry.Digits().empty()) return false;
   if (direction == PracticeDirection::RecallPhrase) return true;
-  return entry.Description().find_first_not_of(' ') != std::string::npos || HasCompletePhrase(entry);
+  return !TrimBlanks(entry.Description()).empty() || HasCompletePhrase(entry);
 }
 
 const RCard* RPracticeSchedule::Find(const RCardKey& key) const {

@@ -31,7 +31,7 @@ bool Storable(char32_t cp) { return cp != 0 && ByteOf1252(cp) >= 0; }
 
 }  // namespace
 
-QString ToQString(const std::string& text) {
+QString ToQString(std::string_view text) {
   QString out;
   out.reserve(static_cast<qsizetype>(text.size()));
   for (unsigned char c : text) out.append(QChar(char16_t(CodePointOf1252(c))));

@@ -6,10 +6,11 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace tq {
 
-QString ToQString(const std::string& text);
+QString ToQString(std::string_view text);
 // Characters outside Windows-1252 become '?'. Input fields never get that
 // far: they refuse such characters as they are typed (TextGuard.h).
 std::string FromQString(const QString& text);
