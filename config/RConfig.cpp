@@ -14,16 +14,6 @@ namespace {
 constexpr const char* kMagic = "%TQC";
 constexpr const char* kTrailer = "END";
 
-struct ReadFile {
-  std::FILE* file;
-  explicit ReadFile(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
-  ~ReadFile() {
-    if (file) std::fclose(file);
-  }
-  ReadFile(const ReadFile&) = delete;
-  ReadFile& operator=(const ReadFile&) = delete;
-};
-
 }  // namespace
 
 int32_t RConfig::*const RConfig::kIntegers[16] = {

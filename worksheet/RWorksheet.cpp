@@ -17,24 +17,6 @@ namespace {
 // memory for them.
 constexpr int32_t kInitialRoom = 64;
 
-// RAII for a file opened for reading.
-struct ReadFile {
-  std::FILE* file;
-  explicit ReadFile(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
-  ~ReadFile() {
-    if (file) std::fclose(file);
-  }
-  ReadFile(const ReadFile&) = delete;
-  ReadFile& operator=(const ReadFile&) = delete;
-};
-
-void SkipSpace(std::FILE* file) {
-  int c;
-  while ((c = std::getc(file)) != EOF && std::isspace(c)) {
-  }
-  if (c != EOF) std::ungetc(c, file);
-}
-
 bool Expect(std::FILE* file, const char* literal) {
   for (const char* p = literal; *p; ++p) {
     const int c = std::getc(file);

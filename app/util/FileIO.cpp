@@ -67,16 +67,12 @@ void WriteTextHeader(const std::string& name, std::FILE* file, int32_t version) 
   std::fprintf(file, "#%s - %d\n", name.c_str(), static_cast<int>(version));
 }
 
-namespace {
-
 void SkipSpace(std::FILE* file) {
   int c;
   while ((c = std::getc(file)) != EOF && std::isspace(c)) {
   }
   if (c != EOF) std::ungetc(c, file);
 }
-
-}  // namespace
 
 bool ReadTextHeader(const std::string& name, std::FILE* file, int32_t* version) {
   constexpr std::size_t kMaxWord = 127;

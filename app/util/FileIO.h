@@ -12,6 +12,18 @@
 
 namespace tq {
 
+// A file opened for reading in binary mode and closed when this goes; file
+// is null when it could not be opened.
+struct ReadFile {
+  std::FILE* file;
+  explicit ReadFile(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
+  ~ReadFile() {
+    if (file) std::fclose(file);
+  }
+  ReadFile(const ReadFile&) = delete;
+  ReadFile& operator=(const ReadFile&) = delete;
+};
+
 // --- binary -----------------------------------------------------------------
 
 bool WriteInt32(std::FILE* file, int32_t value);
@@ -45,6 +57,9 @@ void WriteTextHeader(const std::string& name, std::FILE* file, int32_t version);
 // word after '#' begins with name. A word longer than 127 characters is
 // rejected.
 bool ReadTextHeader(const std::string& name, std::FILE* file, int32_t* version = nullptr);
+
+// Skips white space (as std::isspace sees it) up to the next other character.
+void SkipSpace(std::FILE* file);
 
 // The next line without its line end; false at the end of the file or on a
 // read error (line is then empty).
