@@ -35,26 +35,17 @@ constexpr int kMaxBestCount = 1000;
 std::string Utf8(const std::string& text1252) { return ToQString(text1252).toStdString(); }
 
 // Every message of the engine goes to standard error; nothing is asked.
-class ConsolePlatform final : public Platform {
+class ConsolePlatform final : public SilentPlatform {
  public:
   explicit ConsolePlatform(std::ostream& err) : err_(err) {}
   int ShowMessage(const MessageRequest& request) override {
     Say(request.text);
     return ResultCancel;
   }
-  bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
-  std::string OpenFileName(const FileDialogRequest&) override { return {}; }
-  std::string SaveFileName(const FileDialogRequest&) override { return {}; }
-  int RunModal(QDialog*) override { return ResultCancel; }
-  void ShowHelp(int) override {}
-  void CloseHelp() override {}
-  void OpenUrl(const std::string&) override {}
-  void SetBusy(bool) override {}
   void SetStatus(const std::string& text, bool alert) override {
     // Plain status texts only report progress; alerts say that a file is damaged.
     if (alert) Say(text);
   }
-  void RequestTerminate() override {}
 
  private:
   // A message is 1252 text with native UTF-8 parts (its paths): each part is

@@ -72,6 +72,24 @@ class Platform {
   virtual void RequestTerminate() = 0;
 };
 
+// Shows nothing, asks nothing and answers Cancel to every question: what
+// answers until the program installs its own platform, and the base of a
+// platform that only reports (the command line's).
+class SilentPlatform : public Platform {
+ public:
+  int ShowMessage(const MessageRequest&) override { return ResultCancel; }
+  bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
+  std::string OpenFileName(const FileDialogRequest&) override { return {}; }
+  std::string SaveFileName(const FileDialogRequest&) override { return {}; }
+  int RunModal(QDialog*) override { return ResultCancel; }
+  void ShowHelp(int) override {}
+  void CloseHelp() override {}
+  void OpenUrl(const std::string&) override {}
+  void SetBusy(bool) override {}
+  void SetStatus(const std::string&, bool) override {}
+  void RequestTerminate() override {}
+};
+
 // The installed platform. Never null: until something is installed, a silent
 // platform answers Cancel to every question and shows nothing.
 Platform& CurrentPlatform();
