@@ -11,6 +11,7 @@
 
 #include "Platform.h"
 #include "RConfig.h"
+#include "Widgets.h"
 
 namespace tq {
 namespace {
@@ -19,12 +20,6 @@ QCheckBox* MakeCheck(const char* name, const char* caption, QWidget* parent) {
   auto* check = new QCheckBox(QString::fromLatin1(caption), parent);
   check->setObjectName(QString::fromLatin1(name));
   return check;
-}
-
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "Codec.h"
 #include "Platform.h"
 #include "RNumber.h"
+#include "Widgets.h"
 
 namespace tq {
 namespace {
@@ -60,12 +61,6 @@ QString Shown(std::string_view text) {
   const std::size_t half = (longest - 1) / 2;
   return ToQString(std::string(text.substr(0, half))) + QChar(0x2026) +
          ToQString(std::string(text.substr(text.size() - half)));
-}
-
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
 }
 
 QTableWidgetItem* MakeItem(const QString& text, const QString& tip) {

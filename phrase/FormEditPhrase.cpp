@@ -13,6 +13,7 @@
 #include "Codec.h"
 #include "Platform.h"
 #include "RNumber.h"
+#include "Widgets.h"
 #include "WindowPlace.h"
 #include "TextGuard.h"
 
@@ -65,18 +66,6 @@ class TNumberLabel final : public QLabel {
   QString number_;
 };
 
-namespace {
-
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  // Enter in the phrase field means OK, whichever button was last focused.
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
     : QDialog(parent), check_(dictionary) {
   setObjectName("FormEditPhrase");
@@ -107,10 +96,11 @@ TFormEditPhrase::TFormEditPhrase(RDictionary& dictionary, QWidget* parent)
   PanelBottom = new QWidget(this);
   PanelBottom->setObjectName("PanelBottom");
   PanelBottom->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  ButtonOK = MakeButton("ButtonOK", "&OK", PanelBottom);
+  // Enter in the phrase field means OK, whichever button was last focused.
+  ButtonOK = MakeButton("ButtonOK", "&OK", PanelBottom, AutoDefault::No);
   ButtonOK->setDefault(true);
-  ButtonCancel = MakeButton("ButtonCancel", "&Cancel", PanelBottom);
-  ButtonHelp = MakeButton("ButtonHelp", "&Help", PanelBottom);
+  ButtonCancel = MakeButton("ButtonCancel", "&Cancel", PanelBottom, AutoDefault::No);
+  ButtonHelp = MakeButton("ButtonHelp", "&Help", PanelBottom, AutoDefault::No);
   auto* bottom = new QHBoxLayout(PanelBottom);
   bottom->setContentsMargins(0, 0, 0, 0);
   bottom->addStretch();

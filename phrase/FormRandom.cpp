@@ -13,15 +13,10 @@
 #include "Platform.h"
 #include "RNumber.h"
 #include "RandomPhrase.h"
+#include "Widgets.h"
 
 namespace tq {
 namespace {
-
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
 
 QLineEdit* MakeReadOnlyEdit(const char* name, QWidget* parent) {
   auto* edit = new QLineEdit(parent);

@@ -20,15 +20,11 @@
 #include "PracticeFile.h"
 #include "RDictionary.h"
 #include "RWorksheet.h"
+#include "Text.h"
+#include "Widgets.h"
 
 namespace tq {
 namespace {
-
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
 
 QLabel* MakeLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -36,13 +32,7 @@ QLabel* MakeLabel(const char* name, QWidget* parent) {
   return label;
 }
 
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::string();
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-QString Html(const std::string& text) { return ToQString(text).toHtmlEscaped(); }
+QString Html(std::string_view text) { return ToQString(text).toHtmlEscaped(); }
 
 // The given digits with the wrong ones in red and underlined.
 QString MarkedHtml(const RDigitMarks& marks) {
@@ -275,8 +265,8 @@ void TFormPractice::ShowQuestion() {
   stage_ = Stage::Asking;
   const RNumber& entry = worksheet_->At(current_);
   // A phrase with uncovered digits is no clue: its dots are never shown.
-  const std::string phrase = HasCompletePhrase(entry) ? Trimmed(entry.Phrase()) : std::string();
-  const std::string description = Trimmed(entry.Description());
+  const std::string_view phrase = HasCompletePhrase(entry) ? TrimBlanks(entry.Phrase()) : std::string_view();
+  const std::string_view description = TrimBlanks(entry.Description());
   LabelHint->clear();
   if (CurrentDirection() == Direction::RecallNumber) {
     // Without a description the phrase itself is the question; the session
@@ -305,9 +295,9 @@ void TFormPractice::ButtonHintClick() {
   if (stage_ != Stage::Asking || current_ < 0) return;
   const RNumber& entry = worksheet_->At(current_);
   if (CurrentDirection() == Direction::RecallNumber)
-    LabelHint->setText(QStringLiteral("Phrase: ") + ToQString(Trimmed(entry.Phrase())));
+    LabelHint->setText(QStringLiteral("Phrase: ") + ToQString(TrimBlanks(entry.Phrase())));
   else
-    LabelHint->setText(QStringLiteral("Description: ") + ToQString(Trimmed(entry.Description())));
+    LabelHint->setText(QStringLiteral("Description: ") + ToQString(TrimBlanks(entry.Description())));
   ButtonHint->setEnabled(false);
   EditAnswer->setFocus();
 }
@@ -333,7 +323,7 @@ void TFormPractice::ShowAnswer() {
   html += QStringLiteral(" Your digits: <tt>%1</tt><br>").arg(MarkedHtml(marks));
   html += QStringLiteral("Number: <b>%1</b>").arg(Html(entry.Number()));
   if (HasCompletePhrase(entry))
-    html += QStringLiteral(" &nbsp; Phrase: <b>%1</b>").arg(Html(Trimmed(entry.Phrase())));
+    html += QStringLiteral(" &nbsp; Phrase: <b>%1</b>").arg(Html(TrimBlanks(entry.Phrase())));
   LabelResult->setText(html);
   EditAnswer->setReadOnly(true);
   ButtonHint->setEnabled(false);

@@ -26,6 +26,7 @@
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "Text.h"
+#include "Widgets.h"
 #include "WindowPlace.h"
 #include "TextGuard.h"
 #include "WordList.h"
@@ -96,14 +97,6 @@ void SetUpReportList(QTableView* list, QAbstractItemModel* model) {
   list->horizontalHeader()->setStretchLastSection(true);
 }
 
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  // Enter belongs to the edit box and the lists, never to a default button.
-  button->setAutoDefault(false);
-  return button;
-}
-
 // The rows selected in a list, in ascending order.
 std::vector<int> SelectedRows(const QTableView* list) {
   std::vector<int> rows;
@@ -148,7 +141,8 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   EditFind = new QLineEdit(TabDict);
   EditFind->setObjectName("EditFind");
   GuardTextField(EditFind);
-  ButtonFind = MakeButton("ButtonFind", "&Find", TabDict);
+  // Enter belongs to the edit box and the lists, never to a default button.
+  ButtonFind = MakeButton("ButtonFind", "&Find", TabDict, AutoDefault::No);
 
   GroupOptions = new QGroupBox(QStringLiteral("Options"), TabDict);
   GroupOptions->setObjectName("GroupOptions");
@@ -169,11 +163,11 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   ListDict->setColumnWidth(0, 150);
   ListDict->setMinimumSize(260, 230);
 
-  ButtonAdd = MakeButton("ButtonAdd", "&Add...", TabDict);
-  ButtonRemove = MakeButton("ButtonRemove", "&Remove", TabDict);
-  ButtonEdit = MakeButton("ButtonEdit", "Edit &Code...", TabDict);
-  ButtonImport = MakeButton("ButtonImport", "&Import...", TabDict);
-  ButtonExport = MakeButton("ButtonExport", "&Export...", TabDict);
+  ButtonAdd = MakeButton("ButtonAdd", "&Add...", TabDict, AutoDefault::No);
+  ButtonRemove = MakeButton("ButtonRemove", "&Remove", TabDict, AutoDefault::No);
+  ButtonEdit = MakeButton("ButtonEdit", "Edit &Code...", TabDict, AutoDefault::No);
+  ButtonImport = MakeButton("ButtonImport", "&Import...", TabDict, AutoDefault::No);
+  ButtonExport = MakeButton("ButtonExport", "&Export...", TabDict, AutoDefault::No);
   LabelCount = new QLabel(TabDict);
   LabelCount->setObjectName("LabelCount");
 
@@ -204,7 +198,7 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   ListRemoved = new QTableView(TabRemoved);
   ListRemoved->setObjectName("ListRemoved");
   SetUpReportList(ListRemoved, removedModel_);
-  ButtonUndelete = MakeButton("ButtonUndelete", "&Undelete", TabRemoved);
+  ButtonUndelete = MakeButton("ButtonUndelete", "&Undelete", TabRemoved, AutoDefault::No);
   auto* removedSide = new QVBoxLayout;
   removedSide->addWidget(ButtonUndelete);
   removedSide->addStretch(1);
@@ -214,8 +208,8 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   TabsDict->addTab(TabRemoved, QStringLiteral("Removed Words"));
 
   // --- under the pages ---
-  ButtonOk = MakeButton("ButtonOk", "&OK", this);
-  ButtonHelp = MakeButton("ButtonHelp", "&Help", this);
+  ButtonOk = MakeButton("ButtonOk", "&OK", this, AutoDefault::No);
+  ButtonHelp = MakeButton("ButtonHelp", "&Help", this, AutoDefault::No);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   bottom->addWidget(ButtonOk);

@@ -14,6 +14,7 @@
 #include "Platform.h"
 #include "RDictionary.h"
 #include "Text.h"
+#include "Widgets.h"
 #include "WindowPlace.h"
 
 namespace tq {
@@ -49,17 +50,6 @@ class MappingRowsModel final : public QAbstractTableModel {
   const std::vector<std::string>& letters_;
 };
 
-namespace {
-
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
 TFormMapping::TFormMapping(RDictionary& dictionary, QWidget* parent)
     : QDialog(parent), dictionary_(dictionary), letters_(RDictionary::kMappingLineCount) {
   setObjectName("FormMapping");
@@ -92,10 +82,10 @@ TFormMapping::TFormMapping(RDictionary& dictionary, QWidget* parent)
   ListMap->setMinimumSize(300, ListMap->horizontalHeader()->sizeHint().height() +
                                    11 * ListMap->verticalHeader()->defaultSectionSize() + 4);
 
-  ButtonEdit = MakeButton("ButtonEdit", "&Edit...", this);
-  ButtonOk = MakeButton("ButtonOk", "&OK", this);
-  ButtonCancel = MakeButton("ButtonCancel", "&Cancel", this);
-  ButtonHelp = MakeButton("ButtonHelp", "&Help", this);
+  ButtonEdit = MakeButton("ButtonEdit", "&Edit...", this, AutoDefault::No);
+  ButtonOk = MakeButton("ButtonOk", "&OK", this, AutoDefault::No);
+  ButtonCancel = MakeButton("ButtonCancel", "&Cancel", this, AutoDefault::No);
+  ButtonHelp = MakeButton("ButtonHelp", "&Help", this, AutoDefault::No);
 
   auto* frameLayout = new QVBoxLayout(TabMapping);
   frameLayout->addWidget(ListMap);
