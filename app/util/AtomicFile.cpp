@@ -114,8 +114,8 @@ void GiveNewFileMode(int fd) {
   ::fchmod(fd, 0666 & ~mask);
 }
 
-// Gives the temporary the replaced file's permission bits and, when it is
-// not ours, its owner; false when the owner cannot be given.
+// Gives the temporary the replaced file's permission bits and, when its
+// owner or group is not ours, those; false when they cannot be given.
 bool TakeOverModeAndOwner(int fd, const struct stat& old) {
   ::fchmod(fd, old.st_mode & 07777);
   if (old.st_uid == ::geteuid() && old.st_gid == ::getegid()) return true;
