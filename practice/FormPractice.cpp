@@ -44,7 +44,9 @@ QString MarkedHtml(const RDigitMarks& marks) {
   return html.isEmpty() ? QStringLiteral("(nothing)") : html;
 }
 
-// Why a practice file is left as it is, as the end of a sentence.
+// Why a practice file is left as it is: a sentence without its capital and
+// its full stop. Anything but an unreadable or newer file is a damaged one
+// that could not be set aside.
 std::string UntouchedText(const std::string& path, PracticeLoad found, const std::string& reason) {
   const std::string file = "the practice file '" + NativeText(path) + "'";
   switch (found) {

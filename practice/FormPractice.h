@@ -2,9 +2,11 @@
 // the schedule gives, in one of two directions (recall the number from its
 // description, or a phrase for the number), says right or wrong with the
 // wrong digits marked, and shows the progress chart. The schedule lives here
-// from one opening of a worksheet to the next; the practice file is read when
-// a worksheet is opened and written when a session ends and when the
-// worksheet is saved under a new name (or for the first time).
+// from one opening of a worksheet to the next (a new worksheet starts with
+// none); the practice file is read when a worksheet is opened, and written
+// when a session in which anything was answered ends and the worksheet has a
+// file, and when the worksheet is saved under a new name (or for the first
+// time) and the schedule holds anything.
 //
 // One instance lives from start to exit and is shown modally through the
 // platform seam:
@@ -51,20 +53,32 @@ class TFormPractice : public QDialog {
 
   // Reads the schedule that belongs to a worksheet file (none for an empty
   // path). A file that is there but cannot be taken in starts the schedule
-  // afresh, and the status bar says what is done with it; a missing one is
-  // only mentioned once the user practises.
+  // afresh, and an alert in the status bar says what is done with it: a
+  // damaged one is set aside when the schedule is next written; one that
+  // cannot be read or is from a newer version is left alone, and the
+  // schedule is not written beside this name. A missing one is only
+  // mentioned when a session starts (see Prepare).
   void LoadSchedule(const std::string& worksheetPath);
   // Starts a session on the worksheet's numbers. False, with nothing shown,
-  // when no entry has a number. A worksheet saved under a new name since its
-  // schedule was read keeps the schedule; it is written beside the new name.
+  // when no entry has a number with digits. A worksheet saved under a new
+  // name since its schedule was read keeps the schedule; it is written beside
+  // the new name. When the worksheet has a file, no practice file was found
+  // beside it and the schedule holds no card, the status bar says that the
+  // schedule starts afresh.
   bool Prepare(const RWorksheet& worksheet);
   // After the worksheet was saved: when that gave it its first file or a
-  // new name, the schedule goes with it and is written beside it at once
-  // (the file beside the old name stays).
+  // new name, the schedule goes with it and, when it holds any card or day,
+  // is written beside it at once (the file beside the old name stays). What
+  // became of a file already there is said in the status bar, as an alert
+  // when the schedule was not written.
   void WorksheetSaved(const RWorksheet& worksheet);
-  // After the dialog has closed: writes the practice file when anything was
-  // answered and the worksheet has a file, and puts a summary in the status
-  // bar. The worksheet itself is never marked modified.
+  // After the dialog has closed: when anything was answered, drops the days
+  // the chart no longer needs and writes the practice file if the worksheet
+  // has one. The status bar gets "Practice: " and the summary, followed by
+  // what became of the file: for a worksheet without a file, that the
+  // schedule is written once it has one; when the file was left as it was,
+  // why, as an alert. When the writer has shown its own error, the status
+  // bar is left as it was. The worksheet itself is never marked modified.
   void FinishSession();
 
   const RPracticeSchedule& Schedule() const { return schedule_; }
@@ -87,9 +101,11 @@ class TFormPractice : public QDialog {
   void ButtonHelpClick();
   void DirectionClick();
   void FollowWorksheet(const std::string& worksheetPath);
-  // Writes the schedule unless the file there could not be taken in; false
-  // when it was not written, with `note` saying why (empty when the writer
-  // has shown its own error).
+  // Writes the schedule unless the file there cannot be read or is from a
+  // newer version, as found when the schedule was read or now; a damaged
+  // one is set aside first. False when nothing was written. `note` holds
+  // sentences, each after one blank: where a damaged file was kept, and why
+  // nothing was written (nothing when the writer has shown its own error).
   bool SaveSchedule(const RWorksheet& worksheet, std::string& note);
 
   const RDictionary& dictionary_;

@@ -2,26 +2,32 @@
 // the schedule of its numbers and the answers per day. The worksheet file
 // itself never changes for practice, so older programs read it as before.
 //
-// A Windows-1252 text file of lines, each ended by a line feed (a carriage
-// return before it is accepted):
+// A Windows-1252 text file of lines, each ended by a line feed (the reader
+// also takes a carriage return before it, and a last line without one):
 //
 //   #TessaloquinePractice - 1
 //   C:<digits> <occurrence> <box> <due> <right> <wrong>
 //   D:<YYYY-MM-DD> <right> <wrong>
 //
 // one C line per card (the entry's digits and its occurrence among entries
-// with those digits, the Leitner box 0 to 5, the moment it is due in seconds
-// of local time since 1970, the count of right and of wrong answers), one D
-// line per day with answers. Numbers are plain decimals; one blank separates
-// the fields; empty lines are ignored.
+// with those digits, from 1, the Leitner box 0 to 5, the moment it is due in
+// seconds of local time since 1970, the count of right and of wrong
+// answers), one D line per day with answers. Numbers are plain decimals; one
+// blank separates the fields; empty lines are ignored. The writer puts the
+// C lines in key order, then the D lines by date; the reader takes them in
+// any order.
 //
-// The reader takes the file as hostile: it reads at most kMaxPracticeFile
-// bytes, in one pass, and anything it does not understand (a wrong header, a
-// field out of range, a repeated key, too many cards or days, a longer file)
-// makes the whole file damaged; a header with a later version belongs to a
-// newer program. The caller then starts the schedule afresh; the worksheet
-// opens regardless. A file that is there but that could not be taken in is
-// never replaced as if it were missing (see SavePracticeFile).
+// The reader takes the file as hostile: it reads at most one byte more than
+// kMaxPracticeFile, in one pass, and anything it does not understand (no
+// header or a wrong one, a line that is neither C nor D, a field out of
+// range, a repeated key or day, more than kMaxPracticeCards cards or
+// kMaxPracticeDays days, a file longer than kMaxPracticeFile) makes the whole
+// file damaged. A header with a version above 1 belongs to a newer program,
+// whatever follows it and however long the file is. A file that is there but
+// cannot be opened or read is unreadable. In each case the caller starts the
+// schedule afresh; the worksheet opens regardless. A file that is there but
+// that could not be taken in is never replaced as if it were missing (see
+// SavePracticeFile).
 #pragma once
 
 #include <cstddef>
@@ -44,7 +50,8 @@ inline constexpr std::size_t kMaxPracticeCards = 100000;
 inline constexpr std::size_t kMaxPracticeDays = 4000;
 // Longer digit strings are practised but not remembered.
 inline constexpr std::size_t kMaxCardDigits = 1000;
-// The writer keeps this many days of answers for the chart.
+// When a session ends, the tallies of days older than this many (today
+// counted) are dropped before the file is written: the chart needs no more.
 inline constexpr int32_t kKeptDays = 400;
 
 // The practice file of a worksheet file; empty for an untitled worksheet.
@@ -58,12 +65,17 @@ enum class PracticeLoad { Missing, Loaded, Unreadable, Damaged, Newer };
 // Parses the file's bytes into `schedule`, which is emptied first and stays
 // empty unless the whole text is good.
 PracticeLoad ParsePracticeText(const std::string& text, RPracticeSchedule& schedule);
-// Reads the file at path; for Unreadable, `reason` gets the system's reason.
+// Reads the file at path. Missing only for an empty path or when there is
+// no file; any other failure to open or read it is Unreadable, and `reason`
+// gets the system's reason.
 PracticeLoad ReadPracticeFile(const std::string& path, RPracticeSchedule& schedule, std::string* reason = nullptr);
 
-// The file's bytes for a schedule: never more than the reader takes. When
-// the cards would not all fit, those of `keepFirst` (the worksheet's own
-// numbers) are kept before the others.
+// The file's bytes for a schedule: never more than the reader takes. Cards
+// and days the reader would refuse are left out and counts below zero
+// written as 0, boxes and due moments brought within their ranges; of more
+// days than the reader takes, the newest stay. When the cards would not all
+// fit, those of `keepFirst` (the worksheet's own numbers) are kept before the
+// others.
 std::string PracticeText(const RPracticeSchedule& schedule, const std::vector<RCardKey>& keepFirst = {});
 // Writes the file through the atomic writer; on failure shows the program's
 // usual error and keeps the old file.
@@ -75,13 +87,18 @@ struct RPracticeSave {
   bool written = false;
   PracticeLoad found = PracticeLoad::Missing;
   std::string keptAs;  // where a damaged file was set aside
-  std::string reason;  // the system's reason for an unreadable file or a failed rename
+  // The system's reason for an unreadable file or a failed rename, or
+  // "File exists" when no name was free for a damaged file.
+  std::string reason;
 };
-// Writes the schedule, but never over a file that could not be taken in: a
-// damaged one is first renamed aside (path + ".damaged", or ".damaged2" and
-// so on when that name is taken); one that cannot be read, or is from a
-// newer version, is left as it is and nothing is written. Nothing is shown
-// but the writer's own errors; the caller says what happened.
+// Writes the schedule, but never over a file that could not be taken in;
+// what is there is read again first. A damaged one is renamed aside (path +
+// ".damaged", or ".damaged2" and so on up to ".damaged1000" when a name is
+// taken: anything there at all, even a dangling link, takes it); when no
+// name is free or the rename fails, nothing is written. One that cannot be
+// read, or is from a newer version, is left as it is and nothing is
+// written. Nothing is shown but the writer's own errors; the caller says
+// what happened.
 RPracticeSave SavePracticeFile(const std::string& path, const RPracticeSchedule& schedule,
                                const std::vector<RCardKey>& keepFirst = {});
 

@@ -219,110 +219,149 @@ bool ReadOrSay(const char* path, std::string& text) {
   return false;
 }
 
-}  // namespace
+bool WriteOrSay(const char* path, const std::string& text) {
+  if (tq::WriteFileAtomically(path, text) == 0) return true;
+  std::fprintf(stderr, "cannot write %s\n", path);
+  return false;
+}
 
-int main(int argc, char** argv) {
+// The command line, in the order the usage line gives it.
+struct Arguments {
+  const char* lexicon = nullptr;
+  const char* wordList = nullptr;
+  const char* extraWords = nullptr;
+  const char* scowlFolder = nullptr;
+  const char* taggedLexicon = nullptr;
+  const char* wordNetFolder = nullptr;
+  const char* wordsOut = nullptr;
+  const char* infoOut = nullptr;
+};
+
+// False, with the usage said, unless there are exactly eight arguments.
+bool ParseArguments(int argc, char** argv, Arguments& args) {
   if (argc != 9) {
     std::fprintf(stderr,
                  "usage: %s <cmudict-0.4.out> <american-english> <extra-words.txt> <scowl folder> "
                  "<wsj.wp39.poslexR> <wordnet folder> <words.dat> <wordinfo.dat>\n",
                  argv[0]);
-    return 2;
+    return false;
   }
-  std::string lexicon, wordList, extra, taggedLexicon;
-  if (!ReadOrSay(argv[1], lexicon) || !ReadOrSay(argv[2], wordList) || !ReadOrSay(argv[3], extra) ||
-      !ReadOrSay(argv[5], taggedLexicon))
-    return 1;
+  args = Arguments{argv[1], argv[2], argv[3], argv[4], argv[5], argv[6], argv[7], argv[8]};
+  return true;
+}
+
+// The sources read whole; the SCOWL lists are read where they are used.
+struct Sources {
+  std::string lexicon, wordList, extraWords, taggedLexicon;
   tq::words::WordNetNouns wordNet;
-  {
-    std::string folder = argv[6], missing;
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    if (!wordNet.Load(folder, missing)) {
-      std::fprintf(stderr, "cannot read WordNet: %s\n", missing.c_str());
-      return 1;
-    }
-  }
-  const std::string scowl = argv[4];
+};
 
+// False, with what could not be read said, when any source is missing.
+bool ReadSources(const Arguments& args, Sources& sources) {
+  if (!ReadOrSay(args.lexicon, sources.lexicon) || !ReadOrSay(args.wordList, sources.wordList) ||
+      !ReadOrSay(args.extraWords, sources.extraWords) || !ReadOrSay(args.taggedLexicon, sources.taggedLexicon))
+    return false;
+  std::string folder = args.wordNetFolder, missing;
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  if (sources.wordNet.Load(folder, missing)) return true;
+  std::fprintf(stderr, "cannot read WordNet: %s\n", missing.c_str());
+  return false;
+}
+
+// The plain lowercase words of the word list.
+std::unordered_set<std::string> KnownWords(const std::string& wordList) {
   std::unordered_set<std::string> known;
-  {
-    tq::LineCursor lines(wordList);
-    std::string_view line;
-    while (lines.Next(line))
-      if (AllLowerLetters(line)) known.emplace(line);
-  }
+  tq::LineCursor lines(wordList);
+  std::string_view line;
+  while (lines.Next(line))
+    if (AllLowerLetters(line)) known.emplace(line);
+  return known;
+}
 
+struct Lexicon {
   std::map<std::string, std::string> entries;  // sorted byte-wise, first entry wins
   std::map<char, std::vector<std::string>> letterNames;
   int unknownPhones = 0;
-  {
-    tq::LineCursor lines(lexicon);
-    std::string_view line;
-    std::string word, partOfSpeech, pronunciation;
-    bool unknown = false;
-    while (lines.Next(line)) {
-      if (!ParseEntry(line, word, partOfSpeech, pronunciation, unknown)) continue;
-      if (unknown) ++unknownPhones;
-      // Every pronunciation of a lone letter is a way to say its name,
-      // except "a" as the article.
-      if (word.size() == 1 && AllLowerLetters(word) && partOfSpeech != "dt")
-        letterNames[word[0]].push_back(pronunciation);
-      if (!AllLowerLetters(word) || !known.count(word)) continue;
-      entries.emplace(word, pronunciation);
-    }
-  }
-  if (entries.empty()) {
-    std::fprintf(stderr, "no words found\n");
-    return 1;
-  }
-  const std::size_t generated = entries.size();
+};
 
-  const auto levels = ReadScowlLevels(scowl, "words");
-  const auto abbreviations = ReadScowlLevels(scowl, "abbreviations");
-  if (levels.empty()) {
-    std::fprintf(stderr, "no SCOWL word lists in %s\n", argv[4]);
-    return 1;
+// The lexicon's entries for the known words, and the ways to say each
+// letter's name.
+Lexicon ReadLexicon(const std::string& text, const std::unordered_set<std::string>& known) {
+  Lexicon lexicon;
+  tq::LineCursor lines(text);
+  std::string_view line;
+  std::string word, partOfSpeech, pronunciation;
+  bool unknown = false;
+  while (lines.Next(line)) {
+    if (!ParseEntry(line, word, partOfSpeech, pronunciation, unknown)) continue;
+    if (unknown) ++lexicon.unknownPhones;
+    // Every pronunciation of a lone letter is a way to say its name,
+    // except "a" as the article.
+    if (word.size() == 1 && AllLowerLetters(word) && partOfSpeech != "dt")
+      lexicon.letterNames[word[0]].push_back(pronunciation);
+    if (!AllLowerLetters(word) || !known.count(word)) continue;
+    lexicon.entries.emplace(word, pronunciation);
   }
+  return lexicon;
+}
+
+// How many words each rule of the cleaning dropped.
+struct Dropped {
   int singleLetters = 0, letterNameWords = 0, vowelless = 0, abbreviated = 0;
-  for (auto it = entries.begin(); it != entries.end();) {
-    const std::string& w = it->first;
-    int* reason = nullptr;
-    if (w.size() == 1 && w != "a" && w != "i")
-      reason = &singleLetters;
-    else if (w.size() > 1 && SpokenAsLetterNames(w, it->second, letterNames))
-      reason = &letterNameWords;
-    else if (!HasVowel(w))
-      reason = &vowelless;
-    else if (abbreviations.count(w) && !levels.count(w))
-      reason = &abbreviated;
-    if (reason) {
-      ++*reason;
-      it = entries.erase(it);
+};
+
+// The counter of the rule that drops the word; null when the word stays.
+int* DroppedBy(const std::string& word, const std::string& pronunciation, const Lexicon& lexicon,
+               const std::map<std::string, int>& levels, const std::map<std::string, int>& abbreviations,
+               Dropped& dropped) {
+  if (word.size() == 1 && word != "a" && word != "i") return &dropped.singleLetters;
+  if (word.size() > 1 && SpokenAsLetterNames(word, pronunciation, lexicon.letterNames))
+    return &dropped.letterNameWords;
+  if (!HasVowel(word)) return &dropped.vowelless;
+  if (abbreviations.count(word) && !levels.count(word)) return &dropped.abbreviated;
+  return nullptr;
+}
+
+Dropped DropUnwantedWords(Lexicon& lexicon, const std::map<std::string, int>& levels,
+                          const std::map<std::string, int>& abbreviations) {
+  Dropped dropped;
+  for (auto it = lexicon.entries.begin(); it != lexicon.entries.end();) {
+    if (int* count = DroppedBy(it->first, it->second, lexicon, levels, abbreviations, dropped)) {
+      ++*count;
+      it = lexicon.entries.erase(it);
     } else {
       ++it;
     }
   }
+  return dropped;
+}
 
-  int supplied = 0;
-  {
-    tq::LineCursor lines(extra);
-    std::string_view line;
-    while (lines.Next(line)) {
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      if (line.empty() || line[0] == '#') continue;
-      const auto blank = line.find(' ');
-      const std::string word(line.substr(0, blank));
-      std::string pronunciation;
-      if (blank == std::string_view::npos || !AllLowerLetters(word) ||
-          !TranslatePhones(line.substr(blank), pronunciation) || pronunciation.empty()) {
-        std::fprintf(stderr, "%s: bad line: %.*s\n", argv[3], static_cast<int>(line.size()), line.data());
-        return 1;
-      }
-      entries[word] = pronunciation;
-      ++supplied;
+// Adds or overrides the words of our own list; false, with the line said,
+// at the first line that is not "word phone phone ...". `supplied` counts
+// the words taken.
+bool AddOurOwnWords(const std::string& text, const char* path, std::map<std::string, std::string>& entries,
+                    int& supplied) {
+  tq::LineCursor lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line[0] == '#') continue;
+    const auto blank = line.find(' ');
+    const std::string word(line.substr(0, blank));
+    std::string pronunciation;
+    if (blank == std::string_view::npos || !AllLowerLetters(word) ||
+        !TranslatePhones(line.substr(blank), pronunciation) || pronunciation.empty()) {
+      std::fprintf(stderr, "%s: bad line: %.*s\n", path, static_cast<int>(line.size()), line.data());
+      return false;
     }
+    entries[word] = pronunciation;
+    ++supplied;
   }
+  return true;
+}
 
+// One "word,pronunciation" line per entry, in byte order.
+std::string WordsDatText(const std::map<std::string, std::string>& entries) {
   std::string out;
   out.reserve(entries.size() * 16);
   for (const auto& [word, pronunciation] : entries) {
@@ -331,15 +370,21 @@ int main(int argc, char** argv) {
     out += pronunciation;
     out += '\n';
   }
-  if (tq::WriteFileAtomically(argv[7], out) != 0) {
-    std::fprintf(stderr, "cannot write %s\n", argv[7]);
-    return 1;
-  }
+  return out;
+}
 
-  const auto tagged = tq::words::ReadTaggedLexicon(taggedLexicon);
+// How many lines of wordinfo.dat tell each thing.
+struct InfoCounts {
+  int leveled = 0, nouns = 0, picturable = 0;
+};
+
+// One "word,level,kind[,p]" line per entry that has something to tell.
+std::string WordInfoText(const std::map<std::string, std::string>& entries, const std::map<std::string, int>& levels,
+                         const tq::words::TaggedLexicon& tagged, const tq::words::WordNetNouns& wordNet,
+                         InfoCounts& counts) {
   std::string info;
-  int leveled = 0, nounCount = 0, picturableCount = 0;
-  for (const auto& [word, pronunciation] : entries) {
+  for (const auto& entry : entries) {
+    const std::string& word = entry.first;
     const auto level = levels.find(word);
     const bool noun = tagged.nouns.count(word) > 0;
     const auto share = tagged.commonNounShare.find(word);
@@ -350,20 +395,54 @@ int main(int argc, char** argv) {
     info += level == levels.end() ? std::string("-") : std::to_string(level->second);
     info += noun ? ",n" : ",-";
     info += picturable ? ",p\n" : "\n";
-    leveled += level != levels.end() ? 1 : 0;
-    nounCount += noun ? 1 : 0;
-    picturableCount += picturable ? 1 : 0;
+    counts.leveled += level != levels.end() ? 1 : 0;
+    counts.nouns += noun ? 1 : 0;
+    counts.picturable += picturable ? 1 : 0;
   }
-  if (tq::WriteFileAtomically(argv[8], info) != 0) {
-    std::fprintf(stderr, "cannot write %s\n", argv[8]);
-    return 1;
-  }
+  return info;
+}
 
+void PrintSummary(const Lexicon& lexicon, std::size_t generated, const Dropped& dropped, int supplied,
+                  const InfoCounts& counts) {
   std::printf("words.dat: %zu words of %zu (dropped %d single letters, %d said as letter names, %d without a vowel, "
               "%d abbreviations; %d from our own list)",
-              entries.size(), generated, singleLetters, letterNameWords, vowelless, abbreviated, supplied);
-  if (unknownPhones) std::printf(" (%d lexicon entries had unknown phones)", unknownPhones);
-  std::printf("\nwordinfo.dat: %d words with a level, %d mostly nouns, %d can be pictured\n", leveled, nounCount,
-              picturableCount);
+              lexicon.entries.size(), generated, dropped.singleLetters, dropped.letterNameWords, dropped.vowelless,
+              dropped.abbreviated, supplied);
+  if (lexicon.unknownPhones) std::printf(" (%d lexicon entries had unknown phones)", lexicon.unknownPhones);
+  std::printf("\nwordinfo.dat: %d words with a level, %d mostly nouns, %d can be pictured\n", counts.leveled,
+              counts.nouns, counts.picturable);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Arguments args;
+  if (!ParseArguments(argc, argv, args)) return 2;
+  Sources sources;
+  if (!ReadSources(args, sources)) return 1;
+
+  Lexicon lexicon = ReadLexicon(sources.lexicon, KnownWords(sources.wordList));
+  if (lexicon.entries.empty()) {
+    std::fprintf(stderr, "no words found\n");
+    return 1;
+  }
+  const std::size_t generated = lexicon.entries.size();
+
+  const auto levels = ReadScowlLevels(args.scowlFolder, "words");
+  const auto abbreviations = ReadScowlLevels(args.scowlFolder, "abbreviations");
+  if (levels.empty()) {
+    std::fprintf(stderr, "no SCOWL word lists in %s\n", args.scowlFolder);
+    return 1;
+  }
+  const Dropped dropped = DropUnwantedWords(lexicon, levels, abbreviations);
+  int supplied = 0;
+  if (!AddOurOwnWords(sources.extraWords, args.extraWords, lexicon.entries, supplied)) return 1;
+  if (!WriteOrSay(args.wordsOut, WordsDatText(lexicon.entries))) return 1;
+
+  InfoCounts counts;
+  const std::string info = WordInfoText(lexicon.entries, levels, tq::words::ReadTaggedLexicon(sources.taggedLexicon),
+                                        sources.wordNet, counts);
+  if (!WriteOrSay(args.infoOut, info)) return 1;
+  PrintSummary(lexicon, generated, dropped, supplied, counts);
   return 0;
 }

@@ -96,6 +96,44 @@ bool FollowLinks(std::string path, std::string& out) {
   return false;
 }
 
+// Whether the file there may be replaced at all. Read-only means read-only,
+// even to a user the system would let write; anything but a plain file (a
+// folder, a device) is never ours to replace.
+bool MayReplace(const std::string& path, const struct stat& st) {
+  return S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+// A short name of our own beside the file, for mkstemp: the file's name may
+// already be as long as a name can be.
+std::string TemporaryNamePattern(const std::string& path) { return FolderOf(path) + ".tq-XXXXXX"; }
+
+// The permissions a plain fopen would have given a new file.
+void GiveNewFileMode(int fd) {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+}
+
+// Gives the temporary the replaced file's permission bits and, when its
+// owner or group is not ours, those; false when they cannot be given.
+bool TakeOverModeAndOwner(int fd, const struct stat& old) {
+  ::fchmod(fd, old.st_mode & 07777);
+  if (old.st_uid == ::geteuid() && old.st_gid == ::getegid()) return true;
+  return ::fchown(fd, old.st_uid, old.st_gid) == 0;
+}
+
+// A stream on fd that fails like a full disk once the test budget is spent;
+// closing it closes fd.
+std::FILE* OpenFaultyStream(int fd) {
+  cookie_io_functions_t io{};
+  io.write = FaultyWrite;
+  io.close = FaultyClose;
+  auto* stream = new FaultyStream{fd};
+  std::FILE* file = ::fopencookie(stream, "w", io);
+  if (!file) delete stream;
+  return file;
+}
+
 }  // namespace
 
 void SetWriteFaultForTesting(long long failAfterBytes) { faultBudget = failAfterBytes; }
@@ -111,65 +149,52 @@ std::FILE* AtomicFile::Open() {
   replaceFailed_ = false;
   reason_.clear();
   if (target_.empty() || !FollowLinks(target_, written_)) return nullptr;
-
-  struct stat st {};
-  const bool exists = ::stat(written_.c_str(), &st) == 0;
-  if (exists) {
-    if (!S_ISREG(st.st_mode)) return nullptr;
-    // Read-only means read-only, even to a user the system would let write.
-    if ((st.st_mode & 0222) == 0 || ::access(written_.c_str(), W_OK) != 0) return nullptr;
-  }
+  struct stat old {};
+  const bool exists = ::stat(written_.c_str(), &old) == 0;
+  if (exists && !MayReplace(written_, old)) return nullptr;
   // A rename would cut the file from its other names.
-  direct_ = exists && st.st_nlink > 1;
-
-  if (!direct_) {
-    // A short name of our own: the target's name may already be as long as
-    // a name can be.
-    std::string pattern = FolderOf(written_) + ".tq-XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-      // The folder does not let us create files; the file itself may still
-      // be writable in place.
-      if (!exists) return nullptr;
-      direct_ = true;
-    } else {
-      temp_ = pattern;
-      if (exists) {
-        ::fchmod(fd, st.st_mode & 07777);
-        // A file of another owner is written in place, as it stays theirs.
-        if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
-          ::close(fd);
-          ::unlink(temp_.c_str());
-          temp_.clear();
-          direct_ = true;
-        }
-      } else {
-        // The permissions a plain fopen would have given the file.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-      }
-      if (!direct_) {
-        tempFd_ = fd;
-        if (faultBudget >= 0) {
-          cookie_io_functions_t io{};
-          io.write = FaultyWrite;
-          io.close = FaultyClose;
-          file_ = ::fopencookie(new FaultyStream{fd}, "w", io);
-        } else {
-          file_ = ::fdopen(fd, "wb");
-        }
-        if (!file_) {
-          ::close(fd);
-          ::unlink(temp_.c_str());
-          temp_.clear();
-          tempFd_ = -1;
-        }
-        return file_;
-      }
-    }
+  if (exists && old.st_nlink > 1) return OpenInPlace();
+  const int fd = CreateTemporary();
+  // The folder does not let us create files; the file itself may still be
+  // writable in place.
+  if (fd < 0) return exists ? OpenInPlace() : nullptr;
+  if (!exists) {
+    GiveNewFileMode(fd);
+  } else if (!TakeOverModeAndOwner(fd, old)) {
+    // A file of another owner is written in place, as it stays theirs.
+    ::close(fd);
+    RemoveTemporary();
+    return OpenInPlace();
   }
+  return OpenTemporaryStream(fd);
+}
 
+int AtomicFile::CreateTemporary() {
+  std::string name = TemporaryNamePattern(written_);
+  const int fd = ::mkstemp(name.data());
+  if (fd >= 0) temp_ = name;
+  return fd;
+}
+
+void AtomicFile::RemoveTemporary() {
+  if (temp_.empty()) return;
+  ::unlink(temp_.c_str());
+  temp_.clear();
+}
+
+std::FILE* AtomicFile::OpenTemporaryStream(int fd) {
+  file_ = faultBudget >= 0 ? OpenFaultyStream(fd) : ::fdopen(fd, "wb");
+  if (!file_) {
+    ::close(fd);
+    RemoveTemporary();
+    return nullptr;
+  }
+  tempFd_ = fd;
+  return file_;
+}
+
+std::FILE* AtomicFile::OpenInPlace() {
+  direct_ = true;
   directFd_ = ::open(written_.c_str(), O_RDWR | O_CLOEXEC);
   if (directFd_ < 0) directFd_ = ::open(written_.c_str(), O_WRONLY | O_CLOEXEC);
   if (directFd_ < 0) return nullptr;
@@ -238,11 +263,11 @@ bool AtomicFile::Commit() {
     reason_ = std::strerror(errno);
   }
   if (ok) {
+    temp_.clear();
     SyncFolder();
   } else {
-    ::unlink(temp_.c_str());
+    RemoveTemporary();
   }
-  temp_.clear();
   return ok;
 }
 
@@ -281,10 +306,7 @@ void AtomicFile::Discard() {
   buffer_ = nullptr;
   bufferSize_ = 0;
   direct_ = false;
-  if (!temp_.empty()) {
-    ::unlink(temp_.c_str());
-    temp_.clear();
-  }
+  RemoveTemporary();
 }
 
 int WriteFileAtomically(const std::string& path, const std::string& bytes) {
