@@ -28,6 +28,7 @@
 #include <limits>
 
 #include "Codec.h"
+#include "Commands.h"
 #include "FindDialog.h"
 #include "FlashCards.h"
 #include "FormAbout.h"
@@ -297,36 +298,50 @@ void TFormMain::CreatePanels() {
 void TFormMain::CreateMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MenuMain");
-
-  auto add = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key, const char* hint,
-                    void (TFormMain::*handler)(), int image = -1) {
-    auto* action = new QAction(QString::fromLatin1(caption), this);
-    action->setObjectName(name);
-    if (!key.isEmpty()) action->setShortcut(key);
-    if (hint) action->setToolTip(QString::fromLatin1(hint));
-    if (image >= 0) action->setIcon(CommandIcon(static_cast<CommandImage>(image)));
-    connect(action, &QAction::triggered, this, handler);
+  QMenu* menus[kCommandMenuCount] = {};
+  for (const MenuCommand& command : MenuCommands()) {
+    const CommandMenuInfo& info = MenuInfo(command.Menu);
+    QMenu*& menu = menus[static_cast<int>(command.Menu)];
+    if (!menu) {
+      menu = info.Title ? bar->addMenu(QString::fromLatin1(info.Title)) : new QMenu(this);
+      menu->setObjectName(info.Name);
+    }
+    if (command.SeparatorBefore) menu->addSeparator();
+    if (!command.Handler) {
+      CreateHistoryItems(menu);
+      continue;
+    }
+    // The menu bar's commands belong to the window, a pop-up menu's items to
+    // their menu.
+    auto* action = new QAction(QString::fromLatin1(command.Caption), info.Title ? static_cast<QObject*>(this) : menu);
+    action->setObjectName(command.Name);
+    const QList<QKeySequence> keys = CommandKeys(command);
+    if (!keys.isEmpty()) action->setShortcuts(keys);
+    // The word lists' keys work while a word list has the focus (SetDictionary
+    // hands the commands to the strip), so Delete in an edit field still
+    // deletes a letter.
+    if (command.Menu == CommandMenu::WordLists) action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    if (command.Hint) action->setToolTip(QString::fromLatin1(command.Hint));
+    if (command.Image) action->setIcon(CommandIcon(*command.Image));
+    connect(action, &QAction::triggered, this, command.Handler);
     menu->addAction(action);
-    commands_.push_back(action);
-    return action;
-  };
-  using CI = CommandImage;
-  auto img = [](CI image) { return static_cast<int>(image); };
+    if (info.Title) commands_.push_back(action);
+  }
+  auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+  MenuUndo = action("MenuUndo");
+  MenuRedo = action("MenuRedo");
+  UpdateUndoMenu();
+  PopupLeft = menus[static_cast<int>(CommandMenu::NumbersList)];
+  PopupRight = menus[static_cast<int>(CommandMenu::WordLists)];
+  PopupAddWord = action("PopupAddWord");
+  PopupRemoveWord = action("PopupRemoveWord");
+  PopupEditCode = action("PopupEditCode");
+  connect(ListNumbers, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { PopupLeft->popup(ListNumbers->viewport()->mapToGlobal(at)); });
+}
 
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  file->setObjectName("MenuFile");
-  add(file, "MenuNewWorksheet", "&New Worksheet", QKeySequence(Qt::CTRL | Qt::Key_N), "New Worksheet",
-      &TFormMain::MenuNewWorksheetClick, img(CI::NewWorksheet));
-  add(file, "MenuNewPegList", "New &Peg List...", {}, "New Peg List", &TFormMain::MenuNewPegListClick);
-  add(file, "MenuOpenWorksheet", "&Open Worksheet...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open Worksheet",
-      &TFormMain::MenuOpenWorksheetClick, img(CI::OpenWorksheet));
-  add(file, "MenuSaveWorksheet", "&Save Worksheet...", QKeySequence(Qt::CTRL | Qt::Key_S), "Save Worksheet",
-      &TFormMain::MenuSaveWorksheetClick, img(CI::SaveWorksheet));
-  add(file, "MenuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save As",
-      &TFormMain::MenuSaveAsClick, img(CI::SaveAs));
-  add(file, "MenuExportFlashCards", "Export &Flash Cards...", {}, "Export Flash Cards",
-      &TFormMain::MenuExportFlashCardsClick);
-  file->addSeparator();
+// The recent files: four items, hidden until the history has paths for them.
+void TFormMain::CreateHistoryItems(QMenu* file) {
   for (int k = 0; k < 4; ++k) {
     MenuHistory[k] = new QAction(this);
     MenuHistory[k]->setObjectName(QStringLiteral("MenuHistory%1").arg(k + 1));
@@ -338,106 +353,6 @@ void TFormMain::CreateMenus() {
   MenuHistorySep = file->addSeparator();
   MenuHistorySep->setObjectName("MenuHistorySep");
   MenuHistorySep->setVisible(false);
-  add(file, "MenuExit", "E&xit", {}, nullptr, &TFormMain::MenuExitClick, img(CI::Exit));
-
-  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName("MenuEdit");
-  MenuUndo = add(edit, "MenuUndo", "&Undo", QKeySequence(QKeySequence::Undo), "Undo", &TFormMain::MenuUndoClick,
-                 img(CI::Undo));
-  MenuRedo = add(edit, "MenuRedo", "&Redo", QKeySequence(QKeySequence::Redo), "Redo", &TFormMain::MenuRedoClick,
-                 img(CI::Redo));
-  MenuRedo->setShortcuts(QKeySequence::Redo);
-  UpdateUndoMenu();
-  edit->addSeparator();
-  add(edit, "MenuCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), "Cut", &TFormMain::MenuCutClick, img(CI::Cut));
-  add(edit, "MenuCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy", &TFormMain::MenuCopyClick,
-      img(CI::Copy));
-  add(edit, "MenuPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), "Paste", &TFormMain::MenuPasteClick,
-      img(CI::Paste));
-  add(edit, "MenuDelete", "&Delete", {}, "Delete", &TFormMain::MenuDeleteClick, img(CI::Delete));
-  edit->addSeparator();
-  add(edit, "MenuFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "Find", &TFormMain::MenuFindClick,
-      img(CI::Find));
-  add(edit, "MenuFindAgain", "Find &Again", QKeySequence(Qt::Key_F3), "Find Again", &TFormMain::MenuFindAgainClick,
-      img(CI::FindAgain));
-
-  QMenu* numbers = bar->addMenu(QStringLiteral("&Numbers"));
-  numbers->setObjectName("MenuNumbers");
-  add(numbers, "MenuInsertNumber", "&Insert Number", QKeySequence(Qt::CTRL | Qt::Key_Insert), "Insert Number",
-      &TFormMain::MenuInsertNumberClick, img(CI::InsertNumber));
-  add(numbers, "MenuDeleteNumber", "&Delete Number", QKeySequence(Qt::CTRL | Qt::Key_Delete), "Delete Number",
-      &TFormMain::MenuDeleteNumberClick, img(CI::DeleteNumber));
-  add(numbers, "MenuMoveUp", "Move &Up", QKeySequence(Qt::CTRL | Qt::Key_Up), "Move Up", &TFormMain::MenuMoveUpClick,
-      img(CI::MoveUp));
-  add(numbers, "MenuMoveDown", "Move &Down", QKeySequence(Qt::CTRL | Qt::Key_Down), "Move Down",
-      &TFormMain::MenuMoveDownClick, img(CI::MoveDown));
-  numbers->addSeparator();
-  add(numbers, "MenuClear", "&Clear Number", QKeySequence(Qt::CTRL | Qt::Key_L), "Clear Number",
-      &TFormMain::MenuClearClick);
-  add(numbers, "MenuRandom", "&Random Phrase...", QKeySequence(Qt::CTRL | Qt::Key_R), "Random Phrase",
-      &TFormMain::MenuRandomClick, img(CI::Random));
-  add(numbers, "MenuBestPhrases", "&Best Phrases...", QKeySequence(Qt::CTRL | Qt::Key_B), "Best Phrases",
-      &TFormMain::MenuBestPhrasesClick, img(CI::BestPhrases));
-  add(numbers, "MenuEditPhrase", "&Edit Phrase...", QKeySequence(Qt::CTRL | Qt::Key_T), "Edit Phrase",
-      &TFormMain::MenuEditPhraseClick, img(CI::EditPhrase));
-  add(numbers, "MenuPractice", "&Practice...", QKeySequence(Qt::CTRL | Qt::Key_P), "Practice",
-      &TFormMain::MenuPracticeClick, img(CI::Practice));
-
-  QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-  options->setObjectName("MenuOptions");
-  add(options, "MenuDictionary", "&Dictionary...", QKeySequence(Qt::CTRL | Qt::Key_D), "Dictionary",
-      &TFormMain::MenuDictionaryClick, img(CI::Dictionary));
-  add(options, "MenuMapping", "&Mapping...", QKeySequence(Qt::CTRL | Qt::Key_M), "Mapping",
-      &TFormMain::MenuMappingClick, img(CI::Mapping));
-  options->addSeparator();
-  add(options, "MenuPreferences", "&Preferences...", {}, "Preferences", &TFormMain::MenuPreferencesClick,
-      img(CI::Preferences));
-
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  help->setObjectName("MenuHelp");
-  add(help, "MenuHelpTopics", "&Help Topics...", QKeySequence(Qt::Key_F1), nullptr, &TFormMain::MenuHelpTopicsClick,
-      img(CI::HelpTopics));
-  add(help, "MenuTip", "&Tip of the Day...", {}, nullptr, &TFormMain::MenuTipClick);
-  help->addSeparator();
-  add(help, "MenuCompanyHomepage", "&Hollowmere Homepage", {}, nullptr, &TFormMain::MenuCompanyHomepageClick);
-  add(help, "MenuProductHomepage", "&Tessaloquine Homepage", {}, nullptr, &TFormMain::MenuProductHomepageClick);
-  help->addSeparator();
-  add(help, "MenuAbout", "&About...", {}, nullptr, &TFormMain::MenuAboutClick, img(CI::About));
-
-  // The numbers list's own menu: the same handlers, no keys of its own.
-  PopupLeft = new QMenu(this);
-  PopupLeft->setObjectName("PopupLeft");
-  auto popup = [this](const char* name, const char* caption, void (TFormMain::*handler)()) {
-    QAction* action = PopupLeft->addAction(QString::fromLatin1(caption));
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, handler);
-  };
-  popup("PopupInsertNumber", "&Insert Number", &TFormMain::MenuInsertNumberClick);
-  popup("PopupDeleteNumber", "&Delete Number", &TFormMain::MenuDeleteNumberClick);
-  popup("PopupMoveUp", "Move &Up", &TFormMain::MenuMoveUpClick);
-  popup("PopupMoveDown", "Move &Down", &TFormMain::MenuMoveDownClick);
-  connect(ListNumbers, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { PopupLeft->popup(ListNumbers->viewport()->mapToGlobal(at)); });
-
-  // The word lists' menu. Its keys work while a word list has the focus
-  // (SetDictionary hands the commands to the strip), so Delete in an edit
-  // field still deletes a letter.
-  PopupRight = new QMenu(this);
-  PopupRight->setObjectName("PopupRight");
-  auto wordCommand = [this](const char* name, const char* caption, QKeySequence key, void (TFormMain::*handler)()) {
-    QAction* action = PopupRight->addAction(QString::fromLatin1(caption));
-    action->setObjectName(name);
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-  PopupAddWord = wordCommand("PopupAddWord", "&Add Word...", QKeySequence(Qt::CTRL | Qt::Key_A),
-                             &TFormMain::PopupAddWordClick);
-  PopupRemoveWord = wordCommand("PopupRemoveWord", "&Remove Word", QKeySequence(Qt::Key_Delete),
-                                &TFormMain::PopupRemoveWordClick);
-  PopupEditCode = wordCommand("PopupEditCode", "&Edit Code...", QKeySequence(Qt::CTRL | Qt::Key_E),
-                              &TFormMain::PopupEditCodeClick);
 }
 
 void TFormMain::CreateToolBar() {
@@ -447,35 +362,16 @@ void TFormMain::CreateToolBar() {
   ToolBar->setFloatable(false);
   ToolBar->setIconSize(QSize(16, 16));
   ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  auto bind = [this](const char* menuItem, const char* buttonName) {
-    auto* action = findChild<QAction*>(QString::fromLatin1(menuItem));
+  // Each button is its menu command's action, with its picture and tip.
+  for (const MenuCommand* command : ToolBarCommands()) {
+    if (!command) {
+      ToolBar->addSeparator();
+      continue;
+    }
+    auto* action = findChild<QAction*>(QString::fromLatin1(command->Name));
     ToolBar->addAction(action);
-    if (QWidget* button = ToolBar->widgetForAction(action)) button->setObjectName(buttonName);
-  };
-  bind("MenuNewWorksheet", "ButtonNewWorksheet");
-  bind("MenuOpenWorksheet", "ButtonOpenWorksheet");
-  bind("MenuSaveWorksheet", "ButtonSaveWorksheet");
-  ToolBar->addSeparator();
-  bind("MenuInsertNumber", "ButtonInsert");
-  bind("MenuDeleteNumber", "ButtonDelete");
-  bind("MenuMoveUp", "ButtonUp");
-  bind("MenuMoveDown", "ButtonDown");
-  ToolBar->addSeparator();
-  bind("MenuCut", "ButtonCut");
-  bind("MenuCopy", "ButtonCopy");
-  bind("MenuPaste", "ButtonPaste");
-  bind("MenuUndo", "ButtonUndo");
-  bind("MenuRedo", "ButtonRedo");
-  ToolBar->addSeparator();
-  bind("MenuDictionary", "ButtonDictionary");
-  bind("MenuMapping", "ButtonMapping");
-  bind("MenuRandom", "ButtonRandom");
-  bind("MenuBestPhrases", "ButtonBestPhrases");
-  bind("MenuEditPhrase", "ButtonEditPhrase");
-  bind("MenuPractice", "ButtonPractice");
-  ToolBar->addSeparator();
-  bind("MenuFind", "ButtonFind");
-  bind("MenuFindAgain", "ButtonFindAgain");
+    if (QWidget* button = ToolBar->widgetForAction(action)) button->setObjectName(command->ButtonName);
+  }
 }
 
 void TFormMain::CreateStatusBar() {

@@ -177,6 +177,7 @@ class TFormMain : public QMainWindow {
  private:
   void FormShow();
   void CreateMenus();
+  void CreateHistoryItems(QMenu* file);
   void CreateToolBar();
   void CreateStatusBar();
   void CreatePanels();

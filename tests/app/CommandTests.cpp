@@ -7,7 +7,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
 #include "AppFixture.h"
+#include "Commands.h"
 #include "Icons.h"
 
 namespace tq::test {
@@ -138,6 +145,135 @@ TEST(CommandIcons, ComeFromTheDesktopsThemeOrTheStandInByTheirStandardNames) {
   QIcon::setThemeSearchPaths(paths);
   QIcon::setThemeName(desktopTheme);
   QIcon::setFallbackThemeName(fallback);
+}
+
+// --- the keyboard tables of the README and the help ------------------------------
+
+// One row of a keyboard table: the keys, and what they do.
+struct KeyRow {
+  std::string keys, command;
+};
+
+std::string SourceFile(const char* path) {
+  std::ifstream file(std::string(TQ_SOURCE_DIR) + path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  EXPECT_FALSE(text.str().empty()) << path;
+  return text.str();
+}
+
+// The table under the README's "### Keyboard", without its heading rows.
+std::vector<KeyRow> ReadmeKeyRows() {
+  std::vector<KeyRow> rows;
+  std::istringstream text(SourceFile("README.md"));
+  std::string line;
+  while (std::getline(text, line) && line != "### Keyboard") {}
+  while (std::getline(text, line) && (line.empty() || line[0] == '|')) {
+    const auto bar = line.find(" | ");
+    if (bar != std::string::npos && line.find("---") == std::string::npos && line.rfind("| Keys |", 0) != 0)
+      rows.push_back({line.substr(2, bar - 2), line.substr(bar + 3, line.size() - bar - 5)});
+  }
+  return rows;
+}
+
+// The help's tables of keys and commands (its table of dialogs has three
+// columns and names no menu command).
+std::vector<KeyRow> HelpKeyRows() {
+  std::vector<KeyRow> rows;
+  const std::string html = SourceFile("resources/help/shortcuts.html");
+  const std::regex row("<tr><td>([^<]*)</td><td>((?:(?!</td>).)*)</td></tr>"), tag("<[^>]*>");
+  for (std::sregex_iterator it(html.begin(), html.end(), row), end; it != end; ++it)
+    rows.push_back({(*it)[1], std::regex_replace((*it)[2].str(), tag, "")});
+  return rows;
+}
+
+// "a, b or c" as its items; with `most`, in at most that many, the last
+// keeping the rest of the text.
+std::vector<std::string> ListItems(const std::string& text, size_t most = 0) {
+  std::vector<std::string> items;
+  size_t from = 0;
+  const std::regex separator(", | or ");
+  std::smatch match;
+  while ((most == 0 || items.size() + 1 < most) &&
+         std::regex_search(text.begin() + from, text.end(), match, separator)) {
+    items.push_back(text.substr(from, match.position(0)));
+    from += match.position(0) + match.length(0);
+  }
+  items.push_back(text.substr(from));
+  return items;
+}
+
+std::vector<std::string> Words(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::vector<std::string> words;
+  const std::regex word("[a-z]+");
+  for (std::sregex_iterator it(text.begin(), text.end(), word), end; it != end; ++it) words.push_back(it->str());
+  return words;
+}
+
+const MenuCommand* CommandWithKey(const QKeySequence& key) {
+  for (const MenuCommand& command : MenuCommands())
+    if (CommandKeys(command).contains(key)) return &command;
+  return nullptr;
+}
+
+// The command whose name ("Find Again" for "Find &Again") the text names
+// best: the most of its words, then the fewest left out; null when none or
+// two name it equally well.
+const MenuCommand* CommandNamedIn(const std::string& text) {
+  const std::vector<std::string> said = Words(text);
+  const MenuCommand* best = nullptr;
+  std::pair<int, int> bestScore{0, 0};
+  bool tie = false;
+  for (const MenuCommand& command : MenuCommands()) {
+    if (CommandKeys(command).isEmpty()) continue;
+    std::pair<int, int> score{0, 0};
+    for (const std::string& word : Words(QString::fromLatin1(command.Caption).remove('&').toStdString()))
+      (std::find(said.begin(), said.end(), word) != said.end() ? score.first : score.second) += 1;
+    score.second = -score.second;
+    if (score.first > 0 && (!best || score > bestScore)) {
+      best = &command, bestScore = score, tie = false;
+    } else if (best && score == bestScore) {
+      tie = true;
+    }
+  }
+  return tie ? nullptr : best;
+}
+
+// Every key of the menus is in the README's and the help's keyboard tables,
+// named with its command ("Ctrl+R, Ctrl+T | random phrase, edit phrase": the
+// commands in the order of the keys), and every key those tables give a
+// command of the menus is that command's. Keys of no menu command (Enter in
+// Number, Tab in the word lists) are left alone, but a Ctrl, Alt or function
+// key must be a command's.
+TEST(CommandKeys, AreTheKeysTheReadmeAndTheHelpName) {
+  for (const auto& [document, rows] : {std::pair{"README.md", ReadmeKeyRows()}, {"shortcuts.html", HelpKeyRows()}}) {
+    ASSERT_GT(rows.size(), 10u) << document;
+    std::set<const MenuCommand*> named;
+    for (const KeyRow& row : rows) {
+      const std::vector<std::string> keyItems = ListItems(row.keys);
+      const std::vector<std::string> commandItems = ListItems(row.command, keyItems.size());
+      for (size_t i = 0; i < keyItems.size(); ++i) {
+        const QString name = QString::fromStdString(keyItems[i].substr(0, keyItems[i].find(' ')));
+        const QKeySequence key = QKeySequence::fromString(name, QKeySequence::PortableText);
+        const QKeyCombination chord = key.isEmpty() ? QKeyCombination() : key[0];
+        const MenuCommand* command = CommandWithKey(key);
+        if (!command) {
+          EXPECT_TRUE((chord.keyboardModifiers() & ~Qt::ShiftModifier) == 0 &&
+                      !(chord.key() >= Qt::Key_F1 && chord.key() <= Qt::Key_F35))
+              << document << ": no menu command has the key " << keyItems[i];
+          continue;
+        }
+        named.insert(command);
+        const std::string said = i < commandItems.size() ? commandItems[i] : "";
+        const MenuCommand* meant = CommandNamedIn(said);
+        EXPECT_EQ(meant, command) << document << ": " << keyItems[i] << " is " << command->Name << ", the table says '"
+                                  << said << "' (" << (meant ? meant->Name : "no command") << ")";
+      }
+    }
+    for (const MenuCommand& command : MenuCommands())
+      EXPECT_TRUE(CommandKeys(command).isEmpty() || named.count(&command)) << document << " lacks " << command.Name;
+  }
 }
 
 }  // namespace
