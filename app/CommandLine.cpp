@@ -97,8 +97,8 @@ void PrintColumn(const RDictionary& dictionary, const std::string& digits, std::
 // the phrase's uncovered mark, and standard error says so.
 void PrintBest(const RDictionary& dictionary, const std::string& digits, std::size_t count, std::ostream& out,
                std::ostream& err) {
-  const std::vector<RankedPhrase> phrases = FindBestPhrases(dictionary, digits, count);
-  for (const RankedPhrase& phrase : phrases) out << Utf8(phrase.phrase) << '\n';
+  const std::vector<RRankedPhrase> phrases = FindBestPhrases(dictionary, digits, count);
+  for (const RRankedPhrase& phrase : phrases) out << Utf8(phrase.phrase) << '\n';
   if (!phrases.empty() && !phrases.front().complete)
     err << kProductName << ": No word covers the digits marked with a dot.\n";
 }
@@ -106,7 +106,7 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
 // The peg list, one number a line: the number with its leading zeros, a tab
 // and the peg.
 void PrintPegs(const RDictionary& dictionary, int digits, std::ostream& out) {
-  for (const Peg& peg : MakePegList(dictionary, digits)) out << peg.number << '\t' << Utf8(peg.Phrase()) << '\n';
+  for (const RPeg& peg : MakePegList(dictionary, digits)) out << peg.number << '\t' << Utf8(peg.Phrase()) << '\n';
 }
 
 }  // namespace

@@ -12,135 +12,135 @@ using M = CommandMenu;
 using I = CommandImage;
 using F = TFormMain;
 
-const MenuCommand kCommands[] = {
-    {.Menu = M::File, .Name = "MenuNewWorksheet", .Caption = "&New Worksheet", .Key = Qt::CTRL | Qt::Key_N,
-     .Image = I::NewWorksheet, .Hint = "New Worksheet", .Handler = &F::MenuNewWorksheetClick,
-     .ButtonName = "ButtonNewWorksheet", .ToolBarPlace = 11},
-    {.Menu = M::File, .Name = "MenuNewPegList", .Caption = "New &Peg List...", .Hint = "New Peg List",
-     .Handler = &F::MenuNewPegListClick},
-    {.Menu = M::File, .Name = "MenuOpenWorksheet", .Caption = "&Open Worksheet...", .Key = Qt::CTRL | Qt::Key_O,
-     .Image = I::OpenWorksheet, .Hint = "Open Worksheet", .Handler = &F::MenuOpenWorksheetClick,
-     .ButtonName = "ButtonOpenWorksheet", .ToolBarPlace = 12},
-    {.Menu = M::File, .Name = "MenuSaveWorksheet", .Caption = "&Save Worksheet...", .Key = Qt::CTRL | Qt::Key_S,
-     .Image = I::SaveWorksheet, .Hint = "Save Worksheet", .Handler = &F::MenuSaveWorksheetClick,
-     .ButtonName = "ButtonSaveWorksheet", .ToolBarPlace = 13},
-    {.Menu = M::File, .Name = "MenuSaveAs", .Caption = "Save &As...", .Key = Qt::CTRL | Qt::SHIFT | Qt::Key_S,
-     .Image = I::SaveAs, .Hint = "Save As", .Handler = &F::MenuSaveAsClick},
-    {.Menu = M::File, .Name = "MenuExportFlashCards", .Caption = "Export &Flash Cards...",
-     .Hint = "Export Flash Cards", .Handler = &F::MenuExportFlashCardsClick},
+const TMenuCommand kCommands[] = {
+    {.menu = M::File, .name = "MenuNewWorksheet", .caption = "&New Worksheet", .key = Qt::CTRL | Qt::Key_N,
+     .image = I::NewWorksheet, .hint = "New Worksheet", .handler = &F::MenuNewWorksheetClick,
+     .buttonName = "ButtonNewWorksheet", .toolBarPlace = 11},
+    {.menu = M::File, .name = "MenuNewPegList", .caption = "New &Peg List...", .hint = "New Peg List",
+     .handler = &F::MenuNewPegListClick},
+    {.menu = M::File, .name = "MenuOpenWorksheet", .caption = "&Open Worksheet...", .key = Qt::CTRL | Qt::Key_O,
+     .image = I::OpenWorksheet, .hint = "Open Worksheet", .handler = &F::MenuOpenWorksheetClick,
+     .buttonName = "ButtonOpenWorksheet", .toolBarPlace = 12},
+    {.menu = M::File, .name = "MenuSaveWorksheet", .caption = "&Save Worksheet...", .key = Qt::CTRL | Qt::Key_S,
+     .image = I::SaveWorksheet, .hint = "Save Worksheet", .handler = &F::MenuSaveWorksheetClick,
+     .buttonName = "ButtonSaveWorksheet", .toolBarPlace = 13},
+    {.menu = M::File, .name = "MenuSaveAs", .caption = "Save &As...", .key = Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+     .image = I::SaveAs, .hint = "Save As", .handler = &F::MenuSaveAsClick},
+    {.menu = M::File, .name = "MenuExportFlashCards", .caption = "Export &Flash Cards...",
+     .hint = "Export Flash Cards", .handler = &F::MenuExportFlashCardsClick},
     // The recent files (MenuHistory1 to 4 and their separator) go here.
-    {.Menu = M::File, .SeparatorBefore = true, .Name = "MenuHistory"},
-    {.Menu = M::File, .Name = "MenuExit", .Caption = "E&xit", .Image = I::Exit, .Handler = &F::MenuExitClick},
+    {.menu = M::File, .separatorBefore = true, .name = "MenuHistory"},
+    {.menu = M::File, .name = "MenuExit", .caption = "E&xit", .image = I::Exit, .handler = &F::MenuExitClick},
 
     // Undo and Redo name the step they take back or again once there is one.
-    {.Menu = M::Edit, .Name = "MenuUndo", .Caption = "&Undo", .Key = Qt::CTRL | Qt::Key_Z, .Image = I::Undo,
-     .Hint = "Undo", .Handler = &F::MenuUndoClick, .ButtonName = "ButtonUndo", .ToolBarPlace = 34},
-    {.Menu = M::Edit, .Name = "MenuRedo", .Caption = "&Redo", .DesktopKeys = QKeySequence::Redo, .Image = I::Redo,
-     .Hint = "Redo", .Handler = &F::MenuRedoClick, .ButtonName = "ButtonRedo", .ToolBarPlace = 35},
-    {.Menu = M::Edit, .SeparatorBefore = true, .Name = "MenuCut", .Caption = "Cu&t", .Key = Qt::CTRL | Qt::Key_X,
-     .Image = I::Cut, .Hint = "Cut", .Handler = &F::MenuCutClick, .ButtonName = "ButtonCut", .ToolBarPlace = 31},
-    {.Menu = M::Edit, .Name = "MenuCopy", .Caption = "&Copy", .Key = Qt::CTRL | Qt::Key_C, .Image = I::Copy,
-     .Hint = "Copy", .Handler = &F::MenuCopyClick, .ButtonName = "ButtonCopy", .ToolBarPlace = 32},
-    {.Menu = M::Edit, .Name = "MenuPaste", .Caption = "&Paste", .Key = Qt::CTRL | Qt::Key_V, .Image = I::Paste,
-     .Hint = "Paste", .Handler = &F::MenuPasteClick, .ButtonName = "ButtonPaste", .ToolBarPlace = 33},
-    {.Menu = M::Edit, .Name = "MenuDelete", .Caption = "&Delete", .Image = I::Delete, .Hint = "Delete",
-     .Handler = &F::MenuDeleteClick},
-    {.Menu = M::Edit, .SeparatorBefore = true, .Name = "MenuFind", .Caption = "&Find...", .Key = Qt::CTRL | Qt::Key_F,
-     .Image = I::Find, .Hint = "Find", .Handler = &F::MenuFindClick, .ButtonName = "ButtonFind", .ToolBarPlace = 51},
-    {.Menu = M::Edit, .Name = "MenuFindAgain", .Caption = "Find &Again", .Key = QKeyCombination(Qt::Key_F3),
-     .Image = I::FindAgain, .Hint = "Find Again", .Handler = &F::MenuFindAgainClick, .ButtonName = "ButtonFindAgain",
-     .ToolBarPlace = 52},
+    {.menu = M::Edit, .name = "MenuUndo", .caption = "&Undo", .key = Qt::CTRL | Qt::Key_Z, .image = I::Undo,
+     .hint = "Undo", .handler = &F::MenuUndoClick, .buttonName = "ButtonUndo", .toolBarPlace = 34},
+    {.menu = M::Edit, .name = "MenuRedo", .caption = "&Redo", .desktopKeys = QKeySequence::Redo, .image = I::Redo,
+     .hint = "Redo", .handler = &F::MenuRedoClick, .buttonName = "ButtonRedo", .toolBarPlace = 35},
+    {.menu = M::Edit, .separatorBefore = true, .name = "MenuCut", .caption = "Cu&t", .key = Qt::CTRL | Qt::Key_X,
+     .image = I::Cut, .hint = "Cut", .handler = &F::MenuCutClick, .buttonName = "ButtonCut", .toolBarPlace = 31},
+    {.menu = M::Edit, .name = "MenuCopy", .caption = "&Copy", .key = Qt::CTRL | Qt::Key_C, .image = I::Copy,
+     .hint = "Copy", .handler = &F::MenuCopyClick, .buttonName = "ButtonCopy", .toolBarPlace = 32},
+    {.menu = M::Edit, .name = "MenuPaste", .caption = "&Paste", .key = Qt::CTRL | Qt::Key_V, .image = I::Paste,
+     .hint = "Paste", .handler = &F::MenuPasteClick, .buttonName = "ButtonPaste", .toolBarPlace = 33},
+    {.menu = M::Edit, .name = "MenuDelete", .caption = "&Delete", .image = I::Delete, .hint = "Delete",
+     .handler = &F::MenuDeleteClick},
+    {.menu = M::Edit, .separatorBefore = true, .name = "MenuFind", .caption = "&Find...", .key = Qt::CTRL | Qt::Key_F,
+     .image = I::Find, .hint = "Find", .handler = &F::MenuFindClick, .buttonName = "ButtonFind", .toolBarPlace = 51},
+    {.menu = M::Edit, .name = "MenuFindAgain", .caption = "Find &Again", .key = QKeyCombination(Qt::Key_F3),
+     .image = I::FindAgain, .hint = "Find Again", .handler = &F::MenuFindAgainClick, .buttonName = "ButtonFindAgain",
+     .toolBarPlace = 52},
 
-    {.Menu = M::Numbers, .Name = "MenuInsertNumber", .Caption = "&Insert Number", .Key = Qt::CTRL | Qt::Key_Insert,
-     .Image = I::InsertNumber, .Hint = "Insert Number", .Handler = &F::MenuInsertNumberClick,
-     .ButtonName = "ButtonInsert", .ToolBarPlace = 21},
-    {.Menu = M::Numbers, .Name = "MenuDeleteNumber", .Caption = "&Delete Number", .Key = Qt::CTRL | Qt::Key_Delete,
-     .Image = I::DeleteNumber, .Hint = "Delete Number", .Handler = &F::MenuDeleteNumberClick,
-     .ButtonName = "ButtonDelete", .ToolBarPlace = 22},
-    {.Menu = M::Numbers, .Name = "MenuMoveUp", .Caption = "Move &Up", .Key = Qt::CTRL | Qt::Key_Up,
-     .Image = I::MoveUp, .Hint = "Move Up", .Handler = &F::MenuMoveUpClick, .ButtonName = "ButtonUp",
-     .ToolBarPlace = 23},
-    {.Menu = M::Numbers, .Name = "MenuMoveDown", .Caption = "Move &Down", .Key = Qt::CTRL | Qt::Key_Down,
-     .Image = I::MoveDown, .Hint = "Move Down", .Handler = &F::MenuMoveDownClick, .ButtonName = "ButtonDown",
-     .ToolBarPlace = 24},
-    {.Menu = M::Numbers, .SeparatorBefore = true, .Name = "MenuClear", .Caption = "&Clear Number",
-     .Key = Qt::CTRL | Qt::Key_L, .Hint = "Clear Number", .Handler = &F::MenuClearClick},
-    {.Menu = M::Numbers, .Name = "MenuRandom", .Caption = "&Random Phrase...", .Key = Qt::CTRL | Qt::Key_R,
-     .Image = I::Random, .Hint = "Random Phrase", .Handler = &F::MenuRandomClick, .ButtonName = "ButtonRandom",
-     .ToolBarPlace = 43},
-    {.Menu = M::Numbers, .Name = "MenuBestPhrases", .Caption = "&Best Phrases...", .Key = Qt::CTRL | Qt::Key_B,
-     .Image = I::BestPhrases, .Hint = "Best Phrases", .Handler = &F::MenuBestPhrasesClick,
-     .ButtonName = "ButtonBestPhrases", .ToolBarPlace = 44},
-    {.Menu = M::Numbers, .Name = "MenuEditPhrase", .Caption = "&Edit Phrase...", .Key = Qt::CTRL | Qt::Key_T,
-     .Image = I::EditPhrase, .Hint = "Edit Phrase", .Handler = &F::MenuEditPhraseClick,
-     .ButtonName = "ButtonEditPhrase", .ToolBarPlace = 45},
-    {.Menu = M::Numbers, .Name = "MenuPractice", .Caption = "&Practice...", .Key = Qt::CTRL | Qt::Key_P,
-     .Image = I::Practice, .Hint = "Practice", .Handler = &F::MenuPracticeClick, .ButtonName = "ButtonPractice",
-     .ToolBarPlace = 46},
+    {.menu = M::Numbers, .name = "MenuInsertNumber", .caption = "&Insert Number", .key = Qt::CTRL | Qt::Key_Insert,
+     .image = I::InsertNumber, .hint = "Insert Number", .handler = &F::MenuInsertNumberClick,
+     .buttonName = "ButtonInsert", .toolBarPlace = 21},
+    {.menu = M::Numbers, .name = "MenuDeleteNumber", .caption = "&Delete Number", .key = Qt::CTRL | Qt::Key_Delete,
+     .image = I::DeleteNumber, .hint = "Delete Number", .handler = &F::MenuDeleteNumberClick,
+     .buttonName = "ButtonDelete", .toolBarPlace = 22},
+    {.menu = M::Numbers, .name = "MenuMoveUp", .caption = "Move &Up", .key = Qt::CTRL | Qt::Key_Up,
+     .image = I::MoveUp, .hint = "Move Up", .handler = &F::MenuMoveUpClick, .buttonName = "ButtonUp",
+     .toolBarPlace = 23},
+    {.menu = M::Numbers, .name = "MenuMoveDown", .caption = "Move &Down", .key = Qt::CTRL | Qt::Key_Down,
+     .image = I::MoveDown, .hint = "Move Down", .handler = &F::MenuMoveDownClick, .buttonName = "ButtonDown",
+     .toolBarPlace = 24},
+    {.menu = M::Numbers, .separatorBefore = true, .name = "MenuClear", .caption = "&Clear Number",
+     .key = Qt::CTRL | Qt::Key_L, .hint = "Clear Number", .handler = &F::MenuClearClick},
+    {.menu = M::Numbers, .name = "MenuRandom", .caption = "&Random Phrase...", .key = Qt::CTRL | Qt::Key_R,
+     .image = I::Random, .hint = "Random Phrase", .handler = &F::MenuRandomClick, .buttonName = "ButtonRandom",
+     .toolBarPlace = 43},
+    {.menu = M::Numbers, .name = "MenuBestPhrases", .caption = "&Best Phrases...", .key = Qt::CTRL | Qt::Key_B,
+     .image = I::BestPhrases, .hint = "Best Phrases", .handler = &F::MenuBestPhrasesClick,
+     .buttonName = "ButtonBestPhrases", .toolBarPlace = 44},
+    {.menu = M::Numbers, .name = "MenuEditPhrase", .caption = "&Edit Phrase...", .key = Qt::CTRL | Qt::Key_T,
+     .image = I::EditPhrase, .hint = "Edit Phrase", .handler = &F::MenuEditPhraseClick,
+     .buttonName = "ButtonEditPhrase", .toolBarPlace = 45},
+    {.menu = M::Numbers, .name = "MenuPractice", .caption = "&Practice...", .key = Qt::CTRL | Qt::Key_P,
+     .image = I::Practice, .hint = "Practice", .handler = &F::MenuPracticeClick, .buttonName = "ButtonPractice",
+     .toolBarPlace = 46},
 
-    {.Menu = M::Options, .Name = "MenuDictionary", .Caption = "&Dictionary...", .Key = Qt::CTRL | Qt::Key_D,
-     .Image = I::Dictionary, .Hint = "Dictionary", .Handler = &F::MenuDictionaryClick,
-     .ButtonName = "ButtonDictionary", .ToolBarPlace = 41},
-    {.Menu = M::Options, .Name = "MenuMapping", .Caption = "&Mapping...", .Key = Qt::CTRL | Qt::Key_M,
-     .Image = I::Mapping, .Hint = "Mapping", .Handler = &F::MenuMappingClick, .ButtonName = "ButtonMapping",
-     .ToolBarPlace = 42},
-    {.Menu = M::Options, .SeparatorBefore = true, .Name = "MenuPreferences", .Caption = "&Preferences...",
-     .Image = I::Preferences, .Hint = "Preferences", .Handler = &F::MenuPreferencesClick},
+    {.menu = M::Options, .name = "MenuDictionary", .caption = "&Dictionary...", .key = Qt::CTRL | Qt::Key_D,
+     .image = I::Dictionary, .hint = "Dictionary", .handler = &F::MenuDictionaryClick,
+     .buttonName = "ButtonDictionary", .toolBarPlace = 41},
+    {.menu = M::Options, .name = "MenuMapping", .caption = "&Mapping...", .key = Qt::CTRL | Qt::Key_M,
+     .image = I::Mapping, .hint = "Mapping", .handler = &F::MenuMappingClick, .buttonName = "ButtonMapping",
+     .toolBarPlace = 42},
+    {.menu = M::Options, .separatorBefore = true, .name = "MenuPreferences", .caption = "&Preferences...",
+     .image = I::Preferences, .hint = "Preferences", .handler = &F::MenuPreferencesClick},
 
-    {.Menu = M::Help, .Name = "MenuHelpTopics", .Caption = "&Help Topics...", .Key = QKeyCombination(Qt::Key_F1),
-     .Image = I::HelpTopics, .Handler = &F::MenuHelpTopicsClick},
-    {.Menu = M::Help, .Name = "MenuTip", .Caption = "&Tip of the Day...", .Handler = &F::MenuTipClick},
-    {.Menu = M::Help, .SeparatorBefore = true, .Name = "MenuCompanyHomepage", .Caption = "&Hollowmere Homepage",
-     .Handler = &F::MenuCompanyHomepageClick},
-    {.Menu = M::Help, .Name = "MenuProductHomepage", .Caption = "&Tessaloquine Homepage",
-     .Handler = &F::MenuProductHomepageClick},
-    {.Menu = M::Help, .SeparatorBefore = true, .Name = "MenuAbout", .Caption = "&About...", .Image = I::About,
-     .Handler = &F::MenuAboutClick},
+    {.menu = M::Help, .name = "MenuHelpTopics", .caption = "&Help Topics...", .key = QKeyCombination(Qt::Key_F1),
+     .image = I::HelpTopics, .handler = &F::MenuHelpTopicsClick},
+    {.menu = M::Help, .name = "MenuTip", .caption = "&Tip of the Day...", .handler = &F::MenuTipClick},
+    {.menu = M::Help, .separatorBefore = true, .name = "MenuCompanyHomepage", .caption = "&Hollowmere Homepage",
+     .handler = &F::MenuCompanyHomepageClick},
+    {.menu = M::Help, .name = "MenuProductHomepage", .caption = "&Tessaloquine Homepage",
+     .handler = &F::MenuProductHomepageClick},
+    {.menu = M::Help, .separatorBefore = true, .name = "MenuAbout", .caption = "&About...", .image = I::About,
+     .handler = &F::MenuAboutClick},
 
     // The numbers list's own menu: the same handlers, no keys of their own.
-    {.Menu = M::NumbersList, .Name = "PopupInsertNumber", .Caption = "&Insert Number",
-     .Handler = &F::MenuInsertNumberClick},
-    {.Menu = M::NumbersList, .Name = "PopupDeleteNumber", .Caption = "&Delete Number",
-     .Handler = &F::MenuDeleteNumberClick},
-    {.Menu = M::NumbersList, .Name = "PopupMoveUp", .Caption = "Move &Up", .Handler = &F::MenuMoveUpClick},
-    {.Menu = M::NumbersList, .Name = "PopupMoveDown", .Caption = "Move &Down", .Handler = &F::MenuMoveDownClick},
+    {.menu = M::NumbersList, .name = "PopupInsertNumber", .caption = "&Insert Number",
+     .handler = &F::MenuInsertNumberClick},
+    {.menu = M::NumbersList, .name = "PopupDeleteNumber", .caption = "&Delete Number",
+     .handler = &F::MenuDeleteNumberClick},
+    {.menu = M::NumbersList, .name = "PopupMoveUp", .caption = "Move &Up", .handler = &F::MenuMoveUpClick},
+    {.menu = M::NumbersList, .name = "PopupMoveDown", .caption = "Move &Down", .handler = &F::MenuMoveDownClick},
 
     // The word lists' menu; its keys work only while a word list has the focus.
-    {.Menu = M::WordLists, .Name = "PopupAddWord", .Caption = "&Add Word...", .Key = Qt::CTRL | Qt::Key_A,
-     .Handler = &F::PopupAddWordClick},
-    {.Menu = M::WordLists, .Name = "PopupRemoveWord", .Caption = "&Remove Word",
-     .Key = QKeyCombination(Qt::Key_Delete), .Handler = &F::PopupRemoveWordClick},
-    {.Menu = M::WordLists, .Name = "PopupEditCode", .Caption = "&Edit Code...", .Key = Qt::CTRL | Qt::Key_E,
-     .Handler = &F::PopupEditCodeClick},
+    {.menu = M::WordLists, .name = "PopupAddWord", .caption = "&Add Word...", .key = Qt::CTRL | Qt::Key_A,
+     .handler = &F::PopupAddWordClick},
+    {.menu = M::WordLists, .name = "PopupRemoveWord", .caption = "&Remove Word",
+     .key = QKeyCombination(Qt::Key_Delete), .handler = &F::PopupRemoveWordClick},
+    {.menu = M::WordLists, .name = "PopupEditCode", .caption = "&Edit Code...", .key = Qt::CTRL | Qt::Key_E,
+     .handler = &F::PopupEditCodeClick},
 };
 
 // In the order of CommandMenu.
-const CommandMenuInfo kMenus[kCommandMenuCount] = {
+const TCommandMenuInfo kMenus[kCommandMenuCount] = {
     {"MenuFile", "&File"}, {"MenuEdit", "&Edit"}, {"MenuNumbers", "&Numbers"}, {"MenuOptions", "&Options"},
     {"MenuHelp", "&Help"}, {"PopupLeft", nullptr}, {"PopupRight", nullptr},
 };
 
 }  // namespace
 
-const CommandMenuInfo& MenuInfo(CommandMenu menu) { return kMenus[static_cast<int>(menu)]; }
+const TCommandMenuInfo& MenuInfo(CommandMenu menu) { return kMenus[static_cast<int>(menu)]; }
 
-std::span<const MenuCommand> MenuCommands() { return kCommands; }
+std::span<const TMenuCommand> MenuCommands() { return kCommands; }
 
-QList<QKeySequence> CommandKeys(const MenuCommand& command) {
-  if (command.DesktopKeys != QKeySequence::UnknownKey) return QKeySequence::keyBindings(command.DesktopKeys);
-  if (command.Key) return {QKeySequence(*command.Key)};
+QList<QKeySequence> CommandKeys(const TMenuCommand& command) {
+  if (command.desktopKeys != QKeySequence::UnknownKey) return QKeySequence::keyBindings(command.desktopKeys);
+  if (command.key) return {QKeySequence(*command.key)};
   return {};
 }
 
-std::vector<const MenuCommand*> ToolBarCommands() {
-  std::vector<const MenuCommand*> buttons;
-  for (const MenuCommand& command : kCommands)
-    if (command.ButtonName) buttons.push_back(&command);
+std::vector<const TMenuCommand*> ToolBarCommands() {
+  std::vector<const TMenuCommand*> buttons;
+  for (const TMenuCommand& command : kCommands)
+    if (command.buttonName) buttons.push_back(&command);
   std::sort(buttons.begin(), buttons.end(),
-            [](const MenuCommand* a, const MenuCommand* b) { return a->ToolBarPlace < b->ToolBarPlace; });
-  std::vector<const MenuCommand*> bar;
-  for (const MenuCommand* button : buttons) {
-    if (!bar.empty() && bar.back()->ToolBarPlace / 10 != button->ToolBarPlace / 10) bar.push_back(nullptr);
+            [](const TMenuCommand* a, const TMenuCommand* b) { return a->toolBarPlace < b->toolBarPlace; });
+  std::vector<const TMenuCommand*> bar;
+  for (const TMenuCommand* button : buttons) {
+    if (!bar.empty() && bar.back()->toolBarPlace / 10 != button->toolBarPlace / 10) bar.push_back(nullptr);
     bar.push_back(button);
   }
   return bar;

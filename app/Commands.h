@@ -22,40 +22,40 @@ class TFormMain;
 enum class CommandMenu { File, Edit, Numbers, Options, Help, NumbersList, WordLists };
 inline constexpr int kCommandMenuCount = 7;
 
-struct CommandMenuInfo {
-  const char* Name;   // the menu's objectName
-  const char* Title;  // its caption in the menu bar; null for a pop-up menu
+struct TCommandMenuInfo {
+  const char* name;   // the menu's objectName
+  const char* title;  // its caption in the menu bar; null for a pop-up menu
 };
 
-const CommandMenuInfo& MenuInfo(CommandMenu menu);
+const TCommandMenuInfo& MenuInfo(CommandMenu menu);
 
-struct MenuCommand {
-  CommandMenu Menu;
-  bool SeparatorBefore = false;
-  const char* Name = nullptr;     // the action's objectName
-  const char* Caption = nullptr;  // with its & mnemonic
+struct TMenuCommand {
+  CommandMenu menu;
+  bool separatorBefore = false;
+  const char* name = nullptr;     // the action's objectName
+  const char* caption = nullptr;  // with its & mnemonic
   // The command's key, if it has one; or, for a command whose keys differ
   // from desktop to desktop, all of the desktop's keys for it.
-  std::optional<QKeyCombination> Key = std::nullopt;
-  QKeySequence::StandardKey DesktopKeys = QKeySequence::UnknownKey;
-  std::optional<CommandImage> Image = std::nullopt;
-  const char* Hint = nullptr;  // the tool tip; null leaves the toolkit's own
+  std::optional<QKeyCombination> key = std::nullopt;
+  QKeySequence::StandardKey desktopKeys = QKeySequence::UnknownKey;
+  std::optional<CommandImage> image = std::nullopt;
+  const char* hint = nullptr;  // the tool tip; null leaves the toolkit's own
   // Null only for the place of the recent files, which the window fills at
   // run time.
-  void (TFormMain::*Handler)() = nullptr;
-  // On the toolbar when ButtonName is set. ToolBarPlace: the tens are the
+  void (TFormMain::*handler)() = nullptr;
+  // On the toolbar when buttonName is set. toolBarPlace: the tens are the
   // group (a separator stands between two groups), the units the place in it.
-  const char* ButtonName = nullptr;
-  int ToolBarPlace = 0;
+  const char* buttonName = nullptr;
+  int toolBarPlace = 0;
 };
 
 // Every command, menu by menu in the order of the menus.
-std::span<const MenuCommand> MenuCommands();
+std::span<const TMenuCommand> MenuCommands();
 
 // The shortcuts a command is given: none, its one key, or the desktop's keys.
-QList<QKeySequence> CommandKeys(const MenuCommand& command);
+QList<QKeySequence> CommandKeys(const TMenuCommand& command);
 
 // The toolbar from left to right; a null entry stands for a separator.
-std::vector<const MenuCommand*> ToolBarCommands();
+std::vector<const TMenuCommand*> ToolBarCommands();
 
 }  // namespace tq

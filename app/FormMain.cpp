@@ -299,33 +299,33 @@ void TFormMain::CreateMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MenuMain");
   QMenu* menus[kCommandMenuCount] = {};
-  for (const MenuCommand& command : MenuCommands()) {
-    const CommandMenuInfo& info = MenuInfo(command.Menu);
-    QMenu*& menu = menus[static_cast<int>(command.Menu)];
+  for (const TMenuCommand& command : MenuCommands()) {
+    const TCommandMenuInfo& info = MenuInfo(command.menu);
+    QMenu*& menu = menus[static_cast<int>(command.menu)];
     if (!menu) {
-      menu = info.Title ? bar->addMenu(QString::fromLatin1(info.Title)) : new QMenu(this);
-      menu->setObjectName(info.Name);
+      menu = info.title ? bar->addMenu(QString::fromLatin1(info.title)) : new QMenu(this);
+      menu->setObjectName(info.name);
     }
-    if (command.SeparatorBefore) menu->addSeparator();
-    if (!command.Handler) {
+    if (command.separatorBefore) menu->addSeparator();
+    if (!command.handler) {
       CreateHistoryItems(menu);
       continue;
     }
     // The menu bar's commands belong to the window, a pop-up menu's items to
     // their menu.
-    auto* action = new QAction(QString::fromLatin1(command.Caption), info.Title ? static_cast<QObject*>(this) : menu);
-    action->setObjectName(command.Name);
+    auto* action = new QAction(QString::fromLatin1(command.caption), info.title ? static_cast<QObject*>(this) : menu);
+    action->setObjectName(command.name);
     const QList<QKeySequence> keys = CommandKeys(command);
     if (!keys.isEmpty()) action->setShortcuts(keys);
     // The word lists' keys work while a word list has the focus (SetDictionary
     // hands the commands to the strip), so Delete in an edit field still
     // deletes a letter.
-    if (command.Menu == CommandMenu::WordLists) action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    if (command.Hint) action->setToolTip(QString::fromLatin1(command.Hint));
-    if (command.Image) action->setIcon(CommandIcon(*command.Image));
-    connect(action, &QAction::triggered, this, command.Handler);
+    if (command.menu == CommandMenu::WordLists) action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    if (command.hint) action->setToolTip(QString::fromLatin1(command.hint));
+    if (command.image) action->setIcon(CommandIcon(*command.image));
+    connect(action, &QAction::triggered, this, command.handler);
     menu->addAction(action);
-    if (info.Title) commands_.push_back(action);
+    if (info.title) commands_.push_back(action);
   }
   auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
   MenuUndo = action("MenuUndo");
@@ -363,14 +363,14 @@ void TFormMain::CreateToolBar() {
   ToolBar->setIconSize(QSize(16, 16));
   ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   // Each button is its menu command's action, with its picture and tip.
-  for (const MenuCommand* command : ToolBarCommands()) {
+  for (const TMenuCommand* command : ToolBarCommands()) {
     if (!command) {
       ToolBar->addSeparator();
       continue;
     }
-    auto* action = findChild<QAction*>(QString::fromLatin1(command->Name));
+    auto* action = findChild<QAction*>(QString::fromLatin1(command->name));
     ToolBar->addAction(action);
-    if (QWidget* button = ToolBar->widgetForAction(action)) button->setObjectName(command->ButtonName);
+    if (QWidget* button = ToolBar->widgetForAction(action)) button->setObjectName(command->buttonName);
   }
 }
 

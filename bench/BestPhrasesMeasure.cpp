@@ -24,7 +24,7 @@
 namespace {
 
 using tq::RDictionary;
-using tq::WordEntry;
+using tq::RWordEntry;
 
 std::string RandomDigits(std::mt19937& rng, std::size_t n) {
   std::string digits(n, '0');
@@ -45,9 +45,9 @@ Most MostAtFewestWords(const RDictionary& dict, const std::string& digits) {
     int words = 0;
     int most = 0;
   };
-  std::vector<std::vector<const WordEntry*>> starting(digits.size());
+  std::vector<std::vector<const RWordEntry*>> starting(digits.size());
   for (int i = 0; i < dict.Count(); ++i) {
-    const WordEntry& e = dict.EntryAt(i);
+    const RWordEntry& e = dict.EntryAt(i);
     if (e.code.empty() || e.code.size() > digits.size()) continue;
     for (std::size_t p = digits.find(e.code); p != std::string::npos; p = digits.find(e.code, p + 1))
       starting[p].push_back(&e);
@@ -64,7 +64,7 @@ Most MostAtFewestWords(const RDictionary& dict, const std::string& digits) {
     for (std::size_t p = 0; p < digits.size(); ++p) {
       const Cell mark{best[p].uncovered + 1, best[p].words, best[p].most};
       if (better(mark, best[p + 1])) best[p + 1] = mark;
-      for (const WordEntry* e : starting[p]) {
+      for (const RWordEntry* e : starting[p]) {
         const bool has = which == 0 ? dict.IsPicturableEntry(*e) : dict.IsCommonEntry(*e);
         const Cell c{best[p].uncovered, best[p].words + 1, best[p].most + (has ? 1 : 0)};
         if (better(c, best[p + e->code.size()])) best[p + e->code.size()] = c;
@@ -75,12 +75,12 @@ Most MostAtFewestWords(const RDictionary& dict, const std::string& digits) {
   return out;
 }
 
-int Count(const RDictionary& dict, const tq::RankedPhrase& phrase, bool picturable) {
+int Count(const RDictionary& dict, const tq::RRankedPhrase& phrase, bool picturable) {
   int n = 0;
   for (const auto& w : phrase.words) {
     const int i = dict.FindWord(w);
     if (i < 0) continue;
-    const WordEntry& e = dict.EntryAt(i);
+    const RWordEntry& e = dict.EntryAt(i);
     n += (picturable ? dict.IsPicturableEntry(e) : dict.IsCommonEntry(e)) ? 1 : 0;
   }
   return n;
@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
       if (n <= 3) {
         bool exists = false;
         for (int i = 0; i < dict->Count(); ++i) {
-          const WordEntry& e = dict->EntryAt(i);
+          const RWordEntry& e = dict->EntryAt(i);
           if (e.code == digits && dict->IsPicturableEntry(e)) exists = true;
         }
         if (exists) {

@@ -66,9 +66,9 @@ constexpr unsigned char kNgSound = 0xFC;
 // that repeats the letters of one before it can never be the first to match,
 // so it is dropped (but not for the ng sound, where each one counts). Sorting
 // once per list keeps a line of a hundred thousand groups quick to build.
-void OrderRules(std::vector<MappingRule>& list, bool keepOrder) {
+void OrderRules(std::vector<RMappingRule>& list, bool keepOrder) {
   if (!keepOrder) std::reverse(list.begin(), list.end());
-  std::stable_sort(list.begin(), list.end(), [](const MappingRule& a, const MappingRule& b) {
+  std::stable_sort(list.begin(), list.end(), [](const RMappingRule& a, const RMappingRule& b) {
     return a.letters.size() > b.letters.size();
   });
   if (keepOrder) return;
@@ -87,9 +87,9 @@ void OrderRules(std::vector<MappingRule>& list, bool keepOrder) {
 // The short form of a byte's rules, ordered longest first: none, one of a
 // single byte, one of two bytes, or one of each. Anything else stays with
 // the list (digit 0).
-RuleTable::Quick QuickFor(const std::vector<MappingRule>& list) {
-  const auto digitOf = [](const MappingRule& r) { return r.digit ? r.digit : RuleTable::kNoDigit; };
-  RuleTable::Quick quick;
+RRuleTable::Quick QuickFor(const std::vector<RMappingRule>& list) {
+  const auto digitOf = [](const RMappingRule& r) { return r.digit ? r.digit : RRuleTable::kNoDigit; };
+  RRuleTable::Quick quick;
   std::size_t i = 0;
   // A second byte of zero never matches: a text ends at its first zero.
   if (i < list.size() && list[i].letters.size() == 2 && list[i].letters[1] != '\0') {
@@ -101,13 +101,13 @@ RuleTable::Quick QuickFor(const std::vector<MappingRule>& list) {
     quick.digit = digitOf(list[i]);
     ++i;
   } else {
-    quick.digit = RuleTable::kNoDigit;  // no rule matches: nothing, one byte
+    quick.digit = RRuleTable::kNoDigit;  // no rule matches: nothing, one byte
   }
-  return i == list.size() ? quick : RuleTable::Quick{};
+  return i == list.size() ? quick : RRuleTable::Quick{};
 }
 
 // Rules are a few letters long: they are compared in place, without a call.
-bool RuleMatches(const char* at, std::size_t left, const MappingRule& rule) {
+bool RuleMatches(const char* at, std::size_t left, const RMappingRule& rule) {
   const std::size_t n = rule.letters.size();
   if (n > left) return false;
   const char* letters = rule.letters.data();
@@ -194,8 +194,8 @@ int RDictionary::SetMappingLine(std::size_t index, const std::string& letters) {
   return 0;
 }
 
-RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
-  RuleTable table;
+RRuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
+  RRuleTable table;
   for (std::size_t i = 0; i < kMappingLineCount && i < mappingLines_.size(); ++i) {
     const char digit = i < 10 ? static_cast<char>('0' + i) : '\0';
     std::string_view rest = mappingLines_[i];
@@ -205,7 +205,7 @@ RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
       rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
       if (group.empty()) continue;
       const auto add = [&](std::string_view letters) {
-        table.lists[static_cast<unsigned char>(letters[0])].push_back(MappingRule{std::string(letters), digit});
+        table.lists[static_cast<unsigned char>(letters[0])].push_back(RMappingRule{std::string(letters), digit});
       };
       if (!pronunciationMode) {
         add(group);
@@ -222,7 +222,7 @@ RuleTable RDictionary::BuildRuleTable(bool pronunciationMode) const {
   return table;
 }
 
-std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& table) {
+std::string RDictionary::ApplyRules(std::string_view text, const RRuleTable& table) {
   // The text ends at its first zero byte, as a stored C string would: no
   // rule matches across one, and coding stops at it.
   const char* const at = text.data();
@@ -231,12 +231,12 @@ std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& tabl
   // that large (the ng sound may give several), and cut to length at the end.
   // Most bytes are coded from their short form, without a branch on the
   // digit.
-  std::string code(size, RuleTable::kNoDigit);
+  std::string code(size, RRuleTable::kNoDigit);
   std::size_t length = 0;
   std::size_t pos = 0;
   while (pos < size) {
     const auto byte = static_cast<unsigned char>(at[pos]);
-    const RuleTable::Quick& quick = table.quick[byte];
+    const RRuleTable::Quick& quick = table.quick[byte];
     if (quick.digit) {
       // One test, seldom true: the byte has a rule of two bytes and the
       // next byte ends it (a byte without one has second 0, which no next
@@ -244,12 +244,12 @@ std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& tabl
       const char next = pos + 1 < size ? at[pos + 1] : '\0';
       if ((next == quick.second) & (next != '\0')) {
         code[length] = quick.pairDigit;
-        length += quick.pairDigit != RuleTable::kNoDigit;
+        length += quick.pairDigit != RRuleTable::kNoDigit;
         pos += 2;
         continue;
       }
       code[length] = quick.digit;
-      length += quick.digit != RuleTable::kNoDigit;
+      length += quick.digit != RRuleTable::kNoDigit;
       ++pos;
       continue;
     }
@@ -279,9 +279,9 @@ std::string RDictionary::ApplyRules(std::string_view text, const RuleTable& tabl
   return code;
 }
 
-const RuleTable& RDictionary::Rules(bool pronunciationMode) const {
+const RRuleTable& RDictionary::Rules(bool pronunciationMode) const {
   auto& rules = pronunciationMode ? soundRules_ : letterRules_;
-  if (!rules) rules = std::make_shared<const RuleTable>(BuildRuleTable(pronunciationMode));
+  if (!rules) rules = std::make_shared<const RRuleTable>(BuildRuleTable(pronunciationMode));
   return *rules;
 }
 

@@ -141,7 +141,7 @@ int RDictionary::ReadWordsFile(const std::string& path) {
     Grow(count);
     ok = ForEachEntry(file, [&](std::string_view word, std::string_view pronunciation) {
       // Appending to the new entry's empty strings copies each text once.
-      WordEntry& e = entries_.emplace_back();
+      RWordEntry& e = entries_.emplace_back();
       e.word.append(word);
       e.pronunciation.append(pronunciation);
       e.hasPronunciation = true;
@@ -155,8 +155,8 @@ int RDictionary::ReadWordsFile(const std::string& path) {
 }
 
 int RDictionary::ComputeCodes() {
-  const RuleTable& sounds = Rules(true);
-  const RuleTable& letters = Rules(false);
+  const RRuleTable& sounds = Rules(true);
+  const RRuleTable& letters = Rules(false);
   for (auto& e : entries_) {
     e.code = e.hasPronunciation ? ApplyRules(e.pronunciation, sounds) : ApplyRules(e.word, letters);
     e.hasCode = true;

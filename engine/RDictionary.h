@@ -18,7 +18,7 @@
 
 namespace tq {
 
-struct WordEntry {
+struct RWordEntry {
   std::string word;
   std::string pronunciation;  // meaningful only when hasPronunciation
   std::string code;           // meaningful only when hasCode
@@ -41,14 +41,14 @@ inline constexpr unsigned char kUnlistedLevel = 100;
 
 
 // One letter group bound to one digit ('\0' for the no-digit line).
-struct MappingRule {
+struct RMappingRule {
   std::string letters;
   char digit = '\0';
 };
 
 // Rules by their first byte, longest first; built for one coding job.
-struct RuleTable {
-  std::array<std::vector<MappingRule>, 256> lists;
+struct RRuleTable {
+  std::array<std::vector<RMappingRule>, 256> lists;
   // The same rules in short for the bytes whose rules are simple, so that
   // coding the whole dictionary at start-up seldom walks a list: the byte
   // gives `digit` (kNoDigit for none) and takes one byte, unless a rule of
@@ -119,10 +119,10 @@ class RDictionary {
   bool HasWordKnowledge() const { return hasKnowledge_; }
   // True when the entry counts as a common word: with knowledge, a level up
   // to kCommonLevel or one of the user's own words; without it, none is.
-  bool IsCommonEntry(const WordEntry& e) const { return HasWordKnowledge() && e.level <= kCommonLevel; }
+  bool IsCommonEntry(const RWordEntry& e) const { return HasWordKnowledge() && e.level <= kCommonLevel; }
   // True when wordinfo.dat marks the word as naming something that can be
   // pictured; an older file without the mark marks none.
-  bool IsPicturableEntry(const WordEntry& e) const { return HasWordKnowledge() && e.picturable; }
+  bool IsPicturableEntry(const RWordEntry& e) const { return HasWordKnowledge() && e.picturable; }
   int SaveMapping();
 
   // --- mapping rules and coding --------------------------------------------
@@ -131,8 +131,8 @@ class RDictionary {
   std::size_t MappingLineCount() const { return mappingLines_.size(); }
   bool MappingChanged() const { return mappingChanged_; }
 
-  RuleTable BuildRuleTable(bool pronunciationMode) const;
-  static std::string ApplyRules(std::string_view text, const RuleTable& table);
+  RRuleTable BuildRuleTable(bool pronunciationMode) const;
+  static std::string ApplyRules(std::string_view text, const RRuleTable& table);
   // Codes with the table of the mode, built once for the rules as they stand
   // and kept until a rule line changes.
   std::string CodeFromText(std::string_view text, bool pronunciationMode) const;
@@ -148,7 +148,7 @@ class RDictionary {
   int FindWord(std::string_view word, bool nearest = false) const;
   const std::string& WordAt(int position) const { return entries_[static_cast<std::size_t>(position)].word; }
   const std::string& CodeAt(int position) const { return entries_[static_cast<std::size_t>(position)].code; }
-  const WordEntry& EntryAt(int position) const { return entries_[static_cast<std::size_t>(position)]; }
+  const RWordEntry& EntryAt(int position) const { return entries_[static_cast<std::size_t>(position)]; }
 
   int ListWordsForDigits(std::string_view digits, std::vector<std::string>& rows) const;
   void TrimToKnownCode(std::string& digits) const;
@@ -219,12 +219,12 @@ class RDictionary {
   std::vector<std::string> mappingLines_;
   bool mappingChanged_ = false;
   // The rule tables for letters and for sounds; empty until first asked for.
-  mutable std::shared_ptr<const RuleTable> letterRules_;
-  mutable std::shared_ptr<const RuleTable> soundRules_;
-  const RuleTable& Rules(bool pronunciationMode) const;
+  mutable std::shared_ptr<const RRuleTable> letterRules_;
+  mutable std::shared_ptr<const RRuleTable> soundRules_;
+  const RRuleTable& Rules(bool pronunciationMode) const;
   void ForgetRules();
 
-  std::vector<WordEntry> entries_;
+  std::vector<RWordEntry> entries_;
   std::size_t capacity_ = 68000;
   std::array<std::vector<std::size_t>, kMaxCodeLength + 1> codeIndex_;
   // wordinfo.dat's lines for words the store held when it was read.

@@ -192,11 +192,11 @@ int RDictionary::SaveUserChanges() {
 void RDictionary::MergeAddedWords() {
   if (addedWords_.empty()) return;
   Grow(entries_.size() + addedWords_.size());
-  std::vector<WordEntry> merged;
+  std::vector<RWordEntry> merged;
   merged.reserve(entries_.size() + addedWords_.size());
   std::size_t i = 0, j = 0;
   const auto addNew = [&](const std::string& word) {
-    WordEntry& e = merged.emplace_back();
+    RWordEntry& e = merged.emplace_back();
     e.word = word;
   };
   while (i < entries_.size() && j < addedWords_.size()) {
@@ -217,7 +217,7 @@ void RDictionary::MergeAddedWords() {
 
 void RDictionary::MergeRemovedWords() {
   if (removedWords_.empty()) return;
-  std::vector<WordEntry> kept;
+  std::vector<RWordEntry> kept;
   kept.reserve(entries_.size());
   std::size_t i = 0, j = 0;
   while (i < entries_.size() && j < removedWords_.size()) {
@@ -264,7 +264,7 @@ int RDictionary::AddWord(const std::string& word) {
     return kWordRefused;
   }
   const auto at = std::lower_bound(entries_.begin(), entries_.end(), word,
-                                   [](const WordEntry& e, const std::string& w) { return e.word < w; });
+                                   [](const RWordEntry& e, const std::string& w) { return e.word < w; });
   if (at != entries_.end() && at->word == word) return -1;
   const auto p = static_cast<std::size_t>(at - entries_.begin());
   Grow(entries_.size() + 1);
@@ -273,7 +273,7 @@ int RDictionary::AddWord(const std::string& word) {
   const bool wasRemoved = SortedErase(removedWords_, word);
   SortedInsert(addedWords_, word);
 
-  WordEntry entry;
+  RWordEntry entry;
   entry.word = word;
   if (wasRemoved) {
     const auto it = RemovedPronunciation(word);

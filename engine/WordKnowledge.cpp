@@ -133,7 +133,7 @@ int RDictionary::FindWordFrom(std::string_view word, std::size_t& cursor) const 
   const std::size_t n = entries_.size();
   // Most often the word is right at the cursor, found with one comparison.
   if (cursor < n && entries_[cursor].word == word) return static_cast<int>(cursor++);
-  const auto before = [word](const WordEntry& e) { return std::string_view(e.word) < word; };
+  const auto before = [word](const RWordEntry& e) { return std::string_view(e.word) < word; };
   std::size_t lo = 0;
   std::size_t hi = n;
   if (cursor <= n && (cursor == 0 || before(entries_[cursor - 1]))) {

@@ -98,7 +98,7 @@ class CodeWords {
     longestFrom_.assign(kPrefixes, 0);
     for (std::size_t l = 1; l <= longest; ++l) {
       for (std::size_t i : d.BucketEntries(static_cast<int>(l))) {
-        const WordEntry& e = d.EntryAt(static_cast<int>(i));
+        const RWordEntry& e = d.EntryAt(static_cast<int>(i));
         const std::string_view code = e.code;
         const std::size_t lead = LeadOf(code);
         if (lead >= kLeads || !leads[l][lead]) continue;
@@ -281,8 +281,8 @@ struct Pick {
   std::size_t rank;
 };
 
-RankedPhrase MakePhrase(const RDictionary& d, const std::vector<int>& entries) {
-  RankedPhrase out;
+RRankedPhrase MakePhrase(const RDictionary& d, const std::vector<int>& entries) {
+  RRankedPhrase out;
   for (int entry : entries) {
     if (entry < 0) {
       out.words.emplace_back(1, kUncoveredMark);
@@ -293,7 +293,7 @@ RankedPhrase MakePhrase(const RDictionary& d, const std::vector<int>& entries) {
       out.complete = false;
       continue;
     }
-    const WordEntry& e = d.EntryAt(entry);
+    const RWordEntry& e = d.EntryAt(entry);
     const bool common = d.IsCommonEntry(e);
     const bool pictured = d.IsPicturableEntry(e);
     out.words.push_back(e.word);
@@ -408,7 +408,7 @@ std::vector<Pick> Order(const std::vector<Stream>& streams, const Endings& endin
 
 }  // namespace
 
-std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
+std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
                                           std::size_t count, const SearchProgress& progress) {
   const std::string only = DigitsOf(digits);
   if (only.empty() || count == 0) return {};
@@ -424,7 +424,7 @@ std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::st
   });
   streams.push_back(Stream{Candidate{-1, Score{1, 0, 0, 0, 0}}, 1, 0});
 
-  std::vector<RankedPhrase> out;
+  std::vector<RRankedPhrase> out;
   std::vector<int> entries;
   for (const Pick& k : Order(streams, endings, count)) {
     entries.assign(1, streams[k.stream].first.entry);

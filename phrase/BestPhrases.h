@@ -16,7 +16,7 @@ namespace tq {
 
 class RDictionary;
 
-struct RankedPhrase {
+struct RRankedPhrase {
   // In order. A digit that no word can cover is left as the uncovered mark
   // (one per digit), as the entry's own phrase shows it.
   std::vector<std::string> words;
@@ -58,7 +58,7 @@ inline constexpr std::size_t kBestPhrasesBudget = 4000000;
 // far and the digits in all; when it returns false the search stops and
 // returns no phrase (the Best Phrases window's Cancel).
 using SearchProgress = std::function<bool(std::size_t done, std::size_t total)>;
-std::vector<RankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
+std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
                                           std::size_t count = 20, const SearchProgress& progress = {});
 
 }  // namespace tq

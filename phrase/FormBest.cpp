@@ -35,7 +35,7 @@ const QString kUncommonMark = QString::fromUtf8("\xE2\x97\x8B");  // white circl
 const QString kPicturedMark = QString::fromUtf8("\xE2\x98\x85");  // black star
 const QString kAbstractMark = QString::fromUtf8("\xE2\x98\x86");  // white star
 
-QString Marks(const RankedPhrase& phrase, const std::vector<bool>& has, const QString& yes, const QString& no) {
+QString Marks(const RRankedPhrase& phrase, const std::vector<bool>& has, const QString& yes, const QString& no) {
   QString out;
   for (std::size_t i = 0; i < phrase.words.size(); ++i) {
     if (phrase.words[i].size() == 1 && phrase.words[i][0] == kUncoveredMark) continue;
@@ -90,7 +90,7 @@ struct TFormBest::SearchRun {
   // Set while a progress report waits in the window's queue, so that a
   // fast search does not flood it.
   std::atomic<bool> reportQueued{false};
-  std::vector<RankedPhrase> found;
+  std::vector<RRankedPhrase> found;
 };
 
 TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent), dictionary_(dictionary) {
@@ -279,18 +279,18 @@ void TFormBest::SearchFinished(unsigned id) {
   ShowPhrases(run->found);
 }
 
-void TFormBest::ShowPhrases(const std::vector<RankedPhrase>& found) {
+void TFormBest::ShowPhrases(const std::vector<RRankedPhrase>& found) {
   FillList(found);
   FitToContents();
 }
 
-void TFormBest::FillList(const std::vector<RankedPhrase>& found) {
+void TFormBest::FillList(const std::vector<RRankedPhrase>& found) {
   phrases_.clear();
-  for (const RankedPhrase& p : found) phrases_.push_back(p.phrase);
+  for (const RRankedPhrase& p : found) phrases_.push_back(p.phrase);
   ListPhrases->clearContents();
   ListPhrases->setRowCount(static_cast<int>(found.size()));
   for (int row = 0; row < static_cast<int>(found.size()); ++row) {
-    const RankedPhrase& p = found[static_cast<std::size_t>(row)];
+    const RRankedPhrase& p = found[static_cast<std::size_t>(row)];
     // The tool tip is the whole phrase, however the row is cut.
     const QString phrase = Shown(p.phrase);
     ListPhrases->setItem(row, ColumnPhrase,

@@ -64,7 +64,7 @@ class TFormBest : public QDialog {
 
   // How the dialog finds its phrases: FindBestPhrases on its dictionary
   // unless SetSearch says otherwise. On its own thread for a long number.
-  using BestSearch = std::function<std::vector<RankedPhrase>(std::string_view digits, std::size_t count,
+  using BestSearch = std::function<std::vector<RRankedPhrase>(std::string_view digits, std::size_t count,
                                                              const SearchProgress& progress)>;
 
   explicit TFormBest(RDictionary& dictionary, QWidget* parent = nullptr);
@@ -101,8 +101,8 @@ class TFormBest : public QDialog {
   void StopSearch();
   void SearchProgressed(unsigned id);
   void SearchFinished(unsigned id);
-  void ShowPhrases(const std::vector<RankedPhrase>& found);
-  void FillList(const std::vector<RankedPhrase>& found);
+  void ShowPhrases(const std::vector<RRankedPhrase>& found);
+  void FillList(const std::vector<RRankedPhrase>& found);
   // Sizes the dialog to its rows, within the screen.
   void FitToContents();
   void ButtonAcceptClick();

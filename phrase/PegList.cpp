@@ -45,14 +45,14 @@ int CodeValue(const std::string& code, int digits) {
 std::vector<std::vector<int>> PicturableWords(const RDictionary& d, int digits, int numbers) {
   std::vector<std::vector<int>> out(static_cast<std::size_t>(numbers));
   for (std::size_t i : d.BucketEntries(digits)) {
-    const WordEntry& e = d.EntryAt(static_cast<int>(i));
+    const RWordEntry& e = d.EntryAt(static_cast<int>(i));
     const int value = CodeValue(e.code, digits);
     if (value >= 0 && d.IsPicturableEntry(e)) out[static_cast<std::size_t>(value)].push_back(static_cast<int>(i));
   }
   for (auto& words : out) {
     std::sort(words.begin(), words.end(), [&d](int a, int b) {
-      const WordEntry& x = d.EntryAt(a);
-      const WordEntry& y = d.EntryAt(b);
+      const RWordEntry& x = d.EntryAt(a);
+      const RWordEntry& y = d.EntryAt(b);
       const bool xc = d.IsCommonEntry(x);
       const bool yc = d.IsCommonEntry(y);
       if (xc != yc) return xc;
@@ -82,7 +82,7 @@ class WordPool {
     const auto [it, added] = words_.try_emplace(code);
     if (added) {
       std::size_t free = 0;
-      for (const RankedPhrase& p : FindBestPhrases(d_, code, kMaxBestPhrases)) {
+      for (const RRankedPhrase& p : FindBestPhrases(d_, code, kMaxBestPhrases)) {
         if (!p.complete || p.wordCount != 1) continue;
         it->second.push_back(p.words.front());
         free += IsUsed(p.words.front()) ? 0 : 1;
@@ -107,7 +107,7 @@ class WordPool {
 // their words ("." for an uncovered digit), each sequence once.
 struct PhraseChoice {
   int number = 0;
-  std::vector<RankedPhrase> phrases;
+  std::vector<RRankedPhrase> phrases;
   std::vector<std::vector<std::string>> shapes;
 };
 
@@ -125,7 +125,7 @@ double WaysLeft(const PhraseChoice& c, WordPool& pool) {
 
 // True when none of the phrase's words is taken, nor stands in it twice
 // ("tie tie" for 11 would use one word for two numbers' digits).
-bool AllFree(const RankedPhrase& phrase, const WordPool& pool) {
+bool AllFree(const RRankedPhrase& phrase, const WordPool& pool) {
   for (auto w = phrase.words.begin(); w != phrase.words.end(); ++w)
     if (!IsMark(*w) && (pool.IsUsed(*w) || std::find(phrase.words.begin(), w, *w) != w)) return false;
   return true;
@@ -184,7 +184,7 @@ void AddShapes(const std::string& digits, std::size_t at, int words, int marks, 
 // uncovered.
 std::vector<std::string> ChoosePhrase(const PhraseChoice& c, WordPool& pool, std::size_t digits) {
   std::vector<std::string> words;
-  for (const RankedPhrase& phrase : c.phrases) {
+  for (const RRankedPhrase& phrase : c.phrases) {
     if (!AllFree(phrase, pool)) continue;
     for (const std::string& w : phrase.words) words.push_back(IsMark(w) ? std::string(".") : w);
     return words;
@@ -198,7 +198,7 @@ std::vector<std::string> ChoosePhrase(const PhraseChoice& c, WordPool& pool, std
 
 }  // namespace
 
-std::string Peg::Phrase() const {
+std::string RPeg::Phrase() const {
   std::string out;
   for (const std::string& w : words) {
     if (!out.empty()) out += ' ';
@@ -207,10 +207,10 @@ std::string Peg::Phrase() const {
   return out;
 }
 
-std::vector<Peg> MakePegList(const RDictionary& dictionary, int digits) {
+std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
   if (digits < kMinPegDigits || digits > kMaxPegDigits) return {};
   const int numbers = digits == 2 ? 100 : 1000;
-  std::vector<Peg> pegs(static_cast<std::size_t>(numbers));
+  std::vector<RPeg> pegs(static_cast<std::size_t>(numbers));
   for (int n = 0; n < numbers; ++n) pegs[static_cast<std::size_t>(n)].number = NumberText(n, digits);
 
   // A word has one code, so two numbers of the same length never want the
@@ -222,7 +222,7 @@ std::vector<Peg> MakePegList(const RDictionary& dictionary, int digits) {
   std::vector<PhraseChoice> open;
   for (int n = 0; n < numbers; ++n) {
     const auto& words = picturable[static_cast<std::size_t>(n)];
-    Peg& peg = pegs[static_cast<std::size_t>(n)];
+    RPeg& peg = pegs[static_cast<std::size_t>(n)];
     const auto free =
         std::find_if(words.begin(), words.end(), [&](int i) { return !pool.IsUsed(dictionary.EntryAt(i).word); });
     if (free != words.end()) {
@@ -236,7 +236,7 @@ std::vector<Peg> MakePegList(const RDictionary& dictionary, int digits) {
     c.phrases = FindBestPhrases(dictionary, peg.number, kPhraseChoices);
     // The shapes in the order of the best phrases, then those no phrase
     // among them has.
-    for (const RankedPhrase& phrase : c.phrases) {
+    for (const RRankedPhrase& phrase : c.phrases) {
       std::vector<std::string> shape;
       for (const std::string& w : phrase.words) shape.push_back(IsMark(w) ? std::string(".") : pool.CodeOf(w));
       if (std::find(c.shapes.begin(), c.shapes.end(), shape) == c.shapes.end()) c.shapes.push_back(std::move(shape));
@@ -262,7 +262,7 @@ std::vector<Peg> MakePegList(const RDictionary& dictionary, int digits) {
         next = k;
       }
     }
-    Peg& peg = pegs[static_cast<std::size_t>(open[next].number)];
+    RPeg& peg = pegs[static_cast<std::size_t>(open[next].number)];
     peg.words = ChoosePhrase(open[next], pool, static_cast<std::size_t>(digits));
     for (const std::string& w : peg.words)
       if (w != ".") pool.Use(w);
@@ -271,8 +271,8 @@ std::vector<Peg> MakePegList(const RDictionary& dictionary, int digits) {
   return pegs;
 }
 
-void AddPegEntries(RWorksheet& worksheet, const std::vector<Peg>& pegs) {
-  for (const Peg& peg : pegs) {
+void AddPegEntries(RWorksheet& worksheet, const std::vector<RPeg>& pegs) {
+  for (const RPeg& peg : pegs) {
     auto entry = std::make_unique<RNumber>();
     entry->SetNumber(peg.number);
     entry->SetSlots(peg.words);

@@ -15,7 +15,7 @@ class RWorksheet;
 inline constexpr int kMinPegDigits = 2;
 inline constexpr int kMaxPegDigits = 3;
 
-struct Peg {
+struct RPeg {
   std::string number;              // with its leading zeros: "07"
   std::vector<std::string> words;  // in order; "." for a digit no word covers
   bool picturable = false;         // one word that names a thing to picture
@@ -27,11 +27,11 @@ struct Peg {
 // gives an empty list), in order. A number gets the most common picturable
 // word whose code is exactly the number when it has one, otherwise the best
 // phrase; no word serves two numbers of one list.
-std::vector<Peg> MakePegList(const RDictionary& dictionary, int digits);
+std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits);
 
 // Appends one entry per peg: the number, the peg's words as the entry's
 // chosen words (so the word columns show them) and an empty description.
-void AddPegEntries(RWorksheet& worksheet, const std::vector<Peg>& pegs);
+void AddPegEntries(RWorksheet& worksheet, const std::vector<RPeg>& pegs);
 
 // Asks how many digits the list's numbers have, through the input box;
 // returns 2 or 3, or 0 when the user cancelled.

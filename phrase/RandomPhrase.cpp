@@ -19,11 +19,11 @@ namespace {
 // times over for the same few hundred short codes. Picks the same word the
 // dictionary's own random choice would, from the same draw: the words of a
 // code stand in the order of the dictionary's code index.
-class TWordsByCode {
+class WordsByCode {
  public:
-  explicit TWordsByCode(const RDictionary& dictionary) {
+  explicit WordsByCode(const RDictionary& dictionary) {
     for (int k = 0; k < dictionary.Count(); ++k) {
-      const WordEntry& entry = dictionary.EntryAt(k);
+      const RWordEntry& entry = dictionary.EntryAt(k);
       if (entry.hasCode && entry.code.size() <= static_cast<std::size_t>(kMaxRandomPiece))
         words_[entry.code].push_back(entry.word);
     }
@@ -45,7 +45,7 @@ class TWordsByCode {
 // Tries the piece of n digits at p, then ever shorter ones, but none of
 // `shortest` digits or fewer (those are known to have no word). On success
 // `taken` is the length of the piece that had the word.
-std::optional<std::string> LongestWordFrom(const TWordsByCode& words, std::string_view digits, std::size_t p, int n,
+std::optional<std::string> LongestWordFrom(const WordsByCode& words, std::string_view digits, std::size_t p, int n,
                                            int shortest, int& taken) {
   for (taken = n; taken > shortest; --taken)
     if (auto word = words.RandomWordFor(digits.substr(p, static_cast<std::size_t>(taken)))) return word;
@@ -53,7 +53,7 @@ std::optional<std::string> LongestWordFrom(const TWordsByCode& words, std::strin
 }
 
 // True when some piece of one to `longest` digits at p has a word.
-bool AnyPieceFits(const TWordsByCode& words, std::string_view digits, std::size_t p, int longest) {
+bool AnyPieceFits(const WordsByCode& words, std::string_view digits, std::size_t p, int longest) {
   for (int length = longest; length > 0; --length)
     if (words.HasWords(digits.substr(p, static_cast<std::size_t>(length)))) return true;
   return false;
@@ -61,10 +61,10 @@ bool AnyPieceFits(const TWordsByCode& words, std::string_view digits, std::size_
 
 }  // namespace
 
-std::vector<RandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits,
+std::vector<RRandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits,
                                                   const RandomDraw& draw) {
-  const TWordsByCode words(dictionary);
-  std::vector<RandomPhrasePart> parts;
+  const WordsByCode words(dictionary);
+  std::vector<RRandomPhrasePart> parts;
   std::size_t p = 0;
   while (p < digits.size()) {
     const int longest = static_cast<int>(std::min<std::size_t>(kMaxRandomPiece, digits.size() - p));
@@ -74,14 +74,14 @@ std::vector<RandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary,
     for (;;) {
       int taken = 0;
       if (auto word = LongestWordFrom(words, digits, p, n, failed, taken)) {
-        parts.push_back(RandomPhrasePart{std::move(*word), p, static_cast<std::size_t>(taken), false});
+        parts.push_back(RRandomPhrasePart{std::move(*word), p, static_cast<std::size_t>(taken), false});
         p += static_cast<std::size_t>(taken);
         break;
       }
       if (failed == 0 && !AnyPieceFits(words, digits, p, longest)) {
         // Nothing fits this digit: leave it uncovered for the user to fill
         // in the columns rather than draw again for ever.
-        parts.push_back(RandomPhrasePart{std::string(1, kUncoveredMark), p, 1, true});
+        parts.push_back(RRandomPhrasePart{std::string(1, kUncoveredMark), p, 1, true});
         p += 1;
         break;
       }
@@ -90,18 +90,18 @@ std::vector<RandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary,
       // readable while a longer piece is drawn for the same digit. Only the
       // longer lengths are drawn again, so this happens twice at most.
       if (auto filler = words.RandomWordFor(std::string_view()))
-        parts.push_back(RandomPhrasePart{std::move(*filler), p, 0, false});
+        parts.push_back(RRandomPhrasePart{std::move(*filler), p, 0, false});
       n = std::clamp(failed + 1 + draw(longest - failed), failed + 1, longest);
     }
   }
   return parts;
 }
 
-std::vector<RandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits) {
+std::vector<RRandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits) {
   return GenerateRandomParts(dictionary, digits, [](int n) { return RandomBelow(n); });
 }
 
-std::string JoinRandomPhrase(const std::vector<RandomPhrasePart>& parts) {
+std::string JoinRandomPhrase(const std::vector<RRandomPhrasePart>& parts) {
   std::string phrase;
   for (std::size_t i = 0; i < parts.size(); ++i) {
     if (i > 0) phrase += ' ';

@@ -18,7 +18,7 @@ class RDictionary;
 inline constexpr int kMaxRandomPiece = 3;
 
 // One element of a proposal, in phrase order.
-struct RandomPhrasePart {
+struct RRandomPhrasePart {
   std::string text;        // the word, or the uncovered-digit mark alone
   std::size_t start = 0;   // the first digit it stands for
   std::size_t length = 0;  // digits it stands for: 0 for a word without a code
@@ -39,13 +39,13 @@ using RandomDraw = std::function<int(int)>;
 // a digit whose first draw came up empty, a word without a code may be put
 // in as a filler: at most twice per digit, and never at a digit no piece
 // fits.
-std::vector<RandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits,
+std::vector<RRandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits,
                                                   const RandomDraw& draw);
-std::vector<RandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits);
+std::vector<RRandomPhrasePart> GenerateRandomParts(const RDictionary& dictionary, std::string_view digits);
 
 // The parts separated by single blanks, with no blank before the first or
 // after the last: the form the dialog shows and the entry takes over.
-std::string JoinRandomPhrase(const std::vector<RandomPhrasePart>& parts);
+std::string JoinRandomPhrase(const std::vector<RRandomPhrasePart>& parts);
 
 // GenerateRandomParts with the program's random source, joined.
 std::string GenerateRandomPhrase(const RDictionary& dictionary, std::string_view digits);

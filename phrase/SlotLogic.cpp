@@ -165,7 +165,7 @@ std::string RWordColumns::CutToKnownCode(const std::string& digits) const {
   if (!codesGathered_) {
     knownCodes_.clear();
     for (int p = 0; p < dictionary_->Count(); ++p) {
-      const WordEntry& entry = dictionary_->EntryAt(p);
+      const RWordEntry& entry = dictionary_->EntryAt(p);
       if (entry.hasCode && !entry.code.empty() && entry.code.size() <= RDictionary::kMaxCodeLength)
         knownCodes_.push_back(entry.code);
     }

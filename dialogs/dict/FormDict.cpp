@@ -35,11 +35,11 @@ namespace tq {
 
 // A list that holds only its row count and asks the dialog for a row's texts
 // when the view draws it; the dictionary can hold tens of thousands of rows.
-class DictListModel final : public QAbstractTableModel {
+class TDictListModel final : public QAbstractTableModel {
  public:
   using RowText = std::function<QString(int row, int column)>;
 
-  DictListModel(QStringList headers, RowText rowText, QObject* parent)
+  TDictListModel(QStringList headers, RowText rowText, QObject* parent)
       : QAbstractTableModel(parent), headers_(std::move(headers)), rowText_(std::move(rowText)) {}
 
   void SetRowCount(int rows) {
@@ -155,7 +155,7 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   optionsLayout->addWidget(RadioStart);
   optionsLayout->addWidget(RadioContain);
 
-  dictModel_ = new DictListModel({QStringLiteral("Word"), QStringLiteral("Code")},
+  dictModel_ = new TDictListModel({QStringLiteral("Word"), QStringLiteral("Code")},
                                  [this](int row, int column) { return ListDictData(row, column); }, this);
   ListDict = new QTableView(TabDict);
   ListDict->setObjectName("ListDict");
@@ -193,7 +193,7 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
   // --- the "Removed Words" page ---
   TabRemoved = new QWidget;
   TabRemoved->setObjectName("TabRemoved");
-  removedModel_ = new DictListModel({QStringLiteral("Word")},
+  removedModel_ = new TDictListModel({QStringLiteral("Word")},
                                     [this](int row, int column) { return ListRemovedData(row, column); }, this);
   ListRemoved = new QTableView(TabRemoved);
   ListRemoved->setObjectName("ListRemoved");

@@ -37,7 +37,7 @@ namespace tq {
 class RConfig;
 class RDictionary;
 class TFormQuestion;
-class DictListModel;
+class TDictListModel;
 
 class TFormDict : public QDialog {
   Q_OBJECT
@@ -110,8 +110,8 @@ class TFormDict : public QDialog {
   FileDialogRequest DialogOpen;
   FileDialogRequest DialogSave;
 
-  DictListModel* dictModel_;
-  DictListModel* removedModel_;
+  TDictListModel* dictModel_;
+  TDictListModel* removedModel_;
 
   QTabWidget* TabsDict;
   QWidget* TabDict;

@@ -20,9 +20,9 @@
 namespace tq {
 
 // The rows of ListMap, read from the dialog's working copy when drawn.
-class MappingRowsModel final : public QAbstractTableModel {
+class TMappingRowsModel final : public QAbstractTableModel {
  public:
-  MappingRowsModel(const std::vector<std::string>& letters, QObject* parent)
+  TMappingRowsModel(const std::vector<std::string>& letters, QObject* parent)
       : QAbstractTableModel(parent), letters_(letters) {}
 
   void Reload() {
@@ -61,7 +61,7 @@ TFormMapping::TFormMapping(RDictionary& dictionary, QWidget* parent)
   TabMapping->setObjectName("TabMapping");
   TabMapping->setFrameShape(QFrame::StyledPanel);
 
-  model_ = new MappingRowsModel(letters_, this);
+  model_ = new TMappingRowsModel(letters_, this);
   ListMap = new QTableView(TabMapping);
   ListMap->setObjectName("ListMap");
   ListMap->setModel(model_);

@@ -24,7 +24,7 @@ class QTableView;
 namespace tq {
 
 class RDictionary;
-class MappingRowsModel;
+class TMappingRowsModel;
 
 class TFormMapping : public QDialog {
   Q_OBJECT
@@ -56,7 +56,7 @@ class TFormMapping : public QDialog {
   std::vector<std::string> letters_;
   bool mapChanged = false;
 
-  MappingRowsModel* model_;
+  TMappingRowsModel* model_;
   QFrame* TabMapping;
   QTableView* ListMap;
   QPushButton* ButtonEdit;

@@ -250,7 +250,7 @@ TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
     EXPECT_EQ(run.status, 0) << number << run.err;
 
     std::string expected;
-    for (const RankedPhrase& p : FindBestPhrases(*dictionary, digits, count)) {
+    for (const RRankedPhrase& p : FindBestPhrases(*dictionary, digits, count)) {
       expected += ToQString(p.phrase).toStdString() + "\n";  // the uncovered mark in UTF-8
       if (!p.complete) continue;
       std::string spelled;
@@ -280,7 +280,7 @@ TEST_P(CommandLine, PegsPrintEveryNumberWithItsPeg) {
     const Outcome run = Start({"--pegs", std::to_string(digits)});
     EXPECT_EQ(run.status, 0) << run.err;
     std::string expected;
-    for (const Peg& peg : MakePegList(*dictionary, digits))
+    for (const RPeg& peg : MakePegList(*dictionary, digits))
       expected += peg.number + "\t" + ToQString(peg.Phrase()).toStdString() + "\n";
     EXPECT_EQ(run.out, expected);
     EXPECT_TRUE(digits == 3 || run.out.find("\n18\ttough\n") != std::string::npos) << run.out;

@@ -211,8 +211,8 @@ std::vector<std::string> Words(std::string text) {
   return words;
 }
 
-const MenuCommand* CommandWithKey(const QKeySequence& key) {
-  for (const MenuCommand& command : MenuCommands())
+const TMenuCommand* CommandWithKey(const QKeySequence& key) {
+  for (const TMenuCommand& command : MenuCommands())
     if (CommandKeys(command).contains(key)) return &command;
   return nullptr;
 }
@@ -220,15 +220,15 @@ const MenuCommand* CommandWithKey(const QKeySequence& key) {
 // The command whose name ("Find Again" for "Find &Again") the text names
 // best: the most of its words, then the fewest left out; null when none or
 // two name it equally well.
-const MenuCommand* CommandNamedIn(const std::string& text) {
+const TMenuCommand* CommandNamedIn(const std::string& text) {
   const std::vector<std::string> said = Words(text);
-  const MenuCommand* best = nullptr;
+  const TMenuCommand* best = nullptr;
   std::pair<int, int> bestScore{0, 0};
   bool tie = false;
-  for (const MenuCommand& command : MenuCommands()) {
+  for (const TMenuCommand& command : MenuCommands()) {
     if (CommandKeys(command).isEmpty()) continue;
     std::pair<int, int> score{0, 0};
-    for (const std::string& word : Words(QString::fromLatin1(command.Caption).remove('&').toStdString()))
+    for (const std::string& word : Words(QString::fromLatin1(command.caption).remove('&').toStdString()))
       (std::find(said.begin(), said.end(), word) != said.end() ? score.first : score.second) += 1;
     score.second = -score.second;
     if (score.first > 0 && (!best || score > bestScore)) {
@@ -249,7 +249,7 @@ const MenuCommand* CommandNamedIn(const std::string& text) {
 TEST(CommandKeys, AreTheKeysTheReadmeAndTheHelpName) {
   for (const auto& [document, rows] : {std::pair{"README.md", ReadmeKeyRows()}, {"shortcuts.html", HelpKeyRows()}}) {
     ASSERT_GT(rows.size(), 10u) << document;
-    std::set<const MenuCommand*> named;
+    std::set<const TMenuCommand*> named;
     for (const KeyRow& row : rows) {
       const std::vector<std::string> keyItems = ListItems(row.keys);
       const std::vector<std::string> commandItems = ListItems(row.command, keyItems.size());
@@ -257,7 +257,7 @@ TEST(CommandKeys, AreTheKeysTheReadmeAndTheHelpName) {
         const QString name = QString::fromStdString(keyItems[i].substr(0, keyItems[i].find(' ')));
         const QKeySequence key = QKeySequence::fromString(name, QKeySequence::PortableText);
         const QKeyCombination chord = key.isEmpty() ? QKeyCombination() : key[0];
-        const MenuCommand* command = CommandWithKey(key);
+        const TMenuCommand* command = CommandWithKey(key);
         if (!command) {
           EXPECT_TRUE((chord.keyboardModifiers() & ~Qt::ShiftModifier) == 0 &&
                       !(chord.key() >= Qt::Key_F1 && chord.key() <= Qt::Key_F35))
@@ -266,13 +266,13 @@ TEST(CommandKeys, AreTheKeysTheReadmeAndTheHelpName) {
         }
         named.insert(command);
         const std::string said = i < commandItems.size() ? commandItems[i] : "";
-        const MenuCommand* meant = CommandNamedIn(said);
-        EXPECT_EQ(meant, command) << document << ": " << keyItems[i] << " is " << command->Name << ", the table says '"
-                                  << said << "' (" << (meant ? meant->Name : "no command") << ")";
+        const TMenuCommand* meant = CommandNamedIn(said);
+        EXPECT_EQ(meant, command) << document << ": " << keyItems[i] << " is " << command->name << ", the table says '"
+                                  << said << "' (" << (meant ? meant->name : "no command") << ")";
       }
     }
-    for (const MenuCommand& command : MenuCommands())
-      EXPECT_TRUE(CommandKeys(command).isEmpty() || named.count(&command)) << document << " lacks " << command.Name;
+    for (const TMenuCommand& command : MenuCommands())
+      EXPECT_TRUE(CommandKeys(command).isEmpty() || named.count(&command)) << document << " lacks " << command.name;
   }
 }
 

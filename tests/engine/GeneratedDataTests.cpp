@@ -132,7 +132,7 @@ bool SaidAsLetterNames(std::string_view word, std::string_view sounds) {
 TEST_F(GeneratedData, HasNoStrayLettersLetterNamesOrAbbreviations) {
   ASSERT_NE(dictionary, nullptr);
   for (int i = 0; i < dictionary->Count(); ++i) {
-    const WordEntry& e = dictionary->EntryAt(i);
+    const RWordEntry& e = dictionary->EntryAt(i);
     EXPECT_TRUE(e.word.size() > 1 || e.word == "a" || e.word == "i") << e.word;
     EXPECT_TRUE(HasVowel(e.word)) << e.word;
     EXPECT_TRUE(e.word.size() == 1 || !SaidAsLetterNames(e.word, e.pronunciation)) << e.word;
@@ -146,7 +146,7 @@ TEST_F(GeneratedData, HasNoStrayLettersLetterNamesOrAbbreviations) {
 TEST_F(GeneratedData, KnowsCommonWordsAndNouns) {
   ASSERT_NE(dictionary, nullptr);
   ASSERT_TRUE(dictionary->HasWordKnowledge());
-  const auto entry = [](const char* w) -> const WordEntry& {
+  const auto entry = [](const char* w) -> const RWordEntry& {
     const int p = dictionary->FindWord(w);
     EXPECT_GE(p, 0) << w;
     return dictionary->EntryAt(std::max(p, 0));

@@ -150,10 +150,10 @@ TEST_F(EngineTest, RepeatedGroupsMakeOneRuleWhereOnlyTheFirstCanMatch) {
   for (int i = 0; i < 100000; ++i) line += "b,";
   Load(kWords);
   ASSERT_EQ(dict.SetMappingLine(9, line), 0);
-  const RuleTable letters = dict.BuildRuleTable(false);
+  const RRuleTable letters = dict.BuildRuleTable(false);
   EXPECT_EQ(letters.lists['b'].size(), 1u);
   EXPECT_EQ(letters.lists['b'][0].digit, '9');
-  const RuleTable sounds = dict.BuildRuleTable(true);
+  const RRuleTable sounds = dict.BuildRuleTable(true);
   EXPECT_EQ(sounds.lists['b'].size(), 1u);
   EXPECT_EQ(dict.CodeFromText("bob", false), "99");
   // The kept tables follow every change of a line.
@@ -170,7 +170,7 @@ TEST_F(EngineTest, RepeatedGroupsMakeOneRuleWhereOnlyTheFirstCanMatch) {
 // its place as it comes, the way the lists are defined; the built tables must
 // code every text alike.
 std::string CodeByInsertion(const RDictionary& dict, std::string_view text) {
-  RuleTable table;
+  RRuleTable table;
   for (std::size_t i = 0; i < RDictionary::kMappingLineCount; ++i) {
     const char digit = i < 10 ? static_cast<char>('0' + i) : '\0';
     const std::string line = dict.MappingLine(i);
@@ -185,7 +185,7 @@ std::string CodeByInsertion(const RDictionary& dict, std::string_view text) {
       auto it = list.begin();
       while (it != list.end() && (keepOrder ? it->letters.size() >= group.size() : it->letters.size() > group.size()))
         ++it;
-      list.insert(it, MappingRule{group, digit});
+      list.insert(it, RMappingRule{group, digit});
     }
   }
   return RDictionary::ApplyRules(text, table);

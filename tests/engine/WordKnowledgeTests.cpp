@@ -22,7 +22,7 @@ class WordKnowledgeTest : public EngineTest {
     Load("apple,@pVl\nbat,b@t\ntea,ti\ntree,tri\n");
     EXPECT_EQ(dict.LoadWordKnowledge(), 0);
   }
-  const WordEntry& Entry(const char* word) const { return dict.EntryAt(dict.FindWord(word)); }
+  const RWordEntry& Entry(const char* word) const { return dict.EntryAt(dict.FindWord(word)); }
   bool Common(const char* word) const { return dict.IsCommonEntry(Entry(word)); }
 };
 
@@ -154,7 +154,7 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     Load("a,x\nab,x\nb,x\n", kShippedMapping, "#ADD\na,b\na,1\n#REMOVE\n#EDIT\n");
     ASSERT_EQ(dict.LoadWordKnowledge(), 0);
     for (int i = 0; i < dict.Count(); ++i) {
-      const WordEntry& e = dict.EntryAt(i);
+      const RWordEntry& e = dict.EntryAt(i);
       const auto it = first.find(e.word);
       SCOPED_TRACE(info + " word " + e.word);
       EXPECT_EQ(e.noun, it != first.end() && std::get<1>(it->second));

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A second load of the words keeps what the knowledge said.
   dict.LoadWords();
   for (int i = 0; i < dict.Count(); ++i) {
-    const WordEntry& e = dict.EntryAt(i);
+    const RWordEntry& e = dict.EntryAt(i);
     if (e.level > kUnlistedLevel) std::abort();
     if (!dict.HasWordKnowledge() && (e.level != kNoLevel || e.noun)) std::abort();
   }

@@ -49,7 +49,7 @@ class BestPhrases : public ::testing::Test {
 // cannot be pictured and one that is not common cost one each.
 using Key = std::tuple<int, int, int, int>;
 int CostOf(bool pictured, bool common) { return (pictured ? 0 : 1) + (common ? 0 : 1); }
-Key KeyOf(const RankedPhrase& r) {
+Key KeyOf(const RRankedPhrase& r) {
   int cost = 0;
   for (std::size_t i = 0; i < r.words.size(); ++i)
     if (r.words[i] != kMark) cost += CostOf(r.pictured[i], r.common[i]);
@@ -78,7 +78,7 @@ std::vector<Cover> AllCovers(const RDictionary& dict, const std::string& digits)
     walk(p + 1, {std::get<0>(key) + 1, std::get<1>(key), std::get<2>(key), std::get<3>(key)});
     words.pop_back();
     for (int i = 0; i < dict.Count(); ++i) {
-      const WordEntry& e = dict.EntryAt(i);
+      const RWordEntry& e = dict.EntryAt(i);
       if (e.code.empty() || digits.compare(p, e.code.size(), e.code) != 0) continue;
       words.push_back(e.word);
       const int cost = CostOf(dict.IsPicturableEntry(e), dict.IsCommonEntry(e));
@@ -287,7 +287,7 @@ TEST_F(BestPhrases, ReportProgressInOrderAndStopWhenTheCallerSays) {
 Key Least(const RDictionary& dict, const std::string& digits) {
   std::map<std::string, int> cheapest;
   for (int i = 0; i < dict.Count(); ++i) {
-    const WordEntry& e = dict.EntryAt(i);
+    const RWordEntry& e = dict.EntryAt(i);
     const int cost = CostOf(dict.IsPicturableEntry(e), dict.IsCommonEntry(e));
     if (!e.code.empty() && !cheapest.emplace(e.code, cost).second) cheapest[e.code] = std::min(cheapest[e.code], cost);
   }

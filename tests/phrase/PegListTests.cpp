@@ -17,7 +17,7 @@ namespace {
 
 // The commonness order the pegs follow: common before not, then the level.
 std::pair<bool, int> Commonness(const RDictionary& dict, const std::string& word) {
-  const WordEntry& e = dict.EntryAt(dict.FindWord(word));
+  const RWordEntry& e = dict.EntryAt(dict.FindWord(word));
   return {!dict.IsCommonEntry(e), e.level};
 }
 
@@ -51,7 +51,7 @@ TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
     ASSERT_EQ(pegs.size(), digits == 2 ? 100u : 1000u);
     std::set<std::string> seen;
     for (std::size_t n = 0; n < pegs.size(); ++n) {
-      const Peg& peg = pegs[n];
+      const RPeg& peg = pegs[n];
       ASSERT_EQ(peg.number.size(), static_cast<std::size_t>(digits));
       ASSERT_EQ(std::stoul(peg.number), n);
       std::string spelled;  // a mark stands for the digit where it is
@@ -90,7 +90,7 @@ TEST(PegListOnTheGeneratedDictionary, EveryDigitCoveredByAWord) {
   const auto dict = CreateDictionary(data);
   ASSERT_NE(dict, nullptr);
   for (int digits : {2, 3})
-    for (const Peg& peg : MakePegList(*dict, digits))
+    for (const RPeg& peg : MakePegList(*dict, digits))
       EXPECT_EQ(std::count(peg.words.begin(), peg.words.end(), "."), 0) << peg.Phrase();
 }
 
