@@ -3,6 +3,23 @@
 // menus, the toolbar and the status bar. It owns the configuration, the one
 // open worksheet and (once start-up hands it over) the dictionary, and runs
 // the worksheet's life: new, open, the save question on close, save, save as.
+//
+// Names, in this folder and every library it wires together:
+// - Qt classes (windows, dialogs, widgets, item models, delegates, event
+//   filters, and the rows that describe them such as TMenuCommand) start
+//   with T: TFormMain, TNumbersModel, TWordListView.
+// - The plain-C++ types of the model libraries (engine, worksheet, config,
+//   and the logic of phrase and practice) start with R, classes and data
+//   structs alike: RDictionary, RWordEntry, RRankedPhrase, RPeg.
+// - Neither prefix: the platform seam and the file helpers of app/util
+//   (Platform, AtomicFile, LineCursor), types local to one .cpp file, and
+//   the tools and tests.
+// - Members: a class's private data ends in '_' (dictionary_); a plain
+//   struct's public fields are lower camel case without it (wordCount). A
+//   window's controls and actions are public members in upper camel case,
+//   the same as their objectName (EditNumber, MenuUndo); handlers are the
+//   control's name and the event (ButtonGoClick). The few fields a window
+//   has had by name from the first (dictChanged, foundWords) keep it.
 #pragma once
 
 #include <QMainWindow>
