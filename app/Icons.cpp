@@ -73,34 +73,34 @@ void DrawTile(QPainter& p, const QRectF& box, const ImageInfo& info) {
   p.drawText(box, Qt::AlignCenter, QString::fromUtf8(info.glyph));
 }
 
-// Our own picture, drawn at the sizes menus and toolbars ask for.
-QIcon DrawnIcon(const ImageInfo& info) {
+// An icon painted afresh at each of the sizes menus and toolbars ask for, on
+// a transparent square of that size.
+template <class Paint>
+QIcon PaintedIcon(Paint paint) {
   QIcon icon;
   for (int size : kSizes) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    DrawTile(p, QRectF(0, 0, size, size), info);
+    paint(p, size);
     icon.addPixmap(pixmap);
   }
   return icon;
 }
 
+// Our own picture.
+QIcon DrawnIcon(const ImageInfo& info) {
+  return PaintedIcon([&](QPainter& p, int size) { DrawTile(p, QRectF(0, 0, size, size), info); });
+}
+
 // The theme's related picture with our glyph in a badge at its lower right.
 QIcon BadgedIcon(const QIcon& related, const ImageInfo& info) {
-  QIcon icon;
-  for (int size : kSizes) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+  return PaintedIcon([&](QPainter& p, int size) {
     p.drawPixmap(0, 0, related.pixmap(size, size));
     const qreal badge = size * 0.6;
     DrawTile(p, QRectF(size - badge, size - badge, badge, badge), info);
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+  });
 }
 
 }  // namespace
