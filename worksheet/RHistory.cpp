@@ -108,16 +108,8 @@ bool RHistory::RecordChange(const std::string& name, const RWorksheet& worksheet
     }
   }
 
-  Step step;
-  step.kind = Kind::Change;
-  step.name = name;
-  step.index = index;
-  step.before = std::move(watched_);
-  step.after = now;
-  step.selectBefore = step.selectAfter = index;
-  step.marksModified = worksheet.Modified();
-  step.mergeKey = mergeKey;
-  Push(std::move(step));
+  Push({.kind = Kind::Change, .name = name, .index = index, .before = std::move(watched_), .after = now,
+        .selectBefore = index, .selectAfter = index, .marksModified = worksheet.Modified(), .mergeKey = mergeKey});
   canMerge_ = mergeKey != 0;
   watched_ = now;
   return true;
@@ -125,43 +117,23 @@ bool RHistory::RecordChange(const std::string& name, const RWorksheet& worksheet
 
 void RHistory::RecordInsert(const std::string& name, const RWorksheet& worksheet, int32_t index) {
   if (index < 0 || index >= worksheet.Count()) return;
-  Step step;
-  step.kind = Kind::Insert;
-  step.name = name;
-  step.index = index;
-  step.after = worksheet.At(index);
-  step.selectBefore = step.selectAfter = index;
-  step.marksModified = worksheet.Modified();
-  Push(std::move(step));
+  Push({.kind = Kind::Insert, .name = name, .index = index, .after = worksheet.At(index), .selectBefore = index,
+        .selectAfter = index, .marksModified = worksheet.Modified()});
   Watch(worksheet, index);
 }
 
 void RHistory::RecordDelete(const std::string& name, const RWorksheet& worksheet, int32_t index,
                             const RNumber& entry, int32_t selectAfter) {
   if (index < 0) return;
-  Step step;
-  step.kind = Kind::Delete;
-  step.name = name;
-  step.index = index;
-  step.before = entry;
-  step.selectBefore = index;
-  step.selectAfter = selectAfter;
-  step.marksModified = worksheet.Modified();
-  Push(std::move(step));
+  Push({.kind = Kind::Delete, .name = name, .index = index, .before = entry, .selectBefore = index,
+        .selectAfter = selectAfter, .marksModified = worksheet.Modified()});
   Watch(worksheet, selectAfter);
 }
 
 void RHistory::RecordMove(const std::string& name, const RWorksheet& worksheet, int32_t from, int32_t to) {
   if (from < 0 || to < 0 || from == to) return;
-  Step step;
-  step.kind = Kind::Move;
-  step.name = name;
-  step.index = from;
-  step.to = to;
-  step.selectBefore = from;
-  step.selectAfter = to;
-  step.marksModified = worksheet.Modified();
-  Push(std::move(step));
+  Push({.kind = Kind::Move, .name = name, .index = from, .to = to, .selectBefore = from, .selectAfter = to,
+        .marksModified = worksheet.Modified()});
   Watch(worksheet, to);
 }
 

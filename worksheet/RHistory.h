@@ -103,8 +103,8 @@ class RHistory {
     std::string name;
     int32_t index = 0;  // the entry's index; for a move the index it came from
     int32_t to = 0;     // for a move: where it went
-    RNumber before;     // a change: the entry before; a deletion: the deleted entry
-    RNumber after;      // a change: the entry after; an insertion: the inserted entry
+    RNumber before{};   // a change: the entry before; a deletion: the deleted entry
+    RNumber after{};    // a change: the entry after; an insertion: the inserted entry
     int32_t selectBefore = 0;
     int32_t selectAfter = 0;
     bool marksModified = true;
