@@ -1180,16 +1180,17 @@ void TFormMain::WordListContextMenu(int column, const QPoint& globalPos) {
   PopupRight->popup(globalPos);
 }
 
-TFormMain::WordPick TFormMain::SelectedWord(std::string& word) const {
-  if (!ScrollBox) return WordPick::NoList;
-  QListView* list = ScrollBox->FocusedWordList();
-  if (!list) return WordPick::NoList;
+bool TFormMain::SelectedWord(const std::string& command, std::string& word) const {
+  QListView* list = ScrollBox ? ScrollBox->FocusedWordList() : nullptr;
+  if (!list) return false;
   const QModelIndexList rows = list->selectionModel()->selectedIndexes();
-  if (rows.isEmpty()) return WordPick::NoRow;
+  if (rows.isEmpty()) {
+    ShowNotice("Select a word before selecting " + command + ".");
+    return false;
+  }
   word = FromQString(rows.first().data(Qt::DisplayRole).toString());
   // Headers ("12", "(none)") and blank rows are no words.
-  if (word.empty() || word[0] < 'a' || word[0] > 'z') return WordPick::NotAWord;
-  return WordPick::Word;
+  return !word.empty() && word[0] >= 'a' && word[0] <= 'z';
 }
 
 bool TFormMain::InCurrentPhrase(const std::string& word) const {
@@ -1216,12 +1217,7 @@ void TFormMain::PopupAddWordClick() {
 void TFormMain::PopupRemoveWordClick() {
   if (!dictionary_) return;
   std::string word;
-  switch (SelectedWord(word)) {
-    case WordPick::NoList: return;
-    case WordPick::NoRow: ShowNotice("Select a word before selecting Remove."); return;
-    case WordPick::NotAWord: return;
-    case WordPick::Word: break;
-  }
+  if (!SelectedWord("Remove", word)) return;
   // Without the configuration there is no telling whether to ask: keep the word.
   if (!config_ || !FormQuestion) return;
   // The question comes before the check against the phrase.
@@ -1240,12 +1236,7 @@ void TFormMain::PopupRemoveWordClick() {
 void TFormMain::PopupEditCodeClick() {
   if (!dictionary_) return;
   std::string selected;
-  switch (SelectedWord(selected)) {
-    case WordPick::NoList: return;
-    case WordPick::NoRow: ShowNotice("Select a word before selecting Edit Code."); return;
-    case WordPick::NotAWord: return;
-    case WordPick::Word: break;
-  }
+  if (!SelectedWord("Edit Code", selected)) return;
   // Refused before the input box: a word of the phrase keeps its code.
   if (InCurrentPhrase(selected)) {
     ShowNotice("Word could edited since it is in the current phrase.");

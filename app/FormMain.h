@@ -207,9 +207,10 @@ class TFormMain : public QMainWindow {
   template <typename Dialog>
   void AcceptProposedPhrase(Dialog& dialog);
   void WordListContextMenu(int column, const QPoint& globalPos);
-  // What the remove and edit commands of the pop-up menu act on.
-  enum class WordPick { NoList, NoRow, NotAWord, Word };
-  WordPick SelectedWord(std::string& word) const;
+  // What the remove and edit commands of the pop-up menu act on: true with
+  // the focused list's selected word. With no row selected it says so for
+  // the command named; a header row or no word list is silently nothing.
+  bool SelectedWord(const std::string& command, std::string& word) const;
   bool InCurrentPhrase(const std::string& word) const;
   // After the dictionary's words or codes changed behind the strip's back:
   // the index again, then the chosen words checked and the columns redone.
