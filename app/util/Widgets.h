@@ -1,7 +1,12 @@
-// Widgets made with their object names, by which tests find them with findChild.
+// Widgets made alike in every dialog: buttons with their object names, by
+// which tests find them with findChild, and the read-only report lists.
 #pragma once
 
+#include <QAbstractItemView>
+
+class QAbstractItemModel;
 class QPushButton;
+class QTableView;
 class QWidget;
 
 namespace tq {
@@ -13,5 +18,10 @@ enum class AutoDefault { AsQtDecides, No };
 
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent,
                         AutoDefault autoDefault = AutoDefault::AsQtDecides);
+
+// A read-only table of whole rows, as the dictionary's and the mapping's
+// lists are: a grid, fixed row heights, no editing, no row numbers, the last
+// column stretched, Tab leaving the list.
+void SetUpReportList(QTableView* list, QAbstractItemModel* model, QAbstractItemView::SelectionMode selection);
 
 }  // namespace tq

@@ -79,30 +79,15 @@ namespace {
 
 constexpr const char* kTextFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
 
-void SetUpReportList(QTableView* list, QAbstractItemModel* model) {
-  list->setModel(model);
-  list->setShowGrid(true);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list->setTabKeyNavigation(false);
-  list->setWordWrap(false);
-  list->verticalHeader()->hide();
-  // Rows of one fixed height let the view place any row without measuring
-  // the ones above it.
-  list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
-  list->horizontalHeader()->setHighlightSections(false);
-  list->horizontalHeader()->setSectionsClickable(false);
-  list->horizontalHeader()->setStretchLastSection(true);
-}
-
-// The rows selected in a list, in ascending order.
-std::vector<int> SelectedRows(const QTableView* list) {
+// The rows selected in a list, below count, in ascending order. When there
+// are none, the user is told to select a word before pressing the button.
+std::vector<int> SelectedRows(const QTableView* list, std::size_t count, const std::string& button) {
   std::vector<int> rows;
-  for (const QModelIndex& index : list->selectionModel()->selectedRows()) rows.push_back(index.row());
+  for (const QModelIndex& index : list->selectionModel()->selectedRows())
+    if (static_cast<std::size_t>(index.row()) < count) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  if (rows.empty()) ShowNotice("Select a word before pressing the " + button + " button.");
   return rows;
 }
 
@@ -159,7 +144,7 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
                                  [this](int row, int column) { return ListDictData(row, column); }, this);
   ListDict = new QTableView(TabDict);
   ListDict->setObjectName("ListDict");
-  SetUpReportList(ListDict, dictModel_);
+  SetUpReportList(ListDict, dictModel_, QAbstractItemView::ExtendedSelection);
   ListDict->setColumnWidth(0, 150);
   ListDict->setMinimumSize(260, 230);
 
@@ -197,7 +182,7 @@ TFormDict::TFormDict(RDictionary& dictionary, QWidget* parent) : QDialog(parent)
                                     [this](int row, int column) { return ListRemovedData(row, column); }, this);
   ListRemoved = new QTableView(TabRemoved);
   ListRemoved->setObjectName("ListRemoved");
-  SetUpReportList(ListRemoved, removedModel_);
+  SetUpReportList(ListRemoved, removedModel_, QAbstractItemView::ExtendedSelection);
   ButtonUndelete = MakeButton("ButtonUndelete", "&Undelete", TabRemoved, AutoDefault::No);
   auto* removedSide = new QVBoxLayout;
   removedSide->addWidget(ButtonUndelete);
@@ -383,11 +368,8 @@ void TFormDict::ButtonAddClick() {
 }
 
 void TFormDict::ButtonRemoveClick() {
-  const std::vector<int> rows = SelectedRows(ListDict);
-  if (rows.empty()) {
-    ShowNotice("Select a word before pressing the Remove button.");
-    return;
-  }
+  const std::vector<int> rows = SelectedRows(ListDict, foundWords.size(), "Remove");
+  if (rows.empty()) return;
   std::string text = rows.size() == 1 ? "Delete word '" + foundWords[static_cast<std::size_t>(rows[0])] + "'?"
                                       : "Delete " + std::to_string(rows.size()) + " words?";
   // The phrases that use the words lose them (and the words after them) when
@@ -416,11 +398,8 @@ void TFormDict::ButtonRemoveClick() {
 }
 
 void TFormDict::ButtonEditClick() {
-  const std::vector<int> rows = SelectedRows(ListDict);
-  if (rows.empty()) {
-    ShowNotice("Select a word before pressing the Edit Code button.");
-    return;
-  }
+  const std::vector<int> rows = SelectedRows(ListDict, foundWords.size(), "Edit Code");
+  if (rows.empty()) return;
   const auto i = static_cast<std::size_t>(rows[0]);
   const std::string word = foundWords[i];
   const std::string code = foundCodes[i];
@@ -518,12 +497,9 @@ void TFormDict::ButtonExportClick() {
 }
 
 void TFormDict::ButtonUndeleteClick() {
-  std::vector<int> rows = SelectedRows(ListRemoved);
-  std::erase_if(rows, [this](int row) { return row >= dictionary_.RemovedCount(); });
-  if (rows.empty()) {
-    ShowNotice("Select a word before pressing the Undelete button.");
-    return;
-  }
+  const std::vector<int> rows =
+      SelectedRows(ListRemoved, static_cast<std::size_t>(dictionary_.RemovedCount()), "Undelete");
+  if (rows.empty()) return;
   const std::string text = rows.size() == 1 ? "Undelete word '" + dictionary_.RemovedAt(rows[0]) + "'?"
                                             : "Undelete " + std::to_string(rows.size()) + " words?";
   if (!ConfirmDelete(text)) return;

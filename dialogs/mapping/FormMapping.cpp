@@ -64,19 +64,7 @@ TFormMapping::TFormMapping(RDictionary& dictionary, QWidget* parent)
   model_ = new TMappingRowsModel(letters_, this);
   ListMap = new QTableView(TabMapping);
   ListMap->setObjectName("ListMap");
-  ListMap->setModel(model_);
-  ListMap->setShowGrid(true);
-  ListMap->setSelectionBehavior(QAbstractItemView::SelectRows);
-  ListMap->setSelectionMode(QAbstractItemView::SingleSelection);
-  ListMap->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  ListMap->setTabKeyNavigation(false);
-  ListMap->setWordWrap(false);
-  ListMap->verticalHeader()->hide();
-  ListMap->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  ListMap->verticalHeader()->setDefaultSectionSize(ListMap->fontMetrics().height() + 4);
-  ListMap->horizontalHeader()->setHighlightSections(false);
-  ListMap->horizontalHeader()->setSectionsClickable(false);
-  ListMap->horizontalHeader()->setStretchLastSection(true);
+  SetUpReportList(ListMap, model_, QAbstractItemView::SingleSelection);
   ListMap->setColumnWidth(0, 50);
   // All eleven rows in view without scrolling.
   ListMap->setMinimumSize(300, ListMap->horizontalHeader()->sizeHint().height() +
