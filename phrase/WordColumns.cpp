@@ -264,7 +264,7 @@ class TColumnSplitter final : public QWidget {
   int pressX_ = 0;
 };
 
-struct ColumnControls {
+struct TColumnControls {
   int index = -1;  // the column shown; -1 while the controls are spare
   QWidget* panel = nullptr;
   TWordButton* button = nullptr;
@@ -280,7 +280,7 @@ constexpr int kColumnMargin = 2;
 
 }  // namespace
 
-struct TWordColumns::Private final : ColumnObserver {
+struct TWordColumns::Private final : RColumnObserver {
   Private(TWordColumns& owner, const RDictionary& dictionary) : q(owner), table(dictionary) {
     table.SetObserver(this);
   }
@@ -291,7 +291,7 @@ struct TWordColumns::Private final : ColumnObserver {
   RWordColumns table;
   // The controls alive: those of the columns in view and the margins, the
   // focused list's column wherever it is, and columns asked for by index.
-  std::vector<std::unique_ptr<ColumnControls>> controls;
+  std::vector<std::unique_ptr<TColumnControls>> controls;
   QWidget* strip = nullptr;
   TWordRowDelegate* delegate = nullptr;
   int width = kDefaultListWidth;
@@ -302,7 +302,7 @@ struct TWordColumns::Private final : ColumnObserver {
 
   int Pitch() const { return width + kSplitterWidth; }
 
-  ColumnControls* At(int i) const {
+  TColumnControls* At(int i) const {
     if (i < 0) return nullptr;
     for (const auto& c : controls)
       if (c->index == i) return c.get();
@@ -314,7 +314,7 @@ struct TWordColumns::Private final : ColumnObserver {
     return std::max(w, kMinListWidth);
   }
 
-  // --- ColumnObserver --------------------------------------------------------
+  // --- RColumnObserver --------------------------------------------------------
   //
   // The table tells us about every column it inserts or deletes; only the
   // controls alive need renumbering, however long the number is.
@@ -334,10 +334,10 @@ struct TWordColumns::Private final : ColumnObserver {
   }
 
   void ColumnEmptied(int i) override {
-    if (ColumnControls* c = At(i)) c->model->Reload();
+    if (TColumnControls* c = At(i)) c->model->Reload();
   }
 
-  void SetIndex(ColumnControls& c, int i) {
+  void SetIndex(TColumnControls& c, int i) {
     c.index = i;
     c.model->SetIndex(i);
     c.splitter->SetDraggable(i == 0);
@@ -345,9 +345,9 @@ struct TWordColumns::Private final : ColumnObserver {
 
   // --- controls --------------------------------------------------------------
 
-  ColumnControls* CreateControls() {
-    auto c = std::make_unique<ColumnControls>();
-    ColumnControls* raw = c.get();
+  TColumnControls* CreateControls() {
+    auto c = std::make_unique<TColumnControls>();
+    TColumnControls* raw = c.get();
     c->panel = new QWidget(strip);
     c->panel->setObjectName("WordColumn");
     auto* box = new QVBoxLayout(c->panel);
@@ -403,7 +403,7 @@ struct TWordColumns::Private final : ColumnObserver {
 
   // The column is gone (or its controls go to another one): the controls
   // stop showing it and wait, hidden, for the next column.
-  void MakeSpare(ColumnControls& c) {
+  void MakeSpare(TColumnControls& c) {
     c.index = -1;
     c.model->SetIndex(-1);
     c.model->Reload();
@@ -413,7 +413,7 @@ struct TWordColumns::Private final : ColumnObserver {
 
   // The column is still there but leaves the view: it keeps where its list
   // stood and lets its rows go.
-  void Release(ColumnControls& c) {
+  void Release(TColumnControls& c) {
     const QModelIndex top = c.list->indexAt(QPoint(1, 1));
     const QModelIndexList selected = c.list->selectionModel()->selectedIndexes();
     table.ReleaseRows(c.index, top.isValid() ? top.row() : 0, selected.isEmpty() ? -1 : selected.first().row());
@@ -421,7 +421,7 @@ struct TWordColumns::Private final : ColumnObserver {
   }
 
   // Spare controls nobody needs go for good.
-  void Retire(ColumnControls& c) {
+  void Retire(TColumnControls& c) {
     c.list->onChoose = nullptr;
     c.list->onLetter = nullptr;
     c.list->onFocus = nullptr;
@@ -439,7 +439,7 @@ struct TWordColumns::Private final : ColumnObserver {
 
   // Gives the controls to column i and shows what the record holds, listed
   // first when the column is in view.
-  void Bind(ColumnControls& c, int i) {
+  void Bind(TColumnControls& c, int i) {
     SetIndex(c, i);
     if (InView(i) && table.NeedsUpdate(i)) table.UpdateColumn(i);
     ShowRows(c);
@@ -450,9 +450,9 @@ struct TWordColumns::Private final : ColumnObserver {
 
   // The model announces the record's rows afresh and the list goes back to
   // where the record says it stood.
-  void ShowRows(ColumnControls& c) {
+  void ShowRows(TColumnControls& c) {
     c.model->Reload();
-    const WordColumn& column = table.Column(c.index);
+    const RWordColumn& column = table.Column(c.index);
     const int rows = c.model->rowCount(QModelIndex());
     if (column.selectedRow >= 0 && column.selectedRow < rows)
       c.list->selectionModel()->setCurrentIndex(c.model->index(column.selectedRow),
@@ -467,8 +467,8 @@ struct TWordColumns::Private final : ColumnObserver {
       c.label->clear();
   }
 
-  void ShowButton(ColumnControls& c) {
-    const WordColumn& column = table.Column(c.index);
+  void ShowButton(TColumnControls& c) {
+    const RWordColumn& column = table.Column(c.index);
     const bool chosen = !column.blank && !IsUncoveredSlot(column.slotText);
     c.button->setText(chosen ? ToQString(column.slotText) : QString());
     c.button->setChecked(chosen);
@@ -483,7 +483,7 @@ struct TWordColumns::Private final : ColumnObserver {
     return static_cast<int>(x);
   }
 
-  void Place(ColumnControls& c) {
+  void Place(TColumnControls& c) {
     const int x = Left(c.index);
     c.panel->setGeometry(x, 0, width, strip->height());
     c.splitter->setGeometry(x + width, 0, kSplitterWidth, strip->height());
@@ -516,8 +516,8 @@ struct TWordColumns::Private final : ColumnObserver {
     if (inLayout) return;
     inLayout = true;
     const auto [first, last] = WantedRange();
-    std::vector<ColumnControls*> spare;
-    std::vector<ColumnControls*> shown(static_cast<std::size_t>(last - first), nullptr);
+    std::vector<TColumnControls*> spare;
+    std::vector<TColumnControls*> shown(static_cast<std::size_t>(last - first), nullptr);
     for (auto& c : controls) {
       const int i = c->index;
       if (i >= first && i < last) {
@@ -532,7 +532,7 @@ struct TWordColumns::Private final : ColumnObserver {
     }
     for (int i = first; i < last; ++i) {
       if (shown[static_cast<std::size_t>(i - first)]) continue;
-      ColumnControls* c = nullptr;
+      TColumnControls* c = nullptr;
       if (!spare.empty()) {
         c = spare.back();
         spare.pop_back();
@@ -541,9 +541,9 @@ struct TWordColumns::Private final : ColumnObserver {
       }
       Bind(*c, i);
     }
-    for (ColumnControls* c : spare) Retire(*c);
+    for (TColumnControls* c : spare) Retire(*c);
     controls.erase(std::remove_if(controls.begin(), controls.end(),
-                                  [&spare](const std::unique_ptr<ColumnControls>& c) {
+                                  [&spare](const std::unique_ptr<TColumnControls>& c) {
                                     return std::find(spare.begin(), spare.end(), c.get()) != spare.end();
                                   }),
                    controls.end());
@@ -552,10 +552,10 @@ struct TWordColumns::Private final : ColumnObserver {
   }
 
   // Column i's controls, made now when it has none.
-  ColumnControls* Controls(int i) {
+  TColumnControls* Controls(int i) {
     if (i < 0 || i >= table.ColumnCount()) return nullptr;
-    if (ColumnControls* c = At(i)) return c;
-    ColumnControls* c = CreateControls();
+    if (TColumnControls* c = At(i)) return c;
+    TColumnControls* c = CreateControls();
     Bind(*c, i);
     Place(*c);
     return c;
@@ -573,8 +573,8 @@ struct TWordColumns::Private final : ColumnObserver {
     return i * pitch < right && (i + 1) * pitch > left;
   }
 
-  void ShowCount(ColumnControls& c) {
-    const WordColumn& column = table.Column(c.index);
+  void ShowCount(TColumnControls& c) {
+    const RWordColumn& column = table.Column(c.index);
     if (column.blank) {
       c.label->clear();
       c.label->hide();
@@ -584,7 +584,7 @@ struct TWordColumns::Private final : ColumnObserver {
     }
   }
 
-  void FillColumn(ColumnControls& c, bool toTop) {
+  void FillColumn(TColumnControls& c, bool toTop) {
     QScrollBar* bar = c.list->verticalScrollBar();
     const int position = bar->value();
     table.FillColumn(c.index);
@@ -600,7 +600,7 @@ struct TWordColumns::Private final : ColumnObserver {
 
   // Brings the column up to date; a column listed afresh starts where its
   // record says (at the top when its digits changed).
-  void UpdateColumn(ColumnControls& c) {
+  void UpdateColumn(TColumnControls& c) {
     if (!table.UpdateColumn(c.index)) return;
     ShowRows(c);
   }
@@ -618,7 +618,7 @@ struct TWordColumns::Private final : ColumnObserver {
   }
 
   // A list about to paint rows it has not got yet fills first.
-  void ListCustomDraw(ColumnControls& c) {
+  void ListCustomDraw(TColumnControls& c) {
     if (c.index < 0 || updateDepth > 0 || !table.NeedsUpdate(c.index)) return;
     UpdateColumn(c);
     c.list->doItemsLayout();
@@ -663,7 +663,7 @@ struct TWordColumns::Private final : ColumnObserver {
       // A placeholder column has its blank rows already; the others are
       // brought up to date below if in view, else when first painted.
       if (!table.Column(i).blank) continue;
-      if (ColumnControls* c = At(i)) {
+      if (TColumnControls* c = At(i)) {
         c->model->Reload();
         c->list->scrollToTop();
         ShowCount(*c);
@@ -689,14 +689,14 @@ struct TWordColumns::Private final : ColumnObserver {
   // --- the user's actions on a column ---------------------------------------
 
   // The selected row's text, or empty when no row is selected.
-  std::string SelectedRow(const ColumnControls& c) const {
+  std::string SelectedRow(const TColumnControls& c) const {
     const QModelIndexList rows = c.list->selectionModel()->selectedIndexes();
     if (rows.isEmpty()) return std::string();
     const std::string* text = c.model->RowText(rows.first().row());
     return text ? *text : std::string();
   }
 
-  int SelectedRowIndex(const ColumnControls& c) const {
+  int SelectedRowIndex(const TColumnControls& c) const {
     const QModelIndexList rows = c.list->selectionModel()->selectedIndexes();
     return rows.isEmpty() ? -1 : rows.first().row();
   }
@@ -704,7 +704,7 @@ struct TWordColumns::Private final : ColumnObserver {
   // `byKey`: chosen with Enter, so the keyboard goes on to the next digit
   // still uncovered, where Enter again takes its first word; a second Enter
   // here would only replace the word just chosen.
-  void SelectWord(ColumnControls& c, bool byKey) {
+  void SelectWord(TColumnControls& c, bool byKey) {
     if (c.index < 0 || !number || updateDepth > 0) return;
     const int i = c.index;
     ++updateDepth;
@@ -714,7 +714,7 @@ struct TWordColumns::Private final : ColumnObserver {
     RefreshPhrase();
     RebuildColumns(false, true);
     emit q.WorksheetModified();
-    if (ColumnControls* after = At(i)) after->list->scrollToTop();
+    if (TColumnControls* after = At(i)) after->list->scrollToTop();
     if (!byKey) return;
     const int next = table.NextUncoveredColumn(i);
     if (next >= 0) {
@@ -724,7 +724,7 @@ struct TWordColumns::Private final : ColumnObserver {
     }
   }
 
-  void UnselectWord(ColumnControls& c) {
+  void UnselectWord(TColumnControls& c) {
     if (c.index < 0 || updateDepth > 0) return;
     // Clicking toggles the button; what it shows is set from the slots below.
     c.button->setChecked(false);
@@ -747,7 +747,7 @@ struct TWordColumns::Private final : ColumnObserver {
 
   // Column i's button is a stop of the tab chain while it holds a word.
   bool ButtonIsStop(int i) const {
-    const WordColumn& column = table.Column(i);
+    const RWordColumn& column = table.Column(i);
     return !column.blank && !IsUncoveredSlot(column.slotText);
   }
 
@@ -756,7 +756,7 @@ struct TWordColumns::Private final : ColumnObserver {
   bool FocusList(int i, Qt::FocusReason reason) {
     if (i < 0 || i >= table.ColumnCount()) return false;
     q.ShowColumn(i);
-    ColumnControls* c = Controls(i);
+    TColumnControls* c = Controls(i);
     if (!c) return false;
     UpdateColumn(*c);
     const int row = FirstWordRow(table.Column(i).rows);
@@ -772,7 +772,7 @@ struct TWordColumns::Private final : ColumnObserver {
   // Column i's button or its list takes the focus, scrolled into view.
   void FocusStop(int i, bool button, Qt::FocusReason reason) {
     q.ShowColumn(i);
-    ColumnControls* c = Controls(i);
+    TColumnControls* c = Controls(i);
     if (!c) return;
     if (button)
       c->button->setFocus(reason);
@@ -780,17 +780,17 @@ struct TWordColumns::Private final : ColumnObserver {
       c->list->setFocus(reason);
   }
 
-  void ListClick(ColumnControls& c) {
+  void ListClick(TColumnControls& c) {
     if (c.index < 0 || !number || updateDepth > 0) return;
     if (table.PreviewWord(*number, c.index, SelectedRow(c))) ShowPhrase();
   }
 
-  void ListFocus(ColumnControls& c, bool /*entered*/) {
+  void ListFocus(TColumnControls& c, bool /*entered*/) {
     if (c.index < 0 || !number || updateDepth > 0) return;
     if (table.ClearPreview(*number, c.index)) ShowPhrase();
   }
 
-  void FirstLetterJump(ColumnControls& c, char letter) {
+  void FirstLetterJump(TColumnControls& c, char letter) {
     if (c.index < 0) return;
     const int row = table.FirstLetterJump(c.index, SelectedRowIndex(c), letter);
     if (row < 0) return;
@@ -800,7 +800,7 @@ struct TWordColumns::Private final : ColumnObserver {
     c.list->scrollTo(index, QAbstractItemView::EnsureVisible);
   }
 
-  void ContextMenu(ColumnControls& c, int row, const QPoint& globalPos) {
+  void ContextMenu(TColumnControls& c, int row, const QPoint& globalPos) {
     if (c.index < 0) return;
     QString word;
     if (row >= 0) {
@@ -893,23 +893,23 @@ void TWordColumns::DeleteAllColumns() {
 int TWordColumns::ColumnCount() const { return d_->table.ColumnCount(); }
 
 QWidget* TWordColumns::ColumnPanel(int column) const {
-  const ColumnControls* c = d_->Controls(column);
+  const TColumnControls* c = d_->Controls(column);
   return c ? c->panel : nullptr;
 }
 QListView* TWordColumns::WordList(int column) const {
-  const ColumnControls* c = d_->Controls(column);
+  const TColumnControls* c = d_->Controls(column);
   return c ? c->list : nullptr;
 }
 QAbstractButton* TWordColumns::WordButton(int column) const {
-  const ColumnControls* c = d_->Controls(column);
+  const TColumnControls* c = d_->Controls(column);
   return c ? c->button : nullptr;
 }
 QLabel* TWordColumns::CountLabel(int column) const {
-  const ColumnControls* c = d_->Controls(column);
+  const TColumnControls* c = d_->Controls(column);
   return c ? c->label : nullptr;
 }
 QWidget* TWordColumns::ColumnSplitter(int column) const {
-  const ColumnControls* c = d_->Controls(column);
+  const TColumnControls* c = d_->Controls(column);
   return c ? c->splitter : nullptr;
 }
 
