@@ -47,8 +47,6 @@ struct TStripState {
   TStripState(TWordColumns& stripOwner, const RDictionary& dictionary)
       : owner(stripOwner), table(dictionary), strip(MakeStrip(stripOwner.viewport())) {}
 
-  // Raised while the columns are being reshaped: focus moving off a list
-  // that is being removed must not touch the half-changed slots.
   bool Reshaping() const { return updateDepth > 0; }
 
   TWordColumns& owner;
@@ -57,6 +55,8 @@ struct TStripState {
   // controls can go first, while what their handlers look at still exists.
   std::unique_ptr<QWidget> strip;
   RNumber* number = nullptr;
+  // Raised while the columns are being reshaped: focus moving off a list
+  // that is being removed must not touch the half-changed slots.
   int updateDepth = 0;
 };
 
