@@ -212,7 +212,7 @@ MiddleColumn ScrollToMiddle(Window& w) {
   const int pitch = w.strip->WordListWidth() + 2;
   w.strip->horizontalScrollBar()->setValue(middle.index * pitch);
   QApplication::processEvents();
-  const tq::WordColumn& column = w.strip->Columns().Column(middle.index);
+  const tq::RWordColumn& column = w.strip->Columns().Column(middle.index);
   for (int r = 0; r < static_cast<int>(column.rows.size()); ++r)
     if (tq::IsWordRow(column.rows[static_cast<std::size_t>(r)])) {
       middle.row = r;

@@ -24,12 +24,12 @@ bool CodeFitsAt(const std::string& digits, std::size_t cursor, const std::string
 bool IsWordRow(const std::string& row) { return StartsWithLetter(row); }
 bool IsHeaderRow(const std::string& row) { return !row.empty() && !StartsWithLetter(row); }
 
-std::vector<SlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& number) {
-  std::vector<SlotSpan> spans;
+std::vector<RSlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& number) {
+  std::vector<RSlotSpan> spans;
   spans.reserve(static_cast<std::size_t>(number.SlotCount()));
   std::size_t cursor = 0;
   for (const std::string& slot : number.Slots()) {
-    SlotSpan span;
+    RSlotSpan span;
     span.start = cursor;
     if (IsUncoveredSlot(slot)) {
       span.length = 1;
@@ -105,7 +105,7 @@ void RWordColumns::InsertColumn(int index) { InsertColumns(index, 1); }
 
 void RWordColumns::InsertColumns(int index, int count) {
   if (count <= 0) return;
-  columns_.insert(columns_.begin() + index, static_cast<std::size_t>(count), WordColumn{});
+  columns_.insert(columns_.begin() + index, static_cast<std::size_t>(count), RWordColumn{});
   // The changed range moves with the columns after the new ones.
   if (changedFirst_ >= index) changedFirst_ += count;
   if (changedLast_ > index) changedLast_ += count;
@@ -146,7 +146,7 @@ void RWordColumns::DeleteAllColumns() {
 }
 
 void RWordColumns::BlankColumn(int index, std::vector<int>& changed) {
-  WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   if (column.blank && column.filled && column.digits.empty()) return;
   column.rows.assign(kBlankRowCount, std::string());
   column.topRow = 0;
@@ -183,7 +183,7 @@ std::string RWordColumns::CutToKnownCode(const std::string& digits) const {
   return std::string();
 }
 
-void RWordColumns::CutDigits(WordColumn& column) const {
+void RWordColumns::CutDigits(RWordColumn& column) const {
   std::string digits = CutToKnownCode(column.run);
   column.pending = false;
   // The same digits from another run list the same words: keep the rows
@@ -196,17 +196,17 @@ void RWordColumns::CutDigits(WordColumn& column) const {
 }
 
 std::string RWordColumns::ColumnDigits(int index) const {
-  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  const RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   return column.pending ? CutToKnownCode(column.run) : column.digits;
 }
 
 bool RWordColumns::NeedsUpdate(int index) const {
-  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  const RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   return column.pending || !column.filled;
 }
 
 bool RWordColumns::UpdateColumn(int index) {
-  WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   if (column.pending) CutDigits(column);
   if (column.filled) return false;
   FillColumn(index);
@@ -214,7 +214,7 @@ bool RWordColumns::UpdateColumn(int index) {
 }
 
 void RWordColumns::FillColumn(int index) {
-  WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   if (column.pending) CutDigits(column);
   column.wordCount = dictionary_->ListWordsForDigits(column.digits, column.rows);
   column.filled = true;
@@ -222,7 +222,7 @@ void RWordColumns::FillColumn(int index) {
 
 void RWordColumns::ReleaseRows(int index, int topRow, int selectedRow) {
   if (index < 0 || index >= ColumnCount()) return;
-  WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   column.topRow = std::max(topRow, 0);
   column.selectedRow = std::max(selectedRow, -1);
   if (column.blank) return;
@@ -234,7 +234,7 @@ void RWordColumns::ReleaseRows(int index, int topRow, int selectedRow) {
 void RWordColumns::DictionaryChanged() {
   codesGathered_ = false;
   knownCodes_.clear();
-  for (WordColumn& column : columns_) {
+  for (RWordColumn& column : columns_) {
     if (!column.blank && IsUncoveredSlot(column.slotText)) column.pending = true;
     column.selectedRow = -1;
   }
@@ -291,7 +291,7 @@ std::vector<int> RWordColumns::RebuildChanged(RNumber& number) {
 
 void RWordColumns::RebuildColumn(const RNumber& number, int i, std::size_t& cursor, std::vector<int>& changed,
                                  int dotsAhead) {
-  WordColumn& column = columns_[static_cast<std::size_t>(i)];
+  RWordColumn& column = columns_[static_cast<std::size_t>(i)];
   const std::string& slot = number.Slot(i);
   column.start = cursor;
   // A placeholder column has empty digits too, but its rows are the blank
@@ -449,7 +449,7 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
   if (k < 0) return false;
   const std::string& code = dictionary_->CodeAt(k);
   const int length = static_cast<int>(code.size());
-  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  const RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   // The column offers only codes that start its digits; a row left over from
   // before a dictionary change may not, and taking it would break the slots.
   const std::string digits = ColumnDigits(index);
@@ -471,7 +471,7 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
     InsertColumns(index + 1, given);
     const int next = index + given + 1;
     if (next < ColumnCount()) {
-      WordColumn& after = columns_[static_cast<std::size_t>(next)];
+      RWordColumn& after = columns_[static_cast<std::size_t>(next)];
       after.digits.clear();
       after.run.clear();
       after.pending = false;
@@ -492,7 +492,7 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
 bool RWordColumns::UnselectWord(RNumber& number, int index) {
   if (number.SlotCount() == 0) return false;
   if (index < 0 || index >= ColumnCount() || index >= number.SlotCount()) return false;
-  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  const RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   if (IsUncoveredSlot(column.slotText)) return true;
   const int m = static_cast<int>(column.digits.size());
   if (m >= 1) {
@@ -514,7 +514,7 @@ bool RWordColumns::UnselectWord(RNumber& number, int index) {
 
 bool RWordColumns::PreviewWord(RNumber& number, int index, const std::string& row) {
   if (index < 0 || index >= ColumnCount()) return false;
-  const WordColumn& column = columns_[static_cast<std::size_t>(index)];
+  const RWordColumn& column = columns_[static_cast<std::size_t>(index)];
   if (ColumnDigits(index).empty()) return false;
   if (IsUncoveredSlot(column.slotText)) {
     if (!IsWordRow(row)) return false;
@@ -552,7 +552,7 @@ int RWordColumns::NextUncoveredColumn(int index) const {
   const int n = ColumnCount();
   if (index < -1 || index >= n) return -1;
   for (int step = 1; step <= n; ++step) {
-    const WordColumn& column = columns_[static_cast<std::size_t>((index + step) % n)];
+    const RWordColumn& column = columns_[static_cast<std::size_t>((index + step) % n)];
     if (!column.blank && IsUncoveredSlot(column.slotText)) return (index + step) % n;
   }
   return -1;

@@ -1,10 +1,10 @@
 // The slot arithmetic behind the word columns, kept free of any window code
 // so that every rule can be tested without a display.
 //
-// RWordColumns holds one WordColumn record per column of the strip: the
+// RWordColumns holds one RWordColumn record per column of the strip: the
 // digits the column lists words for, a copy of its slot, and its rows. It
 // changes the entry's slots (refitting them to new digits, repairing them,
-// choosing and un-choosing words) and tells a ColumnObserver about every
+// choosing and un-choosing words) and tells an RColumnObserver about every
 // column it inserts or deletes, in order, so that a view can mirror each
 // step with its own controls and keep the controls of columns that only
 // shifted.
@@ -41,7 +41,7 @@ bool IsHeaderRow(const std::string& row);
 // True when the slot stands for an uncovered digit.
 inline bool IsUncoveredSlot(const std::string& slot) { return !slot.empty() && slot[0] == '.'; }
 
-struct WordColumn {
+struct RWordColumn {
   std::string digits;    // what the rows are listed for; empty for a blank column
   std::string slotText;  // "." or the chosen word
   // For an uncovered slot, the digits ahead of it before they are cut to a
@@ -63,7 +63,7 @@ struct WordColumn {
 
 // Told about every column as the table inserts or deletes it, before the
 // next one, so that a view can keep its controls in step.
-class ColumnObserver {
+class RColumnObserver {
  public:
   virtual void ColumnInserted(int index) = 0;
   virtual void ColumnDeleted(int index) = 0;
@@ -71,7 +71,7 @@ class ColumnObserver {
   virtual void ColumnEmptied(int index) = 0;
 
  protected:
-  ~ColumnObserver() = default;
+  ~RColumnObserver() = default;
 };
 
 // Slot-level helpers, also used on their own by the tests.
@@ -79,12 +79,12 @@ class ColumnObserver {
 // The digit string each slot covers, in slot order: the next digit for "."
 // and the word's code for a word. A word the dictionary does not know covers
 // nothing and gets found = false.
-struct SlotSpan {
+struct RSlotSpan {
   std::size_t start = 0;
   std::size_t length = 0;
   bool found = true;
 };
-std::vector<SlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& number);
+std::vector<RSlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& number);
 
 // The run of uncovered digits from `cursor`, the place of slot `index`:
 // one digit per "." slot from there on, at most kColumnRunLength of them.
@@ -108,10 +108,10 @@ class RWordColumns {
  public:
   explicit RWordColumns(const RDictionary& dictionary) : dictionary_(&dictionary) {}
 
-  void SetObserver(ColumnObserver* observer) { observer_ = observer; }
+  void SetObserver(RColumnObserver* observer) { observer_ = observer; }
 
   int ColumnCount() const { return static_cast<int>(columns_.size()); }
-  const WordColumn& Column(int index) const { return columns_[static_cast<std::size_t>(index)]; }
+  const RWordColumn& Column(int index) const { return columns_[static_cast<std::size_t>(index)]; }
 
   // The preview range: the slots shown with bullets. Length 0 means none.
   int HighlightStart() const { return highlightStart_; }
@@ -212,17 +212,17 @@ class RWordColumns {
   void MarkChanged(int first, int last);
   void MarkAllChanged() { MarkChanged(0, ColumnCount()); }
   void BlankColumn(int index, std::vector<int>& changed);
-  void CutDigits(WordColumn& column) const;
+  void CutDigits(RWordColumn& column) const;
   void Compose(RNumber& number);
 
   const RDictionary* dictionary_;
-  ColumnObserver* observer_ = nullptr;
+  RColumnObserver* observer_ = nullptr;
   // Every code of up to 24 digits in the dictionary, sorted, without
   // repeats; gathered on first use after a dictionary change. Cutting a run
   // is then a few binary searches instead of a scan of the whole index.
   mutable std::vector<std::string> knownCodes_;
   mutable bool codesGathered_ = false;
-  std::vector<WordColumn> columns_;
+  std::vector<RWordColumn> columns_;
   int changedFirst_ = -1;  // -1: nothing changed since the last rebuild
   int changedLast_ = -1;   // one past the last changed column
   int highlightStart_ = 0;

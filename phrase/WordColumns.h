@@ -24,6 +24,7 @@
 #include <QAbstractScrollArea>
 #include <QPoint>
 #include <QString>
+#include <memory>
 #include <string>
 
 class QAbstractButton;
@@ -122,7 +123,7 @@ class TWordColumns : public QAbstractScrollArea {
 
  private:
   struct Private;
-  Private* d_;
+  std::unique_ptr<Private> d_;
 };
 
 }  // namespace tq

@@ -19,7 +19,7 @@ const std::string kBullet(1, kHighlightMark);
 
 // Mirrors the table as the strip does, giving each column an identity, so a
 // test can tell a column that only moved from one made afresh.
-class MirrorObserver final : public ColumnObserver {
+class MirrorObserver final : public RColumnObserver {
  public:
   void ColumnInserted(int index) override { ids.insert(ids.begin() + index, nextId++); }
   void ColumnDeleted(int index) override { ids.erase(ids.begin() + index); }
