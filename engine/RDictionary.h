@@ -27,10 +27,13 @@ struct RWordEntry {
   // What wordinfo.dat says of the word: its commonness level (the smallest
   // word-list size that holds it; kNoLevel for the user's own words, which
   // count as common), whether it is mostly used as a noun, and whether it
-  // names a concrete thing a person can picture (an animal, a tool, a food).
+  // names a concrete thing a person can picture (an animal, a tool, a food),
+  // as a degree from 0 (not at all) to kFullPicture; and whether the word is
+  // one no suggestion may offer (vulgar, a slur, a hard drug).
   unsigned char level = 0;
   bool noun = false;
-  bool picturable = false;
+  unsigned char picture = 0;
+  bool unsuitable = false;
 };
 
 // Word levels: the user's own words have none; a word the word lists do not
@@ -38,6 +41,9 @@ struct RWordEntry {
 inline constexpr unsigned char kNoLevel = 0;
 inline constexpr unsigned char kCommonLevel = 35;
 inline constexpr unsigned char kUnlistedLevel = 100;
+// Picture degrees: a word from kPictureDegree up counts as a picture.
+inline constexpr unsigned char kFullPicture = 100;
+inline constexpr unsigned char kPictureDegree = 50;
 
 
 // One letter group bound to one digit ('\0' for the no-digit line).
@@ -120,9 +126,12 @@ class RDictionary {
   // True when the entry counts as a common word: with knowledge, a level up
   // to kCommonLevel or one of the user's own words; without it, none is.
   bool IsCommonEntry(const RWordEntry& e) const { return HasWordKnowledge() && e.level <= kCommonLevel; }
-  // True when wordinfo.dat marks the word as naming something that can be
-  // pictured; an older file without the mark marks none.
-  bool IsPicturableEntry(const RWordEntry& e) const { return HasWordKnowledge() && e.picturable; }
+  // How well the word names something that can be pictured, 0 to
+  // kFullPicture; an older file without the mark pictures nothing.
+  unsigned char PictureDegree(const RWordEntry& e) const { return HasWordKnowledge() ? e.picture : 0; }
+  bool IsPicturableEntry(const RWordEntry& e) const { return PictureDegree(e) >= kPictureDegree; }
+  // True when no suggestion (best phrases, pegs) may offer the word.
+  bool IsUnsuitableEntry(const RWordEntry& e) const { return HasWordKnowledge() && e.unsuitable; }
   int SaveMapping();
 
   // --- mapping rules and coding --------------------------------------------

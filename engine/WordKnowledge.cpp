@@ -85,7 +85,8 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
       for (auto& e : entries_) {
         e.level = kNoLevel;
         e.noun = false;
-        e.picturable = false;
+        e.picture = 0;
+        e.unsuitable = false;
       }
     return;
   }
@@ -107,7 +108,8 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
     auto& e = entries_[static_cast<std::size_t>(p)];
     e.level = level;
     e.noun = noun;
-    e.picturable = picturable;
+    e.picture = picturable ? kFullPicture : 0;
+    e.unsuitable = false;
     hasKnowledge_ = true;
   }
   // An installed word the lists do not hold is rare; the user's own words
@@ -117,7 +119,8 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
     auto& e = entries_[i];
     e.level = hasKnowledge_ && e.hasPronunciation ? kUnlistedLevel : kNoLevel;
     e.noun = false;
-    e.picturable = false;
+    e.picture = 0;
+    e.unsuitable = false;
   }
   if (!hasKnowledge_) return;
   // A removed word the user adds back keeps its pronunciation, but it is

@@ -158,7 +158,7 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
       const auto it = first.find(e.word);
       SCOPED_TRACE(info + " word " + e.word);
       EXPECT_EQ(e.noun, it != first.end() && std::get<1>(it->second));
-      EXPECT_EQ(e.picturable, it != first.end() && std::get<2>(it->second));
+      EXPECT_EQ(e.picture == tq::kFullPicture, it != first.end() && std::get<2>(it->second));
       if (e.hasPronunciation && it != first.end()) {
         EXPECT_EQ(e.level, std::get<0>(it->second));
       }
