@@ -104,7 +104,7 @@ std::string RefusalText(const QString& leftOut, bool lineBreaks) {
     text += (i == 0 ? "Left out " : i + 1 < characters.size() ? ", " : " and ") + CharacterName(characters[i]);
   if (characters.size() > named) text += " and " + std::to_string(characters.size() - named) + " more";
   if (!characters.isEmpty())
-    text += characters.size() == 1 ? ": the program's files cannot hold it." : ": the program's files cannot hold them.";
+    text += characters.size() == 1 ? ": the files cannot hold it." : ": the files cannot hold them.";
   if (lineBreaks) {
     if (!text.empty()) text += ' ';
     text += "Line breaks became blanks: the field holds one line.";

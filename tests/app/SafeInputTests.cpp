@@ -186,14 +186,14 @@ TEST_F(SafeInputTest, FieldsRefuseWhatTheFilesCannotHoldAndSaySo) {
   description->insert(Utf8("caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80!"));  // café 日本 😀!
   EXPECT_EQ(description->text(), Utf8("caf\xC3\xA9  !"));
   EXPECT_EQ(platform.statusDisplay, "Left out '\xE6\x97\xA5' (U+65E5), '\xE6\x9C\xAC' (U+672C) and '\xF0\x9F\x98\x80' "
-                                    "(U+1F600): the program's files cannot hold them.");
+                                    "(U+1F600): the files cannot hold them.");
   EXPECT_EQ(form->CurrentNumber()->Description(), "caf\xE9  !");
   // A paste of many: the first few, and how many more.
   QString many;
   for (char16_t c = 0x4E00; c < 0x4E00 + 4000; ++c) many += QChar(c);
   description->insert(many + many);
   EXPECT_EQ(platform.statusDisplay, "Left out '\xE4\xB8\x80' (U+4E00), '\xE4\xB8\x81' (U+4E01), '\xE4\xB8\x82' "
-                                    "(U+4E02) and 3997 more: the program's files cannot hold them.");
+                                    "(U+4E02) and 3997 more: the files cannot hold them.");
 
   // Text the field can hold as it is goes in without a word.
   platform.statusText.clear();
