@@ -417,7 +417,6 @@ TEST(CommandLineChoice, AnOptionOfOursAnywhereLeavesTheWindowOut) {
   EXPECT_FALSE(WantsCommandLine({"phones.tqw", "-qwindowtitle", "-x"}));
   for (const char* ours : {"--code", "-h", "--help", "--words=1", "--bogus"}) {
     EXPECT_TRUE(WantsCommandLine({ours})) << ours;
-    EXPECT_TRUE(WantsCommandLine({"phones.tqw", ours})) << ours;
     EXPECT_TRUE(WantsCommandLine({"-reverse", "phones.tqw", ours})) << ours;
   }
 }
