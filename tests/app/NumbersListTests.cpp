@@ -248,6 +248,7 @@ TEST_F(NumbersListTest, ANoteThatDoesNotFitIsCutWithTheWholeNoteAsItsTip) {
   RWorksheet damaged;
   damaged.SetFileName(dir.File("damaged.tqw"));
   ASSERT_TRUE(damaged.Load());
+  ASSERT_NE(damaged.LoadNote().find("Damaged file: 2 entries"), std::string::npos) << damaged.LoadNote();
   form->SetStatusAlert(damaged.LoadNote());
   EXPECT_LE(panel->fontMetrics().horizontalAdvance(ToQString(damaged.LoadNote())), panel->width());
   EXPECT_EQ(panel->toolTip(), "");
