@@ -36,8 +36,6 @@ TEST_F(EngineTest, StrayHashLineCostsNothingBelowIt) {
       // A removed word beginning with '#'.
       {kHeaderAdd + "foo\n" + kHeaderRemove + "#tag\ntea\n" + kHeaderEdit + "tot\n7\n",
        {"foo"}, {"tea"}, {"tot"}, {"7"}},
-      // A word with its own code beginning with '#': the pair goes, the rest stays.
-      {kHeaderAdd + kHeaderRemove + kHeaderEdit + "#x\n12\nbat\n42\ntot\n7\n", {}, {}, {"bat", "tot"}, {"42", "7"}},
       // The #REMOVE header is missing: the edits still count.
       {kHeaderAdd + "foo\n" + kHeaderEdit + "bat\n42\n", {"foo"}, {}, {"bat"}, {"42"}},
   };
@@ -50,6 +48,22 @@ TEST_F(EngineTest, StrayHashLineCostsNothingBelowIt) {
     EXPECT_EQ(dict.RemovedWords(), c.removed) << c.text;
     EXPECT_EQ(dict.EditedWords(), c.edited) << c.text;
     EXPECT_EQ(dict.EditedCodes(), c.codes) << c.text;
+  }
+}
+
+TEST_F(EngineTest, AnyLineBeginningWithHashEndsTheEditsAndWhatFollowsIsNotRead) {
+  for (const char* end : {"# my notes", "#EDIT", "#ADD", "#"}) {
+    const std::string text = kHeaderAdd + kHeaderRemove + kHeaderEdit + "bat\n42\n" + end + "\ntot\n7\nnote\n";
+    platform.statusText.clear();
+    Load(kWords, test::kShippedMapping, text);
+    EXPECT_EQ(dict.LoadUserChanges(), 0) << text;
+    EXPECT_EQ(platform.statusText, "") << text;
+    EXPECT_EQ(dict.EditedWords(), List{"bat"}) << text;
+    EXPECT_EQ(dict.EditedCodes(), List{"42"}) << text;
+    // The next save writes back the one pair and nothing of the text below it.
+    dict.EditCode("bat", "43");
+    EXPECT_EQ(dict.SaveUserChanges(), 0);
+    EXPECT_EQ(dir.Read("words.txt"), kHeaderAdd + kHeaderRemove + kHeaderEdit + "bat\n43\n") << text;
   }
 }
 
