@@ -69,5 +69,27 @@ TEST_F(InstalledRun, AnUnchangedRunWritesOnlyTheConfiguration) {
   EXPECT_FALSE(dir.Exists("Tessaloquine.cfg"));
 }
 
+// A copy of the program in a folder it may not write (a read-only medium):
+// the data beside it is used, and the user's files go where an installed
+// program keeps them. Changes an earlier run kept beside it still count.
+TEST_F(InstalledRun, AProgramFolderThatCannotBeWrittenUsesTheDataBesideIt) {
+  dir.Write("words.txt", "#ADD\nzebra\n#REMOVE\n#EDIT\n");
+  PathEnvironment environment;
+  environment.home = home.path();
+  paths = DecideDataPaths(dir.path(), environment, false);
+  const auto shipped = DataFiles();
+  platform.QueueModal([](QDialog*) { return 2; });
+  ASSERT_NO_FATAL_FAILURE(StartInstalled()) << platform.MessageTexts().front();
+  EXPECT_TRUE(platform.MessageTexts().empty());
+  EXPECT_EQ(startStatus, "Your settings are kept in " + home.File(".config/tessaloquine/") +
+                             ", your words and mapping in " + home.File(".local/share/tessaloquine/") + ".");
+  EXPECT_GE(form->Dictionary()->FindWord("zebra"), 0);
+  ASSERT_GE(form->Dictionary()->AddWord("yak"), 0);
+  Run("MenuExit");
+  EXPECT_TRUE(home.Exists(".config/tessaloquine/Tessaloquine.cfg"));
+  EXPECT_NE(home.Read(".local/share/tessaloquine/words.txt").find("yak\nzebra\n"), std::string::npos);
+  EXPECT_EQ(DataFiles(), shipped);
+}
+
 }  // namespace
 }  // namespace tq::test
