@@ -162,6 +162,35 @@ TEST_F(WorksheetTest, AFailedSaveKeepsTheProgramOpenAndTheOldFile) {
   EXPECT_EQ(dir.Read("a.tqw"), original);
 }
 
+// A file read as damaged (its count says 3, it holds one and a half
+// entries) keeps its bytes beside it before the first save over it; when
+// they cannot be kept, it is not saved over.
+TEST_F(WorksheetTest, SavingOverADamagedFileKeepsItsBytesBesideItFirst) {
+  const std::string damaged = "#Tessaloquine - 1\n#Count = 3\nN:1\nP:\nD:one\n\nN:2\nP:";
+  dir.Write("a.tqw", damaged);
+  dir.Write("a.tqw.damaged", "an older one");
+  Start({dir.File("a.tqw")});
+  TypeDescription(" two");
+  SetWriteFaultForTesting(0);
+  Run("MenuSaveWorksheet");
+  SetWriteFaultForTesting(-1);
+  ASSERT_EQ(platform.MessageTexts().size(), 1u);
+  EXPECT_EQ(platform.MessageTexts()[0].rfind("Error: The worksheet file '" + dir.File("a.tqw") + "' was not read as it was written", 0), 0u) << platform.MessageTexts()[0];
+  EXPECT_EQ(dir.Read("a.tqw"), damaged);
+  EXPECT_TRUE(Modified());
+
+  Run("MenuSaveWorksheet");
+  EXPECT_EQ(dir.Read("a.tqw.damaged2"), damaged);
+  EXPECT_EQ(dir.Read("a.tqw.damaged"), "an older one");
+  EXPECT_FALSE(platform.statusAlert);
+  EXPECT_EQ(platform.statusText, "The damaged worksheet file was kept as '" + dir.File("a.tqw.damaged2") + "'.");
+  EXPECT_NE(dir.Read("a.tqw").find("D:one two\n"), std::string::npos);
+  TypeDescription("!");
+  Run("MenuSaveWorksheet");  // only the first save keeps it
+  EXPECT_FALSE(dir.Exists("a.tqw.damaged3"));
+  EXPECT_EQ(platform.MessageTexts().size(), 1u);
+}
+
 TEST_F(WorksheetTest, DontAskAgainSwitchesTheQuestionOffEvenOnCancel) {
   Start();
   TypeDescription("x");
