@@ -402,6 +402,9 @@ void TFormPractice::FinishSession() {
     if (practicePath_.empty()) {
       ShowStatus(summary + " The schedule is written beside the worksheet once it has a file.");
     } else if (SaveSchedule(*worksheet_, note)) {
+      // A failed Save As gave the worksheet a name but no file there yet.
+      if (worksheet_->FileName() != worksheetPath_)
+        note += " The schedule stays beside '" + NativeText(worksheetPath_) + "' until the worksheet is saved.";
       ShowStatus(summary + note);
     } else if (!note.empty()) {
       ShowStatusAlert(summary + note);

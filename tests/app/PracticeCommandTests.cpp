@@ -171,6 +171,9 @@ TEST_F(PracticeCommandTest, AFailedSaveAsLeavesThePracticeFileOfThatNameAlone) {
   Practise("23");
   EXPECT_EQ(dir.Read("other.tqw.practice"), history);
   EXPECT_TRUE(dir.Exists("phone.tqw.practice"));  // beside the file the schedule was read with
+  EXPECT_NE(platform.statusText.find("The schedule stays beside '" + dir.File("phone.tqw") +
+                                     "' until the worksheet is saved."),
+            std::string::npos);
 }
 
 // Saved under a name whose practice file a newer version wrote: that file is
