@@ -79,8 +79,9 @@ class TFormPractice : public QDialog {
   // has one. The status bar gets "Practice: " and the summary, followed by
   // what became of the file: for a worksheet without a file, that the
   // schedule is written once it has one; when the file was left as it was,
-  // why, as an alert; after a failed Save As, beside which file it stays. When the writer has shown its own error, the status
-  // bar is left as it was. The worksheet itself is never marked modified.
+  // why, as an alert; after a failed Save As, beside which file it stays.
+  // When the writer has shown its own error, the status bar is left as it
+  // was. The worksheet itself is never marked modified.
   void FinishSession();
 
   const RPracticeSchedule& Schedule() const { return schedule_; }

@@ -160,7 +160,7 @@ bool RWorksheet::Save() {
   // file is still there and the worksheet stays modified.
   if (!out.CommitOrReport("Error writing to file '" + NativeText(fileName_) + "'. The disk could be full.")) return false;
   if (!keptAs_.empty())
-    saveNote_ = (readNewer_ ? "The newer version's worksheet file was kept as '" : "The damaged worksheet file was kept as '") +
+    saveNote_ = std::string(readNewer_ ? "The newer version's" : "The damaged") + " worksheet file was kept as '" +
                 NativeText(std::exchange(keptAs_, {})) + "'.";
   return true;
 }

@@ -161,22 +161,19 @@ namespace {
 
 // Copies in pieces, so that a file of any size costs no more memory.
 bool CopyFile(const std::string& from, const std::string& to, std::string& reason) {
+  errno = 0;
   ReadFile in(from);
   AtomicFile out(to);
   std::FILE* file = in.file ? out.Open() : nullptr;
-  if (!file) {
-    reason = std::strerror(errno);
-    return false;
+  if (file) {
+    errno = 0;
+    std::vector<char> piece(1 << 16);
+    std::size_t got;
+    while ((got = std::fread(piece.data(), 1, piece.size(), in.file)) > 0) std::fwrite(piece.data(), 1, got, file);
+    if (!std::ferror(in.file) && out.Commit()) return true;
   }
-  errno = 0;
-  std::vector<char> piece(1 << 16);
-  std::size_t got;
-  while ((got = std::fread(piece.data(), 1, piece.size(), in.file)) > 0) std::fwrite(piece.data(), 1, got, file);
-  if (std::ferror(in.file) || !out.Commit()) {
-    reason = std::strerror(errno ? errno : EIO);
-    return false;
-  }
-  return true;
+  reason = std::strerror(errno ? errno : EIO);
+  return false;
 }
 
 }  // namespace
@@ -193,10 +190,9 @@ std::string KeepAside(const std::string& path, const char* suffix, KeepBy how, s
     reason = std::strerror(EEXIST);
     return {};
   }
-  const bool kept =
-      how == KeepBy::Moving ? std::rename(path.c_str(), aside.c_str()) == 0 : CopyFile(path, aside, reason);
-  if (!kept) {
-    if (how == KeepBy::Moving) reason = std::strerror(errno);
+  if (how == KeepBy::Copying) return CopyFile(path, aside, reason) ? aside : std::string();
+  if (std::rename(path.c_str(), aside.c_str()) != 0) {
+    reason = std::strerror(errno);
     return {};
   }
   return aside;

@@ -175,7 +175,8 @@ TEST_F(WorksheetTest, SavingOverADamagedFileKeepsItsBytesBesideItFirst) {
   Run("MenuSaveWorksheet");
   SetWriteFaultForTesting(-1);
   ASSERT_EQ(platform.MessageTexts().size(), 1u);
-  EXPECT_EQ(platform.MessageTexts()[0].rfind("Error: The worksheet file '" + dir.File("a.tqw") + "' was not read as it was written", 0), 0u) << platform.MessageTexts()[0];
+  const std::string refused = "Error: The worksheet file '" + dir.File("a.tqw") + "' was not read as it was written";
+  EXPECT_EQ(platform.MessageTexts()[0].rfind(refused, 0), 0u) << platform.MessageTexts()[0];
   EXPECT_EQ(dir.Read("a.tqw"), damaged);
   EXPECT_TRUE(Modified());
 
