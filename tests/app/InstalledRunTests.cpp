@@ -69,20 +69,15 @@ TEST_F(InstalledRun, AnUnchangedRunWritesOnlyTheConfiguration) {
   EXPECT_FALSE(dir.Exists("Tessaloquine.cfg"));
 }
 
-// A copy of the program in a folder it may not write (a read-only medium):
-// the data beside it is used, and the user's files go where an installed
-// program keeps them. Changes an earlier run kept beside it still count.
+// A copy in a folder it may not write (a read-only medium) uses the data
+// beside it and keeps the user's files where an installed program does;
+// changes that a portable run kept beside it still count.
 TEST_F(InstalledRun, AProgramFolderThatCannotBeWrittenUsesTheDataBesideIt) {
   dir.Write("words.txt", "#ADD\nzebra\n#REMOVE\n#EDIT\n");
-  PathEnvironment environment;
-  environment.home = home.path();
-  paths = DecideDataPaths(dir.path(), environment, false);
+  paths = DecideDataPaths(dir.path(), PathEnvironment{home.path(), "", ""}, false);
   const auto shipped = DataFiles();
   platform.QueueModal([](QDialog*) { return 2; });
   ASSERT_NO_FATAL_FAILURE(StartInstalled()) << platform.MessageTexts().front();
-  EXPECT_TRUE(platform.MessageTexts().empty());
-  EXPECT_EQ(startStatus, "Your settings are kept in " + home.File(".config/tessaloquine/") +
-                             ", your words and mapping in " + home.File(".local/share/tessaloquine/") + ".");
   EXPECT_GE(form->Dictionary()->FindWord("zebra"), 0);
   ASSERT_GE(form->Dictionary()->AddWord("yak"), 0);
   Run("MenuExit");
