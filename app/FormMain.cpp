@@ -605,6 +605,7 @@ bool TFormMain::SaveWorksheet() {
   if (!worksheet_->Save()) return false;
   worksheet_->SetModified(false);
   undoHistory_.MarkSaved();
+  if (!worksheet_->SaveNote().empty()) ShowStatus(worksheet_->SaveNote());
   // A first file or a new name: the practice schedule goes with it.
   if (FormPractice) FormPractice->WorksheetSaved(*worksheet_);
   return true;

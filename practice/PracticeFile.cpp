@@ -1,7 +1,5 @@
 #include "PracticeFile.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -236,25 +234,10 @@ RPracticeSave SavePracticeFile(const std::string& path, const RPracticeSchedule&
     case PracticeLoad::Unreadable:
     case PracticeLoad::Newer:
       return save;
-    case PracticeLoad::Damaged: {
-      // The first free name: an older damaged file kept aside stays too.
-      struct stat info;
-      std::string aside;
-      for (int n = 1; n <= 1000 && aside.empty(); ++n) {
-        const std::string name = path + ".damaged" + (n > 1 ? std::to_string(n) : std::string());
-        if (::lstat(name.c_str(), &info) != 0 && errno == ENOENT) aside = name;
-      }
-      if (aside.empty()) {
-        save.reason = std::strerror(EEXIST);
-        return save;
-      }
-      if (std::rename(path.c_str(), aside.c_str()) != 0) {
-        save.reason = std::strerror(errno);
-        return save;
-      }
-      save.keptAs = aside;
+    case PracticeLoad::Damaged:
+      save.keptAs = KeepAside(path, ".damaged", KeepBy::Moving, save.reason);
+      if (save.keptAs.empty()) return save;
       break;
-    }
   }
   save.written = WritePracticeFile(path, schedule, keepFirst);
   return save;

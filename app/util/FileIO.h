@@ -80,4 +80,18 @@ class LineCursor {
 // Reads a whole file in binary mode; false when it cannot be opened or read.
 bool ReadFileToString(const std::string& path, std::string& contents);
 
+// --- files that could not be taken in ------------------------------------------
+
+// A file the program could not take in (damaged, or from a newer version)
+// is kept before anything is written over it: moved aside, or copied, when
+// it must stay where it is until a complete new file replaces it.
+enum class KeepBy { Moving, Copying };
+// Keeps the file at path beside it under path + suffix, or the suffix and 2,
+// 3 and so on up to 1000 when a name is taken (anything there at all, even
+// a dangling link, takes it); a copy is written through the atomic writer.
+// Returns the name it was kept as; empty when no name was free (`reason` is
+// then "File exists") or the move or copy failed (the system's reason).
+// Shows nothing.
+std::string KeepAside(const std::string& path, const char* suffix, KeepBy how, std::string& reason);
+
 }  // namespace tq
