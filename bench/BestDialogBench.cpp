@@ -24,27 +24,13 @@
 #include <string>
 
 #include "FormBest.h"
+#include "BenchData.h"
 #include "RDictionary.h"
 
 namespace {
 
-const std::string kDataDir = TQ_BENCH_DATA_DIR "/";
-
-tq::RDictionary& Loaded() {
-  static tq::RDictionary* dict = tq::CreateDictionary(kDataDir).release();
-  return *dict;
-}
-
-// The same digits in every run: a plain linear congruential sequence.
-std::string Digits(std::size_t length) {
-  std::string out(length, '0');
-  std::uint64_t x = 88172645463325252ull;
-  for (char& c : out) {
-    x = x * 6364136223846793005ull + 1442695040888963407ull;
-    c = static_cast<char>('0' + (x >> 33) % 10);
-  }
-  return out;
-}
+using tq::bench::Digits;
+using tq::bench::Loaded;
 
 double PeakMegabytes() {
   rusage usage{};

@@ -34,27 +34,13 @@
 #include "CommandLine.h"
 #include "FormJourney.h"
 #include "JourneyScenes.h"
+#include "BenchData.h"
 #include "RDictionary.h"
 
 namespace {
 
-const std::string kDataDir = TQ_BENCH_DATA_DIR "/";
-
-tq::RDictionary& Loaded() {
-  static tq::RDictionary* dict = tq::CreateDictionary(kDataDir).release();
-  return *dict;
-}
-
-// The same digits in every run: a plain linear congruential sequence.
-std::string Digits(std::size_t length) {
-  std::string out(length, '0');
-  std::uint64_t x = 88172645463325252ull;
-  for (char& c : out) {
-    x = x * 6364136223846793005ull + 1442695040888963407ull;
-    c = static_cast<char>('0' + (x >> 33) % 10);
-  }
-  return out;
-}
+using tq::bench::Digits;
+using tq::bench::Loaded;
 
 // An entry of `length` digits with its best phrase, made once per length.
 const tq::RNumber& FilledEntry(std::size_t length) {
@@ -69,7 +55,7 @@ std::size_t HeapBytes() { return mallinfo2().uordblks; }
 void RunCommand(benchmark::State& state, const char* option) {
   const QStringList arguments = {QStringLiteral("Tessaloquine"), QString::fromLatin1(option),
                                  QString::fromStdString(Digits(static_cast<std::size_t>(state.range(0))))};
-  const tq::DataPaths paths = tq::PortablePaths(kDataDir);
+  const tq::DataPaths paths = tq::PortablePaths(TQ_BENCH_DATA_DIR "/");
   for (auto _ : state) {
     std::ostringstream out, err;
     if (tq::RunCommandLine(arguments, paths, out, err) != tq::CommandLineDone) state.SkipWithError("command failed");
