@@ -25,6 +25,7 @@
 
 #include "FormBest.h"
 #include "BenchData.h"
+#include "PaintWatch.h"
 #include "RDictionary.h"
 
 namespace {
@@ -40,15 +41,7 @@ double PeakMegabytes() {
 
 double HeapMegabytes() { return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0); }
 
-// Notes the first paint of the widget it watches.
-class PaintWatch : public QObject {
- public:
-  bool painted = false;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return QObject::eventFilter(watched, event);
-  }
-};
+using tq::bench::PaintWatch;
 
 void BM_BestDialogShow(benchmark::State& state) {
   const std::string digits = Digits(static_cast<std::size_t>(state.range(0)));
