@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -155,6 +156,34 @@ bool ReadFileToString(const std::string& path, std::string& contents) {
   if (std::ferror(file)) ok = false;
   std::fclose(file);
   return ok;
+}
+
+FileRead ReadFileUpTo(const std::string& path, std::size_t limit, std::string& contents, std::string* reason) {
+  contents.clear();
+  errno = 0;
+  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+  if (!file) {
+    // Only a file that is not there is missing; any other failure leaves a
+    // file we know nothing about.
+    if (path.empty() || errno == ENOENT) return FileRead::Missing;
+    if (reason) *reason = std::strerror(errno);
+    return FileRead::Unreadable;
+  }
+  char buffer[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    contents.append(buffer, std::min(got, limit + 1 - contents.size()));
+    if (contents.size() > limit) break;
+  }
+  const int error = std::ferror(file) ? errno : 0;
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    contents.clear();
+    if (reason) *reason = std::strerror(error ? error : EIO);
+    return FileRead::Unreadable;
+  }
+  return FileRead::Read;
 }
 
 namespace {

@@ -80,6 +80,18 @@ class LineCursor {
 // Reads a whole file in binary mode; false when it cannot be opened or read.
 bool ReadFileToString(const std::string& path, std::string& contents);
 
+// --- files that come from outside -----------------------------------------------
+
+// What ReadFileUpTo found. Missing: no file there at all. Unreadable: a file
+// that is there but could not be opened or read (no permission, a disk
+// error); we know nothing about what it holds.
+enum class FileRead { Missing, Read, Unreadable };
+// Reads at most limit + 1 bytes of the file in one pass, so a reader learns
+// that a file is too long without ever holding more of it. `reason` gets
+// the system's reason for an unreadable file.
+FileRead ReadFileUpTo(const std::string& path, std::size_t limit, std::string& contents,
+                      std::string* reason = nullptr);
+
 // --- files that could not be taken in ------------------------------------------
 
 // A file the program could not take in (damaged, or from a newer version)
