@@ -30,6 +30,7 @@
 #include "Codec.h"
 #include "Commands.h"
 #include "FindDialog.h"
+#include "DocumentPainter.h"
 #include "FlashCards.h"
 #include "FormAbout.h"
 #include "FormBest.h"
@@ -38,6 +39,7 @@
 #include "FormMapping.h"
 #include "FormOptions.h"
 #include "FormPractice.h"
+#include "FormPrintChoice.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
 #include "FormTips.h"
@@ -48,6 +50,7 @@
 #include "Paths.h"
 #include "PegList.h"
 #include "Platform.h"
+#include "PrintDocument.h"
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "RWorksheet.h"
@@ -133,6 +136,7 @@ TFormMain::TFormMain(std::string directory, std::vector<std::string> arguments, 
 
   DialogFind = new TFindDialog(this);
   connect(DialogFind, &TFindDialog::FindNext, this, &TFormMain::FindNumber);
+  FormPrintChoice = new TFormPrintChoice(this);
 
   connect(numbersModel_, &QAbstractItemModel::modelReset, this, &TFormMain::UpdatePracticeCommand);
   connect(numbersModel_, &QAbstractItemModel::dataChanged, this, &TFormMain::UpdatePracticeCommand);
@@ -1113,6 +1117,37 @@ void TFormMain::MenuExportFlashCardsClick() {
   if (path.empty()) return;
   if (FileExists(path) && !AskOverwrite(path)) return;
   ExportFlashCards(*worksheet_, path);
+}
+
+bool TFormMain::ChooseDocumentToPrint(const char* caption, RPrintDocument& document) {
+  if (!worksheet_ || !currentNumber_ || !dictionary_) return false;
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  int numbers = 0;
+  for (int32_t i = 0; i < worksheet_->Count(); ++i) numbers += worksheet_->At(i).IsEmpty() ? 0 : 1;
+  FormPrintChoice->Prepare(QString::fromLatin1(caption), 0, numbers);
+  if (CurrentPlatform().RunModal(FormPrintChoice) != QDialog::Accepted) return false;
+  document = WorksheetDocument(*worksheet_, *dictionary_);
+  return true;
+}
+
+void TFormMain::MenuPrintClick() {
+  RPrintDocument document;
+  if (ChooseDocumentToPrint("Print", document)) PreviewDocument(document);
+}
+
+void TFormMain::MenuExportPdfClick() {
+  RPrintDocument document;
+  if (!ChooseDocumentToPrint("Export PDF", document)) return;
+  FileDialogRequest request;
+  request.title = "Export PDF";
+  request.filter = "PDF Files (*.pdf)|*.pdf|All Files|*.*";
+  request.defaultExtension = "pdf";
+  request.initialDirectory = worksheet_->FileName().empty() ? (config_ ? config_->GetLastDirectory() : std::string())
+                                                            : DirectoryOf(worksheet_->FileName());
+  request.fileName = document.fileName;
+  const std::string path = CurrentPlatform().SaveFileName(request);
+  if (path.empty() || (FileExists(path) && !AskOverwrite(path))) return;
+  ExportPdf(document, path);
 }
 
 void TFormMain::DictionaryChangedOutside() {

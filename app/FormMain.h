@@ -55,6 +55,7 @@ class TFormEditPhrase;
 class TFormMapping;
 class TFormOptions;
 class TFormPractice;
+class TFormPrintChoice;
 class TFormQuestion;
 class TFormRandom;
 class TFormBest;
@@ -66,6 +67,8 @@ class TWordColumns;
 // The dialogs the main window opens. Start-up creates each of them once, in
 // the order the program always has, and hands them over; they live as long as
 // the main window, their parent.
+struct RPrintDocument;
+
 struct TMainDialogs {
   TFormDict* FormDict = nullptr;
   TFormAbout* FormAbout = nullptr;
@@ -180,6 +183,8 @@ class TFormMain : public QMainWindow {
   void MenuAboutClick();
   void MenuPracticeClick();
   void MenuExportFlashCardsClick();
+  void MenuPrintClick();
+  void MenuExportPdfClick();
 
   // The word lists' pop-up menu: dictionary edits without the dictionary dialog.
   void PopupAddWordClick();
@@ -235,6 +240,9 @@ class TFormMain : public QMainWindow {
   // typing to take back or again: then the field, not the worksheet, has it.
   static bool FieldTakesUndoKey(const QLineEdit* field, const QKeyEvent* key);
   int RowsPerPage() const;
+  // Asks what File › Print or Export PDF (the caption) puts on paper, and
+  // builds it; false when the user cancelled.
+  bool ChooseDocumentToPrint(const char* caption, RPrintDocument& document);
   // Practice is offered while some entry has a number to practise.
   void UpdatePracticeCommand();
   int TopRow() const;
@@ -264,6 +272,7 @@ class TFormMain : public QMainWindow {
   TFormPractice* FormPractice = nullptr;
   TFormBest* FormBest = nullptr;
   TFindDialog* DialogFind = nullptr;
+  TFormPrintChoice* FormPrintChoice = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 
   QToolBar* ToolBar = nullptr;

@@ -1,0 +1,97 @@
+// What goes on paper, without printing: the pages the rows are broken into,
+// and the document made of a worksheet.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "PageBreaks.h"
+#include "PhraseFixture.h"
+#include "PrintDocument.h"
+#include "RWorksheet.h"
+
+namespace tq {
+namespace {
+
+// Every row's lines on the pages once and in order; a row that fits a page
+// in one piece; no page over its height; and no page ended early: the row
+// that starts a page would not have fitted on the page before.
+TEST(PageBreaks, RowsStayWholeInOrderAndPagesKeepTheirHeight) {
+  std::mt19937 rng(26);
+  auto below = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  for (int round = 0; round < 2000; ++round) {
+    RPageMetrics m;
+    // Small measures, so that rows often fill a page exactly.
+    m.lineHeight = 1 + below(4);
+    m.rowPadding = below(3);
+    m.otherPages = m.lineHeight + m.rowPadding + below(60);
+    m.firstPage = below(4) == 0 ? below(m.otherPages) : m.otherPages - below(m.otherPages / 2 + 1);
+    std::vector<int> rows(static_cast<std::size_t>(below(60)));
+    for (int& lines : rows) lines = below(10) == 0 ? below(80) : below(4);
+    SCOPED_TRACE("round " + std::to_string(round));
+
+    const auto pages = BreakIntoPages(rows, m);
+    ASSERT_FALSE(pages.empty());
+    std::size_t row = 0;
+    int line = 0;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+      const int height = p == 0 ? m.firstPage : m.otherPages;
+      int used = 0;
+      for (const RRowPiece& piece : pages[p]) {
+        ASSERT_EQ(piece.row, row);
+        ASSERT_EQ(piece.firstLine, line);
+        const int lines = std::max(rows[row], 1);
+        if (RowHeight(lines, m) <= m.otherPages) {
+          ASSERT_EQ(piece.lineCount, lines) << "a row that fits was cut";
+        }
+        ASSERT_GT(piece.lineCount, 0);
+        used += RowHeight(piece.lineCount, m);
+        line += piece.lineCount;
+        if (line == lines) {
+          ++row;
+          line = 0;
+        }
+      }
+      if (used > height) {
+        ASSERT_EQ(pages[p].size(), 1u) << "page " << p << " overflows";
+      }
+      // A whole row starting the next page did not fit on this one.
+      if (p + 1 < pages.size() && !pages[p + 1].empty()) {
+        const RRowPiece& next = pages[p + 1].front();
+        if (next.firstLine == 0 && next.lineCount == std::max(rows[next.row], 1)) {
+          EXPECT_GT(used + RowHeight(next.lineCount, m), height) << "page " << p << " ended early";
+        }
+      }
+    }
+    EXPECT_EQ(row, rows.size());
+  }
+}
+
+TEST(PrintDocument, TheWorksheetLeavesEmptyEntriesOutAndMarksEveryWord) {
+  test::TempDir dir;
+  RDictionary dict;
+  test::LoadDictionary(dict, dir, test::CommonWords());
+  dir.Write("wordinfo.dat", "tin,10,n,p\nray,10,n\n");
+  dict.LoadWordKnowledge();
+  RWorksheet sheet;
+  sheet.SetFileName("/home/u/My phone.tqw");
+  const std::vector<std::vector<std::string>> entries = {
+      {"124", " tin Ray!", "d\xE9j\xE0 vu"}, {"", "", ""}, {"9 13", " \xB7 tie \xB7", ""}};
+  for (const auto& e : entries) {
+    auto entry = std::make_unique<RNumber>();
+    entry->SetNumber(e[0]);
+    entry->SetPhrase(e[1]);
+    entry->SetDescription(e[2]);
+    entry->SlotsFromPhrase();
+    sheet.Insert(std::move(entry), sheet.Count());
+  }
+  const RPrintDocument doc = WorksheetDocument(sheet, dict);
+  EXPECT_EQ(doc.title, "My phone.tqw");
+  EXPECT_EQ(doc.fileName, "My phone.pdf");
+  EXPECT_EQ(doc.notes.front(), "2 numbers");
+  ASSERT_EQ(doc.rows.size(), 2u);
+  EXPECT_EQ(doc.rows[0], (std::vector<std::string>{"124", "\xE2\x98\x85tin \xE2\x98\x86Ray!", "d\xC3\xA9j\xC3\xA0 vu"}));
+  EXPECT_EQ(doc.rows[1][1], "\xC2\xB7 \xE2\x98\x86tie \xC2\xB7");
+}
+
+}  // namespace
+}  // namespace tq
