@@ -1,6 +1,10 @@
 #include "FileIO.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -150,6 +154,53 @@ bool ReadFileToString(const std::string& path, std::string& contents) {
   if (std::ferror(file)) ok = false;
   std::fclose(file);
   return ok;
+}
+
+FileRead ReadFileUpTo(const std::string& path, std::size_t limit, std::string& contents, std::string* reason) {
+  contents.clear();
+  errno = 0;
+  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+  if (!file) {
+    // Only a file that is not there is missing; any other failure leaves a
+    // file we know nothing about.
+    if (path.empty() || errno == ENOENT) return FileRead::Missing;
+    if (reason) *reason = std::strerror(errno);
+    return FileRead::Unreadable;
+  }
+  char buffer[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    contents.append(buffer, std::min(got, limit + 1 - contents.size()));
+    if (contents.size() > limit) break;
+  }
+  const int error = std::ferror(file) ? errno : 0;
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    contents.clear();
+    if (reason) *reason = std::strerror(error ? error : EIO);
+    return FileRead::Unreadable;
+  }
+  return FileRead::Read;
+}
+
+bool SetDamagedFileAside(const std::string& path, std::string& keptAs, std::string& reason) {
+  struct stat info;
+  std::string aside;
+  for (int n = 1; n <= 1000 && aside.empty(); ++n) {
+    const std::string name = path + ".damaged" + (n > 1 ? std::to_string(n) : std::string());
+    if (::lstat(name.c_str(), &info) != 0 && errno == ENOENT) aside = name;
+  }
+  if (aside.empty()) {
+    reason = std::strerror(EEXIST);
+    return false;
+  }
+  if (std::rename(path.c_str(), aside.c_str()) != 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  keptAs = aside;
+  return true;
 }
 
 }  // namespace tq

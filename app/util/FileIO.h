@@ -80,4 +80,24 @@ class LineCursor {
 // Reads a whole file in binary mode; false when it cannot be opened or read.
 bool ReadFileToString(const std::string& path, std::string& contents);
 
+// --- files that come from outside -----------------------------------------------
+
+// What ReadFileUpTo found. Missing: no file there at all. Unreadable: a file
+// that is there but could not be opened or read (no permission, a disk
+// error); we know nothing about what it holds.
+enum class FileRead { Missing, Read, Unreadable };
+// Reads at most limit + 1 bytes of the file in one pass, so a reader learns
+// that a file is too long without ever holding more of it. `reason` gets
+// the system's reason for an unreadable file.
+FileRead ReadFileUpTo(const std::string& path, std::size_t limit, std::string& contents,
+                      std::string* reason = nullptr);
+
+// Puts a file the program could not make sense of out of the way before a
+// new one is written in its place: renames it to the first free name of
+// path + ".damaged", ".damaged2" and so on up to ".damaged1000" (anything
+// there at all, even a dangling link, takes a name), so an older copy kept
+// aside stays too. True with keptAs set when it was renamed; false with the
+// system's reason when it could not be ("File exists" when no name was free).
+bool SetDamagedFileAside(const std::string& path, std::string& keptAs, std::string& reason);
+
 }  // namespace tq
