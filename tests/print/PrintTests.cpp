@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "JourneyScenes.h"
 #include "PageBreaks.h"
 #include "PhraseFixture.h"
 #include "PrintDocument.h"
@@ -91,6 +92,29 @@ TEST(PrintDocument, TheWorksheetLeavesEmptyEntriesOutAndMarksEveryWord) {
   ASSERT_EQ(doc.rows.size(), 2u);
   EXPECT_EQ(doc.rows[0], (std::vector<std::string>{"124", "\xE2\x98\x85tin \xE2\x98\x86Ray!", "d\xC3\xA9j\xC3\xA0 vu"}));
   EXPECT_EQ(doc.rows[1][1], "\xC2\xB7 \xE2\x98\x86tie \xC2\xB7");
+}
+
+TEST(PrintDocument, TheJourneyHasARowPerSceneWithNumberedPlacesPastItsEnd) {
+  test::TempDir dir;
+  RDictionary dict;
+  test::LoadDictionary(dict, dir, test::CommonWords());
+  dir.Write("wordinfo.dat", "tin,10,n,p\n");
+  dict.LoadWordKnowledge();
+  RNumber entry;
+  entry.SetNumber("12-34 5");
+  entry.SetPhrase(" tin ma ray \xB7");
+  entry.SetDescription("locker");
+  entry.SlotsFromPhrase();
+  const RJourney journey{{"front door"}, 2};
+  const RPrintDocument doc = JourneyDocument(RJourneyScenes(dict, entry, 2), journey, entry, "/w/pi.tqw");
+  EXPECT_EQ(doc.title, "Journey: locker");
+  EXPECT_EQ(doc.fileName, "pi journey.pdf");
+  EXPECT_EQ(doc.notes.front(), "5 digits at 2 places, 2 words a place; 1 of them past the end of your journey");
+  ASSERT_EQ(doc.rows.size(), 2u);
+  EXPECT_EQ(doc.rows[0], (std::vector<std::string>{"1", "front door", "\xE2\x98\x85tin \xE2\x98\x86ma", "123",
+                                                   "digits 1\xE2\x80\x93" "3"}));
+  EXPECT_EQ(doc.rows[1], (std::vector<std::string>{"2", "place 2", "\xE2\x98\x86ray \xC2\xB7", "45",
+                                                   "digits 4\xE2\x80\x93" "5"}));
 }
 
 }  // namespace
