@@ -47,11 +47,11 @@
 #include <vector>
 
 #include "Journey.h"
+#include "RNumber.h"
 
 namespace tq {
 
 class RDictionary;
-class RNumber;
 
 // An uncovered stretch counts as one word for every this many digits...
 inline constexpr std::size_t kDigitsPerGap = 3;

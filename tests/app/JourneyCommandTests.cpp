@@ -1,0 +1,101 @@
+// The journey from the main window: the Journey window following the entry
+// through choices, a fill and its undo, and the Journey dialog keeping its
+// edits in the journey file.
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "FormJourney.h"
+#include "JourneyModel.h"
+#include "StripHelpers.h"
+
+namespace tq::test {
+namespace {
+
+class JourneyCommandTest : public StripTest {
+ protected:
+  TFormJourney* Window() const { return form->findChild<TFormJourney*>("FormJourney"); }
+  std::string Row(int row, int column) const {
+    return Window()->Model().index(row, column).data().toString().toStdString();
+  }
+  int SceneRows() const { return Window()->Model().rowCount(); }
+};
+
+TEST_F(JourneyCommandTest, TheWindowFollowsTheEntryAndAFillIsOneStep) {
+  Start();
+  EnterNumber("12-55-43-1");
+  QTest::keyClick(form, Qt::Key_J, Qt::ControlModifier);
+  Settle();
+  ASSERT_TRUE(Window()->isVisible());
+  // Seven uncovered digits count as three words: two places at two a place.
+  ASSERT_EQ(SceneRows(), 2);
+  EXPECT_EQ(Row(0, TJourneyModel::ColumnPlace), "front gate");
+  EXPECT_EQ(Row(0, TJourneyModel::ColumnDigits), "12554");
+  EXPECT_EQ(Row(1, TJourneyModel::ColumnWhere), "digits 6\u20137");
+
+  ChooseWord(0, "tin");
+  EXPECT_EQ(Row(0, TJourneyModel::ColumnWords).rfind("\u2606 tin   \u00b7\u00b7", 0), 0u) << Row(0, 1);
+
+  QTest::mouseClick(Window()->ButtonFill, Qt::LeftButton);
+  Settle();
+  EXPECT_EQ(Text("EditPhrase").find('\xB7'), std::string::npos) << Text("EditPhrase");
+  EXPECT_FALSE(Window()->ButtonFill->isEnabled());
+  EXPECT_EQ(Row(0, TJourneyModel::ColumnWords).find("\u00b7"), std::string::npos);
+  EXPECT_EQ(Command("MenuUndo")->text(), "&Undo Fill with Best Phrases");
+  EXPECT_TRUE(Modified());
+
+  Run("MenuUndo");
+  Settle();
+  EXPECT_EQ(Text("EditPhrase"), " tin \xB7 \xB7 \xB7 \xB7 \xB7");
+  EXPECT_NE(Row(0, TJourneyModel::ColumnWords).find("\u00b7"), std::string::npos);
+  EXPECT_TRUE(Window()->ButtonFill->isEnabled());
+  EXPECT_EQ(Command("MenuUndo")->text(), "&Undo Choose Word");
+
+  // Another entry: the window shows it, and nothing while it has no number.
+  Run("MenuInsertNumber");
+  Settle();
+  EXPECT_EQ(SceneRows(), 0);
+  EXPECT_NE(Window()->Summary().indexOf(QStringLiteral("Enter a number")), -1);
+  EnterNumber("5");
+  EXPECT_EQ(SceneRows(), 1);
+  EXPECT_EQ(Row(0, TJourneyModel::ColumnWhere), "digit 1");
+}
+
+// Renamed, pasted (with a character the file cannot hold) and one word a
+// place: the file has it, and the open window shows it.
+TEST_F(JourneyCommandTest, TheDialogsEditsGoToTheFileAndTheWindow) {
+  Start();
+  EnterNumber("1255431");
+  Run("MenuJourney");
+  Settle();
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("attic\n\xCF\x80 cellar\r\n\n"));
+  platform.QueueModal([](QDialog* dialog) {
+    auto* list = dialog->findChild<QListWidget*>("ListPlaces");
+    EXPECT_GE(list->count(), 40);
+    list->setCurrentRow(0);
+    auto* edit = dialog->findChild<QLineEdit*>("EditPlace");
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("red door"));
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonRename"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonPasteList"), Qt::LeftButton);
+    dialog->findChild<QSpinBox*>("SpinWordsPerPlace")->setValue(1);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOk"), Qt::LeftButton);
+    return dialog->result();
+  });
+  QTest::mouseClick(Window()->ButtonEditJourney, Qt::LeftButton);
+  Settle();
+  EXPECT_TRUE(platform.AllAnswersUsed());
+  const std::vector<std::string> said = platform.MessageTexts();
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_NE(said[0].find("Left out '\xCF\x80'"), std::string::npos) << said[0];
+  EXPECT_EQ(dir.Read("journey.txt").rfind("#words per place: 1\nred door\nattic\ncellar\ngarden path\n", 0), 0u);
+  // Three uncovered words, one a place.
+  ASSERT_EQ(SceneRows(), 3);
+  EXPECT_EQ(Row(0, TJourneyModel::ColumnPlace), "red door");
+  EXPECT_EQ(Row(2, TJourneyModel::ColumnPlace), "cellar");
+}
+
+}  // namespace
+}  // namespace tq::test
