@@ -41,6 +41,7 @@
 #include "FormOptions.h"
 #include "FormPractice.h"
 #include "FormPrintChoice.h"
+#include "JourneyScenes.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
 #include "FormTips.h"
@@ -1105,6 +1106,7 @@ void TFormMain::MenuPracticeClick() {
   if (!worksheet_ || !currentNumber_ || !FormPractice) return;
   // A number typed but not yet taken is practised as typed.
   if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  FormPractice->SetJourney(UserJourney());
   if (!FormPractice->Prepare(*worksheet_)) {
     ShowNotice("Please enter a number before practising.");
     EditNumber->setFocus();
@@ -1135,9 +1137,15 @@ bool TFormMain::ChooseDocumentToPrint(const char* caption, RPrintDocument& docum
   if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
   int numbers = 0;
   for (int32_t i = 0; i < worksheet_->Count(); ++i) numbers += worksheet_->At(i).IsEmpty() ? 0 : 1;
-  FormPrintChoice->Prepare(QString::fromLatin1(caption), 0, numbers);
+  const RJourney& journey = UserJourney();
+  const RJourneyScenes scenes(*dictionary_, *currentNumber_, journey.wordsPerPlace);
+  // A phrase of dots only is no journey yet.
+  const std::vector<std::string>& chosen = currentNumber_->Slots();
+  const bool words = std::any_of(chosen.begin(), chosen.end(), [](const std::string& slot) { return slot != "."; });
+  FormPrintChoice->Prepare(QString::fromLatin1(caption), words ? static_cast<int>(scenes.Count()) : 0, numbers);
   if (CurrentPlatform().RunModal(FormPrintChoice) != QDialog::Accepted) return false;
-  document = WorksheetDocument(*worksheet_, *dictionary_);
+  document = FormPrintChoice->JourneyChosen() ? JourneyDocument(scenes, journey, *currentNumber_, worksheet_->FileName())
+                                              : WorksheetDocument(*worksheet_, *dictionary_);
   return true;
 }
 

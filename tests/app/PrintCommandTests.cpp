@@ -17,13 +17,16 @@ class PrintCommandTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    dir.Write("phone.tqw", WorksheetText({{"23", " name", "friend"}, {"1", " tie", ""}}));
+    // name 23, tie 1, lily 55, ram 43: two places of two words each.
+    dir.Write("phone.tqw", WorksheetText({{"2315543", " name tie lily ram", "locker"}, {"1", " tie", ""}}));
+    dir.Write("journey.txt", "front door\nhall mirror\n");
   }
   // Answers the choice dialog: the journey or the worksheet, then OK.
-  void QueueChoice(bool journey, bool* journeyOffered = nullptr) {
+  void QueueChoice(bool journey, QString* journeyOffered = nullptr) {
     platform.QueueModal([=](QDialog* dialog) {
       auto* radio = dialog->findChild<QRadioButton*>(journey ? "RadioJourney" : "RadioWorksheet");
-      if (journeyOffered) *journeyOffered = dialog->findChild<QRadioButton*>("RadioJourney")->isEnabled();
+      auto* offered = dialog->findChild<QRadioButton*>("RadioJourney");
+      if (journeyOffered) *journeyOffered = offered->isEnabled() ? offered->text() : QString();
       radio->setChecked(true);
       dialog->findChild<QPushButton*>("ButtonOk")->click();
       return dialog->result();
@@ -38,30 +41,35 @@ class PrintCommandTest : public AppTest {
   }
 };
 
-TEST_F(PrintCommandTest, ExportPdfWritesTheWorksheetInPlaceWithNoTemporaryLeft) {
+TEST_F(PrintCommandTest, ExportPdfWritesTheJourneyInPlaceWithNoTemporaryLeft) {
   Start({dir.File("phone.tqw")});
   EXPECT_EQ(Command("MenuPrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   const auto before = FilesInDir();
   platform.ClearShown();
-  bool journeyOffered = true;
-  QueueChoice(false, &journeyOffered);
-  platform.QueueText(dir.File("phone.pdf"));
+  QString journeyOffered;
+  QueueChoice(true, &journeyOffered);
+  platform.QueueText(dir.File("pi.pdf"));
   Run("MenuExportPdf");
   EXPECT_TRUE(platform.AllAnswersUsed());
   ASSERT_EQ(platform.shown().size(), 2u);
-  EXPECT_EQ(platform.shown()[1].fileName, "phone.pdf");
-  EXPECT_FALSE(journeyOffered) << "no phrase cut into places yet";
-  EXPECT_EQ(dir.Read("phone.pdf").substr(0, 5), "%PDF-");
+  EXPECT_EQ(platform.shown()[1].fileName, "phone journey.pdf");
+  EXPECT_EQ(journeyOffered, "The &journey of the current number (2 places)");
+  EXPECT_EQ(dir.Read("pi.pdf").substr(0, 5), "%PDF-");
   auto after = before;
-  after.push_back("phone.pdf");
+  after.push_back("pi.pdf");
   std::sort(after.begin(), after.end());
   EXPECT_EQ(FilesInDir(), after);
-  EXPECT_EQ(platform.statusText, "Wrote 1 page to '" + dir.File("phone.pdf") + "'.");
+  EXPECT_EQ(platform.statusText, "Wrote 1 page to '" + dir.File("pi.pdf") + "'.");
   EXPECT_FALSE(Modified());
 
-  // Cancelled at the choice: no file box, nothing written.
+  // On a number without words, only the worksheet; cancelled there, no file box.
+  EnterNumber("77");
   platform.ClearShown();
-  platform.QueueAnswer(ResultCancel);
+  platform.QueueModal([&](QDialog* dialog) {
+    EXPECT_FALSE(dialog->findChild<QRadioButton*>("RadioJourney")->isEnabled());
+    EXPECT_TRUE(dialog->findChild<QRadioButton*>("RadioWorksheet")->isChecked());
+    return static_cast<int>(ResultCancel);
+  });
   Run("MenuExportPdf");
   EXPECT_EQ(platform.shown().size(), 1u);
 }
