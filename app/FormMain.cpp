@@ -138,7 +138,6 @@ TFormMain::TFormMain(std::string directory, std::vector<std::string> arguments, 
 
   DialogFind = new TFindDialog(this);
   connect(DialogFind, &TFindDialog::FindNext, this, &TFormMain::FindNumber);
-  FormPrintChoice = new TFormPrintChoice(this);
 
   connect(numbersModel_, &QAbstractItemModel::modelReset, this, &TFormMain::UpdatePracticeCommand);
   connect(numbersModel_, &QAbstractItemModel::dataChanged, this, &TFormMain::UpdatePracticeCommand);
@@ -434,6 +433,7 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormBest = dialogs.FormBest;
   FormJourney = dialogs.FormJourney;
   FormJourneyPlaces = dialogs.FormJourneyPlaces;
+  FormPrintChoice = dialogs.FormPrintChoice;
   if (FormJourney) {
     connect(FormJourney, &TFormJourney::FillRequested, this, &TFormMain::JourneyFillClick);
     connect(FormJourney, &TFormJourney::EditJourneyRequested, this, &TFormMain::MenuEditJourneyClick);
@@ -1133,7 +1133,7 @@ void TFormMain::MenuExportFlashCardsClick() {
 }
 
 bool TFormMain::ChooseDocumentToPrint(const char* caption, RPrintDocument& document) {
-  if (!worksheet_ || !currentNumber_ || !dictionary_) return false;
+  if (!worksheet_ || !currentNumber_ || !dictionary_ || !FormPrintChoice) return false;
   if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
   int numbers = 0;
   for (int32_t i = 0; i < worksheet_->Count(); ++i) numbers += worksheet_->At(i).IsEmpty() ? 0 : 1;

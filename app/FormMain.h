@@ -85,6 +85,7 @@ struct TMainDialogs {
   TFormBest* FormBest = nullptr;
   TFormJourney* FormJourney = nullptr;
   TFormJourneyPlaces* FormJourneyPlaces = nullptr;
+  TFormPrintChoice* FormPrintChoice = nullptr;
 };
 
 class TFormMain : public QMainWindow {
