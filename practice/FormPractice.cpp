@@ -406,6 +406,14 @@ void TFormPractice::ShowWalkAnswer(const RNumber& entry, const std::string& type
   ShowResult(marks.right, marks, details);
 }
 
+void TFormPractice::BreakOffWalk() {
+  if (session_ && walkEntry_ >= 0 && !walk_.Over() && !walk_.AllRight()) {
+    session_->Answer(false);
+    missed_.push_back(RMissedPlaces{EntryName(worksheet_->At(walkEntry_)), walk_.MissedPlaces()});
+  }
+  walkEntry_ = -1;
+}
+
 void TFormPractice::ShowResult(bool right, const RDigitMarks& marks, const QString& details) {
   stage_ = Stage::Showing;
   QString html = right ? QStringLiteral("<b><font color=\"#2a8a38\">Right.</font></b>")
@@ -448,9 +456,8 @@ void TFormPractice::ButtonAnswerClick() {
 
 void TFormPractice::DirectionClick() {
   if (!session_) return;
+  BreakOffWalk();
   session_->SetDirection(CurrentDirection());
-  // A walk broken off counts for nothing; it starts afresh when walked again.
-  walkEntry_ = -1;
   // The entry on screen is asked again the other way round; at the end, the
   // other way round may still find numbers left out this way.
   if (stage_ != Stage::Showing) ShowQuestion();
@@ -487,6 +494,7 @@ std::string TFormPractice::Summary() const {
 
 void TFormPractice::FinishSession() {
   if (!session_) return;
+  BreakOffWalk();
   const bool answered = session_->Answered() > 0;
   const std::string summary = "Practice: " + Summary();
   if (answered) {

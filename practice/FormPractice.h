@@ -109,6 +109,10 @@ class TFormPractice : public QDialog {
   // first place), and the answer to it.
   void AskWalkPlace(const RNumber& entry);
   void ShowWalkAnswer(const RNumber& entry, const std::string& typed);
+  // A walk left before its end starts afresh when walked again. With a
+  // place gone wrong already it counts as a wrong answer, and its places to
+  // go over again are kept; without one it counts for nothing.
+  void BreakOffWalk();
   void ShowOver();
   void UpdateProgress();
   void ButtonAnswerClick();

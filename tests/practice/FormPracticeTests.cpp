@@ -342,13 +342,15 @@ TEST_F(PracticeDialog, WalkingTheJourneyAsksEachPlaceAndNamesThePlacesToGoOverAg
   EXPECT_EQ(card->wrong, 1);
   EXPECT_EQ(card->right, 0);
   Enter();
-  // Wrong, so walked again at once: law, of one place, is no walk.
+  // Wrong, so walked again at once: law, of one place, is no walk. Broken
+  // off after a wrong place, the walk counts, and its place is named too.
   EXPECT_EQ(Text("LabelPrompt"), "front door");
+  Type("9");
   QTest::keyClick(Answer(), Qt::Key_Escape);
   form->FinishSession();
   EXPECT_EQ(platform.statusText,
-            "Practice: Answered 1, right 0. Due next: 1 number today. Left out: 1 number without a complete phrase "
-            "of two places or more. Go over again: hall mirror (locker).");
+            "Practice: Answered 2, right 0. Due next: 1 number today. Left out: 1 number without a complete phrase "
+            "of two places or more. Go over again: hall mirror (locker); front door (locker).");
 }
 
 }  // namespace
