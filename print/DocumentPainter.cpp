@@ -64,6 +64,9 @@ TPageLayout Measure(const RPrintDocument& doc, QPagedPaintDevice& device) {
   TPageLayout l;
   l.body = QFont();
   l.body.setPointSizeF(10);
+  // No ligatures (Qt joins none in spaced text): "fi" stays two letters, so
+  // that a search in the PDF, or a copy of its text, finds "fireplace".
+  l.body.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
   l.heading = l.body;
   l.heading.setBold(true);
   l.title = l.heading;

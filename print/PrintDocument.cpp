@@ -31,7 +31,8 @@ std::string MarkedWord(std::string_view word, bool pictured, bool uncovered) {
     for (std::size_t i = 0; i < std::max<std::size_t>(word.size(), 1); ++i) dots += kUncoveredMarkUtf8;
     return dots;
   }
-  return (pictured ? kPicturedMarkUtf8 : kAbstractMarkUtf8) + Utf8From1252(word);
+  // A narrow no-break space keeps the mark with its word.
+  return std::string(pictured ? kPicturedMarkUtf8 : kAbstractMarkUtf8) + "\xE2\x80\xAF" + Utf8From1252(word);
 }
 
 std::string MarkedWord(const RDictionary& dictionary, const std::string& slot) {
@@ -74,7 +75,7 @@ RPrintDocument JourneyDocument(const RJourneyScenes& scenes, const RJourney& jou
   const std::string_view description = TrimBlanks(entry.Description());
   doc.title = "Journey: " + Shortened(description.empty() ? TrimBlanks(entry.Number()) : description, 60);
   doc.fileName = (worksheetPath.empty() ? std::string("journey") : BaseNameOf(worksheetPath) + " journey") + ".pdf";
-  doc.columns = {{"", 1}, {"Place", 5}, {"Words", 6}, {"Digits", 3}, {"In the number", 3}};
+  doc.columns = {{"", 1}, {"Place", 5}, {"Words", 7}, {"Digits", 3}, {"In the number", 4}};
   const std::size_t count = scenes.Count();
   const std::size_t beyond = scenes.PlacesBeyond(journey);
   std::string note = std::to_string(entry.Digits().size()) + " digits at " + std::to_string(count) +
@@ -82,7 +83,7 @@ RPrintDocument JourneyDocument(const RJourneyScenes& scenes, const RJourney& jou
                      (scenes.WordsPerPlace() == 1 ? " word" : " words") + " a place";
   if (beyond > 0) note += "; " + std::to_string(beyond) + " of them past the end of your journey";
   doc.notes.push_back(note);
-  if (!description.empty()) doc.notes.push_back("Number: " + Shortened(TrimBlanks(entry.Number()), 80));
+  if (!description.empty()) doc.notes.push_back("Number: " + Shortened(TrimBlanks(entry.Number()), 50));
   doc.notes.push_back(MarksLegend());
   doc.rows.reserve(count);
   for (std::size_t k = 0; k < count; ++k) {
