@@ -67,54 +67,57 @@ TEST(PageBreaks, RowsStayWholeInOrderAndPagesKeepTheirHeight) {
   }
 }
 
-TEST(PrintDocument, TheWorksheetLeavesEmptyEntriesOutAndMarksEveryWord) {
+// The marks as printed: ★ and ☆ held to their word, · for an uncovered digit.
+const std::string kStar = "\xE2\x98\x85\xE2\x80\xAF", kHollow = "\xE2\x98\x86\xE2\x80\xAF", kDot = "\xC2\xB7";
+
+// The small dictionary of the phrase tests; of its words, tin can be pictured.
+class PrintDocument : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::LoadDictionary(dict, dir, test::CommonWords());
+    dir.Write("wordinfo.dat", "tin,10,n,p\nray,10,n\n");
+    dict.LoadWordKnowledge();
+  }
+  static std::unique_ptr<RNumber> Entry(const std::string& number, const std::string& phrase,
+                                        const std::string& description) {
+    auto entry = std::make_unique<RNumber>();
+    entry->SetNumber(number);
+    entry->SetPhrase(phrase);
+    entry->SetDescription(description);
+    entry->SlotsFromPhrase();
+    return entry;
+  }
   test::TempDir dir;
   RDictionary dict;
-  test::LoadDictionary(dict, dir, test::CommonWords());
-  dir.Write("wordinfo.dat", "tin,10,n,p\nray,10,n\n");
-  dict.LoadWordKnowledge();
+};
+
+TEST_F(PrintDocument, TheWorksheetLeavesEmptyEntriesOutAndMarksEveryWord) {
   RWorksheet sheet;
   sheet.SetFileName("/home/u/My phone.tqw");
-  const std::vector<std::vector<std::string>> entries = {
-      {"124", " tin Ray!", "d\xE9j\xE0 vu"}, {"", "", ""}, {"9 13", " \xB7 tie \xB7", ""}};
-  for (const auto& e : entries) {
-    auto entry = std::make_unique<RNumber>();
-    entry->SetNumber(e[0]);
-    entry->SetPhrase(e[1]);
-    entry->SetDescription(e[2]);
-    entry->SlotsFromPhrase();
-    sheet.Insert(std::move(entry), sheet.Count());
-  }
+  sheet.Insert(Entry("124", " tin Ray!", "d\xE9j\xE0 vu"), 0);
+  sheet.Insert(Entry("", "", ""), 1);
+  sheet.Insert(Entry("9 13", " \xB7 tie \xB7", ""), 2);
   const RPrintDocument doc = WorksheetDocument(sheet, dict);
   EXPECT_EQ(doc.title, "My phone.tqw");
   EXPECT_EQ(doc.fileName, "My phone.pdf");
   EXPECT_EQ(doc.notes.front(), "2 numbers");
   ASSERT_EQ(doc.rows.size(), 2u);
-  EXPECT_EQ(doc.rows[0], (std::vector<std::string>{"124", "\xE2\x98\x85\xE2\x80\xAFtin \xE2\x98\x86\xE2\x80\xAFRay!", "d\xC3\xA9j\xC3\xA0 vu"}));
-  EXPECT_EQ(doc.rows[1][1], "\xC2\xB7 \xE2\x98\x86\xE2\x80\xAFtie \xC2\xB7");
+  EXPECT_EQ(doc.rows[0], (std::vector<std::string>{"124", kStar + "tin " + kHollow + "Ray!", "d\xC3\xA9j\xC3\xA0 vu"}));
+  EXPECT_EQ(doc.rows[1][1], kDot + " " + kHollow + "tie " + kDot);
 }
 
-TEST(PrintDocument, TheJourneyHasARowPerSceneWithNumberedPlacesPastItsEnd) {
-  test::TempDir dir;
-  RDictionary dict;
-  test::LoadDictionary(dict, dir, test::CommonWords());
-  dir.Write("wordinfo.dat", "tin,10,n,p\n");
-  dict.LoadWordKnowledge();
-  RNumber entry;
-  entry.SetNumber("12-34 5");
-  entry.SetPhrase(" tin ma ray \xB7");
-  entry.SetDescription("locker");
-  entry.SlotsFromPhrase();
+TEST_F(PrintDocument, TheJourneyHasARowPerSceneWithNumberedPlacesPastItsEnd) {
+  const auto entry = Entry("12-34 5", " tin ma ray \xB7", "locker");
   const RJourney journey{{"front door"}, 2};
-  const RPrintDocument doc = JourneyDocument(RJourneyScenes(dict, entry, 2), journey, entry, "/w/pi.tqw");
+  const RPrintDocument doc = JourneyDocument(RJourneyScenes(dict, *entry, 2), journey, *entry, "/w/pi.tqw");
   EXPECT_EQ(doc.title, "Journey: locker");
   EXPECT_EQ(doc.fileName, "pi journey.pdf");
   EXPECT_EQ(doc.notes.front(), "5 digits at 2 places, 2 words a place; 1 of them past the end of your journey");
   ASSERT_EQ(doc.rows.size(), 2u);
-  EXPECT_EQ(doc.rows[0], (std::vector<std::string>{"1", "front door", "\xE2\x98\x85\xE2\x80\xAFtin \xE2\x98\x86\xE2\x80\xAFma", "123",
-                                                   "digits 1\xE2\x80\x93" "3"}));
-  EXPECT_EQ(doc.rows[1], (std::vector<std::string>{"2", "place 2", "\xE2\x98\x86\xE2\x80\xAFray \xC2\xB7", "45",
-                                                   "digits 4\xE2\x80\x93" "5"}));
+  const std::string dash = "\xE2\x80\x93";
+  EXPECT_EQ(doc.rows[0], (std::vector<std::string>{"1", "front door", kStar + "tin " + kHollow + "ma", "123",
+                                                   "digits 1" + dash + "3"}));
+  EXPECT_EQ(doc.rows[1], (std::vector<std::string>{"2", "place 2", kHollow + "ray " + kDot, "45", "digits 4" + dash + "5"}));
 }
 
 }  // namespace
