@@ -3,21 +3,55 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Codec.h"
 #include "FormBest.h"
 #include "JourneyModel.h"
 #include "Platform.h"
 #include "RNumber.h"
+#include "SlotLogic.h"
 #include "Widgets.h"
 
 namespace tq {
+namespace {
+
+// Draws a row's text once, clipped to its cell. The toolkit's own delegate
+// lays each cell's text out twice (to place it, then to draw it) and elides
+// it, which made a page of scenes several times as dear to paint as the
+// few rows of a short number.
+class TSceneDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    if (selected) painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(option.font);
+    const QRect cell = option.rect.adjusted(kMargin, 0, -kMargin, 0);
+    const QFontMetrics& metrics = option.fontMetrics;
+    painter->save();
+    painter->setClipRect(cell);
+    painter->drawText(QPoint(cell.left(), cell.top() + (cell.height() + metrics.ascent() - metrics.descent()) / 2),
+                      index.data(Qt::DisplayRole).toString());
+    painter->restore();
+  }
+
+ private:
+  static constexpr int kMargin = 3;
+};
+
+}  // namespace
 
 TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
-    : QDialog(parent), dictionary_(dictionary), model_(new TJourneyModel(this)) {
+    : QDialog(parent), dictionary_(dictionary), model_(new TJourneyModel(this)), cutTimer_(new QTimer(this)) {
   setObjectName("FormJourney");
   setWindowTitle(QStringLiteral("Journey"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -31,6 +65,7 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
   ListScenes = new QTableView(this);
   ListScenes->setObjectName("ListScenes");
   SetUpReportList(ListScenes, model_, QAbstractItemView::SingleSelection);
+  ListScenes->setItemDelegate(new TSceneDelegate(ListScenes));
   // Fixed column widths: a column sized to its contents would measure every
   // row of a long number before the window could show.
   const int charWidth = ListScenes->fontMetrics().averageCharWidth();
@@ -63,6 +98,8 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
   top->addWidget(LabelKey);
   top->addLayout(buttons);
 
+  cutTimer_->setSingleShot(true);
+  connect(cutTimer_, &QTimer::timeout, this, [this] { CutTimerTimeout(); });
   connect(ButtonFill, &QPushButton::clicked, this, &TFormJourney::FillRequested);
   connect(ButtonEditJourney, &QPushButton::clicked, this, &TFormJourney::EditJourneyRequested);
   connect(ButtonHelp, &QPushButton::clicked, this, [] { CurrentPlatform().ShowHelp(kHelpContext); });
@@ -92,10 +129,26 @@ void TFormJourney::ShowEntry(const RNumber* entry, bool force) {
   Cut(entry ? *entry : RNumber(), same);
 }
 
+// The entry shown already is cut whole, so its rows stay where the user
+// has them; another one starts with its first scenes.
 void TFormJourney::Cut(const RNumber& entry, bool sameEntry) {
-  model_->SetScenes(RJourneyScenes(dictionary_, entry, journey_.wordsPerPlace), sameEntry);
-  ButtonFill->setEnabled(!UncoveredRuns(entry).empty());
+  model_->SetScenes(
+      RJourneyScenes(dictionary_, entry, journey_.wordsPerPlace, sameEntry ? RJourneyScenes::kAllSlots : kFirstSlots),
+      sameEntry);
+  ButtonFill->setEnabled(std::any_of(entry.Slots().begin(), entry.Slots().end(), IsUncoveredSlot));
+  // The rest waits a moment, so the first rows are painted before it.
+  if (model_->Scenes().Complete())
+    cutTimer_->stop();
+  else
+    cutTimer_->start(kCutPause);
   UpdateSummary();
+}
+
+void TFormJourney::CutTimerTimeout() {
+  if (model_->CutMore(kSliceSlots))
+    UpdateSummary();
+  else
+    cutTimer_->start(0);
 }
 
 QString TFormJourney::Summary() const { return LabelSummary->text(); }
@@ -105,6 +158,10 @@ void TFormJourney::UpdateSummary() {
   if (scenes.Count() == 0) {
     LabelSummary->setText(QStringLiteral("Enter a number and build its phrase: its scenes are listed here, "
                                          "one at each place of your journey."));
+    return;
+  }
+  if (!scenes.Complete()) {
+    LabelSummary->setText(QStringLiteral("%1 digits: cutting the phrase into scenes...").arg(scenes.NumberDigits().size()));
     return;
   }
   QString text = QStringLiteral("%1 digits in %2 scenes, %3 words a place.")

@@ -3,7 +3,9 @@
 // the words and their picture marks, the digits and where they stand. It is
 // modeless and follows the entry while it is open: the main window hands it
 // the entry whenever that may have changed, and the scenes are cut again
-// only when the entry's digits or words really differ.
+// only when the entry's digits or words really differ. Another entry shows
+// its first scenes at once and the rest as the event loop comes round, so
+// the window opens as quickly on a hundred thousand digits as on thirty.
 //
 // "Fill with best phrases" and "Edit Journey..." are the main window's to
 // carry out (the entry and the undo history are its own); the window only
@@ -21,6 +23,7 @@
 class QLabel;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 namespace tq {
 
@@ -33,6 +36,13 @@ class TFormJourney : public QDialog {
 
  public:
   static constexpr int kHelpContext = 2500;
+  // Slots cut before the window shows another entry (far more scenes than
+  // a screen holds), and then at each turn of the event loop.
+  static constexpr std::size_t kFirstSlots = 300;
+  static constexpr std::size_t kSliceSlots = 5000;
+  // The pause before the rest is cut, in milliseconds: room for the first
+  // rows to be painted.
+  static constexpr int kCutPause = 10;
 
   explicit TFormJourney(const RDictionary& dictionary, QWidget* parent = nullptr);
 
@@ -62,11 +72,13 @@ class TFormJourney : public QDialog {
 
  private:
   void Cut(const RNumber& entry, bool sameEntry);
+  void CutTimerTimeout();
   void UpdateSummary();
 
   const RDictionary& dictionary_;
   RJourney journey_ = DefaultJourney();
   TJourneyModel* model_;
+  QTimer* cutTimer_;
   // The entry last shown, only to tell it from another: never followed.
   const void* shownEntry_ = nullptr;
 };

@@ -6,26 +6,39 @@
 namespace tq {
 
 void TJourneyModel::SetScenes(RJourneyScenes scenes, bool sameEntry) {
+  const int after = static_cast<int>(scenes.Count());
   if (!sameEntry) {
     beginResetModel();
     scenes_ = std::move(scenes);
+    rows_ = after;
     endResetModel();
     return;
   }
-  const int before = rowCount();
-  const int after = static_cast<int>(scenes.Count());
-  if (after < before) {
-    beginRemoveRows(QModelIndex(), after, before - 1);
+  if (after < rows_) {
+    beginRemoveRows(QModelIndex(), after, rows_ - 1);
     scenes_ = std::move(scenes);
+    rows_ = after;
     endRemoveRows();
-  } else if (after > before) {
-    beginInsertRows(QModelIndex(), before, after - 1);
+  } else if (after > rows_) {
+    beginInsertRows(QModelIndex(), rows_, after - 1);
     scenes_ = std::move(scenes);
+    rows_ = after;
     endInsertRows();
   } else {
     scenes_ = std::move(scenes);
   }
   RowsChanged();
+}
+
+bool TJourneyModel::CutMore(std::size_t count) {
+  const bool complete = scenes_.CutMore(count);
+  const int after = static_cast<int>(scenes_.Count());
+  if (after > rows_) {
+    beginInsertRows(QModelIndex(), rows_, after - 1);
+    rows_ = after;
+    endInsertRows();
+  }
+  return complete;
 }
 
 void TJourneyModel::SetJourney(const RJourney& journey) {
@@ -38,13 +51,15 @@ void TJourneyModel::RowsChanged() {
 }
 
 int TJourneyModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(scenes_.Count());
+  return parent.isValid() ? 0 : rows_;
 }
 
 int TJourneyModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant TJourneyModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount() || role != Qt::DisplayRole) return {};
+  // A row's words may be longer than their cell shows; the tip holds them.
+  const bool tip = role == Qt::ToolTipRole && index.column() == ColumnWords;
+  if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && !tip)) return {};
   const auto row = static_cast<std::size_t>(index.row());
   switch (index.column()) {
     case ColumnPlace:

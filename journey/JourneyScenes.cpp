@@ -25,60 +25,81 @@ std::vector<std::size_t> SceneSizes(std::size_t count, int wordsPerPlace) {
   return sizes;
 }
 
-RJourneyScenes::RJourneyScenes(const RDictionary& dictionary, const RNumber& entry, int wordsPerPlace)
+RJourneyScenes::RJourneyScenes(const RDictionary& dictionary, const RNumber& entry, int wordsPerPlace,
+                               std::size_t firstSlots)
     : dictionary_(&dictionary),
       wordsPerPlace_(std::clamp(wordsPerPlace, kMinWordsPerPlace, kMaxWordsPerPlace)),
       digits_(entry.Digits()),
       slots_(entry.Slots()) {
-  const std::vector<RSlotSpan> spans = SlotSpans(dictionary, entry);
-  const auto slotCount = static_cast<int32_t>(slots_.size());
-  elements_.reserve(slots_.size());
-  for (int32_t i = 0; i < slotCount;) {
-    const auto at = static_cast<std::size_t>(i);
-    if (!IsUncoveredSlot(slots_[at])) {
-      elements_.push_back(Element{i, 1, spans[at].start, spans[at].length, false});
-      ++i;
+  elements_.reserve(std::min(firstSlots, slots_.size()));
+  CutMore(firstSlots);
+}
+
+bool RJourneyScenes::CutMore(std::size_t count) {
+  const std::size_t stop = slots_.size() - next_ > count ? next_ + count : slots_.size();
+  while (next_ < stop) {
+    if (!IsUncoveredSlot(slots_[next_])) {
+      const std::size_t length = SlotLength(*dictionary_, slots_[next_]);
+      elements_.push_back(Element{static_cast<int32_t>(next_), 1, nextDigit_, length, false});
+      ++next_;
+      nextDigit_ += length;
+      if (length >= kLongWordDigits) {
+        // A long word stands alone: the words before it are a run of their own.
+        CloseRun(elements_.size() - 1);
+        AddScene(elements_.size() - 1, 1, true);
+        runStart_ = elements_.size();
+      }
+      CloseChunks();
       continue;
     }
-    // A stretch of uncovered digits: as many elements as words it may take,
-    // the digits spread evenly over them.
-    int32_t end = i;
-    while (end < slotCount && IsUncoveredSlot(slots_[static_cast<std::size_t>(end)])) ++end;
-    const auto length = static_cast<std::size_t>(end - i);
+    // A stretch of uncovered digits, whole: as many elements as words it
+    // may take, the digits spread evenly over them.
+    std::size_t end = next_;
+    while (end < slots_.size() && IsUncoveredSlot(slots_[end])) ++end;
+    const std::size_t length = end - next_;
     const std::size_t pieces = (length + kDigitsPerGap - 1) / kDigitsPerGap;
     for (std::size_t p = 0; p < pieces; ++p) {
-      const auto size = static_cast<int32_t>(length / pieces + (p < length % pieces ? 1 : 0));
-      elements_.push_back(Element{i, size, spans[static_cast<std::size_t>(i)].start, static_cast<std::size_t>(size), true});
-      i += size;
+      const std::size_t size = length / pieces + (p < length % pieces ? 1 : 0);
+      elements_.push_back(Element{static_cast<int32_t>(next_), static_cast<int32_t>(size), nextDigit_, size, true});
+      next_ += size;
+      nextDigit_ += size;
     }
+    CloseChunks();
   }
+  if (!Complete()) return false;
+  CloseRun(elements_.size());
+  return true;
+}
 
-  auto addScene = [this](std::size_t first, std::size_t count, bool longWord) {
-    const Element& a = elements_[first];
-    const Element& b = elements_[first + count - 1];
-    RScene scene;
-    scene.firstSlot = a.firstSlot;
-    scene.slotCount = b.firstSlot + b.slotCount - a.firstSlot;
-    scene.firstWord = first;
-    scene.wordCount = count;
-    scene.firstDigit = a.firstDigit;
-    scene.digitCount = b.firstDigit + b.digitCount - a.firstDigit;
-    scene.longWord = longWord;
-    scenes_.push_back(scene);
-  };
-  auto isLong = [](const Element& e) { return !e.uncovered && e.digitCount >= kLongWordDigits; };
-  std::size_t runStart = 0;
-  for (std::size_t i = 0; i <= elements_.size(); ++i) {
-    const bool atLong = i < elements_.size() && isLong(elements_[i]);
-    if (i < elements_.size() && !atLong) continue;
-    std::size_t first = runStart;
-    for (std::size_t size : SceneSizes(i - runStart, wordsPerPlace_)) {
-      addScene(first, size, false);
-      first += size;
-    }
-    if (atLong) addScene(i, 1, true);
-    runStart = i + 1;
+void RJourneyScenes::AddScene(std::size_t first, std::size_t count, bool longWord) {
+  const Element& a = elements_[first];
+  const Element& b = elements_[first + count - 1];
+  RScene scene;
+  scene.firstSlot = a.firstSlot;
+  scene.slotCount = b.firstSlot + b.slotCount - a.firstSlot;
+  scene.firstWord = first;
+  scene.wordCount = count;
+  scene.firstDigit = a.firstDigit;
+  scene.digitCount = b.firstDigit + b.digitCount - a.firstDigit;
+  scene.longWord = longWord;
+  scenes_.push_back(scene);
+}
+
+void RJourneyScenes::CloseChunks() {
+  const auto n = static_cast<std::size_t>(wordsPerPlace_);
+  while (elements_.size() - runStart_ >= 2 * kRunChunk) {
+    for (std::size_t first = runStart_; first < runStart_ + kRunChunk; first += n) AddScene(first, n, false);
+    runStart_ += kRunChunk;
   }
+}
+
+void RJourneyScenes::CloseRun(std::size_t end) {
+  std::size_t first = runStart_;
+  for (std::size_t size : SceneSizes(end - runStart_, wordsPerPlace_)) {
+    AddScene(first, size, false);
+    first += size;
+  }
+  runStart_ = end;
 }
 
 std::vector<RSceneWord> RJourneyScenes::Words(std::size_t index) const {

@@ -16,6 +16,10 @@
 //   they come out even, a scene may take one word more or fewer, never
 //   more than four; a stretch of fewer words than that makes one short
 //   scene. The sizes are spread evenly: 5 words at 2 a place are 2, 2, 1.
+//   Of a stretch of many words (twice kRunChunk or more), the first
+//   kRunChunk are cut into scenes of exactly the chosen size, and so on while
+//   that many are left over, so that a long phrase is cut from its start
+//   without waiting for its end; the rest is spread as above.
 // - A word the dictionary does not know (a phrase loaded before a word was
 //   removed) spells no digits and is an ordinary element.
 // The scenes put together give back the entry's slots, in order, each slot
@@ -31,10 +35,12 @@
 //
 // Cutting is linear in the slots and copies the entry's slots and digits, so
 // the scenes stay sound when the entry changes afterwards; they follow it
-// only when cut again. The words' picture marks are looked up when a scene's
-// words are asked for, so only the scenes shown cost a lookup; the
-// dictionary must outlive the scenes, and they are cut again after it
-// changes.
+// only when cut again. It may also go step by step (CutMore), from the
+// start, so that a window shows the first scenes of a long number at once
+// and cuts the rest while it waits for the user; Count() is then the scenes
+// cut so far. The words' picture marks are looked up when a scene's words
+// are asked for, so only the scenes shown cost a lookup; the dictionary
+// must outlive the scenes, and they are cut again after it changes.
 //
 // FillWithBestPhrases completes an entry: the best phrase (FindBestPhrases,
 // one phrase) for each stretch of uncovered digits.
@@ -57,6 +63,8 @@ class RDictionary;
 inline constexpr std::size_t kDigitsPerGap = 3;
 // ...and a word of this many digits or more stands alone.
 inline constexpr std::size_t kLongWordDigits = 5;
+// A number of words that 1, 2, 3 and 4 all divide (see above).
+inline constexpr std::size_t kRunChunk = 60;
 
 // One element of a scene.
 struct RSceneWord {
@@ -81,15 +89,27 @@ struct RScene {
   std::size_t firstDigit = 0;
   std::size_t digitCount = 0;
   bool longWord = false;  // a long word standing alone
+
+  bool operator==(const RScene&) const = default;
 };
 
 class RJourneyScenes {
  public:
+  // Cut as many slots as there are.
+  static constexpr std::size_t kAllSlots = static_cast<std::size_t>(-1);
+
   RJourneyScenes() = default;
   // Cuts the entry's phrase for `wordsPerPlace` words a place (brought
-  // within 1 to 4).
-  RJourneyScenes(const RDictionary& dictionary, const RNumber& entry, int wordsPerPlace);
+  // within 1 to 4): all of it, or only about its first `firstSlots` slots,
+  // for CutMore to go on from.
+  RJourneyScenes(const RDictionary& dictionary, const RNumber& entry, int wordsPerPlace,
+                 std::size_t firstSlots = kAllSlots);
+  // Cuts about `count` more slots (a stretch of uncovered digits goes whole),
+  // and the scenes they complete. True once the whole phrase is cut.
+  bool CutMore(std::size_t count);
+  bool Complete() const { return next_ >= slots_.size(); }
 
+  // The scenes cut so far: all of them once Complete().
   std::size_t Count() const { return scenes_.size(); }
   const RScene& Scene(std::size_t index) const { return scenes_[index]; }
   int WordsPerPlace() const { return wordsPerPlace_; }
@@ -127,8 +147,17 @@ class RJourneyScenes {
     bool uncovered = false;
   };
 
+  void AddScene(std::size_t first, std::size_t count, bool longWord);
+  // The elements from runStart_ to `end`, none of them a long word, as scenes.
+  void CloseRun(std::size_t end);
+  // The first kRunChunk elements of a run of at least twice that, as scenes.
+  void CloseChunks();
+
   const RDictionary* dictionary_ = nullptr;
   int wordsPerPlace_ = kDefaultWordsPerPlace;
+  std::size_t next_ = 0;        // the first slot not cut yet
+  std::size_t nextDigit_ = 0;   // the digit it starts at
+  std::size_t runStart_ = 0;    // the first element not in a scene yet
   std::string digits_;
   std::vector<std::string> slots_;
   std::vector<Element> elements_;

@@ -63,6 +63,33 @@ TEST_F(JourneyCommandTest, TheWindowFollowsTheEntryAndAFillIsOneStep) {
   EXPECT_EQ(Row(0, TJourneyModel::ColumnWhere), "digit 1");
 }
 
+// Another entry of a long number: its first scenes at once, the rest as the
+// event loop comes round, and the same scenes in the end as cut at once.
+TEST_F(JourneyCommandTest, ALongNumbersScenesComeFirstAtOnceAndThenAll) {
+  Start();
+  Edit("EditNumber")->setText(QString(3000, QLatin1Char('1')));
+  QTest::keyClick(Edit("EditNumber"), Qt::Key_Return);
+  Run("MenuJourney");
+  QTest::mouseClick(Window()->ButtonFill, Qt::LeftButton);
+  const RJourneyScenes whole(*form->Dictionary(), *form->CurrentNumber(), kDefaultWordsPerPlace);
+  EXPECT_EQ(SceneRows(), static_cast<int>(whole.Count()));
+  Run("MenuInsertNumber");
+  ASSERT_EQ(SceneRows(), 0);
+  ClickRow(1);
+  ASSERT_EQ(form->CurrentNumber()->Digits().size(), 3000u);
+  EXPECT_LT(SceneRows(), static_cast<int>(whole.Count()));
+  EXPECT_GT(SceneRows(), 30);
+  EXPECT_NE(Window()->Summary().indexOf(QStringLiteral("cutting")), -1);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Window()->Summary().indexOf(QStringLiteral("cutting")) == -1; }));
+  ASSERT_EQ(SceneRows(), static_cast<int>(whole.Count()));
+  for (std::size_t k = 0; k < whole.Count(); ++k) {
+    const int row = static_cast<int>(k);
+    EXPECT_EQ(Row(row, TJourneyModel::ColumnDigits), whole.Digits(k));
+    EXPECT_EQ(Row(row, TJourneyModel::ColumnWhere), ToQString(whole.DigitRange(k)).toStdString());
+  }
+  EXPECT_NE(Window()->Summary().indexOf(QStringLiteral("3000 digits in %1 scenes").arg(whole.Count())), -1);
+}
+
 // Renamed, pasted (with a character the file cannot hold) and one word a
 // place: the file has it, and the open window shows it.
 TEST_F(JourneyCommandTest, TheDialogsEditsGoToTheFileAndTheWindow) {
