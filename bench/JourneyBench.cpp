@@ -17,7 +17,7 @@
 // the window's heap in all. CPU time throughout: the machine may be busy
 // with other work meanwhile.
 //
-//   QT_QPA_PLATFORM=offscreen bin/tq_journey_bench
+//   QT_QPA_PLATFORM=offscreen bin/tq_journey_bench [--benchmark_repetitions=5]
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -34,27 +34,14 @@
 #include "CommandLine.h"
 #include "FormJourney.h"
 #include "JourneyScenes.h"
+#include "BenchData.h"
+#include "PaintWatch.h"
 #include "RDictionary.h"
 
 namespace {
 
-const std::string kDataDir = TQ_BENCH_DATA_DIR "/";
-
-tq::RDictionary& Loaded() {
-  static tq::RDictionary* dict = tq::CreateDictionary(kDataDir).release();
-  return *dict;
-}
-
-// The same digits in every run: a plain linear congruential sequence.
-std::string Digits(std::size_t length) {
-  std::string out(length, '0');
-  std::uint64_t x = 88172645463325252ull;
-  for (char& c : out) {
-    x = x * 6364136223846793005ull + 1442695040888963407ull;
-    c = static_cast<char>('0' + (x >> 33) % 10);
-  }
-  return out;
-}
+using tq::bench::Digits;
+using tq::bench::Loaded;
 
 // An entry of `length` digits with its best phrase, made once per length.
 const tq::RNumber& FilledEntry(std::size_t length) {
@@ -69,7 +56,7 @@ std::size_t HeapBytes() { return mallinfo2().uordblks; }
 void RunCommand(benchmark::State& state, const char* option) {
   const QStringList arguments = {QStringLiteral("Tessaloquine"), QString::fromLatin1(option),
                                  QString::fromStdString(Digits(static_cast<std::size_t>(state.range(0))))};
-  const tq::DataPaths paths = tq::PortablePaths(kDataDir);
+  const tq::DataPaths paths = tq::PortablePaths(TQ_BENCH_DATA_DIR "/");
   for (auto _ : state) {
     std::ostringstream out, err;
     if (tq::RunCommandLine(arguments, paths, out, err) != tq::CommandLineDone) state.SkipWithError("command failed");
@@ -98,15 +85,7 @@ void BM_Search_journey(benchmark::State& state) {
 BENCHMARK(BM_Search_best)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Search_journey)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-// Notes the first paint of the list.
-class PaintWatch : public QObject {
- public:
-  bool painted = false;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return QObject::eventFilter(watched, event);
-  }
-};
+using tq::bench::PaintWatch;
 
 void BM_JourneyWindow(benchmark::State& state) {
   const auto length = static_cast<std::size_t>(state.range(0));
@@ -158,11 +137,13 @@ class TRatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
-      times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+      // With --benchmark_repetitions, the median of the runs.
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)) continue;
+      times_[run.run_name.str()] = run.GetAdjustedCPUTime();
       for (const char* counter : {"held_bytes_per_digit", "held_kb"}) {
         const auto held = run.counters.find(counter);
-        if (held != run.counters.end()) held_[run.benchmark_name()] = {held->second.value, counter};
+        if (held != run.counters.end()) held_[run.run_name.str()] = {held->second.value, counter};
       }
     }
   }

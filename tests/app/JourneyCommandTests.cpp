@@ -90,8 +90,8 @@ TEST_F(JourneyCommandTest, ALongNumbersScenesComeFirstAtOnceAndThenAll) {
   EXPECT_NE(Window()->Summary().indexOf(QStringLiteral("3000 digits in %1 scenes").arg(whole.Count())), -1);
 }
 
-// Renamed, pasted (with a character the file cannot hold) and one word a
-// place: the file has it, and the open window shows it.
+// Renamed, pasted (with a character the file cannot hold), moved, added to
+// and one word a place: the file has it, and the open window shows it.
 TEST_F(JourneyCommandTest, TheDialogsEditsGoToTheFileAndTheWindow) {
   Start();
   EnterNumber("1255431");
@@ -107,6 +107,11 @@ TEST_F(JourneyCommandTest, TheDialogsEditsGoToTheFileAndTheWindow) {
     QTest::keyClicks(edit, QStringLiteral("red door"));
     QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonRename"), Qt::LeftButton);
     QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonPasteList"), Qt::LeftButton);
+    // The last place pasted is the current one: up one, and a new one after it.
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonMoveUp"), Qt::LeftButton);
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("shed"));
+    QTest::keyClick(edit, Qt::Key_Return);
     dialog->findChild<QSpinBox*>("SpinWordsPerPlace")->setValue(1);
     QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOk"), Qt::LeftButton);
     return dialog->result();
@@ -117,11 +122,12 @@ TEST_F(JourneyCommandTest, TheDialogsEditsGoToTheFileAndTheWindow) {
   const std::vector<std::string> said = platform.MessageTexts();
   ASSERT_EQ(said.size(), 1u);
   EXPECT_NE(said[0].find("Left out '\xCF\x80'"), std::string::npos) << said[0];
-  EXPECT_EQ(dir.Read("journey.txt").rfind("#words per place: 1\nred door\nattic\ncellar\ngarden path\n", 0), 0u);
+  EXPECT_EQ(dir.Read("journey.txt").rfind("#words per place: 1\nred door\ncellar\nshed\nattic\ngarden path\n", 0), 0u)
+      << dir.Read("journey.txt").substr(0, 80);
   // Three uncovered words, one a place.
   ASSERT_EQ(SceneRows(), 3);
   EXPECT_EQ(Row(0, TJourneyModel::ColumnPlace), "red door");
-  EXPECT_EQ(Row(2, TJourneyModel::ColumnPlace), "cellar");
+  EXPECT_EQ(Row(2, TJourneyModel::ColumnPlace), "shed");
 }
 
 }  // namespace
