@@ -28,6 +28,11 @@ const TMenuCommand kCommands[] = {
      .image = I::SaveAs, .hint = "Save As", .handler = &F::MenuSaveAsClick},
     {.menu = M::File, .name = "MenuExportFlashCards", .caption = "Export &Flash Cards...",
      .hint = "Export Flash Cards", .handler = &F::MenuExportFlashCardsClick},
+    // On paper: the current number's journey or the whole worksheet.
+    {.menu = M::File, .separatorBefore = true, .name = "MenuPrint", .caption = "P&rint...",
+     .key = Qt::CTRL | Qt::SHIFT | Qt::Key_P, .hint = "Print", .handler = &F::MenuPrintClick},
+    {.menu = M::File, .name = "MenuExportPdf", .caption = "Export P&DF...", .hint = "Export PDF",
+     .handler = &F::MenuExportPdfClick},
     // The recent files (MenuHistory1 to 4 and their separator) go here.
     {.menu = M::File, .separatorBefore = true, .name = "MenuHistory"},
     {.menu = M::File, .name = "MenuExit", .caption = "E&xit", .image = I::Exit, .handler = &F::MenuExitClick},

@@ -29,6 +29,7 @@
 #include "Codec.h"
 #include "Commands.h"
 #include "FindDialog.h"
+#include "DocumentPainter.h"
 #include "FlashCards.h"
 #include "FormAbout.h"
 #include "FormBest.h"
@@ -38,6 +39,8 @@
 #include "FormMapping.h"
 #include "FormOptions.h"
 #include "FormPractice.h"
+#include "FormPrintChoice.h"
+#include "JourneyScenes.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
 #include "FormTips.h"
@@ -48,6 +51,7 @@
 #include "Paths.h"
 #include "PegList.h"
 #include "Platform.h"
+#include "PrintDocument.h"
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "RWorksheet.h"
@@ -399,6 +403,7 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormBest = dialogs.FormBest;
   FormJourney = dialogs.FormJourney;
   FormJourneyPlaces = dialogs.FormJourneyPlaces;
+  FormPrintChoice = dialogs.FormPrintChoice;
   if (FormJourney) {
     connect(FormJourney, &TFormJourney::FillRequested, this, &TFormMain::JourneyFillClick);
     connect(FormJourney, &TFormJourney::EditJourneyRequested, this, &TFormMain::MenuEditJourneyClick);
@@ -1072,6 +1077,7 @@ void TFormMain::MenuPracticeClick() {
   if (!worksheet_ || !currentNumber_ || !FormPractice) return;
   // A number typed but not yet taken is practised as typed.
   if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  FormPractice->SetJourney(UserJourney());
   if (!FormPractice->Prepare(*worksheet_)) {
     ShowNotice("Please enter a number before practising.");
     EditNumber->setFocus();
@@ -1095,6 +1101,43 @@ void TFormMain::MenuExportFlashCardsClick() {
   if (path.empty()) return;
   if (FileExists(path) && !AskOverwrite(path)) return;
   ExportFlashCards(*worksheet_, path);
+}
+
+bool TFormMain::ChooseDocumentToPrint(const char* caption, RPrintDocument& document) {
+  if (!worksheet_ || !currentNumber_ || !dictionary_ || !FormPrintChoice) return false;
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  int numbers = 0;
+  for (int32_t i = 0; i < worksheet_->Count(); ++i) numbers += worksheet_->At(i).IsEmpty() ? 0 : 1;
+  const RJourney& journey = UserJourney();
+  const RJourneyScenes scenes(*dictionary_, *currentNumber_, journey.wordsPerPlace);
+  // A phrase of dots only is no journey yet.
+  const std::vector<std::string>& chosen = currentNumber_->Slots();
+  const bool words = std::any_of(chosen.begin(), chosen.end(), [](const std::string& slot) { return slot != "."; });
+  FormPrintChoice->Prepare(QString::fromLatin1(caption), words ? static_cast<int>(scenes.Count()) : 0, numbers);
+  if (CurrentPlatform().RunModal(FormPrintChoice) != QDialog::Accepted) return false;
+  document = FormPrintChoice->JourneyChosen() ? JourneyDocument(scenes, journey, *currentNumber_, worksheet_->FileName())
+                                              : WorksheetDocument(*worksheet_, *dictionary_);
+  return true;
+}
+
+void TFormMain::MenuPrintClick() {
+  RPrintDocument document;
+  if (ChooseDocumentToPrint("Print", document)) PreviewDocument(document);
+}
+
+void TFormMain::MenuExportPdfClick() {
+  RPrintDocument document;
+  if (!ChooseDocumentToPrint("Export PDF", document)) return;
+  FileDialogRequest request;
+  request.title = "Export PDF";
+  request.filter = "PDF Files (*.pdf)|*.pdf|All Files|*.*";
+  request.defaultExtension = "pdf";
+  request.initialDirectory = worksheet_->FileName().empty() ? (config_ ? config_->GetLastDirectory() : std::string())
+                                                            : DirectoryOf(worksheet_->FileName());
+  request.fileName = document.fileName;
+  const std::string path = CurrentPlatform().SaveFileName(request);
+  if (path.empty() || (FileExists(path) && !AskOverwrite(path))) return;
+  ExportPdf(document, path);
 }
 
 void TFormMain::DictionaryChangedOutside() {

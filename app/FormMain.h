@@ -58,6 +58,7 @@ class TFormJourneyPlaces;
 class TFormMapping;
 class TFormOptions;
 class TFormPractice;
+class TFormPrintChoice;
 class TFormQuestion;
 class TFormRandom;
 class TFormBest;
@@ -69,6 +70,8 @@ class TWordColumns;
 // The dialogs the main window opens. Start-up creates each of them once, in
 // the order the program always has, and hands them over; they live as long as
 // the main window, their parent.
+struct RPrintDocument;
+
 struct TMainDialogs {
   TFormDict* FormDict = nullptr;
   TFormAbout* FormAbout = nullptr;
@@ -82,6 +85,7 @@ struct TMainDialogs {
   TFormBest* FormBest = nullptr;
   TFormJourney* FormJourney = nullptr;
   TFormJourneyPlaces* FormJourneyPlaces = nullptr;
+  TFormPrintChoice* FormPrintChoice = nullptr;
 };
 
 class TFormMain : public QMainWindow {
@@ -185,6 +189,8 @@ class TFormMain : public QMainWindow {
   void MenuAboutClick();
   void MenuPracticeClick();
   void MenuExportFlashCardsClick();
+  void MenuPrintClick();
+  void MenuExportPdfClick();
   void MenuJourneyClick();
   void MenuEditJourneyClick();
 
@@ -242,6 +248,9 @@ class TFormMain : public QMainWindow {
   // typing to take back or again: then the field, not the worksheet, has it.
   static bool FieldTakesUndoKey(const QLineEdit* field, const QKeyEvent* key);
   int RowsPerPage() const;
+  // Asks what File › Print or Export PDF (the caption) puts on paper, and
+  // builds it; false when the user cancelled.
+  bool ChooseDocumentToPrint(const char* caption, RPrintDocument& document);
   // Practice is offered while some entry has a number to practise.
   void UpdatePracticeCommand();
   int TopRow() const;
@@ -279,6 +288,7 @@ class TFormMain : public QMainWindow {
   TFormJourney* FormJourney = nullptr;
   TFormJourneyPlaces* FormJourneyPlaces = nullptr;
   TFindDialog* DialogFind = nullptr;
+  TFormPrintChoice* FormPrintChoice = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 
   QToolBar* ToolBar = nullptr;

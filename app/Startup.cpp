@@ -11,6 +11,7 @@
 #include "FormEditPhrase.h"
 #include "FormJourney.h"
 #include "FormJourneyPlaces.h"
+#include "FormPrintChoice.h"
 #include "FormMain.h"
 #include "FormMapping.h"
 #include "FormOptions.h"
@@ -94,6 +95,7 @@ bool TProgram::Start() {
   dialogs.FormBest = new TFormBest(words, main);
   dialogs.FormJourney = new TFormJourney(words, main);
   dialogs.FormJourneyPlaces = new TFormJourneyPlaces(main);
+  dialogs.FormPrintChoice = new TFormPrintChoice(main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
   AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);

@@ -1,7 +1,7 @@
 # cpack -G DEB: a Debian package of what cmake --install puts in place, under
 # /usr. Its dependencies are the runtime libraries dpkg-shlibdeps finds in
-# the program (Qt 6 Widgets, libjpeg), plus the toolkit's platform plugins,
-# which the program loads without linking them. Recommended: the icon theme
+# the program (Qt 6 Widgets and PrintSupport, libjpeg), plus the toolkit's
+# platform plugins, which the program loads without linking them. Recommended: the icon theme
 # the toolbar falls back to where the desktop names none, and the SVG icon
 # engine that the scalable icons of most desktop themes need.
 set(CPACK_PACKAGE_NAME tessaloquine)

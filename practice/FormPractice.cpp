@@ -13,6 +13,7 @@
 
 #include "AnswerCheck.h"
 #include "Codec.h"
+#include "JourneyScenes.h"
 #include "Messages.h"
 #include "Platform.h"
 #include "PhraseCheck.h"
@@ -56,6 +57,29 @@ std::string UntouchedText(const std::string& path, PracticeLoad found, const std
   }
 }
 
+// The places of an entry's walk: every scene whose words spell digits, with
+// the words of the scene before it as the cue.
+std::vector<RWalkPlace> WalkPlaces(const RJourneyScenes& scenes, const RJourney& journey) {
+  std::vector<RWalkPlace> places;
+  for (std::size_t k = 0; k < scenes.Count(); ++k) {
+    std::string digits = scenes.Digits(k);
+    if (digits.empty()) continue;
+    places.push_back(RWalkPlace{PlaceName(journey, k), k > 0 ? scenes.WordsText(k - 1) : std::string(),
+                                scenes.WordsText(k), std::move(digits)});
+  }
+  return places;
+}
+
+// How the summary names an entry: its description, or else its number, cut
+// short when long.
+std::string EntryName(const RNumber& entry) {
+  constexpr std::size_t kLongest = 40;
+  std::string name(TrimBlanks(entry.Description()));
+  if (name.empty()) name = TrimBlanks(entry.Number());
+  if (name.size() > kLongest) name = name.substr(0, kLongest - 1) + '\x85';  // an ellipsis
+  return name;
+}
+
 std::string DayText(int64_t moment, int64_t now) {
   const int32_t day = DayOf(moment);
   if (day <= DayOf(now)) return "today";
@@ -76,10 +100,13 @@ TFormPractice::TFormPractice(const RDictionary& dictionary, QWidget* parent)
   RadioRecallNumber->setObjectName("RadioRecallNumber");
   RadioRecallPhrase = new QRadioButton(QStringLiteral("Recall a &phrase"), this);
   RadioRecallPhrase->setObjectName("RadioRecallPhrase");
+  RadioWalkJourney = new QRadioButton(QStringLiteral("Walk the &journey"), this);
+  RadioWalkJourney->setObjectName("RadioWalkJourney");
   RadioRecallNumber->setChecked(true);
   auto* directions = new QButtonGroup(this);
   directions->addButton(RadioRecallNumber);
   directions->addButton(RadioRecallPhrase);
+  directions->addButton(RadioWalkJourney);
 
   LabelQuestion = MakeLabel("LabelQuestion", this);
   LabelPrompt = MakeLabel("LabelPrompt", this);
@@ -120,6 +147,7 @@ TFormPractice::TFormPractice(const RDictionary& dictionary, QWidget* parent)
   auto* directionRow = new QHBoxLayout;
   directionRow->addWidget(RadioRecallNumber);
   directionRow->addWidget(RadioRecallPhrase);
+  directionRow->addWidget(RadioWalkJourney);
   directionRow->addStretch();
 
   auto* hintRow = new QHBoxLayout;
@@ -154,6 +182,9 @@ TFormPractice::TFormPractice(const RDictionary& dictionary, QWidget* parent)
     if (on) DirectionClick();
   });
   connect(RadioRecallPhrase, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) DirectionClick();
+  });
+  connect(RadioWalkJourney, &QRadioButton::toggled, this, [this](bool on) {
     if (on) DirectionClick();
   });
 }
@@ -198,7 +229,13 @@ void TFormPractice::LoadSchedule(const std::string& worksheetPath) {
 
 bool TFormPractice::Prepare(const RWorksheet& worksheet) {
   worksheet_ = &worksheet;
-  session_ = std::make_unique<RPracticeSession>(worksheet, schedule_, clock_, CurrentDirection());
+  // A walk needs two places to ask at least: one place is no journey.
+  auto walkable = [this](const RNumber& entry) {
+    return WalkPlaces(RJourneyScenes(dictionary_, entry, journey_.wordsPerPlace), journey_).size() > 1;
+  };
+  session_ = std::make_unique<RPracticeSession>(worksheet, schedule_, clock_, CurrentDirection(), walkable);
+  walkEntry_ = -1;
+  missed_.clear();
   if (session_->EntryCount() == 0) {
     session_.reset();
     worksheet_ = nullptr;
@@ -254,6 +291,7 @@ void TFormPractice::showEvent(QShowEvent* event) {
 }
 
 TFormPractice::Direction TFormPractice::CurrentDirection() const {
+  if (RadioWalkJourney->isChecked()) return Direction::WalkJourney;
   return RadioRecallPhrase->isChecked() ? Direction::RecallPhrase : Direction::RecallNumber;
 }
 
@@ -277,6 +315,8 @@ void TFormPractice::ShowQuestion() {
     LabelPrompt->setText(ToQString(description.empty() ? phrase : description));
     ButtonHint->setEnabled(!description.empty() && !phrase.empty());
     ButtonHint->setText(QStringLiteral("H&int: Phrase"));
+  } else if (CurrentDirection() == Direction::WalkJourney) {
+    AskWalkPlace(entry);
   } else {
     LabelQuestion->setText(QStringLiteral("Type a phrase for this number:"));
     LabelPrompt->setText(ToQString(entry.Number()));
@@ -292,10 +332,28 @@ void TFormPractice::ShowQuestion() {
   UpdateProgress();
 }
 
+void TFormPractice::AskWalkPlace(const RNumber& entry) {
+  if (walkEntry_ != current_ || walk_.Over()) {
+    walk_ = RJourneyWalk(WalkPlaces(RJourneyScenes(dictionary_, entry, journey_.wordsPerPlace), journey_));
+    walkEntry_ = current_;
+  }
+  const RWalkPlace& place = walk_.Current();
+  LabelQuestion->setText(QStringLiteral("Place %1 of %2: which digits stand here?")
+                             .arg(walk_.Position() + 1)
+                             .arg(walk_.Count()));
+  LabelPrompt->setText(ToQString(place.place));
+  LabelHint->setText(place.cue.empty() ? QStringLiteral("The journey of ") + ToQString(EntryName(entry))
+                                       : QStringLiteral("Before it: ") + ToQString(place.cue));
+  ButtonHint->setEnabled(true);
+  ButtonHint->setText(QStringLiteral("H&int: Words"));
+}
+
 void TFormPractice::ButtonHintClick() {
   if (stage_ != Stage::Asking || current_ < 0) return;
   const RNumber& entry = worksheet_->At(current_);
-  if (CurrentDirection() == Direction::RecallNumber)
+  if (CurrentDirection() == Direction::WalkJourney && walkEntry_ == current_ && !walk_.Over())
+    LabelHint->setText(LabelHint->text() + QStringLiteral("   Here: ") + ToQString(walk_.Current().words));
+  else if (CurrentDirection() == Direction::RecallNumber)
     LabelHint->setText(QStringLiteral("Phrase: ") + ToQString(TrimBlanks(entry.Phrase())));
   else
     LabelHint->setText(QStringLiteral("Description: ") + ToQString(TrimBlanks(entry.Description())));
@@ -306,6 +364,10 @@ void TFormPractice::ButtonHintClick() {
 void TFormPractice::ShowAnswer() {
   const RNumber& entry = worksheet_->At(current_);
   const std::string typed = FromQString(EditAnswer->text());
+  if (CurrentDirection() == Direction::WalkJourney) {
+    ShowWalkAnswer(entry, typed);
+    return;
+  }
   bool right = false;
   RDigitMarks marks;
   if (CurrentDirection() == Direction::RecallNumber) {
@@ -317,15 +379,46 @@ void TFormPractice::ShowAnswer() {
     marks = MarkDigits(entry.Digits(), SpelledDigits(dictionary_, typed));
   }
   session_->Answer(right);
-  stage_ = Stage::Showing;
+  QString details = QStringLiteral("Number: <b>%1</b>").arg(Html(entry.Number()));
+  if (HasCompletePhrase(entry))
+    details += QStringLiteral(" &nbsp; Phrase: <b>%1</b>").arg(Html(TrimBlanks(entry.Phrase())));
+  ShowResult(right, marks, details);
+}
 
+void TFormPractice::ShowWalkAnswer(const RNumber& entry, const std::string& typed) {
+  const RWalkPlace* place = nullptr;
+  const RDigitMarks marks = walk_.Answer(typed, &place);
+  // The words are shown whatever the answer: after a wrong one to mend the
+  // picture, after a right one to fix it.
+  QString details = QStringLiteral("Digits: <b>%1</b> &nbsp; Words: <b>%2</b>")
+                        .arg(Html(place->digits), Html(place->words));
+  if (walk_.Over()) {
+    // The whole walk is one answer for the entry.
+    session_->Answer(walk_.AllRight());
+    const std::vector<std::string> missed = walk_.MissedPlaces();
+    if (!missed.empty()) missed_.push_back(RMissedPlaces{EntryName(entry), missed});
+    details += missed.empty() ? QStringLiteral("<br>The end of the journey, every place right.")
+                              : QStringLiteral("<br>The end of the journey: %1 of %2 places to go over again.")
+                                    .arg(missed.size())
+                                    .arg(walk_.Count());
+  }
+  ShowResult(marks.right, marks, details);
+}
+
+void TFormPractice::BreakOffWalk() {
+  if (session_ && walkEntry_ >= 0 && !walk_.Over() && !walk_.AllRight()) {
+    session_->Answer(false);
+    missed_.push_back(RMissedPlaces{EntryName(worksheet_->At(walkEntry_)), walk_.MissedPlaces()});
+  }
+  walkEntry_ = -1;
+}
+
+void TFormPractice::ShowResult(bool right, const RDigitMarks& marks, const QString& details) {
+  stage_ = Stage::Showing;
   QString html = right ? QStringLiteral("<b><font color=\"#2a8a38\">Right.</font></b>")
                        : QStringLiteral("<b><font color=\"#c0281e\">Wrong.</font></b>");
   html += QStringLiteral(" Your digits: <tt>%1</tt><br>").arg(MarkedHtml(marks));
-  html += QStringLiteral("Number: <b>%1</b>").arg(Html(entry.Number()));
-  if (HasCompletePhrase(entry))
-    html += QStringLiteral(" &nbsp; Phrase: <b>%1</b>").arg(Html(TrimBlanks(entry.Phrase())));
-  LabelResult->setText(html);
+  LabelResult->setText(html + details);
   EditAnswer->setReadOnly(true);
   ButtonHint->setEnabled(false);
   ButtonAnswer->setText(QStringLiteral("&Next"));
@@ -337,8 +430,10 @@ void TFormPractice::ShowOver() {
   current_ = -1;
   // Nothing could be asked this way round: the other way may have something.
   const bool none = session_ && session_->LeftOut() == session_->EntryCount();
-  LabelQuestion->setText(none ? QStringLiteral("No number here has a description or a complete phrase.")
-                              : QStringLiteral("Nothing more is due."));
+  const bool walk = CurrentDirection() == Direction::WalkJourney;
+  LabelQuestion->setText(!none ? QStringLiteral("Nothing more is due.")
+                         : walk ? QStringLiteral("No number here has a complete phrase of two places or more.")
+                                : QStringLiteral("No number here has a description or a complete phrase."));
   LabelPrompt->setText(none ? QStringLiteral("Try the other way round.") : QStringLiteral("Well done."));
   LabelHint->clear();
   ButtonHint->setEnabled(false);
@@ -366,6 +461,7 @@ void TFormPractice::ButtonAnswerClick() {
 
 void TFormPractice::DirectionClick() {
   if (!session_) return;
+  BreakOffWalk();
   session_->SetDirection(CurrentDirection());
   // The entry on screen is asked again the other way round; at the end, the
   // other way round may still find numbers left out this way.
@@ -394,12 +490,16 @@ std::string TFormPractice::Summary() const {
             DayText(due, session_->Now()) + ".";
   if (const int leftOut = session_->LeftOut(); leftOut > 0)
     text += " Left out: " + std::to_string(leftOut) + (leftOut == 1 ? " number" : " numbers") +
-            " with neither a description nor a complete phrase.";
+            (CurrentDirection() == Direction::WalkJourney ? " without a complete phrase of two places or more."
+                                                           : " with neither a description nor a complete phrase.");
+  if (const std::string places = MissedPlacesText(missed_); !places.empty())
+    text += " Go over again: " + places + ".";
   return text;
 }
 
 void TFormPractice::FinishSession() {
   if (!session_) return;
+  BreakOffWalk();
   const bool answered = session_->Answered() > 0;
   const std::string summary = "Practice: " + Summary();
   if (answered) {

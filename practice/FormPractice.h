@@ -1,7 +1,8 @@
 // The Practice dialog: asks the numbers of the current worksheet in the order
-// the schedule gives, in one of two directions (recall the number from its
-// description, or a phrase for the number), says right or wrong with the
-// wrong digits marked, and shows the progress chart. The schedule lives here
+// the schedule gives, in one of three directions (recall the number from its
+// description, a phrase for the number, or walk the number's journey place
+// by place), says right or wrong with the wrong digits marked, and shows the
+// progress chart. The schedule lives here
 // from one opening of a worksheet to the next (a new worksheet starts with
 // none); the practice file is read when a worksheet is opened, and written
 // when a session in which anything was answered ends and the worksheet has a
@@ -12,6 +13,7 @@
 // platform seam:
 //
 //   FormPractice->LoadSchedule(path);            // after opening a worksheet
+//   FormPractice->SetJourney(journey);           // the places a walk goes along
 //   if (!FormPractice->Prepare(*CurrentWorksheet)) return;
 //   CurrentPlatform().RunModal(FormPractice);
 //   FormPractice->FinishSession();
@@ -23,6 +25,8 @@
 #include <memory>
 #include <string>
 
+#include "Journey.h"
+#include "JourneyWalk.h"
 #include "PracticeFile.h"
 #include "PracticeSchedule.h"
 
@@ -50,6 +54,9 @@ class TFormPractice : public QDialog {
   // Local time in seconds since 1970; tests give a clock of their own.
   void SetClock(RPracticeSession::Clock clock);
   static int64_t LocalNow();
+  // The user's journey, for the next session's walks; until it is given,
+  // the default journey.
+  void SetJourney(const RJourney& journey) { journey_ = journey; }
 
   // Reads the schedule that belongs to a worksheet file (none for an empty
   // path). A file that is there but cannot be taken in starts the schedule
@@ -87,7 +94,8 @@ class TFormPractice : public QDialog {
   const RPracticeSchedule& Schedule() const { return schedule_; }
   const std::string& PracticePath() const { return practicePath_; }
   Direction CurrentDirection() const;
-  // The summary of the session so far: answered, right and due next.
+  // The summary of the session so far: answered, right and due next, and
+  // the places of the walks to go over again.
   std::string Summary() const;
 
  protected:
@@ -97,6 +105,17 @@ class TFormPractice : public QDialog {
   enum class Stage { Asking, Showing, Over };
   void ShowQuestion();
   void ShowAnswer();
+  // Right or wrong, the typed digits with the wrong ones marked, and what
+  // the answer was; then the Next button.
+  void ShowResult(bool right, const RDigitMarks& marks, const QString& details);
+  // The walk's side: the place asked now (a walk starts at the entry's
+  // first place), and the answer to it.
+  void AskWalkPlace(const RNumber& entry);
+  void ShowWalkAnswer(const RNumber& entry, const std::string& typed);
+  // A walk left before its end starts afresh when walked again. With a
+  // place gone wrong already it counts as a wrong answer, and its places to
+  // go over again are kept; without one it counts for nothing.
+  void BreakOffWalk();
   void ShowOver();
   void UpdateProgress();
   void ButtonAnswerClick();
@@ -130,9 +149,14 @@ class TFormPractice : public QDialog {
   std::unique_ptr<RPracticeSession> session_;
   Stage stage_ = Stage::Over;
   int32_t current_ = -1;
+  RJourney journey_ = DefaultJourney();
+  RJourneyWalk walk_;
+  int32_t walkEntry_ = -1;  // the entry walked, while a walk is under way
+  std::vector<RMissedPlaces> missed_;
 
   QRadioButton* RadioRecallNumber;
   QRadioButton* RadioRecallPhrase;
+  QRadioButton* RadioWalkJourney;
   QLabel* LabelQuestion;
   QLabel* LabelPrompt;
   QLabel* LabelHint;

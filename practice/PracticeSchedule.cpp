@@ -97,6 +97,7 @@ bool HasCompletePhrase(const RNumber& entry) {
 bool GivesSomethingToRecall(const RNumber& entry, PracticeDirection direction) {
   if (entry.Digits().empty()) return false;
   if (direction == PracticeDirection::RecallPhrase) return true;
+  if (direction == PracticeDirection::WalkJourney) return HasCompletePhrase(entry);
   return !TrimBlanks(entry.Description()).empty() || HasCompletePhrase(entry);
 }
 
@@ -146,15 +147,16 @@ std::vector<RCardKey> KeysOf(const RWorksheet& worksheet) {
 }
 
 RPracticeSession::RPracticeSession(const RWorksheet& worksheet, RPracticeSchedule& schedule, Clock clock,
-                                   PracticeDirection direction)
+                                   PracticeDirection direction, const Walkable& walkable)
     : schedule_(schedule), clock_(std::move(clock)), direction_(direction) {
   std::vector<RCardKey> keys = KeysOf(worksheet);
   for (std::size_t i = 0; i < keys.size(); ++i) {
     if (keys[i].digits.empty()) continue;
     const RNumber& entry = worksheet.At(static_cast<int32_t>(i));
+    const bool walk = GivesSomethingToRecall(entry, PracticeDirection::WalkJourney) && (!walkable || walkable(entry));
     items_.push_back(Item{static_cast<int32_t>(i), std::move(keys[i]),
                           {GivesSomethingToRecall(entry, PracticeDirection::RecallNumber),
-                           GivesSomethingToRecall(entry, PracticeDirection::RecallPhrase)}});
+                           GivesSomethingToRecall(entry, PracticeDirection::RecallPhrase), walk}});
   }
 }
 

@@ -67,14 +67,17 @@ CardStage StageOf(const RCard* card);
 // hide a number answered wrong until the clock catches up again.
 int64_t DueOf(const RCard& card, int64_t now);
 
-// The two ways round a number is practised: the number from its description
-// (or its phrase), or a phrase for the number.
-enum class PracticeDirection { RecallNumber, RecallPhrase };
+// The ways round a number is practised: the number from its description
+// (or its phrase), a phrase for the number, or the digits of each scene of
+// its journey from the place it stands at (JourneyWalk.h).
+enum class PracticeDirection { RecallNumber, RecallPhrase, WalkJourney };
+inline constexpr int kPracticeDirections = 3;
 // True when the entry's phrase has words and covers every digit: no mark of
 // an uncovered digit in it.
 bool HasCompletePhrase(const RNumber& entry);
 // True when the entry gives something to recall from in that direction: for
-// the number, a description or a complete phrase; for a phrase, its number.
+// the number, a description or a complete phrase; for a phrase, its number;
+// for a walk, a complete phrase.
 bool GivesSomethingToRecall(const RNumber& entry, PracticeDirection direction);
 
 struct RDayTally {
@@ -127,11 +130,14 @@ struct RStageCounts {
 class RPracticeSession {
  public:
   using Clock = std::function<int64_t()>;
+  // Whether an entry with a complete phrase can be walked: the dialog asks
+  // for two places or more. None: every such entry can.
+  using Walkable = std::function<bool(const RNumber&)>;
 
   // The worksheet and the schedule must outlive the session; the worksheet
   // is not changed while it lasts.
   RPracticeSession(const RWorksheet& worksheet, RPracticeSchedule& schedule, Clock clock,
-                   PracticeDirection direction = PracticeDirection::RecallNumber);
+                   PracticeDirection direction = PracticeDirection::RecallNumber, const Walkable& walkable = {});
 
   // Entries that can be practised at all (those with digits).
   int EntryCount() const { return static_cast<int>(items_.size()); }
@@ -160,7 +166,7 @@ class RPracticeSession {
   struct Item {
     int32_t index;
     RCardKey key;
-    bool askable[2];  // by direction
+    bool askable[kPracticeDirections];  // by direction
   };
   bool Askable(const Item& item) const { return item.askable[static_cast<int>(direction_)]; }
   RPracticeSchedule& schedule_;

@@ -6,10 +6,12 @@
 // through this interface without knowing about Qt.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class QDialog;
+class QPagedPaintDevice;
 
 namespace tq {
 
@@ -47,6 +49,10 @@ struct FileDialogRequest {
   std::string fileName;
 };
 
+// Paints a document onto a printer or a PDF writer, page after page, and
+// returns how many pages it painted.
+using PagePainter = std::function<int(QPagedPaintDevice& device)>;
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -61,6 +67,10 @@ class Platform {
   virtual std::string SaveFileName(const FileDialogRequest& request) = 0;
   // Runs one of our own dialogs modally and returns its result code.
   virtual int RunModal(QDialog* dialog) = 0;
+  // The print preview of a document (its name in UTF-8, as the printer's
+  // queue shows it): the pages paint draws, which the user can print from
+  // there through the desktop's print dialog. True when they were printed.
+  virtual bool PrintPreview(const std::string& documentName, const PagePainter& paint) = 0;
   // Help viewer at a topic number (0 for the contents), closing it, web pages.
   virtual void ShowHelp(int topic) = 0;
   virtual void CloseHelp() = 0;
@@ -82,6 +92,7 @@ class SilentPlatform : public Platform {
   std::string OpenFileName(const FileDialogRequest&) override { return {}; }
   std::string SaveFileName(const FileDialogRequest&) override { return {}; }
   int RunModal(QDialog*) override { return ResultCancel; }
+  bool PrintPreview(const std::string&, const PagePainter&) override { return false; }
   void ShowHelp(int) override {}
   void CloseHelp() override {}
   void OpenUrl(const std::string&) override {}

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QUrl>
 
 #include "Codec.h"
@@ -96,6 +98,18 @@ std::string QtPlatform::SaveFileName(const FileDialogRequest& request) {
 }
 
 int QtPlatform::RunModal(QDialog* dialog) { return dialog ? dialog->exec() : ResultCancel; }
+
+bool QtPlatform::PrintPreview(const std::string& documentName, const PagePainter& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QString::fromUtf8(documentName));
+  QPrintPreviewDialog dialog(&printer, parent_);
+  dialog.setWindowTitle(QStringLiteral("Print Preview"));
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&paint](QPrinter* target) { paint(*target); });
+  // The preview's print button shows the print dialog and, once the pages
+  // went to the printer, closes the preview as accepted.
+  return dialog.exec() == QDialog::Accepted;
+}
 
 void QtPlatform::ShowHelp(int topic) {
   if (showHelp_) showHelp_(topic);

@@ -17,6 +17,7 @@ class QtPlatform final : public Platform {
   std::string OpenFileName(const FileDialogRequest& request) override;
   std::string SaveFileName(const FileDialogRequest& request) override;
   int RunModal(QDialog* dialog) override;
+  bool PrintPreview(const std::string& documentName, const PagePainter& paint) override;
   void ShowHelp(int topic) override;
   void CloseHelp() override;
   void OpenUrl(const std::string& url) override;

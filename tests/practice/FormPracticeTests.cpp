@@ -13,6 +13,7 @@
 
 #include "Codec.h"
 #include "FormPractice.h"
+#include "Journey.h"
 #include "PhraseFixture.h"
 #include "PracticeChart.h"
 #include "PracticeFile.h"
@@ -54,6 +55,7 @@ class PracticeDialog : public ::testing::Test {
     entry->SetNumber(number);
     entry->SetPhrase(phrase);
     entry->SetDescription(description);
+    entry->SlotsFromPhrase();
     worksheet.Insert(std::move(entry), worksheet.Count());
   }
   template <class T>
@@ -323,6 +325,42 @@ TEST_F(PracticeDialog, OnlyWhatGivesSomethingToRecallFromIsAskedAndDotsAreNoClue
   EXPECT_EQ(form->Summary().find("Left out"), std::string::npos) << form->Summary();
   QTest::keyClick(Answer(), Qt::Key_Escape);
   form->FinishSession();
+}
+
+// The walk asks place by place with the scene before as a cue, shows the
+// words after a wrong answer, counts the walk as one answer for the entry,
+// leaves out an entry of one place and names the places gone wrong.
+TEST_F(PracticeDialog, WalkingTheJourneyAsksEachPlaceAndNamesThePlacesToGoOverAgain) {
+  form->SetJourney(RJourney{{"front door", "hall mirror"}, 2});
+  Child<QRadioButton>("RadioWalkJourney")->setChecked(true);
+  Start();
+  EXPECT_EQ(Text("LabelQuestion"), "Place 1 of 2: which digits stand here?");
+  EXPECT_EQ(Text("LabelPrompt"), "front door");
+  EXPECT_EQ(Text("LabelHint"), "The journey of locker");
+  Type("123");
+  EXPECT_NE(Text("LabelResult").find("Right."), std::string::npos);
+  Enter();
+  EXPECT_EQ(Text("LabelPrompt"), "hall mirror");
+  EXPECT_EQ(Text("LabelHint"), "Before it: tin ma");
+  Type("7");
+  const std::string wrong = Text("LabelResult");
+  EXPECT_NE(wrong.find("Wrong."), std::string::npos);
+  EXPECT_NE(wrong.find("Words: <b>ray</b>"), std::string::npos) << wrong;
+  EXPECT_NE(wrong.find("1 of 2 places to go over again"), std::string::npos) << wrong;
+  const RCard* card = form->Schedule().Find(RCardKey{"1234", 1});
+  ASSERT_NE(card, nullptr);
+  EXPECT_EQ(card->wrong, 1);
+  EXPECT_EQ(card->right, 0);
+  Enter();
+  // Wrong, so walked again at once: law, of one place, is no walk. Broken
+  // off after a wrong place, the walk counts, and its place is named too.
+  EXPECT_EQ(Text("LabelPrompt"), "front door");
+  Type("9");
+  QTest::keyClick(Answer(), Qt::Key_Escape);
+  form->FinishSession();
+  EXPECT_EQ(platform.statusText,
+            "Practice: Answered 2, right 0. Due next: 1 number today. Left out: 1 number without a complete phrase "
+            "of two places or more. Go over again: hall mirror (locker); front door (locker).");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ bool ScriptedPlatform::Take(const char* what, Answer& answer, QDialog* dialog) {
   if (answers_.empty() && responder_) {
     // A copy: what the responder sets off may record more.
     const Shown request = shown_.back();
-    answer = Answer{ResultCancel, {}, {}};
+    answer = Answer{ResultCancel, {}, {}, {}};
     answer.result = responder_(what, request, dialog, answer.text);
     return true;
   }
@@ -76,6 +76,13 @@ int ScriptedPlatform::RunModal(QDialog* dialog) {
   Answer a;
   if (!Take("modal dialog", a, dialog)) return ResultCancel;
   return a.modal ? a.modal(dialog) : a.result;
+}
+
+bool ScriptedPlatform::PrintPreview(const std::string& documentName, const PagePainter& paint) {
+  shown_.push_back(Shown{"preview", documentName, {}, MessageIcon::None, 0, 0});
+  Answer a;
+  if (!Take("print preview", a)) return false;
+  return (a.preview ? a.preview(paint) : a.result) == ResultOk;
 }
 
 void ScriptedPlatform::ShowHelp(int topic) { shown_.push_back(Shown{"help", {}, {}, MessageIcon::None, 0, topic}); }

@@ -13,7 +13,7 @@
 namespace tq::test {
 
 struct Shown {
-  std::string kind;  // "message", "input", "open", "save", "modal", "help", "url"
+  std::string kind;  // "message", "input", "open", "save", "modal", "preview", "help", "url"
   std::string caption;
   std::string text;  // the message's bytes, native parts unmarked
   MessageIcon icon = MessageIcon::None;
@@ -29,20 +29,25 @@ class ScriptedPlatform final : public Platform {
   ~ScriptedPlatform() override;  // restores the previous platform
 
   // Answers, consumed in order by the calls that need one.
-  void QueueAnswer(int result) { answers_.push_back(Answer{result, {}, {}}); }
+  void QueueAnswer(int result) { answers_.push_back(Answer{result, {}, {}, {}}); }
   void QueueText(const std::string& text, bool accepted = true) {
-    answers_.push_back(Answer{accepted ? ResultOk : ResultCancel, text, {}});
+    answers_.push_back(Answer{accepted ? ResultOk : ResultCancel, text, {}, {}});
   }
   // For RunModal: the callback gets the live dialog, sets its controls and
   // closes it; its return value is the dialog's result.
   void QueueModal(std::function<int(QDialog*)> handler) {
-    answers_.push_back(Answer{ResultOk, {}, std::move(handler)});
+    answers_.push_back(Answer{ResultOk, {}, std::move(handler), {}});
+  }
+  // For PrintPreview: the callback gets what paints the pages (it may paint
+  // them onto a device of its own) and returns ResultOk for "printed".
+  void QueuePreview(std::function<int(const PagePainter&)> handler) {
+    answers_.push_back(Answer{ResultOk, {}, {}, std::move(handler)});
   }
   bool AllAnswersUsed() const { return answers_.empty(); }
 
   // Answers what is asked while nothing is queued, instead of failing the
   // test: what is one of "question", "input box", "open dialog", "save
-  // dialog" or "modal dialog"; request is what was shown, dialog the live
+  // dialog", "modal dialog" or "print preview"; request is what was shown, dialog the live
   // dialog of a modal one. Sets text for an input box or a file dialog and
   // returns the result.
   using Responder = std::function<int(const char* what, const Shown& request, QDialog* dialog, std::string& text)>;
@@ -67,6 +72,7 @@ class ScriptedPlatform final : public Platform {
   std::string OpenFileName(const FileDialogRequest& request) override;
   std::string SaveFileName(const FileDialogRequest& request) override;
   int RunModal(QDialog* dialog) override;
+  bool PrintPreview(const std::string& documentName, const PagePainter& paint) override;
   void ShowHelp(int topic) override;
   void CloseHelp() override { ++helpClosed; }
   void OpenUrl(const std::string& url) override;
@@ -79,6 +85,7 @@ class ScriptedPlatform final : public Platform {
     int result;
     std::string text;
     std::function<int(QDialog*)> modal;
+    std::function<int(const PagePainter&)> preview;
   };
   bool Take(const char* what, Answer& answer, QDialog* dialog = nullptr);
 

@@ -1,0 +1,99 @@
+#include "PrintDocument.h"
+
+#include <algorithm>
+
+#include "JourneyScenes.h"
+#include "Paths.h"
+#include "RDictionary.h"
+#include "RWorksheet.h"
+#include "Text.h"
+
+namespace tq {
+namespace {
+
+std::string MarksLegend() {
+  return std::string(kPicturedMarkUtf8) + " a word you can picture, " + kAbstractMarkUtf8 + " one you cannot, " +
+         kUncoveredMarkUtf8 + " a digit no word covers yet";
+}
+
+// Text for a title or a note, cut short: a number of ten thousand digits
+// belongs in the rows, not in the title.
+std::string Shortened(std::string_view text, std::size_t longest) {
+  if (text.size() <= longest) return Utf8From1252(text);
+  return Utf8From1252(text.substr(0, longest - 1)) + "\xE2\x80\xA6";  // an ellipsis
+}
+
+}  // namespace
+
+std::string MarkedWord(std::string_view word, bool pictured, bool uncovered) {
+  if (uncovered) {
+    std::string dots;
+    for (std::size_t i = 0; i < std::max<std::size_t>(word.size(), 1); ++i) dots += kUncoveredMarkUtf8;
+    return dots;
+  }
+  // A narrow no-break space keeps the mark with its word.
+  return std::string(pictured ? kPicturedMarkUtf8 : kAbstractMarkUtf8) + "\xE2\x80\xAF" + Utf8From1252(word);
+}
+
+std::string MarkedWord(const RDictionary& dictionary, const std::string& slot) {
+  if (slot.empty() || slot[0] == '.' || slot[0] == kUncoveredMark || slot[0] == kHighlightMark)
+    return MarkedWord("", false, true);
+  const int position = dictionary.FindWord(dictionary.WordMeant(slot));
+  return MarkedWord(slot, position >= 0 && dictionary.IsPicturableEntry(dictionary.EntryAt(position)), false);
+}
+
+std::string MarkedPhrase(const RDictionary& dictionary, const RNumber& entry) {
+  std::string out;
+  for (const std::string& slot : entry.Slots()) {
+    if (!out.empty()) out += ' ';
+    out += MarkedWord(dictionary, slot);
+  }
+  return out;
+}
+
+RPrintDocument WorksheetDocument(const RWorksheet& worksheet, const RDictionary& dictionary) {
+  RPrintDocument doc;
+  const std::string& path = worksheet.FileName();
+  doc.title = path.empty() ? "Untitled worksheet" : FileNameOf(path);
+  doc.fileName = path.empty() ? std::string() : BaseNameOf(path) + ".pdf";
+  doc.columns = {{"Number", 3}, {"Phrase", 5}, {"Description", 4}};
+  for (int32_t i = 0; i < worksheet.Count(); ++i) {
+    const RNumber& entry = worksheet.At(i);
+    if (entry.IsEmpty()) continue;
+    doc.rows.push_back({Utf8From1252(TrimBlanks(entry.Number())), MarkedPhrase(dictionary, entry),
+                        Utf8From1252(TrimBlanks(entry.Description()))});
+  }
+  const std::size_t count = doc.rows.size();
+  doc.notes.push_back(std::to_string(count) + (count == 1 ? " number" : " numbers"));
+  doc.notes.push_back(MarksLegend());
+  return doc;
+}
+
+RPrintDocument JourneyDocument(const RJourneyScenes& scenes, const RJourney& journey, const RNumber& entry,
+                               const std::string& worksheetPath) {
+  RPrintDocument doc;
+  const std::string_view description = TrimBlanks(entry.Description());
+  doc.title = "Journey: " + Shortened(description.empty() ? TrimBlanks(entry.Number()) : description, 60);
+  doc.fileName = (worksheetPath.empty() ? std::string("journey") : BaseNameOf(worksheetPath) + " journey") + ".pdf";
+  doc.columns = {{"", 1}, {"Place", 5}, {"Words", 7}, {"Digits", 3}, {"In the number", 4}};
+  const std::size_t count = scenes.Count();
+  const std::size_t beyond = scenes.PlacesBeyond(journey);
+  std::string note = std::to_string(entry.Digits().size()) + " digits at " + std::to_string(count) +
+                     (count == 1 ? " place" : " places") + ", " + std::to_string(scenes.WordsPerPlace()) +
+                     (scenes.WordsPerPlace() == 1 ? " word" : " words") + " a place";
+  if (beyond > 0) note += "; " + std::to_string(beyond) + " of them past the end of your journey";
+  doc.notes.push_back(note);
+  if (!description.empty()) doc.notes.push_back("Number: " + Shortened(TrimBlanks(entry.Number()), 50));
+  doc.notes.push_back(MarksLegend());
+  doc.rows.reserve(count);
+  for (std::size_t k = 0; k < count; ++k) {
+    std::string words;
+    for (const RSceneWord& word : scenes.Words(k))
+      words += (words.empty() ? "" : " ") + MarkedWord(word.text, word.pictured, word.uncovered);
+    doc.rows.push_back({std::to_string(k + 1), Utf8From1252(PlaceName(journey, k)), std::move(words),
+                        Utf8From1252(scenes.Digits(k)), Utf8From1252(scenes.DigitRange(k))});
+  }
+  return doc;
+}
+
+}  // namespace tq
