@@ -12,7 +12,6 @@
 //   QT_QPA_PLATFORM=offscreen bin/tq_bestdialog_bench
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTableWidget>
@@ -27,6 +26,7 @@
 #include "BenchData.h"
 #include "PaintWatch.h"
 #include "RDictionary.h"
+#include "QtBenchMain.h"
 
 namespace {
 
@@ -105,12 +105,4 @@ BENCHMARK(BM_BestDialogCancel)->Arg(100000)->Arg(1000000)->Iterations(1)->Unit(b
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return tq::bench::RunWidgetBenchmarks(argc, argv); }

@@ -20,7 +20,6 @@
 //   QT_QPA_PLATFORM=offscreen bin/tq_journey_bench [--benchmark_repetitions=5]
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTableView>
 #include <malloc.h>
 
@@ -37,6 +36,7 @@
 #include "BenchData.h"
 #include "PaintWatch.h"
 #include "RDictionary.h"
+#include "QtBenchMain.h"
 
 namespace {
 
@@ -174,12 +174,6 @@ class TRatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   TRatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  return tq::bench::RunWidgetBenchmarks(argc, argv, &reporter);
 }

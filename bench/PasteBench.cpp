@@ -9,7 +9,6 @@
 //   bin/tq_paste_bench
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -17,6 +16,7 @@
 #include "QtPlatform.h"
 #include "StatusPanel.h"
 #include "TextGuard.h"
+#include "QtBenchMain.h"
 
 namespace {
 
@@ -64,12 +64,4 @@ BENCHMARK(BM_PasteRefused)->Arg(8000)->Arg(16000)->Arg(32000)->MeasureProcessCPU
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return tq::bench::RunWidgetBenchmarks(argc, argv); }

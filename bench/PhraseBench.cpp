@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -30,6 +29,7 @@
 #include "SlotLogic.h"
 #include "TextGuard.h"
 #include "WordColumns.h"
+#include "QtBenchMain.h"
 
 namespace {
 
@@ -325,12 +325,6 @@ class TRatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   TRatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  return tq::bench::RunWidgetBenchmarks(argc, argv, &reporter);
 }
