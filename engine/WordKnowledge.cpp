@@ -1,5 +1,6 @@
-// The word knowledge: how common each word is and whether it is mostly a
-// noun, from wordinfo.dat (written by tools/MakeWords beside words.dat; the
+// The word knowledge: how common each word is, whether it is mostly a noun,
+// how well it can be pictured and whether it is unsuitable to suggest, from
+// wordinfo.dat (written by tools/MakeWords beside words.dat; the
 // format is described there). Only the best-phrase ranking uses it.
 #include <algorithm>
 #include <cstring>
@@ -9,6 +10,14 @@
 
 namespace tq {
 namespace {
+
+// What one line of the file tells of its word.
+struct RWordKnowledge {
+  unsigned char level = kUnlistedLevel;
+  bool noun = false;
+  unsigned char picture = 0;
+  bool unsuitable = false;
+};
 
 // "10" to "99"-style levels: one or two digits, not zero.
 bool ParseLevel(std::string_view text, unsigned char& level) {
@@ -27,13 +36,36 @@ bool ParseLevel(std::string_view text, unsigned char& level) {
   return true;
 }
 
-// Reads the line that starts at next as "word,level,kind" or
-// "word,level,kind,p" (p: the word can be pictured) and moves next past its
-// line end. False for anything else (comments included). The file has a line
-// for most words: the line end is found with one search, and the fields are
-// read from the end of the line, where they have their fixed shapes.
-bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& word, unsigned char& level, bool& noun,
-                       bool& picturable) {
+// The field after the last comma of a line when it is a picture degree:
+// "p" (the whole degree, as older files mark a picture) or 0 to 100.
+bool CutPictureDegree(std::string_view& line, unsigned char& degree) {
+  const auto comma = line.rfind(',');
+  if (comma == std::string_view::npos) return false;
+  const std::string_view field = line.substr(comma + 1);
+  if (field == "p") {
+    degree = kFullPicture;
+  } else {
+    if (field.empty() || field.size() > 3) return false;
+    int value = 0;
+    for (char c : field) {
+      if (c < '0' || c > '9') return false;
+      value = value * 10 + (c - '0');
+    }
+    if (value > kFullPicture) return false;
+    degree = static_cast<unsigned char>(value);
+  }
+  line = line.substr(0, comma);
+  return true;
+}
+
+// Reads the line that starts at next as "word,level,kind", optionally
+// followed by a picture degree (",p" for the whole degree, or ",0" to
+// ",100") and then by ",u" (the word is unsuitable to suggest), and moves
+// next past its line end. False for anything else (comments included). The
+// file has a line for most words: the line end is found with one search, and
+// the fields are read from the end of the line, where they have their fixed
+// shapes.
+bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& word, RWordKnowledge& known) {
   const char* const start = next;
   const void* const found = std::memchr(start, '\n', static_cast<std::size_t>(end - start));
   const char* const stop = found ? static_cast<const char*>(found) : end;
@@ -41,8 +73,11 @@ bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& wor
   std::string_view line(start, static_cast<std::size_t>(stop - start));
   // A line may end in "\r\n", and one more carriage return is let pass.
   for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.remove_suffix(1);
-  picturable = line.size() >= 2 && line.substr(line.size() - 2) == ",p";
-  if (picturable) line.remove_suffix(2);
+  known.unsuitable = line.size() >= 2 && line.substr(line.size() - 2) == ",u";
+  if (known.unsuitable) line.remove_suffix(2);
+  known.picture = 0;
+  if (!line.empty() && line.back() != 'n' && line.back() != '-' && !CutPictureDegree(line, known.picture))
+    return false;
   // Now "word,level,kind": the kind is one character after the last comma,
   // the level one or two characters (or "-") after the comma before it.
   if (line.size() < 5 || line[line.size() - 2] != ',') return false;
@@ -51,11 +86,11 @@ bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& wor
   const std::string_view rest = line.substr(0, line.size() - 2);  // "word,level"
   const auto comma = rest.rfind(',');
   if (comma == std::string_view::npos || comma == 0 || rest.size() - comma > 3) return false;
-  if (!ParseLevel(rest.substr(comma + 1), level)) return false;
+  if (!ParseLevel(rest.substr(comma + 1), known.level)) return false;
   word = rest.substr(0, comma);
   // The word ends at the first comma, so a line with one inside it is none.
   if (std::memchr(word.data(), ',', word.size())) return false;
-  noun = kind == 'n';
+  known.noun = kind == 'n';
   return true;
 }
 
@@ -92,24 +127,22 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
   }
   std::vector<char> seen(entries_.size(), 0);
   std::string_view word;
-  unsigned char level = kUnlistedLevel;
-  bool noun = false;
-  bool picturable = false;
+  RWordKnowledge known;
   std::size_t cursor = 0;
   const char* next = knowledgeText_.data();
   const char* const end = next + knowledgeText_.size();
   while (next < end) {
-    if (!ReadKnowledgeLine(next, end, word, level, noun, picturable)) continue;
+    if (!ReadKnowledgeLine(next, end, word, known)) continue;
     // Most often the word is the one at the cursor: no call for that.
     const int p = cursor < entries_.size() && entries_[cursor].word == word ? static_cast<int>(cursor++)
                                                                             : FindWordFrom(word, cursor);
     if (p < 0 || seen[static_cast<std::size_t>(p)]) continue;
     seen[static_cast<std::size_t>(p)] = 1;
     auto& e = entries_[static_cast<std::size_t>(p)];
-    e.level = level;
-    e.noun = noun;
-    e.picture = picturable ? kFullPicture : 0;
-    e.unsuitable = false;
+    e.level = known.level;
+    e.noun = known.noun;
+    e.picture = known.picture;
+    e.unsuitable = known.unsuitable;
     hasKnowledge_ = true;
   }
   // An installed word the lists do not hold is rare; the user's own words

@@ -94,6 +94,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -102,6 +103,9 @@
 #include "WordSources.h"
 
 namespace {
+
+// The degree from which a word counts as a picture, as the program reads it.
+constexpr int kPictureDegree = 50;
 
 const std::map<std::string, std::string>& PhoneTable() {
   static const std::map<std::string, std::string> table = {
@@ -230,6 +234,8 @@ struct Arguments {
   const char* lexicon = nullptr;
   const char* wordList = nullptr;
   const char* extraWords = nullptr;
+  const char* pictures = nullptr;
+  const char* unsuitable = nullptr;
   const char* scowlFolder = nullptr;
   const char* taggedLexicon = nullptr;
   const char* wordNetFolder = nullptr;
@@ -237,24 +243,42 @@ struct Arguments {
   const char* infoOut = nullptr;
 };
 
-// False, with the usage said, unless there are exactly eight arguments.
+// False, with the usage said, unless there are exactly ten arguments.
 bool ParseArguments(int argc, char** argv, Arguments& args) {
-  if (argc != 9) {
+  if (argc != 11) {
     std::fprintf(stderr,
-                 "usage: %s <cmudict-0.4.out> <american-english> <extra-words.txt> <scowl folder> "
-                 "<wsj.wp39.poslexR> <wordnet folder> <words.dat> <wordinfo.dat>\n",
+                 "usage: %s <cmudict-0.4.out> <american-english> <extra-words.txt> <pictures.txt> "
+                 "<unsuitable.txt> <scowl folder> <wsj.wp39.poslexR> <wordnet folder> <words.dat> "
+                 "<wordinfo.dat>\n",
                  argv[0]);
     return false;
   }
-  args = Arguments{argv[1], argv[2], argv[3], argv[4], argv[5], argv[6], argv[7], argv[8]};
+  args = Arguments{argv[1], argv[2], argv[3], argv[4], argv[5], argv[6], argv[7], argv[8], argv[9], argv[10]};
   return true;
 }
 
 // The sources read whole; the SCOWL lists are read where they are used.
 struct Sources {
   std::string lexicon, wordList, extraWords, taggedLexicon;
-  tq::words::WordNetNouns wordNet;
+  tq::words::WordNet wordNet;
+  std::unordered_map<std::string, std::string> unsuitable;
 };
+
+// False, with the line said, when one of our lists has a line it cannot take.
+bool ReadOurLists(const Arguments& args, Sources& sources) {
+  std::string text, bad;
+  tq::words::PictureList pictures;
+  if (!ReadOrSay(args.pictures, text)) return false;
+  if (!tq::words::ParsePictureList(text, pictures, bad)) {
+    std::fprintf(stderr, "%s: bad line: %s\n", args.pictures, bad.c_str());
+    return false;
+  }
+  sources.wordNet.SetPictureList(pictures);
+  if (!ReadOrSay(args.unsuitable, text)) return false;
+  if (tq::words::ParseUnsuitableList(text, sources.unsuitable, bad)) return true;
+  std::fprintf(stderr, "%s: bad line: %s\n", args.unsuitable, bad.c_str());
+  return false;
+}
 
 // False, with what could not be read said, when any source is missing.
 bool ReadSources(const Arguments& args, Sources& sources) {
@@ -263,9 +287,11 @@ bool ReadSources(const Arguments& args, Sources& sources) {
     return false;
   std::string folder = args.wordNetFolder, missing;
   if (!folder.empty() && folder.back() != '/') folder += '/';
-  if (sources.wordNet.Load(folder, missing)) return true;
-  std::fprintf(stderr, "cannot read WordNet: %s\n", missing.c_str());
-  return false;
+  if (!sources.wordNet.Load(folder, missing)) {
+    std::fprintf(stderr, "cannot read WordNet: %s\n", missing.c_str());
+    return false;
+  }
+  return ReadOurLists(args, sources);
 }
 
 // The plain lowercase words of the word list.
@@ -373,31 +399,58 @@ std::string WordsDatText(const std::map<std::string, std::string>& entries) {
   return out;
 }
 
-// How many lines of wordinfo.dat tell each thing.
+// How many lines of wordinfo.dat tell each thing, and how many words have
+// each tenth of the picture degrees (the last one 100 alone).
 struct InfoCounts {
-  int leveled = 0, nouns = 0, picturable = 0;
+  int leveled = 0, nouns = 0, picturable = 0, unsuitable = 0;
+  int degrees[11] = {};
 };
 
-// One "word,level,kind[,p]" line per entry that has something to tell.
+// True when the word is unsuitable: by our list, by WordNet's usage domains
+// for its main use, as a plural or verb form of a word of our list (pimps,
+// raped; a form that is a word of its own, as "craps" the game, is listed
+// "fine"), or as a plural of a word WordNet marks that WordNet does not know
+// as a word of its own (its offensive senses are nouns: "spikes" is no form
+// of "spik").
+bool IsUnsuitable(const std::string& word, const std::unordered_map<std::string, std::string>& list,
+                  const tq::words::WordNet& wordNet) {
+  const auto listed = [&](const std::string& w) {
+    const auto it = list.find(w);
+    return it != list.end() && it->second != "fine";
+  };
+  const auto offensive = [&](const std::string& w) { return !list.count(w) && wordNet.IsOffensive(w); };
+  if (list.count(word)) return listed(word);
+  if (wordNet.IsOffensive(word)) return true;
+  const auto forms = wordNet.Bases(word), plurals = wordNet.PluralBases(word);
+  if (std::any_of(forms.begin(), forms.end(), listed)) return true;
+  return !wordNet.Has(word) && std::any_of(plurals.begin(), plurals.end(), offensive);
+}
+
+// One "word,level,kind[,picture][,u]" line per entry that has something to tell.
 std::string WordInfoText(const std::map<std::string, std::string>& entries, const std::map<std::string, int>& levels,
-                         const tq::words::TaggedLexicon& tagged, const tq::words::WordNetNouns& wordNet,
-                         InfoCounts& counts) {
+                         const tq::words::TaggedLexicon& tagged, const Sources& sources, InfoCounts& counts) {
   std::string info;
   for (const auto& entry : entries) {
     const std::string& word = entry.first;
     const auto level = levels.find(word);
     const bool noun = tagged.nouns.count(word) > 0;
-    const auto share = tagged.commonNounShare.find(word);
-    const bool picturable = wordNet.IsPicturable(word, share == tagged.commonNounShare.end() ? -1 : share->second);
-    if (level == levels.end() && !noun && !picturable) continue;
+    const auto formCounts = tagged.counts.find(word);
+    const int degree =
+        sources.wordNet.PictureDegree(word, formCounts == tagged.counts.end() ? nullptr : &formCounts->second);
+    const bool unsuitable = IsUnsuitable(word, sources.unsuitable, sources.wordNet);
+    ++counts.degrees[degree / 10];
+    if (level == levels.end() && !noun && degree == 0 && !unsuitable) continue;
     info += word;
     info += ',';
     info += level == levels.end() ? std::string("-") : std::to_string(level->second);
     info += noun ? ",n" : ",-";
-    info += picturable ? ",p\n" : "\n";
+    if (degree == 100) info += ",p";
+    if (degree > 0 && degree < 100) info += "," + std::to_string(degree);
+    info += unsuitable ? ",u\n" : "\n";
     counts.leveled += level != levels.end() ? 1 : 0;
     counts.nouns += noun ? 1 : 0;
-    counts.picturable += picturable ? 1 : 0;
+    counts.picturable += degree >= kPictureDegree ? 1 : 0;
+    counts.unsuitable += unsuitable ? 1 : 0;
   }
   return info;
 }
@@ -409,8 +462,11 @@ void PrintSummary(const Lexicon& lexicon, std::size_t generated, const Dropped& 
               lexicon.entries.size(), generated, dropped.singleLetters, dropped.letterNameWords, dropped.vowelless,
               dropped.abbreviated, supplied);
   if (lexicon.unknownPhones) std::printf(" (%d lexicon entries had unknown phones)", lexicon.unknownPhones);
-  std::printf("\nwordinfo.dat: %d words with a level, %d mostly nouns, %d can be pictured\n", counts.leveled,
-              counts.nouns, counts.picturable);
+  std::printf("\nwordinfo.dat: %d words with a level, %d mostly nouns, %d can be pictured, %d unsuitable\n"
+              "picture degrees by tenths:",
+              counts.leveled, counts.nouns, counts.picturable, counts.unsuitable);
+  for (int count : counts.degrees) std::printf(" %d", count);
+  std::printf("\n");
 }
 
 }  // namespace
@@ -440,8 +496,8 @@ int main(int argc, char** argv) {
   if (!WriteOrSay(args.wordsOut, WordsDatText(lexicon.entries))) return 1;
 
   InfoCounts counts;
-  const std::string info = WordInfoText(lexicon.entries, levels, tq::words::ReadTaggedLexicon(sources.taggedLexicon),
-                                        sources.wordNet, counts);
+  const std::string info =
+      WordInfoText(lexicon.entries, levels, tq::words::ReadTaggedLexicon(sources.taggedLexicon), sources, counts);
   if (!WriteOrSay(args.infoOut, info)) return 1;
   PrintSummary(lexicon, generated, dropped, supplied, counts);
   return 0;

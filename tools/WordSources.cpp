@@ -66,10 +66,66 @@ bool ParseNumber(std::string_view text, int base, long& value) {
   return true;
 }
 
-// The lexicographer files whose nouns can be pictured: animal, artifact,
-// body, food, object, person, plant and substance.
-bool IsConcreteFile(long file) {
-  return file == 5 || file == 6 || file == 8 || file == 13 || file == 17 || file == 18 || file == 20 || file == 27;
+// How much of a picture a noun sense in each lexicographer file is, where
+// no listed root above it says otherwise: things and natural objects fully,
+// then animals, food, body parts, plants and substances a little less, and
+// persons least (one pictures a person by a type more than by a shape).
+int FileFactor(int file) {
+  switch (file) {
+    case 6:   // artifact
+    case 17:  // object
+      return 100;
+    case 5: return 96;   // animal
+    case 13: return 92;  // food
+    case 8: return 88;   // body
+    case 20: return 84;  // plant
+    case 27: return 80;  // substance
+    case 18: return 60;  // person
+    default: return 0;
+  }
+}
+
+// The start of a gloss that says the sense is offensive, for the senses
+// WordNet glosses so without a usage domain.
+bool OffensiveGloss(std::string_view gloss) {
+  static constexpr std::string_view kMarks[] = {"(ethnic slur)", "obscene term", "obscene word", "vulgar term",
+                                                "vulgar slang", "vulgar expression", "offensive term",
+                                                "offensive name", "(offensive", "derogatory term"};
+  const auto start = gloss.find_first_not_of(' ');
+  if (start == std::string_view::npos) return false;
+  gloss.remove_prefix(start);
+  for (auto mark : kMarks)
+    if (gloss.starts_with(mark) || gloss.find(std::string(" ") + std::string(mark)) < 40) return true;
+  return false;
+}
+
+// The usage domains whose members are offensive: WordNet's synsets of
+// obscenity (with "vulgarism"), disparagement ("derogation") and ethnic
+// slurs.
+bool IsOffensiveDomain(const std::vector<std::string>& lemmas) {
+  for (const auto& l : lemmas)
+    if (l == "vulgarism" || l == "derogation" || l == "ethnic_slur" || l == "profanity") return true;
+  return false;
+}
+
+std::string Lowered(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+// A list line "key [value] reason" with its fields; false for a blank or
+// comment line.
+bool ListFields(std::string_view line, std::vector<std::string_view>& fields) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const auto hash = line.find('#');
+  if (hash != std::string_view::npos) line = line.substr(0, hash);
+  fields.clear();
+  Fields split(line);
+  std::string_view field;
+  while (split.Next(field)) fields.push_back(field);
+  return !fields.empty();
 }
 
 std::string TwoDigits(long n) {
@@ -117,6 +173,19 @@ double NounShare(const std::vector<TagScore>& tags, bool withNames) {
   return all > 0 ? noun / all : -1;
 }
 
+FormCounts CountsOf(const std::vector<TagScore>& tags) {
+  // P(word | tag) times the tag's share of about a million words of text.
+  constexpr double kTextWords = 1e6;
+  FormCounts counts;
+  for (const auto& t : tags) {
+    if (IsNameTag(t.tag)) continue;
+    const double n = std::exp(t.logP) * TagShare(t.tag) * kTextWords;
+    counts.all += n;
+    if (IsNounTag(t.tag)) counts.noun += n;
+  }
+  return counts;
+}
+
 TaggedLexicon ReadTaggedLexicon(const std::string& text) {
   TaggedLexicon lexicon;
   LineCursor lines(text);
@@ -125,28 +194,123 @@ TaggedLexicon ReadTaggedLexicon(const std::string& text) {
   while (lines.Next(line)) {
     if (!ParseTaggedEntry(line, word, tags) || !AllLowerLetters(word)) continue;
     if (NounShare(tags, true) >= 0.5) lexicon.nouns.emplace(word);
-    const double common = NounShare(tags, false);
-    if (common >= 0) lexicon.commonNounShare.emplace(word, common);
+    lexicon.counts.emplace(word, CountsOf(tags));
   }
   return lexicon;
 }
 
-bool WordNetNouns::Load(const std::string& folder, std::string& error) {
-  nouns_.clear();
-  others_.clear();
-  exceptions_.clear();
+bool ParsePictureList(const std::string& text, PictureList& list, std::string& error) {
+  LineCursor lines(text);
+  std::string_view line;
+  std::vector<std::string_view> fields;
+  while (lines.Next(line)) {
+    if (!ListFields(line, fields)) continue;
+    long value = 0;
+    const std::string key(fields[0]);
+    const bool sense = key.find('%') != std::string::npos;
+    if (fields.size() != 3 || !ParseNumber(fields[1], 10, value) || value > 100 ||
+        (!sense && !AllLowerLetters(key))) {
+      error = std::string(line);
+      return false;
+    }
+    (sense ? list.senses : list.words)[key] = static_cast<int>(value);
+  }
+  return true;
+}
+
+bool ParseUnsuitableList(const std::string& text, std::unordered_map<std::string, std::string>& list,
+                         std::string& error) {
+  LineCursor lines(text);
+  std::string_view line;
+  std::vector<std::string_view> fields;
+  while (lines.Next(line)) {
+    if (!ListFields(line, fields)) continue;
+    const bool known = fields.size() == 2 &&
+                       (fields[1] == "fine" || std::find(std::begin(kUnsuitableReasons), std::end(kUnsuitableReasons),
+                                                         fields[1]) != std::end(kUnsuitableReasons));
+    if (!known || !AllLowerLetters(fields[0])) {
+      error = std::string(line);
+      return false;
+    }
+    list[std::string(fields[0])] = std::string(fields[1]);
+  }
+  return true;
+}
+
+namespace {
+
+// One synset line of a data file: "offset file type count word id ...
+// pointer_count symbol offset pos source/target ... | gloss", the count in
+// two hex digits and each id in one; lines that begin with a blank are the
+// licence.
+struct SynsetLine {
+  long offset = 0, file = 0;
+  std::vector<std::string> forms;  // as written, capitals kept, adjective markers cut
+  std::vector<long> lexIds;
+  std::vector<long> hypernyms, usages;
+  std::string_view gloss;
+};
+
+bool ParseSynsetLine(std::string_view line, SynsetLine& s) {
+  if (line.empty() || line[0] == ' ') return false;
+  const auto bar = line.find(" | ");
+  s.gloss = bar == std::string_view::npos ? std::string_view() : line.substr(bar + 3);
+  Fields fields(line.substr(0, bar));
+  std::string_view offset, file, type, count, field;
+  long words = 0, pointers = 0;
+  if (!fields.Next(offset) || !fields.Next(file) || !fields.Next(type) || !fields.Next(count) ||
+      !ParseNumber(offset, 10, s.offset) || !ParseNumber(file, 10, s.file) || !ParseNumber(count, 16, words))
+    return false;
+  s.forms.clear();
+  s.lexIds.clear();
+  s.hypernyms.clear();
+  s.usages.clear();
+  for (long i = 0; i < words; ++i) {
+    std::string_view form, id;
+    long lexId = 0;
+    if (!fields.Next(form) || !fields.Next(id) || !ParseNumber(id, 16, lexId)) return false;
+    s.forms.emplace_back(form.substr(0, form.find('(')));  // "galore(ip)"
+    s.lexIds.push_back(lexId);
+  }
+  if (!fields.Next(field) || !ParseNumber(field, 10, pointers)) return true;
+  for (long i = 0; i < pointers; ++i) {
+    std::string_view symbol, target, pos, ends;
+    long at = 0;
+    if (!fields.Next(symbol) || !fields.Next(target) || !fields.Next(pos) || !fields.Next(ends) ||
+        !ParseNumber(target, 10, at))
+      break;
+    if ((symbol == "@" || symbol == "@i") && pos == "n") s.hypernyms.push_back(at);
+    if (symbol == ";u" && pos == "n") s.usages.push_back(at);
+  }
+  return true;
+}
+
+// Half a use more than it was tagged, so that among senses nobody tagged
+// each counts alike (their order in WordNet is no frequency).
+double Weight(int tags) { return tags + 0.5; }
+
+}  // namespace
+
+bool WordNet::Load(const std::string& folder, std::string& error) {
+  lemmas_.clear();
+  synsets_.clear();
+  nounSenseSynsets_.clear();
+  nounExceptions_.clear();
+  verbExceptions_.clear();
   std::string text;
   const auto read = [&](const char* name) {
     if (ReadFileToString(folder + name, text)) return true;
     error = folder + name;
     return false;
   };
-  std::string_view line, field;
+  std::string_view line;
 
   // cntlist.rev: "sense_key sense_number tag_count", the key being
-  // lemma%type:file:id:head:headid with type 1 for nouns.
+  // lemma%type:file:id:head:headid with type 1 for nouns, 2 verbs, 3 and 5
+  // adjectives, 4 adverbs.
   if (!read("cntlist.rev")) return false;
-  std::unordered_map<std::string, int> nounSenseTags;
+  std::unordered_map<std::string, int> senseTags;
+  std::unordered_map<std::string, int> verbTags, otherTags;
   {
     LineCursor lines(text);
     while (lines.Next(line)) {
@@ -158,126 +322,239 @@ bool WordNetNouns::Load(const std::string& folder, std::string& error) {
       const auto percent = key.find('%');
       if (percent == std::string_view::npos || percent + 1 >= key.size()) continue;
       const std::string lemma(key.substr(0, percent));
-      if (!AllLowerLetters(lemma)) continue;
       const char type = key[percent + 1];
-      if (type == '1') {
-        nounSenseTags[std::string(key)] += static_cast<int>(tagCount);
-        nouns_[lemma].nounTags += static_cast<int>(tagCount);
-      } else if (type >= '2' && type <= '5') {
-        others_[lemma].tags += static_cast<int>(tagCount);
-      }
+      senseTags[std::string(key)] += static_cast<int>(tagCount);
+      if (type == '2') verbTags[lemma] += static_cast<int>(tagCount);
+      if (type == '3' || type == '4' || type == '5') otherTags[lemma] += static_cast<int>(tagCount);
     }
   }
+  const auto tagsOf = [&](const std::string& key) {
+    const auto it = senseTags.find(key);
+    return it == senseTags.end() ? 0 : it->second;
+  };
 
-  // data.noun: "offset file type count word id word id ... | gloss", the
-  // count in two hex digits and each id in one; lines that begin with a blank
-  // are the licence.
+  // data.noun first: its synsets, their place in the hierarchy and the usage
+  // domains that the other parts of speech point to as well.
   if (!read("data.noun")) return false;
-  std::size_t synsets = 0;
+  std::unordered_map<long, int> nounIndex;
+  std::unordered_set<long> offensiveDomains;
+  std::vector<std::vector<long>> hypernymOffsets, usageOffsets;
+  struct Member {
+    std::string lemma;
+    NounSense sense;
+    bool glossed;  // the gloss says it is offensive
+  };
+  std::vector<Member> members;
+  SynsetLine s;
   {
     LineCursor lines(text);
     while (lines.Next(line)) {
-      if (line.empty() || line[0] == ' ') continue;
-      Fields fields(line);
-      std::string_view offset, file, type, count;
-      long fileNumber = 0, wordCount = 0;
-      if (!fields.Next(offset) || !fields.Next(file) || !fields.Next(type) || !fields.Next(count) ||
-          !ParseNumber(file, 10, fileNumber) || !ParseNumber(count, 16, wordCount))
-        continue;
-      ++synsets;
-      for (long i = 0; i < wordCount; ++i) {
-        std::string_view form, id;
-        long lexId = 0;
-        if (!fields.Next(form) || !fields.Next(id) || !ParseNumber(id, 16, lexId)) break;
-        std::string lemma(form);
-        const bool name = std::any_of(lemma.begin(), lemma.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-        for (char& c : lemma)
-          if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (!AllLowerLetters(lemma)) continue;
-        Noun& noun = nouns_[lemma];
-        ++noun.senses;
-        if (name) continue;  // "Fish" the painter, "Salmon" the river
-        const auto tagged = nounSenseTags.find(lemma + "%1:" + TwoDigits(fileNumber) + ":" + TwoDigits(lexId) + "::");
-        // Every sense weighs half a use more than it was tagged, so that
-        // among senses nobody tagged each counts alike.
-        const long weight = 2L * (tagged == nounSenseTags.end() ? 0 : tagged->second) + 1;
-        noun.weight += weight;
-        if (IsConcreteFile(fileNumber)) noun.concreteWeight += weight;
+      if (!ParseSynsetLine(line, s)) continue;
+      const int index = static_cast<int>(synsets_.size());
+      nounIndex.emplace(s.offset, index);
+      synsets_.push_back(Synset{static_cast<int>(s.file), {}, kUnknown});
+      hypernymOffsets.push_back(s.hypernyms);
+      usageOffsets.push_back(s.usages);
+      std::vector<std::string> lowered;
+      for (const auto& form : s.forms) lowered.push_back(Lowered(form));
+      if (IsOffensiveDomain(lowered)) offensiveDomains.insert(s.offset);
+      const bool glossed = OffensiveGloss(s.gloss);
+      for (std::size_t i = 0; i < s.forms.size(); ++i) {
+        if (!AllLowerLetters(lowered[i])) continue;
+        const std::string key = lowered[i] + "%1:" + TwoDigits(s.file) + ":" + TwoDigits(s.lexIds[i]) + "::";
+        nounSenseSynsets_.emplace(key, index);
+        lemmas_.try_emplace(lowered[i]);
+        if (lowered[i] != s.forms[i]) continue;  // "Fish" the painter, "Salmon" the river
+        members.push_back(Member{lowered[i], NounSense{index, tagsOf(key)}, glossed});
       }
     }
   }
-  if (synsets == 0) {
+  if (synsets_.empty()) {
     error = folder + "data.noun holds no synset";
     return false;
   }
-
-  // index.verb, index.adj, index.adv: "lemma pos synset_count ...".
-  for (const char* name : {"index.verb", "index.adj", "index.adv"}) {
-    if (!read(name)) return false;
-    LineCursor lines(text);
-    while (lines.Next(line)) {
-      if (line.empty() || line[0] == ' ') continue;
-      Fields fields(line);
-      std::string_view lemma, pos, count;
-      long senses = 0;
-      if (!fields.Next(lemma) || !fields.Next(pos) || !fields.Next(count) || !ParseNumber(count, 10, senses) ||
-          !AllLowerLetters(lemma))
-        continue;
-      others_[std::string(lemma)].senses += static_cast<int>(senses);
+  for (std::size_t i = 0; i < synsets_.size(); ++i)
+    for (long offset : hypernymOffsets[i]) {
+      const auto it = nounIndex.find(offset);
+      if (it != nounIndex.end()) synsets_[i].hypernyms.push_back(it->second);
+    }
+  const auto inOffensiveDomain = [&](const std::vector<long>& usages) {
+    return std::any_of(usages.begin(), usages.end(), [&](long u) { return offensiveDomains.count(u) > 0; });
+  };
+  for (const auto& m : members) {
+    Lemma& lemma = lemmas_[m.lemma];
+    lemma.nouns.push_back(m.sense);
+    if (m.glossed || inOffensiveDomain(usageOffsets[static_cast<std::size_t>(m.sense.synset)])) {
+      lemma.offensiveTags += m.sense.tags;
+      ++lemma.offensiveSenses;
     }
   }
 
-  // noun.exc: "inflected base base ...".
-  if (!read("noun.exc")) return false;
-  {
+  // The other parts of speech: how many senses each lemma has there, and
+  // which of them are offensive.
+  for (const char* name : {"data.verb", "data.adj", "data.adv"}) {
+    if (!read(name)) return false;
+    const bool verb = std::string_view(name) == "data.verb";
+    const char type = verb ? '2' : std::string_view(name) == "data.adv" ? '4' : '3';
+    LineCursor lines(text);
+    while (lines.Next(line)) {
+      if (!ParseSynsetLine(line, s)) continue;
+      const bool offensive = OffensiveGloss(s.gloss) || inOffensiveDomain(s.usages);
+      for (std::size_t i = 0; i < s.forms.size(); ++i) {
+        const std::string lowered = Lowered(s.forms[i]);
+        if (!AllLowerLetters(lowered)) continue;
+        Lemma& lemma = lemmas_[lowered];
+        (verb ? lemma.verbSenses : lemma.otherSenses) += 1;
+        if (!offensive) continue;
+        ++lemma.offensiveSenses;
+        lemma.offensiveTags +=
+            tagsOf(lowered + "%" + type + ":" + TwoDigits(s.file) + ":" + TwoDigits(s.lexIds[i]) + "::");
+      }
+    }
+  }
+  for (const auto& [lemma, tags] : verbTags) {
+    const auto it = lemmas_.find(lemma);
+    if (it != lemmas_.end()) it->second.verbTags = tags;
+  }
+  for (const auto& [lemma, tags] : otherTags) {
+    const auto it = lemmas_.find(lemma);
+    if (it != lemmas_.end()) it->second.otherTags = tags;
+  }
+
+  // noun.exc and verb.exc: "inflected base base ...".
+  for (const char* name : {"noun.exc", "verb.exc"}) {
+    if (!read(name)) return false;
+    auto& exceptions = name[0] == 'n' ? nounExceptions_ : verbExceptions_;
     LineCursor lines(text);
     while (lines.Next(line)) {
       Fields fields(line);
       std::string_view inflected, base;
       if (!fields.Next(inflected) || !AllLowerLetters(inflected)) continue;
-      auto& bases = exceptions_[std::string(inflected)];
+      auto& bases = exceptions[std::string(inflected)];
       while (fields.Next(base))
-        if (AllLowerLetters(base)) bases.emplace_back(base);
+        if (AllLowerLetters(base) && base != inflected) bases.emplace_back(base);
     }
   }
   return true;
 }
 
-bool WordNetNouns::Passes(const std::string& lemma, double nounShare) const {
-  const auto found = nouns_.find(lemma);
-  if (found == nouns_.end() || found->second.weight == 0) return false;
-  const Noun& noun = found->second;
-  // Concrete: the senses in the concrete files weigh more than a third.
-  if (3 * noun.concreteWeight <= noun.weight) return false;
-  // Read as a noun: at least one use in five, by the tagged lexicon when it
-  // knows the word, else by WordNet's tagged uses of the lemma, else by its
-  // count of senses.
-  if (nounShare >= 0) return nounShare >= 0.2;
-  const auto other = others_.find(lemma);
-  const Other none;
-  const Other& o = other == others_.end() ? none : other->second;
-  if (noun.nounTags + o.tags > 0) return 5L * noun.nounTags >= noun.nounTags + o.tags;
-  return 5L * noun.senses >= noun.senses + o.senses;
+void WordNet::SetPictureList(const PictureList& list) {
+  rootFactors_.clear();
+  for (const auto& [key, factor] : list.senses) {
+    const auto it = nounSenseSynsets_.find(key);
+    if (it != nounSenseSynsets_.end()) rootFactors_[it->second] = factor;
+  }
+  wordDegrees_ = list.words;
+  for (auto& s : synsets_) s.rooted = kUnknown;
 }
 
-bool WordNetNouns::IsPicturable(const std::string& word, double nounShare) const {
-  if (Passes(word, nounShare)) return true;
-  const auto exception = exceptions_.find(word);
-  if (exception != exceptions_.end())
-    for (const auto& base : exception->second)
-      if (base != word && Passes(base, nounShare)) return true;
+// The factor of the nearest listed root at or above the synset, kNone when
+// none is; WordNet's hierarchy is some twenty levels deep.
+int WordNet::Rooted(int synset, int depth) const {
+  Synset& s = synsets_[static_cast<std::size_t>(synset)];
+  if (s.rooted != kUnknown) return s.rooted;
+  const auto root = rootFactors_.find(synset);
+  int found = root == rootFactors_.end() ? kNone : root->second;
+  if (depth < 64)
+    for (std::size_t i = 0; found == kNone && i < s.hypernyms.size(); ++i) found = Rooted(s.hypernyms[i], depth + 1);
+  s.rooted = found;
+  return found;
+}
+
+int WordNet::Factor(int synset) const {
+  const int rooted = Rooted(synset, 0);
+  return rooted != kNone ? rooted : FileFactor(synsets_[static_cast<std::size_t>(synset)].file);
+}
+
+int WordNet::LemmaDegree(const std::string& word, const FormCounts* counts, bool plural) const {
+  const auto listed = wordDegrees_.find(word);
+  if (listed != wordDegrees_.end()) return listed->second;
+  const auto found = lemmas_.find(word);
+  if (found == lemmas_.end() || found->second.nouns.empty()) return 0;
+  const Lemma& lemma = found->second;
+  // Concrete: how much the senses that can be pictured weigh among the noun
+  // senses (a share of 0.6 or more is enough), times how much of a picture
+  // they are.
+  double all = 0, concrete = 0, pictured = 0;
+  int nounTags = 0;
+  for (const auto& sense : lemma.nouns) {
+    const double weight = Weight(sense.tags);
+    const int factor = Factor(sense.synset);
+    all += weight;
+    nounTags += sense.tags;
+    if (factor > 0) {
+      concrete += weight;
+      pictured += weight * factor / 100.0;
+    }
+  }
+  if (concrete == 0) return 0;
+  const double a = pictured / concrete * std::min(1.0, concrete / all / 0.6);
+  // Read as a noun: WordNet counts a lemma's uses in all its forms, so a
+  // singular takes about 7 in 10 of the noun's uses and 3 in 10 of the
+  // verb's (the bare and present forms), a plural 3 in 10 and 1 in 6 (the
+  // third person) and no adjective's. The newspaper counts are the form's
+  // own; untagged, the senses' count decides.
+  const double nounPart = plural ? 0.32 : 0.68, verbPart = plural ? 0.17 : 0.31, otherPart = plural ? 0 : 1;
+  const double noun = nounTags * nounPart, other = lemma.verbTags * verbPart + lemma.otherTags * otherPart;
+  const double senses = static_cast<double>(lemma.nouns.size());
+  const double prior = senses / (senses + lemma.verbSenses + (plural ? 0 : lemma.otherSenses));
+  const double formNoun = counts ? counts->noun : 0, formAll = counts ? counts->all : 0;
+  const double share = (formNoun + noun + prior) / (formAll + noun + other + 1);
+  // A noun in two uses of five is read as one.
+  const double b = std::min(1.0, share / 0.4);
+  return static_cast<int>(std::lround(100 * a * b));
+}
+
+std::vector<std::string> WordNet::PluralBases(const std::string& word) const {
+  std::vector<std::string> bases;
+  const auto exception = nounExceptions_.find(word);
+  if (exception != nounExceptions_.end()) bases = exception->second;
   // WordNet's own rules for regular plurals; like its morphy, none for words
   // of two letters ("is", "us") or ending in "ss" ("glass").
-  if (word.size() <= 2 || word.ends_with("ss")) return false;
+  if (word.size() <= 2 || word.ends_with("ss")) return bases;
   static const std::pair<std::string_view, std::string_view> kRules[] = {
       {"s", ""}, {"ses", "s"}, {"xes", "x"}, {"zes", "z"}, {"ches", "ch"}, {"shes", "sh"}, {"men", "man"}, {"ies", "y"}};
+  for (const auto& [ending, replacement] : kRules)
+    if (word.ends_with(ending)) bases.push_back(word.substr(0, word.size() - ending.size()) + std::string(replacement));
+  return bases;
+}
+
+std::vector<std::string> WordNet::Bases(const std::string& word) const {
+  std::vector<std::string> bases = PluralBases(word);
+  const auto exception = verbExceptions_.find(word);
+  if (exception != verbExceptions_.end()) bases.insert(bases.end(), exception->second.begin(), exception->second.end());
+  // A verb's forms: -s, -es, -ies, -ed, -ing, with or without a final e,
+  // and with the last consonant doubled (pimped, crapped, raping).
+  static const std::pair<std::string_view, std::string_view> kRules[] = {
+      {"es", "e"}, {"es", ""}, {"ed", "e"}, {"ed", ""}, {"ing", "e"}, {"ing", ""}};
   for (const auto& [ending, replacement] : kRules) {
-    if (!word.ends_with(ending)) continue;
-    std::string base = word.substr(0, word.size() - ending.size());
-    base += replacement;
-    if (Passes(base, nounShare)) return true;
+    if (word.size() <= ending.size() + 1 || !word.ends_with(ending)) continue;
+    const std::string stem = word.substr(0, word.size() - ending.size());
+    bases.push_back(stem + std::string(replacement));
+    if (replacement.empty() && stem.size() >= 2 && stem.back() == stem[stem.size() - 2])
+      bases.push_back(stem.substr(0, stem.size() - 1));
   }
-  return false;
+  std::sort(bases.begin(), bases.end());
+  bases.erase(std::unique(bases.begin(), bases.end()), bases.end());
+  std::erase(bases, word);
+  return bases;
+}
+
+int WordNet::PictureDegree(const std::string& word, const FormCounts* counts) const {
+  int degree = LemmaDegree(word, counts, false);
+  for (const auto& base : PluralBases(word))
+    if (base != word) degree = std::max(degree, LemmaDegree(base, counts, true));
+  return degree;
+}
+
+bool WordNet::IsOffensive(const std::string& word) const {
+  const auto found = lemmas_.find(word);
+  if (found == lemmas_.end() || found->second.offensiveSenses == 0) return false;
+  const Lemma& lemma = found->second;
+  double all = lemma.verbTags + lemma.otherTags + 0.5 * (lemma.verbSenses + lemma.otherSenses);
+  for (const auto& sense : lemma.nouns) all += Weight(sense.tags);
+  const double offensive = lemma.offensiveTags + 0.5 * lemma.offensiveSenses;
+  return 2 * offensive > all;
 }
 
 }  // namespace tq::words

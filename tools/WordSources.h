@@ -1,8 +1,9 @@
 // The readers behind MakeWords' word knowledge, kept apart from its main() so
 // that each rule can be tried on a few lines of made-up data: Festival's
-// tagged lexicon (how often a word is a noun) and WordNet (whether a noun
-// names something that can be pictured). The rules themselves are described
-// at the top of MakeWords.cpp, beside the fields they fill.
+// tagged lexicon (how often a word is a noun), WordNet (how well a word names
+// something that can be pictured, and whether its main use is offensive) and
+// our own reviewed lists. The rules themselves are described at the top of
+// MakeWords.cpp, beside the fields they fill.
 #pragma once
 
 #include <string>
@@ -30,49 +31,95 @@ bool ParseTaggedEntry(std::string_view line, std::string_view& word, std::vector
 // Negative when the tags weigh nothing.
 double NounShare(const std::vector<TagScore>& tags, bool withNames);
 
+// About how many times the lexicon's newspaper text uses a word form as an
+// ordinary noun (nn, nns), and in all (names left out).
+struct FormCounts {
+  double noun = 0;
+  double all = 0;
+};
+FormCounts CountsOf(const std::vector<TagScore>& tags);
+
 struct TaggedLexicon {
   // Words whose noun tags, names included, hold at least half.
   std::unordered_set<std::string> nouns;
-  // NounShare without names, for every word that has one.
-  std::unordered_map<std::string, double> commonNounShare;
+  std::unordered_map<std::string, FormCounts> counts;
 };
 // Every entry of a lowercase word in the lexicon's text.
 TaggedLexicon ReadTaggedLexicon(const std::string& text);
 
-// The WordNet 3.0 database as far as picturing needs it: for each noun how
-// its tagged uses fall on concrete and other senses, how often it is tagged
-// as a noun or as another part of speech, and the plural exceptions.
-class WordNetNouns {
+// One of our reviewed lists: "key value reason" per line, '#' starting a
+// comment. For data/pictures.txt the key is a WordNet sense key (all senses
+// under it count as that much of a picture, 0 to 100) or a word (its degree,
+// and its plurals'); for data/unsuitable.txt there is no value, and a word's
+// reason is one of kUnsuitableReasons or "fine" (never unsuitable).
+struct PictureList {
+  std::unordered_map<std::string, int> senses;  // sense key -> factor 0..100
+  std::unordered_map<std::string, int> words;   // word -> degree 0..100
+};
+// False with the line said in error at the first line that is none.
+bool ParsePictureList(const std::string& text, PictureList& list, std::string& error);
+inline constexpr std::string_view kUnsuitableReasons[] = {"vulgar", "sexual", "slur", "drug", "hate"};
+// Word -> reason.
+bool ParseUnsuitableList(const std::string& text, std::unordered_map<std::string, std::string>& list,
+                         std::string& error);
+
+// The WordNet 3.0 database as far as picturing and offence need it: each
+// lemma's senses in every part of speech with the times they were tagged,
+// the noun senses' place in the hierarchy, and the plural and verb-form
+// exceptions.
+class WordNet {
  public:
-  // Reads data.noun, cntlist.rev, noun.exc and index.verb/adj/adv from the
-  // folder (with its trailing separator). False, with the file named in
+  // Reads data.noun/verb/adj/adv, cntlist.rev, noun.exc and verb.exc from
+  // the folder (with its trailing separator). False, with the file named in
   // error, when one of them cannot be read or data.noun holds no synset.
   bool Load(const std::string& folder, std::string& error);
+  // The reviewed sense roots and word degrees; call after Load.
+  void SetPictureList(const PictureList& list);
 
-  // True when the word, or the noun it is a plural of, names a concrete thing
-  // often enough to be pictured and is used as a noun often enough to be read
-  // as one. nounShare is the tagged lexicon's share of noun uses for the word
-  // itself, negative when the lexicon does not know it.
-  bool IsPicturable(const std::string& word, double nounShare) const;
+  // How well the word (or the noun it is a plural of) names something that
+  // can be pictured, 0 to 100. counts: the tagged lexicon's counts of the
+  // word form, null when it does not know it.
+  int PictureDegree(const std::string& word, const FormCounts* counts) const;
+  // True when the lemma's senses in WordNet's usage domains of obscenity,
+  // disparagement and ethnic slurs (or glossed as such) weigh more than half.
+  bool IsOffensive(const std::string& lemma) const;
+  // True when WordNet has the lemma in any part of speech.
+  bool Has(const std::string& lemma) const { return lemmas_.count(lemma) > 0; }
+  // The lemmas the word may be a noun plural or a verb form of (knives,
+  // mice, raped, pimping), not the word itself.
+  std::vector<std::string> Bases(const std::string& word) const;
+  // The nouns the word may be a plural of.
+  std::vector<std::string> PluralBases(const std::string& word) const;
 
-  std::size_t NounCount() const { return nouns_.size(); }
+  std::size_t LemmaCount() const { return lemmas_.size(); }
 
  private:
-  struct Noun {
-    long concreteWeight = 0;  // weights of the senses in the concrete files
-    long weight = 0;          // weights of every sense that is no name
-    int nounTags = 0;         // tagged uses as a noun
-    int senses = 0;           // noun senses, names included
+  struct NounSense {
+    int synset = 0;  // index into synsets_
+    int tags = 0;
   };
-  struct Other {
-    int tags = 0;    // tagged uses as a verb, adjective or adverb
-    int senses = 0;  // senses as a verb, adjective or adverb
+  struct Lemma {
+    std::vector<NounSense> nouns;  // names ("Salmon" the river) left out
+    int verbTags = 0, verbSenses = 0;
+    int otherTags = 0, otherSenses = 0;  // adjectives and adverbs
+    int offensiveTags = 0, offensiveSenses = 0;
   };
-  bool Passes(const std::string& lemma, double nounShare) const;
+  struct Synset {
+    int file = 0;
+    std::vector<int> hypernyms;
+    int rooted = kUnknown;  // the factor of the nearest listed root above, or kNone
+  };
+  static constexpr int kUnknown = -2, kNone = -1;
+  int Rooted(int synset, int depth) const;
+  int Factor(int synset) const;
+  int LemmaDegree(const std::string& lemma, const FormCounts* counts, bool plural) const;
 
-  std::unordered_map<std::string, Noun> nouns_;
-  std::unordered_map<std::string, Other> others_;
-  std::unordered_map<std::string, std::vector<std::string>> exceptions_;
+  std::unordered_map<std::string, Lemma> lemmas_;
+  mutable std::vector<Synset> synsets_;
+  std::unordered_map<std::string, int> nounSenseSynsets_;  // sense key -> synset
+  std::unordered_map<int, int> rootFactors_;               // synset -> factor
+  std::unordered_map<std::string, int> wordDegrees_;
+  std::unordered_map<std::string, std::vector<std::string>> nounExceptions_, verbExceptions_;
 };
 
 }  // namespace tq::words

@@ -165,21 +165,44 @@ TEST_F(GeneratedData, KnowsCommonWordsAndNouns) {
 }
 
 // Things are marked as picturable; abstract words, and words mostly read as
-// verbs or adjectives, are not.
+// verbs or adjectives, are not. Persons are pictures, but less than things.
 TEST_F(GeneratedData, PicturesConcreteThingsOnly) {
   ASSERT_NE(dictionary, nullptr);
-  const auto pictured = [](const char* w) {
+  const auto degree = [](const char* w) {
     const int p = dictionary->FindWord(w);
-    return std::string(p < 0 ? "missing" : dictionary->IsPicturableEntry(dictionary->EntryAt(p)) ? "yes" : "no");
+    EXPECT_GE(p, 0) << w;
+    return p < 0 ? -1 : static_cast<int>(dictionary->PictureDegree(dictionary->EntryAt(p)));
   };
-  for (const char* thing : {"knife", "match", "tiger", "mouth", "clams", "pie"}) EXPECT_EQ(pictured(thing), "yes") << thing;
-  for (const char* other : {"envy", "image", "degree", "moderately", "someone", "come", "crazy", "quick"})
-    EXPECT_EQ(pictured(other), "no") << other;
+  for (const char* thing : {"knife", "match", "tiger", "mouth", "clams", "pie", "fire", "nail", "chain", "table",
+                            "train", "drill", "wave", "relish", "sauce", "toes", "mouse", "lace", "cheese", "suit",
+                            "sofa", "fog", "cob", "waif", "mother"})
+    EXPECT_GE(degree(thing), kPictureDegree) << thing;
+  for (const char* other : {"envy", "image", "degree", "moderately", "someone", "come", "crazy", "quick", "fry",
+                            "fake", "copy", "weave", "foe", "friend", "does", "alas"})
+    EXPECT_LT(degree(other), kPictureDegree) << other;
+  EXPECT_LT(degree("mother"), degree("sofa"));
+  EXPECT_EQ(degree("knives"), degree("knife"));
   int picturable = 0;
   for (int i = 0; i < dictionary->Count(); ++i)
     picturable += dictionary->IsPicturableEntry(dictionary->EntryAt(i)) ? 1 : 0;
   EXPECT_GT(picturable, dictionary->Count() / 5);
   EXPECT_LT(picturable, dictionary->Count() / 3);
+}
+
+TEST_F(GeneratedData, MarksUnsuitableWordsAndTheirFormsOnly) {
+  ASSERT_NE(dictionary, nullptr);
+  const auto unsuitable = [](const char* w) {
+    const int p = dictionary->FindWord(w);
+    return std::string(p < 0 ? "missing" : dictionary->IsUnsuitableEntry(dictionary->EntryAt(p)) ? "yes" : "no");
+  };
+  for (const char* bad : {"rape", "raped", "cocaine", "heroin", "vagina", "crap", "schmuck", "pimp", "pimps",
+                          "homophobia", "nigger", "shit"})
+    EXPECT_EQ(unsuitable(bad), "yes") << bad;
+  for (const char* fine : {"heroine", "breast", "taco", "craps", "spikes", "boy", "suit", "grape", "drape", "rapeseed"})
+    EXPECT_NE(unsuitable(fine), "yes") << fine;
+  int marked = 0;
+  for (int i = 0; i < dictionary->Count(); ++i) marked += dictionary->IsUnsuitableEntry(dictionary->EntryAt(i)) ? 1 : 0;
+  EXPECT_LT(marked, 400) << "a few hundred words at most";
 }
 
 }  // namespace

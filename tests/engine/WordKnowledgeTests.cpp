@@ -1,4 +1,5 @@
-// wordinfo.dat: how common each word is and whether it is mostly a noun.
+// wordinfo.dat: how common each word is, whether it is mostly a noun, how
+// well it can be pictured and whether it is unsuitable to suggest.
 // The reader takes what it can from a damaged file and never more than the
 // dictionary holds; a missing file only means nothing is known.
 #include <gtest/gtest.h>
@@ -113,9 +114,19 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
 }
 
 // The reader finds the fields from the end of a line (the user's words may
-// hold a comma), yet every line reads as splitting it at its commas says.
+// hold a comma), yet every line, old (",p") or new (a degree and ",u"),
+// reads as splitting it at its commas says.
 TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
-  const auto fieldsOf = [](std::string line, unsigned char& level, bool& noun, bool& picturable) {
+  struct Told {
+    unsigned char level = 0, picture = 0;
+    bool noun = false, unsuitable = false;
+  };
+  const auto number = [](const std::string& f, std::size_t digits, int low, int high, int& value) {
+    if (f.empty() || f.size() > digits || !std::all_of(f.begin(), f.end(), ::isdigit)) return false;
+    value = std::stoi(f);
+    return value >= low && value <= high;
+  };
+  const auto fieldsOf = [&](std::string line, Told& told) {
     for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.pop_back();
     std::vector<std::string> fields(1);
     for (char c : line) {
@@ -124,31 +135,35 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
       else
         fields.back().push_back(c);
     }
+    told.unsuitable = fields.size() >= 4 && fields.back() == "u";
+    if (told.unsuitable) fields.pop_back();
+    int level = 0, degree = 0;
     const std::string& l = fields.size() > 1 ? fields[1] : fields[0];
-    const bool levelOk = l == "-" || (!l.empty() && l.size() <= 2 && std::all_of(l.begin(), l.end(), ::isdigit) &&
-                                      std::stoi(l) > 0);
-    if (fields.size() < 3 || fields.size() > 4 || fields[0].empty() || !levelOk || (fields[2] != "n" && fields[2] != "-") ||
-        (fields.size() == 4 && fields[3] != "p"))
+    const bool levelOk = l == "-" || number(l, 2, 1, 99, level);
+    const bool pictureOk =
+        fields.size() == 3 || (fields.size() == 4 && (fields[3] == "p" || number(fields[3], 3, 0, 100, degree)));
+    if (fields.size() < 3 || fields.size() > 4 || fields[0].empty() || !levelOk || !pictureOk ||
+        (fields[2] != "n" && fields[2] != "-"))
       return std::string();
-    level = l == "-" ? kUnlistedLevel : static_cast<unsigned char>(std::stoi(l));
-    noun = fields[2] == "n";
-    picturable = fields.size() == 4;
+    told.level = l == "-" ? kUnlistedLevel : static_cast<unsigned char>(level);
+    told.noun = fields[2] == "n";
+    told.picture = fields.size() == 3 ? 0 : fields[3] == "p" ? kFullPicture : static_cast<unsigned char>(degree);
     return fields[0];
   };
   std::mt19937 random(18);
   const auto pick = [&](std::vector<std::string> pieces) { return pieces[random() % pieces.size()]; };
-  for (int round = 0; round < 100; ++round) {
+  for (int round = 0; round < 150; ++round) {
     std::string info;
-    std::map<std::string, std::tuple<unsigned char, bool, bool>> first;
+    std::map<std::string, Told> first;
     for (int i = 0; i < 16; ++i) {
-      const std::string line =
-          pick({"a", "b", "ab", "a,b", "a,1", ""}) + "," + pick({"1", "10", "0", "100", "-", "", "n"}) + "," +
-          pick({"n", "-", "p", "", "nn"}) + pick({"", "", ",p", ",x", ",p,p", ",", "\r", "\r\r", "\r\r\r", ",p\r", "p"});
+      const std::string line = pick({"a", "b", "ab", "a,b", "a,1", ""}) + "," +
+                               pick({"1", "10", "0", "100", "-", "", "n"}) + "," + pick({"n", "-", "p", "", "nn", "u"}) +
+                               pick({"", "", ",p", ",x", ",p,p", ",", ",55", ",100", ",101", ",007", ",-1", ",u", ""}) +
+                               pick({"", "", ",u", ",u,u", "u", ",p"}) + pick({"", "", "\r", "\r\r", "\r\r\r"});
       info += line + "\n";
-      unsigned char level = 0;
-      bool noun = false, picturable = false;
-      const std::string word = fieldsOf(line, level, noun, picturable);
-      if (!word.empty()) first.emplace(word, std::tuple(level, noun, picturable));
+      Told told;
+      const std::string word = fieldsOf(line, told);
+      if (!word.empty()) first.emplace(word, told);
     }
     dir.Write("wordinfo.dat", info);
     Load("a,x\nab,x\nb,x\n", kShippedMapping, "#ADD\na,b\na,1\n#REMOVE\n#EDIT\n");
@@ -156,11 +171,13 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     for (int i = 0; i < dict.Count(); ++i) {
       const RWordEntry& e = dict.EntryAt(i);
       const auto it = first.find(e.word);
+      const Told told = it == first.end() ? Told{} : it->second;
       SCOPED_TRACE(info + " word " + e.word);
-      EXPECT_EQ(e.noun, it != first.end() && std::get<1>(it->second));
-      EXPECT_EQ(e.picture == tq::kFullPicture, it != first.end() && std::get<2>(it->second));
+      EXPECT_EQ(e.noun, told.noun);
+      EXPECT_EQ(e.picture, told.picture);
+      EXPECT_EQ(dict.IsUnsuitableEntry(e), told.unsuitable);
       if (e.hasPronunciation && it != first.end()) {
-        EXPECT_EQ(e.level, std::get<0>(it->second));
+        EXPECT_EQ(e.level, told.level);
       }
     }
   }

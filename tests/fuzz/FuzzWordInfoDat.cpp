@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the reader of the word knowledge, wordinfo.dat,
 // beside a valid words.dat and mapping, and checks that what it keeps makes
-// sense: levels in range and knowledge only for words the store holds.
+// sense: levels and picture degrees in range and knowledge only for words
+// the store holds.
 #include <cstdint>
 #include <cstdlib>
 
@@ -27,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   dict.LoadWords();
   for (int i = 0; i < dict.Count(); ++i) {
     const RWordEntry& e = dict.EntryAt(i);
-    if (e.level > kUnlistedLevel) std::abort();
-    if (!dict.HasWordKnowledge() && (e.level != kNoLevel || e.noun)) std::abort();
+    if (e.level > kUnlistedLevel || e.picture > kFullPicture) std::abort();
+    if (!dict.HasWordKnowledge() && (e.level != kNoLevel || e.noun || e.picture || e.unsuitable)) std::abort();
   }
   return 0;
 }

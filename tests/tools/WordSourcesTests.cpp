@@ -1,4 +1,4 @@
-// MakeWords' rules on a few lines of made-up lexicon and WordNet data.
+// MakeWords' rules on a few lines of made-up lexicon, WordNet data and lists.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,8 +22,25 @@ TEST(TaggedLexicon, ReadsEachTagOnce) {
   const auto lexicon = ReadTaggedLexicon(shot + "\n(\"crazy\" ((jj -8.669) (nnp -10.709) ) () )\n");
   EXPECT_TRUE(lexicon.nouns.count("shot"));
   // A name is no use of the word: crazy is a noun only as "Crazy Eddie".
-  EXPECT_DOUBLE_EQ(lexicon.commonNounShare.at("crazy"), 0.0);
+  EXPECT_DOUBLE_EQ(lexicon.counts.at("crazy").noun, 0.0);
+  EXPECT_GT(lexicon.counts.at("crazy").all, 0.0);
   EXPECT_FALSE(ParseTaggedEntry("(\"cut\" ((nn -8.8) (vb oops) ) () )", word, tags));
+}
+
+TEST(OurLists, TakeTheirLinesAndNameTheFirstBadOne) {
+  PictureList pictures;
+  std::string bad;
+  ASSERT_TRUE(ParsePictureList("# comment\n\nwave%1:11:01:: 100 seen\r\nweave 30 verb  # a note\n", pictures, bad));
+  EXPECT_EQ(pictures.senses.at("wave%1:11:01::"), 100);
+  EXPECT_EQ(pictures.words.at("weave"), 30);
+  for (const char* line : {"weave 101 verb", "weave verb", "Weave 30 verb", "weave 30"})
+    EXPECT_FALSE(ParsePictureList(line, pictures, bad)) << line;
+  std::unordered_map<std::string, std::string> unsuitable;
+  ASSERT_TRUE(ParseUnsuitableList("rape sexual\ncraps fine\n", unsuitable, bad));
+  EXPECT_EQ(unsuitable.at("craps"), "fine");
+  EXPECT_FALSE(ParseUnsuitableList("rape\nheroin drug\n", unsuitable, bad));
+  EXPECT_EQ(bad, "rape");
+  EXPECT_FALSE(ParseUnsuitableList("heroin medicine\n", unsuitable, bad));
 }
 
 // A WordNet folder of a few synsets, and the tagged uses of their senses.
@@ -41,55 +58,105 @@ class WordNetFolder : public ::testing::Test {
               "00000007 04 n 01 scissors 1 000 | a wrestling hold\n"
               "00000008 04 n 01 scissors 2 000 | an exercise\n"
               "00000009 08 n 01 come 0 000 | a body fluid\n"
-              "0000000a 17 n 02 Jordan 0 jordan_river 0 000 | a river\n"
-              "0000000b 06 n 01 match 0 000 | a lighter\n"
-              "0000000c 05 n 01 clam 0 000 | a mollusc\n"
-              "0000000d 21 n 01 clams 0 000 | dollars\n"
-              "0000000e 27 n 01 u 0 000 | uranium\n"
-              "0000000f 06 n 01 drill 0 000 | a tool\n");
+              "00000010 17 n 02 Jordan 0 jordan_river 0 000 | a river\n"
+              "00000011 06 n 01 match 0 000 | a lighter\n"
+              "00000012 05 n 01 clam 0 000 | a mollusc\n"
+              "00000013 21 n 01 clams 0 000 | dollars\n"
+              "00000014 06 n 01 drill 0 000 | a tool\n"
+              "00000015 11 n 01 wave 0 001 @ 00000016 n 0000 | a ridge of water\n"
+              "00000016 11 n 01 movement 0 000 | a natural event\n"
+              "00000017 18 n 01 waif 0 000 | a homeless child\n"
+              "00000018 18 n 01 foe 0 001 @ 00000019 n 0000 | an enemy\n"
+              "00000019 18 n 01 adversary 0 000 | someone who opposes\n"
+              "00000020 10 n 01 vulgarism 0 000 | a dirty word\n"
+              "00000021 13 n 01 crap 0 001 ;u 00000020 n 0000 | obscene terms for feces\n"
+              "00000022 14 n 01 crap 1 000 | a game\n"
+              "00000023 18 n 01 taco 0 001 ;u 00000020 n 0000 | a slur\n"
+              "00000024 13 n 01 taco 1 000 | a food\n"
+              "00000025 14 n 01 craps 0 000 | a dice game\n");
+    dir.Write("data.verb",
+              "00000001 38 v 01 come 0 000 00 | move toward\n"
+              "00000002 35 v 01 drill 0 000 00 | make a hole\n"
+              "00000003 29 v 01 crap 0 000 00 | defecate\n");
+    dir.Write("data.adj", "");
+    dir.Write("data.adv", "");
     dir.Write("cntlist.rev",
               "table%1:14:00:: 1 52\ntable%1:06:01:: 2 30\nimage%1:09:00:: 1 31\nimage%1:06:01:: 2 8\n"
-              "come%2:38:00:: 1 814\nclams%1:21:00:: 1 9\n");
-    dir.Write("index.verb", "come v 1 0 1 0 00000001\ndrill v 1 0 1 0 00000001\n");
-    dir.Write("index.adj", "");
-    dir.Write("index.adv", "");
+              "come%2:38:00:: 1 814\nclams%1:21:00:: 1 9\nwave%1:11:00:: 1 40\nfoe%1:18:00:: 1 12\n"
+              "crap%1:13:00:: 1 3\n");
     dir.Write("noun.exc", "knives knife\n");
+    dir.Write("verb.exc", "");
     std::string error;
     ASSERT_TRUE(wordNet.Load(dir.path(), error)) << error;
   }
+  void List(const char* text) {
+    PictureList list;
+    std::string bad;
+    ASSERT_TRUE(ParsePictureList(text, list, bad)) << bad;
+    wordNet.SetPictureList(list);
+  }
   test::TempDir dir;
-  WordNetNouns wordNet;
+  WordNet wordNet;
 };
 
-TEST_F(WordNetFolder, PicturesNounsWhoseConcreteSensesWeighMoreThanAThird) {
-  EXPECT_TRUE(wordNet.IsPicturable("knife", -1));
-  EXPECT_TRUE(wordNet.IsPicturable("table", -1));   // furniture in 30 of 82 uses
-  EXPECT_FALSE(wordNet.IsPicturable("image", -1));  // a picture in 8 of 39
-  EXPECT_FALSE(wordNet.IsPicturable("scissors", -1));  // untagged, one sense of three
-  EXPECT_FALSE(wordNet.IsPicturable("jordan", -1));    // a name only
-  EXPECT_FALSE(wordNet.IsPicturable("spoon", -1));     // not in WordNet
+TEST_F(WordNetFolder, PicturesNounsWhoseConcreteSensesCarryThem) {
+  EXPECT_EQ(wordNet.PictureDegree("knife", nullptr), 100);
+  EXPECT_GE(wordNet.PictureDegree("table", nullptr), 50);  // furniture in 30 of 82 uses
+  EXPECT_LT(wordNet.PictureDegree("table", nullptr), 100);
+  EXPECT_LT(wordNet.PictureDegree("image", nullptr), 50);     // a picture in 8 of 39
+  EXPECT_GE(wordNet.PictureDegree("scissors", nullptr), 50);  // untagged, a tool in one sense of three
+  EXPECT_EQ(wordNet.PictureDegree("jordan", nullptr), 0);     // a name only
+  EXPECT_EQ(wordNet.PictureDegree("spoon", nullptr), 0);      // not in WordNet
+  // A person is a picture, but less of one than a thing.
+  EXPECT_EQ(wordNet.PictureDegree("waif", nullptr), 60);
 }
 
-TEST_F(WordNetFolder, LeavesOutNounsRarelyReadAsNouns) {
-  EXPECT_TRUE(wordNet.IsPicturable("match", 0.26));
-  EXPECT_FALSE(wordNet.IsPicturable("match", 0.1));
-  EXPECT_FALSE(wordNet.IsPicturable("come", -1));  // only ever tagged as a verb
-  EXPECT_TRUE(wordNet.IsPicturable("drill", -1));  // untagged: one noun sense to one verb sense
+TEST_F(WordNetFolder, WeighsTheUsesOfEveryPartOfSpeech) {
+  EXPECT_EQ(wordNet.PictureDegree("come", nullptr), 0);  // only ever tagged as a verb
+  // Untagged: one noun sense to one verb sense reads as a noun.
+  EXPECT_GE(wordNet.PictureDegree("drill", nullptr), 50);
+  // The newspaper's counts of the form itself weigh in: a noun in a quarter
+  // of them is still read as one, in a tenth not.
+  const FormCounts quarter{25, 100}, tenth{10, 100};
+  EXPECT_GE(wordNet.PictureDegree("match", &quarter), 50);
+  EXPECT_LT(wordNet.PictureDegree("match", &tenth), 50);
+}
+
+TEST_F(WordNetFolder, ListedSenseRootsAndWordsOverruleTheFiles) {
+  EXPECT_EQ(wordNet.PictureDegree("wave", nullptr), 0);  // an event, to WordNet
+  EXPECT_EQ(wordNet.PictureDegree("foe", nullptr), 60);
+  List("movement%1:11:00:: 100 seen\nadversary%1:18:00:: 0 relation\nknife 30 test\n");
+  EXPECT_EQ(wordNet.PictureDegree("wave", nullptr), 100);  // through its hypernym
+  EXPECT_EQ(wordNet.PictureDegree("foe", nullptr), 0);
+  EXPECT_EQ(wordNet.PictureDegree("knife", nullptr), 30);
+  EXPECT_EQ(wordNet.PictureDegree("knives", nullptr), 30);  // and its plural
 }
 
 TEST_F(WordNetFolder, FindsPluralsThroughTheirBase) {
-  EXPECT_TRUE(wordNet.IsPicturable("knives", -1));
-  EXPECT_TRUE(wordNet.IsPicturable("clams", -1));  // itself money, but the plural of clam
-  EXPECT_TRUE(wordNet.IsPicturable("drills", -1));
-  EXPECT_FALSE(wordNet.IsPicturable("us", -1));  // no rule for two letters
-  EXPECT_FALSE(wordNet.IsPicturable("drills", 0.05));
+  EXPECT_EQ(wordNet.PictureDegree("knives", nullptr), 100);
+  EXPECT_GE(wordNet.PictureDegree("clams", nullptr), 50);  // itself money, but the plural of clam
+  EXPECT_GE(wordNet.PictureDegree("drills", nullptr), 50);
+  EXPECT_EQ(wordNet.PictureDegree("us", nullptr), 0);  // no rule for two letters
+  // A form the newspaper reads as a verb is no plural.
+  const FormCounts verb{0, 50};
+  EXPECT_LT(wordNet.PictureDegree("drills", &verb), 50);
+  const auto bases = wordNet.Bases("crapped");
+  EXPECT_NE(std::find(bases.begin(), bases.end(), "crap"), bases.end());
+}
+
+TEST_F(WordNetFolder, MarksWordsWhoseMainUseIsOffensive) {
+  EXPECT_TRUE(wordNet.IsOffensive("crap"));   // 3 tagged uses of 4
+  EXPECT_FALSE(wordNet.IsOffensive("taco"));  // the food as often
+  EXPECT_FALSE(wordNet.IsOffensive("craps"));
+  EXPECT_FALSE(wordNet.IsOffensive("knife"));
+  EXPECT_TRUE(wordNet.Has("craps"));
 }
 
 TEST_F(WordNetFolder, LoadNamesTheMissingFile) {
-  std::filesystem::remove(dir.File("noun.exc"));
+  std::filesystem::remove(dir.File("verb.exc"));
   std::string error;
   EXPECT_FALSE(wordNet.Load(dir.path(), error));
-  EXPECT_NE(error.find("noun.exc"), std::string::npos) << error;
+  EXPECT_NE(error.find("verb.exc"), std::string::npos) << error;
 }
 
 }  // namespace
