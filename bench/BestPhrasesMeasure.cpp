@@ -1,10 +1,14 @@
 // Not a test: how good the best phrases are on random numbers, per length.
 // For seeded random numbers of 2 to 24 digits it prints, averaged over the
-// numbers of each length: the top phrase's picturable words next to the most
-// any phrase of the fewest words can have, the common words the top phrase
-// gives up against the most common phrase of the fewest words, the distinct
-// first words among the twenty phrases, and for two and three digits how
-// often the top phrase is a single picturable word when one exists.
+// numbers of each length: the top phrase's words that cannot be pictured
+// next to the fewest any phrase of at most one word more than the fewest
+// words can have; the words the top phrase has beyond the fewest; the common
+// words it gives up against the most common phrase of as many words and as
+// many pictures; how many of the other nineteen phrases change at least half
+// of their words against the top phrase (as a share), how many top phrases
+// use a word twice, and the distinct first words among the twenty; and for
+// two and three digits how often the top phrase is a single picturable word
+// when one exists.
 //   bin/tq_best_measure DATA_DIR [NUMBERS_PER_LENGTH] [SEED]
 // With --long N it instead times one search on N random digits (run it
 // under /usr/bin/time -v for the memory).
@@ -32,48 +36,65 @@ std::string RandomDigits(std::mt19937& rng, std::size_t n) {
   return digits;
 }
 
-// Over the covers with the fewest uncovered digits and then the fewest
-// words: the most picturable words one can have, and the most common words.
-struct Most {
-  int picturable = 0;
-  int common = 0;
-};
-
-Most MostAtFewestWords(const RDictionary& dict, const std::string& digits) {
-  struct Cell {
-    int uncovered = 1 << 28;
-    int words = 0;
-    int most = 0;
-  };
-  std::vector<std::vector<const RWordEntry*>> starting(digits.size());
-  for (int i = 0; i < dict.Count(); ++i) {
-    const RWordEntry& e = dict.EntryAt(i);
-    if (e.code.empty() || e.code.size() > digits.size()) continue;
-    for (std::size_t p = digits.find(e.code); p != std::string::npos; p = digits.find(e.code, p + 1))
-      starting[p].push_back(&e);
-  }
-  Most out;
-  for (int which = 0; which < 2; ++which) {
-    std::vector<Cell> best(digits.size() + 1);
-    best[0] = Cell{0, 0, 0};
-    const auto better = [](const Cell& a, const Cell& b) {
-      if (a.uncovered != b.uncovered) return a.uncovered < b.uncovered;
-      if (a.words != b.words) return a.words < b.words;
-      return a.most > b.most;
-    };
-    for (std::size_t p = 0; p < digits.size(); ++p) {
-      const Cell mark{best[p].uncovered + 1, best[p].words, best[p].most};
-      if (better(mark, best[p + 1])) best[p + 1] = mark;
+// Over the covers with the fewest uncovered digits and at most one word more
+// than the fewest words, by their words beyond the fewest (0 or 1) and their
+// words that cannot be pictured: the most common words such a cover has, or
+// -1 when there is none. Words no suggestion may offer take no part.
+class Covers {
+ public:
+  static constexpr int kNone = -1;
+  Covers(const RDictionary& dict, const std::string& digits) {
+    const std::size_t n = digits.size();
+    std::vector<std::vector<const RWordEntry*>> starting(n);
+    for (int i = 0; i < dict.Count(); ++i) {
+      const RWordEntry& e = dict.EntryAt(i);
+      if (e.code.empty() || e.code.size() > n || dict.IsUnsuitableEntry(e)) continue;
+      for (std::size_t p = digits.find(e.code); p != std::string::npos; p = digits.find(e.code, p + 1))
+        starting[p].push_back(&e);
+    }
+    // The fewest (uncovered, words) from each position to the end.
+    std::vector<std::pair<int, int>> least(n + 1, {0, 0});
+    for (std::size_t p = n; p-- > 0;) {
+      least[p] = {least[p + 1].first + 1, least[p + 1].second};
       for (const RWordEntry* e : starting[p]) {
-        const bool has = which == 0 ? dict.IsPicturableEntry(*e) : dict.IsCommonEntry(*e);
-        const Cell c{best[p].uncovered, best[p].words + 1, best[p].most + (has ? 1 : 0)};
-        if (better(c, best[p + e->code.size()])) best[p + e->code.size()] = c;
+        const auto& after = least[p + e->code.size()];
+        least[p] = std::min(least[p], std::make_pair(after.first, after.second + 1));
       }
     }
-    (which == 0 ? out.picturable : out.common) = best.back().most;
+    fewestWords_ = least[0].second;
+    // table[p][extra][unpictured]: the most common words of an ending from p.
+    const int most = static_cast<int>(n) + 1;
+    std::vector<std::vector<std::vector<int>>> table(n + 1, std::vector<std::vector<int>>(2, std::vector<int>(most, kNone)));
+    table[n][0][0] = 0;
+    for (std::size_t p = n; p-- > 0;) {
+      const auto relax = [&](std::size_t q, int uncovered, int words, int unpictured, int common) {
+        if (least[q].first + uncovered != least[p].first) return;
+        const int extra = words + least[q].second - least[p].second;
+        for (int s = 0; s + extra <= 1; ++s)
+          for (int k = 0; k + unpictured < most; ++k)
+            if (table[q][s][k] != kNone)
+              table[p][s + extra][k + unpictured] = std::max(table[p][s + extra][k + unpictured], table[q][s][k] + common);
+      };
+      relax(p + 1, 1, 0, 0, 0);
+      for (const RWordEntry* e : starting[p])
+        relax(p + e->code.size(), 0, 1, dict.IsPicturableEntry(*e) ? 0 : 1, dict.IsCommonEntry(*e) ? 1 : 0);
+    }
+    top_ = std::move(table[0]);
   }
-  return out;
-}
+  int FewestUnpictured() const {
+    for (int k = 0; k < static_cast<int>(top_[0].size()); ++k)
+      if (top_[0][k] != kNone || top_[1][k] != kNone) return k;
+    return kNone;
+  }
+  int MostCommon(int extra, int unpictured) const {
+    return extra >= 0 && extra <= 1 && unpictured < static_cast<int>(top_[0].size()) ? top_[extra][unpictured] : kNone;
+  }
+  int FewestWords() const { return fewestWords_; }
+
+ private:
+  std::vector<std::vector<int>> top_;
+  int fewestWords_ = 0;
+};
 
 int Count(const RDictionary& dict, const tq::RRankedPhrase& phrase, bool picturable) {
   int n = 0;
@@ -96,6 +117,22 @@ int TimeLong(const RDictionary& dict, std::size_t n) {
   return found.empty() ? 1 : 0;
 }
 
+// Of the phrase's words, how many the other phrase does not hold.
+int Changed(const tq::RRankedPhrase& phrase, const tq::RRankedPhrase& other) {
+  int changed = 0;
+  for (const auto& w : phrase.words)
+    changed += std::find(other.words.begin(), other.words.end(), w) == other.words.end() ? 1 : 0;
+  return changed;
+}
+
+bool HasRepeat(const tq::RRankedPhrase& phrase) {
+  std::set<std::string> seen;
+  for (const auto& w : phrase.words)
+    if (w.size() > 1 || static_cast<unsigned char>(w[0]) != static_cast<unsigned char>(tq::kUncoveredMark))
+      if (!seen.insert(w).second) return true;
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -114,49 +151,59 @@ int main(int argc, char** argv) {
   const int perLength = argc >= 3 ? std::atoi(argv[2]) : 200;
   std::mt19937 rng(argc >= 4 ? static_cast<unsigned>(std::atoi(argv[3])) : 20261207u);
 
-  std::printf("%6s %8s %8s %6s %8s %8s %7s %10s\n", "digits", "pict", "most", "ratio", "gaveup", "gaveup>1",
-              "first", "single");
-  double allTop = 0, allMost = 0, allFirst = 0;
-  int firstLengths = 0;
+  std::printf("%6s %7s %7s %7s %8s %8s %8s %7s %7s %10s\n", "digits", "unpict", "fewest", "extra", "gaveup",
+              "gaveup>0", "changed", "repeat", "first", "single");
+  double allExcess = 0;
+  int excessLengths = 0;
+  double longChanged = 0, longOthers = 0;
   for (std::size_t n = 2; n <= 24; ++n) {
-    double top = 0, most = 0, gaveUp = 0, firsts = 0;
-    int overOne = 0, singles = 0, singleTops = 0;
+    double unpictured = 0, fewest = 0, extra = 0, gaveUp = 0, firsts = 0, changed = 0, others = 0;
+    int overZero = 0, repeats = 0, singles = 0, singleTops = 0;
     for (int round = 0; round < perLength; ++round) {
       const std::string digits = RandomDigits(rng, n);
       const auto found = tq::FindBestPhrases(*dict, digits, 20);
       if (found.empty()) continue;
-      const Most m = MostAtFewestWords(*dict, digits);
-      const int pict = Count(*dict, found[0], true);
-      top += pict;
-      most += m.picturable;
-      const int given = m.common - Count(*dict, found[0], false);
-      gaveUp += given;
-      overOne += given > 1 ? 1 : 0;
+      const Covers covers(*dict, digits);
+      const auto& top = found[0];
+      const int topUnpictured = top.wordCount - Count(*dict, top, true);
+      unpictured += topUnpictured;
+      fewest += covers.FewestUnpictured();
+      const int topExtra = top.wordCount - covers.FewestWords();
+      extra += topExtra;
+      const int given = covers.MostCommon(topExtra, topUnpictured) - Count(*dict, top, false);
+      gaveUp += std::max(given, 0);
+      overZero += given > 0 ? 1 : 0;
+      repeats += HasRepeat(top) ? 1 : 0;
       std::set<std::string> first;
       for (const auto& r : found) first.insert(r.words.front());
       firsts += static_cast<double>(first.size());
+      for (std::size_t i = 1; i < found.size(); ++i) {
+        changed += 2 * Changed(found[i], top) >= static_cast<int>(found[i].words.size()) ? 1 : 0;
+        others += 1;
+      }
       if (n <= 3) {
         bool exists = false;
         for (int i = 0; i < dict->Count(); ++i) {
           const RWordEntry& e = dict->EntryAt(i);
-          if (e.code == digits && dict->IsPicturableEntry(e)) exists = true;
+          if (e.code == digits && dict->IsPicturableEntry(e) && !dict->IsUnsuitableEntry(e)) exists = true;
         }
         if (exists) {
           ++singles;
-          singleTops += found[0].words.size() == 1 && pict == 1 ? 1 : 0;
+          singleTops += top.words.size() == 1 && topUnpictured == 0 ? 1 : 0;
         }
       }
     }
     const double k = perLength;
-    std::printf("%6zu %8.2f %8.2f %5.0f%% %8.2f %8d %7.1f", n, top / k, most / k, most > 0 ? 100 * top / most : 100,
-                gaveUp / k, overOne, firsts / k);
+    std::printf("%6zu %7.2f %7.2f %7.2f %8.2f %8d %7.0f%% %6.0f%% %7.1f", n, unpictured / k, fewest / k, extra / k,
+                gaveUp / k, overZero, others > 0 ? 100 * changed / others : 0.0, 100.0 * repeats / k, firsts / k);
     if (n <= 3)
       std::printf(" %4d/%-4d%3.0f%%", singleTops, singles, singles ? 100.0 * singleTops / singles : 0.0);
     std::printf("\n");
-    if (n >= 4) allTop += top, allMost += most;
-    if (n >= 7) allFirst += firsts / k, ++firstLengths;
+    if (n >= 4) allExcess += (unpictured - fewest) / k, ++excessLengths;
+    if (n >= 10) longChanged += changed, longOthers += others;
   }
-  std::printf("4-24 digits: picturable %.0f%% of the most; 7-24 digits: %.1f distinct first words\n",
-              allMost > 0 ? 100 * allTop / allMost : 100, allFirst / firstLengths);
+  std::printf("4-24 digits: %.2f more words that cannot be pictured than the fewest, on average; "
+              "10-24 digits: %.0f%% of the other phrases change at least half of their words\n",
+              allExcess / excessLengths, longOthers > 0 ? 100 * longChanged / longOthers : 0.0);
   return 0;
 }
