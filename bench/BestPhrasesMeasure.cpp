@@ -11,7 +11,13 @@
 // when one exists.
 //   bin/tq_best_measure DATA_DIR [NUMBERS_PER_LENGTH] [SEED]
 // With --long N it instead times one search on N random digits (run it
-// under /usr/bin/time -v for the memory).
+// under /usr/bin/time -v for the memory). With --pegs it prints the peg lists'
+// figures instead: for two digits the plurals and the numbers without a
+// picture although one exists; for three digits the share of numbers with a
+// picturable word that get one, the share of the others with two pictures
+// to be had that get two, and the pegs that are only the plural of the
+// two-digit peg although another picture is there; for both, words used
+// twice and words no suggestion may offer.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -22,6 +28,7 @@
 #include <vector>
 
 #include "BestPhrases.h"
+#include "PegList.h"
 #include "RDictionary.h"
 #include "RNumber.h"
 
@@ -117,6 +124,90 @@ int TimeLong(const RDictionary& dict, std::size_t n) {
   return found.empty() ? 1 : 0;
 }
 
+// The suitable words (with `pictures`, the picturable ones) of each code of
+// up to three digits.
+std::vector<std::vector<int>> WordsByCode(const RDictionary& dict, bool pictures) {
+  std::vector<std::vector<int>> out(1000 + 100 + 10);
+  for (int i = 0; i < dict.Count(); ++i) {
+    const RWordEntry& e = dict.EntryAt(i);
+    if (e.code.empty() || e.code.size() > 3 || (pictures && !dict.IsPicturableEntry(e)) || dict.IsUnsuitableEntry(e))
+      continue;
+    const std::size_t base = e.code.size() == 1 ? 0 : e.code.size() == 2 ? 10 : 110;
+    out[base + static_cast<std::size_t>(std::stoi(e.code))].push_back(i);
+  }
+  return out;
+}
+
+const std::vector<int>& Pictures(const std::vector<std::vector<int>>& byCode, const std::string& code) {
+  const std::size_t base = code.size() == 1 ? 0 : code.size() == 2 ? 10 : 110;
+  return byCode[base + static_cast<std::size_t>(std::stoi(code))];
+}
+
+int MeasurePegs(const RDictionary& dict) {
+  const auto byCode = WordsByCode(dict, true);
+  const auto anyByCode = WordsByCode(dict, false);
+  const auto two = tq::MakePegList(dict, 2);
+  const auto three = tq::MakePegList(dict, 3);
+  for (const auto* list : {&two, &three}) {
+    std::set<std::string> seen;
+    int twice = 0, unsuitable = 0;
+    for (const auto& peg : *list)
+      for (const auto& w : peg.words) {
+        if (w == ".") continue;
+        twice += seen.insert(w).second ? 0 : 1;
+        unsuitable += dict.IsUnsuitableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
+      }
+    std::printf("%zu-digit pegs: %d words used twice, %d unsuitable\n", list->front().number.size(), twice,
+                unsuitable);
+  }
+  int plurals = 0, missed = 0;
+  for (const auto& peg : two) {
+    if (peg.words.size() == 1 && !tq::SingularOf(dict, dict.FindWord(peg.words[0])).empty()) ++plurals;
+    if (!peg.picturable && !Pictures(byCode, peg.number).empty()) ++missed;
+  }
+  std::printf("2-digit pegs: %d plurals (at most 2), %d without a picture although one exists (0)\n", plurals, missed);
+  int having = 0, single = 0, pairable = 0, paired = 0, onlyPlural = 0, ownWord = 0, ownPaired = 0;
+  for (const auto& peg : three) {
+    if (!Pictures(byCode, peg.number).empty()) {
+      ++having;
+      single += peg.picturable ? 1 : 0;
+      const int entry = dict.FindWord(peg.words[0]);
+      const auto& twoPeg = two[static_cast<std::size_t>(std::stoi(peg.number.substr(0, 2)))];
+      if (peg.number.back() == '0' && twoPeg.words.size() == 1 && Pictures(byCode, peg.number).size() > 1 &&
+          tq::SingularOf(dict, entry) == twoPeg.words[0])
+        ++onlyPlural;
+      continue;
+    }
+    int pictured = 0;
+    for (const auto& w : peg.words)
+      pictured += w != "." && dict.IsPicturableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
+    const bool twoPictures = peg.words.size() == 2 && pictured == 2;
+    if (!Pictures(anyByCode, peg.number).empty()) {
+      ++ownWord;
+      ownPaired += twoPictures ? 1 : 0;
+      continue;
+    }
+    bool pairs = false;
+    for (std::size_t cut = 1; cut < 3; ++cut) {
+      const auto& a = Pictures(byCode, peg.number.substr(0, cut));
+      const auto& b = Pictures(byCode, peg.number.substr(cut));
+      pairs = pairs || (!a.empty() && !b.empty() && (a != b || a.size() > 1));
+    }
+    if (!pairs) continue;
+    ++pairable;
+    paired += twoPictures ? 1 : 0;
+  }
+  std::printf("3-digit pegs: a picturable word for %d of %d numbers that have one (%.1f%%, at least 95%%)\n", single,
+              having, having ? 100.0 * single / having : 0.0);
+  std::printf("3-digit pegs: two pictures for %d of %d numbers without a word of their own where two exist "
+              "(%.1f%%, at least 80%%)\n",
+              paired, pairable, pairable ? 100.0 * paired / pairable : 0.0);
+  std::printf("3-digit pegs: two pictures for %d of %d numbers whose own words are no pictures\n", ownPaired, ownWord);
+  std::printf("3-digit pegs ending in 0 that are the two-digit peg's plural although another picture exists: %d\n",
+              onlyPlural);
+  return 0;
+}
+
 // Of the phrase's words, how many the other phrase does not hold.
 int Changed(const tq::RRankedPhrase& phrase, const tq::RRankedPhrase& other) {
   int changed = 0;
@@ -137,7 +228,7 @@ bool HasRepeat(const tq::RRankedPhrase& phrase) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s DATA_DIR [NUMBERS_PER_LENGTH] [SEED] | DATA_DIR --long N\n", argv[0]);
+    std::fprintf(stderr, "usage: %s DATA_DIR [NUMBERS_PER_LENGTH] [SEED] | DATA_DIR --long N | DATA_DIR --pegs\n", argv[0]);
     return 2;
   }
   std::string dir = argv[1];
@@ -147,6 +238,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "no dictionary with word knowledge in %s\n", dir.c_str());
     return 1;
   }
+  if (argc >= 3 && std::string(argv[2]) == "--pegs") return MeasurePegs(*dict);
   if (argc >= 4 && std::string(argv[2]) == "--long") return TimeLong(*dict, std::strtoul(argv[3], nullptr, 10));
   const int perLength = argc >= 3 ? std::atoi(argv[2]) : 200;
   std::mt19937 rng(argc >= 4 ? static_cast<unsigned>(std::atoi(argv[3])) : 20261207u);
