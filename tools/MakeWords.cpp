@@ -1,11 +1,11 @@
 // Builds the installed dictionary words.dat and its companion wordinfo.dat
 // from the CMU pronouncing dictionary as shipped for Festival, the American
 // English word list, the SCOWL word lists by size, Festival's tagged lexicon
-// and WordNet 3.0, plus a short list of our own.
+// and WordNet 3.0, plus short reviewed lists of our own.
 //
 //   MakeWords <cmudict-0.4.out> <american-english> <extra-words.txt>
-//             <scowl folder> <wsj.wp39.poslexR> <wordnet folder>
-//             <words.dat> <wordinfo.dat>
+//             <pictures.txt> <unsuitable.txt> <scowl folder>
+//             <wsj.wp39.poslexR> <wordnet folder> <words.dat> <wordinfo.dat>
 //
 // A lexicon entry looks like ("church" nil (((ch er ch) 1))): the word, a part
 // of speech, then syllables of phones. We keep the words made only of the
@@ -38,57 +38,85 @@
 //   aa A   ae @   ah V   ao O   aw W   ax x   ay Y   eh E
 //   ey e   ih I   iy i   ow o   oy Q   uh U   uw u
 //
-// wordinfo.dat tells how common each word is, whether it is mostly a noun
-// and whether it names something a person can picture, for ranking best
-// phrases. It is plain text (ASCII, so also Windows-1252), sorted byte-wise,
-// one line per word of words.dat that has something to tell:
+// wordinfo.dat tells how common each word is, whether it is mostly a noun,
+// how well it names something a person can picture and whether it is
+// unsuitable to suggest, for ranking best phrases and pegs. It is plain text
+// (ASCII, so also Windows-1252), sorted byte-wise, one line per word of
+// words.dat that has something to tell:
 //
-//   word,level,kind        or        word,level,kind,p
+//   word,level,kind[,picture][,u]
 //
 // level is the size of the smallest SCOWL list english-words.N (or
 // american-words.N, for the American spellings) that holds the word: 10,
 // 20, 35, 40, 50, 55, 60, 70, 80 or 95, smaller for more common words; "-"
 // when none does. The program counts levels up to 35 as common. kind is "n"
-// when the word is mostly used as a noun, else "-". The fourth field "p"
-// marks a word that can be pictured; without it the word cannot. A word with
-// neither a level, nor "n", nor "p" has no line.
+// when the word is mostly used as a noun, else "-". picture is the picture
+// degree, 1 to 99, or "p" for 100 (older files knew only "p", a picture, and
+// no field, none); without it the degree is 0. The program counts degrees
+// from 50 as pictures. "u" marks a word unsuitable to suggest. A word with
+// none of these has no line.
 //
 // "Mostly a noun": in the tagged lexicon each tag of a word has log P(word |
 // tag); weighted by how often each tag occurs in running text, the noun tags
 // (nn, nns, nnp, nnps) hold at least half of P(tag | word).
 //
-// "Can be pictured": the word, or a noun it is the plural of, is a WordNet
-// noun that passes two tests.
-//   - Concrete. Each of its senses that is not a name (a capitalised form,
-//     as "Salmon" the river) weighs the times it was tagged in WordNet's
-//     sense counts plus one half, so that untagged senses count alike (their
-//     order in WordNet is no frequency). The senses in the lexicographer
-//     files of persons, animals, plants, body parts, foods, substances,
-//     natural objects and made things must weigh more than a third. A half
-//     would lose table (the data table: 52 of 82 tagged uses), chain, cloud
-//     and soil; a quarter would let in carton and tornado but as many like
-//     essence, foible and mediocrity; above a third the words let in are
-//     mostly things (album, brush, diamond, pillar, snow) and the abstract
-//     ones left out: image (8 of 51 uses a picture), book (10 of 59 the
-//     object; the rest, like page and joke, is the text), music, degree,
-//     behavior. Three untagged senses of which one is concrete are not
-//     enough (scissors is also a wrestling hold and an exercise).
-//   - Read as a noun: its ordinary noun tags (nn, nns; a name is no use of
-//     the word) hold at least a fifth of P(tag | word) in the tagged
-//     lexicon. Half would lose match (a quarter of its uses), watch, stand
-//     and cook; words with a rare concrete noun sense stay out by far: come
-//     (no noun use, yet "come" is a body fluid), crazy (a person), quick
-//     (the flesh under a nail), have, great, saw (4 %). For a word the
-//     lexicon lacks, WordNet's tagged uses of the noun against those of the
-//     same lemma as verb, adjective and adverb decide, or failing those its
-//     counts of senses.
-// Plurals are looked up as WordNet's morphy does: the word itself, its
-// entries in noun.exc (knives, mice), then the regular endings (-s, -ses,
-// -xes, -zes, -ches, -shes, -men, -ies to -y), none for words of two letters
-// or ending in "ss". The word's own noun share is used for its base, so
-// "comes" and "matches", mostly verbs, stay unmarked while clams (the
-// noun "clams" is money) is pictured through clam. Of the 38,578 words about
-// 10,600 are marked, 7,400 of the 30,200 common ones.
+// The picture degree of a WordNet lemma is a times b, as a percentage.
+//   - a, concrete: each noun sense that is not a name (a capitalised form, as
+//     "Salmon" the river) weighs the times it was tagged in WordNet's sense
+//     counts plus one half, so that untagged senses count alike (their order
+//     in WordNet is no frequency). A sense is a picture by its lexicographer
+//     file: made things and natural objects fully, animals 96, food 92, body
+//     parts 88, plants 84, substances 80 and persons 60 in 100 (one pictures
+//     a person by a type more than by a shape); others not at all. Our
+//     reviewed data/pictures.txt overrules the file for a sense and all the
+//     senses under it: the sea's waves, fire, fog and storms are events and
+//     phenomena to WordNet but plain to see; a copy and a friend or a foe are
+//     named by how they stand to another, and are no picture. a is the
+//     senses' picture factors averaged by weight over the senses that are
+//     pictures at all, times their share of the noun's weight up to 0.6: a
+//     third is about the edge, where table (the furniture in 30 of 82 uses;
+//     the rest is data tables) and chain still pass and image (8 of 39 a
+//     picture) does not.
+//   - b, read as a noun: the share of the word's uses that are nouns, from
+//     the uses of the lemma in every part of speech that WordNet tagged, and
+//     the uses of the word form in the tagged lexicon's newspaper text (names
+//     left out; P(word | tag) times the tag's share of about a million
+//     words), plus one use shared out as the lemma's senses are. WordNet's
+//     counts hold all of a lemma's forms, so the bare word takes 7 in 10 of
+//     its noun uses (the rest are plurals) and 3 in 10 of its verb uses (the
+//     bare and present forms; drilled and drilling are words of their own)
+//     and all of its adjective and adverb uses. A noun in 2 uses of 5 is
+//     read as one fully; below, b falls in proportion. So match (a verb in
+//     three uses of four, but a lighter when a noun) and drill pass, while
+//     come, well, young and die, whose rare noun senses are things, stay far
+//     out.
+// A word's degree is its own lemma's, or that of a noun it is the plural of
+// if higher. Plurals are looked up as WordNet's morphy does: noun.exc
+// (knives, mice), then the regular endings (-s, -ses, -xes, -zes, -ches,
+// -shes, -men, -ies to -y), none for words of two letters or ending in "ss".
+// A plural counts as its singular, weighed with the plural's own counts: it
+// takes 3 in 10 of the noun's uses and a sixth of the verb's (the third
+// person) and none of the adjective's, and the newspaper's counts of the
+// plural form itself, so houses and clams (the noun "clams" is money) are
+// pictures while "does" is no plural of doe. data/pictures.txt sets the
+// degree of the few words the counts misjudge (a lemma listed there gives
+// its degree to its plurals too): relish (the condiment was never tagged),
+// weave (a verb, though WordNet tagged its fabric), fry (only "small fry").
+// Of the 38,578 words about 11,200 are pictures.
+//
+// Unsuitable: vulgar and sexual words, slurs, hard drugs and words of hate
+// are never suggested. A word is unsuitable when
+//   - our reviewed data/unsuitable.txt lists it with a reason (or, with the
+//     reason "fine", it is never unsuitable: craps, taco);
+//   - WordNet's senses of it in the usage domains of obscenity (the synset
+//     with "vulgarism"), disparagement ("derogation") and ethnic slurs, or
+//     glossed as obscene, vulgar, offensive or derogatory terms, weigh more
+//     than half of all its senses in every part of speech, weighed as above;
+//   - it is a plural or verb form of a word of our list (pimps, raped), or a
+//     plural of a word WordNet marks that WordNet does not know as a word of
+//     its own. WordNet's offensive senses are nouns, so its words pass on to
+//     their plurals only: "spikes" is no form of the slur "spik".
+// About 140 words are unsuitable.
 #include <algorithm>
 #include <cstdio>
 #include <map>
