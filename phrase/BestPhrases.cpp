@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <compare>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -72,8 +73,8 @@ Score WordCost(const RDictionary& d, const RWordEntry& e) {
 
 // Equal weights go in the store's order, which is the words' byte order.
 bool Before(const Score& a, int entryA, const Score& b, int entryB) {
-  if (!(a == b)) return a < b;
-  return entryA < entryB;
+  const auto order = a.Key() <=> b.Key();
+  return order != 0 ? order < 0 : entryA < entryB;
 }
 
 // Counts the work of the passes over the digits and asks the caller's
@@ -144,9 +145,11 @@ class CodeWords {
         const std::size_t lead = LeadOf(code);
         if (l < kLeadLength ? !shortLeads[l][lead] : firstLead[lead] + l > n) continue;
         if (!AllDigits(code) || d.IsUnsuitableEntry(e)) continue;
-        const auto [it, added] = group_.emplace(code, static_cast<std::uint32_t>(groups_.size()));
+        const auto next = static_cast<std::uint32_t>(groups_.size());
+        const bool added = l <= kPackedLength ? packedGroup_.emplace(Packed(code), next).second
+                                              : group_.emplace(code, next).second;
         if (added) groups_.emplace_back();
-        groups_[it->second].push_back(Candidate{static_cast<int>(i), WordCost(d, e)});
+        groups_[added ? next : GroupOf(code)].push_back(Candidate{static_cast<int>(i), WordCost(d, e)});
         if (l >= kLeadLength) {
           auto& most = longestFrom_[lead];
           most = std::max(most, static_cast<std::uint8_t>(l));
@@ -171,21 +174,38 @@ class CodeWords {
     const std::size_t left = digits_.size() - p;
     std::size_t most = std::min(left, kLeadLength - 1);
     if (left >= kLeadLength) most = std::max<std::size_t>(most, longestFrom_[LeadOf(digits_.substr(p))]);
+    std::uint64_t value = 0;
     for (std::size_t l = 1; l <= most; ++l) {
-      const auto it = group_.find(digits_.substr(p, l));
-      if (it != group_.end()) found(l, it->second);
+      value = value * 10 + static_cast<std::uint64_t>(digits_[p + l - 1] - '0');
+      if (l <= kPackedLength) {
+        const auto it = packedGroup_.find(value << 5 | l);
+        if (it != packedGroup_.end()) found(l, it->second);
+      } else {
+        const auto it = group_.find(digits_.substr(p, l));
+        if (it != group_.end()) found(l, it->second);
+      }
     }
   }
 
   std::size_t GroupCount() const { return groups_.size(); }
   const std::vector<Candidate>& Group(std::uint32_t g) const { return groups_[g]; }
-  // The group of a code that occurs in the digits.
-  std::uint32_t GroupOf(std::string_view code) const { return group_.at(code); }
 
  private:
   static constexpr std::size_t kPrefixes = kLeads;
+  // Codes of up to kPackedLength digits are looked up as one number, their
+  // value and their length (so that "07" is not "7"); longer ones as text.
+  static constexpr std::size_t kPackedLength = 17;
+  static std::uint64_t Packed(std::string_view code) {
+    std::uint64_t value = 0;
+    for (char c : code) value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    return value << 5 | code.size();
+  }
+  std::uint32_t GroupOf(std::string_view code) const {
+    return code.size() <= kPackedLength ? packedGroup_.at(Packed(code)) : group_.at(code);
+  }
 
   std::string_view digits_;
+  std::unordered_map<std::uint64_t, std::uint32_t> packedGroup_;
   std::unordered_map<std::string_view, std::uint32_t> group_;
   std::vector<std::vector<Candidate>> groups_;
   std::vector<std::uint8_t> longestFrom_;
@@ -281,9 +301,10 @@ class Ways {
 class Picker {
  public:
   Picker(const RDictionary& d, const CodeWords& words, Ways& ways, std::size_t n)
-      : d_(d), words_(words), ways_(ways), n_(n), exact_(n <= kSearchedDigits && ways.Kept()) {
+      : words_(words), ways_(ways), n_(n), exact_(n <= kSearchedDigits && ways.Kept()) {
     offered_.assign(static_cast<std::size_t>(d.Count()), 0);
     usedIn_.assign(static_cast<std::size_t>(d.Count()), 0);
+    offeredIn_.assign(static_cast<std::size_t>(d.Count()), 0);
     best_.resize(exact_ ? std::bit_ceil(n + 1) : kWindow);
     links_.resize(n);
   }
@@ -311,7 +332,7 @@ class Picker {
           if (IsNever(best[k]) || Before(total, word.entry, best[k], bestEntry[k])) {
             best[k] = total;
             bestEntry[k] = word.entry;
-            link[k] = Link(word.entry, w.Length(), s - w.Extra());
+            link[k] = Link(w.Group(), w.Length(), s - w.Extra());
           }
         }
       };
@@ -341,11 +362,12 @@ class Picker {
   // Takes the phrase into the list: its words weigh more from now on.
   void List(const std::vector<int>& entries) {
     listed_.insert(entries);
-    std::vector<int> distinct = entries;
-    std::sort(distinct.begin(), distinct.end());
-    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-    for (int e : distinct)
-      if (e >= 0) ++offered_[static_cast<std::size_t>(e)];
+    // Each word once, however often the phrase holds it.
+    for (int e : entries)
+      if (e >= 0 && offeredIn_[static_cast<std::size_t>(e)] != listed_.size()) {
+        offeredIn_[static_cast<std::size_t>(e)] = static_cast<unsigned>(listed_.size());
+        ++offered_[static_cast<std::size_t>(e)];
+      }
   }
 
  private:
@@ -370,11 +392,11 @@ class Picker {
     std::uint32_t path;  // where its words, from the first, start in paths_
   };
 
-  // A link from a position to the rest of its best ending: the word (or
-  // mark), the digits it covers and which ending follows it.
-  static std::uint32_t Link(int entry, std::size_t length, int next) {
-    return static_cast<std::uint32_t>(entry + 1) << 6 | static_cast<std::uint32_t>(next) << 5 |
-           static_cast<std::uint32_t>(length);
+  // A link from a position to the rest of its best ending: the group of its
+  // word (whose best the pick's weights make it) or the mark, the digits it
+  // covers and which ending follows it.
+  static std::uint32_t Link(std::uint32_t group, std::size_t length, int next) {
+    return group << 6 | static_cast<std::uint32_t>(next) << 5 | static_cast<std::uint32_t>(length);
   }
   std::array<Score, 2>& Best(std::size_t p) { return best_[p & (best_.size() - 1)]; }
   // The best ending from p with at most `extraLeft` words beyond the fewest.
@@ -436,10 +458,11 @@ class Picker {
     std::size_t s = !IsNever(start[1]) && (IsNever(start[0]) || start[1] < start[0]) ? 1 : 0;
     for (std::size_t p = 0; p < n_;) {
       const std::uint32_t link = links_[p][s];
-      int entry = static_cast<int>(link >> 6) - 1;
+      const std::uint32_t group = link >> 6;
+      int entry = CheapestOf(group).entry;
       if (entry >= 0 && used(entry)) {
         std::optional<Candidate> other;
-        for (const Candidate& c : words_.Group(words_.GroupOf(d_.CodeAt(entry)))) {
+        for (const Candidate& c : words_.Group(group)) {
           if (used(c.entry)) continue;
           const Candidate weighed{c.entry, Weighed(c)};
           if (!other || Before(weighed.cost, weighed.entry, other->cost, other->entry)) other = weighed;
@@ -573,7 +596,6 @@ class Picker {
     return false;
   }
 
-  const RDictionary& d_;
   const CodeWords& words_;
   Ways& ways_;
   std::size_t n_;
@@ -582,6 +604,7 @@ class Picker {
   unsigned pick_ = 0;
   std::vector<std::uint16_t> offered_;  // per entry: the listed phrases that hold it
   std::vector<unsigned> usedIn_;        // per entry: the last pick whose quick way used it
+  std::vector<unsigned> offeredIn_;     // per entry: the size of the list when it last joined
   std::set<std::vector<int>> listed_;
   std::vector<Cheapest> cheapest_;      // per group
   std::vector<std::vector<std::uint8_t>> orders_;
