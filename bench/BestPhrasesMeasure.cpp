@@ -5,7 +5,9 @@
 // words can have; the words the top phrase has beyond the fewest; the common
 // words it gives up against the most common phrase of as many words and as
 // many pictures; how many of the other nineteen phrases change at least half
-// of their words against the top phrase (as a share), how many top phrases
+// of their words against the top phrase (as a share) and against every
+// phrase above them, the share of their
+// words that can be pictured, how many top phrases
 // use a word twice, and the distinct first words among the twenty; and for
 // two and three digits how often the top phrase is a single picturable word
 // when one exists.
@@ -243,13 +245,14 @@ int main(int argc, char** argv) {
   const int perLength = argc >= 3 ? std::atoi(argv[2]) : 200;
   std::mt19937 rng(argc >= 4 ? static_cast<unsigned>(std::atoi(argv[3])) : 20261207u);
 
-  std::printf("%6s %7s %7s %7s %8s %8s %8s %7s %7s %10s\n", "digits", "unpict", "fewest", "extra", "gaveup",
-              "gaveup>0", "changed", "repeat", "first", "single");
+  std::printf("%6s %7s %7s %7s %8s %8s %8s %8s %7s %7s %7s %10s\n", "digits", "unpict", "fewest", "extra", "gaveup",
+              "gaveup>0", "changed", "fromall", "below*", "repeat", "first", "single");
   double allExcess = 0;
   int excessLengths = 0;
   double longChanged = 0, longOthers = 0;
   for (std::size_t n = 2; n <= 24; ++n) {
     double unpictured = 0, fewest = 0, extra = 0, gaveUp = 0, firsts = 0, changed = 0, others = 0;
+    double belowPictures = 0, belowWords = 0, changedFromAll = 0;
     int overZero = 0, repeats = 0, singles = 0, singleTops = 0;
     for (int round = 0; round < perLength; ++round) {
       const std::string digits = RandomDigits(rng, n);
@@ -272,6 +275,12 @@ int main(int argc, char** argv) {
       for (std::size_t i = 1; i < found.size(); ++i) {
         changed += 2 * Changed(found[i], top) >= static_cast<int>(found[i].words.size()) ? 1 : 0;
         others += 1;
+        bool fromAll = true;
+        for (std::size_t j = 0; j < i; ++j)
+          fromAll = fromAll && 2 * Changed(found[i], found[j]) >= static_cast<int>(found[i].words.size());
+        changedFromAll += fromAll ? 1 : 0;
+        belowPictures += found[i].picturable;
+        belowWords += found[i].wordCount;
       }
       if (n <= 3) {
         bool exists = false;
@@ -286,8 +295,10 @@ int main(int argc, char** argv) {
       }
     }
     const double k = perLength;
-    std::printf("%6zu %7.2f %7.2f %7.2f %8.2f %8d %7.0f%% %6.0f%% %7.1f", n, unpictured / k, fewest / k, extra / k,
-                gaveUp / k, overZero, others > 0 ? 100 * changed / others : 0.0, 100.0 * repeats / k, firsts / k);
+    std::printf("%6zu %7.2f %7.2f %7.2f %8.2f %8d %7.0f%% %7.0f%% %6.0f%% %6.0f%% %7.1f", n, unpictured / k,
+                fewest / k, extra / k, gaveUp / k, overZero, others > 0 ? 100 * changed / others : 0.0,
+                others > 0 ? 100 * changedFromAll / others : 0.0,
+                belowWords > 0 ? 100 * belowPictures / belowWords : 0.0, 100.0 * repeats / k, firsts / k);
     if (n <= 3)
       std::printf(" %4d/%-4d%3.0f%%", singleTops, singles, singles ? 100.0 * singleTops / singles : 0.0);
     std::printf("\n");
