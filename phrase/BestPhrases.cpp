@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <queue>
 #include <set>
 #include <tuple>
 #include <unordered_map>
@@ -33,14 +32,15 @@ constexpr std::size_t kProgressEvery = 4096;
 // A phrase's weight, the fields of the header's list in its order, compared
 // field by field, smaller first. Every field but the first is a sum over the
 // phrase's words, which is what lets a pass over the digits find the best.
+// The sums of up to a hundred a word are wide enough for any number.
 struct Score {
   int repeats = 0;
   int unpictured = 0;  // with the weight of words offered above
   int extra = 0;
   int uncommon = 0;
-  int degree = 0;
+  std::int64_t degree = 0;
   int otherKinds = 0;
-  int levels = 0;
+  std::int64_t levels = 0;
 
   Score operator+(const Score& o) const {
     return {repeats + o.repeats, unpictured + o.unpictured, extra + o.extra,        uncommon + o.uncommon,
