@@ -88,17 +88,17 @@ std::vector<Cover> AllCovers(const RDictionary& dict, const std::string& digits)
   return out;
 }
 
-// The header's weight of a phrase, given how many listed phrases hold each
-// word and the fewest words.
-using Weight = std::array<int, 7>;
-Weight WeightOf(const RDictionary& dict, const Cover& c, std::map<int, int>& offered, int fewest) {
+// The header's weight of a phrase, the words offered above left out, given
+// the fewest words.
+using Weight = std::array<long long, 7>;
+Weight WeightOf(const RDictionary& dict, const Cover& c, int fewest) {
   Weight w{};
   std::set<int> seen;
   for (int i : c.entries) {
     if (i < 0) continue;
     const RWordEntry& e = dict.EntryAt(i);
     w[0] += seen.insert(i).second ? 0 : 1;
-    w[1] += (dict.IsPicturableEntry(e) ? 0 : 1) + offered[i];
+    w[1] += dict.IsPicturableEntry(e) ? 0 : 1;
     w[3] += dict.IsCommonEntry(e) ? 0 : 1;
     w[4] += kFullPicture - dict.PictureDegree(e);
     w[5] += e.noun ? 0 : 1;
@@ -110,26 +110,40 @@ Weight WeightOf(const RDictionary& dict, const Cover& c, std::map<int, int>& off
 
 // The list as the header defines it: of the covers with the fewest uncovered
 // digits and at most one word more than the fewest words, each time the
-// lightest not listed yet, the words of those above weighing more.
+// lightest not listed yet, each word weighing one more for every phrase
+// above that holds it.
 std::vector<Entries> ExpectedList(const RDictionary& dict, const std::vector<Cover>& covers, std::size_t count) {
   int uncovered = 1 << 20, fewest = 1 << 20;
   for (const Cover& c : covers) uncovered = std::min(uncovered, c.uncovered);
   for (const Cover& c : covers)
     if (c.uncovered == uncovered) fewest = std::min(fewest, c.words);
-  std::map<int, int> offered;
+  std::vector<const Cover*> candidates;
+  std::vector<Weight> weights;
+  for (const Cover& c : covers)
+    if (c.uncovered == uncovered && c.words <= fewest + 1) {
+      candidates.push_back(&c);
+      weights.push_back(WeightOf(dict, c, fewest));
+    }
+  std::vector<int> offered(static_cast<std::size_t>(dict.Count()), 0);
+  std::vector<bool> listed(candidates.size(), false);
   std::vector<Entries> out;
   while (out.size() < count) {
-    std::optional<std::pair<Weight, Entries>> best;
-    for (const Cover& c : covers) {
-      if (c.uncovered != uncovered || c.words > fewest + 1) continue;
-      if (std::find(out.begin(), out.end(), c.entries) != out.end()) continue;
-      auto candidate = std::make_pair(WeightOf(dict, c, offered, fewest), c.entries);
-      if (!best || candidate < *best) best = std::move(candidate);
+    std::optional<std::size_t> best;
+    Weight bestWeight{};
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+      if (listed[k]) continue;
+      Weight w = weights[k];
+      for (int i : candidates[k]->entries) w[1] += i < 0 ? 0 : offered[static_cast<std::size_t>(i)];
+      if (!best || std::tie(w, candidates[k]->entries) < std::tie(bestWeight, candidates[*best]->entries)) {
+        best = k;
+        bestWeight = w;
+      }
     }
     if (!best) break;
-    out.push_back(best->second);
-    for (int i : std::set<int>(best->second.begin(), best->second.end()))
-      if (i >= 0) ++offered[i];
+    listed[*best] = true;
+    out.push_back(candidates[*best]->entries);
+    for (int i : std::set<int>(out.back().begin(), out.back().end()))
+      if (i >= 0) ++offered[static_cast<std::size_t>(i)];
   }
   return out;
 }
