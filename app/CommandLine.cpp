@@ -21,12 +21,18 @@
 namespace tq {
 namespace {
 
-// Options the toolkit itself takes from the command line; with one of these
-// first, the window starts as it always did.
-constexpr std::array<std::string_view, 19> kToolkitOptions = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "reverse", "session", "style", "stylesheet", "widgetcount", "display",
-    "geometry", "name", "title", "nograb", "dograb", "sync"};
+// Options the toolkit itself takes from the command line, and whether the
+// next argument is their value; with only these, the window starts as it
+// always did.
+struct ToolkitOption {
+  std::string_view name;
+  bool takesValue;
+};
+constexpr std::array<ToolkitOption, 19> kToolkitOptions = {{
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"reverse", false},
+    {"session", true}, {"style", true}, {"stylesheet", true}, {"widgetcount", false}, {"display", true},
+    {"geometry", true}, {"name", true}, {"title", true}, {"nograb", false}, {"dograb", false}, {"sync", false}}};
 
 // --best prints as many phrases as the dialog lists unless --count says otherwise.
 constexpr int kDefaultBestCount = 20;
@@ -65,6 +71,14 @@ class PlatformScope {
   Platform* previous_;
 };
 
+// What was printed must have reached standard output (a full disk, a closed
+// pipe); else the run failed, and says so.
+int Printed(std::ostream& out, std::ostream& err) {
+  if (out.flush()) return CommandLineDone;
+  err << kProductName << ": Could not write to standard output.\n";
+  return CommandLineFailed;
+}
+
 int BadArgument(std::ostream& err, const QString& text) {
   err << kProductName << ": " << text.toStdString() << '\n'
       << "Run '" << kProductName << " --help' to see the options.\n";
@@ -101,6 +115,9 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
   for (const RRankedPhrase& phrase : phrases) out << Utf8(phrase.phrase) << '\n';
   if (!phrases.empty() && !phrases.front().complete)
     err << kProductName << ": No word covers the digits marked with a dot.\n";
+  if (phrases.size() < count && phrases.size() == BestPhrasesAllowed(digits.size()))
+    err << kProductName << ": The list stops at " << phrases.size() << " phrases: a number of " << digits.size()
+        << " digits allows no more.\n";
 }
 
 // The peg list, one number a line: the number with its leading zeros, a tab
@@ -112,19 +129,25 @@ void PrintPegs(const RDictionary& dictionary, int digits, std::ostream& out) {
 }  // namespace
 
 bool WantsCommandLine(const std::vector<std::string>& arguments) {
-  if (arguments.empty()) return false;
-  std::string_view first = arguments.front();
-  if (first.size() < 2 || first[0] != '-') return false;
-  first.remove_prefix(first[1] == '-' ? 2 : 1);
-  return std::find(kToolkitOptions.begin(), kToolkitOptions.end(), first.substr(0, first.find('='))) ==
-         kToolkitOptions.end();
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view option = arguments[i];
+    if (option.size() < 2 || option[0] != '-') continue;
+    option.remove_prefix(option[1] == '-' ? 2 : 1);
+    const std::string_view name = option.substr(0, option.find('='));
+    const auto toolkit = std::find_if(kToolkitOptions.begin(), kToolkitOptions.end(),
+                                      [name](const ToolkitOption& o) { return o.name == name; });
+    if (toolkit == kToolkitOptions.end()) return true;
+    if (toolkit->takesValue && name.size() == option.size()) ++i;
+  }
+  return false;
 }
 
 int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::ostream& out, std::ostream& err) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Memorise numbers with the phonetic system of mnemonics.\n"
-      "Without options, opens the window; a first argument that is not an option names a worksheet to open."));
+      "Without options, opens the window; a first argument that is not an option names a worksheet to open.\n"
+      "With any of the options below, wherever it stands, prints and opens no window."));
   // Our own help option: the toolkit's also brings --help-all for options
   // that only the window takes.
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
@@ -143,9 +166,11 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
                                                "brings new words."),
                                 QStringLiteral("NUMBER"));
   const QCommandLineOption count(QStringLiteral("count"),
-                                 QStringLiteral("How many phrases --best prints (1 to %1, default %2).")
+                                 QStringLiteral("How many phrases --best prints (1 to %1, default %2; fewer for a "
+                                                "number of more than %3 digits, whose search keeps to a budget).")
                                      .arg(kMaxBestCount)
-                                     .arg(kDefaultBestCount),
+                                     .arg(kDefaultBestCount)
+                                     .arg(kBestPhrasesBudget / kMaxBestPhrases),
                                  QStringLiteral("N"));
   const QCommandLineOption pegs(QStringLiteral("pegs"),
                                 QStringLiteral("Print a peg list: a word to picture for every number of DIGITS "
@@ -163,12 +188,12 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   if (parser.isSet(help)) {
     const std::string text = parser.helpText().toStdString();
     out << text << (text.empty() || text.back() != '\n' ? "\n" : "");
-    return CommandLineDone;
+    return Printed(out, err);
   }
   if (parser.isSet(version)) {
     // The version the about box shows, behind its "v".
     out << kProductName << ' ' << kVersionText << '\n';
-    return CommandLineDone;
+    return Printed(out, err);
   }
 
   if (parser.isSet(count) && !parser.isSet(best)) return BadArgument(err, QStringLiteral("--count goes with --best."));
@@ -194,7 +219,8 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   }
   const QStringList rest = parser.positionalArguments();
   if (!parser.isSet(code) && !rest.isEmpty())
-    return BadArgument(err, QStringLiteral("Unexpected argument '%1'.").arg(rest.front()));
+    return BadArgument(err, QStringLiteral("Unexpected argument '%1'; a worksheet opens only without options.")
+                                .arg(rest.front()));
   if (parser.isSet(code) && rest.isEmpty()) return BadArgument(err, QStringLiteral("--code needs at least one word."));
   if (parser.isSet(code)) {
     // A character the dictionary cannot hold would be coded as a '?'.
@@ -227,7 +253,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
     PrintPegs(*dictionary, pegDigits, out);
   else
     PrintBest(*dictionary, digits, phraseCount, out, err);
-  return CommandLineDone;
+  return Printed(out, err);
 }
 
 }  // namespace tq

@@ -18,13 +18,16 @@ namespace tq {
 enum CommandLineStatus : int {
   CommandLineDone = 0,
   CommandLineDataError = 1,   // words.dat or mapping.txt could not be read
+  CommandLineFailed = 1,      // the output could not be written
   CommandLineBadArgument = 2,
 };
 
 // True when the arguments (without the program's name) are for the command
-// line: the first one is an option. A first argument that is not an option
-// names a worksheet for the window, as it always has; so do the toolkit's
-// own options (-platform, -style and the like).
+// line: one of them, wherever it stands, is an option other than the
+// toolkit's own (-platform, -style and the like, with their values). Without
+// one, a first argument names a worksheet for the window, as it always has;
+// with one, the command line reports what is wrong with the rest, so that
+// "phones.tqw --pegs 9" and "--pegs 9 phones.tqw" are both refused.
 bool WantsCommandLine(const std::vector<std::string>& arguments);
 
 // Runs the command line. arguments: the whole command line, the program's

@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -51,41 +50,12 @@
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "RWorksheet.h"
+#include "StatusPanel.h"
 #include "Text.h"
 #include "TextGuard.h"
 #include "WordColumns.h"
 
 namespace tq {
-
-// Panel 0 of the status bar: the status text, on navy in white while it is an
-// alert, else in the colours of the bar itself.
-class TStatusPanel final : public QWidget {
- public:
-  explicit TStatusPanel(QWidget* parent) : QWidget(parent) {
-    setObjectName("StatusPanel0");
-    setMinimumHeight(fontMetrics().height() + 4);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  }
-  void SetText(const QString& text, bool alert) {
-    text_ = text;
-    alert_ = alert;
-    update();
-  }
-  const QString& Text() const { return text_; }
-  bool Alert() const { return alert_; }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.fillRect(rect(), alert_ ? QColor(0, 0, 128) : palette().color(QPalette::Button));
-    p.setPen(alert_ ? Qt::white : Qt::black);
-    p.drawText(rect().adjusted(0, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text_);
-  }
-
- private:
-  QString text_;
-  bool alert_ = false;
-};
 
 namespace {
 

@@ -7,6 +7,7 @@
 // never used. Plain C++, so that every rule can be tested without a display.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -41,6 +42,10 @@ struct RRankedPhrase {
 // phrase of the list costs a pass over the digits.
 inline constexpr std::size_t kMaxBestPhrases = 1000;
 inline constexpr std::size_t kBestPhrasesBudget = 4000000;
+// How many phrases the search returns at most for a number of so many digits.
+constexpr std::size_t BestPhrasesAllowed(std::size_t digits) {
+  return std::min(kMaxBestPhrases, std::max<std::size_t>(1, kBestPhrasesBudget / std::max<std::size_t>(1, digits)));
+}
 
 // Best phrases for the digits (characters '0'-'9'; others ignored), best
 // first, at most `count` of them (see above), all different. The list holds

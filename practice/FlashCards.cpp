@@ -39,19 +39,28 @@ std::string Unquoted(std::string field, bool startsLine) {
 
 std::string PrintableUtf8From1252(std::string_view text) { return Utf8From1252(Printable1252(text)); }
 
-std::string FlashCardText(const RWorksheet& worksheet) {
+std::string FlashCardText(const RWorksheet& worksheet, int* withoutPhrase) {
+  int skipped = 0;
   std::string out;
   for (int32_t i = 0; i < worksheet.Count(); ++i) {
     const RNumber& entry = worksheet.At(i);
     const std::string number = Field(entry.Number());
     if (number.empty()) continue;
+    // A card without a phrase would only ask the number back (or, from the
+    // description, the number a practice session asks for).
+    if (!HasCompletePhrase(entry)) {
+      ++skipped;
+      continue;
+    }
     const std::string description = Field(entry.Description());
-    const std::string phrase = HasCompletePhrase(entry) ? Field(entry.Phrase()) : std::string();
+    const std::string phrase = Field(entry.Phrase());
+    // The back never repeats the front.
     out += Unquoted(description.empty() ? number : description, true);
     out += '\t';
-    out += Unquoted(phrase.empty() ? number : number + ": " + phrase, false);
+    out += Unquoted(description.empty() ? phrase : number + ": " + phrase, false);
     out += '\n';
   }
+  if (withoutPhrase) *withoutPhrase = skipped;
   return out;
 }
 
@@ -59,12 +68,17 @@ bool ExportFlashCards(const RWorksheet& worksheet, const std::string& path) {
   AtomicFile out(path);
   std::FILE* file = out.OpenOrReport();
   if (!file) return false;
-  const std::string text = FlashCardText(worksheet);
+  int withoutPhrase = 0;
+  const std::string text = FlashCardText(worksheet, &withoutPhrase);
   std::fwrite(text.data(), 1, text.size(), file);
   if (!out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.")) return false;
   const auto cards = std::count(text.begin(), text.end(), '\n');
-  ShowStatus("Wrote " + std::to_string(cards) + (cards == 1 ? " flash card" : " flash cards") + " to '" +
-             NativeText(path) + "'.");
+  std::string said = "Wrote " + std::to_string(cards) + (cards == 1 ? " flash card" : " flash cards") + " to '" +
+                     NativeText(path) + "'.";
+  if (withoutPhrase > 0)
+    said += " Left out " + std::to_string(withoutPhrase) + (withoutPhrase == 1 ? " number" : " numbers") +
+            " without a complete phrase.";
+  ShowStatus(said);
   return true;
 }
 

@@ -353,7 +353,13 @@ void TFormPractice::ShowOver() {
 
 void TFormPractice::ButtonAnswerClick() {
   switch (stage_) {
-    case Stage::Asking: ShowAnswer(); break;
+    case Stage::Asking:
+      // A blank answer is no answer: it is asked for, not counted wrong.
+      if (EditAnswer->text().trimmed().isEmpty())
+        LabelResult->setText(QStringLiteral("Type your answer, then press Enter."));
+      else
+        ShowAnswer();
+      break;
     case Stage::Showing: ShowQuestion(); break;
     case Stage::Over: accept(); break;
   }

@@ -13,6 +13,14 @@ const QColor kNew(0xb8, 0xbe, 0xc8);
 const QColor kLearning(0xe8, 0xb0, 0x30);
 const QColor kLearned(0x2c, 0x6c, 0xc0);
 
+// The most answers of any day; in 64 bits, as a day's counters may each be
+// near the 32-bit limit.
+int64_t Busiest(const std::vector<RDayTally>& days) {
+  int64_t most = 0;
+  for (const RDayTally& day : days) most = std::max(most, int64_t{day.right} + day.wrong);
+  return most;
+}
+
 }  // namespace
 
 std::vector<RDayTally> RecentDays(const RPracticeSchedule& schedule, int32_t today) {
@@ -34,6 +42,11 @@ void TPracticeChart::SetData(std::vector<RDayTally> days, RStageCounts stages) {
   days_ = std::move(days);
   stages_ = stages;
   update();
+}
+
+QString TPracticeChart::ScaleText() const {
+  const int64_t busiest = Busiest(days_);
+  return busiest > 0 ? QStringLiteral("most %1").arg(busiest) : QString();
 }
 
 QSize TPracticeChart::sizeHint() const {
@@ -92,10 +105,8 @@ void TPracticeChart::paintEvent(QPaintEvent*) {
   p.setPen(palette().color(QPalette::Text));
   p.drawText(QRect(area.left(), area.top(), area.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Answers per day, last %1 days").arg(kDaysShown));
-  int busiest = 1;
-  for (const RDayTally& day : days_) busiest = std::max<int>(busiest, day.right + day.wrong);
-  p.drawText(QRect(area.left(), area.top(), area.width(), line), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("most %1").arg(busiest));
+  const int64_t busiest = std::max<int64_t>(1, Busiest(days_));
+  p.drawText(QRect(area.left(), area.top(), area.width(), line), Qt::AlignRight | Qt::AlignVCenter, ScaleText());
   const int count = std::max<int>(1, static_cast<int>(days_.size()));
   const double slot = static_cast<double>(plot.width()) / count;
   for (int i = 0; i < static_cast<int>(days_.size()); ++i) {

@@ -23,6 +23,9 @@ class TPracticeChart : public QWidget {
   void SetData(std::vector<RDayTally> days, RStageCounts stages);
   const std::vector<RDayTally>& Days() const { return days_; }
   const RStageCounts& Stages() const { return stages_; }
+  // The scale of the day bars: the busiest day's answers; none while no day
+  // shown has any.
+  QString ScaleText() const;
 
   QSize sizeHint() const override;
 

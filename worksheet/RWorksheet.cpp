@@ -120,12 +120,13 @@ bool RWorksheet::Load() {
   }
   if (damaged || version > kWorksheetVersion) {
     const std::string read = std::to_string(Count()) + (Count() == 1 ? " entry was read." : " entries were read.");
-    // The status bar is narrow: what happened first, the file's name is in the title.
+    // The status bar is narrow: what happened first, the file's name is in
+    // the title; the note on a damaged file fits the window's first width.
     if (version > kWorksheetVersion)
       loadNote_ = "The worksheet comes from a newer version of the program (" + std::to_string(version) +
                   ") and may not have been read fully: " + read;
     else
-      loadNote_ = "The worksheet file is damaged: " + read;
+      loadNote_ = "Damaged file: " + read;
     loadNote_ += " Save it under another name to keep the original.";
   }
   return true;

@@ -6,6 +6,9 @@
 #include <QStyleHints>
 #include <QToolTip>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "Codec.h"
 #include "Messages.h"
 
@@ -76,12 +79,32 @@ class TSteadyCursor final : public QObject {
   int userFlashTime_ = 0;
 };
 
+// The notice names the first few characters left out, then only counts: a
+// paste of thousands would otherwise make a notice too long to read and to
+// lay out.
+constexpr qsizetype kNamedCharacters = 3;
+
+// A character as the notice names it: itself in quotes and its code, which
+// shows even where no font has the character (a box names nothing). A
+// control character is named by its code alone.
+std::string CharacterName(char32_t c) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+  if (!QChar::isPrint(c)) return code;
+  return "'" + NativeText(QString::fromUcs4(&c, 1).toStdString()) + "' (" + code + ")";
+}
+
 }  // namespace
 
 std::string RefusalText(const QString& leftOut, bool lineBreaks) {
   std::string text;
-  if (!leftOut.isEmpty())
-    text = "Left out '" + NativeText(leftOut.toStdString()) + "': the program's files cannot hold these characters.";
+  const QList<uint> characters = leftOut.toUcs4();
+  const auto named = std::min<qsizetype>(characters.size(), kNamedCharacters);
+  for (qsizetype i = 0; i < named; ++i)
+    text += (i == 0 ? "Left out " : i + 1 < characters.size() ? ", " : " and ") + CharacterName(characters[i]);
+  if (characters.size() > named) text += " and " + std::to_string(characters.size() - named) + " more";
+  if (!characters.isEmpty())
+    text += characters.size() == 1 ? ": the files cannot hold it." : ": the files cannot hold them.";
   if (lineBreaks) {
     if (!text.empty()) text += ' ';
     text += "Line breaks became blanks: the field holds one line.";

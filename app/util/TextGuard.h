@@ -32,7 +32,8 @@ void GuardTextField(QLineEdit* edit);
 
 // What a guard says when it changed the input: the characters left out
 // (empty when none) and whether line breaks became blanks. Empty when
-// nothing changed. The characters travel as native text (Messages.h).
+// nothing changed. The first few characters are named, each with its code,
+// the rest counted. The characters travel as native text (Messages.h).
 std::string RefusalText(const QString& leftOut, bool lineBreaks);
 
 }  // namespace tq

@@ -55,9 +55,10 @@ struct Outcome {
 
 class Process {
  public:
+  // fullDisk: standard output goes to /dev/full, where every write fails.
   Process(const std::string& program, const Args& arguments, const std::map<std::string, std::string>& environment,
-          const TempDir& scratch)
-      : outPath_(scratch.File("stdout")), errPath_(scratch.File("stderr")) {
+          const TempDir& scratch, bool fullDisk = false)
+      : outPath_(fullDisk ? "/dev/full" : scratch.File("stdout")), errPath_(scratch.File("stderr")) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
       const std::string entry = *e;
@@ -87,7 +88,7 @@ class Process {
     int status = 0;
     if (pid_ > 0 && ::waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status)) run.status = WEXITSTATUS(status);
     pid_ = -1;
-    run.out = Slurp(outPath_);
+    if (outPath_ != "/dev/full") run.out = Slurp(outPath_);
     run.err = Slurp(errPath_);
     return run;
   }
@@ -151,8 +152,8 @@ class CommandLine : public ::testing::TestWithParam<bool> {
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
   }
-  Outcome Start(const Args& arguments) {
-    Process process(program_, arguments, Environment(), scratch);
+  Outcome Start(const Args& arguments, bool fullDisk = false) {
+    Process process(program_, arguments, Environment(), scratch, fullDisk);
     return process.Wait();
   }
   std::map<std::string, std::string> Environment() const {
@@ -287,6 +288,34 @@ TEST_P(CommandLine, PegsPrintEveryNumberWithItsPeg) {
   }
 }
 
+// Output that cannot be written is a failure, said on standard error.
+TEST_P(CommandLine, AFullDiskIsAFailureThatIsSaid) {
+  for (const Args& arguments : {Args{"--best", "91"}, Args{"--pegs", "2"}, Args{"--code", "tree"},
+                                Args{"--words", "91"}, Args{"--help"}, Args{"--version"}}) {
+    const Outcome run = Start(arguments, true);
+    EXPECT_EQ(run.status, 1) << arguments.front();
+    EXPECT_EQ(run.err, "Tessaloquine: Could not write to standard output.\n") << arguments.front();
+  }
+}
+
+// A number so long that the search's budget allows fewer phrases than asked
+// for: as many as it allows, and standard error says why there are no more.
+TEST_P(CommandLine, TheLongNumberBudgetSaysWhenItCutsTheList) {
+  std::string digits;
+  for (int i = 0; i < 3000; ++i) digits += "91";
+  const std::size_t allowed = BestPhrasesAllowed(digits.size());
+  ASSERT_LT(allowed, 1000u);
+  const Outcome run = Start({"--best", digits, "--count", "1000"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')), allowed);
+  EXPECT_EQ(run.err, "Tessaloquine: The list stops at " + std::to_string(allowed) + " phrases: a number of " +
+                         std::to_string(digits.size()) + " digits allows no more.\n");
+  // The help says so too, however it wraps its lines.
+  const Outcome help = Start({"--help"});
+  const QString said = QString::fromStdString(help.out).simplified();
+  EXPECT_TRUE(said.contains("fewer for a number of more than 4000 digits")) << help.out;
+}
+
 TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
   const std::vector<Args> bad = {{"--bogus"},          {"--words"},          {"--words", "no digits"},
                                  {"--code"},           {"--code", "--words", "1"}, {"--words", "1", "extra"},
@@ -295,7 +324,9 @@ TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
                                  {"--best", "12", "--count", "x"}, {"--best", "none"},
                                  {"--best", "1", "--words", "1"}, {"--best"},
                                  {"--pegs"},           {"--pegs", "1"},      {"--pegs", "4"},
-                                 {"--pegs", "x"},      {"--pegs", "2", "--best", "1"}};
+                                 {"--pegs", "x"},      {"--pegs", "2", "--best", "1"},
+                                 {"phones.tqw", "--pegs", "9"}, {"phones.tqw", "--pegs", "2"},
+                                 {"--best", "1", "phones.tqw"}};
   for (const Args& arguments : bad) {
     const Outcome run = Start(arguments);
     EXPECT_EQ(run.status, 2) << arguments.front();
@@ -372,15 +403,22 @@ TEST(CommandLineMessages, AreCleanUtf8UnderAFolderWithAnAccent) {
 INSTANTIATE_TEST_SUITE_P(Modes, CommandLine, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Installed" : "Portable"; });
 
-TEST(CommandLineChoice, OnlyALeadingOptionOfOursLeavesTheWindowOut) {
+// An option of ours anywhere is the command line's, which then reports what
+// is wrong with the rest; the toolkit's options, and their values, leave a
+// worksheet to the window wherever they stand.
+TEST(CommandLineChoice, AnOptionOfOursAnywhereLeavesTheWindowOut) {
   EXPECT_FALSE(WantsCommandLine({}));
   EXPECT_FALSE(WantsCommandLine({"phones.tqw"}));
-  EXPECT_FALSE(WantsCommandLine({"phones.tqw", "--code"}));
   EXPECT_FALSE(WantsCommandLine({"-"}));
-  for (const char* toolkit : {"-platform", "--platform", "-style=fusion", "-reverse"})
+  for (const char* toolkit : {"-platform", "--platform", "-style=fusion", "-reverse"}) {
     EXPECT_FALSE(WantsCommandLine({toolkit, "x"})) << toolkit;
-  for (const char* ours : {"--code", "-h", "--help", "--words=1", "--bogus"})
+    EXPECT_FALSE(WantsCommandLine({"phones.tqw", toolkit, "x"})) << toolkit;
+  }
+  EXPECT_FALSE(WantsCommandLine({"phones.tqw", "-qwindowtitle", "-x"}));
+  for (const char* ours : {"--code", "-h", "--help", "--words=1", "--bogus"}) {
     EXPECT_TRUE(WantsCommandLine({ours})) << ours;
+    EXPECT_TRUE(WantsCommandLine({"-reverse", "phones.tqw", ours})) << ours;
+  }
 }
 
 // A worksheet named on the command line still opens in the window; SIGTERM

@@ -225,6 +225,35 @@ QRect InkBox(const QImage& image, const QColor& background) {
   return box;
 }
 
+// A note too long for the panel ends in an ellipsis inside it, with the whole
+// note as the panel's tip; one that fits has no tip. The note on a damaged
+// worksheet fits at the window's first width.
+TEST_F(NumbersListTest, ANoteThatDoesNotFitIsCutWithTheWholeNoteAsItsTip) {
+  Start();
+  form->resize(640, form->height());
+  Settle();
+  QWidget* panel = Child<QWidget>("StatusPanel0");
+  const QColor navy(0, 0, 128);
+  std::string note = "The note begins here <b>and</b>";
+  for (int i = 0; i < 40; ++i) note += " and goes on";
+  form->SetStatusAlert(note + " to its end.");
+  EXPECT_TRUE(panel->toolTip().contains("begins here &lt;b&gt;and&lt;/b&gt; and goes on"))
+      << panel->toolTip().toStdString();
+  EXPECT_TRUE(panel->toolTip().contains("to its end.")) << panel->toolTip().toStdString();
+  const QRect ink = InkBox(panel->grab().toImage(), navy);
+  EXPECT_LT(ink.right(), panel->width() - 2);
+  EXPECT_GT(ink.right(), panel->width() * 3 / 4);
+
+  dir.Write("damaged.tqw", "#Tessaloquine - 1\n#Count = 40\nN:1\nP:\nD:\n\nN:2\nP: t");
+  RWorksheet damaged;
+  damaged.SetFileName(dir.File("damaged.tqw"));
+  ASSERT_TRUE(damaged.Load());
+  ASSERT_NE(damaged.LoadNote().find("Damaged file: 2 entries"), std::string::npos) << damaged.LoadNote();
+  form->SetStatusAlert(damaged.LoadNote());
+  EXPECT_LE(panel->fontMetrics().horizontalAdvance(ToQString(damaged.LoadNote())), panel->width());
+  EXPECT_EQ(panel->toolTip(), "");
+}
+
 TEST_F(NumbersListTest, TheStatusTextStandsAtThePanelsLeftEdgeOnePixelDown) {
   Start();
   QWidget* panel = Child<QWidget>("StatusPanel0");

@@ -180,13 +180,20 @@ TEST_F(SafeInputTest, FieldsRefuseWhatTheFilesCannotHoldAndSaySo) {
   EXPECT_TRUE(platform.statusAlert);
   EXPECT_NE(platform.statusDisplay.find("'\xCF\x80'"), std::string::npos) << platform.statusDisplay;
 
+  // Each character is named with its code, which a font without it still shows.
   QLineEdit* description = Edit("EditDescription");
   description->setFocus();
   description->insert(Utf8("caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80!"));  // café 日本 😀!
   EXPECT_EQ(description->text(), Utf8("caf\xC3\xA9  !"));
-  EXPECT_NE(platform.statusDisplay.find("'\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80'"), std::string::npos)
-      << platform.statusDisplay;
+  EXPECT_EQ(platform.statusDisplay, "Left out '\xE6\x97\xA5' (U+65E5), '\xE6\x9C\xAC' (U+672C) and '\xF0\x9F\x98\x80' "
+                                    "(U+1F600): the files cannot hold them.");
   EXPECT_EQ(form->CurrentNumber()->Description(), "caf\xE9  !");
+  // A paste of many: the first few, and how many more.
+  QString many;
+  for (char16_t c = 0x4E00; c < 0x4E00 + 4000; ++c) many += QChar(c);
+  description->insert(many + many);
+  EXPECT_EQ(platform.statusDisplay, "Left out '\xE4\xB8\x80' (U+4E00), '\xE4\xB8\x81' (U+4E01), '\xE4\xB8\x82' "
+                                    "(U+4E02) and 3997 more: the files cannot hold them.");
 
   // Text the field can hold as it is goes in without a word.
   platform.statusText.clear();

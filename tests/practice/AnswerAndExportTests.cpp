@@ -8,6 +8,7 @@
 #include "AnswerCheck.h"
 #include "AtomicFile.h"
 #include "FlashCards.h"
+#include "PracticeSchedule.h"
 #include "RWorksheet.h"
 #include "ScriptedPlatform.h"
 #include "TempDir.h"
@@ -61,18 +62,21 @@ TEST(FlashCards, OneTabSeparatedCardPerNumberInUtf8) {
     entry->SetDescription(description);
     ws.Insert(std::move(entry), ws.Count());
   };
-  add("555-1234", " lily tin \xB7", "Caf\xE9 \x80 order line");
-  add("42", "", "");                                  // no description: the number on the front
+  add("555-1234", " lily tin \xB7", "Caf\xE9 \x80 order line");  // an incomplete phrase: no card
+  add("42", "", "");                                               // no phrase: no card
+  add("3141592653", " mother hotel pendulum", "");  // no description: the back must not repeat the number
   add("", " lonely", "no number, no card");
   add("  ", "", "blank number, no card");
   add("7\t7", " toe\r\ntoe", "tab\there\nand\rthere");  // nothing may split a card
   add("1", " tie", "\x81\x95\x93quoted\x94");
-  EXPECT_EQ(FlashCardText(ws),
-            "Caf\xC3\xA9 \xE2\x82\xAC order line\t555-1234\n"  // an incomplete phrase is no help
-            "42\t42\n"
+  int withoutPhrase = -1;
+  EXPECT_EQ(FlashCardText(ws, &withoutPhrase),
+            "3141592653\tmother hotel pendulum\n"
             "tab here and there\t7 7: toe toe\n"
             "\xE2\x80\xA2\xE2\x80\x9Cquoted\xE2\x80\x9D\t1: tie\n");
-  EXPECT_EQ(FlashCardText(RWorksheet()), "");
+  EXPECT_EQ(withoutPhrase, 2);
+  EXPECT_EQ(FlashCardText(RWorksheet(), &withoutPhrase), "");
+  EXPECT_EQ(withoutPhrase, 0);
 }
 
 // Importers that read quoted fields, or take a line that begins with '#' as a
@@ -106,7 +110,7 @@ TEST(FlashCards, EveryImporterReadsTheSameCards) {
       entry->SetNumber(random() % 4 ? randomText() + "5" : randomText());
       entry->SetPhrase(random() % 2 ? " tin" : " " + randomText());
       entry->SetDescription(randomText());
-      if (entry->Number().find_first_not_of(" \t") != std::string::npos) ++numbered;
+      if (entry->Number().find_first_not_of(" \t") != std::string::npos && HasCompletePhrase(*entry)) ++numbered;
       ws.Insert(std::move(entry), ws.Count());
     }
     ExpectEveryImporterReadsTheSameCards(FlashCardText(ws), numbered);
@@ -115,9 +119,12 @@ TEST(FlashCards, EveryImporterReadsTheSameCards) {
   RWorksheet ws;
   auto entry = std::make_unique<RNumber>();
   entry->SetNumber("\"12\"");
+  entry->SetPhrase(" \"tin\"");
   entry->SetDescription("#1 \"desk\"");
   ws.Insert(std::move(entry), 0);
-  EXPECT_EQ(FlashCardText(ws), "\xEF\xBC\x83" "1 \"desk\"\t\xE2\x80\x9C" "12\"\n");
+  EXPECT_EQ(FlashCardText(ws), "\xEF\xBC\x83" "1 \"desk\"\t\xE2\x80\x9C" "12\": \"tin\"\n");
+  ws.At(0).SetDescription("");
+  EXPECT_EQ(FlashCardText(ws), "\xE2\x80\x9C" "12\"\t\xE2\x80\x9C" "tin\"\n");
 }
 
 TEST(FlashCards, EveryByteBecomesUtf8WithoutBreakingALine) {
@@ -145,6 +152,7 @@ TEST(FlashCards, AFailedExportKeepsTheOldFileAndSaysSo) {
   RWorksheet ws;
   auto entry = std::make_unique<RNumber>();
   entry->SetNumber("12");
+  entry->SetPhrase(" tin");
   ws.Insert(std::move(entry), 0);
   const std::string path = dir.File("cards.txt");
   dir.Write("cards.txt", "old cards\n");
@@ -155,7 +163,7 @@ TEST(FlashCards, AFailedExportKeepsTheOldFileAndSaysSo) {
   EXPECT_EQ(platform.MessageTexts(),
             std::vector<std::string>{"Error: Error writing to file '" + path + "'. The disk could be full."});
   EXPECT_TRUE(ExportFlashCards(ws, path));
-  EXPECT_EQ(dir.Read("cards.txt"), "12\t12\n");
+  EXPECT_EQ(dir.Read("cards.txt"), "12\ttin\n");
 }
 
 }  // namespace

@@ -95,6 +95,13 @@ TEST_F(PracticeDialog, ASessionRecallingNumbersRunsOnEnterAndKeepsItsSchedule) {
   Start();
   EXPECT_EQ(Text("LabelPrompt"), "locker");
   EXPECT_TRUE(Child<QPushButton>("ButtonHint")->isEnabled());
+  // Nothing answered yet: the day chart has no scale.
+  const auto* chart = Child<TPracticeChart>("ChartProgress");
+  EXPECT_EQ(chart->ScaleText().toStdString(), "");
+  // Enter on a blank answer asks for one; nothing is counted.
+  Type("  ");
+  EXPECT_EQ(Text("LabelResult"), "Type your answer, then press Enter.");
+  EXPECT_EQ(Text("LabelProgress"), "Answered 0, right 0");
   Type("12 34x");  // digits only count
   EXPECT_NE(Text("LabelResult").find("Right."), std::string::npos);
   EXPECT_NE(Text("LabelResult").find("tin ma ray"), std::string::npos);
@@ -127,8 +134,8 @@ TEST_F(PracticeDialog, ASessionRecallingNumbersRunsOnEnterAndKeepsItsSchedule) {
   EXPECT_EQ(stored, form->Schedule());
   EXPECT_EQ(stored.Find({"5", 1})->wrong, 1);
   // The chart counted today's answers.
-  const auto* chart = Child<TPracticeChart>("ChartProgress");
   EXPECT_EQ(chart->Days().back(), (RDayTally{2, 1}));
+  EXPECT_EQ(chart->ScaleText().toStdString(), "most 3");
   EXPECT_EQ(chart->Stages().learning, 2);
 
   // Read back as when the worksheet is opened again: the next day both are due.

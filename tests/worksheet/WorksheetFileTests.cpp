@@ -208,11 +208,11 @@ TEST_F(WorksheetFile, DamagedFilesAreReadAsAlwaysAndSaySoWithTheEntriesRead) {
     int32_t entries;
     std::string says;  // empty: nothing
   } cases[]{
-      {head + "#Count = 4\n" + record + record + record + "N:4\nP: t", 4, "is damaged: 4 entries were read."},
-      {head + "#Count = 2147483647\n" + record, 1, "is damaged: 1 entry was read."},
+      {head + "#Count = 4\n" + record + record + record + "N:4\nP: t", 4, "Damaged file: 4 entries were read."},
+      {head + "#Count = 2147483647\n" + record, 1, "Damaged file: 1 entry was read."},
       {"#Tessaloquine - 99\n#Count = 1\n" + record, 1, "newer version of the program (99)"},
-      {head + "#Count = 2\n" + record + "1\n tea\nx\n\n", 2, "is damaged: 2 entries were read."},
-      {head + "#Count = 1\nN:1\nP: tea\nD:x\nN:2\n", 1, "is damaged: 1 entry was read."},
+      {head + "#Count = 2\n" + record + "1\n tea\nx\n\n", 2, "Damaged file: 2 entries were read."},
+      {head + "#Count = 1\nN:1\nP: tea\nD:x\nN:2\n", 1, "Damaged file: 1 entry was read."},
       {head + "#Count = 2\n" + record + record, 2, ""},
       {head + "#Count = 1\r\nN:1\r\nP: tea\r\nD:x\r\n\r\n", 1, ""},
   };
