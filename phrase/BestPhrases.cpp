@@ -46,6 +46,10 @@ struct Score {
     return {repeats + o.repeats, unpictured + o.unpictured, extra + o.extra,        uncommon + o.uncommon,
             degree + o.degree,   otherKinds + o.otherKinds, levels + o.levels};
   }
+  Score operator-(const Score& o) const {
+    return {repeats - o.repeats, unpictured - o.unpictured, extra - o.extra,        uncommon - o.uncommon,
+            degree - o.degree,   otherKinds - o.otherKinds, levels - o.levels};
+  }
   auto Key() const { return std::tie(repeats, unpictured, extra, uncommon, degree, otherKinds, levels); }
   bool operator<(const Score& o) const { return Key() < o.Key(); }
   bool operator==(const Score& o) const { return Key() == o.Key(); }
@@ -356,7 +360,7 @@ class Picker {
     if (exact_ && Search(found)) return found;
     if (exact_ && !searchGaveUp_) return {};
     found = Walk();
-    return listed_.count(found) ? std::vector<int>() : found;
+    return listed_.count(found) ? Neighbour(found) : found;
   }
 
   // Takes the phrase into the list: its words weigh more from now on.
@@ -452,6 +456,7 @@ class Picker {
   // an earlier one replaced by the best unused word of its code.
   std::vector<int> Walk() {
     std::vector<int> out;
+    walkGroups_.clear();
     // Words the phrase uses are marked with the pick's number.
     const auto used = [this](int entry) { return usedIn_[static_cast<std::size_t>(entry)] == pick_; };
     const auto& start = Best(0);
@@ -470,11 +475,52 @@ class Picker {
         if (other) entry = other->entry;
       }
       out.push_back(entry);
+      walkGroups_.push_back(group);
       if (entry >= 0) usedIn_[static_cast<std::size_t>(entry)] = pick_;
       p += link & 31u;
       s = (link >> 5) & 1u;
     }
     return out;
+  }
+
+  // When the quick way comes back with a listed phrase (a long number whose
+  // weights the words offered above cannot change): the lightest phrase one
+  // word away from it that is not listed, each word's best other word of its
+  // code tried, the lightest change first; empty when none is left.
+  std::vector<int> Neighbour(const std::vector<int>& phrase) {
+    std::unordered_map<int, int> uses;
+    for (int e : phrase)
+      if (e >= 0) ++uses[e];
+    struct Change {
+      Score delta;
+      int other;
+      std::size_t at;
+    };
+    std::vector<Change> changes;
+    for (std::size_t i = 0; i < phrase.size(); ++i) {
+      const int e = phrase[i];
+      if (e < 0) continue;
+      const auto& group = words_.Group(walkGroups_[i]);
+      const auto own = std::find_if(group.begin(), group.end(), [e](const Candidate& c) { return c.entry == e; });
+      std::optional<Change> best;
+      for (const Candidate& c : group) {
+        if (c.entry == e) continue;
+        Score delta = Weighed(c) - Weighed(*own);
+        delta.repeats = (uses.count(c.entry) ? 1 : 0) - (uses.at(e) > 1 ? 1 : 0);
+        if (!best || Before(delta, c.entry, best->delta, best->other)) best = Change{delta, c.entry, i};
+      }
+      if (best) changes.push_back(*best);
+    }
+    std::sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) {
+      const auto order = a.delta.Key() <=> b.delta.Key();
+      return order != 0 ? order < 0 : std::tie(a.at, a.other) < std::tie(b.at, b.other);
+    });
+    for (const Change& c : changes) {
+      std::vector<int> other = phrase;
+      other[c.at] = c.other;
+      if (!listed_.count(other)) return other;
+    }
+    return {};
   }
 
   // The words of the beginning up to the node, from the first.
@@ -611,6 +657,7 @@ class Picker {
   std::vector<unsigned> orderPick_;
   std::vector<std::array<Score, 2>> best_;
   std::vector<std::array<std::uint32_t, 2>> links_;
+  std::vector<std::uint32_t> walkGroups_;  // the quick way's words' groups
   std::vector<Node> nodes_;
   std::vector<int> heap_;
   std::vector<int> paths_;
@@ -654,7 +701,7 @@ std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::s
   const std::string only = DigitsOf(digits);
   if (only.empty() || count == 0) return {};
   const std::size_t n = only.size();
-  count = std::min({count, kMaxBestPhrases, std::max<std::size_t>(1, kBestPhrasesBudget / n)});
+  count = std::min(count, BestPhrasesAllowed(n));
   // The ways on from each position are kept for the exact search and for a
   // list of several phrases; a single phrase of a long number finds them as
   // its one pass goes.
