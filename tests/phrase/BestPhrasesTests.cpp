@@ -278,6 +278,14 @@ TEST_F(BestPhrases, LeaveUncoverableDigitsAsMarksAndEndOnLongNumbers) {
   std::string spelled;
   for (const auto& w : found[0].words) spelled += w == "tie" ? '1' : w == "knee" ? '2' : w == kMark ? '9' : '?';
   EXPECT_EQ(spelled, digits);
+  // With a second word for 1 there are many ways, though every way takes
+  // the same words again and again: the list still fills, each one new.
+  Load({{"tie", "1", 10, true}, {"toe", "1", 10, true}, {"knee", "2", 10, true}});
+  digits.erase(std::remove(digits.begin(), digits.end(), '9'), digits.end());
+  const auto many = FindBestPhrases(dict, digits, 20);
+  std::set<std::string> distinct;
+  for (const auto& r : many) distinct.insert(r.phrase);
+  EXPECT_EQ(distinct.size(), 20u);
 }
 
 TEST_F(BestPhrases, ReportProgressFromTheStartAndStopWhenTheCallerSays) {
