@@ -74,8 +74,9 @@ constexpr std::size_t BestPhrasesAllowed(std::size_t digits) {
 // exact search; for a longer one (or should the search take too long) the
 // best phrase by fields 2 to 7 is found first and each word that repeats an
 // earlier one is replaced by the best other word of the same code, where
-// there is one. The list is the same whatever the count: asking for fewer
-// phrases gives its beginning.
+// there is one; should that phrase be listed already, the lightest phrase
+// one word away from it that is not takes its place. The list is the same
+// whatever the count: asking for fewer phrases gives its beginning.
 // `progress`, when given, is called now and then with the work done so far
 // and the work in all, in digits searched; when it returns false the search
 // stops and returns no phrase (the Best Phrases window's Cancel).
