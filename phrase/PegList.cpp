@@ -1,9 +1,9 @@
 #include "PegList.h"
 
 #include <algorithm>
-#include <string_view>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <tuple>
 
 #include "BestPhrases.h"
@@ -110,9 +110,17 @@ class WordPool {
     const int entry = d_.FindWord(word);
     return entry >= 0 && IsUsed(entry);
   }
-  void Use(int entry) { Mark(entry, true); }
-  // Gives a word taken back.
-  void Free(int entry) { Mark(entry, false); }
+  void Use(int entry) {
+    if (entry < 0 || IsUsed(entry)) return;
+    used_[static_cast<std::size_t>(entry)] = 1;
+    const std::size_t slot = SlotOf(d_.CodeAt(entry));
+    if (slot >= slots_.size()) return;
+    Slot& s = slots_[slot];
+    const auto at = std::find(s.words.begin(), s.words.end(), entry);
+    if (at == s.words.end()) return;
+    --s.freeWords;
+    if (static_cast<std::size_t>(at - s.words.begin()) < s.pictures) --s.freePictures;
+  }
   const std::string& CodeOf(const std::string& word) const { return d_.CodeAt(d_.FindWord(word)); }
 
  private:
@@ -136,19 +144,6 @@ class WordPool {
       size *= 10;
     }
     return first - 1 + value;
-  }
-
-  void Mark(int entry, bool used) {
-    if (entry < 0 || IsUsed(entry) == used) return;
-    used_[static_cast<std::size_t>(entry)] = used ? 1 : 0;
-    const std::size_t slot = SlotOf(d_.CodeAt(entry));
-    if (slot >= slots_.size()) return;
-    Slot& s = slots_[slot];
-    const auto at = std::find(s.words.begin(), s.words.end(), entry);
-    if (at == s.words.end()) return;
-    const std::size_t change = used ? static_cast<std::size_t>(-1) : 1;
-    s.freeWords += change;
-    if (static_cast<std::size_t>(at - s.words.begin()) < s.pictures) s.freePictures += change;
   }
 
   PegRank RankOf(int entry, const std::vector<RPeg>* twoDigitPegs) const {
@@ -306,13 +301,14 @@ class Pairing {
   // How many numbers may make way for another, one after the other.
   static constexpr int kDepth = 4;
 
-  // The number's cuts whose codes have words, those whose codes both have
-  // the most pictures first.
+  // The number's cuts whose codes have the words (or pictures) for it, those
+  // whose codes both have the most pictures first.
   std::vector<Cut> CutsOf(const std::string& number) const {
     std::vector<Cut> cuts;
     for (std::size_t at = 1; at < number.size(); ++at) {
       Cut c{number.substr(0, at), number.substr(at)};
-      if (Room(c.first) >= Need(c, c.first) && Room(c.second) >= Need(c, c.second)) cuts.push_back(std::move(c));
+      if (Capacity(c.first) >= Need(c, c.first) && Capacity(c.second) >= Need(c, c.second))
+        cuts.push_back(std::move(c));
     }
     std::stable_sort(cuts.begin(), cuts.end(), [this](const Cut& a, const Cut& b) {
       return std::min(pool_.Pictures(a.first), pool_.Pictures(a.second)) >
@@ -323,11 +319,15 @@ class Pairing {
   static std::size_t Need(const Cut& c, const std::string& code) {
     return (c.first == code ? 1u : 0u) + (c.second == code ? 1u : 0u);
   }
+  // The free words (seating for pictures, the free pictures) of the code,
+  // and those of them no seated number holds.
+  std::size_t Capacity(const std::string& code) const {
+    return pictures_ ? pool_.FreePictures(code) : pool_.FreeWords(code);
+  }
   std::size_t Room(const std::string& code) const {
     const auto it = load_.find(code);
     const std::size_t load = it == load_.end() ? 0 : it->second;
-    const std::size_t free = pictures_ ? pool_.FreePictures(code) : pool_.FreeWords(code);
-    return free > load ? free - load : 0;
+    return Capacity(code) > load ? Capacity(code) - load : 0;
   }
   bool Fits(const Cut& c) const { return Room(c.first) >= Need(c, c.first) && Room(c.second) >= Need(c, c.second); }
   void Take(int n, const Cut& c, bool pictures) {
