@@ -9,6 +9,8 @@
 
 #include "BestPhrases.h"
 #include "Codec.h"
+#include "Journey.h"
+#include "JourneyScenes.h"
 #include "Messages.h"
 #include "PegList.h"
 #include "Platform.h"
@@ -120,6 +122,21 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
         << " digits allows no more.\n";
 }
 
+// The scenes of the number's best phrase at the places of the user's journey
+// (or the default one), one a line: the place, a tab, the words, a tab,
+// their digits. Standard error says when the journey runs out.
+void PrintJourney(const RDictionary& dictionary, const std::string& digits, const std::string& userDirectory,
+                  std::ostream& out, std::ostream& err) {
+  const RJourney journey = LoadJourney(userDirectory);
+  const RNumber entry = BestPhraseEntry(dictionary, digits);
+  const RJourneyScenes scenes(dictionary, entry, journey.wordsPerPlace);
+  for (std::size_t k = 0; k < scenes.Count(); ++k) out << Utf8(SceneLine(scenes, journey, k)) << '\n';
+  if (!UncoveredRuns(entry).empty()) err << kProductName << ": No word covers the digits marked with a dot.\n";
+  if (const std::size_t beyond = scenes.PlacesBeyond(journey))
+    err << kProductName << ": The number needs " << beyond << " more places than the journey's "
+        << journey.places.size() << "; they are numbered.\n";
+}
+
 // The peg list, one number a line: the number with its leading zeros, a tab
 // and the peg.
 void PrintPegs(const RDictionary& dictionary, int digits, std::ostream& out) {
@@ -180,7 +197,13 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   parser.addOption(words);
   parser.addOption(best);
   parser.addOption(count);
+  const QCommandLineOption journeyOption(
+      QStringLiteral("journey"),
+      QStringLiteral("Print the scenes of the best phrase for DIGITS at the places of your journey, one per line: "
+                     "the place, a tab, the words, a tab, their digits."),
+      QStringLiteral("DIGITS"));
   parser.addOption(pegs);
+  parser.addOption(journeyOption);
   parser.addPositionalArgument(QStringLiteral("WORD"), QStringLiteral("The words for --code."),
                                QStringLiteral("[WORD...]"));
 
@@ -197,10 +220,12 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   }
 
   if (parser.isSet(count) && !parser.isSet(best)) return BadArgument(err, QStringLiteral("--count goes with --best."));
-  const int commands =
-      int{parser.isSet(code)} + int{parser.isSet(words)} + int{parser.isSet(best)} + int{parser.isSet(pegs)};
-  if (commands == 0) return BadArgument(err, QStringLiteral("Nothing to do: give --code, --words, --best or --pegs."));
-  if (commands > 1) return BadArgument(err, QStringLiteral("Give only one of --code, --words, --best and --pegs."));
+  const int commands = int{parser.isSet(code)} + int{parser.isSet(words)} + int{parser.isSet(best)} +
+                       int{parser.isSet(pegs)} + int{parser.isSet(journeyOption)};
+  if (commands == 0)
+    return BadArgument(err, QStringLiteral("Nothing to do: give --code, --words, --best, --pegs or --journey."));
+  if (commands > 1)
+    return BadArgument(err, QStringLiteral("Give only one of --code, --words, --best, --pegs and --journey."));
   int pegDigits = 0;
   if (parser.isSet(pegs)) {
     const QString value = parser.value(pegs).trimmed();
@@ -233,7 +258,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
     }
   }
   std::string digits;
-  for (const QCommandLineOption* number : {&words, &best}) {
+  for (const QCommandLineOption* number : {&words, &best, &journeyOption}) {
     if (!parser.isSet(*number)) continue;
     digits = DigitsOf(parser.value(*number).toStdString());
     if (digits.empty())
@@ -251,6 +276,8 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
     PrintColumn(*dictionary, digits, out);
   else if (parser.isSet(pegs))
     PrintPegs(*dictionary, pegDigits, out);
+  else if (parser.isSet(journeyOption))
+    PrintJourney(*dictionary, digits, paths.userDirectory, out, err);
   else
     PrintBest(*dictionary, digits, phraseCount, out, err);
   return Printed(out, err);

@@ -1,5 +1,6 @@
 // The program's command line without a window: the code of words, the word
-// column for a number, the best phrases for a number, a peg list, and help and version. It reads the data files from
+// column for a number, the best phrases for a number, a peg list, a number's
+// scenes on the journey, and help and version. It reads the data files from
 // the same folders as the window does and writes nothing: no configuration,
 // no words.txt, no mapping.txt.
 #pragma once

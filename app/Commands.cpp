@@ -77,6 +77,8 @@ const TMenuCommand kCommands[] = {
     {.menu = M::Numbers, .name = "MenuPractice", .caption = "&Practice...", .key = Qt::CTRL | Qt::Key_P,
      .image = I::Practice, .hint = "Practice", .handler = &F::MenuPracticeClick, .buttonName = "ButtonPractice",
      .toolBarPlace = 46},
+    {.menu = M::Numbers, .name = "MenuJourney", .caption = "&Journey...", .key = Qt::CTRL | Qt::Key_J,
+     .hint = "Journey", .handler = &F::MenuJourneyClick},
 
     {.menu = M::Options, .name = "MenuDictionary", .caption = "&Dictionary...", .key = Qt::CTRL | Qt::Key_D,
      .image = I::Dictionary, .hint = "Dictionary", .handler = &F::MenuDictionaryClick,
@@ -84,6 +86,8 @@ const TMenuCommand kCommands[] = {
     {.menu = M::Options, .name = "MenuMapping", .caption = "&Mapping...", .key = Qt::CTRL | Qt::Key_M,
      .image = I::Mapping, .hint = "Mapping", .handler = &F::MenuMappingClick, .buttonName = "ButtonMapping",
      .toolBarPlace = 42},
+    {.menu = M::Options, .name = "MenuEditJourney", .caption = "&Journey...", .hint = "Edit Journey",
+     .handler = &F::MenuEditJourneyClick},
     {.menu = M::Options, .separatorBefore = true, .name = "MenuPreferences", .caption = "&Preferences...",
      .image = I::Preferences, .hint = "Preferences", .handler = &F::MenuPreferencesClick},
 

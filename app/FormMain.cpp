@@ -34,6 +34,7 @@
 #include "FormBest.h"
 #include "FormDict.h"
 #include "FormEditPhrase.h"
+#include "FormJourney.h"
 #include "FormMapping.h"
 #include "FormOptions.h"
 #include "FormPractice.h"
@@ -250,6 +251,8 @@ void TFormMain::CreatePanels() {
   connect(EditNumber, &QLineEdit::returnPressed, this, &TFormMain::CommitNumber);
   // Enter in the phrase does what a click on it does.
   connect(EditPhrase, &QLineEdit::returnPressed, this, &TFormMain::EditPhraseClick);
+  // Every change to the entry's words shows in its phrase.
+  connect(EditPhrase, &QLineEdit::textChanged, this, [this] { FollowEntryInJourney(); });
   connect(EditDescription, &QLineEdit::textChanged, this, &TFormMain::EditDescriptionChange);
   connect(ButtonGo, &QPushButton::clicked, this, &TFormMain::ButtonGoClick);
 
@@ -394,6 +397,12 @@ void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
   FormEditPhrase = dialogs.FormEditPhrase;
   FormPractice = dialogs.FormPractice;
   FormBest = dialogs.FormBest;
+  FormJourney = dialogs.FormJourney;
+  FormJourneyPlaces = dialogs.FormJourneyPlaces;
+  if (FormJourney) {
+    connect(FormJourney, &TFormJourney::FillRequested, this, &TFormMain::JourneyFillClick);
+    connect(FormJourney, &TFormJourney::EditJourneyRequested, this, &TFormMain::MenuEditJourneyClick);
+  }
   if (FormDict) {
     FormDict->SetQuestionDialog(FormQuestion);
     FormDict->SetPhrasesUsing([this](const std::vector<std::string>& words) {
@@ -605,6 +614,7 @@ bool TFormMain::SaveWorksheet() {
   if (!worksheet_->Save()) return false;
   worksheet_->SetModified(false);
   undoHistory_.MarkSaved();
+  if (!worksheet_->SaveNote().empty()) ShowStatus(worksheet_->SaveNote());
   // A first file or a new name: the practice schedule goes with it.
   if (FormPractice) FormPractice->WorksheetSaved(*worksheet_);
   return true;
@@ -674,6 +684,7 @@ void TFormMain::ListNumbersSelectItem(int row) {
     ScrollBox->RebuildColumns();
     if (fresh && slotsRepaired_) RecordEntryStep("Repair Phrase");
   }
+  FollowEntryInJourney();
 }
 
 void TFormMain::SelectNumber(int index, bool focusNumber) {
@@ -774,6 +785,7 @@ void TFormMain::CommitNumber() {
   }
   RefreshNumberRow(currentIndex_);
   RecordEntryStep("Enter Number");
+  FollowEntryInJourney();
   // The field's own typing is in the step now: Ctrl+Z there takes the whole
   // entry back at once rather than the keystrokes one by one.
   ForgetTyping(EditNumber);
@@ -1104,6 +1116,8 @@ void TFormMain::RefreshColumnsAfterDictionaryChange() {
   }
   ScrollBox->RefillColumns();
   if (worksheet_) undoHistory_.Watch(*worksheet_, currentIndex_);
+  // The words' codes may have changed under the same phrase.
+  FollowEntryInJourney(true);
 }
 
 void TFormMain::MenuDictionaryClick() {

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "Journey.h"
 #include "RHistory.h"
 
 class QAction;
@@ -52,6 +53,8 @@ class TFindDialog;
 class TFormAbout;
 class TFormDict;
 class TFormEditPhrase;
+class TFormJourney;
+class TFormJourneyPlaces;
 class TFormMapping;
 class TFormOptions;
 class TFormPractice;
@@ -77,6 +80,8 @@ struct TMainDialogs {
   TFormEditPhrase* FormEditPhrase = nullptr;
   TFormPractice* FormPractice = nullptr;
   TFormBest* FormBest = nullptr;
+  TFormJourney* FormJourney = nullptr;
+  TFormJourneyPlaces* FormJourneyPlaces = nullptr;
 };
 
 class TFormMain : public QMainWindow {
@@ -180,6 +185,8 @@ class TFormMain : public QMainWindow {
   void MenuAboutClick();
   void MenuPracticeClick();
   void MenuExportFlashCardsClick();
+  void MenuJourneyClick();
+  void MenuEditJourneyClick();
 
   // The word lists' pop-up menu: dictionary edits without the dictionary dialog.
   void PopupAddWordClick();
@@ -238,6 +245,12 @@ class TFormMain : public QMainWindow {
   // Practice is offered while some entry has a number to practise.
   void UpdatePracticeCommand();
   int TopRow() const;
+  // The journey's side of the window (FormMainJourney.cpp): the user's
+  // journey, read once when first needed, and the Journey window kept on
+  // the current entry while it is open.
+  const RJourney& UserJourney();
+  void FollowEntryInJourney(bool force = false);
+  void JourneyFillClick();
 
   std::string directory_;
   bool makeConfigFolder_ = false;
@@ -263,6 +276,8 @@ class TFormMain : public QMainWindow {
   TFormEditPhrase* FormEditPhrase = nullptr;
   TFormPractice* FormPractice = nullptr;
   TFormBest* FormBest = nullptr;
+  TFormJourney* FormJourney = nullptr;
+  TFormJourneyPlaces* FormJourneyPlaces = nullptr;
   TFindDialog* DialogFind = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 
@@ -287,6 +302,8 @@ class TFormMain : public QMainWindow {
   QAction* PopupRemoveWord = nullptr;
   QAction* PopupEditCode = nullptr;
 
+  RJourney journey_;
+  bool journeyRead_ = false;
   RHistory undoHistory_;
   uint64_t descriptionVisit_ = 0;  // one description step per visit of the field
   bool slotsRepaired_ = false;      // set when the word strip repairs the entry's words

@@ -9,6 +9,8 @@
 #include "FormDict.h"
 #include "FormBest.h"
 #include "FormEditPhrase.h"
+#include "FormJourney.h"
+#include "FormJourneyPlaces.h"
 #include "FormMain.h"
 #include "FormMapping.h"
 #include "FormOptions.h"
@@ -90,11 +92,15 @@ bool TProgram::Start() {
   // Made last, so the dialogs above keep the order they always had. It has
   // its own F1 key.
   dialogs.FormBest = new TFormBest(words, main);
+  dialogs.FormJourney = new TFormJourney(words, main);
+  dialogs.FormJourneyPlaces = new TFormJourneyPlaces(main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
   AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);
   AddHelpKey(dialogs.FormEditPhrase, TFormEditPhrase::kHelpContext);
   AddHelpKey(dialogs.FormPractice, TFormPractice::kHelpContext);
+  AddHelpKey(dialogs.FormJourney, TFormJourney::kHelpContext);
+  AddHelpKey(dialogs.FormJourneyPlaces, TFormJourneyPlaces::kHelpContext);
   main->SetDialogs(dialogs);
   formSplash_->StartupFinished();
   return true;

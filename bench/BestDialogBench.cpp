@@ -24,27 +24,14 @@
 #include <string>
 
 #include "FormBest.h"
+#include "BenchData.h"
+#include "PaintWatch.h"
 #include "RDictionary.h"
 
 namespace {
 
-const std::string kDataDir = TQ_BENCH_DATA_DIR "/";
-
-tq::RDictionary& Loaded() {
-  static tq::RDictionary* dict = tq::CreateDictionary(kDataDir).release();
-  return *dict;
-}
-
-// The same digits in every run: a plain linear congruential sequence.
-std::string Digits(std::size_t length) {
-  std::string out(length, '0');
-  std::uint64_t x = 88172645463325252ull;
-  for (char& c : out) {
-    x = x * 6364136223846793005ull + 1442695040888963407ull;
-    c = static_cast<char>('0' + (x >> 33) % 10);
-  }
-  return out;
-}
+using tq::bench::Digits;
+using tq::bench::Loaded;
 
 double PeakMegabytes() {
   rusage usage{};
@@ -54,15 +41,7 @@ double PeakMegabytes() {
 
 double HeapMegabytes() { return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0); }
 
-// Notes the first paint of the widget it watches.
-class PaintWatch : public QObject {
- public:
-  bool painted = false;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return QObject::eventFilter(watched, event);
-  }
-};
+using tq::bench::PaintWatch;
 
 void BM_BestDialogShow(benchmark::State& state) {
   const std::string digits = Digits(static_cast<std::size_t>(state.range(0)));

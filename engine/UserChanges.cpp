@@ -100,22 +100,21 @@ int RDictionary::LoadUserChanges() {
       // the next section; a header that skips one, or any other '#' line, makes
       // the file bad data, but the line is passed over and the sections after
       // it are still read: one stray line must not cost the user every change
-      // written below it.
+      // written below it. The line that ends the #EDIT section ends the file:
+      // whatever the user keeps below it is theirs and is never read.
       enum class Section { Add, Remove, Edit } section = Section::Add;
       std::string code;
       std::unordered_map<std::string, std::size_t> editedAt;  // a word's pair, found without a scan
       while (ReadLine(file, line)) {
         if (StartsWith(line, "#")) {
+          if (section == Section::Edit) break;
           if (section == Section::Add && StartsWith(line, "#REMOVE")) {
             section = Section::Remove;
-          } else if (section != Section::Edit && StartsWith(line, "#EDIT")) {
+          } else if (StartsWith(line, "#EDIT")) {
             ok = ok && section == Section::Remove;
             section = Section::Edit;
           } else {
             ok = false;
-            // In the #EDIT section the stray line stands where a word would,
-            // so the line after it is that word's code and goes with it.
-            if (section == Section::Edit) ReadLine(file, code);
           }
           continue;
         }

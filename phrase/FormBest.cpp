@@ -93,6 +93,8 @@ struct TFormBest::SearchRun {
   std::vector<RRankedPhrase> found;
 };
 
+QString PictureMark(bool pictured) { return pictured ? kPicturedMark : kAbstractMark; }
+
 TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent), dictionary_(dictionary) {
   search_ = [this](std::string_view digits, std::size_t count, const SearchProgress& progress) {
     return FindBestPhrases(dictionary_, digits, count, progress);

@@ -132,4 +132,8 @@ class TFormBest : public QDialog {
   QPushButton* ButtonHelp;
 };
 
+// The mark a word gets for whether it names a thing one can picture: a
+// filled star or a hollow one, here and in the Journey window alike.
+QString PictureMark(bool pictured);
+
 }  // namespace tq

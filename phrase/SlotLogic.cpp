@@ -24,6 +24,14 @@ bool CodeFitsAt(const std::string& digits, std::size_t cursor, const std::string
 bool IsWordRow(const std::string& row) { return StartsWithLetter(row); }
 bool IsHeaderRow(const std::string& row) { return !row.empty() && !StartsWithLetter(row); }
 
+std::size_t SlotLength(const RDictionary& dictionary, const std::string& slot, bool* found) {
+  if (found) *found = true;
+  if (IsUncoveredSlot(slot)) return 1;
+  const int k = dictionary.FindWord(slot);
+  if (found) *found = k >= 0;
+  return k >= 0 ? dictionary.CodeAt(k).size() : 0;
+}
+
 std::vector<RSlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& number) {
   std::vector<RSlotSpan> spans;
   spans.reserve(static_cast<std::size_t>(number.SlotCount()));
@@ -31,13 +39,7 @@ std::vector<RSlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& n
   for (const std::string& slot : number.Slots()) {
     RSlotSpan span;
     span.start = cursor;
-    if (IsUncoveredSlot(slot)) {
-      span.length = 1;
-    } else {
-      const int k = dictionary.FindWord(slot);
-      span.found = k >= 0;
-      span.length = span.found ? dictionary.CodeAt(k).size() : 0;
-    }
+    span.length = SlotLength(dictionary, slot, &span.found);
     cursor += span.length;
     spans.push_back(span);
   }

@@ -85,6 +85,8 @@ struct RSlotSpan {
   bool found = true;
 };
 std::vector<RSlotSpan> SlotSpans(const RDictionary& dictionary, const RNumber& number);
+// The same for one slot: how many digits it covers.
+std::size_t SlotLength(const RDictionary& dictionary, const std::string& slot, bool* found = nullptr);
 
 // The run of uncovered digits from `cursor`, the place of slot `index`:
 // one digit per "." slot from there on, at most kColumnRunLength of them.

@@ -167,19 +167,10 @@ int64_t TFormPractice::LocalNow() {
 
 void TFormPractice::SetClock(RPracticeSession::Clock clock) { clock_ = std::move(clock); }
 
-void TFormPractice::FollowWorksheet(const std::string& worksheetPath) {
+void TFormPractice::FollowWorksheet(const std::string& worksheetPath, RPracticeSchedule& read) {
   worksheetPath_ = worksheetPath;
   practicePath_ = PracticeFileOf(worksheetPath);
-  // Not read from there: what is there is looked at when it is written.
-  found_ = PracticeLoad::Missing;
-  foundReason_.clear();
-}
-
-void TFormPractice::LoadSchedule(const std::string& worksheetPath) {
-  session_.reset();
-  worksheet_ = nullptr;
-  FollowWorksheet(worksheetPath);
-  found_ = ReadPracticeFile(practicePath_, schedule_, &foundReason_);
+  found_ = ReadPracticeFile(practicePath_, read, &foundReason_);
   const std::string file = "The practice file '" + NativeText(practicePath_) + "'";
   switch (found_) {
     case PracticeLoad::Missing:
@@ -199,9 +190,13 @@ void TFormPractice::LoadSchedule(const std::string& worksheetPath) {
   }
 }
 
+void TFormPractice::LoadSchedule(const std::string& worksheetPath) {
+  session_.reset();
+  worksheet_ = nullptr;
+  FollowWorksheet(worksheetPath, schedule_);
+}
+
 bool TFormPractice::Prepare(const RWorksheet& worksheet) {
-  // Saved under a new name: the schedule moves with the worksheet.
-  if (worksheet.FileName() != worksheetPath_) FollowWorksheet(worksheet.FileName());
   worksheet_ = &worksheet;
   session_ = std::make_unique<RPracticeSession>(worksheet, schedule_, clock_, CurrentDirection());
   if (session_->EntryCount() == 0) {
@@ -217,8 +212,12 @@ bool TFormPractice::Prepare(const RWorksheet& worksheet) {
 
 void TFormPractice::WorksheetSaved(const RWorksheet& worksheet) {
   if (worksheet.FileName() == worksheetPath_ || worksheet.FileName().empty()) return;
-  FollowWorksheet(worksheet.FileName());
+  // The schedule held here goes with the worksheet; what is there is only
+  // looked at, so that a file that cannot be taken in is kept.
+  RPracticeSchedule there;
+  FollowWorksheet(worksheet.FileName(), there);
   if (schedule_.Cards().empty() && schedule_.Days().empty()) return;
+  if (found_ == PracticeLoad::Unreadable || found_ == PracticeLoad::Newer) return;  // said above
   std::string note;
   const bool written = SaveSchedule(worksheet, note);
   if (!note.empty()) {
@@ -409,6 +408,9 @@ void TFormPractice::FinishSession() {
     if (practicePath_.empty()) {
       ShowStatus(summary + " The schedule is written beside the worksheet once it has a file.");
     } else if (SaveSchedule(*worksheet_, note)) {
+      // A failed Save As gave the worksheet a name but no file there yet.
+      if (worksheet_->FileName() != worksheetPath_)
+        note += " The schedule stays beside '" + NativeText(worksheetPath_) + "' until the worksheet is saved.";
       ShowStatus(summary + note);
     } else if (!note.empty()) {
       ShowStatusAlert(summary + note);

@@ -60,25 +60,28 @@ class TFormPractice : public QDialog {
   // mentioned when a session starts (see Prepare).
   void LoadSchedule(const std::string& worksheetPath);
   // Starts a session on the worksheet's numbers. False, with nothing shown,
-  // when no entry has a number with digits. A worksheet saved under a new
-  // name since its schedule was read keeps the schedule; it is written beside
-  // the new name. When the worksheet has a file, no practice file was found
-  // beside it and the schedule holds no card, the status bar says that the
-  // schedule starts afresh.
+  // when no entry has a number with digits. The schedule stays with the file
+  // it was read with until a save gives the worksheet another (a failed Save
+  // As leaves the worksheet a name, but no file, of its own). When the
+  // worksheet has a file, no practice file was found beside it and the
+  // schedule holds no card, the status bar says that the schedule starts
+  // afresh.
   bool Prepare(const RWorksheet& worksheet);
   // After the worksheet was saved: when that gave it its first file or a
   // new name, the schedule goes with it and, when it holds any card or day,
-  // is written beside it at once (the file beside the old name stays). What
-  // became of a file already there is said in the status bar, as an alert
-  // when the schedule was not written.
+  // is written beside it at once (the file beside the old name stays). A
+  // file already there that cannot be read or is from a newer version is
+  // said as LoadSchedule says it, and kept; what became of any other is said
+  // in the status bar, as an alert when the schedule was not written.
   void WorksheetSaved(const RWorksheet& worksheet);
   // After the dialog has closed: when anything was answered, drops the days
   // the chart no longer needs and writes the practice file if the worksheet
   // has one. The status bar gets "Practice: " and the summary, followed by
   // what became of the file: for a worksheet without a file, that the
   // schedule is written once it has one; when the file was left as it was,
-  // why, as an alert. When the writer has shown its own error, the status
-  // bar is left as it was. The worksheet itself is never marked modified.
+  // why, as an alert; after a failed Save As, beside which file it stays.
+  // When the writer has shown its own error, the status bar is left as it
+  // was. The worksheet itself is never marked modified.
   void FinishSession();
 
   const RPracticeSchedule& Schedule() const { return schedule_; }
@@ -100,7 +103,13 @@ class TFormPractice : public QDialog {
   void ButtonHintClick();
   void ButtonHelpClick();
   void DirectionClick();
-  void FollowWorksheet(const std::string& worksheetPath);
+  // The one place where the practice file follows the worksheet's name:
+  // after the worksheet was opened or started afresh (LoadSchedule) or
+  // saved under a name of its own (WorksheetSaved), never before a save
+  // succeeded. What is there is read into `read` and looked at as when a
+  // worksheet is opened: a file that cannot be taken in is said in the
+  // status bar and never written over unseen.
+  void FollowWorksheet(const std::string& worksheetPath, RPracticeSchedule& read);
   // Writes the schedule unless the file there cannot be read or is from a
   // newer version, as found when the schedule was read or now; a damaged
   // one is set aside first. False when nothing was written. `note` holds

@@ -1,12 +1,8 @@
 #include "PracticeFile.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <set>
 #include <string_view>
 
@@ -133,30 +129,14 @@ PracticeLoad ParsePracticeText(const std::string& text, RPracticeSchedule& sched
 
 PracticeLoad ReadPracticeFile(const std::string& path, RPracticeSchedule& schedule, std::string* reason) {
   schedule.Clear();
-  if (path.empty()) return PracticeLoad::Missing;
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    // Only a file that is not there is missing; any other failure leaves a
-    // file we know nothing about.
-    if (errno == ENOENT) return PracticeLoad::Missing;
-    if (reason) *reason = std::strerror(errno);
-    return PracticeLoad::Unreadable;
-  }
-  // One byte more than the limit is enough to know the file is too long.
   std::string text;
-  char buffer[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    text.append(buffer, std::min(got, kMaxPracticeFile + 1 - text.size()));
-    if (text.size() > kMaxPracticeFile) break;
-  }
-  const int error = std::ferror(file) ? errno : 0;
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
-    if (reason) *reason = std::strerror(error ? error : EIO);
-    return PracticeLoad::Unreadable;
+  switch (ReadFileUpTo(path, kMaxPracticeFile, text, reason)) {
+    case FileRead::Missing:
+      return PracticeLoad::Missing;
+    case FileRead::Unreadable:
+      return PracticeLoad::Unreadable;
+    case FileRead::Read:
+      break;
   }
   return ParsePracticeText(text, schedule);
 }
@@ -236,25 +216,10 @@ RPracticeSave SavePracticeFile(const std::string& path, const RPracticeSchedule&
     case PracticeLoad::Unreadable:
     case PracticeLoad::Newer:
       return save;
-    case PracticeLoad::Damaged: {
-      // The first free name: an older damaged file kept aside stays too.
-      struct stat info;
-      std::string aside;
-      for (int n = 1; n <= 1000 && aside.empty(); ++n) {
-        const std::string name = path + ".damaged" + (n > 1 ? std::to_string(n) : std::string());
-        if (::lstat(name.c_str(), &info) != 0 && errno == ENOENT) aside = name;
-      }
-      if (aside.empty()) {
-        save.reason = std::strerror(EEXIST);
-        return save;
-      }
-      if (std::rename(path.c_str(), aside.c_str()) != 0) {
-        save.reason = std::strerror(errno);
-        return save;
-      }
-      save.keptAs = aside;
+    case PracticeLoad::Damaged:
+      save.keptAs = KeepAside(path, ".damaged", KeepBy::Moving, save.reason);
+      if (save.keptAs.empty()) return save;
       break;
-    }
   }
   save.written = WritePracticeFile(path, schedule, keepFirst);
   return save;

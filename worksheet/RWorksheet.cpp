@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <utility>
 
 #include "AtomicFile.h"
 #include "FileIO.h"
 #include "Messages.h"
+#include "Paths.h"
 
 namespace tq {
 namespace {
@@ -85,6 +87,7 @@ int32_t RWorksheet::PhrasesUsing(std::vector<std::string> words) const {
 
 bool RWorksheet::Load() {
   loadNote_.clear();
+  keepBeforeSave_.clear();
   ReadFile in(fileName_);
   if (!in.file) {
     ShowError("Could not read the file '" + NativeText(fileName_) + "'.");
@@ -128,11 +131,24 @@ bool RWorksheet::Load() {
     else
       loadNote_ = "Damaged file: " + read;
     loadNote_ += " Save it under another name to keep the original.";
+    keepBeforeSave_ = fileName_;
+    readNewer_ = version > kWorksheetVersion;
   }
   return true;
 }
 
-bool RWorksheet::Save() const {
+bool RWorksheet::Save() {
+  saveNote_.clear();
+  if (!keepBeforeSave_.empty() && SamePath(keepBeforeSave_, fileName_) && FileExists(fileName_)) {
+    std::string reason;
+    keptAs_ = KeepAside(fileName_, readNewer_ ? ".newer" : ".damaged", KeepBy::Copying, reason);
+    if (keptAs_.empty()) {
+      ShowError("The worksheet file '" + NativeText(fileName_) + "' was not read as it was written, and a copy of it " +
+                "could not be kept (" + reason + "). It was not saved over; save the worksheet under another name.");
+      return false;
+    }
+    keepBeforeSave_.clear();
+  }
   AtomicFile out(fileName_);
   std::FILE* file = out.OpenOrReport();
   if (!file) return false;
@@ -144,6 +160,9 @@ bool RWorksheet::Save() const {
   // Only a complete file replaces the old one; after a failure the previous
   // file is still there and the worksheet stays modified.
   if (!out.CommitOrReport("Error writing to file '" + NativeText(fileName_) + "'. The disk could be full.")) return false;
+  if (!keptAs_.empty())
+    saveNote_ = std::string(readNewer_ ? "The newer version's" : "The damaged") + " worksheet file was kept as '" +
+                NativeText(std::exchange(keptAs_, {})) + "'.";
   return true;
 }
 

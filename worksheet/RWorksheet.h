@@ -47,11 +47,25 @@ class RWorksheet {
   const std::string& LoadNote() const { return loadNote_; }
   // Writes the file named by FileName, leaving out trailing empty entries.
   // The old file stays as it was unless every byte of the new one was written.
-  bool Save() const;
+  // Before the first save over a file that was not read as it was written,
+  // its bytes are kept beside it (name.tqw.damaged, or name.tqw.newer for a
+  // newer version's file; see KeepAside); when they cannot be, the error says
+  // so and nothing is written.
+  bool Save();
+  // After a Save that succeeded: empty, or a sentence for the status bar
+  // saying where the file read as damaged was kept.
+  const std::string& SaveNote() const { return saveNote_; }
 
  private:
   std::string fileName_;
   std::string loadNote_;
+  // The file read not as it was written, until its bytes are kept, and
+  // whether it came from a newer version; where they were kept, until a
+  // save succeeds.
+  std::string keepBeforeSave_;
+  bool readNewer_ = false;
+  std::string keptAs_;
+  std::string saveNote_;
   std::vector<std::unique_ptr<RNumber>> numbers_;
   bool modified_ = false;
 };

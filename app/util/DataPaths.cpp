@@ -88,11 +88,18 @@ PathEnvironment ProcessEnvironment() {
 
 DataPaths DecideDataPaths(const std::string& executableDirectory, const PathEnvironment& environment) {
   const std::string program = WithSeparator(executableDirectory);
-  if (FileExists(program + "words.dat") && ::access(program.c_str(), W_OK) == 0) return PortablePaths(program);
+  return DecideDataPaths(program, environment, ::access(program.c_str(), W_OK) == 0);
+}
+
+DataPaths DecideDataPaths(const std::string& executableDirectory, const PathEnvironment& environment,
+                          bool programFolderWritable) {
+  const std::string program = WithSeparator(executableDirectory);
+  const bool dataBeside = FileExists(program + "words.dat");
+  if (dataBeside && programFolderWritable) return PortablePaths(program);
 
   DataPaths paths;
   paths.installed = true;
-  paths.dataDirectory = NormalizeDirectory(program + TQ_DATA_FROM_PROGRAM);
+  paths.dataDirectory = dataBeside ? program : NormalizeDirectory(program + TQ_DATA_FROM_PROGRAM);
   paths.configDirectory = BaseDirectory(environment.configHome, environment.home, ".config") + kInstalledName + "/";
   paths.userDirectory = BaseDirectory(environment.dataHome, environment.home, ".local/share") + kInstalledName + "/";
   // Installed with the home folder's own prefix, the user's data folder is
@@ -101,6 +108,10 @@ DataPaths DecideDataPaths(const std::string& executableDirectory, const PathEnvi
   if (SameFolder(paths.userDirectory, paths.dataDirectory)) {
     paths.earlierUserDirectory = paths.userDirectory;
     paths.userDirectory += kUserSubfolder;
+  } else if (dataBeside) {
+    // A portable copy made read-only keeps the user's changes of its
+    // writable days beside it.
+    paths.earlierUserDirectory = program;
   }
   return paths;
 }

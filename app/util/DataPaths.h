@@ -6,6 +6,12 @@
 // Everything, the shipped files and the user's, lives in that one folder, as
 // when the program runs from its build folder.
 //
+// Read-only copy: the executable's folder holds words.dat but cannot be
+// written (a copy on a read-only medium, or in another user's folder). The
+// shipped files are read there; the user's files live where an installed
+// program keeps them (below), and words.txt and mapping.txt kept beside the
+// executable by a portable run are read until the user's folder has its own.
+//
 // Installed: anything else. words.dat and the shipped mapping.txt are read
 // from share/tessaloquine beside the program's bin folder (so a moved prefix
 // still works); Tessaloquine.cfg lives in $XDG_CONFIG_HOME/tessaloquine,
@@ -25,6 +31,7 @@ namespace tq {
 inline constexpr const char* kInstalledName = "tessaloquine";
 
 struct DataPaths {
+  // The user's files live apart from the program: installed, or a read-only copy.
   bool installed = false;
   // words.dat and the shipped mapping.txt (and the help file's name).
   std::string dataDirectory;
@@ -33,9 +40,10 @@ struct DataPaths {
   std::string userDirectory;
   // Tessaloquine.cfg; in installed mode created on the first write.
   std::string configDirectory;
-  // Where earlier versions kept words.txt and mapping.txt when that was the
-  // shipped folder: read while userDirectory has no such file, never
-  // written. Empty when there is no such place.
+  // Where words.txt and mapping.txt were kept before: beside the shipped
+  // files, by earlier versions or by a portable run. Read while
+  // userDirectory has no such file, never written. Empty when there is no
+  // such place.
   std::string earlierUserDirectory;
 };
 
@@ -55,8 +63,11 @@ struct PathEnvironment {
 PathEnvironment ProcessEnvironment();
 
 // executableDirectory: the folder of the running program, with or without a
-// trailing separator.
+// trailing separator. Whether the program may write there is asked of the
+// system, or given.
 DataPaths DecideDataPaths(const std::string& executableDirectory, const PathEnvironment& environment);
+DataPaths DecideDataPaths(const std::string& executableDirectory, const PathEnvironment& environment,
+                          bool programFolderWritable);
 
 // Removes "." and "name/.." steps and doubled separators, and ends the result
 // with '/'. Only the text is looked at.

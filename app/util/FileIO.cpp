@@ -1,8 +1,14 @@
 #include "FileIO.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <vector>
+
+#include "AtomicFile.h"
 
 namespace tq {
 
@@ -150,6 +156,75 @@ bool ReadFileToString(const std::string& path, std::string& contents) {
   if (std::ferror(file)) ok = false;
   std::fclose(file);
   return ok;
+}
+
+FileRead ReadFileUpTo(const std::string& path, std::size_t limit, std::string& contents, std::string* reason) {
+  contents.clear();
+  errno = 0;
+  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+  if (!file) {
+    // Only a file that is not there is missing; any other failure leaves a
+    // file we know nothing about.
+    if (path.empty() || errno == ENOENT) return FileRead::Missing;
+    if (reason) *reason = std::strerror(errno);
+    return FileRead::Unreadable;
+  }
+  char buffer[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    contents.append(buffer, std::min(got, limit + 1 - contents.size()));
+    if (contents.size() > limit) break;
+  }
+  const int error = std::ferror(file) ? errno : 0;
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    contents.clear();
+    if (reason) *reason = std::strerror(error ? error : EIO);
+    return FileRead::Unreadable;
+  }
+  return FileRead::Read;
+}
+
+namespace {
+
+// Copies in pieces, so that a file of any size costs no more memory.
+bool CopyFile(const std::string& from, const std::string& to, std::string& reason) {
+  errno = 0;
+  ReadFile in(from);
+  AtomicFile out(to);
+  std::FILE* file = in.file ? out.Open() : nullptr;
+  if (file) {
+    errno = 0;
+    std::vector<char> piece(1 << 16);
+    std::size_t got;
+    while ((got = std::fread(piece.data(), 1, piece.size(), in.file)) > 0) std::fwrite(piece.data(), 1, got, file);
+    if (!std::ferror(in.file) && out.Commit()) return true;
+  }
+  reason = std::strerror(errno ? errno : EIO);
+  return false;
+}
+
+}  // namespace
+
+std::string KeepAside(const std::string& path, const char* suffix, KeepBy how, std::string& reason) {
+  // The first free name: a file kept aside earlier stays too.
+  struct stat info;
+  std::string aside;
+  for (int n = 1; n <= 1000 && aside.empty(); ++n) {
+    const std::string name = path + suffix + (n > 1 ? std::to_string(n) : std::string());
+    if (::lstat(name.c_str(), &info) != 0 && errno == ENOENT) aside = name;
+  }
+  if (aside.empty()) {
+    reason = std::strerror(EEXIST);
+    return {};
+  }
+  if (how == KeepBy::Copying) return CopyFile(path, aside, reason) ? aside : std::string();
+  if (std::rename(path.c_str(), aside.c_str()) != 0) {
+    reason = std::strerror(errno);
+    return {};
+  }
+  return aside;
 }
 
 }  // namespace tq

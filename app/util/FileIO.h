@@ -80,4 +80,30 @@ class LineCursor {
 // Reads a whole file in binary mode; false when it cannot be opened or read.
 bool ReadFileToString(const std::string& path, std::string& contents);
 
+// --- files that come from outside -----------------------------------------------
+
+// What ReadFileUpTo found. Missing: no file there at all. Unreadable: a file
+// that is there but could not be opened or read (no permission, a disk
+// error); we know nothing about what it holds.
+enum class FileRead { Missing, Read, Unreadable };
+// Reads at most limit + 1 bytes of the file in one pass, so a reader learns
+// that a file is too long without ever holding more of it. `reason` gets
+// the system's reason for an unreadable file.
+FileRead ReadFileUpTo(const std::string& path, std::size_t limit, std::string& contents,
+                      std::string* reason = nullptr);
+
+// --- files that could not be taken in ------------------------------------------
+
+// A file the program could not take in (damaged, or from a newer version)
+// is kept before anything is written over it: moved aside, or copied, when
+// it must stay where it is until a complete new file replaces it.
+enum class KeepBy { Moving, Copying };
+// Keeps the file at path beside it under path + suffix, or the suffix and 2,
+// 3 and so on up to 1000 when a name is taken (anything there at all, even
+// a dangling link, takes it); a copy is written through the atomic writer.
+// Returns the name it was kept as; empty when no name was free (`reason` is
+// then "File exists") or the move or copy failed (the system's reason).
+// Shows nothing.
+std::string KeepAside(const std::string& path, const char* suffix, KeepBy how, std::string& reason);
+
 }  // namespace tq

@@ -28,6 +28,7 @@ constexpr TopicPage kTopicPages[] = {
     {HelpPreferences, "preferences.html"},
     {HelpPractice, "practice.html"},
     {HelpBestPhrases, "best.html"},
+    {HelpJourney, "journey.html"},
 };
 
 // One look for every page, so the pages themselves stay plain.

@@ -25,6 +25,7 @@ enum HelpTopic : int {
   HelpMapping = 5000,
   HelpPreferences = 6100,
   HelpPractice = 2400,
+  HelpJourney = 2500,
 };
 
 class THelpViewer : public QWidget {

@@ -20,10 +20,13 @@
 #include "BestPhrases.h"
 #include "Codec.h"
 #include "CommandLine.h"
+#include "Journey.h"
+#include "JourneyScenes.h"
 #include "Paths.h"
 #include "PegList.h"
 #include "RConfig.h"
 #include "RDictionary.h"
+#include "RNumber.h"
 #include "ScriptedPlatform.h"
 #include "ShippedMapping.h"
 #include "SplashPicture.h"
@@ -181,7 +184,7 @@ class CommandLine : public ::testing::TestWithParam<bool> {
 TEST_P(CommandLine, HelpAndVersion) {
   const Outcome help = Start({"--help"});
   EXPECT_EQ(help.status, 0) << help.err;
-  for (const char* option : {"--code", "--words", "--best", "--count", "--pegs", "--version", "--help"})
+  for (const char* option : {"--code", "--words", "--best", "--count", "--pegs", "--journey", "--version", "--help"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
 
   for (const char* option : {"--version", "-v"}) {
@@ -316,6 +319,43 @@ TEST_P(CommandLine, TheLongNumberBudgetSaysWhenItCutsTheList) {
   EXPECT_TRUE(said.contains("fewer for a number of more than 4000 digits")) << help.out;
 }
 
+// One scene a line at the places of the user's journey, as the library cuts
+// the best phrase; the numbered places past its end are said on standard
+// error. Without a journey file the default journey is walked, and a damaged
+// one is told about and left alone.
+TEST_P(CommandLine, JourneyPrintsTheScenesAtTheUsersPlaces) {
+  const std::string digits = "9114149114";
+  const Outcome plain = Start({"--journey", "911-414-9114"});
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.out.rfind("front gate\t", 0), 0u) << plain.out;
+
+  WriteFile(user_ + "journey.txt", "#words per place: 1\nred door\nh\xE4ll\n");
+  const Outcome run = Start({"--journey", digits});
+  EXPECT_EQ(run.status, 0) << run.err;
+  test::ScriptedPlatform quiet;
+  const auto dictionary = CreateDictionary(data_, user_);
+  const RJourney journey = LoadJourney(user_);
+  const RJourneyScenes scenes(*dictionary, BestPhraseEntry(*dictionary, digits), 1);
+  ASSERT_GT(scenes.Count(), 2u);
+  std::string expected, spelled;
+  for (std::size_t k = 0; k < scenes.Count(); ++k) {
+    expected += ToQString(SceneLine(scenes, journey, k)).toStdString() + "\n";
+    spelled += scenes.Digits(k);
+  }
+  EXPECT_EQ(spelled, digits);
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.out.rfind("red door\t", 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("\nh\xC3\xA4ll\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\nplace 3\t"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("needs " + std::to_string(scenes.Count() - 2) + " more places"), std::string::npos) << run.err;
+
+  WriteFile(user_ + "journey.txt", "#words per place: 7\n");
+  const Outcome damaged = Start({"--journey", digits});
+  EXPECT_EQ(damaged.status, 0);
+  EXPECT_EQ(damaged.out.rfind("front gate\t", 0), 0u) << damaged.out;
+  EXPECT_NE(damaged.err.find("journey.txt' is damaged: line 1"), std::string::npos) << damaged.err;
+}
+
 TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
   const std::vector<Args> bad = {{"--bogus"},          {"--words"},          {"--words", "no digits"},
                                  {"--code"},           {"--code", "--words", "1"}, {"--words", "1", "extra"},
@@ -326,7 +366,9 @@ TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
                                  {"--pegs"},           {"--pegs", "1"},      {"--pegs", "4"},
                                  {"--pegs", "x"},      {"--pegs", "2", "--best", "1"},
                                  {"phones.tqw", "--pegs", "9"}, {"phones.tqw", "--pegs", "2"},
-                                 {"--best", "1", "phones.tqw"}};
+                                 {"--best", "1", "phones.tqw"},
+                                 {"--journey"},        {"--journey", "no digits"}, {"--journey", "1", "--count", "2"},
+                                 {"--journey", "1", "--words", "1"}};
   for (const Args& arguments : bad) {
     const Outcome run = Start(arguments);
     EXPECT_EQ(run.status, 2) << arguments.front();
@@ -353,7 +395,8 @@ TEST_P(CommandLine, NothingIsWrittenAnywhere) {
   WriteFile(user_ + "words.txt", "#ADD\nmop\n#REMOVE\n#EDIT\n");
   const auto before = Snapshot(root.path());
   for (const Args& arguments :
-       {Args{"--code", "mop"}, Args{"--words", "91"}, Args{"--best", "914"}, Args{"--nope"}, Args{"--help"}})
+       {Args{"--code", "mop"}, Args{"--words", "91"}, Args{"--best", "914"}, Args{"--journey", "914"}, Args{"--nope"},
+        Args{"--help"}})
     Start(arguments);
   EXPECT_EQ(Snapshot(root.path()), before);
 }

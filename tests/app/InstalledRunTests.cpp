@@ -69,5 +69,22 @@ TEST_F(InstalledRun, AnUnchangedRunWritesOnlyTheConfiguration) {
   EXPECT_FALSE(dir.Exists("Tessaloquine.cfg"));
 }
 
+// A copy in a folder it may not write (a read-only medium) uses the data
+// beside it and keeps the user's files where an installed program does;
+// changes that a portable run kept beside it still count.
+TEST_F(InstalledRun, AProgramFolderThatCannotBeWrittenUsesTheDataBesideIt) {
+  dir.Write("words.txt", "#ADD\nzebra\n#REMOVE\n#EDIT\n");
+  paths = DecideDataPaths(dir.path(), PathEnvironment{home.path(), "", ""}, false);
+  const auto shipped = DataFiles();
+  platform.QueueModal([](QDialog*) { return 2; });
+  ASSERT_NO_FATAL_FAILURE(StartInstalled()) << platform.MessageTexts().front();
+  EXPECT_GE(form->Dictionary()->FindWord("zebra"), 0);
+  ASSERT_GE(form->Dictionary()->AddWord("yak"), 0);
+  Run("MenuExit");
+  EXPECT_TRUE(home.Exists(".config/tessaloquine/Tessaloquine.cfg"));
+  EXPECT_NE(home.Read(".local/share/tessaloquine/words.txt").find("yak\nzebra\n"), std::string::npos);
+  EXPECT_EQ(DataFiles(), shipped);
+}
+
 }  // namespace
 }  // namespace tq::test

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <filesystem>
+
 #include "AppFixture.h"
 #include "FormPractice.h"
 #include "PracticeFile.h"
@@ -141,6 +143,40 @@ TEST_F(PracticeCommandTest, PractiseUntitledThenSaveKeepsTheScheduleBesideEachNa
   program.reset();
   Start({dir.File("first.tqw")});
   EXPECT_EQ(form->findChild<TFormPractice*>("FormPractice")->Schedule().Cards().size(), 1u);
+}
+
+// The practice file follows the worksheet's name only once a save there
+// succeeded; one there that a newer version wrote is kept, with the notice
+// that opening the worksheet gives.
+TEST_F(PracticeCommandTest, ThePracticeFileFollowsOnlyASuccessfulSave) {
+  const std::string history = "#TessaloquinePractice - 1\nC:99 1 4 0 30 2\n", newer = "#TessaloquinePractice - 2\n";
+  dir.Write("other.tqw", "");
+  dir.Write("other.tqw.practice", history);
+  dir.Write("newer.tqw.practice", newer);
+  std::filesystem::permissions(dir.File("other.tqw"), std::filesystem::perms::owner_read);
+  Start({dir.File("phone.tqw")});
+  const auto practise = [this] {
+    platform.QueueModal([](QDialog* dialog) {
+      AnswerField(dialog)->setText(QStringLiteral("23"));
+      dialog->findChild<QPushButton*>("ButtonAnswer")->click();
+      return QDialog::Rejected;
+    });
+    Run("MenuPractice");
+  };
+  platform.QueueText(dir.File("other.tqw"));
+  platform.QueueAnswer(ResultYes);
+  Run("MenuSaveAs");  // refused: the file is read-only
+  practise();
+  EXPECT_EQ(dir.Read("other.tqw.practice"), history);
+  EXPECT_NE(platform.statusText.find("The schedule stays beside '" + dir.File("phone.tqw") + "'"), std::string::npos);
+
+  platform.QueueText(dir.File("newer.tqw"));
+  Run("MenuSaveAs");
+  EXPECT_EQ(platform.statusText, "The practice file '" + dir.File("newer.tqw.practice") +
+                                     "' is from a newer version of Tessaloquine. It is left as it is, and "
+                                     "practice on this worksheet is not saved.");
+  practise();
+  EXPECT_EQ(dir.Read("newer.tqw.practice"), newer);
 }
 
 TEST_F(PracticeCommandTest, ExportOffersTheWorksheetsNameLeavesUnfinishedPhrasesOutAndSaysWhatItWrote) {

@@ -162,6 +162,25 @@ TEST_F(WorksheetTest, AFailedSaveKeepsTheProgramOpenAndTheOldFile) {
   EXPECT_EQ(dir.Read("a.tqw"), original);
 }
 
+// A file read as damaged (its count says 3, it holds one and a half
+// entries) keeps its bytes beside it before the first save over it, and is
+// not saved over while they cannot be kept.
+TEST_F(WorksheetTest, SavingOverADamagedFileKeepsItsBytesBesideItFirst) {
+  const std::string damaged = "#Tessaloquine - 1\n#Count = 3\nN:1\nP:\nD:one\n\nN:2\nP:";
+  dir.Write("a.tqw", damaged);
+  for (int n = 1; n <= 1000; ++n) dir.Write("a.tqw.damaged" + (n > 1 ? std::to_string(n) : std::string()), "");
+  Start({dir.File("a.tqw")});
+  TypeDescription(" two");
+  Run("MenuSaveWorksheet");  // no name left to keep it under
+  EXPECT_EQ(dir.Read("a.tqw"), damaged);
+  std::filesystem::remove(dir.File("a.tqw.damaged2"));
+  for (int save = 0; save < 2; ++save) Run("MenuSaveWorksheet");
+  EXPECT_EQ(dir.Read("a.tqw.damaged2"), damaged);
+  EXPECT_EQ(platform.statusText, "The damaged worksheet file was kept as '" + dir.File("a.tqw.damaged2") + "'.");
+  EXPECT_EQ(platform.MessageTexts().size(), 1u);  // the refusal, once
+  EXPECT_NE(dir.Read("a.tqw").find("D:one two\n"), std::string::npos);
+}
+
 TEST_F(WorksheetTest, DontAskAgainSwitchesTheQuestionOffEvenOnCancel) {
   Start();
   TypeDescription("x");

@@ -36,8 +36,6 @@ TEST_F(EngineTest, StrayHashLineCostsNothingBelowIt) {
       // A removed word beginning with '#'.
       {kHeaderAdd + "foo\n" + kHeaderRemove + "#tag\ntea\n" + kHeaderEdit + "tot\n7\n",
        {"foo"}, {"tea"}, {"tot"}, {"7"}},
-      // A word with its own code beginning with '#': the pair goes, the rest stays.
-      {kHeaderAdd + kHeaderRemove + kHeaderEdit + "#x\n12\nbat\n42\ntot\n7\n", {}, {}, {"bat", "tot"}, {"42", "7"}},
       // The #REMOVE header is missing: the edits still count.
       {kHeaderAdd + "foo\n" + kHeaderEdit + "bat\n42\n", {"foo"}, {}, {"bat"}, {"42"}},
   };
@@ -50,6 +48,18 @@ TEST_F(EngineTest, StrayHashLineCostsNothingBelowIt) {
     EXPECT_EQ(dict.RemovedWords(), c.removed) << c.text;
     EXPECT_EQ(dict.EditedWords(), c.edited) << c.text;
     EXPECT_EQ(dict.EditedCodes(), c.codes) << c.text;
+  }
+}
+
+// The line that ends the #EDIT section ends what is read: nothing below it
+// is paired, taken for bad data or written back.
+TEST_F(EngineTest, TheLineThatEndsTheEditsEndsWhatIsRead) {
+  for (const char* end : {"# my notes", "#EDIT", "#"}) {
+    Load(kWords, test::kShippedMapping, kHeaderAdd + kHeaderRemove + kHeaderEdit + "bat\n42\n" + end + "\ntot\n7\n");
+    EXPECT_EQ(platform.statusText, "") << end;
+    dict.EditCode("bat", "43");
+    ASSERT_EQ(dict.SaveUserChanges(), 0);
+    EXPECT_EQ(dir.Read("words.txt"), kHeaderAdd + kHeaderRemove + kHeaderEdit + "bat\n43\n") << end;
   }
 }
 

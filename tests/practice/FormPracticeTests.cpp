@@ -221,8 +221,11 @@ TEST_F(PracticeDialog, NoNumberNothingToPractiseAndAnUntitledWorksheetKeepsItsSc
   EXPECT_EQ(platform.statusText,
             "Practice: Answered 1, right 1. Due next: 1 number tomorrow. "
             "The schedule is written beside the worksheet once it has a file.");
-  // Saved as phone.tqw: the next session writes the schedule beside it.
+  // Saved as phone.tqw: the schedule is written beside it at once, and the
+  // next session there too.
   worksheet.SetFileName(dir.File("phone.tqw"));
+  form->WorksheetSaved(worksheet);
+  EXPECT_TRUE(dir.Exists("phone.tqw.practice"));
   Start();
   Type("5");
   QTest::keyClick(Answer(), Qt::Key_Escape);

@@ -228,6 +228,9 @@ TEST_F(WorksheetFile, DamagedFilesAreReadAsAlwaysAndSaySoWithTheEntriesRead) {
   ASSERT_TRUE(LoadBytes(ws, cases[3].bytes));
   EXPECT_EQ(ws.At(1).Phrase(), "ea");
   EXPECT_TRUE(platform.MessageTexts().empty());
+  ASSERT_TRUE(LoadBytes(ws, cases[2].bytes));  // a newer version's file, saved over, is kept too
+  ASSERT_TRUE(ws.Save());
+  EXPECT_EQ(dir.Read("in.tqw.newer"), cases[2].bytes);
 }
 
 TEST_F(WorksheetFile, LongFieldsSurviveSaveAndLoad) {

@@ -1,0 +1,185 @@
+// What the journey costs on long numbers, on the generated dictionary.
+//
+// - Command/best and Command/journey: the whole command line, dictionary
+//   load and all, for --best and --journey on the same 1,000 digits; then
+//   the same without the load (Best, the 20 phrases --best prints, against
+//   Journey, the best phrase cut into scenes and printed as lines).
+// - JourneyWindow/N: the Journey window opening, at the size it opens with,
+//   on an entry of N digits with its phrase filled: from ShowEntry to the
+//   list's first paint, offscreen. held_bytes_per_digit is the heap the
+//   window holds for the entry once all its scenes are cut, per digit.
+//
+// - ScenesMemory/N: the heap an entry's scenes hold, per digit.
+//
+// The ratios are printed after the run: --journey against --best (at most
+// 3x), each window run against the 30-digit one (at most 2x for 10,000
+// digits), the scenes' memory per digit at each length (about the same) and
+// the window's heap in all. CPU time throughout: the machine may be busy
+// with other work meanwhile.
+//
+//   QT_QPA_PLATFORM=offscreen bin/tq_journey_bench [--benchmark_repetitions=5]
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTableView>
+#include <malloc.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "BestPhrases.h"
+#include "CommandLine.h"
+#include "FormJourney.h"
+#include "JourneyScenes.h"
+#include "BenchData.h"
+#include "PaintWatch.h"
+#include "RDictionary.h"
+
+namespace {
+
+using tq::bench::Digits;
+using tq::bench::Loaded;
+
+// An entry of `length` digits with its best phrase, made once per length.
+const tq::RNumber& FilledEntry(std::size_t length) {
+  static std::map<std::size_t, tq::RNumber> made;
+  auto found = made.find(length);
+  if (found == made.end()) found = made.emplace(length, tq::BestPhraseEntry(Loaded(), Digits(length))).first;
+  return found->second;
+}
+
+std::size_t HeapBytes() { return mallinfo2().uordblks; }
+
+void RunCommand(benchmark::State& state, const char* option) {
+  const QStringList arguments = {QStringLiteral("Tessaloquine"), QString::fromLatin1(option),
+                                 QString::fromStdString(Digits(static_cast<std::size_t>(state.range(0))))};
+  const tq::DataPaths paths = tq::PortablePaths(TQ_BENCH_DATA_DIR "/");
+  for (auto _ : state) {
+    std::ostringstream out, err;
+    if (tq::RunCommandLine(arguments, paths, out, err) != tq::CommandLineDone) state.SkipWithError("command failed");
+    benchmark::DoNotOptimize(out.str().size());
+  }
+}
+void BM_Command_best(benchmark::State& state) { RunCommand(state, "--best"); }
+void BM_Command_journey(benchmark::State& state) { RunCommand(state, "--journey"); }
+BENCHMARK(BM_Command_best)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Command_journey)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_Search_best(benchmark::State& state) {
+  const std::string digits = Digits(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(tq::FindBestPhrases(Loaded(), digits, 20).size());
+}
+void BM_Search_journey(benchmark::State& state) {
+  const std::string digits = Digits(static_cast<std::size_t>(state.range(0)));
+  const tq::RJourney journey = tq::DefaultJourney();
+  for (auto _ : state) {
+    const tq::RJourneyScenes scenes(Loaded(), tq::BestPhraseEntry(Loaded(), digits), journey.wordsPerPlace);
+    std::size_t bytes = 0;
+    for (std::size_t k = 0; k < scenes.Count(); ++k) bytes += tq::SceneLine(scenes, journey, k).size();
+    benchmark::DoNotOptimize(bytes);
+  }
+}
+BENCHMARK(BM_Search_best)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Search_journey)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+using tq::bench::PaintWatch;
+
+void BM_JourneyWindow(benchmark::State& state) {
+  const auto length = static_cast<std::size_t>(state.range(0));
+  const tq::RNumber& entry = FilledEntry(length);
+  double held = 0;
+  for (auto _ : state) {
+    // Made once at start-up in the program, and kept: neither is part of
+    // opening it.
+    state.PauseTiming();
+    auto form = std::make_unique<tq::TFormJourney>(Loaded());
+    PaintWatch watch;
+    form->ListScenes->viewport()->installEventFilter(&watch);
+    const std::size_t before = HeapBytes();
+    state.ResumeTiming();
+    form->ShowEntry(&entry, true);
+    form->show();
+    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // The rest of the scenes, cut while the window waits for the user: what
+    // it holds for the entry in the end.
+    state.PauseTiming();
+    while (form->Summary().contains(QStringLiteral("cutting"))) QCoreApplication::processEvents();
+    held += static_cast<double>(HeapBytes() - before);
+    form.reset();
+    state.ResumeTiming();
+  }
+  state.counters["held_kb"] = held / static_cast<double>(state.iterations()) / 1024.0;
+  state.counters["scenes"] = static_cast<double>(tq::RJourneyScenes(Loaded(), entry, 2).Count());
+}
+BENCHMARK(BM_JourneyWindow)->Arg(30)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The heap the scenes of an entry hold, per digit of the number.
+void BM_ScenesMemory(benchmark::State& state) {
+  const auto length = static_cast<std::size_t>(state.range(0));
+  const tq::RNumber& entry = FilledEntry(length);
+  double held = 0;
+  for (auto _ : state) {
+    const std::size_t before = HeapBytes();
+    const tq::RJourneyScenes scenes(Loaded(), entry, 2);
+    held += static_cast<double>(HeapBytes() - before);
+  }
+  state.counters["held_bytes_per_digit"] = held / static_cast<double>(state.iterations()) / static_cast<double>(length);
+}
+BENCHMARK(BM_ScenesMemory)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Prints every run as the console does, then the ratios the journey is
+// held to.
+class TRatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      // With --benchmark_repetitions, the median of the runs.
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)) continue;
+      times_[run.run_name.str()] = run.GetAdjustedCPUTime();
+      for (const char* counter : {"held_bytes_per_digit", "held_kb"}) {
+        const auto held = run.counters.find(counter);
+        if (held != run.counters.end()) held_[run.run_name.str()] = {held->second.value, counter};
+      }
+    }
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    Ratio("BM_Command_journey/1000", "BM_Command_best/1000", "--journey against --best, whole command");
+    Ratio("BM_Search_journey/1000", "BM_Search_best/1000", "--journey against --best, after the load");
+    for (const char* n : {"1000", "10000", "100000"})
+      Ratio(std::string("BM_JourneyWindow/") + n, "BM_JourneyWindow/30",
+            std::string("Journey window on ") + n + " digits against 30 digits");
+    for (const auto& [name, held] : held_)
+      std::printf("%-60s %8.1f %s\n", name.c_str(), held.first,
+                  held.second == std::string("held_kb") ? "KB held" : "bytes per digit");
+  }
+
+ private:
+  void Ratio(const std::string& name, const std::string& base, const std::string& what) {
+    const auto a = times_.find(name), b = times_.find(base);
+    if (a != times_.end() && b != times_.end() && b->second > 0)
+      std::printf("%-60s %8.2fx\n", what.c_str(), a->second / b->second);
+  }
+
+  std::map<std::string, double> times_;
+  std::map<std::string, std::pair<double, std::string>> held_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  TRatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

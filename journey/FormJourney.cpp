@@ -1,0 +1,182 @@
+#include "FormJourney.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Codec.h"
+#include "FormBest.h"
+#include "JourneyModel.h"
+#include "Platform.h"
+#include "RNumber.h"
+#include "SlotLogic.h"
+#include "Widgets.h"
+
+namespace tq {
+namespace {
+
+// Draws a row's text once, clipped to its cell. The toolkit's own delegate
+// lays each cell's text out twice (to place it, then to draw it) and elides
+// it, which made a page of scenes several times as dear to paint as the
+// few rows of a short number.
+class TSceneDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    if (selected) painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(option.font);
+    const QRect cell = option.rect.adjusted(kMargin, 0, -kMargin, 0);
+    const QFontMetrics& metrics = option.fontMetrics;
+    painter->save();
+    painter->setClipRect(cell);
+    painter->drawText(QPoint(cell.left(), cell.top() + (cell.height() + metrics.ascent() - metrics.descent()) / 2),
+                      index.data(Qt::DisplayRole).toString());
+    painter->restore();
+  }
+
+ private:
+  static constexpr int kMargin = 3;
+};
+
+}  // namespace
+
+TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
+    : QDialog(parent), dictionary_(dictionary), model_(new TJourneyModel(this)), cutTimer_(new QTimer(this)) {
+  setObjectName("FormJourney");
+  setWindowTitle(QStringLiteral("Journey"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  // Beside the main window, following its entry while the user works there.
+  setModal(false);
+
+  LabelSummary = new QLabel(this);
+  LabelSummary->setObjectName("LabelSummary");
+  LabelSummary->setWordWrap(true);
+
+  ListScenes = new QTableView(this);
+  ListScenes->setObjectName("ListScenes");
+  SetUpReportList(ListScenes, model_, QAbstractItemView::SingleSelection);
+  ListScenes->setItemDelegate(new TSceneDelegate(ListScenes));
+  // Fixed column widths: a column sized to its contents would measure every
+  // row of a long number before the window could show.
+  const int charWidth = ListScenes->fontMetrics().averageCharWidth();
+  ListScenes->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnPlace, charWidth * 20);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnWords, charWidth * 36);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnDigits, charWidth * 12);
+  ListScenes->setMinimumSize(charWidth * 84, ListScenes->verticalHeader()->defaultSectionSize() * 14);
+
+  LabelKey = new QLabel(PictureMark(true) + QStringLiteral(" a thing you can picture     ") + PictureMark(false) +
+                            QStringLiteral(" a word to make a picture of     ") + QString(QChar(0xB7)) +
+                            QStringLiteral(" digit no word covers yet"),
+                        this);
+  LabelKey->setObjectName("LabelKey");
+
+  ButtonFill = MakeButton("ButtonFill", "&Fill with best phrases", this, AutoDefault::No);
+  ButtonEditJourney = MakeButton("ButtonEditJourney", "&Edit Journey...", this, AutoDefault::No);
+  ButtonHelp = MakeButton("ButtonHelp", "&Help", this, AutoDefault::No);
+  ButtonClose = MakeButton("ButtonClose", "&Close", this, AutoDefault::No);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ButtonFill);
+  buttons->addWidget(ButtonEditJourney);
+  buttons->addStretch();
+  buttons->addWidget(ButtonHelp);
+  buttons->addWidget(ButtonClose);
+  auto* top = new QVBoxLayout(this);
+  top->addWidget(LabelSummary);
+  top->addWidget(ListScenes, 1);
+  top->addWidget(LabelKey);
+  top->addLayout(buttons);
+
+  cutTimer_->setSingleShot(true);
+  connect(cutTimer_, &QTimer::timeout, this, [this] { CutTimerTimeout(); });
+  connect(ButtonFill, &QPushButton::clicked, this, &TFormJourney::FillRequested);
+  connect(ButtonEditJourney, &QPushButton::clicked, this, &TFormJourney::EditJourneyRequested);
+  connect(ButtonHelp, &QPushButton::clicked, this, [] { CurrentPlatform().ShowHelp(kHelpContext); });
+  connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
+  SetJourney(journey_);
+}
+
+void TFormJourney::SetJourney(const RJourney& journey) {
+  const bool recut = journey.wordsPerPlace != journey_.wordsPerPlace;
+  journey_ = journey;
+  model_->SetJourney(journey_);
+  if (!recut) {
+    UpdateSummary();
+    return;
+  }
+  RNumber shown;
+  shown.SetNumber(model_->Scenes().NumberDigits());
+  shown.SetSlots(model_->Scenes().Slots());
+  Cut(shown, true);
+}
+
+void TFormJourney::ShowEntry(const RNumber* entry, bool force) {
+  const RJourneyScenes& shown = model_->Scenes();
+  const bool same = entry && entry == shownEntry_ && entry->Digits() == shown.NumberDigits();
+  if (!force && entry == shownEntry_ && (!entry || (same && entry->Slots() == shown.Slots()))) return;
+  shownEntry_ = entry;
+  Cut(entry ? *entry : RNumber(), same);
+}
+
+// The entry shown already is cut whole, so its rows stay where the user
+// has them; another one starts with its first scenes.
+void TFormJourney::Cut(const RNumber& entry, bool sameEntry) {
+  model_->SetScenes(
+      RJourneyScenes(dictionary_, entry, journey_.wordsPerPlace, sameEntry ? RJourneyScenes::kAllSlots : kFirstSlots),
+      sameEntry);
+  ButtonFill->setEnabled(std::any_of(entry.Slots().begin(), entry.Slots().end(), IsUncoveredSlot));
+  // The rest waits a moment, so the first rows are painted before it.
+  if (model_->Scenes().Complete())
+    cutTimer_->stop();
+  else
+    cutTimer_->start(kCutPause);
+  UpdateSummary();
+}
+
+void TFormJourney::CutTimerTimeout() {
+  if (model_->CutMore(kSliceSlots))
+    UpdateSummary();
+  else
+    cutTimer_->start(0);
+}
+
+QString TFormJourney::Summary() const { return LabelSummary->text(); }
+
+void TFormJourney::UpdateSummary() {
+  const RJourneyScenes& scenes = model_->Scenes();
+  if (scenes.Count() == 0) {
+    LabelSummary->setText(QStringLiteral("Enter a number and build its phrase: its scenes are listed here, "
+                                         "one at each place of your journey."));
+    return;
+  }
+  if (!scenes.Complete()) {
+    LabelSummary->setText(QStringLiteral("%1 digits: cutting the phrase into scenes...").arg(scenes.NumberDigits().size()));
+    return;
+  }
+  QString text = QStringLiteral("%1 digits in %2 scenes, %3 words a place.")
+                     .arg(scenes.NumberDigits().size())
+                     .arg(scenes.Count())
+                     .arg(scenes.WordsPerPlace());
+  if (const std::size_t beyond = scenes.PlacesBeyond(journey_))
+    text += QStringLiteral(" The number needs %1 more %2 than your journey's %3: they are numbered, place %4 to "
+                           "place %5.")
+                .arg(beyond)
+                .arg(beyond == 1 ? QStringLiteral("place") : QStringLiteral("places"))
+                .arg(journey_.places.size())
+                .arg(journey_.places.size() + 1)
+                .arg(scenes.Count());
+  LabelSummary->setText(text);
+}
+
+}  // namespace tq

@@ -1,0 +1,86 @@
+// The Journey window (Numbers > Journey, Ctrl+J): the current entry's
+// scenes, one row per place of the user's journey (JourneyScenes.h), with
+// the words and their picture marks, the digits and where they stand. It is
+// modeless and follows the entry while it is open: the main window hands it
+// the entry whenever that may have changed, and the scenes are cut again
+// only when the entry's digits or words really differ. Another entry shows
+// its first scenes at once and the rest as the event loop comes round, so
+// the window opens as quickly on a hundred thousand digits as on thirty.
+//
+// "Fill with best phrases" and "Edit Journey..." are the main window's to
+// carry out (the entry and the undo history are its own); the window only
+// asks for them.
+//
+//   FormJourney->SetJourney(journey);
+//   FormJourney->ShowEntry(CurrentNumber);  // and again after each change
+//   FormJourney->show();
+#pragma once
+
+#include <QDialog>
+
+#include "Journey.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+class QTimer;
+
+namespace tq {
+
+class RDictionary;
+class RNumber;
+class TJourneyModel;
+
+class TFormJourney : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHelpContext = 2500;
+  // Slots cut before the window shows another entry (far more scenes than
+  // a screen holds), and then at each turn of the event loop.
+  static constexpr std::size_t kFirstSlots = 300;
+  static constexpr std::size_t kSliceSlots = 5000;
+  // The pause before the rest is cut, in milliseconds: room for the first
+  // rows to be painted.
+  static constexpr int kCutPause = 10;
+
+  explicit TFormJourney(const RDictionary& dictionary, QWidget* parent = nullptr);
+
+  // The places and the words a place holds; the scenes are cut again.
+  void SetJourney(const RJourney& journey);
+  // The entry to show (null for none). Its digits and slots are copied; the
+  // window never looks at the entry afterwards. Unless `force` (after the
+  // dictionary changed) the scenes are only cut again when they differ from
+  // what is shown.
+  void ShowEntry(const RNumber* entry, bool force = false);
+  const TJourneyModel& Model() const { return *model_; }
+  // What the line above the list says.
+  QString Summary() const;
+
+ signals:
+  void FillRequested();
+  void EditJourneyRequested();
+
+ public:
+  QLabel* LabelSummary;
+  QTableView* ListScenes;
+  QLabel* LabelKey;
+  QPushButton* ButtonFill;
+  QPushButton* ButtonEditJourney;
+  QPushButton* ButtonHelp;
+  QPushButton* ButtonClose;
+
+ private:
+  void Cut(const RNumber& entry, bool sameEntry);
+  void CutTimerTimeout();
+  void UpdateSummary();
+
+  const RDictionary& dictionary_;
+  RJourney journey_ = DefaultJourney();
+  TJourneyModel* model_;
+  QTimer* cutTimer_;
+  // The entry last shown, only to tell it from another: never followed.
+  const void* shownEntry_ = nullptr;
+};
+
+}  // namespace tq

@@ -1,0 +1,263 @@
+// The journey without a display: cutting a phrase into scenes, filling it
+// with best phrases, and the journey file's round trip and hostile input.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "FileIO.h"
+#include "Journey.h"
+#include "JourneyScenes.h"
+#include "Paths.h"
+#include "PhraseFixture.h"
+#include "RNumber.h"
+#include "RandomValues.h"
+#include "ScriptedPlatform.h"
+#include "Text.h"
+
+namespace tq {
+namespace {
+
+class Scenes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto words = test::CommonWords();
+    // Long words: five and six digits.
+    words.push_back({"metronome", "31423"});
+    words.push_back({"tintinnabula", "121295"});
+    test::LoadDictionary(dict, dir, words);
+  }
+  test::TempDir dir;
+  RDictionary dict;
+};
+
+// Random phrases of words and uncovered stretches: the scenes give the slots
+// back in order, hold one to four words each, near the choice, a long word
+// alone, and every scene's digits are the ones its words spell, where they
+// stand in the number.
+TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
+  const std::vector<std::string> pool = {"tie", "knee", "ma", "tin", "denim", "ah", "metronome", "tintinnabula", "."};
+  std::mt19937 random(7);
+  for (int round = 0; round < 400; ++round) {
+    std::vector<std::string> slots;
+    std::string digits;
+    // Now and then a long phrase without long words, which is cut as it goes.
+    const bool longRun = round % 4 == 3;
+    const int length = static_cast<int>(random() % (longRun ? 400 : 40));
+    for (int i = 0; i < length; ++i) {
+      std::string word = pool[random() % pool.size()];
+      if (longRun && dict.CodeAt(dict.FindWord(word == "." ? "tie" : word)).size() >= kLongWordDigits) word = "tin";
+      const int repeat = word == "." ? 1 + static_cast<int>(random() % 8) : 1;
+      for (int r = 0; r < repeat; ++r) {
+        slots.push_back(word);
+        digits += word == "." ? std::string(1, static_cast<char>('0' + random() % 10))
+                              : dict.CodeAt(dict.FindWord(word));
+      }
+    }
+    RNumber entry;
+    entry.SetNumber(digits);
+    entry.SetSlots(slots);
+    const int choice = 1 + round % 4;
+    const RJourneyScenes scenes(dict, entry, choice);
+
+    std::vector<std::string> back;
+    std::string spelled;
+    std::size_t words = 0;
+    for (std::size_t k = 0; k < scenes.Count(); ++k) {
+      const RScene& scene = scenes.Scene(k);
+      SCOPED_TRACE("round " + std::to_string(round) + ", scene " + std::to_string(k));
+      ASSERT_EQ(scene.firstSlot, static_cast<int32_t>(back.size()));
+      back.insert(back.end(), slots.begin() + scene.firstSlot, slots.begin() + scene.firstSlot + scene.slotCount);
+      EXPECT_EQ(scene.firstWord, words);
+      words += scene.wordCount;
+      EXPECT_GE(scene.wordCount, 1u);
+      EXPECT_LE(scene.wordCount, std::min(4u, static_cast<unsigned>(choice) + 1));
+      const std::vector<RSceneWord> sceneWords = scenes.Words(k);
+      ASSERT_EQ(sceneWords.size(), scene.wordCount);
+      bool hasLong = false;
+      auto slot = static_cast<std::size_t>(scene.firstSlot);
+      for (const RSceneWord& w : sceneWords) {
+        hasLong = hasLong || (!w.uncovered && w.digitCount >= kLongWordDigits);
+        EXPECT_EQ(w.firstDigit, spelled.size());
+        if (w.uncovered) {
+          EXPECT_EQ(w.text, std::string(w.digitCount, kUncoveredMark));
+          EXPECT_LE(w.digitCount, kDigitsPerGap);
+          for (std::size_t d = 0; d < w.digitCount; ++d) EXPECT_EQ(slots[slot++], ".");
+        } else {
+          EXPECT_EQ(w.text, slots[slot++]);
+        }
+        spelled += digits.substr(w.firstDigit, w.digitCount);
+      }
+      EXPECT_EQ(scene.longWord, hasLong);
+      if (hasLong) {
+        EXPECT_EQ(scene.wordCount, 1u);
+      }
+      // The scenes between two long words (or the ends) are each at most one
+      // word off the choice whenever their words allow it.
+      if (!hasLong) {
+        std::size_t first = k, last = k;
+        while (first > 0 && !scenes.Scene(first - 1).longWord) --first;
+        while (last + 1 < scenes.Count() && !scenes.Scene(last + 1).longWord) ++last;
+        const std::size_t run = scenes.Scene(last).firstWord + scenes.Scene(last).wordCount - scenes.Scene(first).firstWord;
+        const std::size_t low = std::max(1, choice - 1), high = std::min(4, choice + 1);
+        if ((run + high - 1) / high <= run / low) {
+          EXPECT_GE(scene.wordCount, low) << "run of " << run;
+        }
+      }
+      EXPECT_EQ(scenes.Digits(k), digits.substr(scene.firstDigit, scene.digitCount));
+      if (scene.digitCount > 1) {
+        EXPECT_EQ(scenes.DigitRange(k), "digits " + std::to_string(scene.firstDigit + 1) + "\x96" +
+                                            std::to_string(scene.firstDigit + scene.digitCount));
+      }
+      if (scene.digitCount > 0) {
+        EXPECT_EQ(scenes.SceneOfDigit(scene.firstDigit + scene.digitCount - 1), k);
+      }
+    }
+    EXPECT_EQ(back, slots);
+    EXPECT_EQ(spelled, digits);
+    // Cut step by step, from any first step on, the scenes are the same.
+    RJourneyScenes steps(dict, entry, choice, random() % 5);
+    while (!steps.CutMore(1 + random() % 7)) {
+    }
+    ASSERT_EQ(steps.Count(), scenes.Count());
+    for (std::size_t k = 0; k < scenes.Count(); ++k) EXPECT_EQ(steps.Scene(k), scenes.Scene(k));
+    EXPECT_EQ(scenes.SceneOfDigit(digits.size()), scenes.Count());
+  }
+}
+
+TEST_F(Scenes, SizesComeOutEvenAroundTheChoice) {
+  EXPECT_EQ(SceneSizes(5, 2), (std::vector<std::size_t>{2, 2, 1}));
+  EXPECT_EQ(SceneSizes(7, 3), (std::vector<std::size_t>{4, 3}));
+  EXPECT_EQ(SceneSizes(5, 4), (std::vector<std::size_t>{3, 2}));
+  EXPECT_EQ(SceneSizes(3, 1), (std::vector<std::size_t>{1, 1, 1}));
+  EXPECT_TRUE(SceneSizes(0, 2).empty());
+}
+
+TEST_F(Scenes, NumberedPlacesFollowTheJourneysEnd) {
+  RJourney journey;
+  journey.places = {"door", "hall"};
+  RNumber entry;
+  entry.SetNumber("12312312");
+  entry.SetSlots({"denim", "denim", "tin"});
+  const RJourneyScenes scenes(dict, entry, 1);
+  ASSERT_EQ(scenes.Count(), 3u);
+  EXPECT_EQ(scenes.PlacesBeyond(journey), 1u);
+  EXPECT_EQ(SceneLine(scenes, journey, 0), "door\tdenim\t123");
+  EXPECT_EQ(SceneLine(scenes, journey, 2), "place 3\ttin\t12");
+  EXPECT_EQ(scenes.DigitRange(2), "digits 7\x96" "8");
+}
+
+// Filling keeps the chosen words and gives each uncovered stretch words
+// that spell exactly its digits; a digit no word covers stays uncovered.
+TEST_F(Scenes, FillingCompletesEachStretchInOneGo) {
+  RNumber entry;
+  entry.SetNumber("12-3-9-45");
+  entry.SetSlots({".", ".", "ma", ".", ".", "."});
+  EXPECT_EQ(FillWithBestPhrases(dict, entry), 3u);
+  ASSERT_EQ(entry.SlotCount(), 5);
+  EXPECT_EQ(entry.Slot(0), "tin");
+  EXPECT_EQ(entry.Slot(1), "ma");
+  EXPECT_EQ(entry.Slot(2), ".");  // no word spells 9
+  EXPECT_EQ(entry.Phrase(), " tin ma \xB7 " + entry.Slot(3) + " " + entry.Slot(4));
+  EXPECT_EQ(dict.CodeAt(dict.FindWord(entry.Slot(3))) + dict.CodeAt(dict.FindWord(entry.Slot(4))), "45");
+  EXPECT_EQ(FillWithBestPhrases(dict, entry), 0u);
+
+  const RNumber made = BestPhraseEntry(dict, "31423");
+  EXPECT_EQ(made.Slots(), std::vector<std::string>{"metronome"});
+}
+
+// --- the file -------------------------------------------------------------------
+
+TEST(JourneyFile, WhatIsWrittenReadsBack) {
+  test::RandomValues values(3);
+  for (int round = 0; round < 200; ++round) {
+    RJourney journey;
+    journey.wordsPerPlace = 1 + round % 4;
+    for (int i = values.Below(8); i > 0; --i) journey.places.push_back(values.Text());
+    const std::string text = JourneyText(journey);
+    RJourney back;
+    ASSERT_EQ(ParseJourneyText(text, back), JourneyLoad::Loaded) << text;
+    // The places a file can hold, as the reader takes them.
+    RJourney kept;
+    kept.wordsPerPlace = journey.wordsPerPlace;
+    for (const std::string& place : journey.places)
+      if (PlaceProblem(place).empty()) kept.places.emplace_back(TrimBlanks(place));
+    EXPECT_EQ(back, kept);
+    EXPECT_EQ(JourneyText(back), text);
+  }
+  // Written by hand: no header, a Windows line end, blanks, empty lines.
+  RJourney hand;
+  ASSERT_EQ(ParseJourneyText("  door \r\n\n#7 bus stop\nhall", hand), JourneyLoad::Loaded);
+  EXPECT_EQ(hand.places, (std::vector<std::string>{"door", "#7 bus stop", "hall"}));
+  EXPECT_EQ(hand.wordsPerPlace, kDefaultWordsPerPlace);
+  EXPECT_GE(DefaultJourney().places.size(), 40u);
+}
+
+TEST(JourneyFile, HostileInputIsDamagedWithTheLineNamed) {
+  const std::vector<std::pair<std::string, std::string>> bad = {
+      {"#words per place: 5\ndoor\n", "line 1"},
+      {"#words per place:2\n", "line 1"},
+      {"door\n" + std::string(kMaxPlaceLength + 1, 'x') + "\n", "line 2"},
+      {"door\nha\x01ll\n", "line 2"},
+      {"door\nh\tall\n", "line 2"},
+      {std::string(kMaxJourneyFile + 1, '\n'), "longer than"},
+      {[] {
+         std::string many;
+         for (std::size_t i = 0; i <= kMaxPlaces; ++i) many += "p\n";
+         return many;
+       }(),
+       "more than"},
+  };
+  for (const auto& [text, named] : bad) {
+    RJourney journey = DefaultJourney();
+    std::string reason;
+    EXPECT_EQ(ParseJourneyText(text, journey, &reason), JourneyLoad::Damaged) << text.substr(0, 40);
+    EXPECT_NE(reason.find(named), std::string::npos) << reason;
+    EXPECT_EQ(journey, DefaultJourney());
+  }
+}
+
+// A damaged file is kept aside before the new one is written, an older copy
+// kept too; one that cannot be read is never written over. The user is told.
+TEST(JourneyFile, ADamagedOrUnreadableFileIsNeverLost) {
+  test::ScriptedPlatform platform;
+  test::TempDir dir;
+  RJourney mine;
+  mine.places = {"door"};
+  dir.Write("journey.txt", "x\x02y\n");
+  dir.Write("journey.txt.damaged", "older");
+  EXPECT_EQ(LoadJourney(dir.path()), DefaultJourney());
+  ASSERT_EQ(platform.MessageTexts().size(), 1u);
+  EXPECT_NE(platform.MessageTexts()[0].find("is damaged: line 1 holds a control character"), std::string::npos);
+
+  platform.ClearShown();
+  EXPECT_TRUE(StoreJourney(dir.path(), mine));
+  EXPECT_EQ(dir.Read("journey.txt.damaged2"), "x\x02y\n");
+  EXPECT_EQ(dir.Read("journey.txt.damaged"), "older");
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"The damaged journey file was kept as '" + dir.File("journey.txt.damaged2") + "'."});
+  EXPECT_EQ(LoadJourney(dir.path()), mine);
+
+  // A folder in the file's place cannot be read, as a disk error would.
+  test::TempDir other;
+  ASSERT_TRUE(MakeDirectories(other.File("journey.txt")));
+  platform.ClearShown();
+  EXPECT_EQ(LoadJourney(other.path()), DefaultJourney());
+  EXPECT_FALSE(StoreJourney(other.path(), mine));
+  ASSERT_EQ(platform.MessageTexts().size(), 2u);
+  EXPECT_NE(platform.MessageTexts()[1].find("The journey was not saved"), std::string::npos);
+  EXPECT_TRUE(DirectoryExists(other.File("journey.txt")));
+}
+
+TEST(JourneyFile, APastedListIsCleanedLineByLine) {
+  std::size_t cut = 0;
+  const auto places = PlacesFromLines("  door\r\n\n\tgarden\tgate \n" + std::string(kMaxPlaceLength + 5, 'y'), &cut);
+  ASSERT_EQ(places.size(), 3u);
+  EXPECT_EQ(places[1], "garden gate");
+  EXPECT_EQ(places[2].size(), kMaxPlaceLength);
+  EXPECT_EQ(cut, 1u);
+  EXPECT_EQ(PlaceName(DefaultJourney(), 99), "place 100");
+  EXPECT_FALSE(PlaceProblem(" ").empty());
+}
+
+}  // namespace
+}  // namespace tq
