@@ -178,7 +178,9 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
                                  QStringLiteral("DIGITS"));
   const QCommandLineOption best(QStringLiteral("best"),
                                 QStringLiteral("Print the best phrases for NUMBER, best first, one per line: the "
-                                               "fewest words, then words one can picture and common ones."),
+                                               "fewest words one cannot picture within one word more than the "
+                                               "fewest, then the fewest words, then common ones; each line "
+                                               "brings new words."),
                                 QStringLiteral("NUMBER"));
   const QCommandLineOption count(QStringLiteral("count"),
                                  QStringLiteral("How many phrases --best prints (1 to %1, default %2; fewer for a "

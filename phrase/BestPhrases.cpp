@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <compare>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <set>
 #include <tuple>
 #include <unordered_map>
 
@@ -13,272 +17,650 @@
 namespace tq {
 namespace {
 
-constexpr int kLongestCode = RDictionary::kMaxCodeLength;
+constexpr std::size_t kLongestCode = RDictionary::kMaxCodeLength;
+// The best words kept for each code: far more than weighing down the words
+// offered higher in a list of twenty can use up.
+constexpr std::size_t kGroupWords = 64;
+// Steps the exact search for one phrase may take before the quick way takes
+// over: many times what a number of kSearchedDigits digits needs, unless it
+// must avoid a repeated word in many places at once.
+constexpr std::size_t kSearchSteps = 1000;
+// The search asks whether to go on every so many digits of a pass: often
+// enough for a smooth bar and a prompt Cancel, rarely enough to cost nothing.
+constexpr std::size_t kProgressEvery = 4096;
 
-// What a word that cannot be pictured, and one that is not common, add to a
-// phrase's cost among phrases of as many words. Both weigh alike: the top
-// phrase takes every picture that costs no common word, and where a picture
-// would cost one, the nouns and then the words' levels decide. Measured on
-// random numbers of 4 to 24 digits (bench/BestPhrasesMeasure.cpp), this
-// keeps 93-98 % of the pictures the word count allows and gives up at most
-// a tenth of a common word on average, more than one in about one number in
-// a hundred; weighing a picture above a common word gains the last few
-// pictures but gives up two common words or more in up to one long number
-// in eleven.
-constexpr int kUnpicturedCost = 1;
-constexpr int kUncommonCost = 1;
-
-// While the fewest-word phrases begin with fewer words than this, phrases of
-// one word more that begin with yet other words come next, so that the list
-// offers a choice of beginnings even for a short number.
-constexpr std::size_t kFewFirstWords = 10;
-
-// What a phrase costs, compared field by field, smaller first: uncovered
-// digits, words, the weighed cost above, words that are not nouns, and last
-// the words' levels added up, so that among equals the more common words
-// still come first. Every field is a sum over the phrase's words, which is
-// what lets the search keep only a few best phrases per position.
+// A phrase's weight, the fields of the header's list in its order, compared
+// field by field, smaller first. Every field but the first is a sum over the
+// phrase's words, which is what lets a pass over the digits find the best.
+// The sums of up to a hundred a word are wide enough for any number.
 struct Score {
-  int uncovered = 0;
-  int words = 0;
-  int cost = 0;
+  int repeats = 0;
+  int unpictured = 0;  // with the weight of words offered above
+  int extra = 0;
+  int uncommon = 0;
+  std::int64_t degree = 0;
   int otherKinds = 0;
-  int levels = 0;
+  std::int64_t levels = 0;
 
   Score operator+(const Score& o) const {
-    return {uncovered + o.uncovered, words + o.words, cost + o.cost, otherKinds + o.otherKinds, levels + o.levels};
+    return {repeats + o.repeats, unpictured + o.unpictured, extra + o.extra,        uncommon + o.uncommon,
+            degree + o.degree,   otherKinds + o.otherKinds, levels + o.levels};
   }
-  auto Key() const { return std::tie(uncovered, words, cost, otherKinds, levels); }
+  Score operator-(const Score& o) const {
+    return {repeats - o.repeats, unpictured - o.unpictured, extra - o.extra,        uncommon - o.uncommon,
+            degree - o.degree,   otherKinds - o.otherKinds, levels - o.levels};
+  }
+  auto Key() const { return std::tie(repeats, unpictured, extra, uncommon, degree, otherKinds, levels); }
   bool operator<(const Score& o) const { return Key() < o.Key(); }
   bool operator==(const Score& o) const { return Key() == o.Key(); }
 };
 
-// A word that can stand for some piece of the digits; entry -1 is the
-// uncovered mark.
+// No ending at all: worse than any.
+constexpr Score kNever{std::numeric_limits<int>::max(), 0, 0, 0, 0, 0, 0};
+bool IsNever(const Score& s) { return s.repeats == kNever.repeats; }
+
+// A word that can stand for some piece of the digits, with its own weight.
 struct Candidate {
-  int entry = -1;
+  int entry = -1;  // -1: the uncovered mark
   Score cost;
 };
 
-// Equal costs go in the store's order, which is the words' byte order.
-bool WordBefore(const Candidate& a, const Candidate& b) {
-  if (!(a.cost == b.cost)) return a.cost < b.cost;
-  return a.entry < b.entry;
+Score WordCost(const RDictionary& d, const RWordEntry& e) {
+  Score s;
+  s.unpictured = d.IsPicturableEntry(e) ? 0 : 1;
+  s.uncommon = d.IsCommonEntry(e) ? 0 : 1;
+  s.degree = kFullPicture - std::min(d.PictureDegree(e), kFullPicture);
+  s.otherKinds = e.noun ? 0 : 1;
+  s.levels = e.level;
+  return s;
 }
 
-// The first four digits of a code (fewer when it is shorter) as a number
-// below kLeads; kLeads or more when one of them is not a digit.
+// Equal weights go in the store's order, which is the words' byte order.
+bool Before(const Score& a, int entryA, const Score& b, int entryB) {
+  const auto order = a.Key() <=> b.Key();
+  return order != 0 ? order < 0 : entryA < entryB;
+}
+
+// Counts the work of the passes over the digits and asks the caller's
+// progress whether to go on.
+class Work {
+ public:
+  Work(const SearchProgress& progress, std::size_t total) : progress_(progress), total_(total) {}
+  // Step k of the pass under way; false when the caller stops the search.
+  bool At(std::size_t k) { return !progress_ || k % kProgressEvery != 0 || progress_(done_ + k, total_); }
+  void PassDone(std::size_t steps) { done_ = std::min(total_, done_ + steps); }
+
+ private:
+  const SearchProgress& progress_;
+  std::size_t total_;
+  std::size_t done_ = 0;
+};
+
+// The first four digits of a code (fewer when it is shorter, padded with
+// zeros) as a number below kLeads.
 constexpr std::size_t kLeadLength = 4;
 constexpr std::size_t kLeads = 10000;
 std::size_t LeadOf(std::string_view code) {
   std::size_t lead = 0;
-  for (std::size_t k = 0; k < kLeadLength; ++k) {
-    const unsigned digit = k < code.size() ? static_cast<unsigned char>(code[k]) - unsigned{'0'} : 0;
-    if (digit > 9) return kLeads;
-    lead = lead * 10 + digit;
-  }
+  for (std::size_t k = 0; k < kLeadLength; ++k)
+    lead = lead * 10 + (k < code.size() ? static_cast<std::size_t>(code[k] - '0') : 0);
   return lead;
+}
+bool AllDigits(std::string_view code) {
+  return std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The words whose codes occur in the digits, grouped by code, each group
-// keeping its best words, best first. Held by code rather than by place in
-// the digits, so that a long number costs no more than the dictionary.
+// keeping its best kGroupWords words, best first. Held by code rather than
+// by place in the digits, so that a long number costs no more than the
+// dictionary. Words no suggestion may offer are left out.
 class CodeWords {
  public:
-  CodeWords(const RDictionary& d, std::string_view digits, std::size_t keep) : digits_(digits) {
+  static constexpr std::uint32_t kMark = (1u << 26) - 1;  // the uncovered mark's group
+
+  // False when the caller stopped the search.
+  bool Gather(const RDictionary& d, std::string_view digits, Work& work) {
+    digits_ = digits;
     const std::size_t n = digits.size();
-    const std::size_t longest = std::min<std::size_t>(n, kLongestCode);
-    // Which first four digits (or fewer, for shorter pieces) begin a piece
-    // of each length: most codes are turned away by this before any hashing.
-    std::vector<std::vector<bool>> leads(longest + 1, std::vector<bool>(kLeads, false));
-    for (std::size_t p = 0; p < n; ++p)
-      for (std::size_t l = 1; l <= longest && p + l <= n; ++l)
-        leads[l][LeadOf(digits.substr(p, std::min(l, kLeadLength)))] = true;
+    const std::size_t longest = std::min(n, kLongestCode);
+    // Which pieces of up to three digits occur, and where each four-digit
+    // lead first occurs: a code of l >= 4 digits can occur only if its lead
+    // does at least l digits before the end. Most codes are turned away by
+    // this before any hashing.
+    std::array<std::vector<bool>, kLeadLength> shortLeads;
+    for (auto& s : shortLeads) s.assign(kLeads, false);
+    std::vector<std::size_t> firstLead(kLeads, n);
+    for (std::size_t p = 0; p < n; ++p) {
+      if (!work.At(p)) return false;
+      for (std::size_t l = 1; l < kLeadLength && p + l <= n; ++l) shortLeads[l][LeadOf(digits.substr(p, l))] = true;
+      if (p + kLeadLength <= n) {
+        std::size_t& first = firstLead[LeadOf(digits.substr(p, kLeadLength))];
+        first = std::min(first, p);
+      }
+    }
+    work.PassDone(n);
 
     longestFrom_.assign(kPrefixes, 0);
     for (std::size_t l = 1; l <= longest; ++l) {
       for (std::size_t i : d.BucketEntries(static_cast<int>(l))) {
         const RWordEntry& e = d.EntryAt(static_cast<int>(i));
         const std::string_view code = e.code;
+        if (!AllDigits(code.substr(0, kLeadLength))) continue;
         const std::size_t lead = LeadOf(code);
-        if (lead >= kLeads || !leads[l][lead]) continue;
-        const auto [it, added] = group_.emplace(code, static_cast<int>(groups_.size()));
+        if (l < kLeadLength ? !shortLeads[l][lead] : firstLead[lead] + l > n) continue;
+        if (!AllDigits(code) || d.IsUnsuitableEntry(e)) continue;
+        const auto next = static_cast<std::uint32_t>(groups_.size());
+        const bool added = l <= kPackedLength ? packedGroup_.emplace(Packed(code), next).second
+                                              : group_.emplace(code, next).second;
         if (added) groups_.emplace_back();
-        const int unpictured = d.IsPicturableEntry(e) ? 0 : kUnpicturedCost;
-        const int uncommon = d.IsCommonEntry(e) ? 0 : kUncommonCost;
-        groups_[static_cast<std::size_t>(it->second)].push_back(
-            Candidate{static_cast<int>(i), Score{0, 1, unpictured + uncommon, e.noun ? 0 : 1, e.level}});
-        if (l >= kPrefixLength) {
-          auto& most = longestFrom_[PrefixAt(code)];
+        groups_[added ? next : GroupOf(code)].push_back(Candidate{static_cast<int>(i), WordCost(d, e)});
+        if (l >= kLeadLength) {
+          auto& most = longestFrom_[lead];
           most = std::max(most, static_cast<std::uint8_t>(l));
         }
       }
     }
     for (auto& g : groups_) {
-      const auto before = [](const Candidate& a, const Candidate& b) { return WordBefore(a, b); };
-      if (g.size() > keep) {
-        std::partial_sort(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(keep), g.end(), before);
-        g.resize(keep);
+      const auto before = [](const Candidate& a, const Candidate& b) { return Before(a.cost, a.entry, b.cost, b.entry); };
+      if (g.size() > kGroupWords) {
+        std::partial_sort(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(kGroupWords), g.end(), before);
+        g.resize(kGroupWords);
       } else {
         std::sort(g.begin(), g.end(), before);
       }
     }
+    return true;
   }
 
-  // Calls found(length, words) for every code that begins at position p,
-  // shortest first.
+  // Calls found(length, group) for every code that begins at position p.
   template <class Found>
   void ForEachAt(std::size_t p, Found found) const {
     const std::size_t left = digits_.size() - p;
-    std::size_t most = std::min<std::size_t>(left, kPrefixLength - 1);
-    if (left >= kPrefixLength) most = std::max<std::size_t>(most, longestFrom_[PrefixAt(digits_.substr(p))]);
+    std::size_t most = std::min(left, kLeadLength - 1);
+    if (left >= kLeadLength) most = std::max<std::size_t>(most, longestFrom_[LeadOf(digits_.substr(p))]);
+    std::uint64_t value = 0;
     for (std::size_t l = 1; l <= most; ++l) {
-      const auto it = group_.find(digits_.substr(p, l));
-      if (it != group_.end()) found(l, groups_[static_cast<std::size_t>(it->second)]);
+      value = value * 10 + static_cast<std::uint64_t>(digits_[p + l - 1] - '0');
+      if (l <= kPackedLength) {
+        const auto it = packedGroup_.find(value << 5 | l);
+        if (it != packedGroup_.end()) found(l, it->second);
+      } else {
+        const auto it = group_.find(digits_.substr(p, l));
+        if (it != group_.end()) found(l, it->second);
+      }
     }
   }
 
+  std::size_t GroupCount() const { return groups_.size(); }
+  const std::vector<Candidate>& Group(std::uint32_t g) const { return groups_[g]; }
+
  private:
-  // Codes of four digits or more are looked up only as long as the longest
-  // code that begins with the same four digits.
-  static constexpr std::size_t kPrefixLength = 4;
-  static constexpr std::size_t kPrefixes = 10000;
-  static std::size_t PrefixAt(std::string_view digits) {
-    std::size_t prefix = 0;
-    for (std::size_t k = 0; k < kPrefixLength; ++k) prefix = prefix * 10 + static_cast<std::size_t>(digits[k] - '0');
-    return prefix;
+  static constexpr std::size_t kPrefixes = kLeads;
+  // Codes of up to kPackedLength digits are looked up as one number, their
+  // value and their length (so that "07" is not "7"); longer ones as text.
+  static constexpr std::size_t kPackedLength = 17;
+  static std::uint64_t Packed(std::string_view code) {
+    std::uint64_t value = 0;
+    for (char c : code) value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    return value << 5 | code.size();
+  }
+  std::uint32_t GroupOf(std::string_view code) const {
+    return code.size() <= kPackedLength ? packedGroup_.at(Packed(code)) : group_.at(code);
   }
 
   std::string_view digits_;
-  std::unordered_map<std::string_view, int> group_;
+  std::unordered_map<std::uint64_t, std::uint32_t> packedGroup_;
+  std::unordered_map<std::string_view, std::uint32_t> group_;
   std::vector<std::vector<Candidate>> groups_;
   std::vector<std::uint8_t> longestFrom_;
 };
 
-// The best `keep` endings of the phrase from every position to the end of
-// the digits. An ending extends those of a later position by one word (or
-// one uncovered mark) before them; the candidates from each later position
-// form a grid of its endings by the piece's words, both sorted, so a heap
-// walks all grids in score order and stops after `keep`. Only the link to
-// the rest of each ending is kept for every position; the scores are needed
-// only as far back as the longest code reaches.
-class Endings {
+// A way on from a position that keeps the fewest uncovered digits and at
+// most one word beyond the fewest: a code's words or the uncovered mark,
+// packed as group (26 bits), length (5 bits) and the words it adds beyond
+// the fewest (1 bit).
+struct Way {
+  std::uint32_t bits;
+  std::uint32_t Group() const { return bits >> 6; }
+  std::size_t Length() const { return bits & 31u; }
+  int Extra() const { return static_cast<int>((bits >> 5) & 1u); }
+  static Way Make(std::uint32_t group, std::size_t length, int extra) {
+    return Way{group << 6 | static_cast<std::uint32_t>(extra) << 5 | static_cast<std::uint32_t>(length)};
+  }
+};
+
+// Positions as far apart as the longest code, and a power of two, so that
+// a position's place in a window of them is a mask away.
+constexpr std::size_t kWindow = 32;
+static_assert(kWindow > kLongestCode && (kWindow & (kWindow - 1)) == 0);
+
+// The ways from each position, found from the end of the digits to their
+// start: a position's fewest (uncovered digits, words) to the end need only
+// those of the positions the longest code reaches.
+class Ways {
  public:
-  struct Link {
-    std::int32_t entry;      // the word; -1 for an uncovered mark
-    std::uint16_t nextRank;  // which ending of the position after it follows
-    std::uint8_t length;     // the digits it covers
-  };
-  static_assert(kMaxBestPhrases <= std::numeric_limits<std::uint16_t>::max());
+  Ways(const CodeWords& words, std::size_t n) : words_(words), n_(n) { Least(n) = {0, 0}; }
 
-  // Endings for positions 1 to n; false when `progress` stopped the search.
-  bool Search(const CodeWords& words, std::size_t n, std::size_t keep, const SearchProgress& progress) {
-    static const std::vector<Candidate> kMark{Candidate{-1, Score{1, 0, 0, 0, 0}}};
-    struct Source {
-      std::size_t length;
-      const std::vector<Candidate>* candidates;
-    };
-    struct Step {
-      Score score;
-      int source;
-      int rank;
-      int word;
-      bool operator>(const Step& o) const {
-        if (!(score == o.score)) return o.score < score;
-        return std::tie(source, rank, word) > std::tie(o.source, o.rank, o.word);
-      }
-    };
-    n_ = n;
-    start_.assign(n + 1, 0);
-    size_.assign(n + 1, 0);
-    links_.clear();
-    size_[n] = 1;
-    Scores(n).assign(1, Score{});
-
-    std::vector<Source> sources;
-    std::vector<Step> heap;
-    const auto later = [](const Step& a, const Step& b) { return a > b; };
-    // Asked every few thousand digits: often enough for a smooth bar, rarely
-    // enough to cost nothing.
-    constexpr std::size_t kProgressEvery = 4096;
-    std::vector<Score> here;
-    for (std::size_t p = n; p-- > 1;) {
-      if (progress && (n - p) % kProgressEvery == 0 && !progress(n - p, n)) return false;
-      sources.clear();
-      words.ForEachAt(p, [&](std::size_t l, const std::vector<Candidate>& group) { sources.push_back({l, &group}); });
-      sources.push_back(Source{1, &kMark});
-
-      heap.clear();
-      const auto push = [&](int s, int rank, int word) {
-        const Source& src = sources[static_cast<std::size_t>(s)];
-        const auto& after = Scores(p + src.length);
-        if (static_cast<std::size_t>(rank) >= after.size()) return;
-        if (static_cast<std::size_t>(word) >= src.candidates->size()) return;
-        heap.push_back(Step{(*src.candidates)[static_cast<std::size_t>(word)].cost +
-                                after[static_cast<std::size_t>(rank)],
-                            s, rank, word});
-        std::push_heap(heap.begin(), heap.end(), later);
-      };
-      for (int s = 0; s < static_cast<int>(sources.size()); ++s) push(s, 0, 0);
-      here.clear();
-      start_[p] = static_cast<std::uint32_t>(links_.size());
-      while (!heap.empty() && here.size() < keep) {
-        std::pop_heap(heap.begin(), heap.end(), later);
-        const Step step = heap.back();
-        heap.pop_back();
-        const Source& src = sources[static_cast<std::size_t>(step.source)];
-        here.push_back(step.score);
-        links_.push_back(Link{(*src.candidates)[static_cast<std::size_t>(step.word)].entry,
-                              static_cast<std::uint16_t>(step.rank), static_cast<std::uint8_t>(src.length)});
-        // Each grid cell is reached exactly once: along its row always, down
-        // its column only from the first column.
-        push(step.source, step.rank, step.word + 1);
-        if (step.word == 0) push(step.source, step.rank + 1, 0);
-      }
-      size_[p] = static_cast<std::uint16_t>(here.size());
-      Scores(p).swap(here);
-    }
-    return true;
+  // The ways from p; p runs from n-1 down to 0, each once.
+  const std::vector<Way>& At(std::size_t p) {
+    options_.clear();
+    words_.ForEachAt(p, [&](std::size_t l, std::uint32_t g) {
+      const auto& after = Least(p + l);
+      options_.push_back({g, l, {after.first, after.second + 1}});
+    });
+    const auto& after = Least(p + 1);
+    options_.push_back({CodeWords::kMark, 1, {after.first + 1, after.second}});
+    std::pair<int, int> best = options_.front().least;
+    for (const Option& o : options_) best = std::min(best, o.least);
+    Least(p) = best;
+    ways_.clear();
+    for (const Option& o : options_)
+      if (o.least.first == best.first && o.least.second <= best.second + 1)
+        ways_.push_back(Way::Make(o.group, o.length, o.least.second - best.second));
+    return ways_;
   }
 
-  // Endings from positions up to the longest code are still at hand.
-  std::size_t Count(std::size_t p) const { return size_[p]; }
-  const Score& ScoreAt(std::size_t p, std::size_t rank) const { return scores_[p % kWindow][rank]; }
-
-  // The words of an ending, in order.
-  void Gather(std::size_t p, std::size_t rank, std::vector<int>& entries) const {
-    while (p < n_) {
-      const Link& link = links_[start_[p] + rank];
-      entries.push_back(link.entry);
-      rank = link.nextRank;
-      p += link.length;
+  // All ways of all positions, kept for the passes to come; false when the
+  // caller stopped the search.
+  bool KeepAll(Work& work) {
+    start_.assign(n_ + 1, 0);
+    kept_.clear();
+    for (std::size_t p = n_; p-- > 0;) {
+      if (!work.At(n_ - 1 - p)) return false;
+      const auto& ways = At(p);
+      start_[p] = static_cast<std::uint32_t>(kept_.size());
+      kept_.insert(kept_.end(), ways.begin(), ways.end());
     }
+    work.PassDone(n_);
+    return true;
+  }
+  bool Kept() const { return !start_.empty(); }
+  // The kept ways of p. They were stored from the end backwards, so those
+  // of p run up to the start of those of p-1.
+  std::pair<const Way*, const Way*> KeptAt(std::size_t p) const {
+    const std::size_t end = p == 0 ? kept_.size() : start_[p - 1];
+    return {kept_.data() + start_[p], kept_.data() + end};
   }
 
  private:
-  static constexpr std::size_t kWindow = kLongestCode + 1;
-  std::vector<Score>& Scores(std::size_t p) { return scores_[p % kWindow]; }
-  const std::vector<Score>& Scores(std::size_t p) const { return scores_[p % kWindow]; }
+  struct Option {
+    std::uint32_t group;
+    std::size_t length;
+    std::pair<int, int> least;  // (uncovered, words) to the end
+  };
+  std::pair<int, int>& Least(std::size_t p) { return least_[p & (kWindow - 1)]; }
 
-  std::size_t n_ = 0;
-  std::vector<Link> links_;
+  const CodeWords& words_;
+  std::size_t n_;
+  std::array<std::pair<int, int>, kWindow> least_{};
+  std::vector<Option> options_;
+  std::vector<Way> ways_;
   std::vector<std::uint32_t> start_;
-  std::vector<std::uint16_t> size_;
-  std::array<std::vector<Score>, kWindow> scores_;
+  std::vector<Way> kept_;
 };
 
-// A first word (or the uncovered mark) and the best endings after it: the
-// list is drawn from these, one stream per way to begin.
-struct Stream {
-  Candidate first;
-  std::size_t length;    // the digits the first word covers
-  std::size_t codeRank;  // 0 for the best first word of its code, 1 for the next...
-};
+// The list, one phrase after another: each pick weighs the words afresh
+// (the words offered so far weigh more), finds the best ending from every
+// position backwards, then the best phrase not listed yet forwards.
+class Picker {
+ public:
+  Picker(const RDictionary& d, const CodeWords& words, Ways& ways, std::size_t n)
+      : words_(words), ways_(ways), n_(n), exact_(n <= kSearchedDigits && ways.Kept()) {
+    offered_.assign(static_cast<std::size_t>(d.Count()), 0);
+    usedIn_.assign(static_cast<std::size_t>(d.Count()), 0);
+    offeredIn_.assign(static_cast<std::size_t>(d.Count()), 0);
+    best_.resize(exact_ ? std::bit_ceil(n + 1) : kWindow);
+    links_.resize(n);
+  }
 
-// A phrase of the list: its stream and which of the stream's endings.
-struct Pick {
-  std::size_t stream;
-  std::size_t rank;
+  // The best ending from every position, both with no word beyond the
+  // fewest and with one; false when the caller stopped the search.
+  bool Weigh(Work& work) {
+    ++pick_;
+    if (cheapest_.size() != words_.GroupCount()) cheapest_.assign(words_.GroupCount(), Cheapest{});
+    Best(n_) = {Score{}, kNever};
+    for (std::size_t p = n_; p-- > 0;) {
+      if (!work.At(n_ - 1 - p)) return false;
+      std::array<Score, 2> best{kNever, kNever};
+      std::array<int, 2> bestEntry{0, 0};
+      std::array<std::uint32_t, 2> link{0, 0};
+      const auto consider = [&](Way w) {
+        const auto& after = Best(p + w.Length());
+        const Candidate word = CheapestOf(w.Group());
+        for (int s = w.Extra(); s <= 1; ++s) {
+          const Score& rest = after[static_cast<std::size_t>(s - w.Extra())];
+          if (IsNever(rest)) continue;
+          Score total = word.cost + rest;
+          total.extra += w.Extra();
+          const auto k = static_cast<std::size_t>(s);
+          if (IsNever(best[k]) || Before(total, word.entry, best[k], bestEntry[k])) {
+            best[k] = total;
+            bestEntry[k] = word.entry;
+            link[k] = Link(w.Group(), w.Length(), s - w.Extra());
+          }
+        }
+      };
+      if (ways_.Kept()) {
+        const auto [from, to] = ways_.KeptAt(p);
+        for (const Way* w = from; w != to; ++w) consider(*w);
+      } else {
+        for (Way w : ways_.At(p)) consider(w);
+      }
+      Best(p) = best;
+      links_[p] = link;
+    }
+    work.PassDone(n_);
+    return true;
+  }
+
+  // The best phrase not listed yet, as entries (-1 for an uncovered mark);
+  // empty when there is none.
+  std::vector<int> Pick() {
+    std::vector<int> found;
+    if (exact_ && Search(found)) return found;
+    if (exact_ && !searchGaveUp_) return {};
+    found = Walk();
+    return listed_.count(found) ? Neighbour(found) : found;
+  }
+
+  // Takes the phrase into the list: its words weigh more from now on.
+  void List(const std::vector<int>& entries) {
+    listed_.insert(entries);
+    // Each word once, however often the phrase holds it.
+    for (int e : entries)
+      if (e >= 0 && offeredIn_[static_cast<std::size_t>(e)] != listed_.size()) {
+        offeredIn_[static_cast<std::size_t>(e)] = static_cast<unsigned>(listed_.size());
+        ++offered_[static_cast<std::size_t>(e)];
+      }
+  }
+
+ private:
+  // A group's best word for the pick it was found for.
+  struct Cheapest {
+    Candidate word;
+    unsigned pick = 0;
+  };
+
+  // A phrase's beginning in the exact search.
+  struct Node {
+    Score g;             // the beginning
+    Score f;             // and the best ending after it
+    int parent;          // -1 at the root
+    int entry;           // its last word, -1 for the mark
+    Way way;             // the way its last word took
+    std::uint16_t position;
+    std::uint8_t rank;   // the word's place in its group's order
+    std::uint8_t phase;  // 0: a word the beginning had not used yet; 1: a used one
+    std::uint8_t extraLeft;
+    std::uint8_t depth;
+    std::uint32_t path;  // where its words, from the first, start in paths_
+  };
+
+  // A link from a position to the rest of its best ending: the group of its
+  // word (whose best the pick's weights make it) or the mark, the digits it
+  // covers and which ending follows it.
+  static std::uint32_t Link(std::uint32_t group, std::size_t length, int next) {
+    return group << 6 | static_cast<std::uint32_t>(next) << 5 | static_cast<std::uint32_t>(length);
+  }
+  std::array<Score, 2>& Best(std::size_t p) { return best_[p & (best_.size() - 1)]; }
+  // The best ending from p with at most `extraLeft` words beyond the fewest.
+  Score BestWithin(std::size_t p, int extraLeft) {
+    const auto& b = Best(p);
+    if (extraLeft == 0 || IsNever(b[1])) return b[0];
+    return IsNever(b[0]) || b[1] < b[0] ? b[1] : b[0];
+  }
+
+  Score Weighed(const Candidate& c) const {
+    Score s = c.cost;
+    if (c.entry >= 0) s.unpictured += offered_[static_cast<std::size_t>(c.entry)];
+    return s;
+  }
+
+  // The group's best word as the words now weigh; the mark for the mark.
+  Candidate CheapestOf(std::uint32_t g) {
+    if (g == CodeWords::kMark) return Candidate{};
+    Cheapest& cached = cheapest_[g];
+    if (cached.pick == pick_) return cached.word;
+    const auto& group = words_.Group(g);
+    Candidate best{group.front().entry, Weighed(group.front())};
+    // Sorted by their own weight, which the words offered above only add
+    // to: once a word's own weight is more than the best, so is the rest's.
+    for (const Candidate& c : group) {
+      if (best.cost < c.cost) break;
+      const Score s = Weighed(c);
+      if (Before(s, c.entry, best.cost, best.entry)) best = Candidate{c.entry, s};
+    }
+    cached = Cheapest{best, pick_};
+    return best;
+  }
+
+  // The group's words in the order they now weigh, for the exact search.
+  const std::vector<std::uint8_t>& Order(std::uint32_t g) {
+    if (orders_.size() != words_.GroupCount()) {
+      orders_.assign(words_.GroupCount(), {});
+      orderPick_.assign(words_.GroupCount(), 0);
+    }
+    auto& order = orders_[g];
+    if (orderPick_[g] == pick_) return order;
+    orderPick_[g] = pick_;
+    const auto& group = words_.Group(g);
+    order.resize(group.size());
+    for (std::size_t i = 0; i < group.size(); ++i) order[i] = static_cast<std::uint8_t>(i);
+    std::sort(order.begin(), order.end(), [&](std::uint8_t a, std::uint8_t b) {
+      return Before(Weighed(group[a]), group[a].entry, Weighed(group[b]), group[b].entry);
+    });
+    return order;
+  }
+
+  // The quick way: the best phrase by the weights, each word that repeats
+  // an earlier one replaced by the best unused word of its code.
+  std::vector<int> Walk() {
+    std::vector<int> out;
+    walkGroups_.clear();
+    // Words the phrase uses are marked with the pick's number.
+    const auto used = [this](int entry) { return usedIn_[static_cast<std::size_t>(entry)] == pick_; };
+    const auto& start = Best(0);
+    std::size_t s = !IsNever(start[1]) && (IsNever(start[0]) || start[1] < start[0]) ? 1 : 0;
+    for (std::size_t p = 0; p < n_;) {
+      const std::uint32_t link = links_[p][s];
+      const std::uint32_t group = link >> 6;
+      int entry = CheapestOf(group).entry;
+      if (entry >= 0 && used(entry)) {
+        std::optional<Candidate> other;
+        for (const Candidate& c : words_.Group(group)) {
+          if (used(c.entry)) continue;
+          const Candidate weighed{c.entry, Weighed(c)};
+          if (!other || Before(weighed.cost, weighed.entry, other->cost, other->entry)) other = weighed;
+        }
+        if (other) entry = other->entry;
+      }
+      out.push_back(entry);
+      walkGroups_.push_back(group);
+      if (entry >= 0) usedIn_[static_cast<std::size_t>(entry)] = pick_;
+      p += link & 31u;
+      s = (link >> 5) & 1u;
+    }
+    return out;
+  }
+
+  // When the quick way comes back with a listed phrase (a long number whose
+  // weights the words offered above cannot change): the lightest phrase one
+  // word away from it that is not listed, each word's best other word of its
+  // code tried, the lightest change first; empty when none is left.
+  std::vector<int> Neighbour(const std::vector<int>& phrase) {
+    std::unordered_map<int, int> uses;
+    for (int e : phrase)
+      if (e >= 0) ++uses[e];
+    struct Change {
+      Score delta;
+      int other;
+      std::size_t at;
+    };
+    std::vector<Change> changes;
+    for (std::size_t i = 0; i < phrase.size(); ++i) {
+      const int e = phrase[i];
+      if (e < 0) continue;
+      const auto& group = words_.Group(walkGroups_[i]);
+      const auto own = std::find_if(group.begin(), group.end(), [e](const Candidate& c) { return c.entry == e; });
+      std::optional<Change> best;
+      for (const Candidate& c : group) {
+        if (c.entry == e) continue;
+        Score delta = Weighed(c) - Weighed(*own);
+        delta.repeats = (uses.count(c.entry) ? 1 : 0) - (uses.at(e) > 1 ? 1 : 0);
+        if (!best || Before(delta, c.entry, best->delta, best->other)) best = Change{delta, c.entry, i};
+      }
+      if (best) changes.push_back(*best);
+    }
+    std::sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) {
+      const auto order = a.delta.Key() <=> b.delta.Key();
+      return order != 0 ? order < 0 : std::tie(a.at, a.other) < std::tie(b.at, b.other);
+    });
+    for (const Change& c : changes) {
+      std::vector<int> other = phrase;
+      other[c.at] = c.other;
+      if (!listed_.count(other)) return other;
+    }
+    return {};
+  }
+
+  // The words of the beginning up to the node, from the first.
+  std::pair<const int*, const int*> PathOf(int node) const {
+    const Node& x = nodes_[static_cast<std::size_t>(node)];
+    return {paths_.data() + x.path, paths_.data() + x.path + x.depth};
+  }
+  bool Uses(int node, int entry) const {
+    const auto [from, to] = PathOf(node);
+    return std::find(from, to, entry) != to;
+  }
+  // The search's order: by weight with the best ending, then by the words'
+  // order in the dictionary, one after another.
+  bool NodeBefore(int a, int b) const {
+    const Node& x = nodes_[static_cast<std::size_t>(a)];
+    const Node& y = nodes_[static_cast<std::size_t>(b)];
+    if (!(x.f == y.f)) return x.f < y.f;
+    const auto [fromA, toA] = PathOf(a);
+    const auto [fromB, toB] = PathOf(b);
+    return std::lexicographical_compare(fromA, toA, fromB, toB);
+  }
+
+  // From `rank` on, the first word of the group's order that the beginning
+  // up to `parent` has not used (phase 0), and once those are done the
+  // first that it has (phase 1): weighed with a repeat, those come later.
+  bool NextWord(int parent, std::uint32_t g, std::size_t& rank, int& phase) {
+    const auto& order = Order(g);
+    const auto& group = words_.Group(g);
+    for (;;) {
+      for (; rank < order.size(); ++rank)
+        if (Uses(parent, group[order[rank]].entry) == (phase == 1)) return true;
+      if (phase == 1) return false;
+      phase = 1;
+      rank = 0;
+    }
+  }
+
+  void Push(int parent, Way w, std::size_t rank, int phase) {
+    const Node from = nodes_[static_cast<std::size_t>(parent)];
+    Candidate word;
+    if (w.Group() != CodeWords::kMark) {
+      const Candidate& c = words_.Group(w.Group())[Order(w.Group())[rank]];
+      word = Candidate{c.entry, Weighed(c)};
+    }
+    Node node{};
+    node.g = from.g + word.cost;
+    node.g.extra += w.Extra();
+    node.g.repeats += phase;
+    node.position = static_cast<std::uint16_t>(from.position + w.Length());
+    node.extraLeft = static_cast<std::uint8_t>(from.extraLeft - w.Extra());
+    const Score rest = BestWithin(node.position, node.extraLeft);
+    if (IsNever(rest)) return;
+    node.f = node.g + rest;
+    node.parent = parent;
+    node.entry = word.entry;
+    node.way = w;
+    node.rank = static_cast<std::uint8_t>(rank);
+    node.phase = static_cast<std::uint8_t>(phase);
+    node.depth = static_cast<std::uint8_t>(from.depth + 1);
+    node.path = static_cast<std::uint32_t>(paths_.size());
+    paths_.resize(paths_.size() + node.depth);
+    std::copy_n(paths_.begin() + from.path, from.depth, paths_.begin() + node.path);
+    paths_.back() = word.entry;
+    nodes_.push_back(node);
+    heap_.push_back(static_cast<int>(nodes_.size() - 1));
+    std::push_heap(heap_.begin(), heap_.end(), [this](int a, int b) { return NodeBefore(b, a); });
+  }
+
+  // The exact search, best first over the phrases' beginnings, each weighed
+  // with the best ending after it, which no word can make lighter: the
+  // first whole phrase it reaches that is not listed yet is the best. Each
+  // beginning's next words come one at a time, the next only once the one
+  // before it is taken. False when there is none (found empty) or the
+  // search took too many steps (searchGaveUp_).
+  bool Search(std::vector<int>& found) {
+    searchGaveUp_ = false;
+    found.clear();
+    nodes_.clear();
+    heap_.clear();
+    paths_.clear();
+    Node root{};
+    root.g = Score{};
+    root.f = BestWithin(0, 1);
+    root.parent = -1;
+    root.extraLeft = 1;
+    if (IsNever(root.f)) return false;
+    nodes_.push_back(root);
+    heap_.push_back(0);
+    const auto later = [this](int a, int b) { return NodeBefore(b, a); };
+    for (std::size_t steps = 0; !heap_.empty(); ++steps) {
+      if (steps == kSearchSteps) {
+        searchGaveUp_ = true;
+        return false;
+      }
+      std::pop_heap(heap_.begin(), heap_.end(), later);
+      const int at = heap_.back();
+      heap_.pop_back();
+      const Node node = nodes_[static_cast<std::size_t>(at)];
+      if (node.parent >= 0 && node.way.Group() != CodeWords::kMark) {
+        std::size_t rank = node.rank + 1u;
+        int phase = node.phase;
+        if (NextWord(node.parent, node.way.Group(), rank, phase)) Push(node.parent, node.way, rank, phase);
+      }
+      if (node.position == n_) {
+        const auto [from, to] = PathOf(at);
+        found.assign(from, to);
+        if (!listed_.count(found)) return true;
+        continue;
+      }
+      const auto [from, to] = ways_.KeptAt(node.position);
+      for (const Way* w = from; w != to; ++w) {
+        if (w->Extra() > node.extraLeft) continue;
+        std::size_t rank = 0;
+        int phase = 0;
+        if (w->Group() == CodeWords::kMark || NextWord(at, w->Group(), rank, phase)) Push(at, *w, rank, phase);
+      }
+    }
+    found.clear();
+    return false;
+  }
+
+  const CodeWords& words_;
+  Ways& ways_;
+  std::size_t n_;
+  bool exact_;
+  bool searchGaveUp_ = false;
+  unsigned pick_ = 0;
+  std::vector<std::uint16_t> offered_;  // per entry: the listed phrases that hold it
+  std::vector<unsigned> usedIn_;        // per entry: the last pick whose quick way used it
+  std::vector<unsigned> offeredIn_;     // per entry: the size of the list when it last joined
+  std::set<std::vector<int>> listed_;
+  std::vector<Cheapest> cheapest_;      // per group
+  std::vector<std::vector<std::uint8_t>> orders_;
+  std::vector<unsigned> orderPick_;
+  std::vector<std::array<Score, 2>> best_;
+  std::vector<std::array<std::uint32_t, 2>> links_;
+  std::vector<std::uint32_t> walkGroups_;  // the quick way's words' groups
+  std::vector<Node> nodes_;
+  std::vector<int> heap_;
+  std::vector<int> paths_;
 };
 
 RRankedPhrase MakePhrase(const RDictionary& d, const std::vector<int>& entries) {
@@ -312,100 +694,6 @@ RRankedPhrase MakePhrase(const RDictionary& d, const std::vector<int>& entries) 
   return out;
 }
 
-// The order of the list (see the header): every pick is made from a fixed
-// order of all phrases, so asking for fewer phrases gives the same first
-// ones. Equal scores keep the streams' order (shorter first words first,
-// then the words' byte order) and then the endings' order.
-std::vector<Pick> Order(const std::vector<Stream>& streams, const Endings& endings, std::size_t count) {
-  const auto scoreOf = [&](const Pick& k) {
-    const Stream& s = streams[k.stream];
-    return s.first.cost + endings.ScoreAt(s.length, k.rank);
-  };
-  const auto exists = [&](std::size_t stream, std::size_t rank) {
-    return rank < endings.Count(streams[stream].length);
-  };
-  Score best = scoreOf({0, 0});
-  for (std::size_t c = 1; c < streams.size(); ++c) best = std::min(best, scoreOf({c, 0}));
-  const int uncovered = best.uncovered;
-  const int fewest = best.words;
-  // Only phrases with as few uncovered digits as the best one are answers.
-  const auto answer = [&](std::size_t stream, std::size_t rank) {
-    return exists(stream, rank) && scoreOf({stream, rank}).uncovered == uncovered;
-  };
-  const auto byScore = [&](const Pick& a, const Pick& b) {
-    const Score sa = scoreOf(a), sb = scoreOf(b);
-    if (!(sa == sb)) return sa < sb;
-    return std::tie(a.stream, a.rank) < std::tie(b.stream, b.rank);
-  };
-
-  std::vector<Pick> out;
-  // The first rank of each stream that is not yet listed once the rounds
-  // for first words are over.
-  std::vector<std::size_t> rest(streams.size(), 0);
-  std::vector<Pick> fewestFirst, oneMoreFirst;
-  for (std::size_t c = 0; c < streams.size(); ++c) {
-    if (!answer(c, 0)) continue;
-    const int words = scoreOf({c, 0}).words;
-    if (words == fewest) fewestFirst.push_back({c, 0});
-    if (words == fewest + 1) oneMoreFirst.push_back({c, 0});
-  }
-  // First words of one code share their endings, so those phrases differ in
-  // the first word alone: each code's best comes first, then each one's next.
-  const auto byCodeRound = [&](const Pick& a, const Pick& b) {
-    if (streams[a.stream].codeRank != streams[b.stream].codeRank)
-      return streams[a.stream].codeRank < streams[b.stream].codeRank;
-    return byScore(a, b);
-  };
-  std::sort(fewestFirst.begin(), fewestFirst.end(), byCodeRound);
-  std::sort(oneMoreFirst.begin(), oneMoreFirst.end(), byCodeRound);
-  for (const Pick& k : fewestFirst) out.push_back(k), rest[k.stream] = 1;
-  for (std::size_t i = 0; i < oneMoreFirst.size() && fewestFirst.size() + i < kFewFirstWords; ++i)
-    out.push_back(oneMoreFirst[i]), rest[oneMoreFirst[i].stream] = 1;
-
-  // Rounds over the fewest-word first words: each one's next ending.
-  const auto laterRound = [&](const Pick& a, const Pick& b) {
-    if (a.rank != b.rank) return a.rank > b.rank;
-    return byScore(b, a);
-  };
-  std::vector<Pick> heap;
-  const auto pushRound = [&](std::size_t c, std::size_t rank) {
-    if (!answer(c, rank) || scoreOf({c, rank}).words != fewest) return;
-    heap.push_back({c, rank});
-    std::push_heap(heap.begin(), heap.end(), laterRound);
-  };
-  for (const Pick& k : fewestFirst) pushRound(k.stream, 1);
-  while (!heap.empty() && out.size() < count) {
-    std::pop_heap(heap.begin(), heap.end(), laterRound);
-    const Pick k = heap.back();
-    heap.pop_back();
-    out.push_back(k);
-    rest[k.stream] = k.rank + 1;
-    pushRound(k.stream, k.rank + 1);
-  }
-  // The rounds end each fewest-word stream at its first longer phrase; the
-  // rest of every stream follows in score order.
-  for (const Pick& k : fewestFirst)
-    while (answer(k.stream, rest[k.stream]) && scoreOf({k.stream, rest[k.stream]}).words == fewest)
-      ++rest[k.stream];
-  const auto laterScore = [&](const Pick& a, const Pick& b) { return byScore(b, a); };
-  heap.clear();
-  for (std::size_t c = 0; c < streams.size(); ++c)
-    if (answer(c, rest[c])) heap.push_back({c, rest[c]});
-  std::make_heap(heap.begin(), heap.end(), laterScore);
-  while (!heap.empty() && out.size() < count) {
-    std::pop_heap(heap.begin(), heap.end(), laterScore);
-    const Pick k = heap.back();
-    heap.pop_back();
-    out.push_back(k);
-    if (answer(k.stream, k.rank + 1)) {
-      heap.push_back({k.stream, k.rank + 1});
-      std::push_heap(heap.begin(), heap.end(), laterScore);
-    }
-  }
-  if (out.size() > count) out.resize(count);
-  return out;
-}
-
 }  // namespace
 
 std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
@@ -413,22 +701,23 @@ std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::s
   const std::string only = DigitsOf(digits);
   if (only.empty() || count == 0) return {};
   const std::size_t n = only.size();
-  count = std::min({count, kMaxBestPhrases, std::max<std::size_t>(1, kBestPhrasesBudget / n)});
-  const CodeWords words(dictionary, only, count);
-  Endings endings;
-  if (!endings.Search(words, n, count, progress)) return {};
-
-  std::vector<Stream> streams;
-  words.ForEachAt(0, [&](std::size_t l, const std::vector<Candidate>& group) {
-    for (std::size_t i = 0; i < group.size(); ++i) streams.push_back(Stream{group[i], l, i});
-  });
-  streams.push_back(Stream{Candidate{-1, Score{1, 0, 0, 0, 0}}, 1, 0});
-
+  count = std::min(count, BestPhrasesAllowed(n));
+  // The ways on from each position are kept for the exact search and for a
+  // list of several phrases; a single phrase of a long number finds them as
+  // its one pass goes.
+  const bool keepWays = count > 1 || n <= kSearchedDigits;
+  Work work(progress, n * (1 + (keepWays ? 1 : 0) + count));
+  CodeWords words;
+  if (!words.Gather(dictionary, only, work)) return {};
+  Ways ways(words, n);
+  if (keepWays && !ways.KeepAll(work)) return {};
+  Picker picker(dictionary, words, ways, n);
   std::vector<RRankedPhrase> out;
-  std::vector<int> entries;
-  for (const Pick& k : Order(streams, endings, count)) {
-    entries.assign(1, streams[k.stream].first.entry);
-    endings.Gather(streams[k.stream].length, k.rank, entries);
+  while (out.size() < count) {
+    if (!picker.Weigh(work)) return {};
+    const std::vector<int> entries = picker.Pick();
+    if (entries.empty()) break;
+    picker.List(entries);
     out.push_back(MakePhrase(dictionary, entries));
   }
   return out;

@@ -1,9 +1,10 @@
-// The best-phrase search behind the Best Phrases dialog: for a number's
-// digits, the phrases whose words' codes cover the digits exactly and in
-// order. The top phrase has the fewest words, and among those the most words
-// one can picture and common words; the list below it is a choice of
-// different beginnings rather than one phrase with its last word traded.
-// Plain C++, so that every rule can be tested without a display.
+// The best-phrase search behind the Best Phrases dialog, --best, the peg
+// lists and every later suggestion: for a number's digits, the phrases whose
+// words' codes cover the digits exactly and in order. The top phrase has the
+// fewest words one cannot picture among the phrases of at most one word more
+// than the fewest, then the fewest words, then common words; the phrases
+// below it each differ from those above. Words no suggestion may offer are
+// never used. Plain C++, so that every rule can be tested without a display.
 #pragma once
 
 #include <algorithm>
@@ -35,11 +36,10 @@ struct RRankedPhrase {
   int uncovered = 0;   // uncovered marks
 };
 
-// The search keeps up to `count` partial phrases for every digit, so its
-// work and memory grow with the count times the digits. Whatever count it
-// is asked for, it returns at most kMaxBestPhrases phrases, and for a very
-// long number only as many as keep count x digits within kBestPhrasesBudget
-// (but always at least one).
+// Whatever count the search is asked for, it returns at most
+// kMaxBestPhrases phrases, and for a very long number only as many as keep
+// count x digits within kBestPhrasesBudget (but always at least one): each
+// phrase of the list costs a pass over the digits.
 inline constexpr std::size_t kMaxBestPhrases = 1000;
 inline constexpr std::size_t kBestPhrasesBudget = 4000000;
 // How many phrases the search returns at most for a number of so many digits.
@@ -48,20 +48,39 @@ constexpr std::size_t BestPhrasesAllowed(std::size_t digits) {
 }
 
 // Best phrases for the digits (characters '0'-'9'; others ignored), best
-// first, at most `count` of them (see above), all different. Every phrase has
-// the least number of uncovered digits possible. The first has the least
-// number of words possible besides, and among those the best words: each
-// word that cannot be pictured and each that is not common counts against
-// it alike (see the weights in the source). Then come the best phrase for
-// each other first word of the fewest words, the best first word of each
-// code before the second best of any; if those first words are fewer than
-// ten, the best phrases of one word more that begin with yet other words;
-// then the fewest-word phrases that only trade later words, a round for each
-// first word; then the rest, best first. The list is the same whatever the
-// count: asking for fewer phrases gives its beginning.
-// `progress`, when given, is called now and then with the digits searched so
-// far and the digits in all; when it returns false the search stops and
-// returns no phrase (the Best Phrases window's Cancel).
+// first, at most `count` of them (see above), all different. The list holds
+// the phrases with the fewest uncovered digits possible and at most one word
+// more than the fewest words those allow, and never a word the dictionary
+// marks unsuitable. Each phrase is the best of those not listed above it,
+// weighed field by field, smaller first:
+//   1. words it uses a second time (a phrase that repeats a word comes only
+//      after every phrase that does not);
+//   2. its words that cannot be pictured (a picture degree below
+//      kPictureDegree), plus, for every word, the number of phrases above it
+//      that hold the word: a word already offered weighs like one more word
+//      that cannot be pictured, so each phrase brings new words where it
+//      can. For the top phrase nothing is above it;
+//   3. its words beyond the fewest (0 or 1);
+//   4. its words that are not common: an uncommon word never replaces a
+//      common one to gain nothing;
+//   5. the picture degrees its words lack (kFullPicture less each degree),
+//      so that the better picture wins among equals;
+//   6. its words that are not mostly nouns;
+//   7. its words' levels added up;
+// and last the words' order in the dictionary, one after another. The
+// degree counts as a threshold first, so that the stars the dialog shows are
+// what the count goes by, and only then by how much.
+// For a number of up to kSearchedDigits digits each phrase is found by an
+// exact search; for a longer one (or should the search take too long) the
+// best phrase by fields 2 to 7 is found first and each word that repeats an
+// earlier one is replaced by the best other word of the same code, where
+// there is one; should that phrase be listed already, the lightest phrase
+// one word away from it that is not takes its place. The list is the same
+// whatever the count: asking for fewer phrases gives its beginning.
+// `progress`, when given, is called now and then with the work done so far
+// and the work in all, in digits searched; when it returns false the search
+// stops and returns no phrase (the Best Phrases window's Cancel).
+inline constexpr std::size_t kSearchedDigits = 64;
 using SearchProgress = std::function<bool(std::size_t done, std::size_t total)>;
 std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
                                           std::size_t count = 20, const SearchProgress& progress = {});

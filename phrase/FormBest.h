@@ -1,8 +1,8 @@
 // The Best Phrases dialog: lists the best phrases for the current number
-// (fewest words, then common words, then nouns; see BestPhrases.h), each with
-// its word count and a mark for every common word and every noun, and hands
-// the chosen one to the main window the way the Random Phrase dialog hands
-// over its proposal.
+// (pictures, then the fewest words, then common words; see BestPhrases.h),
+// each with its word count and a mark for every common word and every word
+// one can picture, and hands the chosen one to the main window the way the
+// Random Phrase dialog hands over its proposal.
 //
 // The search runs on a thread of its own while the dialog shows its
 // progress, so a number of a million digits leaves the window responsive.

@@ -24,10 +24,31 @@ struct RPeg {
 };
 
 // One peg per number from 0 to 10^digits - 1 (digits 2 or 3; anything else
-// gives an empty list), in order. A number gets the most common picturable
-// word whose code is exactly the number when it has one, otherwise the best
-// phrase; no word serves two numbers of one list.
+// gives an empty list), in order, as a memory trainer would pick them. A
+// number with a picturable word whose code is exactly the number gets the
+// best of them, judged field by field:
+//   1. in a list of three digits, not the plural of the two-digit list's peg
+//      for its first two digits ("tires" is no peg for 140 when "door" is
+//      the peg of 14 and another word is there);
+//   2. a singular: a plural comes only where no singular is;
+//   3. a strong picture (a degree of kStrongPicture or more: things,
+//      animals, food; the words for persons stay below);
+//   4. a common word;
+//   5. a word whose first sound spells a digit, not one that begins with a
+//      vowel, h, w or y ("suit" rather than "host");
+//   6. a word mostly used as a noun;
+//   7. the more common level, then the higher degree, then the store's order.
+// A number without one gets two pictures whose codes cover it ("tin hat"),
+// the numbers with the fewest such pairs left choosing first; failing that,
+// the best phrase whose words are still free. Words no suggestion may offer
+// are never used, and no word serves two numbers of one list.
+inline constexpr unsigned char kStrongPicture = 80;
 std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits);
+
+// The word of the dictionary that the word at `position` is the plural of
+// ("toe" for "toes", "knife" for "knives"), told by its spelling and by its
+// code, which is the singular's with a final 0 for the s; empty for none.
+std::string SingularOf(const RDictionary& dictionary, int position);
 
 // Appends one entry per peg: the number, the peg's words as the entry's
 // chosen words (so the word columns show them) and an empty description.

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
 #include <tuple>
@@ -24,7 +26,8 @@ struct KnownWord {
   std::string code;
   int level;  // 0: not in wordinfo.dat
   bool noun;
-  bool pictured = false;
+  int picture = 0;  // the picture degree
+  bool unsuitable = false;
 };
 
 class BestPhrases : public ::testing::Test {
@@ -35,7 +38,8 @@ class BestPhrases : public ::testing::Test {
     for (const auto& w : words) {
       coded.push_back({w.word, w.code});
       if (w.level > 0)
-        info += w.word + "," + std::to_string(w.level) + "," + (w.noun ? "n" : "-") + (w.pictured ? ",p" : "") + "\n";
+        info += w.word + "," + std::to_string(w.level) + "," + (w.noun ? "n" : "-") +
+                (w.picture > 0 ? "," + std::to_string(w.picture) : "") + (w.unsuitable ? ",u" : "") + "\n";
     }
     dir.Write("wordinfo.dat", info);
     test::LoadDictionary(dict, dir, coded);
@@ -45,50 +49,102 @@ class BestPhrases : public ::testing::Test {
   RDictionary dict;
 };
 
-// (uncovered, words, cost, not nouns), smaller first, where a word that
-// cannot be pictured and one that is not common cost one each.
-using Key = std::tuple<int, int, int, int>;
-int CostOf(bool pictured, bool common) { return (pictured ? 0 : 1) + (common ? 0 : 1); }
-Key KeyOf(const RRankedPhrase& r) {
-  int cost = 0;
-  for (std::size_t i = 0; i < r.words.size(); ++i)
-    if (r.words[i] != kMark) cost += CostOf(r.pictured[i], r.common[i]);
-  return {r.uncovered, r.wordCount, cost, r.wordCount - r.nouns};
+// A phrase as the dictionary's entries, -1 for an uncovered mark.
+using Entries = std::vector<int>;
+Entries EntriesOf(const RDictionary& dict, const RRankedPhrase& r) {
+  Entries out;
+  for (const auto& w : r.words) out.push_back(w == kMark ? -1 : dict.FindWord(w));
+  return out;
 }
 
+// Every cover of `digits` by the dictionary's words that may be suggested,
+// or single-digit marks, with its uncovered digits and words.
 struct Cover {
-  Key key;
-  std::string phrase;
-  std::string first, firstCode;  // the first word or mark
+  Entries entries;
+  int uncovered = 0;
+  int words = 0;
 };
-
-// Every cover of `digits` by the dictionary's words (or single-digit marks).
 std::vector<Cover> AllCovers(const RDictionary& dict, const std::string& digits) {
   std::vector<Cover> out;
-  std::vector<std::string> words;
-  std::function<void(std::size_t, Key)> walk = [&](std::size_t p, Key key) {
-    if (p == digits.size()) {
-      std::string phrase;
-      for (const auto& w : words) phrase += (phrase.empty() ? "" : " ") + w;
-      const std::string& first = words.front();
-      out.push_back({key, phrase, first, first == kMark ? kMark : dict.CodeAt(dict.FindWord(first))});
-      return;
-    }
-    words.push_back(kMark);
-    walk(p + 1, {std::get<0>(key) + 1, std::get<1>(key), std::get<2>(key), std::get<3>(key)});
-    words.pop_back();
+  Cover c;
+  std::function<void(std::size_t)> walk = [&](std::size_t p) {
+    if (p == digits.size()) return out.push_back(c);
+    c.entries.push_back(-1);
+    ++c.uncovered;
+    walk(p + 1);
+    --c.uncovered;
+    c.entries.pop_back();
     for (int i = 0; i < dict.Count(); ++i) {
       const RWordEntry& e = dict.EntryAt(i);
-      if (e.code.empty() || digits.compare(p, e.code.size(), e.code) != 0) continue;
-      words.push_back(e.word);
-      const int cost = CostOf(dict.IsPicturableEntry(e), dict.IsCommonEntry(e));
-      const int other = e.noun ? 0 : 1;
-      walk(p + e.code.size(),
-           {std::get<0>(key), std::get<1>(key) + 1, std::get<2>(key) + cost, std::get<3>(key) + other});
-      words.pop_back();
+      if (e.code.empty() || dict.IsUnsuitableEntry(e) || digits.compare(p, e.code.size(), e.code) != 0) continue;
+      c.entries.push_back(i);
+      ++c.words;
+      walk(p + e.code.size());
+      --c.words;
+      c.entries.pop_back();
     }
   };
-  walk(0, {});
+  walk(0);
+  return out;
+}
+
+// The header's weight of a phrase, the words offered above left out, given
+// the fewest words.
+using Weight = std::array<long long, 7>;
+Weight WeightOf(const RDictionary& dict, const Cover& c, int fewest) {
+  Weight w{};
+  std::set<int> seen;
+  for (int i : c.entries) {
+    if (i < 0) continue;
+    const RWordEntry& e = dict.EntryAt(i);
+    w[0] += seen.insert(i).second ? 0 : 1;
+    w[1] += dict.IsPicturableEntry(e) ? 0 : 1;
+    w[3] += dict.IsCommonEntry(e) ? 0 : 1;
+    w[4] += kFullPicture - dict.PictureDegree(e);
+    w[5] += e.noun ? 0 : 1;
+    w[6] += e.level;
+  }
+  w[2] = c.words - fewest;
+  return w;
+}
+
+// The list as the header defines it: of the covers with the fewest uncovered
+// digits and at most one word more than the fewest words, each time the
+// lightest not listed yet, each word weighing one more for every phrase
+// above that holds it.
+std::vector<Entries> ExpectedList(const RDictionary& dict, const std::vector<Cover>& covers, std::size_t count) {
+  int uncovered = 1 << 20, fewest = 1 << 20;
+  for (const Cover& c : covers) uncovered = std::min(uncovered, c.uncovered);
+  for (const Cover& c : covers)
+    if (c.uncovered == uncovered) fewest = std::min(fewest, c.words);
+  std::vector<const Cover*> candidates;
+  std::vector<Weight> weights;
+  for (const Cover& c : covers)
+    if (c.uncovered == uncovered && c.words <= fewest + 1) {
+      candidates.push_back(&c);
+      weights.push_back(WeightOf(dict, c, fewest));
+    }
+  std::vector<int> offered(static_cast<std::size_t>(dict.Count()), 0);
+  std::vector<bool> listed(candidates.size(), false);
+  std::vector<Entries> out;
+  while (out.size() < count) {
+    std::optional<std::size_t> best;
+    Weight bestWeight{};
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+      if (listed[k]) continue;
+      Weight w = weights[k];
+      for (int i : candidates[k]->entries) w[1] += i < 0 ? 0 : offered[static_cast<std::size_t>(i)];
+      if (!best || std::tie(w, candidates[k]->entries) < std::tie(bestWeight, candidates[*best]->entries)) {
+        best = k;
+        bestWeight = w;
+      }
+    }
+    if (!best) break;
+    listed[*best] = true;
+    out.push_back(candidates[*best]->entries);
+    for (int i : std::set<int>(out.back().begin(), out.back().end()))
+      if (i >= 0) ++offered[static_cast<std::size_t>(i)];
+  }
   return out;
 }
 
@@ -96,6 +152,7 @@ std::vector<KnownWord> RandomWords(std::mt19937& rng) {
   std::vector<KnownWord> words;
   const int n = std::uniform_int_distribution<int>(4, 14)(rng);
   const int levels[] = {0, 10, 35, 50, 95};
+  const int degrees[] = {0, 0, 30, 49, 50, 80, 100};
   for (int i = 0; i < n; ++i) {
     KnownWord w;
     w.word = std::string("w") + static_cast<char>('a' + i);
@@ -104,42 +161,11 @@ std::vector<KnownWord> RandomWords(std::mt19937& rng) {
     for (int k = 0; k < length; ++k) w.code += static_cast<char>('0' + rng() % 3);
     w.level = levels[rng() % 5];
     w.noun = rng() % 2 == 0;
-    w.pictured = rng() % 3 == 0;
+    w.picture = degrees[rng() % 7];
+    w.unsuitable = rng() % 8 == 0;
     words.push_back(w);
   }
   return words;
-}
-
-// The keys of the whole list in its order: each first word's best phrase of
-// the fewest words, in rounds over the first words' codes; while those are
-// fewer than ten, other first words' best of one word more, likewise; then
-// rounds taking every fewest-word first word's next such phrase; then the
-// rest. Within each round, best first.
-std::vector<Key> ExpectedOrder(std::vector<Cover> covers) {
-  std::sort(covers.begin(), covers.end(), [](const Cover& a, const Cover& b) { return a.key < b.key; });
-  const auto [uncovered, fewest, cost, others] = covers.front().key;
-  std::map<std::string, int> seen;      // phrases met so far per first word
-  std::map<std::string, int> codeSeen;  // first words met so far per code
-  std::vector<std::tuple<int, int, Key>> order;  // (part, round, key)
-  std::vector<std::pair<int, Key>> oneMore;
-  for (const Cover& c : covers) {
-    if (std::get<0>(c.key) != uncovered) break;
-    const int words = std::get<1>(c.key);
-    const int rank = seen[c.first]++;
-    const int codeRound = rank == 0 ? codeSeen[c.firstCode]++ : 0;
-    if (rank == 0 && words == fewest) order.emplace_back(0, codeRound, c.key);
-    else if (rank == 0 && words == fewest + 1) oneMore.emplace_back(codeRound, c.key);
-    else if (words == fewest) order.emplace_back(2, rank, c.key);
-    else order.emplace_back(3, 0, c.key);
-  }
-  const std::size_t firsts = std::count_if(order.begin(), order.end(), [](const auto& o) { return std::get<0>(o) == 0; });
-  std::sort(oneMore.begin(), oneMore.end());
-  for (std::size_t i = 0; i < oneMore.size(); ++i)
-    order.emplace_back(firsts + i < 10 ? 1 : 3, firsts + i < 10 ? oneMore[i].first : 0, oneMore[i].second);
-  std::sort(order.begin(), order.end());
-  std::vector<Key> out;
-  for (const auto& o : order) out.push_back(std::get<2>(o));
-  return out;
 }
 
 TEST_F(BestPhrases, AgreeWithAnExhaustiveSearchOnRandomDictionaries) {
@@ -152,26 +178,16 @@ TEST_F(BestPhrases, AgreeWithAnExhaustiveSearchOnRandomDictionaries) {
     const std::size_t count = 1 + rng() % 24;
     SCOPED_TRACE("round " + std::to_string(round) + " digits " + digits);
 
-    const auto covers = AllCovers(dict, digits);
-    auto expected = ExpectedOrder(covers);
-    if (expected.size() > count) expected.resize(count);
-    std::set<std::string> valid;
-    for (const auto& c : covers)
-      if (std::get<0>(c.key) == std::get<0>(expected.front())) valid.insert(c.phrase);
-
+    const auto expected = ExpectedList(dict, AllCovers(dict, digits), count);
     const auto found = FindBestPhrases(dict, digits, count);
-    std::vector<Key> keys;
-    std::set<std::string> distinct;
+    std::vector<Entries> entries;
     for (const auto& r : found) {
-      keys.push_back(KeyOf(r));
-      EXPECT_TRUE(valid.count(r.phrase)) << "not a cover with the fewest uncovered digits: " << r.phrase;
-      distinct.insert(r.phrase);
+      entries.push_back(EntriesOf(dict, r));
       EXPECT_EQ(r.complete, r.uncovered == 0);
       EXPECT_EQ(r.words.size(), static_cast<std::size_t>(r.wordCount + r.uncovered));
       EXPECT_EQ(r.picturable, std::count(r.pictured.begin(), r.pictured.end(), true));
     }
-    EXPECT_EQ(keys, expected);
-    EXPECT_EQ(distinct.size(), found.size()) << "a phrase is listed twice";
+    EXPECT_EQ(entries, expected);
 
     // Fewer asked for: the same first ones.
     const std::size_t fewer = 1 + rng() % count;
@@ -181,21 +197,19 @@ TEST_F(BestPhrases, AgreeWithAnExhaustiveSearchOnRandomDictionaries) {
   }
 }
 
-TEST_F(BestPhrases, PreferCommonWordsAndNounsOnlyWhenNoWordMoreIsNeeded) {
-  Load({{"tin", "12", 95, false},    {"denim", "123", 90, false}, {"tie", "1", 10, true},
-        {"enemy", "23", 10, true},   {"ma", "3", 10, true},       {"ton", "12", 20, false},
-        {"tonne", "12", 20, true}});
-  const auto found = FindBestPhrases(dict, "123", 20);
-  ASSERT_GE(found.size(), 4u);
-  // One rare word beats two common ones...
-  EXPECT_EQ(found[0].phrase, "denim");
-  EXPECT_EQ(found[0].commonWords, 0);
-  // ...and among two-word phrases the common nouns come first.
-  EXPECT_EQ(found[1].phrase, "tie enemy");
-  EXPECT_EQ(found[2].phrase, "tonne ma");
-  EXPECT_EQ(found[3].phrase, "ton ma");
-  EXPECT_EQ((std::vector<bool>{true, true}), found[1].noun);
-  EXPECT_EQ((std::vector<bool>{false, true}), found[3].noun);
+TEST_F(BestPhrases, TakeAWordMoreForAPictureButNotForNothing) {
+  Load({{"moderately", "31415", 35, false}, {"mother", "314", 10, true, 90}, {"madder", "314", 50, true, 90},
+        {"hotel", "15", 20, true, 95},         {"towel", "15", 20, true, 95},  {"pen", "92", 10, true, 95},
+        {"bone", "92", 20, true, 95}});
+  const auto found = FindBestPhrases(dict, "3141592", 3);
+  ASSERT_EQ(found.size(), 3u);
+  // A word more buys a picture for "moderately"; "madder" is one too, but an
+  // uncommon word where a common one does as well gains nothing.
+  EXPECT_EQ(found[0].phrase, "mother hotel pen");
+  // Below it, the words offered above weigh more: new pictures where there
+  // are, and only then the words again.
+  EXPECT_EQ(found[1].phrase, "madder towel bone");
+  EXPECT_EQ(found[2].phrase, "moderately pen");
 }
 
 TEST_F(BestPhrases, FollowTheUsersWordsCodesAndMapping) {
@@ -264,69 +278,80 @@ TEST_F(BestPhrases, LeaveUncoverableDigitsAsMarksAndEndOnLongNumbers) {
   std::string spelled;
   for (const auto& w : found[0].words) spelled += w == "tie" ? '1' : w == "knee" ? '2' : w == kMark ? '9' : '?';
   EXPECT_EQ(spelled, digits);
+  // With a second word for 1 there are many ways, though every way takes
+  // the same words again and again: the list still fills, each one new.
+  Load({{"tie", "1", 10, true}, {"toe", "1", 10, true}, {"knee", "2", 10, true}});
+  digits.erase(std::remove(digits.begin(), digits.end(), '9'), digits.end());
+  const auto many = FindBestPhrases(dict, digits, 20);
+  std::set<std::string> distinct;
+  for (const auto& r : many) distinct.insert(r.phrase);
+  EXPECT_EQ(distinct.size(), 20u);
 }
 
-TEST_F(BestPhrases, ReportProgressInOrderAndStopWhenTheCallerSays) {
+TEST_F(BestPhrases, ReportProgressFromTheStartAndStopWhenTheCallerSays) {
   Load({{"tie", "1", 10, true}, {"knee", "2", 10, true}});
   const std::string digits(20000, '1');
   std::vector<std::size_t> done;
-  const auto all = FindBestPhrases(dict, digits, 20, [&](std::size_t d, std::size_t total) {
-    EXPECT_EQ(total, digits.size());
+  std::size_t total = 0;
+  const auto all = FindBestPhrases(dict, digits, 20, [&](std::size_t d, std::size_t t) {
+    if (total == 0) total = t;
+    EXPECT_EQ(t, total);
     done.push_back(d);
     return true;
   });
   EXPECT_EQ(all.size(), 1u);
-  EXPECT_TRUE(!done.empty() && std::is_sorted(done.begin(), done.end()) && done.back() <= digits.size());
+  EXPECT_TRUE(!done.empty() && std::is_sorted(done.begin(), done.end()) && done.back() <= total);
+  // Asked before any pass over the digits, so that a Cancel is heard at once
+  // however long the number.
+  EXPECT_EQ(done.front(), 0u);
   int calls = 0;
-  EXPECT_TRUE(FindBestPhrases(dict, digits, 20, [&](std::size_t, std::size_t) { return ++calls < 2; }).empty());
-  EXPECT_EQ(calls, 2);
+  EXPECT_TRUE(FindBestPhrases(dict, digits, 20, [&](std::size_t, std::size_t) { return ++calls < 1; }).empty());
+  EXPECT_EQ(calls, 1);
 }
 
-// The least (uncovered digits, words, cost) any cover can have, by a plain
-// search over positions with each code's cheapest word.
-Key Least(const RDictionary& dict, const std::string& digits) {
-  std::map<std::string, int> cheapest;
-  for (int i = 0; i < dict.Count(); ++i) {
-    const RWordEntry& e = dict.EntryAt(i);
-    const int cost = CostOf(dict.IsPicturableEntry(e), dict.IsCommonEntry(e));
-    if (!e.code.empty() && !cheapest.emplace(e.code, cost).second) cheapest[e.code] = std::min(cheapest[e.code], cost);
-  }
-  std::vector<Key> best(digits.size() + 1, {1 << 20, 0, 0, 0});
-  best[0] = {};
-  for (std::size_t p = 0; p < digits.size(); ++p) {
-    const auto [u, w, c, o] = best[p];
-    best[p + 1] = std::min(best[p + 1], Key{u + 1, w, c, 0});
-    for (std::size_t l = 1; p + l <= digits.size() && l <= 24; ++l) {
-      const auto it = cheapest.find(digits.substr(p, l));
-      if (it != cheapest.end()) best[p + l] = std::min(best[p + l], Key{u, w + 1, c + it->second, 0});
-    }
-  }
-  return best.back();
+// Of the phrase's words, how many the other phrase does not hold.
+int Changed(const RRankedPhrase& phrase, const RRankedPhrase& other) {
+  int changed = 0;
+  for (const auto& w : phrase.words) changed += std::count(other.words.begin(), other.words.end(), w) == 0 ? 1 : 0;
+  return changed;
 }
 
-TEST(BestPhrasesOnTheGeneratedDictionary, TopPhraseHasTheFewestWordsAndTheBestOnes) {
+TEST(BestPhrasesOnTheGeneratedDictionary, SpellTheDigitsWithSuitableWordsAndOfferARealChoice) {
   const char* data = std::getenv("TQ_DATA_DIR");
   ASSERT_NE(data, nullptr);
   const auto dict = CreateDictionary(data);
   ASSERT_NE(dict, nullptr);
   ASSERT_TRUE(dict->HasWordKnowledge());
   std::mt19937 rng(31415);
+  int others = 0, changed = 0;
   for (int round = 0; round < 40; ++round) {
     std::string digits(std::uniform_int_distribution<int>(1, 30)(rng), '0');
     for (char& d : digits) d = static_cast<char>('0' + rng() % 10);
     SCOPED_TRACE(digits);
     const auto found = FindBestPhrases(*dict, digits, 20);
     ASSERT_FALSE(found.empty());
-    const Key top = KeyOf(found[0]);
-    EXPECT_EQ(std::make_tuple(std::get<0>(top), std::get<1>(top), std::get<2>(top), 0), Least(*dict, digits))
-        << found[0].phrase;
     for (const auto& r : found) {
       std::string spelled;
-      for (const auto& w : r.words)
-        spelled += w == kMark ? digits.substr(spelled.size(), 1) : dict->CodeAt(dict->FindWord(w));
+      for (const auto& w : r.words) {
+        if (w == kMark) {
+          spelled += digits[spelled.size()];
+          continue;
+        }
+        const RWordEntry& e = dict->EntryAt(dict->FindWord(w));
+        EXPECT_FALSE(dict->IsUnsuitableEntry(e)) << w;
+        EXPECT_EQ(std::count(r.words.begin(), r.words.end(), w), 1) << r.phrase;
+        spelled += e.code;
+      }
       EXPECT_EQ(spelled, digits) << r.phrase;
+      EXPECT_LE(r.wordCount, found[0].wordCount + 1) << r.phrase;
+      if (digits.size() < 10 || &r == &found[0]) continue;
+      ++others;
+      changed += 2 * Changed(r, found[0]) >= static_cast<int>(r.words.size()) ? 1 : 0;
     }
   }
+  // Of the phrases below the top one for ten digits or more, at least 60 %
+  // change at least half of their words.
+  EXPECT_GE(changed * 10, others * 6) << changed << " of " << others;
 }
 
 }  // namespace

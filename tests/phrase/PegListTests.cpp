@@ -1,5 +1,6 @@
 // Peg lists: every number once, in order, spelled by its own words; no word
-// twice; the most common picturable word wherever there is one.
+// twice and none unsuitable; a picturable word wherever there is one, the
+// one a memory trainer would pick.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <tuple>
 
 #include "PegList.h"
 #include "PhraseFixture.h"
@@ -15,10 +17,12 @@
 namespace tq {
 namespace {
 
-// The commonness order the pegs follow: common before not, then the level.
-std::pair<bool, int> Commonness(const RDictionary& dict, const std::string& word) {
-  const RWordEntry& e = dict.EntryAt(dict.FindWord(word));
-  return {!dict.IsCommonEntry(e), e.level};
+// The first fields of the peg order: a singular before a plural, a strong
+// picture before a weak one, a common word before a rare one.
+std::tuple<bool, bool, bool> FirstFields(const RDictionary& dict, const std::string& word) {
+  const int p = dict.FindWord(word);
+  const RWordEntry& e = dict.EntryAt(p);
+  return {!SingularOf(dict, p).empty(), dict.PictureDegree(e) < kStrongPicture, !dict.IsCommonEntry(e)};
 }
 
 TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
@@ -30,17 +34,27 @@ TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
     std::vector<test::CodedWord> coded;
     std::string info;
     std::map<std::string, std::vector<std::string>> picturable;  // by code
-    // Few words for many numbers, so that pegs compete for the short words.
+    std::set<std::string> unsuitable;
+    // Few words for many numbers, so that pegs compete for the short words;
+    // some are the plurals of others.
     const int count = std::uniform_int_distribution<int>(5, 60)(random);
     for (int i = 0; i < count; ++i) {
-      const std::string word = "w" + std::to_string(i);
+      std::string word = "w" + std::to_string(i);
       std::string code(std::uniform_int_distribution<int>(1, digits)(random), '0');
       for (char& c : code) c = static_cast<char>('0' + random() % 4);
+      if (i > 0 && coded.back().code.size() < static_cast<std::size_t>(digits) && random() % 4 == 0) {
+        word = coded.back().word + "s";
+        code = coded.back().code + "0";
+      }
       const int level = random() % 3 == 0 ? 0 : std::uniform_int_distribution<int>(10, 80)(random);
-      const bool pictured = level > 0 && random() % 2 == 0;
+      const int degree = level > 0 && random() % 2 == 0 ? std::uniform_int_distribution<int>(50, 100)(random) : 0;
+      const bool bad = level > 0 && random() % 8 == 0;
       coded.push_back({word, code});
-      if (level > 0) info += word + "," + std::to_string(level) + ",n" + (pictured ? ",p" : "") + "\n";
-      if (pictured) picturable[code].push_back(word);
+      if (level > 0)
+        info += word + "," + std::to_string(level) + ",n" + (degree > 0 ? "," + std::to_string(degree) : "") +
+                (bad ? ",u" : "") + "\n";
+      if (bad) unsuitable.insert(word);
+      else if (degree > 0) picturable[code].push_back(word);
     }
     dir.Write("wordinfo.dat", info);
     RDictionary dict;
@@ -60,6 +74,7 @@ TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
         ASSERT_TRUE(w == "." || p >= 0) << w;
         spelled += w == "." ? std::string(1, peg.number.at(spelled.size())) : dict.CodeAt(p);
         EXPECT_TRUE(w == "." || seen.insert(w).second) << w << " twice, again for " << peg.number;
+        EXPECT_EQ(unsuitable.count(w), 0u) << w;
       }
       EXPECT_EQ(spelled, peg.number) << peg.Phrase();
       const auto it = picturable.find(peg.number);
@@ -67,7 +82,7 @@ TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
       if (it == picturable.end()) continue;
       ASSERT_EQ(peg.words.size(), 1u) << peg.number;
       for (const std::string& other : it->second)
-        EXPECT_LE(Commonness(dict, peg.words[0]), Commonness(dict, other)) << peg.number << ": " << other;
+        EXPECT_LE(FirstFields(dict, peg.words[0]), FirstFields(dict, other)) << peg.number << ": " << other;
     }
 
     // The worksheet gets the pegs as chosen words, which its phrase shows.
@@ -82,16 +97,66 @@ TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
   }
 }
 
-// On the real dictionary, where pegs compete for the few short words of some
-// digits, every digit is still covered by a word.
-TEST(PegListOnTheGeneratedDictionary, EveryDigitCoveredByAWord) {
+TEST(PegList, PickWhatAMemoryTrainerWould) {
+  test::TempDir dir;
+  RDictionary dict;
+  test::LoadDictionary(dict, dir,
+                       {{"house", "0"},  {"houses", "00"}, {"sauce", "00"}, {"host", "01"},  {"suit", "01"},  {"hides", "10"},
+                        {"hide", "1"},    {"toes", "10"},  {"toe", "1"},    {"fry", "84"},   {"fire", "84"},
+                        {"rape", "49"},   {"door", "14"},  {"doors", "140"}, {"tire", "14"}, {"tires", "140"}});
+  dir.Write("wordinfo.dat",
+            "door,10,n,p\ndoors,10,n,p\nfire,10,n,99\nfry,10,n,30\nhide,35,n,60\nhides,35,n,60\n"
+            "host,10,n,70\nhouses,20,n,p\nrape,20,n,80,u\nsauce,20,n,92\nsuit,10,n,99\ntire,20,n,p\n"
+            "tires,20,n,p\ntoe,20,n,90\ntoes,20,n,90\n");
+  dict.LoadWordKnowledge();
+  const auto two = MakePegList(dict, 2);
+  const auto peg = [&two](int n) { return two[static_cast<std::size_t>(n)].Phrase(); };
+  EXPECT_EQ(peg(0), "sauce");  // not the plural
+  EXPECT_EQ(peg(1), "suit");   // the better picture: a thing before a person
+  EXPECT_EQ(peg(10), "toes");  // both plurals; the common one that begins with its digit
+  EXPECT_EQ(peg(84), "fire");  // "fry" is mostly a verb: no picture
+  EXPECT_EQ(peg(14), "door");
+  EXPECT_EQ(two[49].words, (std::vector<std::string>{".", "."})) << "never an unsuitable word";
+  EXPECT_EQ(SingularOf(dict, dict.FindWord("toes")), "toe");
+  EXPECT_EQ(SingularOf(dict, dict.FindWord("sauce")), "");
+  // In a list of three digits, 140 is not just the plural of 14's peg.
+  EXPECT_EQ(MakePegList(dict, 3)[140].Phrase(), "tires");
+}
+
+// On the real dictionary: the figures a memory trainer's list meets, and
+// where pegs compete for the few short words of some digits, every digit is
+// still covered by a word.
+TEST(PegListOnTheGeneratedDictionary, PicturesSingularsAndEveryDigitCovered) {
   const char* data = std::getenv("TQ_DATA_DIR");
   ASSERT_NE(data, nullptr);
   const auto dict = CreateDictionary(data);
   ASSERT_NE(dict, nullptr);
-  for (int digits : {2, 3})
-    for (const RPeg& peg : MakePegList(*dict, digits))
+  const auto two = MakePegList(*dict, 2);
+  const auto three = MakePegList(*dict, 3);
+  int plurals = 0, pictured = 0, couldBe = 0;
+  for (const auto* list : {&two, &three}) {
+    for (const RPeg& peg : *list) {
       EXPECT_EQ(std::count(peg.words.begin(), peg.words.end(), "."), 0) << peg.Phrase();
+      const bool single = peg.words.size() == 1;
+      if (list == &two) plurals += single && !SingularOf(*dict, dict->FindWord(peg.words[0])).empty() ? 1 : 0;
+      // A picture wherever the number has one of its own.
+      int pictures = 0;
+      for (std::size_t i : dict->BucketEntries(static_cast<int>(peg.number.size()))) {
+        const RWordEntry& e = dict->EntryAt(static_cast<int>(i));
+        pictures += e.code == peg.number && dict->IsPicturableEntry(e) && !dict->IsUnsuitableEntry(e) ? 1 : 0;
+      }
+      couldBe += pictures > 0 ? 1 : 0;
+      pictured += pictures > 0 && peg.picturable ? 1 : 0;
+      // Not just the plural of the two-digit peg where another picture is.
+      if (list == &three && peg.picturable && pictures > 1 && peg.number.back() == '0') {
+        const auto& shorter = two[static_cast<std::size_t>(std::stoi(peg.number.substr(0, 2)))].words;
+        EXPECT_FALSE(shorter.size() == 1 && SingularOf(*dict, dict->FindWord(peg.words[0])) == shorter[0])
+            << peg.number << " " << peg.Phrase();
+      }
+    }
+  }
+  EXPECT_LE(plurals, 2);
+  EXPECT_GE(pictured * 100, couldBe * 95) << pictured << " of " << couldBe;
 }
 
 }  // namespace
