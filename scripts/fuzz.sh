@@ -11,6 +11,7 @@
 #   scripts/fuzz.sh                   20 seconds per target (the quick check)
 #   scripts/fuzz.sh 600               ten minutes per target
 #   scripts/fuzz.sh --total 1800      half an hour in all, split evenly among the targets
+#   scripts/fuzz.sh --runs 2000000    each target until it has run two million inputs
 #   scripts/fuzz.sh --total 1800 --merge
 #                                     and then fold what the runs found into the seeds
 #   scripts/fuzz.sh --merge-only      fold in what the last run found, without fuzzing
@@ -30,12 +31,13 @@
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 [seconds per target | --total seconds] [--merge | --merge-only] [target...]" >&2
+  echo "usage: $0 [seconds per target | --total seconds | --runs inputs] [--merge | --merge-only] [target...]" >&2
   exit 2
 }
 
 per_target="${TQ_FUZZ_SECONDS:-20}"
 total=""
+runs_wanted=""
 merge=0
 fuzz=1
 chosen=()
@@ -43,6 +45,8 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --total) [ $# -ge 2 ] || usage; total="$2"; shift 2 ;;
     --total=*) total="${1#--total=}"; shift ;;
+    --runs) [ $# -ge 2 ] || usage; runs_wanted="$2"; shift 2 ;;
+    --runs=*) runs_wanted="${1#--runs=}"; shift ;;
     --merge) merge=1; shift ;;
     --merge-only) merge=1; fuzz=0; shift ;;
     -h|--help) usage ;;
@@ -52,7 +56,7 @@ while [ $# -gt 0 ]; do
       shift ;;
   esac
 done
-for n in "$per_target" ${total:+"$total"}; do
+for n in "$per_target" ${total:+"$total"} ${runs_wanted:+"$runs_wanted"}; do
   if ! [[ "$n" =~ ^[0-9]+$ ]] || [ "$n" -lt 1 ]; then usage; fi
 done
 
@@ -93,9 +97,17 @@ for t in "${targets[@]}"; do
   rm -rf "$work"
   mkdir -p "$work" "$findings" "$(dirname "$log")"
   cp -r "$seeds/." "$work/"
-  echo "== $t: ${per_target}s"
+  # A count of inputs, when asked for, instead of a time.
+  if [ -n "$runs_wanted" ]; then
+    budget=(-runs="$runs_wanted")
+    echo "== $t: ${runs_wanted} inputs"
+  else
+    budget=(-max_total_time="$per_target")
+    echo "== $t: ${per_target}s"
+  fi
   status=0
-  "$build/bin/$t" -max_total_time="$per_target" "${limits[@]}" -max_len=8192 \
+  start=$SECONDS
+  "$build/bin/$t" "${budget[@]}" "${limits[@]}" -max_len=8192 \
     -print_final_stats=1 -artifact_prefix="$findings/" "$work" >"$log" 2>&1 || status=$?
   runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)"
   runs="${runs:-?}"
@@ -104,7 +116,7 @@ for t in "${targets[@]}"; do
     summary+=("$t: FAILED after $runs runs (see $log)")
     tail -n 40 "$log"
   else
-    summary+=("$t: $runs runs in ${per_target}s, nothing found")
+    summary+=("$t: $runs runs in $(( SECONDS - start ))s, nothing found")
   fi
 done
 
