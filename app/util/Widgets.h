@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QPushButton>
 
 class QAbstractItemModel;
-class QPushButton;
 class QTableView;
 class QWidget;
 
@@ -16,6 +16,19 @@ namespace tq {
 // dialog's one default button.
 enum class AutoDefault { AsQtDecides, No };
 
+// The push button of every dialog and window of the program. Enter on the
+// focused button presses it, as Space does, whichever button is the
+// dialog's default: Enter on a focused Cancel cancels. Enter anywhere else
+// (an edit box, a check box) goes on to the dialog as before.
+class TButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A TButton.
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent,
                         AutoDefault autoDefault = AutoDefault::AsQtDecides);
 

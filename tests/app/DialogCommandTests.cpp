@@ -448,6 +448,63 @@ TEST_F(DialogCommandTest, TheTipsAndThePreferencesShareShowTipsAndTipIndex) {
   EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
+// Enter on a focused push button presses that button and no other, in every
+// dialog of the program; Enter on a box that is no button still means the
+// dialog's default (OK in the preferences).
+TEST_F(DialogCommandTest, EnterOnAFocusedButtonPressesThatButtonInEveryDialog) {
+  Start();
+  EnterNumber("51");
+  // Whatever a button asks, the answer is Cancel.
+  platform.SetResponder([](const char*, const Shown&, QDialog*, std::string&) { return int(ResultCancel); });
+  auto focusIn = [](QDialog* dialog, QWidget* widget) {
+    dialog->show();
+    dialog->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+    widget->setFocus(Qt::TabFocusReason);
+    return QApplication::focusWidget() == widget;
+  };
+  int pressed = 0;
+  for (QDialog* dialog : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+    dialog->show();
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+      if (!button->isVisibleTo(dialog) || !button->isEnabled() || !focusIn(dialog, button)) continue;
+      std::vector<std::pair<QPushButton*, int>> clicks;
+      QObject counter;
+      for (QPushButton* other : dialog->findChildren<QPushButton*>()) {
+        clicks.emplace_back(other, 0);
+        QObject::connect(other, &QPushButton::clicked, &counter, [&clicks, k = clicks.size() - 1] { ++clicks[k].second; });
+      }
+      QTest::keyClick(button, Qt::Key_Return);
+      for (const auto& [other, count] : clicks) {
+        EXPECT_EQ(count, other == button ? 1 : 0) << dialog->objectName().toStdString() << ": Enter on "
+                                                  << button->objectName().toStdString() << " pressed "
+                                                  << other->objectName().toStdString() << " " << count << " times";
+      }
+      ++pressed;
+      Settle();
+    }
+    dialog->hide();
+  }
+  EXPECT_GE(pressed, 25);
+
+  // Preferences: a box unticked, Tab to Cancel, Enter: nothing is stored.
+  auto* options = form->findChild<QDialog*>("FormOptions");
+  ASSERT_TRUE(focusIn(options, In<QCheckBox>(options, "CheckAskSave")));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != In<QPushButton>(options, "ButtonCancel"); ++tabs)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(options->isVisible());
+  EXPECT_EQ(form->Config()->GetAskSave(), 1);
+  // Enter on the box itself still means OK.
+  ASSERT_TRUE(focusIn(options, In<QCheckBox>(options, "CheckAskSave")));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(options->isVisible());
+  EXPECT_EQ(form->Config()->GetAskSave(), 0);
+  platform.SetResponder(nullptr);
+}
+
 TEST_F(DialogCommandTest, EveryHelpButtonAndF1OpenTheirDialogsTopic) {
   Start();
   EnterNumber("5");
