@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 #include "AtomicFile.h"
@@ -206,7 +207,7 @@ TEST_F(EngineTest, EditCodeTakesAnyDigitsSafely) {
 // code index are where they stood.
 TEST_F(EngineTest, PutBackReturnsEveryRunOfEditsEitherWay) {
   // knee's sounds spell 2, its letters 72.
-  Load(std::string(kWords) + "knee,ni\n", test::kShippedMapping, Changes({"apt"}, {"tot"}, {"bat", "77"}));
+  Load("bat,b@t\nknee,ni\ntea,ti\ntot,tAt\n", test::kShippedMapping, Changes({"apt"}, {"tot"}, {"bat", "77"}));
   std::mt19937 rng(27);
   auto below = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
   const List words = {"apt", "bat", "cab", "knee", "tea", "tot", "zoo"};
@@ -227,16 +228,21 @@ TEST_F(EngineTest, PutBackReturnsEveryRunOfEditsEitherWay) {
   };
   std::vector<std::string> states = {snapshot()};
   std::vector<RDictionaryEdit> edits;
-  for (int run = 0; run < 40; ++run) {
+  for (int run = 0; run < 60; ++run) {
     dict.BeginEdit();
     for (int n = below(4); n >= 0; --n) {
       const std::string& word = words[static_cast<std::size_t>(below(static_cast<int>(words.size())))];
       switch (below(4)) {
         case 0: dict.AddWord(word); break;
         case 1: dict.RemoveWord(word); break;
-        case 2: dict.EditCode(word, std::to_string(below(100))); break;
+        case 2:
+          // knee gets no code of its own, which would hide the sounds it keeps when removed.
+          if (word != "knee") dict.EditCode(word, std::to_string(below(100)));
+          break;
         default:
-          dict.SetMappingLine(static_cast<std::size_t>(below(10)), below(2) ? "t,d" : "b,p");
+          // Lines that leave k alone: knee's codes from its letters and from its sounds stay apart.
+          dict.SetMappingLine(std::array<std::size_t, 4>{0, 2, 3, 6}[static_cast<std::size_t>(below(4))],
+                              below(2) ? "s,z,c" : "m,b");
           dict.ComputeCodes();
       }
     }
