@@ -405,7 +405,6 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
   connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::RecordWordStep);
-  connect(ScrollBox, &TWordColumns::SlotsRepaired, this, [this] { slotsRepaired_ = true; });
   // A whole phrase built from the keyboard: what the number is comes next.
   connect(ScrollBox, &TWordColumns::PhraseCompleted, this, [this] { EditDescription->setFocus(Qt::OtherFocusReason); });
   connect(ScrollBox, &TWordColumns::WordListContextMenu, this,
@@ -691,18 +690,14 @@ void TFormMain::ListNumbersSelectItem(int row) {
   EditNumber->setText(ToQString(currentNumber_->Number()));
   EditPhrase->setText(ToQString(currentNumber_->Phrase()));
   EditDescription->setText(ToQString(currentNumber_->Description()));
-  // Watched before the columns are laid out: stored words that no longer
-  // fit (after a dictionary or mapping change) are repaired then, and that
-  // repair is a step of its own, so that Ctrl+Z gives the phrase back once
-  // the word is restored. Undo and Redo watch the row themselves and make no
-  // step of a repair.
-  const bool fresh = undoHistory_.WatchedIndex() != row;
   undoHistory_.Follow(*worksheet_, row);
   if (ScrollBox) {
     ScrollBox->SetCurrentNumber(currentNumber_);
-    slotsRepaired_ = false;
-    ScrollBox->RebuildColumns();
-    if (fresh && slotsRepaired_) RecordEntryStep("Repair Phrase");
+    // Stored words that do not fit (a worksheet file whose phrase does not
+    // spell its number) are repaired as the columns are laid out. That is no
+    // step: the entry as it stood cannot be shown, and Undo would only bring
+    // it back to be repaired again. The next step starts from the repair.
+    if (ScrollBox->RebuildColumns()) undoHistory_.Watch(*worksheet_, row);
   }
 }
 
@@ -1059,23 +1054,20 @@ void TFormMain::MenuEditPhraseClick() {
   // A number typed but not yet taken is checked as typed.
   if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
   FormEditPhrase->PrepareEditPhrase(FromQString(EditPhrase->text()), FromQString(EditNumber->text()));
-  const bool accepted = CurrentPlatform().RunModal(FormEditPhrase) == ResultOk;
-  const bool dictionaryChanged = FormEditPhrase->DictionaryChanged();
-  if (!accepted) {
-    // Words added or recoded before the user gave up stay in the
-    // dictionary; the columns must not go on showing the old ones.
-    if (dictionaryChanged) RefreshColumnsAfterDictionaryChange();
-    return;
-  }
-  FormEditPhrase->ApplyAcceptedPhrase(*currentNumber_);
-  EditPhrase->setText(ToQString(currentNumber_->Phrase()));
-  // The strip forgets the codes it knew before it lays the columns out.
-  if (dictionaryChanged) ScrollBox->ValidateSlots();
-  ScrollBox->RebuildColumns();
-  if (dictionaryChanged) ScrollBox->RefillColumns();
-  RefreshNumberRow(currentIndex_);
-  SetModified();
-  RecordEntryStep("Edit Phrase");
+  // Words added or recoded before the user gave up stay in the dictionary,
+  // in the step as well.
+  ChangeDictionary("Edit Phrase", [this] {
+    if (CurrentPlatform().RunModal(FormEditPhrase) != ResultOk) return;
+    const bool dictionaryChanged = FormEditPhrase->DictionaryChanged();
+    FormEditPhrase->ApplyAcceptedPhrase(*currentNumber_);
+    EditPhrase->setText(ToQString(currentNumber_->Phrase()));
+    // The strip forgets the codes it knew before it lays the columns out.
+    if (dictionaryChanged) ScrollBox->ValidateSlots();
+    ScrollBox->RebuildColumns();
+    if (dictionaryChanged) ScrollBox->RefillColumns();
+    RefreshNumberRow(currentIndex_);
+    SetModified();
+  });
 }
 
 void TFormMain::EditPhraseClick() { MenuEditPhraseClick(); }
@@ -1115,40 +1107,26 @@ void TFormMain::MenuExportFlashCardsClick() {
   ExportFlashCards(*worksheet_, path);
 }
 
-void TFormMain::DictionaryChangedOutside() {
-  if (!dictionary_) return;
-  dictionary_->BuildCodeIndex();
-  RefreshColumnsAfterDictionaryChange();
-}
-
 void TFormMain::RefreshColumnsAfterDictionaryChange() {
   if (!ScrollBox) return;
   // A repair lays the columns out again, but a column whose digits stayed
   // the same keeps its rows; those may show removed words or miss new ones
   // now, so every filled column is refilled as well.
-  if (!ScrollBox->ValidateSlots()) {
-    ScrollBox->RebuildColumns();
-    // The phrase lost words: a step, so that Ctrl+Z gives them back once
-    // the word or the mapping is restored.
-    RecordEntryStep("Repair Phrase");
-  }
+  if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
   ScrollBox->RefillColumns();
-  if (worksheet_) undoHistory_.Watch(*worksheet_, currentIndex_);
 }
 
+// Whatever closed the dialog: its changes are in the dictionary already,
+// also when the close box gave Cancel.
 void TFormMain::MenuDictionaryClick() {
-  if (!FormDict) return;
-  CurrentPlatform().RunModal(FormDict);
-  // Whatever closed the dialog: its changes are in the dictionary already,
-  // also when the close box gave Cancel.
-  if (FormDict->DictChanged()) DictionaryChangedOutside();
+  if (FormDict) ChangeDictionary("Edit Dictionary", [this] { CurrentPlatform().RunModal(FormDict); });
 }
 
 void TFormMain::MenuMappingClick() {
   if (!FormMapping || !dictionary_) return;
-  if (CurrentPlatform().RunModal(FormMapping) != ResultOk || !FormMapping->MapChanged()) return;
-  dictionary_->ComputeCodes();
-  DictionaryChangedOutside();
+  ChangeDictionary("Edit Mapping", [this] {
+    if (CurrentPlatform().RunModal(FormMapping) == ResultOk && FormMapping->MapChanged()) dictionary_->ComputeCodes();
+  });
 }
 
 void TFormMain::MenuPreferencesClick() {
@@ -1207,11 +1185,9 @@ void TFormMain::PopupAddWordClick() {
   const std::string word = dictionary_->WordMeant(typed);
   if (word.empty()) return;
   BusyCursor busy;
-  const int position = dictionary_->AddWord(word);
-  if (position == -1) ShowNotice("Word '" + word + "' already exists in dictionary.");
-  if (position < 0) return;
-  dictionary_->BuildCodeIndex();
-  if (ScrollBox) ScrollBox->RefillColumns();
+  ChangeDictionary("Add Word", [this, &word] {
+    if (dictionary_->AddWord(word) == -1) ShowNotice("Word '" + word + "' already exists in dictionary.");
+  });
 }
 
 void TFormMain::PopupRemoveWordClick() {
@@ -1228,9 +1204,7 @@ void TFormMain::PopupRemoveWordClick() {
     ShowNotice("Word could not be deleted since it is in the current phrase.");
     return;
   }
-  if (dictionary_->RemoveWord(word) == -1) return;
-  dictionary_->BuildCodeIndex();
-  if (ScrollBox) ScrollBox->RefillColumns();
+  ChangeDictionary("Remove Word", [this, &word] { dictionary_->RemoveWord(word); });
 }
 
 void TFormMain::PopupEditCodeClick() {
@@ -1251,9 +1225,7 @@ void TFormMain::PopupEditCodeClick() {
   CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, typed);
   typed = std::string(TrimBlanks(typed));
   if (typed == code) return;
-  if (dictionary_->EditCode(word, typed) != 0) return;
-  dictionary_->BuildCodeIndex();
-  if (ScrollBox) ScrollBox->RefillColumns();
+  ChangeDictionary("Edit Code", [this, &word, &typed] { dictionary_->EditCode(word, typed); });
 }
 
 }  // namespace tq

@@ -378,7 +378,6 @@ class TStripSync {
       // The table already recomposed the phrase; the window still has to show it.
       ShowPhrase();
       emit state_.owner.NumberRowChanged();
-      emit state_.owner.SlotsRepaired();
     }
     return sound;
   }
@@ -388,10 +387,12 @@ class TStripSync {
   // `shown`: RefreshPhrase has just shown the phrase, and laying a long one
   // out in the field again would cost more than the rest of the step. (Had
   // the validation to repair anything, it showed the phrase itself.)
-  void RebuildColumns(bool all, bool shown) {
+  // Returns true when the validation repaired the entry's words.
+  bool RebuildColumns(bool all, bool shown) {
+    bool repaired = false;
     {
       TReshaping reshaping(state_);
-      if (all) ValidateSlots();
+      if (all) repaired = !ValidateSlots();
       TFrozenStrip frozen(state_);
       ShowBlankColumns(all || !state_.number ? state_.table.RebuildColumns(state_.number)
                                              : state_.table.RebuildChanged(*state_.number));
@@ -399,6 +400,7 @@ class TStripSync {
       filler_.ShowButtons();
     }
     if (!shown) ShowPhrase();
+    return repaired;
   }
 
   // A word was chosen or given back.
@@ -728,7 +730,7 @@ bool TWordColumns::ValidateSlots() {
   d_->state.table.DictionaryChanged();
   return d_->sync->ValidateSlots();
 }
-void TWordColumns::RebuildColumns() { d_->sync->RebuildColumns(true, false); }
+bool TWordColumns::RebuildColumns() { return d_->sync->RebuildColumns(true, false); }
 void TWordColumns::RefreshPhrase() { d_->sync->RefreshPhrase(); }
 void TWordColumns::RefillColumns() { d_->filler->RefillColumns(); }
 void TWordColumns::DeleteAllColumns() { d_->sync->DeleteAllColumns(); }

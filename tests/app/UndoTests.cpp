@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QFocusEvent>
 #include <QMenu>
+#include <QTableView>
 #include <QToolButton>
 
 #include "StripHelpers.h"
@@ -197,6 +198,71 @@ TEST_F(UndoTest, CtrlZAfterEnterInNumberTakesTheEnteredNumberBackInOneStep) {
   PressRedo();
   EXPECT_EQ(Text("EditNumber"), "5310");
   EXPECT_EQ(form->CurrentNumber()->Number(), "5310");
+}
+
+// A word removed in the dictionary dialog takes the phrase's words with it,
+// as warned. Undo puts the word back with the phrase; Redo takes both again;
+// and going back and forth through the whole history never warns again nor
+// loses a step. A worksheet read with a phrase that does not spell its
+// number is repaired on showing, and that is no step to undo.
+TEST_F(UndoTest, UndoAfterAWordRemovedInTheDictionaryBringsWordAndPhraseBackWithoutAWarning) {
+  Start();
+  EnterNumber("5512");
+  ChooseWord(0, "ale");
+  ChooseWord(1, "law");
+  ChooseWord(2, "tin");
+  const std::string built = Seen();
+  platform.SetResponder([](const char* what, const Shown&, QDialog* dialog, std::string&) {
+    EXPECT_STREQ(what, "modal dialog");
+    if (dialog->objectName() == "FormQuestion") return int(ResultYes);  // delete it
+    dialog->show();
+    dialog->findChild<QLineEdit*>("EditFind")->setText("law");
+    dialog->findChild<QAbstractButton*>("ButtonFind")->click();
+    dialog->findChild<QTableView*>("ListDict")->selectRow(0);
+    dialog->findChild<QAbstractButton*>("ButtonRemove")->click();
+    dialog->hide();
+    return int(ResultOk);
+  });
+  Run("MenuDictionary");
+  platform.SetResponder(nullptr);
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form; }));
+  Edit("EditNumber")->setFocus();
+  ASSERT_FALSE(Known("law"));
+  EXPECT_EQ(form->CurrentNumber()->Slots(), (std::vector<std::string>{"ale", ".", ".", "."}));
+  const std::string repaired = Seen();
+  platform.ClearShown();
+
+  std::vector<std::string> seen = {repaired};
+  while (Undo()->isEnabled()) {
+    PressUndo();
+    seen.push_back(Seen());
+    if (seen.size() == 2) {
+      EXPECT_EQ(seen.back(), built);
+      EXPECT_TRUE(Known("law"));
+    }
+    ASSERT_LT(seen.size(), 10u);
+  }
+  EXPECT_EQ(seen.size(), 6u);  // the removal, three words, the number
+  for (std::size_t k = seen.size() - 1; k > 0; --k) {
+    ASSERT_TRUE(Redo()->isEnabled()) << k;
+    PressRedo();
+    EXPECT_EQ(Seen(), seen[k - 1]) << k;
+  }
+  EXPECT_FALSE(Redo()->isEnabled());
+  EXPECT_FALSE(Known("law"));
+  EXPECT_TRUE(platform.shown().empty());
+
+  dir.Write("bad.tqw", WorksheetText({{"5512", " ale tin law", ""}}));
+  form->CurrentWorksheet()->SetModified(false);
+  ASSERT_TRUE(form->OpenWorksheet(dir.File("bad.tqw")));
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"Warning: Code for word 'tin' has been changed. Word will be deleted."});
+  EXPECT_FALSE(Undo()->isEnabled());
+  ChooseWord(1, "ale");
+  PressUndo();
+  EXPECT_EQ(form->CurrentNumber()->Slots(), (std::vector<std::string>{"ale", ".", ".", "."}));
+  EXPECT_EQ(platform.MessageTexts().size(), 1u);
 }
 
 }  // namespace
