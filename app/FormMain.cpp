@@ -821,6 +821,10 @@ void TFormMain::EditDescriptionChange() {
   // A blank row that just got a description is used now: keep blank rows after it.
   if (wasEmpty && !currentNumber_->IsEmpty()) MaintainBlankRows();
   RecordEntryStep("Type Description", descriptionVisit_);
+  // The step holds the typing, so Ctrl+Z takes it back there, as the menu
+  // does. Kept in the field as well, it would go its own way: the field
+  // forgets its typing when a step reloads it, and Redo had lost it.
+  ForgetTyping(EditDescription);
 }
 
 void TFormMain::ListNumbersDblClick() { EditNumber->setFocus(); }

@@ -32,6 +32,7 @@
 
 #include "AppFixture.h"
 #include "FindDialog.h"
+#include "RDictionary.h"
 #include "WordColumns.h"
 
 #ifndef TQ_MONKEY_STEPS
@@ -479,6 +480,8 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
         DialogAction(find);
         if (Chance(20)) find->hide();
       }
+    } else if (what < 97) {
+      CheckUndoAndRedo();
     } else if (what < 99) {
       Log("resize");
       if (Chance(20)) form->setWindowState(form->windowState() ^ Qt::WindowMaximized);
@@ -518,6 +521,38 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
     Run("MenuSaveAs");
     EXPECT_EQ(EntriesOfFile(second), shown) << "the second file" << Recent();
     EXPECT_TRUE(platform.AllAnswersUsed());
+  }
+
+  // Undo as far as it goes, or only part of the way, then Redo as often:
+  // the worksheet and the dictionary are where they were, nothing was said
+  // on the way, and the fields show the entry.
+  void CheckUndoAndRedo() {
+    const Entries before = EntriesOf(*form->CurrentWorksheet());
+    const std::string words = DictionaryState();
+    const std::size_t shown = platform.shown().size();
+    const int most = Chance(50) ? 1000 : 1 + Below(4);
+    int undone = 0;
+    for (; undone < most && Command("MenuUndo")->isEnabled(); ++undone) Run("MenuUndo");
+    Log("undo and redo " + std::to_string(undone));
+    for (int k = 0; k < undone; ++k) {
+      ASSERT_TRUE(Command("MenuRedo")->isEnabled()) << k << " of " << undone << Recent();
+      Run("MenuRedo");
+    }
+    // (Showing an entry again ends a word's preview in its phrase.)
+    EXPECT_EQ(Unhighlighted(EntriesOf(*form->CurrentWorksheet())), Unhighlighted(before)) << Recent();
+    EXPECT_EQ(DictionaryState(), words) << Recent();
+    // Nothing to warn about on the way: every entry put back fits.
+    EXPECT_EQ(platform.shown().size(), shown) << platform.shown().back().text << Recent();
+    EXPECT_EQ(Text("EditDescription"), form->CurrentNumber()->Description()) << Recent();
+    EXPECT_EQ(Text("EditPhrase"), form->CurrentNumber()->Phrase()) << Recent();
+  }
+  std::string DictionaryState() const {
+    const RDictionary& d = *form->Dictionary();
+    std::string out = std::to_string(d.Count());
+    for (const auto* list : {&d.AddedWords(), &d.RemovedWords(), &d.EditedWords(), &d.EditedCodes()})
+      for (const std::string& w : *list) out += " " + w;
+    for (std::size_t i = 0; i < RDictionary::kMappingLineCount; ++i) out += "|" + d.MappingLine(i);
+    return out;
   }
 
   // What must hold after every step, whatever was done.

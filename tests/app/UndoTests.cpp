@@ -5,6 +5,8 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include <random>
+
 #include "StripHelpers.h"
 
 namespace tq::test {
@@ -146,8 +148,10 @@ TEST_F(UndoTest, UndoingBackToTheSavedWorksheetLeavesItUnmodified) {
   EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
-// Inside a text field Ctrl+Z first takes back the typing there; the
-// worksheet's steps follow once the field has none left.
+// Inside a text field Ctrl+Z first takes back the typing there: in
+// Description the visit's typing, which is a step already (so Redo has it
+// too); in Number what is typed but not entered, which the worksheet's
+// steps follow once the field has none left.
 TEST_F(UndoTest, CtrlZInAFieldUndoesItsTypingFirst) {
   Start();
   EnterNumber("12");
@@ -157,11 +161,14 @@ TEST_F(UndoTest, CtrlZInAFieldUndoesItsTypingFirst) {
   QApplication::sendEvent(Edit("EditDescription"), &back);
   QTest::keyClicks(Edit("EditDescription"), "d");
   EXPECT_EQ(Undo()->text(), "&Undo Type Description");
-  for (int i = 0; i < 10 && Edit("EditDescription")->isUndoAvailable(); ++i) PressUndo();
+  PressUndo();
   EXPECT_EQ(Text("EditDescription"), "");
   EXPECT_EQ(Cell(0, 2), "");
-  // Typed and taken back: no step is left for it.
   EXPECT_EQ(Undo()->text(), "&Undo Enter Number");
+  EXPECT_EQ(Redo()->text(), "&Redo Type Description");
+  PressRedo();
+  EXPECT_EQ(Text("EditDescription"), "abcd");
+  PressUndo();
 
   // A number typed but not entered: the keys are the field's, the entry
   // keeps its number, until there is no typing left to take back.
@@ -263,6 +270,66 @@ TEST_F(UndoTest, UndoAfterAWordRemovedInTheDictionaryBringsWordAndPhraseBackWith
   PressUndo();
   EXPECT_EQ(form->CurrentNumber()->Slots(), (std::vector<std::string>{"ale", ".", ".", "."}));
   EXPECT_EQ(platform.MessageTexts().size(), 1u);
+}
+
+// Seeded runs of typing in Description and Number, Ctrl+Z and Ctrl+Shift+Z,
+// as the keys come: after every key the fields, the list and the entry
+// agree, and Redo brings back, in turn, every state Undo left behind (and is
+// offered while there is one), until something new is typed.
+TEST_F(UndoTest, RandomTypingUndoAndRedoKeepFieldsListAndMenuInStep) {
+  Start();
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    std::mt19937 rng(seed);
+    auto below = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    std::vector<std::string> undone;  // what each Undo took, the last on top
+    for (int step = 0; step < 60; ++step) {
+      const std::string before = Seen();
+      const int what = below(10);
+      if (what < 3) {
+        if (below(3) == 0) Edit("EditDescription")->setFocus(Qt::TabFocusReason);  // a new visit
+        if (QApplication::focusWidget() != Edit("EditDescription")) TypeDescription("");
+        QTest::keyClicks(Edit("EditDescription"), QString(1 + below(3), QChar('a' + below(26))));
+      } else if (what == 3) {
+        EnterNumber(std::to_string(below(100)).c_str());
+      } else if (what < 7) {
+        PressUndo();
+        if (Seen() != before) undone.push_back(before);
+        continue;
+      } else {
+        const bool offered = Redo()->isEnabled();
+        PressRedo();
+        if (!undone.empty()) {
+          EXPECT_TRUE(offered) << "seed " << seed << " step " << step;
+          EXPECT_EQ(Seen(), undone.back()) << "seed " << seed << " step " << step;
+          undone.pop_back();
+        }
+        continue;
+      }
+      if (Seen() != before) undone.clear();
+      const int row = SelectedRow();
+      ASSERT_EQ(Text("EditDescription"), form->CurrentNumber()->Description()) << "seed " << seed;
+      ASSERT_EQ(Cell(row, 2), form->CurrentNumber()->Description()) << "seed " << seed;
+      ASSERT_EQ(Text("EditNumber"), form->CurrentNumber()->Number()) << "seed " << seed;
+    }
+  }
+}
+
+// The keys of the report: "Jenny", Ctrl+Z three times, Ctrl+Shift+Z three
+// times: "Jenny" is back, and Redo is greyed only then.
+TEST_F(UndoTest, JennyComesBackAfterThreeUndosAndThreeRedos) {
+  Start();
+  EnterNumber("555");
+  EnterNumber("8675309");
+  TypeDescription("Jenny");
+  const std::string typed = Seen();
+  for (int i = 0; i < 3; ++i) PressUndo();
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(Redo()->isEnabled()) << i;
+    PressRedo();
+  }
+  EXPECT_EQ(Seen(), typed);
+  EXPECT_EQ(Text("EditDescription"), "Jenny");
+  EXPECT_FALSE(Redo()->isEnabled());
 }
 
 }  // namespace
