@@ -53,6 +53,7 @@
 #include "RWorksheet.h"
 #include "Text.h"
 #include "TextGuard.h"
+#include "Widgets.h"
 #include "WordColumns.h"
 
 namespace tq {
@@ -401,7 +402,7 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
     panelRightLayout_->addWidget(ScrollBox, 1);
   }
   panelRightLayout_->setStretchFactor(ScrollBox, 1);
-  connect(ScrollBox, &TWordColumns::PhraseShown, EditPhrase, &QLineEdit::setText);
+  connect(ScrollBox, &TWordColumns::PhraseShown, this, [this](const QString& phrase) { ShowFromStart(EditPhrase, phrase); });
   connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::RecordWordStep);
@@ -687,8 +688,8 @@ void TFormMain::ListNumbersSelectItem(int row) {
   currentIndex_ = row;
   currentNumber_ = &worksheet_->At(row);
   UpdateGuard guard(updateDepth_);
-  EditNumber->setText(ToQString(currentNumber_->Number()));
-  EditPhrase->setText(ToQString(currentNumber_->Phrase()));
+  ShowFromStart(EditNumber, ToQString(currentNumber_->Number()));
+  ShowFromStart(EditPhrase, ToQString(currentNumber_->Phrase()));
   EditDescription->setText(ToQString(currentNumber_->Description()));
   undoHistory_.Follow(*worksheet_, row);
   if (ScrollBox) {
@@ -800,8 +801,9 @@ void TFormMain::CommitNumber() {
   RefreshNumberRow(currentIndex_);
   RecordEntryStep("Enter Number");
   // The field's own typing is in the step now: Ctrl+Z there takes the whole
-  // entry back at once rather than the keystrokes one by one.
-  ForgetTyping(EditNumber);
+  // entry back at once rather than the keystrokes one by one. The number
+  // shows from its beginning, as when it is loaded.
+  ShowFromStart(EditNumber, EditNumber->text());
 }
 
 void TFormMain::ButtonGoClick() {
@@ -1064,7 +1066,7 @@ void TFormMain::MenuEditPhraseClick() {
     if (CurrentPlatform().RunModal(FormEditPhrase) != ResultOk) return;
     const bool dictionaryChanged = FormEditPhrase->DictionaryChanged();
     FormEditPhrase->ApplyAcceptedPhrase(*currentNumber_);
-    EditPhrase->setText(ToQString(currentNumber_->Phrase()));
+    ShowFromStart(EditPhrase, ToQString(currentNumber_->Phrase()));
     // The strip forgets the codes it knew before it lays the columns out.
     if (dictionaryChanged) ScrollBox->ValidateSlots();
     ScrollBox->RebuildColumns();

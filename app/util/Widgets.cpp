@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTableView>
 
 namespace tq {
@@ -21,6 +22,11 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent, 
   button->setObjectName(QString::fromLatin1(name));
   if (autoDefault == AutoDefault::No) button->setAutoDefault(false);
   return button;
+}
+
+void ShowFromStart(QLineEdit* field, const QString& text) {
+  field->setText(text);
+  field->setCursorPosition(0);
 }
 
 void SetUpReportList(QTableView* list, QAbstractItemModel* model, QAbstractItemView::SelectionMode selection) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 class QAbstractItemModel;
+class QLineEdit;
 class QTableView;
 class QWidget;
 
@@ -31,6 +32,11 @@ class TButton : public QPushButton {
 // A TButton.
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent,
                         AutoDefault autoDefault = AutoDefault::AsQtDecides);
+
+// Sets the field's text and shows it from its beginning, with the cursor
+// there: the start of a long number or phrase tells more than its tail,
+// which is where setText leaves the view.
+void ShowFromStart(QLineEdit* field, const QString& text);
 
 // A read-only table of whole rows, as the dictionary's and the mapping's
 // lists are: a grid, fixed row heights, no editing, no row numbers, the last

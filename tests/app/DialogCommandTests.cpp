@@ -296,6 +296,43 @@ TEST_F(DialogCommandTest, TheChosenBestPhraseBecomesTheEntrysPhraseWithItsSlots)
   EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
+// A number or phrase too long for its field shows its beginning, not its
+// tail: after Enter, when its entry is shown, after an accepted proposal and
+// in the Best Phrases and Random Phrase dialogs.
+TEST_F(DialogCommandTest, LongNumbersAndPhrasesShowTheirBeginning) {
+  Start();
+  std::string number;
+  for (int i = 0; i < 60; ++i) number += "5512-";
+  auto beginning = [](QLineEdit* field) {
+    field->grab();  // lays the text out as a paint does
+    const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    return field->cursorPosition() == 0 && cursor.left() < 2 * field->fontMetrics().averageCharWidth();
+  };
+  auto fieldsShowBeginning = [&](const char* when) {
+    EXPECT_TRUE(beginning(Edit("EditNumber"))) << when;
+    EXPECT_TRUE(beginning(Edit("EditPhrase"))) << when;
+  };
+  EnterNumber(number.c_str());
+  fieldsShowBeginning("after Enter");
+  ClickRow(1);
+  ClickRow(0);
+  fieldsShowBeginning("shown again");
+  for (const char* command : {"MenuBestPhrases", "MenuRandom"}) {
+    platform.QueueModal([&](QDialog* dialog) {
+      dialog->show();
+      for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
+        EXPECT_TRUE(beginning(field)) << command << " " << field->objectName().toStdString();
+      In<QPushButton>(dialog, "ButtonAccept")->click();
+      return dialog->result();
+    });
+    Run(command);
+    fieldsShowBeginning(command);
+  }
+  Run("MenuUndo");
+  fieldsShowBeginning("after Undo");
+  EXPECT_TRUE(platform.AllAnswersUsed());
+}
+
 TEST_F(DialogCommandTest, RandomPhraseCommitsFirstAndCancelKeepsTheEntry) {
   Start();
   EnterNumber("51");
