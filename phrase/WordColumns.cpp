@@ -96,6 +96,7 @@ class TColumnFiller {
   void ShowRows(TColumnControls& c) {
     c.model->Reload();
     RestorePlace(c);
+    ShowChosenWord(c);
     const RWordColumn& column = table_.Column(c.index);
     if (column.filled || column.blank)
       ShowCount(c);
@@ -108,6 +109,20 @@ class TColumnFiller {
     const bool chosen = !column.blank && !IsUncoveredSlot(column.slotText);
     c.button->setText(chosen ? ToQString(column.slotText) : QString());
     c.button->setChecked(chosen);
+    ShowChosenWord(c);
+  }
+
+  // A column holding a chosen word has that word selected in its list, in
+  // view: the highlight follows the word, whatever put it there (a choice,
+  // an accepted phrase, Undo or Redo).
+  void ShowChosenWord(TColumnControls& c) {
+    const RWordColumn& column = table_.Column(c.index);
+    if (column.blank || !column.filled || IsUncoveredSlot(column.slotText)) return;
+    const auto word = std::find(column.rows.begin(), column.rows.end(), column.slotText);
+    const auto row = static_cast<int>(word - column.rows.begin());
+    if (word == column.rows.end() || row >= c.model->rowCount(QModelIndex())) return;
+    if (c.SelectedRow() != row) c.Select(row);
+    c.list->scrollTo(c.model->index(row), QAbstractItemView::EnsureVisible);
   }
 
   void ShowButtons() {
@@ -561,8 +576,9 @@ class TColumnActions final : public TColumnWiring {
     if (!Answers(c)) return;
     const int i = c.index;
     if (!Reshape([&] { return state_.table.ChooseWord(*state_.number, i, c.SelectedText()); })) return;
+    // The column lists the words of the chosen one's code now, with that
+    // word highlighted and in view.
     sync_.WordsChanged();
-    if (TColumnControls* after = pool_.At(i)) after->list->scrollToTop();
     if (byKey) MoveOnFrom(i);
   }
 

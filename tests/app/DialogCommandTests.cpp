@@ -333,6 +333,40 @@ TEST_F(DialogCommandTest, LongNumbersAndPhrasesShowTheirBeginning) {
   EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
+// Every column that holds a chosen word highlights that word in its list,
+// whatever put it there: a choice, an accepted best phrase, Undo or Redo.
+TEST_F(DialogCommandTest, TheWordListsHighlightTheirChosenWords) {
+  Start();
+  auto astray = [this](const char* when) {
+    std::string out = when;
+    for (int c = 0; c < form->WordColumns()->ColumnCount(); ++c) {
+      const std::string& slot = form->CurrentNumber()->Slot(c);
+      if (slot == ".") continue;
+      const QModelIndexList rows = ColumnList(c)->selectionModel()->selectedRows();
+      const std::string shown = rows.isEmpty() ? "nothing" : FromQString(rows.front().data().toString());
+      if (shown != slot) out += ": " + slot + " but " + shown + " highlighted";
+    }
+    return out;
+  };
+  EnterNumber("5512");
+  ChooseWord(0, "ale");
+  ChooseWord(1, "law");
+  ChooseWord(2, "tin");
+  EXPECT_EQ(astray("chosen"), "chosen");
+  platform.QueueModal([](QDialog* dialog) {
+    dialog->show();
+    In<QTableWidget>(dialog, "ListPhrases")->selectRow(1);
+    Press(dialog, "ButtonAccept");
+    return dialog->result();
+  });
+  Run("MenuBestPhrases");
+  EXPECT_EQ(astray("accepted"), "accepted");
+  for (const char* command : {"MenuUndo", "MenuUndo", "MenuRedo", "MenuRedo"}) {
+    Run(command);
+    EXPECT_EQ(astray(command), command);
+  }
+}
+
 TEST_F(DialogCommandTest, RandomPhraseCommitsFirstAndCancelKeepsTheEntry) {
   Start();
   EnterNumber("51");
