@@ -174,6 +174,7 @@ class TColumnFiller {
     c.list->doItemsLayout();
     bar->setValue(position);
     ShowCount(c);
+    ShowChosenWord(c);
   }
 
   void RestorePlace(TColumnControls& c) {

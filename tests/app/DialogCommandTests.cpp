@@ -334,7 +334,8 @@ TEST_F(DialogCommandTest, LongNumbersAndPhrasesShowTheirBeginning) {
 }
 
 // Every column that holds a chosen word highlights that word in its list,
-// whatever put it there: a choice, an accepted best phrase, Undo or Redo.
+// whatever put it there: a choice, an accepted best phrase, Undo or Redo,
+// a change to the dictionary.
 TEST_F(DialogCommandTest, TheWordListsHighlightTheirChosenWords) {
   Start();
   auto astray = [this](const char* when) {
@@ -365,6 +366,12 @@ TEST_F(DialogCommandTest, TheWordListsHighlightTheirChosenWords) {
     Run(command);
     EXPECT_EQ(astray(command), command);
   }
+  // A dictionary change refills the lists, and so does its Undo.
+  platform.QueueText("lull");
+  Run("PopupAddWord");
+  EXPECT_EQ(astray("added"), "added");
+  Run("MenuUndo");
+  EXPECT_EQ(astray("undone"), "undone");
 }
 
 TEST_F(DialogCommandTest, RandomPhraseCommitsFirstAndCancelKeepsTheEntry) {
