@@ -263,8 +263,12 @@ std::vector<int> RWordColumns::RebuildColumns(RNumber* number) {
       dotsAhead[static_cast<std::size_t>(i)] = static_cast<unsigned char>(
           std::min<std::size_t>(dotsAhead[static_cast<std::size_t>(i) + 1] + 1u, kColumnRunLength));
   std::size_t cursor = 0;
-  for (int i = 0; i < target; ++i)
+  for (int i = 0; i < target; ++i) {
     RebuildColumn(*number, i, cursor, changed, dotsAhead[static_cast<std::size_t>(i)]);
+    // No word of an uncovered digit is chosen: its list marks none.
+    if (IsUncoveredSlot(columns_[static_cast<std::size_t>(i)].slotText))
+      columns_[static_cast<std::size_t>(i)].selectedRow = -1;
+  }
   return changed;
 }
 

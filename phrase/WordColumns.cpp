@@ -130,6 +130,17 @@ class TColumnFiller {
       if (c->index >= 0) ShowButton(*c);
   }
 
+  // The columns laid out afresh for an entry: the lists of its uncovered
+  // digits highlight nothing, since none of their words is chosen (a list
+  // whose digits stayed would still mark the word of the entry before).
+  void ClearUncoveredHighlights() {
+    for (auto& c : pool_.All()) {
+      if (c->index < 0) continue;
+      const RWordColumn& column = table_.Column(c->index);
+      if (!column.blank && IsUncoveredSlot(column.slotText)) c->list->selectionModel()->clear();
+    }
+  }
+
   void ShowCount(TColumnControls& c) {
     const RWordColumn& column = table_.Column(c.index);
     if (column.blank) {
@@ -414,6 +425,7 @@ class TStripSync {
                                              : state_.table.RebuildChanged(*state_.number));
       layout_.ViewMoved();
       filler_.ShowButtons();
+      if (all) filler_.ClearUncoveredHighlights();
     }
     if (!shown) ShowPhrase();
     return repaired;
