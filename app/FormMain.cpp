@@ -402,7 +402,8 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
     panelRightLayout_->addWidget(ScrollBox, 1);
   }
   panelRightLayout_->setStretchFactor(ScrollBox, 1);
-  connect(ScrollBox, &TWordColumns::PhraseShown, this, [this](const QString& phrase) { ShowFromStart(EditPhrase, phrase); });
+  connect(ScrollBox, &TWordColumns::PhraseShown, this,
+          [this](const QString& phrase) { ShowFromStart(EditPhrase, phrase); });
   connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::RecordWordStep);

@@ -88,7 +88,8 @@ void TFormMain::ApplyHistoryStep(bool undo) {
   if (ScrollBox) ScrollBox->SetCurrentNumber(nullptr);
   currentNumber_ = nullptr;
   const bool dictionaryToo = undoHistory_.StepChangesDictionary(undo);
-  const int row = undo ? undoHistory_.Undo(*worksheet_, dictionary_.get()) : undoHistory_.Redo(*worksheet_, dictionary_.get());
+  RDictionary* dictionary = dictionary_.get();
+  const int row = undo ? undoHistory_.Undo(*worksheet_, dictionary) : undoHistory_.Redo(*worksheet_, dictionary);
   RebuildNumberList();
   SelectNumber(row, false);
   // Columns that kept their digits still list the words from before.

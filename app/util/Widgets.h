@@ -12,9 +12,11 @@ class QWidget;
 
 namespace tq {
 
-// Whether Enter in a dialog presses a push button because it was focused last
-// (Qt's auto-default). No leaves Enter to the edit boxes and lists, or to the
-// dialog's one default button.
+// Whether a push button becomes the dialog's default while it has the focus
+// (Qt's auto-default; in a dialog without a default of its own, the first
+// such button is the default from the start). No leaves Enter elsewhere in
+// the dialog to the edit boxes and lists, or to the dialog's one default
+// button. A focused button takes Enter itself either way (TButton).
 enum class AutoDefault { AsQtDecides, No };
 
 // The push button of every dialog and window of the program. Enter on the

@@ -524,7 +524,8 @@ TEST_F(DialogCommandTest, EnterOnAFocusedButtonPressesThatButtonInEveryDialog) {
       std::string clicked;
       QObject counter;
       for (QPushButton* any : dialog->findChildren<QPushButton*>())
-        QObject::connect(any, &QPushButton::clicked, &counter, [&clicked, any] { clicked += any->objectName().toStdString(); });
+        QObject::connect(any, &QPushButton::clicked, &counter,
+                         [&clicked, any] { clicked += any->objectName().toStdString(); });
       QTest::keyClick(button, Qt::Key_Return);
       EXPECT_EQ(clicked, button->objectName().toStdString()) << dialog->objectName().toStdString();
       ++pressed;
