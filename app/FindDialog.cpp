@@ -12,6 +12,7 @@
 
 #include "Codec.h"
 #include "TextGuard.h"
+#include "Widgets.h"
 
 namespace tq {
 
@@ -42,12 +43,10 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
   directionLayout->addWidget(RadioUp);
   directionLayout->addWidget(RadioDown);
 
-  ButtonFindNext = new QPushButton(QStringLiteral("&Find Next"), this);
-  ButtonFindNext->setObjectName("ButtonFindNext");
+  ButtonFindNext = MakeButton("ButtonFindNext", "&Find Next", this);
   ButtonFindNext->setDefault(true);
   ButtonFindNext->setEnabled(false);
-  ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  ButtonCancel->setObjectName("ButtonCancel");
+  ButtonCancel = MakeButton("ButtonCancel", "Cancel", this);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(label, 0, 0);

@@ -58,6 +58,7 @@
 #include "StatusPanel.h"
 #include "Text.h"
 #include "TextGuard.h"
+#include "Widgets.h"
 #include "WordColumns.h"
 
 namespace tq {
@@ -378,11 +379,11 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
     panelRightLayout_->addWidget(ScrollBox, 1);
   }
   panelRightLayout_->setStretchFactor(ScrollBox, 1);
-  connect(ScrollBox, &TWordColumns::PhraseShown, EditPhrase, &QLineEdit::setText);
+  connect(ScrollBox, &TWordColumns::PhraseShown, this,
+          [this](const QString& phrase) { ShowFromStart(EditPhrase, phrase); });
   connect(ScrollBox, &TWordColumns::NumberRowChanged, this, [this] { RefreshNumberRow(currentIndex_); });
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::SetModified);
   connect(ScrollBox, &TWordColumns::WorksheetModified, this, &TFormMain::RecordWordStep);
-  connect(ScrollBox, &TWordColumns::SlotsRepaired, this, [this] { slotsRepaired_ = true; });
   // A whole phrase built from the keyboard: what the number is comes next.
   connect(ScrollBox, &TWordColumns::PhraseCompleted, this, [this] { EditDescription->setFocus(Qt::OtherFocusReason); });
   connect(ScrollBox, &TWordColumns::WordListContextMenu, this,
@@ -673,21 +674,17 @@ void TFormMain::ListNumbersSelectItem(int row) {
   currentIndex_ = row;
   currentNumber_ = &worksheet_->At(row);
   UpdateGuard guard(updateDepth_);
-  EditNumber->setText(ToQString(currentNumber_->Number()));
-  EditPhrase->setText(ToQString(currentNumber_->Phrase()));
+  ShowFromStart(EditNumber, ToQString(currentNumber_->Number()));
+  ShowFromStart(EditPhrase, ToQString(currentNumber_->Phrase()));
   EditDescription->setText(ToQString(currentNumber_->Description()));
-  // Watched before the columns are laid out: stored words that no longer
-  // fit (after a dictionary or mapping change) are repaired then, and that
-  // repair is a step of its own, so that Ctrl+Z gives the phrase back once
-  // the word is restored. Undo and Redo watch the row themselves and make no
-  // step of a repair.
-  const bool fresh = undoHistory_.WatchedIndex() != row;
   undoHistory_.Follow(*worksheet_, row);
   if (ScrollBox) {
     ScrollBox->SetCurrentNumber(currentNumber_);
-    slotsRepaired_ = false;
-    ScrollBox->RebuildColumns();
-    if (fresh && slotsRepaired_) RecordEntryStep("Repair Phrase");
+    // Stored words that do not fit (a worksheet file whose phrase does not
+    // spell its number) are repaired as the columns are laid out. That is no
+    // step: the entry as it stood cannot be shown, and Undo would only bring
+    // it back to be repaired again. The next step starts from the repair.
+    if (ScrollBox->RebuildColumns()) undoHistory_.Watch(*worksheet_, row);
   }
   FollowEntryInJourney();
 }
@@ -792,8 +789,9 @@ void TFormMain::CommitNumber() {
   RecordEntryStep("Enter Number");
   FollowEntryInJourney();
   // The field's own typing is in the step now: Ctrl+Z there takes the whole
-  // entry back at once rather than the keystrokes one by one.
-  ForgetTyping(EditNumber);
+  // entry back at once rather than the keystrokes one by one. The number
+  // shows from its beginning, as when it is loaded.
+  ShowFromStart(EditNumber, EditNumber->text());
 }
 
 void TFormMain::ButtonGoClick() {
@@ -813,6 +811,10 @@ void TFormMain::EditDescriptionChange() {
   // A blank row that just got a description is used now: keep blank rows after it.
   if (wasEmpty && !currentNumber_->IsEmpty()) MaintainBlankRows();
   RecordEntryStep("Type Description", descriptionVisit_);
+  // The step holds the typing, so Ctrl+Z takes it back there, as the menu
+  // does. Kept in the field as well, it would go its own way: the field
+  // forgets its typing when a step reloads it, and Redo had lost it.
+  ForgetTyping(EditDescription);
 }
 
 void TFormMain::ListNumbersDblClick() { EditNumber->setFocus(); }
@@ -1046,23 +1048,20 @@ void TFormMain::MenuEditPhraseClick() {
   // A number typed but not yet taken is checked as typed.
   if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
   FormEditPhrase->PrepareEditPhrase(FromQString(EditPhrase->text()), FromQString(EditNumber->text()));
-  const bool accepted = CurrentPlatform().RunModal(FormEditPhrase) == ResultOk;
-  const bool dictionaryChanged = FormEditPhrase->DictionaryChanged();
-  if (!accepted) {
-    // Words added or recoded before the user gave up stay in the
-    // dictionary; the columns must not go on showing the old ones.
-    if (dictionaryChanged) RefreshColumnsAfterDictionaryChange();
-    return;
-  }
-  FormEditPhrase->ApplyAcceptedPhrase(*currentNumber_);
-  EditPhrase->setText(ToQString(currentNumber_->Phrase()));
-  // The strip forgets the codes it knew before it lays the columns out.
-  if (dictionaryChanged) ScrollBox->ValidateSlots();
-  ScrollBox->RebuildColumns();
-  if (dictionaryChanged) ScrollBox->RefillColumns();
-  RefreshNumberRow(currentIndex_);
-  SetModified();
-  RecordEntryStep("Edit Phrase");
+  // Words added or recoded before the user gave up stay in the dictionary,
+  // in the step as well.
+  ChangeDictionary("Edit Phrase", [this] {
+    if (CurrentPlatform().RunModal(FormEditPhrase) != ResultOk) return;
+    const bool dictionaryChanged = FormEditPhrase->DictionaryChanged();
+    FormEditPhrase->ApplyAcceptedPhrase(*currentNumber_);
+    ShowFromStart(EditPhrase, ToQString(currentNumber_->Phrase()));
+    // The strip forgets the codes it knew before it lays the columns out.
+    if (dictionaryChanged) ScrollBox->ValidateSlots();
+    ScrollBox->RebuildColumns();
+    if (dictionaryChanged) ScrollBox->RefillColumns();
+    RefreshNumberRow(currentIndex_);
+    SetModified();
+  });
 }
 
 void TFormMain::EditPhraseClick() { MenuEditPhraseClick(); }
@@ -1140,42 +1139,28 @@ void TFormMain::MenuExportPdfClick() {
   ExportPdf(document, path);
 }
 
-void TFormMain::DictionaryChangedOutside() {
-  if (!dictionary_) return;
-  dictionary_->BuildCodeIndex();
-  RefreshColumnsAfterDictionaryChange();
-}
-
 void TFormMain::RefreshColumnsAfterDictionaryChange() {
   if (!ScrollBox) return;
   // A repair lays the columns out again, but a column whose digits stayed
   // the same keeps its rows; those may show removed words or miss new ones
   // now, so every filled column is refilled as well.
-  if (!ScrollBox->ValidateSlots()) {
-    ScrollBox->RebuildColumns();
-    // The phrase lost words: a step, so that Ctrl+Z gives them back once
-    // the word or the mapping is restored.
-    RecordEntryStep("Repair Phrase");
-  }
+  if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
   ScrollBox->RefillColumns();
-  if (worksheet_) undoHistory_.Watch(*worksheet_, currentIndex_);
   // The words' codes may have changed under the same phrase.
   FollowEntryInJourney(true);
 }
 
+// Whatever closed the dialog: its changes are in the dictionary already,
+// also when the close box gave Cancel.
 void TFormMain::MenuDictionaryClick() {
-  if (!FormDict) return;
-  CurrentPlatform().RunModal(FormDict);
-  // Whatever closed the dialog: its changes are in the dictionary already,
-  // also when the close box gave Cancel.
-  if (FormDict->DictChanged()) DictionaryChangedOutside();
+  if (FormDict) ChangeDictionary("Edit Dictionary", [this] { CurrentPlatform().RunModal(FormDict); });
 }
 
 void TFormMain::MenuMappingClick() {
   if (!FormMapping || !dictionary_) return;
-  if (CurrentPlatform().RunModal(FormMapping) != ResultOk || !FormMapping->MapChanged()) return;
-  dictionary_->ComputeCodes();
-  DictionaryChangedOutside();
+  ChangeDictionary("Edit Mapping", [this] {
+    if (CurrentPlatform().RunModal(FormMapping) == ResultOk && FormMapping->MapChanged()) dictionary_->ComputeCodes();
+  });
 }
 
 void TFormMain::MenuPreferencesClick() {
@@ -1234,11 +1219,9 @@ void TFormMain::PopupAddWordClick() {
   const std::string word = dictionary_->WordMeant(typed);
   if (word.empty()) return;
   BusyCursor busy;
-  const int position = dictionary_->AddWord(word);
-  if (position == -1) ShowNotice("Word '" + word + "' already exists in dictionary.");
-  if (position < 0) return;
-  dictionary_->BuildCodeIndex();
-  if (ScrollBox) ScrollBox->RefillColumns();
+  ChangeDictionary("Add Word", [this, &word] {
+    if (dictionary_->AddWord(word) == -1) ShowNotice("Word '" + word + "' already exists in dictionary.");
+  });
 }
 
 void TFormMain::PopupRemoveWordClick() {
@@ -1255,9 +1238,7 @@ void TFormMain::PopupRemoveWordClick() {
     ShowNotice("Word could not be deleted since it is in the current phrase.");
     return;
   }
-  if (dictionary_->RemoveWord(word) == -1) return;
-  dictionary_->BuildCodeIndex();
-  if (ScrollBox) ScrollBox->RefillColumns();
+  ChangeDictionary("Remove Word", [this, &word] { dictionary_->RemoveWord(word); });
 }
 
 void TFormMain::PopupEditCodeClick() {
@@ -1278,9 +1259,7 @@ void TFormMain::PopupEditCodeClick() {
   CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, typed);
   typed = std::string(TrimBlanks(typed));
   if (typed == code) return;
-  if (dictionary_->EditCode(word, typed) != 0) return;
-  dictionary_->BuildCodeIndex();
-  if (ScrollBox) ScrollBox->RefillColumns();
+  ChangeDictionary("Edit Code", [this, &word, &typed] { dictionary_->EditCode(word, typed); });
 }
 
 }  // namespace tq

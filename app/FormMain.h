@@ -24,6 +24,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -225,9 +226,8 @@ class TFormMain : public QMainWindow {
   // the command named; a header row or no word list is silently nothing.
   bool SelectedWord(const std::string& command, std::string& word) const;
   bool InCurrentPhrase(const std::string& word) const;
-  // After the dictionary's words or codes changed behind the strip's back:
-  // the index again, then the chosen words checked and the columns redone.
-  void DictionaryChangedOutside();
+  // After the dictionary's words or codes changed: the current entry's
+  // words checked (and repaired, with the warning) and the columns redone.
   void RefreshColumnsAfterDictionaryChange();
   // The dialogs that read or write the configuration get it (or null at
   // shutdown) together with the word strip.
@@ -240,6 +240,10 @@ class TFormMain : public QMainWindow {
   void RecordInsertStep();
   void RecordDeleteStep(int index, const RNumber& entry);
   void RecordMoveStep(const char* name, int from, int to);
+  // Runs a command that may change the dictionary's words, codes or mapping
+  // and records what it did as the one step `name`, dictionary and phrases
+  // together (only the current entry's change when the dictionary stayed).
+  void ChangeDictionary(const char* name, const std::function<void()>& command);
   void ApplyHistoryStep(bool undo);
   void ClearHistory();
   void NoteDescriptionFocus(QEvent* focusIn);
@@ -316,7 +320,6 @@ class TFormMain : public QMainWindow {
   bool journeyRead_ = false;
   RHistory undoHistory_;
   uint64_t descriptionVisit_ = 0;  // one description step per visit of the field
-  bool slotsRepaired_ = false;      // set when the word strip repairs the entry's words
   QAction* MenuUndo = nullptr;
   QAction* MenuRedo = nullptr;
   QAction* MenuHistory[4] = {};

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 
 #include "FormMain.h"
+#include "Messages.h"
 #include "RWorksheet.h"
+#include "SlotLogic.h"
 #include "WordColumns.h"
 
 namespace tq {
@@ -54,6 +56,26 @@ void TFormMain::RecordMoveStep(const char* name, int from, int to) {
   UpdateUndoMenu();
 }
 
+void TFormMain::ChangeDictionary(const char* name, const std::function<void()>& command) {
+  if (!dictionary_ || !worksheet_) return command();
+  dictionary_->BeginEdit();
+  command();
+  RDictionaryEdit edit = dictionary_->EndEdit();
+  if (edit.Empty()) return RecordEntryStep(name);
+  dictionary_->BuildCodeIndex();
+  RefreshColumnsAfterDictionaryChange();
+  // The other entries lose their words now, not when next shown: the step
+  // then holds every phrase the change took words from, and Undo gives
+  // them back with the words.
+  std::vector<REntryChange> others = RepairLostWords(*dictionary_, *worksheet_, currentIndex_);
+  for (const REntryChange& change : others) RefreshNumberRow(change.index);
+  if (others.size() == 1) ShowStatusAlert("1 more phrase lost words with this change; Undo gives it back.");
+  if (others.size() > 1)
+    ShowStatusAlert(std::to_string(others.size()) + " more phrases lost words with this change; Undo gives them back.");
+  undoHistory_.RecordDictionaryChange(name, *worksheet_, std::move(edit), std::move(others));
+  UpdateUndoMenu();
+}
+
 void TFormMain::MenuUndoClick() { ApplyHistoryStep(true); }
 
 void TFormMain::MenuRedoClick() { ApplyHistoryStep(false); }
@@ -65,9 +87,13 @@ void TFormMain::ApplyHistoryStep(bool undo) {
   // columns out for the entry as the step left it.
   if (ScrollBox) ScrollBox->SetCurrentNumber(nullptr);
   currentNumber_ = nullptr;
-  const int row = undo ? undoHistory_.Undo(*worksheet_) : undoHistory_.Redo(*worksheet_);
+  const bool dictionaryToo = undoHistory_.StepChangesDictionary(undo);
+  RDictionary* dictionary = dictionary_.get();
+  const int row = undo ? undoHistory_.Undo(*worksheet_, dictionary) : undoHistory_.Redo(*worksheet_, dictionary);
   RebuildNumberList();
   SelectNumber(row, false);
+  // Columns that kept their digits still list the words from before.
+  if (dictionaryToo && ScrollBox) ScrollBox->RefillColumns();
   MaintainBlankRows();
   UpdateTitle();
   UpdateUndoMenu();

@@ -13,6 +13,7 @@
 #include "Codec.h"
 #include "Platform.h"
 #include "RConfig.h"
+#include "Widgets.h"
 #include "WindowPlace.h"
 
 namespace tq {
@@ -75,8 +76,7 @@ TFormQuestion::TFormQuestion(QWidget* parent) : QDialog(parent) {
   LabelQuestion->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   auto makeButton = [this](const char* name, const char* caption, int left, int result) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), this);
-    button->setObjectName(name);
+    QPushButton* button = MakeButton(name, caption, this);
     button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
     connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
     return button;

@@ -187,6 +187,7 @@ int RDictionary::SetMappingLine(std::size_t index, const std::string& letters) {
   }
   // A short mapping.txt behaves as if the missing lines were empty; setting
   // one of them brings the lines up to that index.
+  NoteMapping();
   if (index >= mappingLines_.size()) mappingLines_.resize(index + 1);
   mappingLines_[index] = ToLower1252(letters);
   ForgetRules();

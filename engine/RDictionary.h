@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace tq {
@@ -34,6 +35,39 @@ struct RWordEntry {
   bool noun = false;
   unsigned char picture = 0;
   bool unsuitable = false;
+
+  friend bool operator==(const RWordEntry&, const RWordEntry&) = default;
+};
+
+// How one word stands in the dictionary: in the store or not (with its whole
+// entry, code and knowledge), and what the user's change lists say of it.
+struct RWordState {
+  std::string word;
+  bool present = false;
+  RWordEntry entry;           // when present
+  bool added = false;         // on the added list
+  bool removed = false;       // on the removed list
+  std::string removedLine;    // "word,sounds" kept for a removed installed word; empty for none
+  bool edited = false;        // has a code of the user's own...
+  std::string editedCode;     // ...this one
+
+  friend bool operator==(const RWordState&, const RWordState&) = default;
+};
+
+// What a run of the user's edits changed in the dictionary: every word it
+// touched, as it stood before and after, and the mapping lines before and
+// after when they changed. Enough to put the dictionary back either way:
+// what Undo and Redo in the main window do with a dictionary change.
+struct RDictionaryEdit {
+  std::vector<RWordState> before;
+  std::vector<RWordState> after;  // the same words in the same order
+  bool mapping = false;
+  std::vector<std::string> mappingBefore;
+  std::vector<std::string> mappingAfter;
+
+  bool Empty() const { return before.empty() && !mapping; }
+  // The text it holds, roughly, for the undo history's memory limit.
+  std::size_t Bytes() const;
 };
 
 // Word levels: the user's own words have none; a word the word lists do not
@@ -200,7 +234,23 @@ class RDictionary {
   const std::vector<std::string>& EditedWords() const { return editedWords_; }
   const std::vector<std::string>& EditedCodes() const { return editedCodes_; }
 
+  // --- putting edits back ------------------------------------------------------
+  // From BeginEdit on, each word that AddWord, RemoveWord or EditCode
+  // touches, and the mapping when SetMappingLine first changes it, is noted
+  // as it stood before. EndEdit stops noting and hands over what changed
+  // since (a word that ended as it began is left out). PutBack puts the
+  // edit's words and mapping as they stood before it (`before`) or after it,
+  // computes the codes afresh when the mapping differs, and rebuilds the
+  // code index.
+  void BeginEdit();
+  RDictionaryEdit EndEdit();
+  void PutBack(const RDictionaryEdit& edit, bool before);
+
  private:
+  RWordState StateOf(const std::string& word) const;
+  void PutState(const RWordState& state);
+  void NoteWord(const std::string& word);
+  void NoteMapping();
   void Grow(std::size_t needed);
   int ReadWordsFile(const std::string& path);
   void MergeAddedWords();
@@ -246,6 +296,16 @@ class RDictionary {
   std::vector<std::string> editedWords_;
   std::vector<std::string> editedCodes_;
   bool changesMade_ = false;
+
+  // What BeginEdit has noted so far.
+  struct REditNotes {
+    bool on = false;
+    std::vector<RWordState> before;
+    std::unordered_set<std::string> words;
+    bool mapping = false;
+    std::vector<std::string> mappingBefore;
+  };
+  REditNotes notes_;
 };
 
 // Creates a dictionary for the data directory (with its trailing separator)

@@ -254,6 +254,7 @@ std::string RDictionary::CodeOfNewWord(const std::string& word) const {
 }
 
 int RDictionary::AddWord(const std::string& word) {
+  NoteWord(word);
   // A removed word comes back as it was removed (an installed word may hold
   // a blank); anything else must be a word the user could have meant.
   const bool onRemovedList = std::binary_search(removedWords_.begin(), removedWords_.end(), word);
@@ -291,6 +292,7 @@ int RDictionary::AddWord(const std::string& word) {
 }
 
 int RDictionary::RemoveWord(const std::string& word) {
+  NoteWord(word);
   const int p = FindWord(word);
   if (p < 0) return -1;
   if (!FitsOnChangesLine(word)) {
@@ -309,6 +311,7 @@ int RDictionary::RemoveWord(const std::string& word) {
 }
 
 int RDictionary::EditCode(const std::string& word, const std::string& code) {
+  NoteWord(word);
   std::string problem = CodeProblem(code);
   if (problem.empty() && !FitsOnChangesLine(word))
     problem = "The word '" + word + "' cannot have a code of its own, since it begins with '#' or holds a line " +

@@ -185,7 +185,7 @@ TFormBest::~TFormBest() { StopSearch(); }
 void TFormBest::SetSearch(BestSearch search) { search_ = std::move(search); }
 
 void TFormBest::Prepare(const std::string& numberText, const std::string& digits) {
-  EditNumber->setText(Shown(numberText));
+  ShowFromStart(EditNumber, Shown(numberText));
   digits_ = digits;
 }
 

@@ -76,9 +76,7 @@ TFormRandom::TFormRandom(RDictionary& dictionary, QWidget* parent) : QDialog(par
 }
 
 void TFormRandom::Prepare(const std::string& numberText, const std::string& digits) {
-  EditNumber->setText(ToQString(numberText));
-  // A number too long for the field shows from its start, as the phrase does.
-  EditNumber->setCursorPosition(0);
+  ShowFromStart(EditNumber, ToQString(numberText));
   digits_ = digits;
 }
 
@@ -103,8 +101,7 @@ void TFormRandom::FormShow() {
 }
 
 void TFormRandom::GenerateRandomPhrase() {
-  EditPhrase->setText(ToQString(tq::GenerateRandomPhrase(dictionary_, digits_)));
-  EditPhrase->setCursorPosition(0);
+  ShowFromStart(EditPhrase, ToQString(tq::GenerateRandomPhrase(dictionary_, digits_)));
 }
 
 void TFormRandom::ButtonTryAgainClick() { GenerateRandomPhrase(); }

@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "RDictionary.h"
 #include "RNumber.h"
+#include "RWorksheet.h"
 
 namespace tq {
 namespace {
@@ -264,8 +265,12 @@ std::vector<int> RWordColumns::RebuildColumns(RNumber* number) {
       dotsAhead[static_cast<std::size_t>(i)] = static_cast<unsigned char>(
           std::min<std::size_t>(dotsAhead[static_cast<std::size_t>(i) + 1] + 1u, kColumnRunLength));
   std::size_t cursor = 0;
-  for (int i = 0; i < target; ++i)
+  for (int i = 0; i < target; ++i) {
     RebuildColumn(*number, i, cursor, changed, dotsAhead[static_cast<std::size_t>(i)]);
+    // No word of an uncovered digit is chosen: its list marks none.
+    if (IsUncoveredSlot(columns_[static_cast<std::size_t>(i)].slotText))
+      columns_[static_cast<std::size_t>(i)].selectedRow = -1;
+  }
   return changed;
 }
 
@@ -404,44 +409,64 @@ bool RWordColumns::CommitNumber(RNumber& number, const std::string& typed) {
   return true;
 }
 
-bool RWordColumns::ValidateSlots(RNumber& number) {
-  // An entry with digits but no slots (a worksheet written by hand with an
-  // empty phrase line) gets its digits as uncovered slots below, so it can be
-  // built on like any other; only an entry without digits stays blank.
-  if (number.SlotCount() == 0 && number.Digits().empty()) return true;
+RSlotFault FindSlotFault(const RDictionary& dictionary, const RNumber& number) {
+  using Kind = RSlotFault::Kind;
   const std::string& digits = number.Digits();
   std::size_t p = 0;
   for (int i = 0; i < number.SlotCount(); ++i) {
     const std::string& slot = number.Slot(i);
     if (IsUncoveredSlot(slot)) {
-      if (p >= digits.size()) {
-        number.DeleteSlots(i, number.SlotCount() - i);
-        RefreshPhrase(number);
-        return false;
-      }
+      if (p >= digits.size()) return {Kind::ExtraDot, i, p};
       ++p;
       continue;
     }
-    const int k = dictionary_->FindWord(slot);
-    if (k >= 0 && CodeFitsAt(digits, p, dictionary_->CodeAt(k))) {
-      p += dictionary_->CodeAt(k).size();
-      continue;
-    }
-    if (k < 0)
-      ShowWarning("Word '" + slot + "' not found in dictionary. Word will be deleted.");
-    else
-      ShowWarning("Code for word '" + slot + "' has been changed. Word will be deleted.");
-    number.DeleteSlots(i, number.SlotCount() - i);
-    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(digits.size() - p), ".");
-    RefreshPhrase(number);
-    return false;
+    const int k = dictionary.FindWord(slot);
+    if (k < 0) return {Kind::LostWord, i, p};
+    if (!CodeFitsAt(digits, p, dictionary.CodeAt(k))) return {Kind::ChangedCode, i, p};
+    p += dictionary.CodeAt(k).size();
   }
-  if (p < digits.size()) {
-    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(digits.size() - p), ".");
-    RefreshPhrase(number);
-    return false;
+  // An entry with digits but no slots (a worksheet written by hand with an
+  // empty phrase line) gets its digits as uncovered slots, so it can be
+  // built on like any other; only an entry without digits stays blank.
+  if (p < digits.size()) return {Kind::DigitsLeft, number.SlotCount(), p};
+  return {};
+}
+
+void RepairSlots(RNumber& number, const RSlotFault& fault) {
+  if (fault.kind == RSlotFault::Kind::None) return;
+  number.DeleteSlots(fault.slot, number.SlotCount() - fault.slot);
+  if (fault.kind != RSlotFault::Kind::ExtraDot)
+    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(number.Digits().size() - fault.covered), ".");
+  number.ComposePhrase(0, 0);
+}
+
+std::vector<REntryChange> RepairLostWords(const RDictionary& dictionary, RWorksheet& worksheet, int32_t skip) {
+  std::vector<REntryChange> changes;
+  for (int32_t i = 0; i < worksheet.Count(); ++i) {
+    if (i == skip) continue;
+    RNumber& entry = worksheet.At(i);
+    const RSlotFault fault = FindSlotFault(dictionary, entry);
+    if (fault.kind != RSlotFault::Kind::LostWord && fault.kind != RSlotFault::Kind::ChangedCode) continue;
+    REntryChange& change = changes.emplace_back(REntryChange{i, entry, {}});
+    RepairSlots(entry, fault);
+    change.after = entry;
   }
-  return true;
+  return changes;
+}
+
+bool RWordColumns::ValidateSlots(RNumber& number) {
+  const RSlotFault fault = FindSlotFault(*dictionary_, number);
+  const bool wordFault = fault.kind == RSlotFault::Kind::LostWord || fault.kind == RSlotFault::Kind::ChangedCode;
+  const std::string word = wordFault ? number.Slot(fault.slot) : std::string();
+  if (fault.kind == RSlotFault::Kind::LostWord)
+    ShowWarning("Word '" + word + "' not found in dictionary. Word will be deleted.");
+  if (fault.kind == RSlotFault::Kind::ChangedCode)
+    ShowWarning("Code for word '" + word + "' has been changed. Word will be deleted.");
+  if (fault.kind == RSlotFault::Kind::None) return true;
+  RepairSlots(number, fault);
+  // The phrase is composed without a preview.
+  highlightStart_ = highlightLength_ = 0;
+  return false;
 }
 
 bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row) {

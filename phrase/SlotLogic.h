@@ -17,13 +17,17 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "RHistory.h"
 
 namespace tq {
 
 class RDictionary;
 class RNumber;
+class RWorksheet;
 
 // An entry without slots shows this many placeholder columns...
 inline constexpr int kBlankColumnCount = 4;
@@ -98,6 +102,27 @@ std::string UncoveredRunAt(const RNumber& number, int index, std::size_t cursor)
 // (the digits are then empty).
 std::string ColumnDigitsAt(const RDictionary& dictionary, const RNumber& number, int index, std::size_t cursor,
                            bool* found = nullptr);
+
+// What is wrong with an entry's chosen words, found by walking its slots
+// along its digits: nothing; a "." slot past the last digit; a word the
+// dictionary no longer has, or whose code no longer fits its place (the
+// dictionary or the mapping changed); or digits left after the last slot.
+// `slot` is where the walk stopped and `covered` the digits covered before.
+struct RSlotFault {
+  enum class Kind { None, ExtraDot, LostWord, ChangedCode, DigitsLeft };
+  Kind kind = Kind::None;
+  int slot = 0;
+  std::size_t covered = 0;
+};
+RSlotFault FindSlotFault(const RDictionary& dictionary, const RNumber& number);
+// Mends what FindSlotFault found: the faulty slot and every slot after it go,
+// and every digit not covered before it becomes a "." slot; the phrase is
+// composed afresh without a preview. Says nothing.
+void RepairSlots(RNumber& number, const RSlotFault& fault);
+// After a change to the dictionary's words, codes or mapping: every entry
+// but the one at `skip` whose chosen words lost a word (gone or recoded) is
+// repaired on the spot, and listed as it was and as it is now.
+std::vector<REntryChange> RepairLostWords(const RDictionary& dictionary, RWorksheet& worksheet, int32_t skip);
 
 // The next row after `selected`, going round, whose first character is
 // `letter`; -1 when no other row has it. Header rows start with a digit or

@@ -96,6 +96,7 @@ class TColumnFiller {
   void ShowRows(TColumnControls& c) {
     c.model->Reload();
     RestorePlace(c);
+    ShowChosenWord(c);
     const RWordColumn& column = table_.Column(c.index);
     if (column.filled || column.blank)
       ShowCount(c);
@@ -108,11 +109,36 @@ class TColumnFiller {
     const bool chosen = !column.blank && !IsUncoveredSlot(column.slotText);
     c.button->setText(chosen ? ToQString(column.slotText) : QString());
     c.button->setChecked(chosen);
+    ShowChosenWord(c);
+  }
+
+  // A column holding a chosen word has that word selected in its list, in
+  // view: the highlight follows the word, whatever put it there (a choice,
+  // an accepted phrase, Undo or Redo).
+  void ShowChosenWord(TColumnControls& c) {
+    const RWordColumn& column = table_.Column(c.index);
+    if (column.blank || !column.filled || IsUncoveredSlot(column.slotText)) return;
+    const auto word = std::find(column.rows.begin(), column.rows.end(), column.slotText);
+    const auto row = static_cast<int>(word - column.rows.begin());
+    if (word == column.rows.end() || row >= c.model->rowCount(QModelIndex())) return;
+    if (c.SelectedRow() != row) c.Select(row);
+    c.list->scrollTo(c.model->index(row), QAbstractItemView::EnsureVisible);
   }
 
   void ShowButtons() {
     for (auto& c : pool_.All())
       if (c->index >= 0) ShowButton(*c);
+  }
+
+  // The columns laid out afresh for an entry: the lists of its uncovered
+  // digits highlight nothing, since none of their words is chosen (a list
+  // whose digits stayed would still mark the word of the entry before).
+  void ClearUncoveredHighlights() {
+    for (auto& c : pool_.All()) {
+      if (c->index < 0) continue;
+      const RWordColumn& column = table_.Column(c->index);
+      if (!column.blank && IsUncoveredSlot(column.slotText)) c->list->selectionModel()->clear();
+    }
   }
 
   void ShowCount(TColumnControls& c) {
@@ -159,6 +185,7 @@ class TColumnFiller {
     c.list->doItemsLayout();
     bar->setValue(position);
     ShowCount(c);
+    ShowChosenWord(c);
   }
 
   void RestorePlace(TColumnControls& c) {
@@ -378,7 +405,6 @@ class TStripSync {
       // The table already recomposed the phrase; the window still has to show it.
       ShowPhrase();
       emit state_.owner.NumberRowChanged();
-      emit state_.owner.SlotsRepaired();
     }
     return sound;
   }
@@ -388,17 +414,21 @@ class TStripSync {
   // `shown`: RefreshPhrase has just shown the phrase, and laying a long one
   // out in the field again would cost more than the rest of the step. (Had
   // the validation to repair anything, it showed the phrase itself.)
-  void RebuildColumns(bool all, bool shown) {
+  // Returns true when the validation repaired the entry's words.
+  bool RebuildColumns(bool all, bool shown) {
+    bool repaired = false;
     {
       TReshaping reshaping(state_);
-      if (all) ValidateSlots();
+      if (all) repaired = !ValidateSlots();
       TFrozenStrip frozen(state_);
       ShowBlankColumns(all || !state_.number ? state_.table.RebuildColumns(state_.number)
                                              : state_.table.RebuildChanged(*state_.number));
       layout_.ViewMoved();
       filler_.ShowButtons();
+      if (all) filler_.ClearUncoveredHighlights();
     }
     if (!shown) ShowPhrase();
+    return repaired;
   }
 
   // A word was chosen or given back.
@@ -559,8 +589,9 @@ class TColumnActions final : public TColumnWiring {
     if (!Answers(c)) return;
     const int i = c.index;
     if (!Reshape([&] { return state_.table.ChooseWord(*state_.number, i, c.SelectedText()); })) return;
+    // The column lists the words of the chosen one's code now, with that
+    // word highlighted and in view.
     sync_.WordsChanged();
-    if (TColumnControls* after = pool_.At(i)) after->list->scrollToTop();
     if (byKey) MoveOnFrom(i);
   }
 
@@ -728,7 +759,7 @@ bool TWordColumns::ValidateSlots() {
   d_->state.table.DictionaryChanged();
   return d_->sync->ValidateSlots();
 }
-void TWordColumns::RebuildColumns() { d_->sync->RebuildColumns(true, false); }
+bool TWordColumns::RebuildColumns() { return d_->sync->RebuildColumns(true, false); }
 void TWordColumns::RefreshPhrase() { d_->sync->RefreshPhrase(); }
 void TWordColumns::RefillColumns() { d_->filler->RefillColumns(); }
 void TWordColumns::DeleteAllColumns() { d_->sync->DeleteAllColumns(); }

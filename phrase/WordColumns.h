@@ -57,7 +57,9 @@ class TWordColumns : public QAbstractScrollArea {
   // Checks that the chosen words still exist and fit; repairs and warns.
   // True when nothing had to change.
   bool ValidateSlots();
-  void RebuildColumns();
+  // Lays the columns out for the entry, repairing (and warning about) its
+  // stored words first. True when they had to be repaired.
+  bool RebuildColumns();
   void RefreshPhrase();
   void RefillColumns();
   void DeleteAllColumns();
@@ -101,9 +103,6 @@ class TWordColumns : public QAbstractScrollArea {
   void NumberRowChanged();
   // A word was chosen or un-chosen: the worksheet is modified.
   void WorksheetModified();
-  // Chosen words of the entry no longer fitted (the dictionary or the
-  // mapping changed) and were dropped, with the words after them.
-  void SlotsRepaired();
   // The last digit was covered with Enter: the keyboard leaves the strip, so
   // that another Down and Enter cannot replace the word just chosen.
   void PhraseCompleted();

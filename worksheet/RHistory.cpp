@@ -137,11 +137,34 @@ void RHistory::RecordMove(const std::string& name, const RWorksheet& worksheet, 
   Watch(worksheet, to);
 }
 
+void RHistory::RecordDictionaryChange(const std::string& name, const RWorksheet& worksheet, RDictionaryEdit edit,
+                                      std::vector<REntryChange> others) {
+  if (edit.Empty()) return;
+  const int32_t index = watchedIndex_ < worksheet.Count() ? watchedIndex_ : -1;
+  Step step{.kind = Kind::Dictionary, .name = name, .index = index, .selectBefore = index, .selectAfter = index,
+            .marksModified = worksheet.Modified()};
+  if (index >= 0) {
+    step.before = std::move(watched_);
+    step.after = worksheet.At(index);
+  }
+  step.dictionary = std::move(edit);
+  step.others = std::move(others);
+  Push(std::move(step));
+  Watch(worksheet, index);
+}
+
 std::size_t RHistory::SizeOf(const Step& step) {
-  std::size_t size = sizeof(Step) + step.name.size();
-  for (const RNumber* entry : {&step.before, &step.after}) {
-    size += entry->Number().size() + entry->Phrase().size() + entry->Description().size() + entry->Digits().size();
-    for (const std::string& slot : entry->Slots()) size += sizeof(std::string) + slot.size();
+  std::size_t size = sizeof(Step) + step.name.size() + step.dictionary.Bytes();
+  auto add = [&size](const RNumber& entry) {
+    size += entry.Number().size() + entry.Phrase().size() + entry.Description().size() + entry.Digits().size();
+    for (const std::string& slot : entry.Slots()) size += sizeof(std::string) + slot.size();
+  };
+  add(step.before);
+  add(step.after);
+  for (const REntryChange& change : step.others) {
+    size += sizeof(REntryChange);
+    add(change.before);
+    add(change.after);
   }
   return size;
 }
@@ -175,7 +198,19 @@ std::string RHistory::UndoName() const { return CanUndo() ? steps_[position_ - 1
 
 std::string RHistory::RedoName() const { return CanRedo() ? steps_[position_].name : std::string(); }
 
-int32_t RHistory::Undo(RWorksheet& worksheet) {
+bool RHistory::StepChangesDictionary(bool undo) const {
+  if (undo ? !CanUndo() : !CanRedo()) return false;
+  return steps_[undo ? position_ - 1 : position_].kind == Kind::Dictionary;
+}
+
+// The dictionary first: the entries put back fit it as it then stands.
+void RHistory::PutDictionaryStep(const Step& step, RWorksheet& worksheet, RDictionary* dictionary, bool undo) {
+  if (dictionary) dictionary->PutBack(step.dictionary, undo);
+  if (step.index >= 0) PutAt(worksheet, step.index, undo ? step.before : step.after);
+  for (const REntryChange& change : step.others) PutAt(worksheet, change.index, undo ? change.before : change.after);
+}
+
+int32_t RHistory::Undo(RWorksheet& worksheet, RDictionary* dictionary) {
   if (!CanUndo()) return -1;
   const Step& step = steps_[--position_];
   switch (step.kind) {
@@ -183,6 +218,7 @@ int32_t RHistory::Undo(RWorksheet& worksheet) {
     case Kind::Insert: RemoveAt(worksheet, step.index); break;
     case Kind::Delete: InsertAt(worksheet, step.index, step.before); break;
     case Kind::Move: MoveEntry(worksheet, step.to, step.index); break;
+    case Kind::Dictionary: PutDictionaryStep(step, worksheet, dictionary, true); break;
   }
   UpdateModified(worksheet);
   const int32_t row = Settle(worksheet, step.selectBefore);
@@ -191,7 +227,7 @@ int32_t RHistory::Undo(RWorksheet& worksheet) {
   return row;
 }
 
-int32_t RHistory::Redo(RWorksheet& worksheet) {
+int32_t RHistory::Redo(RWorksheet& worksheet, RDictionary* dictionary) {
   if (!CanRedo()) return -1;
   const Step& step = steps_[position_++];
   switch (step.kind) {
@@ -199,6 +235,7 @@ int32_t RHistory::Redo(RWorksheet& worksheet) {
     case Kind::Insert: InsertAt(worksheet, step.index, step.after); break;
     case Kind::Delete: RemoveAt(worksheet, step.index); break;
     case Kind::Move: MoveEntry(worksheet, step.index, step.to); break;
+    case Kind::Dictionary: PutDictionaryStep(step, worksheet, dictionary, false); break;
   }
   UpdateModified(worksheet);
   const int32_t row = Settle(worksheet, step.selectAfter);

@@ -10,6 +10,12 @@
 // index beyond the end of the worksheet is therefore made good with empty
 // entries, which are what those blank rows held.
 //
+// A change to the dictionary (a word added, removed or recoded, the mapping
+// edited) is a step too, together with the phrases it made lose words: its
+// undo puts the words back into the dictionary and the phrases back into
+// their entries, so that every entry a step brings back fits the dictionary
+// as it then stands.
+//
 // The history also knows where the worksheet was last saved, so that going
 // back to that point makes the worksheet unmodified again. Memory stays
 // bounded: past the limit the oldest step is dropped.
@@ -19,12 +25,21 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <vector>
 
+#include "RDictionary.h"
 #include "RNumber.h"
 
 namespace tq {
 
 class RWorksheet;
+
+// An entry as it was and is, in a step that changed several at once.
+struct REntryChange {
+  int32_t index = 0;
+  RNumber before;
+  RNumber after;
+};
 
 // Steps kept before the oldest is dropped...
 inline constexpr std::size_t kHistoryLimit = 300;
@@ -68,6 +83,11 @@ class RHistory {
                     int32_t selectAfter);
   // The entry at `from` now stands at `to`.
   void RecordMove(const std::string& name, const RWorksheet& worksheet, int32_t from, int32_t to);
+  // The dictionary changed as `edit` says, and with it the watched entry
+  // (as it is now) and the entries in `others`, repaired on the way. Nothing
+  // when the edit is empty.
+  void RecordDictionaryChange(const std::string& name, const RWorksheet& worksheet, RDictionaryEdit edit,
+                              std::vector<REntryChange> others);
 
   bool CanUndo() const { return position_ > 0; }
   bool CanRedo() const { return position_ < steps_.size(); }
@@ -76,11 +96,13 @@ class RHistory {
   std::string RedoName() const;
 
   // Takes the last step back, or the next undone step again, and sets the
-  // worksheet's Modified flag for where the history now stands. Returns the
-  // row to make the current one (and watches it), or -1 when there was
-  // nothing to do.
-  int32_t Undo(RWorksheet& worksheet);
-  int32_t Redo(RWorksheet& worksheet);
+  // worksheet's Modified flag for where the history now stands; a step that
+  // changed the dictionary puts it back too. Returns the row to make the
+  // current one (and watches it), or -1 when there was nothing to do.
+  int32_t Undo(RWorksheet& worksheet, RDictionary* dictionary = nullptr);
+  int32_t Redo(RWorksheet& worksheet, RDictionary* dictionary = nullptr);
+  // Whether the step Undo (or Redo) would take changes the dictionary.
+  bool StepChangesDictionary(bool undo) const;
 
   // The worksheet was saved as it stands now.
   void MarkSaved();
@@ -97,7 +119,7 @@ class RHistory {
   std::size_t Bytes() const { return bytes_; }
 
  private:
-  enum class Kind { Change, Insert, Delete, Move };
+  enum class Kind { Change, Insert, Delete, Move, Dictionary };
   struct Step {
     Kind kind = Kind::Change;
     std::string name;
@@ -105,6 +127,8 @@ class RHistory {
     int32_t to = 0;     // for a move: where it went
     RNumber before{};   // a change: the entry before; a deletion: the deleted entry
     RNumber after{};    // a change: the entry after; an insertion: the inserted entry
+    RDictionaryEdit dictionary{};      // a dictionary change: what it changed there...
+    std::vector<REntryChange> others{};  // ...and in the entries but the watched one
     int32_t selectBefore = 0;
     int32_t selectAfter = 0;
     bool marksModified = true;
@@ -112,6 +136,7 @@ class RHistory {
   };
 
   static std::size_t SizeOf(const Step& step);
+  static void PutDictionaryStep(const Step& step, RWorksheet& worksheet, RDictionary* dictionary, bool undo);
   void Push(Step step);
   void UpdateModified(RWorksheet& worksheet) const;
 

@@ -1,16 +1,32 @@
 #include "Widgets.h"
 
 #include <QHeaderView>
-#include <QPushButton>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTableView>
 
 namespace tq {
 
+void TButton::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  // The keypad's Enter comes with the keypad modifier.
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent, AutoDefault autoDefault) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  auto* button = new TButton(QString::fromLatin1(caption), parent);
   button->setObjectName(QString::fromLatin1(name));
   if (autoDefault == AutoDefault::No) button->setAutoDefault(false);
   return button;
+}
+
+void ShowFromStart(QLineEdit* field, const QString& text) {
+  field->setText(text);
+  field->setCursorPosition(0);
 }
 
 void SetUpReportList(QTableView* list, QAbstractItemModel* model, QAbstractItemView::SelectionMode selection) {

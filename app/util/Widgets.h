@@ -3,21 +3,42 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QPushButton>
 
 class QAbstractItemModel;
-class QPushButton;
+class QLineEdit;
 class QTableView;
 class QWidget;
 
 namespace tq {
 
-// Whether Enter in a dialog presses a push button because it was focused last
-// (Qt's auto-default). No leaves Enter to the edit boxes and lists, or to the
-// dialog's one default button.
+// Whether a push button becomes the dialog's default while it has the focus
+// (Qt's auto-default; in a dialog without a default of its own, the first
+// such button is the default from the start). No leaves Enter elsewhere in
+// the dialog to the edit boxes and lists, or to the dialog's one default
+// button. A focused button takes Enter itself either way (TButton).
 enum class AutoDefault { AsQtDecides, No };
 
+// The push button of every dialog and window of the program. Enter on the
+// focused button presses it, as Space does, whichever button is the
+// dialog's default: Enter on a focused Cancel cancels. Enter anywhere else
+// (an edit box, a check box) goes on to the dialog as before.
+class TButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A TButton.
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent,
                         AutoDefault autoDefault = AutoDefault::AsQtDecides);
+
+// Sets the field's text and shows it from its beginning, with the cursor
+// there: the start of a long number or phrase tells more than its tail,
+// which is where setText leaves the view.
+void ShowFromStart(QLineEdit* field, const QString& text);
 
 // A read-only table of whole rows, as the dictionary's and the mapping's
 // lists are: a grid, fixed row heights, no editing, no row numbers, the last

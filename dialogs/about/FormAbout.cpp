@@ -8,6 +8,7 @@
 
 #include "Codec.h"
 #include "SplashPicture.h"
+#include "Widgets.h"
 
 namespace tq {
 namespace {
@@ -32,8 +33,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
   LabelVersion = PictureLabel(this, "LabelVersion", QStringLiteral("v") + ToQString(kVersionText), 188);
   LabelCopyright = PictureLabel(this, "LabelCopyright", ToQString(kCopyrightLine), 200);
 
-  ButtonOK = new QPushButton(QStringLiteral("&OK"), this);
-  ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
+  ButtonOK = MakeButton("ButtonOK", "&OK", this);
   ButtonOK->setGeometry(140, 217, 75, 25);
   ButtonOK->setDefault(true);
   connect(ButtonOK, &QPushButton::clicked, this, &TFormAbout::ButtonOKClick);

@@ -9,6 +9,7 @@
 
 #include "Platform.h"
 #include "QtPlatform.h"
+#include "Widgets.h"
 
 // Outside the namespace, as Qt's resource macro requires. The pages live in
 // a static library, so the resource must be pulled in by name.
@@ -57,12 +58,9 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(kTitle);
   resize(620, 540);
 
-  ButtonContents = new QPushButton(QStringLiteral("&Contents"), this);
-  ButtonContents->setObjectName(QStringLiteral("ButtonContents"));
-  ButtonBack = new QPushButton(QStringLiteral("&Back"), this);
-  ButtonBack->setObjectName(QStringLiteral("ButtonBack"));
-  ButtonForward = new QPushButton(QStringLiteral("&Forward"), this);
-  ButtonForward->setObjectName(QStringLiteral("ButtonForward"));
+  ButtonContents = MakeButton("ButtonContents", "&Contents", this);
+  ButtonBack = MakeButton("ButtonBack", "&Back", this);
+  ButtonForward = MakeButton("ButtonForward", "&Forward", this);
 
   BrowserHelp = new QTextBrowser(this);
   BrowserHelp->setObjectName(QStringLiteral("BrowserHelp"));

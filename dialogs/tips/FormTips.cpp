@@ -18,6 +18,7 @@
 #include "Platform.h"
 #include "RConfig.h"
 #include "WindowPlace.h"
+#include "Widgets.h"
 
 // Outside the namespace, as Qt's resource macro requires. The texts live in
 // a static library, so the resource must be pulled in by name.
@@ -125,12 +126,10 @@ TFormTips::TFormTips(RConfig* config, QWidget* parent) : QDialog(parent), config
   setFixedSize(kClientWidth, kClientHeight);
 
   // Created in the class's order, which is also the order of the Tab key.
-  ButtonNextTip = new QPushButton(QStringLiteral("&Next Tip"), this);
-  ButtonNextTip->setObjectName(QStringLiteral("ButtonNextTip"));
+  ButtonNextTip = MakeButton("ButtonNextTip", "&Next Tip", this);
   ButtonNextTip->setGeometry(173, 201, 75, 25);
 
-  ButtonClose = new QPushButton(QStringLiteral("&Close"), this);
-  ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+  ButtonClose = MakeButton("ButtonClose", "&Close", this);
   ButtonClose->setGeometry(254, 201, 75, 25);
 
   CheckShow = new QCheckBox(QStringLiteral("Show tips at startup"), this);
@@ -165,8 +164,7 @@ TFormTips::TFormTips(RConfig* config, QWidget* parent) : QDialog(parent), config
   ImageLight->setPixmap(LightBulb());
   ImageLight->setGeometry(11, 9, 29, 34);
 
-  ButtonHelp = new QPushButton(QStringLiteral("More Info..."), PanelBottom);
-  ButtonHelp->setObjectName(QStringLiteral("ButtonHelp"));
+  ButtonHelp = MakeButton("ButtonHelp", "More Info...", PanelBottom);
   ButtonHelp->setGeometry(180, 102, 75, 25);
   ButtonHelp->setAutoDefault(false);
 

@@ -98,9 +98,11 @@ TEST_F(DialogCommandTest, RemovingAChosenWordInTheDictionaryDialogUncoversItHowe
   EXPECT_TRUE(Lists(0, "law"));
 }
 
-// Words a dictionary change takes from phrases come back with Ctrl+Z, a step
-// per entry, once the word is back; the question says how many phrases lose it.
-TEST_F(DialogCommandTest, PhrasesThatLostARemovedWordGetItBackWithUndoOnceItIsRestored) {
+// A dictionary change takes a word from every phrase at once; Undo gives the
+// word and the phrases back in one step, and neither it nor Redo warns. The
+// question says how many phrases lose it; the warning is for the current
+// entry's, the status note counts the others.
+TEST_F(DialogCommandTest, PhrasesThatLostARemovedWordGetItBackWithUndoTogetherWithTheWord) {
   Start();
   EnterNumber("51");
   ChooseWord(0, "ale");
@@ -127,40 +129,48 @@ TEST_F(DialogCommandTest, PhrasesThatLostARemovedWordGetItBackWithUndoOnceItIsRe
             "Delete word 'ale'? It is used in 2 phrases of the open worksheet, which will lose it and the words "
             "after it.");
   EXPECT_EQ(Phrase(), Dots(2));
+  EXPECT_EQ(Cell(0, 1), Dots(2));
+  EXPECT_EQ(platform.statusText, "1 more phrase lost words with this change; Undo gives it back.");
   ClickRow(0);
   EXPECT_EQ(Phrase(), Dots(2));
-
-  platform.QueueText("ale");
-  Run("PopupAddWord");
-  ASSERT_TRUE(Known("ale"));
-  Run("MenuUndo");
-  EXPECT_EQ(SelectedRow(), 0);
-  EXPECT_EQ(Phrase(), chosen);
-  Run("MenuUndo");
+  EXPECT_EQ(Command("MenuUndo")->text(), "&Undo Edit Dictionary");
+  // Back and forth: no word is missing, so nothing is warned about again.
+  for (const char* command : {"MenuUndo", "MenuRedo", "MenuUndo"}) Run(command);
+  EXPECT_EQ(platform.MessageTexts().size(), 1u);
+  EXPECT_TRUE(Known("ale"));
   EXPECT_EQ(SelectedRow(), 1);
   EXPECT_EQ(Phrase(), chosen);
   EXPECT_EQ(Cell(0, 1), chosen);
+  EXPECT_TRUE(Lists(0, "ale"));
 
-  // The same for a mapping change: l spells 4 for a while, then 5 again.
-  auto mapL = [this](const char* four, const char* five) {
-    platform.QueueModal([this, four, five](QDialog* dialog) {
-      dialog->show();
-      for (int row : {4, 5}) {
-        In<QTableView>(dialog, "ListMap")->selectRow(row);
-        platform.QueueText(row == 4 ? four : five);
-        Press(dialog, "ButtonEdit");
-      }
-      Press(dialog, "ButtonOk");
-      return dialog->result();
-    });
-    Run("MenuMapping");
-  };
-  mapL("r,rr,l,ll", "x");
+  // The same for a mapping change: l spells 4 for a while.
+  platform.QueueModal([this](QDialog* dialog) {
+    dialog->show();
+    for (int row : {4, 5}) {
+      In<QTableView>(dialog, "ListMap")->selectRow(row);
+      platform.QueueText(row == 4 ? "r,rr,l,ll" : "x");
+      Press(dialog, "ButtonEdit");
+    }
+    Press(dialog, "ButtonOk");
+    return dialog->result();
+  });
+  Run("MenuMapping");
   EXPECT_EQ(Phrase(), Dots(2));
-  mapL("r,rr", "l,ll");
+  EXPECT_EQ(Cell(0, 1), Dots(2));
+  EXPECT_EQ(CodeOf("ale"), "4");
   Run("MenuUndo");
+  EXPECT_EQ(CodeOf("ale"), "5");
   EXPECT_EQ(Phrase(), chosen);
+  EXPECT_EQ(Cell(0, 1), chosen);
   EXPECT_TRUE(platform.AllAnswersUsed());
+
+  // A phrase read that does not spell its number is repaired when shown:
+  // no step, since Undo could only bring it back to be repaired again.
+  dir.Write("bad.tqw", WorksheetText({{"51", " law tin", ""}}));
+  form->CurrentWorksheet()->SetModified(false);
+  ASSERT_TRUE(form->OpenWorksheet(dir.File("bad.tqw")));
+  EXPECT_EQ(Phrase(), " law" + Dots(1));
+  EXPECT_FALSE(Command("MenuUndo")->isEnabled());
 }
 
 TEST_F(DialogCommandTest, AWordAddedInTheDictionaryDialogShowsInTheColumns) {
@@ -292,6 +302,55 @@ TEST_F(DialogCommandTest, TheChosenBestPhraseBecomesTheEntrysPhraseWithItsSlots)
   Run("MenuBestPhrases");
   EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Please enter a number first."});
   EXPECT_TRUE(platform.AllAnswersUsed());
+}
+
+// A number or phrase too long for its field shows its beginning, and every
+// column that holds a chosen word highlights it (the others nothing): after
+// Enter, a proposal accepted in Best Phrases or Random Phrase (whose fields
+// show their beginning too), Undo, Redo and a dictionary change.
+TEST_F(DialogCommandTest, FieldsShowTheirBeginningAndListsTheirChosenWords) {
+  Start();
+  auto beginning = [](QLineEdit* field) {
+    field->grab();  // lays the text out as a paint does
+    const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    return field->cursorPosition() == 0 && cursor.left() < 2 * field->fontMetrics().averageCharWidth();
+  };
+  auto check = [&](const char* when) {
+    EXPECT_TRUE(beginning(Edit("EditNumber")) && beginning(Edit("EditPhrase"))) << when;
+    for (int c = 0; c < form->WordColumns()->ColumnCount(); ++c) {
+      form->WordColumns()->ShowColumn(c);  // as the user scrolls to it
+      const QModelIndexList rows = ColumnList(c)->selectionModel()->selectedRows();
+      EXPECT_EQ(rows.isEmpty() ? "." : FromQString(rows.front().data().toString()), form->CurrentNumber()->Slot(c))
+          << when << ", column " << c;
+    }
+    form->WordColumns()->ShowColumn(0);
+  };
+  EnterNumber("5512-5512-5512-5512-5512-5512-5512-5512-5512-5512-5512-5512-5512-5512");
+  check("Enter");
+  ChooseWord(0, "ale");
+  ChooseWord(1, "law");
+  ClickRow(1);
+  ClickRow(0);
+  check("shown again");
+  for (const char* command : {"MenuBestPhrases", "MenuRandom"}) {
+    platform.QueueModal([&](QDialog* dialog) {
+      dialog->show();
+      for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) EXPECT_TRUE(beginning(field)) << command;
+      In<QPushButton>(dialog, "ButtonAccept")->click();
+      return dialog->result();
+    });
+    Run(command);
+    check(command);
+  }
+  for (const char* command : {"MenuUndo", "MenuUndo", "MenuRedo"}) {
+    Run(command);
+    check(command);
+  }
+  platform.QueueText("lull");
+  Run("PopupAddWord");
+  check("added");
+  Run("MenuUndo");
+  check("undone");
 }
 
 TEST_F(DialogCommandTest, RandomPhraseCommitsFirstAndCancelKeepsTheEntry) {
@@ -446,6 +505,35 @@ TEST_F(DialogCommandTest, TheTipsAndThePreferencesShareShowTipsAndTipIndex) {
   Run("MenuPreferences");
   EXPECT_FALSE(tipsBox);
   EXPECT_TRUE(platform.AllAnswersUsed());
+}
+
+// Enter on a focused push button presses that button and no other, in every
+// dialog of the program: Cancel in the preferences stores nothing.
+TEST_F(DialogCommandTest, EnterOnAFocusedButtonPressesThatButtonInEveryDialog) {
+  Start();
+  EnterNumber("51");
+  platform.SetResponder([](const char*, const Shown&, QDialog*, std::string&) { return int(ResultCancel); });
+  int pressed = 0;
+  for (QDialog* dialog : form->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+      dialog->show();
+      dialog->activateWindow();
+      ASSERT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+      if (!button->isVisible() || !button->isEnabled()) continue;
+      button->setFocus(Qt::TabFocusReason);
+      std::string clicked;
+      QObject counter;
+      for (QPushButton* any : dialog->findChildren<QPushButton*>())
+        QObject::connect(any, &QPushButton::clicked, &counter,
+                         [&clicked, any] { clicked += any->objectName().toStdString(); });
+      QTest::keyClick(button, Qt::Key_Return);
+      EXPECT_EQ(clicked, button->objectName().toStdString()) << dialog->objectName().toStdString();
+      ++pressed;
+    }
+    dialog->hide();
+  }
+  EXPECT_GE(pressed, 25);
+  platform.SetResponder(nullptr);
 }
 
 TEST_F(DialogCommandTest, EveryHelpButtonAndF1OpenTheirDialogsTopic) {

@@ -32,6 +32,7 @@
 
 #include "AppFixture.h"
 #include "FindDialog.h"
+#include "RDictionary.h"
 #include "WordColumns.h"
 
 #ifndef TQ_MONKEY_STEPS
@@ -479,6 +480,8 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
         DialogAction(find);
         if (Chance(20)) find->hide();
       }
+    } else if (what < 97) {
+      CheckUndoAndRedo();
     } else if (what < 99) {
       Log("resize");
       if (Chance(20)) form->setWindowState(form->windowState() ^ Qt::WindowMaximized);
@@ -518,6 +521,30 @@ class MonkeyTest : public AppTest, public ::testing::WithParamInterface<int> {
     Run("MenuSaveAs");
     EXPECT_EQ(EntriesOfFile(second), shown) << "the second file" << Recent();
     EXPECT_TRUE(platform.AllAnswersUsed());
+  }
+
+  // Undo as far as it goes, or only part of the way, then Redo as often:
+  // the worksheet and the dictionary are where they were, and nothing was
+  // said on the way (every entry put back fits the dictionary put back).
+  void CheckUndoAndRedo() {
+    auto state = [this] {
+      const RDictionary& d = *form->Dictionary();
+      std::string words = std::to_string(d.Count());
+      for (const auto* list : {&d.AddedWords(), &d.RemovedWords(), &d.EditedWords(), &d.EditedCodes()})
+        for (const std::string& w : *list) words += " " + w;
+      for (std::size_t i = 0; i < RDictionary::kMappingLineCount; ++i) words += "|" + d.MappingLine(i);
+      // (Showing an entry again ends a word's preview in its phrase.)
+      return std::make_pair(Unhighlighted(EntriesOf(*form->CurrentWorksheet())), words);
+    };
+    const auto before = state();
+    const std::size_t shown = platform.shown().size();
+    int undone = 0;
+    for (const int most = Chance(50) ? 1000 : 1 + Below(4); undone < most && Command("MenuUndo")->isEnabled(); ++undone)
+      Run("MenuUndo");
+    Log("undo and redo " + std::to_string(undone));
+    for (int k = 0; k < undone; ++k) Run("MenuRedo");
+    EXPECT_EQ(state(), before) << Recent();
+    EXPECT_EQ(platform.shown().size(), shown) << Recent();
   }
 
   // What must hold after every step, whatever was done.

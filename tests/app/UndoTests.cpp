@@ -2,7 +2,10 @@
 #include <QDialog>
 #include <QFocusEvent>
 #include <QMenu>
+#include <QTableView>
 #include <QToolButton>
+
+#include <random>
 
 #include "StripHelpers.h"
 
@@ -145,8 +148,10 @@ TEST_F(UndoTest, UndoingBackToTheSavedWorksheetLeavesItUnmodified) {
   EXPECT_TRUE(platform.AllAnswersUsed());
 }
 
-// Inside a text field Ctrl+Z first takes back the typing there; the
-// worksheet's steps follow once the field has none left.
+// Inside a text field Ctrl+Z first takes back the typing there: in
+// Description the visit's typing, which is a step already (so Redo has it
+// too); in Number what is typed but not entered, which the worksheet's
+// steps follow once the field has none left.
 TEST_F(UndoTest, CtrlZInAFieldUndoesItsTypingFirst) {
   Start();
   EnterNumber("12");
@@ -156,11 +161,14 @@ TEST_F(UndoTest, CtrlZInAFieldUndoesItsTypingFirst) {
   QApplication::sendEvent(Edit("EditDescription"), &back);
   QTest::keyClicks(Edit("EditDescription"), "d");
   EXPECT_EQ(Undo()->text(), "&Undo Type Description");
-  for (int i = 0; i < 10 && Edit("EditDescription")->isUndoAvailable(); ++i) PressUndo();
+  PressUndo();
   EXPECT_EQ(Text("EditDescription"), "");
   EXPECT_EQ(Cell(0, 2), "");
-  // Typed and taken back: no step is left for it.
   EXPECT_EQ(Undo()->text(), "&Undo Enter Number");
+  EXPECT_EQ(Redo()->text(), "&Redo Type Description");
+  PressRedo();
+  EXPECT_EQ(Text("EditDescription"), "abcd");
+  PressUndo();
 
   // A number typed but not entered: the keys are the field's, the entry
   // keeps its number, until there is no typing left to take back.
@@ -197,6 +205,44 @@ TEST_F(UndoTest, CtrlZAfterEnterInNumberTakesTheEnteredNumberBackInOneStep) {
   PressRedo();
   EXPECT_EQ(Text("EditNumber"), "5310");
   EXPECT_EQ(form->CurrentNumber()->Number(), "5310");
+}
+
+// Seeded runs of typing in Description and Number, Ctrl+Z and Ctrl+Shift+Z,
+// as the keys come: after every key the fields, the list and the entry
+// agree, and Redo brings back, in turn, every state Undo left behind (and is
+// offered while there is one), until something new is typed.
+TEST_F(UndoTest, RandomTypingUndoAndRedoKeepFieldsListAndMenuInStep) {
+  Start();
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    form->CurrentWorksheet()->SetModified(false);
+    Run("MenuNewWorksheet");
+    std::mt19937 rng(seed);
+    auto below = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    std::vector<std::string> undone;  // what each Undo took, the last on top
+    for (int step = 0; step < 60; ++step) {
+      const std::string before = Seen();
+      const int what = below(10);
+      if (what < 3) {
+        if (below(3) == 0) Edit("EditNumber")->setFocus();  // the next typing is a new visit
+        TypeDescription(std::string(1 + below(3), static_cast<char>('a' + below(26))).c_str());
+      } else if (what == 3) {
+        EnterNumber(std::to_string(below(100)).c_str());
+      } else if (what < 7) {
+        PressUndo();
+        if (Seen() != before) undone.push_back(before);
+      } else {
+        EXPECT_EQ(Redo()->isEnabled(), !undone.empty()) << seed << ":" << step;
+        PressRedo();
+        if (!undone.empty()) {
+          EXPECT_EQ(Seen(), undone.back()) << seed << ":" << step;
+          undone.pop_back();
+        }
+      }
+      if (what < 4 && Seen() != before) undone.clear();
+      ASSERT_EQ(Text("EditDescription") + "|" + Cell(SelectedRow(), 2),
+                form->CurrentNumber()->Description() + "|" + form->CurrentNumber()->Description());
+    }
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "AtomicFile.h"
 #include "EngineFixture.h"
 
@@ -197,6 +199,55 @@ TEST_F(EngineTest, EditCodeTakesAnyDigitsSafely) {
   std::vector<std::string> rows;
   dict.ListWordsForDigits("11", rows);
   EXPECT_EQ(rows, (List{"11", "tot"}));
+}
+
+// Runs of random edits, each taken back with PutBack and done again, in the
+// order an undo history does: every word, code, list, the mapping and the
+// code index are where they stood.
+TEST_F(EngineTest, PutBackReturnsEveryRunOfEditsEitherWay) {
+  // knee's sounds spell 2, its letters 72: once removed, only its kept sounds give 2.
+  Load("bat,b@t\nknee,ni\ntea,ti\ntot,tAt\n", test::kShippedMapping, Changes({"apt"}, {"tot"}, {"bat", "77"}));
+  std::mt19937 rng(27);
+  auto below = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  const List words = {"apt", "bat", "cab", "knee", "tea", "tot", "zoo"};
+  auto snapshot = [this, &words] {
+    std::string out;
+    for (const std::string& w : words) out += dict.CodeOfNewWord(w) + ",";
+    for (int p = 0; p < dict.Count(); ++p) out += dict.WordAt(p) + "=" + dict.CodeAt(p) + " ";
+    for (const List* list : {&dict.AddedWords(), &dict.RemovedWords(), &dict.EditedWords(), &dict.EditedCodes()})
+      for (const std::string& w : *list) out += "|" + w;
+    for (std::size_t i = 0; i < RDictionary::kMappingLineCount; ++i) out += "|" + dict.MappingLine(i);
+    for (const std::string& row : Rows("9")) out += "|" + row;
+    return out;
+  };
+  std::vector<std::string> states = {snapshot()};
+  std::vector<RDictionaryEdit> edits;
+  for (int run = 0; run < 60; ++run) {
+    dict.BeginEdit();
+    for (int n = below(4); n >= 0; --n) {
+      const std::string& word = words[static_cast<std::size_t>(below(static_cast<int>(words.size())))];
+      const int what = below(4);
+      if (what == 0) dict.AddWord(word);
+      if (what == 1) dict.RemoveWord(word);
+      if (what == 2 && word != "knee") dict.EditCode(word, std::to_string(below(100)));  // knee keeps its sounds
+      if (what == 3) {
+        // Lines that leave k alone, so that knee's two codes stay apart.
+        dict.SetMappingLine(static_cast<std::size_t>("0236"[below(4)] - '0'), below(2) ? "s,z,c" : "m,b");
+        dict.ComputeCodes();
+      }
+    }
+    dict.BuildCodeIndex();
+    edits.push_back(dict.EndEdit());
+    states.push_back(snapshot());
+  }
+  for (std::size_t k = edits.size(); k > 0; --k) {
+    dict.PutBack(edits[k - 1], true);
+    ASSERT_EQ(snapshot(), states[k - 1]) << "undoing run " << k - 1;
+  }
+  for (std::size_t k = 0; k < edits.size(); ++k) {
+    dict.PutBack(edits[k], false);
+    ASSERT_EQ(snapshot(), states[k + 1]) << "redoing run " << k;
+  }
 }
 
 }  // namespace
