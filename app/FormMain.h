@@ -11,7 +11,7 @@
 // - The plain-C++ types of the model libraries (engine, worksheet, config,
 //   and the logic of phrase and practice) start with R, classes and data
 //   structs alike: RDictionary, RWordEntry, RRankedPhrase, RPeg.
-// - Neither prefix: the platform seam and the file helpers of app/util
+// - Neither prefix: the platform seam and the file helpers of base/
 //   (Platform, AtomicFile, LineCursor), types local to one .cpp file, and
 //   the tools and tests.
 // - Members: a class's private data ends in '_' (dictionary_); a plain
