@@ -1110,8 +1110,7 @@ bool TFormMain::ChooseDocumentToPrint(const char* caption, RPrintDocument& docum
   const RJourney& journey = UserJourney();
   const RJourneyScenes scenes(*dictionary_, *currentNumber_, journey.wordsPerPlace);
   // A phrase of dots only is no journey yet.
-  const std::vector<std::string>& chosen = currentNumber_->Slots();
-  const bool words = std::any_of(chosen.begin(), chosen.end(), [](const std::string& slot) { return slot != "."; });
+  const bool words = ChosenWordCount(currentNumber_->Slots()) > 0;
   FormPrintChoice->Prepare(QString::fromLatin1(caption), words ? static_cast<int>(scenes.Count()) : 0, numbers);
   if (CurrentPlatform().RunModal(FormPrintChoice) != QDialog::Accepted) return false;
   document = FormPrintChoice->JourneyChosen() ? JourneyDocument(scenes, journey, *currentNumber_, worksheet_->FileName())

@@ -13,16 +13,6 @@
 #include "WordColumns.h"
 
 namespace tq {
-namespace {
-
-int ChosenWords(const RNumber& entry) {
-  int words = 0;
-  for (const std::string& slot : entry.Slots())
-    if (!slot.empty() && slot[0] != '.') ++words;
-  return words;
-}
-
-}  // namespace
 
 void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
   if (!worksheet_) return;
@@ -34,7 +24,7 @@ void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
 // words than before means given back.
 void TFormMain::RecordWordStep() {
   if (!worksheet_ || !currentNumber_) return;
-  const bool fewer = ChosenWords(*currentNumber_) < ChosenWords(undoHistory_.Watched());
+  const bool fewer = ChosenWordCount(currentNumber_->Slots()) < ChosenWordCount(undoHistory_.Watched().Slots());
   RecordEntryStep(fewer ? "Unchoose Word" : "Choose Word");
 }
 

@@ -221,8 +221,7 @@ int Changed(const tq::RRankedPhrase& phrase, const tq::RRankedPhrase& other) {
 bool HasRepeat(const tq::RRankedPhrase& phrase) {
   std::set<std::string> seen;
   for (const auto& w : phrase.words)
-    if (w.size() > 1 || static_cast<unsigned char>(w[0]) != static_cast<unsigned char>(tq::kUncoveredMark))
-      if (!seen.insert(w).second) return true;
+    if (!tq::IsUncoveredWord(w) && !seen.insert(w).second) return true;
   return false;
 }
 

@@ -38,7 +38,7 @@ const QString kAbstractMark = QString::fromUtf8("\xE2\x98\x86");  // white star
 QString Marks(const RRankedPhrase& phrase, const std::vector<bool>& has, const QString& yes, const QString& no) {
   QString out;
   for (std::size_t i = 0; i < phrase.words.size(); ++i) {
-    if (phrase.words[i].size() == 1 && phrase.words[i][0] == kUncoveredMark) continue;
+    if (IsUncoveredWord(phrase.words[i])) continue;
     out += has[i] ? yes : no;
   }
   return out;
