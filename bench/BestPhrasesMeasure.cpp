@@ -120,7 +120,7 @@ int TimeLong(const RDictionary& dict, std::size_t n) {
   std::mt19937 rng(1);
   const std::string digits = RandomDigits(rng, n);
   const auto start = std::chrono::steady_clock::now();
-  const auto found = tq::FindBestPhrases(dict, digits, 20);
+  const auto found = tq::FindBestPhrases(dict, digits, tq::kBestPhraseCount);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%zu digits: %zu phrases in %.2f s\n", n, found.size(), seconds);
   return found.empty() ? 1 : 0;
@@ -255,7 +255,7 @@ int main(int argc, char** argv) {
     int overZero = 0, repeats = 0, singles = 0, singleTops = 0;
     for (int round = 0; round < perLength; ++round) {
       const std::string digits = RandomDigits(rng, n);
-      const auto found = tq::FindBestPhrases(*dict, digits, 20);
+      const auto found = tq::FindBestPhrases(*dict, digits, tq::kBestPhraseCount);
       if (found.empty()) continue;
       const Covers covers(*dict, digits);
       const auto& top = found[0];

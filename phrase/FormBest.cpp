@@ -224,7 +224,7 @@ void TFormBest::StartSearch() {
   ListPhrases->setRowCount(0);
   ButtonAccept->setEnabled(false);
   if (digits_.size() <= kSearchAtOnce) {
-    ShowPhrases(search_(digits_, kPhraseCount, {}));
+    ShowPhrases(search_(digits_, kBestPhraseCount, {}));
     return;
   }
   run_ = std::make_unique<SearchRun>();
@@ -244,7 +244,7 @@ void TFormBest::StartSearch() {
         QMetaObject::invokeMethod(this, [this, id = run->id] { SearchProgressed(id); }, Qt::QueuedConnection);
       return !run->stop;
     };
-    run->found = search(digits, kPhraseCount, progress);
+    run->found = search(digits, kBestPhraseCount, progress);
     QMetaObject::invokeMethod(this, [this, id = run->id] { SearchFinished(id); }, Qt::QueuedConnection);
   });
 }

@@ -4,7 +4,9 @@
 // one can picture, and hands the chosen one to the main window the way the
 // Random Phrase dialog hands over its proposal.
 //
-// The search runs on a thread of its own while the dialog shows its
+// How many phrases it lists, and which numbers it searches before it first
+// paints, are the search's limits (BestPhrases.h). The search of a longer
+// number runs on a thread of its own while the dialog shows its
 // progress, so a number of a million digits leaves the window responsive.
 // Cancel stops the search and closes the dialog once the search has stopped;
 // any other way of closing or destroying the dialog stops the search and
@@ -48,15 +50,8 @@ class TFormBest : public QDialog {
 
  public:
   static constexpr int kHelpContext = 2250;
-  // How many phrases the list shows.
-  static constexpr std::size_t kPhraseCount = 20;
   // The list's columns.
   enum Column { ColumnPhrase, ColumnWords, ColumnCommon, ColumnPictures, ColumnCount };
-  // A number of up to this many digits is searched before the dialog first
-  // paints: that takes milliseconds, and the list is then there at once
-  // instead of a progress bar flashing by. Longer ones are searched on a
-  // thread of their own.
-  static constexpr std::size_t kSearchAtOnce = 1000;
   // The most characters a cell or a tool tip holds: more than the widest
   // screen shows, few enough that measuring and drawing the row costs
   // nothing. A longer text keeps its beginning and its end.

@@ -436,7 +436,8 @@ void RepairSlots(RNumber& number, const RSlotFault& fault) {
   if (fault.kind == RSlotFault::Kind::None) return;
   number.DeleteSlots(fault.slot, number.SlotCount() - fault.slot);
   if (fault.kind != RSlotFault::Kind::ExtraDot)
-    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(number.Digits().size() - fault.covered), kUncoveredSlot);
+    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(number.Digits().size() - fault.covered),
+                       kUncoveredSlot);
   number.ComposePhrase(0, 0);
 }
 
