@@ -236,7 +236,8 @@ class TFormMain : public QMainWindow {
   // The undo history's side of the commands (FormMainUndo.cpp): each
   // command that changes the worksheet records its step once it is done.
   void RecordEntryStep(const char* name, uint64_t mergeKey = 0);
-  void RecordWordStep();
+  // A word chosen in the strip, or given back (not `chosen`).
+  void RecordWordStep(bool chosen);
   void RecordInsertStep();
   void RecordDeleteStep(int index, const RNumber& entry);
   void RecordMoveStep(const char* name, int from, int to);

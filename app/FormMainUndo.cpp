@@ -20,12 +20,9 @@ void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
   UpdateUndoMenu();
 }
 
-// The strip says only that a word was chosen or given back; fewer chosen
-// words than before means given back.
-void TFormMain::RecordWordStep() {
+void TFormMain::RecordWordStep(bool chosen) {
   if (!worksheet_ || !currentNumber_) return;
-  const bool fewer = ChosenWordCount(currentNumber_->Slots()) < ChosenWordCount(undoHistory_.Watched().Slots());
-  RecordEntryStep(fewer ? "Unchoose Word" : "Choose Word");
+  RecordEntryStep(chosen ? "Choose Word" : "Unchoose Word");
 }
 
 void TFormMain::RecordInsertStep() {

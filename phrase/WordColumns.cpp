@@ -432,10 +432,10 @@ class TStripSync {
   }
 
   // A word was chosen or given back.
-  void WordsChanged() {
+  void WordsChanged(bool chosen) {
     RefreshPhrase();
     RebuildColumns(false, true);
-    emit state_.owner.WorksheetModified();
+    emit state_.owner.WorksheetModified(chosen);
   }
 
   bool CommitNumber(const std::string& typed) {
@@ -591,7 +591,7 @@ class TColumnActions final : public TColumnWiring {
     if (!Reshape([&] { return state_.table.ChooseWord(*state_.number, i, c.SelectedText()); })) return;
     // The column lists the words of the chosen one's code now, with that
     // word highlighted and in view.
-    sync_.WordsChanged();
+    sync_.WordsChanged(true);
     if (byKey) MoveOnFrom(i);
   }
 
@@ -613,7 +613,7 @@ class TColumnActions final : public TColumnWiring {
     // the focus goes down to the digits given back.
     const bool byKey = c.button->hasFocus();
     if (!Reshape([&] { return state_.table.UnselectWord(*state_.number, i); })) return;
-    sync_.WordsChanged();
+    sync_.WordsChanged(false);
     if (byKey) FocusList(std::min(i, state_.table.ColumnCount() - 1), Qt::OtherFocusReason);
   }
 
