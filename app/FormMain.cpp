@@ -663,32 +663,16 @@ void TFormMain::ListNumbersDblClick() { EditNumber->setFocus(); }
 
 void TFormMain::FindNumber() {
   if (!worksheet_ || worksheet_->Count() == 0) return;
-  const std::string text = DialogFind->FindText();
-  const bool matchCase = DialogFind->MatchCase();
-  const bool wholeWord = DialogFind->WholeWord();
-  const bool down = DialogFind->Down();
-  const int count = worksheet_->Count();
-  const int start = std::clamp(currentIndex_, 0, count - 1);
+  const RFindRequest request{DialogFind->FindText(), DialogFind->MatchCase(), DialogFind->WholeWord(),
+                             DialogFind->Down()};
   ShowStatus(std::string());
-  int i = start;
-  do {
-    i += down ? 1 : -1;
-    if (i >= count) {
-      i = 0;
-      ShowStatusAlert("Search wrapped.");
-    } else if (i < 0) {
-      i = count - 1;
-      ShowStatusAlert("Search wrapped.");
-    }
-    const RNumber& entry = worksheet_->At(i);
-    if (!entry.IsEmpty() && (FieldMatches(entry.Number(), text, matchCase, wholeWord) ||
-                             FieldMatches(entry.Phrase(), text, matchCase, wholeWord) ||
-                             FieldMatches(entry.Description(), text, matchCase, wholeWord))) {
-      SelectNumber(i, false);
-      return;
-    }
-  } while (i != start);
-  ShowStatusAlert("Not found.");
+  bool wrapped = false;
+  const int found = FindEntry(*worksheet_, std::clamp(currentIndex_, 0, worksheet_->Count() - 1), request, wrapped);
+  if (wrapped) ShowStatusAlert("Search wrapped.");
+  if (found >= 0)
+    SelectNumber(found, false);
+  else
+    ShowStatusAlert("Not found.");
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {

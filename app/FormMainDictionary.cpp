@@ -16,6 +16,7 @@
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "RNumber.h"
+#include "SlotLogic.h"
 #include "Text.h"
 #include "WordColumns.h"
 
@@ -62,7 +63,7 @@ bool TFormMain::SelectedWord(const std::string& command, std::string& word) cons
   }
   word = FromQString(rows.first().data(Qt::DisplayRole).toString());
   // Headers ("12", "(none)") and blank rows are no words.
-  return !word.empty() && word[0] >= 'a' && word[0] <= 'z';
+  return IsWordRow(word);
 }
 
 bool TFormMain::InCurrentPhrase(const std::string& word) const {
