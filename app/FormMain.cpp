@@ -361,19 +361,7 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
 }
 
 void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
-  FormDict = dialogs.FormDict;
-  FormAbout = dialogs.FormAbout;
-  FormMapping = dialogs.FormMapping;
-  FormRandom = dialogs.FormRandom;
-  FormOptions = dialogs.FormOptions;
-  FormQuestion = dialogs.FormQuestion;
-  FormTips = dialogs.FormTips;
-  FormEditPhrase = dialogs.FormEditPhrase;
-  FormPractice = dialogs.FormPractice;
-  FormBest = dialogs.FormBest;
-  FormJourney = dialogs.FormJourney;
-  FormJourneyPlaces = dialogs.FormJourneyPlaces;
-  FormPrintChoice = dialogs.FormPrintChoice;
+  static_cast<TMainDialogs&>(*this) = dialogs;
   if (FormJourney) {
     connect(FormJourney, &TFormJourney::FillRequested, this, &TFormMain::JourneyFillClick);
     connect(FormJourney, &TFormJourney::EditJourneyRequested, this, &TFormMain::MenuEditJourneyClick);
@@ -791,8 +779,7 @@ void TFormMain::MenuBestPhrasesClick() {
   if (FormBest) AcceptProposedPhrase(*FormBest);
 }
 
-template <typename Dialog>
-void TFormMain::AcceptProposedPhrase(Dialog& dialog) {
+void TFormMain::AcceptProposedPhrase(TPhraseProposal& dialog) {
   if (!worksheet_ || !currentNumber_) return;
   // An empty number is taken too: it clears the entry's digits and words.
   CommitNumber();

@@ -65,14 +65,15 @@ class TFormRandom;
 class TFormBest;
 class TFormTips;
 class TNumbersModel;
+class TPhraseProposal;
 class TStatusPanel;
 class TWordColumns;
 
-// The dialogs the main window opens. Start-up creates each of them once, in
-// the order the program always has, and hands them over; they live as long as
-// the main window, their parent.
 struct RPrintDocument;
 
+// The dialogs the main window opens. Start-up creates each of them once, in
+// the order the program always has, and hands them over; they live as long as
+// the main window, their parent. The window knows them by these names.
 struct TMainDialogs {
   TFormDict* FormDict = nullptr;
   TFormAbout* FormAbout = nullptr;
@@ -89,7 +90,7 @@ struct TMainDialogs {
   TFormPrintChoice* FormPrintChoice = nullptr;
 };
 
-class TFormMain : public QMainWindow {
+class TFormMain : public QMainWindow, private TMainDialogs {
   Q_OBJECT
 
  public:
@@ -218,8 +219,7 @@ class TFormMain : public QMainWindow {
   void ShowWorksheet(std::unique_ptr<RWorksheet> worksheet);
   // Runs the random or best phrase dialog for the current number and takes
   // the phrase the user accepts into the entry.
-  template <typename Dialog>
-  void AcceptProposedPhrase(Dialog& dialog);
+  void AcceptProposedPhrase(TPhraseProposal& dialog);
   void WordListContextMenu(int column, const QPoint& globalPos);
   // What the remove and edit commands of the pop-up menu act on: true with
   // the focused list's selected word. With no row selected it says so for
@@ -280,20 +280,8 @@ class TFormMain : public QMainWindow {
   bool firstShow_ = true;
   bool descriptionShown_ = true;
 
-  TFormQuestion* FormQuestion = nullptr;
-  TFormDict* FormDict = nullptr;
-  TFormAbout* FormAbout = nullptr;
-  TFormMapping* FormMapping = nullptr;
-  TFormRandom* FormRandom = nullptr;
-  TFormOptions* FormOptions = nullptr;
-  TFormTips* FormTips = nullptr;
-  TFormEditPhrase* FormEditPhrase = nullptr;
-  TFormPractice* FormPractice = nullptr;
-  TFormBest* FormBest = nullptr;
-  TFormJourney* FormJourney = nullptr;
-  TFormJourneyPlaces* FormJourneyPlaces = nullptr;
+  // The dialogs are the TMainDialogs this window is made of.
   TFindDialog* DialogFind = nullptr;
-  TFormPrintChoice* FormPrintChoice = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 
   QToolBar* ToolBar = nullptr;

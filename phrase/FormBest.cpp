@@ -95,7 +95,7 @@ struct TFormBest::SearchRun {
 
 QString PictureMark(bool pictured) { return pictured ? kPicturedMark : kAbstractMark; }
 
-TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent), dictionary_(dictionary) {
+TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : TPhraseProposal(parent), dictionary_(dictionary) {
   search_ = [this](std::string_view digits, std::size_t count, const SearchProgress& progress) {
     return FindBestPhrases(dictionary_, digits, count, progress);
   };
@@ -193,11 +193,6 @@ std::string TFormBest::Phrase() const {
   const int row = ListPhrases->currentRow();
   if (row < 0 || static_cast<std::size_t>(row) >= phrases_.size()) return {};
   return phrases_[static_cast<std::size_t>(row)];
-}
-
-void TFormBest::ApplyPhraseTo(RNumber& number) const {
-  number.SetPhrase(Phrase());
-  number.SlotsFromPhrase();
 }
 
 void TFormBest::showEvent(QShowEvent* event) {

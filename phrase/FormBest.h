@@ -16,14 +16,9 @@
 // whole phrase, and the dialog sizes itself to its rows within the screen.
 //
 // One instance lives from start to exit and is shown modally through the
-// platform seam:
-//
-//   FormBest->Prepare(EditNumber text, CurrentNumber->Digits());
-//   if (CurrentPlatform().RunModal(FormBest) != ResultOk) return;
-//   FormBest->ApplyPhraseTo(*CurrentNumber);
+// platform seam, as every phrase proposal is (PhraseProposal.h).
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 #include <string>
@@ -32,6 +27,7 @@
 #include <vector>
 
 #include "BestPhrases.h"
+#include "PhraseProposal.h"
 
 class QLabel;
 class QLineEdit;
@@ -43,9 +39,8 @@ class QWidget;
 namespace tq {
 
 class RDictionary;
-class RNumber;
 
-class TFormBest : public QDialog {
+class TFormBest : public TPhraseProposal {
   Q_OBJECT
 
  public:
@@ -69,16 +64,12 @@ class TFormBest : public QDialog {
   // while the dialog is shown.
   void SetSearch(BestSearch search);
 
-  // The number as the main window shows it, and the digits the phrases are
-  // found for. Every showing lists the phrases afresh, so changes to the
-  // dictionary or the mapping are always followed.
-  void Prepare(const std::string& numberText, const std::string& digits);
-
-  // The chosen phrase (Windows-1252): after OK, the accepted one; empty when
-  // the list is empty.
-  std::string Phrase() const;
-  // Gives `number` the accepted phrase and the slots read from it.
-  void ApplyPhraseTo(RNumber& number) const;
+  // Every showing lists the phrases afresh, so changes to the dictionary
+  // or the mapping are always followed.
+  void Prepare(const std::string& numberText, const std::string& digits) override;
+  // The chosen phrase: after OK, the accepted one; empty when the list is
+  // empty.
+  std::string Phrase() const override;
 
   // Esc and the close box are the Cancel button.
   void reject() override;
