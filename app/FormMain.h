@@ -4,6 +4,13 @@
 // open worksheet and (once start-up hands it over) the dictionary, and runs
 // the worksheet's life: new, open, the save question on close, save, save as.
 //
+// The window is built, and its numbers list, fields and entry commands
+// wired, in FormMain.cpp; its other commands are in a file for what they act
+// on: the worksheet file and printing (FormMainFile.cpp), the dictionary
+// (FormMainDictionary.cpp), practice and the journey (FormMainPractice.cpp),
+// and the undo history (FormMainUndo.cpp). The logic they wire together is
+// the libraries'.
+//
 // Names, in this folder and every library it wires together:
 // - Qt classes (windows, dialogs, widgets, item models, delegates, event
 //   filters, and the rows that describe them such as TMenuCommand) start
@@ -259,7 +266,7 @@ class TFormMain : public QMainWindow, private TMainDialogs {
   // Practice is offered while some entry has a number to practise.
   void UpdatePracticeCommand();
   int TopRow() const;
-  // The journey's side of the window (FormMainJourney.cpp): the user's
+  // The journey's side of the window (FormMainPractice.cpp): the user's
   // journey, read once when first needed, and the Journey window kept on
   // the current entry while it is open.
   const RJourney& UserJourney();

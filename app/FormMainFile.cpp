@@ -30,7 +30,22 @@
 namespace tq {
 namespace {
 
-constexpr const char* kWorksheetFilter = "Tessaloquine Worksheet (*.tqw)|*.tqw|All Files|*.*";
+// The file box for a worksheet, in the folder last used.
+FileDialogRequest WorksheetRequest(const char* title, const RConfig* config) {
+  FileDialogRequest request;
+  request.title = title;
+  request.filter = "Tessaloquine Worksheet (*.tqw)|*.tqw|All Files|*.*";
+  request.defaultExtension = "tqw";
+  request.initialDirectory = config ? config->GetLastDirectory() : std::string();
+  return request;
+}
+
+// The next file box opens in the folder of the worksheet just opened or
+// saved (or asked for).
+void RememberFolder(RConfig* config, const std::string& path) {
+  const std::string directory = DirectoryOf(path);
+  if (config && !directory.empty() && DirectoryExists(directory)) config->SetLastDirectory(directory);
+}
 
 }  // namespace
 
@@ -149,12 +164,7 @@ bool TFormMain::SaveWorksheet() {
 
 bool TFormMain::SaveWorksheetAs() {
   if (!worksheet_) return false;
-  FileDialogRequest request;
-  request.title = "Save Worksheet";
-  request.filter = kWorksheetFilter;
-  request.defaultExtension = "tqw";
-  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
-  const std::string path = CurrentPlatform().SaveFileName(request);
+  const std::string path = CurrentPlatform().SaveFileName(WorksheetRequest("Save Worksheet", config_.get()));
   if (path.empty()) return false;
 
   bool goOn = true;
@@ -169,8 +179,7 @@ bool TFormMain::SaveWorksheetAs() {
     }
     UpdateTitle();
   }
-  const std::string directory = DirectoryOf(path);
-  if (config_ && !directory.empty() && DirectoryExists(directory)) config_->SetLastDirectory(directory);
+  RememberFolder(config_.get(), path);
   return saved;
 }
 
@@ -194,16 +203,10 @@ void TFormMain::MenuNewPegListClick() {
 }
 
 void TFormMain::MenuOpenWorksheetClick() {
-  FileDialogRequest request;
-  request.title = "Open Worksheet";
-  request.filter = kWorksheetFilter;
-  request.defaultExtension = "tqw";
-  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
-  const std::string path = CurrentPlatform().OpenFileName(request);
+  const std::string path = CurrentPlatform().OpenFileName(WorksheetRequest("Open Worksheet", config_.get()));
   if (path.empty()) return;
   if (!OpenWorksheet(path)) return;
-  const std::string directory = DirectoryOf(path);
-  if (config_ && !directory.empty() && DirectoryExists(directory)) config_->SetLastDirectory(directory);
+  RememberFolder(config_.get(), path);
 }
 
 void TFormMain::MenuSaveWorksheetClick() {
