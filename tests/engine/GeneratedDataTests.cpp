@@ -182,6 +182,17 @@ TEST_F(GeneratedData, PicturesConcreteThingsOnly) {
     EXPECT_LT(degree(other), kPictureDegree) << other;
   EXPECT_LT(degree("mother"), degree("sofa"));
   EXPECT_EQ(degree("knives"), degree("knife"));
+  // The kind of picture, a plural's that of its singular.
+  const auto kind = [](const char* w) {
+    const int p = dictionary->FindWord(w);
+    if (p < 0) return std::string("missing");
+    const RWordEntry& e = dictionary->EntryAt(p);
+    return std::string(1, dictionary->PictureCategory(e)) + (dictionary->IsPluralEntry(e) ? " plural" : "");
+  };
+  const std::pair<const char*, const char*> kinds[] = {
+      {"knife", "o"}, {"stone", "o"}, {"tiger", "a"}, {"cheese", "f"}, {"nose", "b"},         {"rose", "p"},
+      {"mom", "h"},   {"fire", "s"},  {"sand", "s"},  {"knives", "o plural"}, {"teeth", "b plural"}, {"tooth", "b"}};
+  for (const auto& [word, expected] : kinds) EXPECT_EQ(kind(word), expected) << word;
   int picturable = 0;
   for (int i = 0; i < dictionary->Count(); ++i)
     picturable += dictionary->IsPicturableEntry(dictionary->EntryAt(i)) ? 1 : 0;
