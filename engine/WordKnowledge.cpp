@@ -70,31 +70,28 @@ bool ParseCategory(std::string_view text, char& category, bool& plural) {
   return true;
 }
 
-// The comma-separated fields of a line, one after the other.
-class RFieldCursor {
- public:
-  explicit RFieldCursor(std::string_view line) : rest_(line) {}
-  // False when no field is left.
-  bool Next(std::string_view& field) {
-    if (done_) return false;
-    const auto comma = rest_.find(',');
-    field = rest_.substr(0, comma);
-    done_ = comma == std::string_view::npos;
-    rest_ = done_ ? std::string_view() : rest_.substr(comma + 1);
-    return true;
-  }
+// The field after the last comma of a line when it is a picture degree,
+// cut off with its comma.
+bool CutPictureDegree(std::string_view& line, unsigned char& degree) {
+  const auto comma = line.rfind(',');
+  if (comma == std::string_view::npos || !ParsePictureDegree(line.substr(comma + 1), degree)) return false;
+  line = line.substr(0, comma);
+  return true;
+}
 
- private:
-  std::string_view rest_;
-  bool done_ = false;
-};
+// True when the line ends in ",n" or ",-", the kind of "word,level,kind".
+bool EndsInKind(std::string_view line) {
+  return line.size() >= 2 && line[line.size() - 2] == ',' && (line.back() == 'n' || line.back() == '-');
+}
 
 // Reads the line that starts at next as "word,level,kind", optionally
 // followed by a picture degree (",p" for the whole degree, or ",0" to
 // ",100") and its category (",o", or ",O" for a plural), and then by ",u"
 // (the word is unsuitable to suggest), and moves next past its line end.
-// False for anything else (comments included). The word ends at the first
-// comma; each field is read once, in order.
+// False for anything else (comments included). The file has a line for
+// most words: the line end is found with one search, and the fields are
+// read from the end of the line, where they have their fixed shapes; the
+// word ends at the first comma.
 bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& word, RWordKnowledge& known) {
   const char* const start = next;
   const void* const found = std::memchr(start, '\n', static_cast<std::size_t>(end - start));
@@ -103,22 +100,35 @@ bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& wor
   std::string_view line(start, static_cast<std::size_t>(stop - start));
   // A line may end in "\r\n", and one more carriage return is let pass.
   for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.remove_suffix(1);
-  RFieldCursor fields(line);
-  std::string_view level, kind, field;
-  if (!fields.Next(word) || word.empty() || !fields.Next(level) || !fields.Next(kind)) return false;
   known = RWordKnowledge{};
-  if (!ParseLevel(level, known.level) || (kind != "n" && kind != "-")) return false;
-  known.noun = kind == "n";
-  bool more = fields.Next(field);
-  if (more && ParsePictureDegree(field, known.picture)) {
-    more = fields.Next(field);
-    if (more && ParseCategory(field, known.category, known.plural)) more = fields.Next(field);
+  known.unsuitable = line.size() >= 2 && line.substr(line.size() - 2) == ",u";
+  if (known.unsuitable) line.remove_suffix(2);
+  if (!EndsInKind(line)) {
+    // A degree, or a degree and a category: "p" is both a degree and the
+    // category of plants, so a category is one only after a degree.
+    std::string_view rest = line;
+    const bool category = rest.size() >= 2 && rest[rest.size() - 2] == ',' &&
+                          ParseCategory(rest.substr(rest.size() - 1), known.category, known.plural);
+    if (category) rest.remove_suffix(2);
+    if (!category || !CutPictureDegree(rest, known.picture) || !EndsInKind(rest)) {
+      known.category = 0;
+      known.plural = false;
+      rest = line;
+      if (!CutPictureDegree(rest, known.picture) || !EndsInKind(rest)) return false;
+    }
+    line = rest;
   }
-  if (more && field == "u") {
-    known.unsuitable = true;
-    more = fields.Next(field);
-  }
-  return !more;
+  // Now "word,level,kind": the level is one or two characters (or "-")
+  // after the comma before the kind.
+  const std::string_view rest = line.substr(0, line.size() - 2);  // "word,level"
+  const auto comma = rest.rfind(',');
+  if (comma == std::string_view::npos || comma == 0 || rest.size() - comma > 3) return false;
+  if (!ParseLevel(rest.substr(comma + 1), known.level)) return false;
+  word = rest.substr(0, comma);
+  // The word ends at the first comma, so a line with one inside it is none.
+  if (std::memchr(word.data(), ',', word.size())) return false;
+  known.noun = line.back() == 'n';
+  return true;
 }
 
 // The generated file is well under a megabyte; one far larger is no word

@@ -114,9 +114,10 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
   }
 }
 
-// Every line, old (",p") or new (a degree, its category and ",u"), reads as
-// splitting it at its commas says; a word with a comma (the user's words
-// may hold one) has no line.
+// The reader finds the fields from the end of a line, where "p" may be a
+// degree or a category, yet every line, old (",p") or new (a degree, its
+// category and ",u"), reads as splitting it at its commas says; a word with
+// a comma (the user's words may hold one) has no line.
 TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
   struct Told {
     unsigned char level = 0, picture = 0;
