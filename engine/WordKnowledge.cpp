@@ -63,10 +63,11 @@ bool ParsePictureDegree(std::string_view text, unsigned char& degree) {
 // of that category.
 bool ParseCategory(std::string_view text, char& category, bool& plural) {
   if (text.size() != 1) return false;
-  plural = text[0] >= 'A' && text[0] <= 'Z';
-  const char letter = plural ? static_cast<char>(text[0] - 'A' + 'a') : text[0];
+  const bool capital = text[0] >= 'A' && text[0] <= 'Z';
+  const char letter = capital ? static_cast<char>(text[0] - 'A' + 'a') : text[0];
   if (kPictureCategories.find(letter) == std::string_view::npos) return false;
   category = letter;
+  plural = capital;
   return true;
 }
 

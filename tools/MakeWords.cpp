@@ -73,12 +73,15 @@
 //     counts plus one half, so that untagged senses count alike (their order
 //     in WordNet is no frequency). A sense is a picture by its lexicographer
 //     file: made things and natural objects fully, animals 96, food 92, body
-//     parts 88, plants 84, substances 80 and persons 60 in 100 (one pictures
-//     a person by a type more than by a shape); others not at all. Our
+//     parts 88, plants 84, substances 75 (sand and mud have no shape of
+//     their own: a picture, but not a strong one for a peg) and persons 60
+//     in 100 (one pictures a person by a type more than by a shape); others
+//     not at all. Our
 //     reviewed data/pictures.txt overrules the file for a sense and all the
 //     senses under it: the sea's waves, fire, fog and storms are events and
 //     phenomena to WordNet but plain to see; a copy and a friend or a foe are
-//     named by how they stand to another, and are no picture. a is the
+//     named by how they stand to another, and are no picture; bacteria and
+//     viruses are animals nobody sees. a is the
 //     senses' picture factors averaged by weight over the senses that are
 //     pictures at all, times their share of the noun's weight up to 0.6: a
 //     third is about the edge, where table (the furniture in 30 of 82 uses;
@@ -112,8 +115,10 @@
 // pictures while "does" is no plural of doe. data/pictures.txt sets the
 // degree of the few words the counts misjudge (a lemma listed there gives
 // its degree to its plurals too): relish (the condiment was never tagged),
-// weave (a verb, though WordNet tagged its fabric), fry (only "small fry").
-// Of the 38,578 words about 11,200 are pictures.
+// weave (a verb, though WordNet tagged its fabric), fry (only "small fry"),
+// rose (the flower, not the past tense), match and chain (the things peg
+// lists want, though the verbs weigh more), gig (a band's booking, which
+// WordNet lacks). Of the 38,578 words about 11,100 are pictures.
 //
 // Unsuitable: vulgar and sexual words, slurs, hard drugs and words of hate
 // are never suggested. A word is unsuitable when

@@ -68,8 +68,10 @@ bool ParseNumber(std::string_view text, int base, long& value) {
 
 // How much of a picture a noun sense in each lexicographer file is, where
 // no listed root above it says otherwise: things and natural objects fully,
-// then animals, food, body parts, plants and substances a little less, and
-// persons least (one pictures a person by a type more than by a shape).
+// then animals, food, body parts and plants a little less, substances less
+// (sand and mud have no shape of their own, so they stay below a strong
+// picture), and persons least (one pictures a person by a type more than by
+// a shape).
 int FileFactor(int file) {
   switch (file) {
     case 6:   // artifact
@@ -79,7 +81,7 @@ int FileFactor(int file) {
     case 13: return 92;  // food
     case 8: return 88;   // body
     case 20: return 84;  // plant
-    case 27: return 80;  // substance
+    case 27: return 75;  // substance
     case 18: return 60;  // person
     default: return 0;
   }
