@@ -127,8 +127,9 @@ class RDictionary {
   int SaveUserChanges();
   int LoadWords();        // words.dat, then the user's added and removed words
   int LoadMapping();      // mapping.txt
-  // wordinfo.dat: levels, nouns, pictures. A missing or unreadable file only means
-  // that nothing is known (-1, no message); the program runs on without it.
+  // wordinfo.dat: levels, nouns, pictures. A missing or unreadable file
+  // only means that nothing is known (-1, no message); the program runs on
+  // without it.
   int LoadWordKnowledge();
   bool HasWordKnowledge() const { return hasKnowledge_; }
   // True when the entry counts as a common word: with knowledge, a level up

@@ -30,9 +30,10 @@ struct RPeg {
 //   1. in a list of three digits, not the plural of the two-digit list's peg
 //      for its first two digits ("tires" is no peg for 140 when "door" is
 //      the peg of 14 and another word is there);
-//   2. a singular: a plural comes only where no singular is;
+//   2. a singular: a plural (IsPluralWord: toes, and teeth too) comes only
+//      where no singular is;
 //   3. a strong picture (a degree of kStrongPicture or more: things,
-//      animals, food; the words for persons stay below);
+//      animals, food; substances and the words for persons stay below);
 //   4. a common word;
 //   5. a word whose first sound spells a digit, not one that begins with a
 //      vowel, h, w or y ("suit" rather than "host");
