@@ -164,7 +164,7 @@ int MeasurePegs(const RDictionary& dict) {
   }
   int plurals = 0, missed = 0;
   for (const auto& peg : two) {
-    if (peg.words.size() == 1 && !tq::SingularOf(dict, dict.FindWord(peg.words[0])).empty()) ++plurals;
+    if (peg.words.size() == 1 && tq::IsPluralWord(dict, dict.FindWord(peg.words[0]))) ++plurals;
     if (!peg.picturable && !Pictures(byCode, peg.number).empty()) ++missed;
   }
   std::printf("2-digit pegs: %d plurals (at most 2), %d without a picture although one exists (0)\n", plurals, missed);

@@ -29,11 +29,15 @@ struct RWordEntry {
   // word-list size that holds it; kNoLevel for the user's own words, which
   // count as common), whether it is mostly used as a noun, and whether it
   // names a concrete thing a person can picture (an animal, a tool, a food),
-  // as a degree from 0 (not at all) to kFullPicture; and whether the word is
-  // one no suggestion may offer (vulgar, a slur, a hard drug).
+  // as a degree from 0 (not at all) to kFullPicture; what kind of thing the
+  // picture is (one of kPictureCategories, 0 when unknown) and whether it is
+  // that of a noun the word is the plural of (toes, teeth); and whether the
+  // word is one no suggestion may offer (vulgar, a slur, a hard drug).
   unsigned char level = 0;
   bool noun = false;
   unsigned char picture = 0;
+  char category = 0;
+  bool plural = false;
   bool unsuitable = false;
 
   friend bool operator==(const RWordEntry&, const RWordEntry&) = default;
@@ -78,6 +82,10 @@ inline constexpr unsigned char kUnlistedLevel = 100;
 // Picture degrees: a word from kPictureDegree up counts as a picture.
 inline constexpr unsigned char kFullPicture = 100;
 inline constexpr unsigned char kPictureDegree = 50;
+// The kinds of picture, in the order peg lists prefer them: an object (a
+// knife, a stone), an animal, food, a part of the body, a plant, something
+// else one sees (sand, fire), a person.
+inline constexpr std::string_view kPictureCategories = "oafbpsh";
 
 
 // One letter group bound to one digit ('\0' for the no-digit line).
@@ -153,8 +161,9 @@ class RDictionary {
   int SaveUserChanges();
   int LoadWords();        // words.dat, then the user's added and removed words
   int LoadMapping();      // mapping.txt
-  // wordinfo.dat: levels and nouns. A missing or unreadable file only means
-  // that nothing is known (-1, no message); the program runs on without it.
+  // wordinfo.dat: levels, nouns, pictures. A missing or unreadable file
+  // only means that nothing is known (-1, no message); the program runs on
+  // without it.
   int LoadWordKnowledge();
   bool HasWordKnowledge() const { return hasKnowledge_; }
   // True when the entry counts as a common word: with knowledge, a level up
@@ -164,6 +173,10 @@ class RDictionary {
   // kFullPicture; an older file without the mark pictures nothing.
   unsigned char PictureDegree(const RWordEntry& e) const { return HasWordKnowledge() ? e.picture : 0; }
   bool IsPicturableEntry(const RWordEntry& e) const { return PictureDegree(e) >= kPictureDegree; }
+  // The kind of the word's picture (one of kPictureCategories), 0 when
+  // unknown; and whether the picture is that of the noun it is a plural of.
+  char PictureCategory(const RWordEntry& e) const { return HasWordKnowledge() ? e.category : '\0'; }
+  bool IsPluralEntry(const RWordEntry& e) const { return HasWordKnowledge() && e.plural; }
   // True when no suggestion (best phrases, pegs) may offer the word.
   bool IsUnsuitableEntry(const RWordEntry& e) const { return HasWordKnowledge() && e.unsuitable; }
   int SaveMapping();

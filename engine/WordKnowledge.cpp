@@ -1,7 +1,7 @@
 // The word knowledge: how common each word is, whether it is mostly a noun,
-// how well it can be pictured and whether it is unsuitable to suggest, from
-// wordinfo.dat (written by tools/MakeWords beside words.dat; the
-// format is described there). Only the best-phrase ranking uses it.
+// how well it can be pictured and as what, and whether it is unsuitable to
+// suggest, from wordinfo.dat (written by tools/MakeWords beside words.dat;
+// the format is described there). Only best phrases and peg lists use it.
 #include <algorithm>
 #include <cstring>
 
@@ -11,60 +11,88 @@
 namespace tq {
 namespace {
 
-// What one line of the file tells of its word.
+// What one line of the file tells of its word; as it stands, what is known
+// of a word no line speaks of.
 struct RWordKnowledge {
   unsigned char level = kUnlistedLevel;
   bool noun = false;
   unsigned char picture = 0;
+  char category = 0;
+  bool plural = false;
   bool unsuitable = false;
 };
 
-// "10" to "99"-style levels: one or two digits, not zero.
-bool ParseLevel(std::string_view text, unsigned char& level) {
-  if (text == "-") {
-    level = kUnlistedLevel;
-    return true;
-  }
-  if (text.empty() || text.size() > 2) return false;
-  int value = 0;
+void Assign(RWordEntry& e, const RWordKnowledge& known) {
+  e.level = known.level;
+  e.noun = known.noun;
+  e.picture = known.picture;
+  e.category = known.category;
+  e.plural = known.plural;
+  e.unsuitable = known.unsuitable;
+}
+
+// A whole number of one to `digits` digits.
+bool ParseNumber(std::string_view text, std::size_t digits, int& value) {
+  if (text.empty() || text.size() > digits) return false;
+  value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return false;
     value = value * 10 + (c - '0');
   }
-  if (value == 0) return false;
+  return true;
+}
+
+// "10" to "99"-style levels: one or two digits, not zero; "-" for none.
+bool ParseLevel(std::string_view text, unsigned char& level) {
+  int value = kUnlistedLevel;
+  if (text != "-" && (!ParseNumber(text, 2, value) || value == 0)) return false;
   level = static_cast<unsigned char>(value);
   return true;
 }
 
-// The field after the last comma of a line when it is a picture degree:
-// "p" (the whole degree, as older files mark a picture) or 0 to 100.
+// A picture degree: "p" (the whole degree, as older files mark a picture)
+// or 0 to 100.
+bool ParsePictureDegree(std::string_view text, unsigned char& degree) {
+  int value = kFullPicture;
+  if (text != "p" && (!ParseNumber(text, 3, value) || value > kFullPicture)) return false;
+  degree = static_cast<unsigned char>(value);
+  return true;
+}
+
+// A category letter; a capital one says the word is the plural of a noun
+// of that category.
+bool ParseCategory(std::string_view text, char& category, bool& plural) {
+  if (text.size() != 1) return false;
+  const bool capital = text[0] >= 'A' && text[0] <= 'Z';
+  const char letter = capital ? static_cast<char>(text[0] - 'A' + 'a') : text[0];
+  if (kPictureCategories.find(letter) == std::string_view::npos) return false;
+  category = letter;
+  plural = capital;
+  return true;
+}
+
+// The field after the last comma of a line when it is a picture degree,
+// cut off with its comma.
 bool CutPictureDegree(std::string_view& line, unsigned char& degree) {
   const auto comma = line.rfind(',');
-  if (comma == std::string_view::npos) return false;
-  const std::string_view field = line.substr(comma + 1);
-  if (field == "p") {
-    degree = kFullPicture;
-  } else {
-    if (field.empty() || field.size() > 3) return false;
-    int value = 0;
-    for (char c : field) {
-      if (c < '0' || c > '9') return false;
-      value = value * 10 + (c - '0');
-    }
-    if (value > kFullPicture) return false;
-    degree = static_cast<unsigned char>(value);
-  }
+  if (comma == std::string_view::npos || !ParsePictureDegree(line.substr(comma + 1), degree)) return false;
   line = line.substr(0, comma);
   return true;
 }
 
+// True when the line ends in ",n" or ",-", the kind of "word,level,kind".
+bool EndsInKind(std::string_view line) {
+  return line.size() >= 2 && line[line.size() - 2] == ',' && (line.back() == 'n' || line.back() == '-');
+}
+
 // Reads the line that starts at next as "word,level,kind", optionally
 // followed by a picture degree (",p" for the whole degree, or ",0" to
-// ",100") and then by ",u" (the word is unsuitable to suggest), and moves
-// next past its line end. False for anything else (comments included). The
-// file has a line for most words: the line end is found with one search, and
-// the fields are read from the end of the line, where they have their fixed
-// shapes.
+// ",100") and its category (",o", or ",O" for a plural), and then by ",u"
+// (the word is unsuitable to suggest), and moves next past its line end.
+// False for anything else (comments included). The file has a line for
+// most words: the line end is found with one search, and the fields are
+// read from the end of the line, where they have their fixed shapes; the
+// word ends at the first comma.
 bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& word, RWordKnowledge& known) {
   const char* const start = next;
   const void* const found = std::memchr(start, '\n', static_cast<std::size_t>(end - start));
@@ -73,16 +101,26 @@ bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& wor
   std::string_view line(start, static_cast<std::size_t>(stop - start));
   // A line may end in "\r\n", and one more carriage return is let pass.
   for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.remove_suffix(1);
+  known = RWordKnowledge{};
   known.unsuitable = line.size() >= 2 && line.substr(line.size() - 2) == ",u";
   if (known.unsuitable) line.remove_suffix(2);
-  known.picture = 0;
-  if (!line.empty() && line.back() != 'n' && line.back() != '-' && !CutPictureDegree(line, known.picture))
-    return false;
-  // Now "word,level,kind": the kind is one character after the last comma,
-  // the level one or two characters (or "-") after the comma before it.
-  if (line.size() < 5 || line[line.size() - 2] != ',') return false;
-  const char kind = line.back();
-  if (kind != 'n' && kind != '-') return false;
+  if (!EndsInKind(line)) {
+    // A degree, or a degree and a category: "p" is both a degree and the
+    // category of plants, so a category is one only after a degree.
+    std::string_view rest = line;
+    const bool category = rest.size() >= 2 && rest[rest.size() - 2] == ',' &&
+                          ParseCategory(rest.substr(rest.size() - 1), known.category, known.plural);
+    if (category) rest.remove_suffix(2);
+    if (!category || !CutPictureDegree(rest, known.picture) || !EndsInKind(rest)) {
+      known.category = 0;
+      known.plural = false;
+      rest = line;
+      if (!CutPictureDegree(rest, known.picture) || !EndsInKind(rest)) return false;
+    }
+    line = rest;
+  }
+  // Now "word,level,kind": the level is one or two characters (or "-")
+  // after the comma before the kind.
   const std::string_view rest = line.substr(0, line.size() - 2);  // "word,level"
   const auto comma = rest.rfind(',');
   if (comma == std::string_view::npos || comma == 0 || rest.size() - comma > 3) return false;
@@ -90,7 +128,7 @@ bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& wor
   word = rest.substr(0, comma);
   // The word ends at the first comma, so a line with one inside it is none.
   if (std::memchr(word.data(), ',', word.size())) return false;
-  known.noun = kind == 'n';
+  known.noun = line.back() == 'n';
   return true;
 }
 
@@ -115,14 +153,11 @@ int RDictionary::LoadWordKnowledge() {
 // once to settle the words no line spoke of.
 void RDictionary::ApplyWordKnowledge(bool freshEntries) {
   hasKnowledge_ = false;
+  RWordKnowledge none;
+  none.level = kNoLevel;
   if (knowledgeText_.empty()) {
     if (!freshEntries)
-      for (auto& e : entries_) {
-        e.level = kNoLevel;
-        e.noun = false;
-        e.picture = 0;
-        e.unsuitable = false;
-      }
+      for (auto& e : entries_) Assign(e, none);
     return;
   }
   std::vector<char> seen(entries_.size(), 0);
@@ -138,22 +173,15 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
                                                                             : FindWordFrom(word, cursor);
     if (p < 0 || seen[static_cast<std::size_t>(p)]) continue;
     seen[static_cast<std::size_t>(p)] = 1;
-    auto& e = entries_[static_cast<std::size_t>(p)];
-    e.level = known.level;
-    e.noun = known.noun;
-    e.picture = known.picture;
-    e.unsuitable = known.unsuitable;
+    Assign(entries_[static_cast<std::size_t>(p)], known);
     hasKnowledge_ = true;
   }
   // An installed word the lists do not hold is rare; the user's own words
   // (added ones have no stored pronunciation) have no level at all.
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (seen[i]) continue;
-    auto& e = entries_[i];
-    e.level = hasKnowledge_ && e.hasPronunciation ? kUnlistedLevel : kNoLevel;
-    e.noun = false;
-    e.picture = 0;
-    e.unsuitable = false;
+    none.level = hasKnowledge_ && entries_[i].hasPronunciation ? kUnlistedLevel : kNoLevel;
+    Assign(entries_[i], none);
   }
   if (!hasKnowledge_) return;
   // A removed word the user adds back keeps its pronunciation, but it is

@@ -37,7 +37,7 @@ bool StartsSilent(const RDictionary& d, const RWordEntry& e) {
 }
 
 // The peg order of MakePegList, field by field, smaller first.
-using PegRank = std::tuple<bool, bool, bool, bool, bool, bool, bool, int, int, int>;
+using PegRank = std::tuple<bool, bool, bool, bool, bool, bool, bool, int, std::size_t, int, int>;
 
 // The words of every code of one to `digits` digits that a peg may use,
 // pictures first, each in the peg order, with which of them are taken.
@@ -155,9 +155,18 @@ class WordPool {
       pluralOfPeg = peg.words.size() == 1 && peg.words.front() == singular;
     }
     const unsigned char degree = d_.PictureDegree(e);
-    return {!d_.IsPicturableEntry(e), pluralOfPeg,         !singular.empty(), degree < kStrongPicture,
-            !d_.IsCommonEntry(e),     StartsSilent(d_, e), !e.noun,           e.level,
-            kFullPicture - degree,    entry};
+    const std::size_t kind = std::min(kPictureCategories.find(d_.PictureCategory(e)), kPictureCategories.size());
+    return {!d_.IsPicturableEntry(e),
+            pluralOfPeg,
+            !singular.empty() || d_.IsPluralEntry(e),  // IsPluralWord, with the singular at hand
+            degree < kStrongPicture,
+            !d_.IsCommonEntry(e),
+            StartsSilent(d_, e),
+            !e.noun,
+            e.level,
+            kind,
+            kFullPicture - degree,
+            entry};
   }
 
   const RDictionary& d_;
@@ -443,6 +452,10 @@ std::string SingularOf(const RDictionary& dictionary, int position) {
     if (p >= 0 && dictionary.CodeAt(p) + "0" == code) return singular;
   }
   return {};
+}
+
+bool IsPluralWord(const RDictionary& dictionary, int position) {
+  return dictionary.IsPluralEntry(dictionary.EntryAt(position)) || !SingularOf(dictionary, position).empty();
 }
 
 std::string RPeg::Phrase() const {

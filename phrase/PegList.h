@@ -30,20 +30,32 @@ struct RPeg {
 //   1. in a list of three digits, not the plural of the two-digit list's peg
 //      for its first two digits ("tires" is no peg for 140 when "door" is
 //      the peg of 14 and another word is there);
-//   2. a singular: a plural comes only where no singular is;
+//   2. a singular: a plural (IsPluralWord: toes, and teeth too) comes only
+//      where no singular is;
 //   3. a strong picture (a degree of kStrongPicture or more: things,
-//      animals, food; the words for persons stay below);
+//      animals, food; substances and the words for persons stay below);
 //   4. a common word;
 //   5. a word whose first sound spells a digit, not one that begins with a
 //      vowel, h, w or y ("suit" rather than "host");
 //   6. a word mostly used as a noun;
-//   7. the more common level, then the higher degree, then the store's order.
+//   7. the more common level;
+//   8. the kind of picture, in the order of kPictureCategories: an object,
+//      an animal, food, a part of the body, a plant, something else one
+//      sees, a person ("knot" rather than "newt", as common). It comes this
+//      late because a kind is no reason to take a rarer word or one that
+//      begins with a vowel: "cheese" stays before "chassis", "fire" before
+//      "freeway", "sauce" before "oasis";
+//   9. the higher degree, then the store's order.
 // A number without one gets two pictures whose codes cover it ("tin hat"),
 // the numbers with the fewest such pairs left choosing first; failing that,
 // the best phrase whose words are still free. Words no suggestion may offer
 // are never used, and no word serves two numbers of one list.
 inline constexpr unsigned char kStrongPicture = 80;
 std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits);
+
+// True when the word at `position` is a plural: of a word of the dictionary
+// (SingularOf), or, as the word knowledge tells, of a noun (teeth, lice).
+bool IsPluralWord(const RDictionary& dictionary, int position);
 
 // The word of the dictionary that the word at `position` is the plural of
 // ("toe" for "toes", "knife" for "knives"), told by its spelling and by its

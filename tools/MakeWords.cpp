@@ -44,7 +44,7 @@
 // (ASCII, so also Windows-1252), sorted byte-wise, one line per word of
 // words.dat that has something to tell:
 //
-//   word,level,kind[,picture][,u]
+//   word,level,kind[,picture[,category]][,u]
 //
 // level is the size of the smallest SCOWL list english-words.N (or
 // american-words.N, for the American spellings) that holds the word: 10,
@@ -53,8 +53,15 @@
 // when the word is mostly used as a noun, else "-". picture is the picture
 // degree, 1 to 99, or "p" for 100 (older files knew only "p", a picture, and
 // no field, none); without it the degree is 0. The program counts degrees
-// from 50 as pictures. "u" marks a word unsuitable to suggest. A word with
-// none of these has no line.
+// from 50 as pictures. category, for a picture only, says what kind of thing
+// it is, from the lexicographer file of the noun sense that carries the
+// picture: o an object (an artifact or a natural object: knife, stone,
+// moon), a an animal, f food, b a part of the body, p a plant, h a person,
+// s anything else one sees (a substance, and the events and phenomena that
+// data/pictures.txt makes pictures: sand, fire, a wave). The letter is a
+// capital when the picture is that of a noun the word is the plural of
+// ("toes,20,n,90,B"; teeth and knives too). "u" marks a word
+// unsuitable to suggest. A word with none of these has no line.
 //
 // "Mostly a noun": in the tagged lexicon each tag of a word has log P(word |
 // tag); weighted by how often each tag occurs in running text, the noun tags
@@ -66,12 +73,15 @@
 //     counts plus one half, so that untagged senses count alike (their order
 //     in WordNet is no frequency). A sense is a picture by its lexicographer
 //     file: made things and natural objects fully, animals 96, food 92, body
-//     parts 88, plants 84, substances 80 and persons 60 in 100 (one pictures
-//     a person by a type more than by a shape); others not at all. Our
+//     parts 88, plants 84, substances 75 (sand and mud have no shape of
+//     their own: a picture, but not a strong one for a peg) and persons 60
+//     in 100 (one pictures a person by a type more than by a shape); others
+//     not at all. Our
 //     reviewed data/pictures.txt overrules the file for a sense and all the
 //     senses under it: the sea's waves, fire, fog and storms are events and
 //     phenomena to WordNet but plain to see; a copy and a friend or a foe are
-//     named by how they stand to another, and are no picture. a is the
+//     named by how they stand to another, and are no picture; bacteria and
+//     viruses are animals nobody sees. a is the
 //     senses' picture factors averaged by weight over the senses that are
 //     pictures at all, times their share of the noun's weight up to 0.6: a
 //     third is about the edge, where table (the furniture in 30 of 82 uses;
@@ -90,8 +100,12 @@
 //     three uses of four, but a lighter when a noun) and drill pass, while
 //     come, well, young and die, whose rare noun senses are things, stay far
 //     out.
+// The category is the file's of the sense with the most weight times
+// factor; where a line of data/pictures.txt gives the factor or the degree,
+// a reason that names a kind (thing, animal, food, body, plant, person)
+// gives the category too, and a listed word without a picture sense is "s".
 // A word's degree is its own lemma's, or that of a noun it is the plural of
-// if higher. Plurals are looked up as WordNet's morphy does: noun.exc
+// if higher (then it is a plural, and takes that noun's category). Plurals are looked up as WordNet's morphy does: noun.exc
 // (knives, mice), then the regular endings (-s, -ses, -xes, -zes, -ches,
 // -shes, -men, -ies to -y), none for words of two letters or ending in "ss".
 // A plural counts as its singular, weighed with the plural's own counts: it
@@ -101,8 +115,10 @@
 // pictures while "does" is no plural of doe. data/pictures.txt sets the
 // degree of the few words the counts misjudge (a lemma listed there gives
 // its degree to its plurals too): relish (the condiment was never tagged),
-// weave (a verb, though WordNet tagged its fabric), fry (only "small fry").
-// Of the 38,578 words about 11,200 are pictures.
+// weave (a verb, though WordNet tagged its fabric), fry (only "small fry"),
+// rose (the flower, not the past tense), match and chain (the things peg
+// lists want, though the verbs weigh more), gig (a band's booking, which
+// WordNet lacks). Of the 38,578 words about 11,100 are pictures.
 //
 // Unsuitable: vulgar and sexual words, slurs, hard drugs and words of hate
 // are never suggested. A word is unsuitable when
@@ -454,7 +470,7 @@ bool IsUnsuitable(const std::string& word, const std::unordered_map<std::string,
   return !wordNet.Has(word) && std::any_of(plurals.begin(), plurals.end(), offensive);
 }
 
-// One "word,level,kind[,picture][,u]" line per entry that has something to tell.
+// One "word,level,kind[,picture[,category]][,u]" line per entry that has something to tell.
 std::string WordInfoText(const std::map<std::string, std::string>& entries, const std::map<std::string, int>& levels,
                          const tq::words::TaggedLexicon& tagged, const Sources& sources, InfoCounts& counts) {
   std::string info;
@@ -463,8 +479,9 @@ std::string WordInfoText(const std::map<std::string, std::string>& entries, cons
     const auto level = levels.find(word);
     const bool noun = tagged.nouns.count(word) > 0;
     const auto formCounts = tagged.counts.find(word);
-    const int degree =
-        sources.wordNet.PictureDegree(word, formCounts == tagged.counts.end() ? nullptr : &formCounts->second);
+    const auto picture =
+        sources.wordNet.PictureOf(word, formCounts == tagged.counts.end() ? nullptr : &formCounts->second);
+    const int degree = picture.degree;
     const bool unsuitable = IsUnsuitable(word, sources.unsuitable, sources.wordNet);
     ++counts.degrees[degree / 10];
     if (level == levels.end() && !noun && degree == 0 && !unsuitable) continue;
@@ -474,6 +491,10 @@ std::string WordInfoText(const std::map<std::string, std::string>& entries, cons
     info += noun ? ",n" : ",-";
     if (degree == 100) info += ",p";
     if (degree > 0 && degree < 100) info += "," + std::to_string(degree);
+    if (degree >= kPictureDegree && picture.category) {
+      info += ',';
+      info += picture.plural ? static_cast<char>(picture.category - 'a' + 'A') : picture.category;
+    }
     info += unsuitable ? ",u\n" : "\n";
     counts.leveled += level != levels.end() ? 1 : 0;
     counts.nouns += noun ? 1 : 0;

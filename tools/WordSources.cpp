@@ -68,8 +68,10 @@ bool ParseNumber(std::string_view text, int base, long& value) {
 
 // How much of a picture a noun sense in each lexicographer file is, where
 // no listed root above it says otherwise: things and natural objects fully,
-// then animals, food, body parts, plants and substances a little less, and
-// persons least (one pictures a person by a type more than by a shape).
+// then animals, food, body parts and plants a little less, substances less
+// (sand and mud have no shape of their own, so they stay below a strong
+// picture), and persons least (one pictures a person by a type more than by
+// a shape).
 int FileFactor(int file) {
   switch (file) {
     case 6:   // artifact
@@ -79,9 +81,26 @@ int FileFactor(int file) {
     case 13: return 92;  // food
     case 8: return 88;   // body
     case 20: return 84;  // plant
-    case 27: return 80;  // substance
+    case 27: return 75;  // substance
     case 18: return 60;  // person
     default: return 0;
+  }
+}
+
+// The category letter of wordinfo.dat for a picture sense of the file:
+// artifacts and natural objects are objects alike (a knife, a stone, the
+// moon); substances and what the picture list makes of events and
+// phenomena (fire, a wave) are other things to see.
+char FileCategory(int file) {
+  switch (file) {
+    case 6:
+    case 17: return 'o';
+    case 5: return 'a';
+    case 13: return 'f';
+    case 8: return 'b';
+    case 20: return 'p';
+    case 18: return 'h';
+    default: return 's';
   }
 }
 
@@ -214,6 +233,8 @@ bool ParsePictureList(const std::string& text, PictureList& list, std::string& e
       return false;
     }
     (sense ? list.senses : list.words)[key] = static_cast<int>(value);
+    for (const auto& [reason, category] : kPictureKinds)
+      if (fields[2] == reason) list.categories[key] = category;
   }
   return true;
 }
@@ -439,22 +460,26 @@ bool WordNet::Load(const std::string& folder, std::string& error) {
 }
 
 void WordNet::SetPictureList(const PictureList& list) {
-  rootFactors_.clear();
+  roots_.clear();
   for (const auto& [key, factor] : list.senses) {
     const auto it = nounSenseSynsets_.find(key);
-    if (it != nounSenseSynsets_.end()) rootFactors_[it->second] = factor;
+    if (it == nounSenseSynsets_.end()) continue;
+    const auto category = list.categories.find(key);
+    roots_[it->second] = Root{factor, category == list.categories.end() ? '\0' : category->second};
   }
   wordDegrees_ = list.words;
+  wordCategories_.clear();
+  for (const auto& [key, category] : list.categories)
+    if (list.words.count(key)) wordCategories_[key] = category;
   for (auto& s : synsets_) s.rooted = kUnknown;
 }
 
-// The factor of the nearest listed root at or above the synset, kNone when
-// none is; WordNet's hierarchy is some twenty levels deep.
+// The nearest listed root at or above the synset, kNone when none is;
+// WordNet's hierarchy is some twenty levels deep.
 int WordNet::Rooted(int synset, int depth) const {
   Synset& s = synsets_[static_cast<std::size_t>(synset)];
   if (s.rooted != kUnknown) return s.rooted;
-  const auto root = rootFactors_.find(synset);
-  int found = root == rootFactors_.end() ? kNone : root->second;
+  int found = roots_.count(synset) ? synset : kNone;
   if (depth < 64)
     for (std::size_t i = 0; found == kNone && i < s.hypernyms.size(); ++i) found = Rooted(s.hypernyms[i], depth + 1);
   s.rooted = found;
@@ -463,19 +488,25 @@ int WordNet::Rooted(int synset, int depth) const {
 
 int WordNet::Factor(int synset) const {
   const int rooted = Rooted(synset, 0);
-  return rooted != kNone ? rooted : FileFactor(synsets_[static_cast<std::size_t>(synset)].file);
+  return rooted != kNone ? roots_.at(rooted).factor : FileFactor(synsets_[static_cast<std::size_t>(synset)].file);
 }
 
-int WordNet::LemmaDegree(const std::string& word, const FormCounts* counts, bool plural) const {
-  const auto listed = wordDegrees_.find(word);
-  if (listed != wordDegrees_.end()) return listed->second;
+char WordNet::Category(int synset) const {
+  const int rooted = Rooted(synset, 0);
+  const char listed = rooted != kNone ? roots_.at(rooted).category : '\0';
+  return listed ? listed : FileCategory(synsets_[static_cast<std::size_t>(synset)].file);
+}
+
+WordNet::Picture WordNet::LemmaPicture(const std::string& word, const FormCounts* counts, bool plural) const {
+  Picture picture;
   const auto found = lemmas_.find(word);
-  if (found == lemmas_.end() || found->second.nouns.empty()) return 0;
-  const Lemma& lemma = found->second;
+  static const Lemma kUnknownLemma;
+  const Lemma& lemma = found == lemmas_.end() ? kUnknownLemma : found->second;
   // Concrete: how much the senses that can be pictured weigh among the noun
   // senses (a share of 0.6 or more is enough), times how much of a picture
-  // they are.
-  double all = 0, concrete = 0, pictured = 0;
+  // they are. The category is that of the sense that carries the most of
+  // the picture.
+  double all = 0, concrete = 0, pictured = 0, carried = 0;
   int nounTags = 0;
   for (const auto& sense : lemma.nouns) {
     const double weight = Weight(sense.tags);
@@ -485,9 +516,23 @@ int WordNet::LemmaDegree(const std::string& word, const FormCounts* counts, bool
     if (factor > 0) {
       concrete += weight;
       pictured += weight * factor / 100.0;
+      if (weight * factor > carried) {
+        carried = weight * factor;
+        picture.category = Category(sense.synset);
+      }
     }
   }
-  if (concrete == 0) return 0;
+  // A word of the list takes its degree from there, and its category too
+  // when the reason names one.
+  const auto listed = wordDegrees_.find(word);
+  if (listed != wordDegrees_.end()) {
+    picture.degree = listed->second;
+    const auto category = wordCategories_.find(word);
+    if (category != wordCategories_.end()) picture.category = category->second;
+    if (!picture.category) picture.category = 's';
+    return picture;
+  }
+  if (concrete == 0) return Picture{};
   const double a = pictured / concrete * std::min(1.0, concrete / all / 0.6);
   // Read as a noun: WordNet counts a lemma's uses in all its forms, so a
   // singular takes about 7 in 10 of the noun's uses and 3 in 10 of the
@@ -502,7 +547,8 @@ int WordNet::LemmaDegree(const std::string& word, const FormCounts* counts, bool
   const double share = (formNoun + noun + prior) / (formAll + noun + other + 1);
   // A noun in two uses of five is read as one.
   const double b = std::min(1.0, share / 0.4);
-  return static_cast<int>(std::lround(100 * a * b));
+  picture.degree = static_cast<int>(std::lround(100 * a * b));
+  return picture;
 }
 
 std::vector<std::string> WordNet::PluralBases(const std::string& word) const {
@@ -540,11 +586,17 @@ std::vector<std::string> WordNet::Bases(const std::string& word) const {
   return bases;
 }
 
-int WordNet::PictureDegree(const std::string& word, const FormCounts* counts) const {
-  int degree = LemmaDegree(word, counts, false);
-  for (const auto& base : PluralBases(word))
-    if (base != word) degree = std::max(degree, LemmaDegree(base, counts, true));
-  return degree;
+WordNet::Picture WordNet::PictureOf(const std::string& word, const FormCounts* counts) const {
+  Picture picture = LemmaPicture(word, counts, false);
+  for (const auto& base : PluralBases(word)) {
+    if (base == word) continue;
+    Picture singular = LemmaPicture(base, counts, true);
+    if (singular.degree <= picture.degree) continue;
+    picture = singular;
+    picture.plural = true;
+  }
+  if (picture.degree == 0) picture.category = 0;
+  return picture;
 }
 
 bool WordNet::IsOffensive(const std::string& word) const {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace tq::words {
@@ -50,12 +51,19 @@ TaggedLexicon ReadTaggedLexicon(const std::string& text);
 // One of our reviewed lists: "key value reason" per line, '#' starting a
 // comment. For data/pictures.txt the key is a WordNet sense key (all senses
 // under it count as that much of a picture, 0 to 100) or a word (its degree,
-// and its plurals'); for data/unsuitable.txt there is no value, and a word's
-// reason is one of kUnsuitableReasons or "fine" (never unsuitable).
+// and its plurals'); a reason that names a kind of picture (one of
+// kPictureKinds) makes it the category of the senses or the word. For
+// data/unsuitable.txt there is no value, and a word's reason is one of
+// kUnsuitableReasons or "fine" (never unsuitable).
 struct PictureList {
   std::unordered_map<std::string, int> senses;  // sense key -> factor 0..100
   std::unordered_map<std::string, int> words;   // word -> degree 0..100
+  std::unordered_map<std::string, char> categories;  // sense key or word -> category
 };
+// The reasons of data/pictures.txt that name a kind of picture, with the
+// category letter of wordinfo.dat each stands for.
+inline constexpr std::pair<std::string_view, char> kPictureKinds[] = {
+    {"thing", 'o'}, {"animal", 'a'}, {"food", 'f'}, {"body", 'b'}, {"plant", 'p'}, {"person", 'h'}};
 // False with the line said in error at the first line that is none.
 bool ParsePictureList(const std::string& text, PictureList& list, std::string& error);
 inline constexpr std::string_view kUnsuitableReasons[] = {"vulgar", "sexual", "slur", "drug", "hate"};
@@ -77,9 +85,17 @@ class WordNet {
   void SetPictureList(const PictureList& list);
 
   // How well the word (or the noun it is a plural of) names something that
-  // can be pictured, 0 to 100. counts: the tagged lexicon's counts of the
-  // word form, null when it does not know it.
-  int PictureDegree(const std::string& word, const FormCounts* counts) const;
+  // can be pictured, 0 to 100; what kind of thing its picture is, as the
+  // category letter of wordinfo.dat (0 for none); and whether the picture is
+  // that of a noun the word is the plural of. counts: the tagged lexicon's
+  // counts of the word form, null when it does not know it.
+  struct Picture {
+    int degree = 0;
+    char category = 0;
+    bool plural = false;
+  };
+  Picture PictureOf(const std::string& word, const FormCounts* counts) const;
+  int PictureDegree(const std::string& word, const FormCounts* counts) const { return PictureOf(word, counts).degree; }
   // True when the lemma's senses in WordNet's usage domains of obscenity,
   // disparagement and ethnic slurs (or glossed as such) weigh more than half.
   bool IsOffensive(const std::string& lemma) const;
@@ -107,18 +123,24 @@ class WordNet {
   struct Synset {
     int file = 0;
     std::vector<int> hypernyms;
-    int rooted = kUnknown;  // the factor of the nearest listed root above, or kNone
+    int rooted = kUnknown;  // the nearest listed root at or above it, or kNone
+  };
+  struct Root {
+    int factor = 0;
+    char category = 0;  // 0: the senses' own files say
   };
   static constexpr int kUnknown = -2, kNone = -1;
   int Rooted(int synset, int depth) const;
   int Factor(int synset) const;
-  int LemmaDegree(const std::string& lemma, const FormCounts* counts, bool plural) const;
+  char Category(int synset) const;
+  Picture LemmaPicture(const std::string& lemma, const FormCounts* counts, bool plural) const;
 
   std::unordered_map<std::string, Lemma> lemmas_;
   mutable std::vector<Synset> synsets_;
   std::unordered_map<std::string, int> nounSenseSynsets_;  // sense key -> synset
-  std::unordered_map<int, int> rootFactors_;               // synset -> factor
+  std::unordered_map<int, Root> roots_;                     // synset -> its listed factor
   std::unordered_map<std::string, int> wordDegrees_;
+  std::unordered_map<std::string, char> wordCategories_;
   std::unordered_map<std::string, std::vector<std::string>> nounExceptions_, verbExceptions_;
 };
 

@@ -175,13 +175,24 @@ TEST_F(GeneratedData, PicturesConcreteThingsOnly) {
   };
   for (const char* thing : {"knife", "match", "tiger", "mouth", "clams", "pie", "fire", "nail", "chain", "table",
                             "train", "drill", "wave", "relish", "sauce", "toes", "mouse", "lace", "cheese", "suit",
-                            "sofa", "fog", "cob", "waif", "mother"})
+                            "sofa", "fog", "cob", "waif", "mother", "rose", "book", "heart"})
     EXPECT_GE(degree(thing), kPictureDegree) << thing;
   for (const char* other : {"envy", "image", "degree", "moderately", "someone", "come", "crazy", "quick", "fry",
-                            "fake", "copy", "weave", "foe", "friend", "does", "alas"})
+                            "fake", "copy", "weave", "foe", "friend", "does", "alas", "ways", "gig", "air", "horror"})
     EXPECT_LT(degree(other), kPictureDegree) << other;
   EXPECT_LT(degree("mother"), degree("sofa"));
   EXPECT_EQ(degree("knives"), degree("knife"));
+  // The kind of picture, a plural's that of its singular.
+  const auto kind = [](const char* w) {
+    const int p = dictionary->FindWord(w);
+    if (p < 0) return std::string("missing");
+    const RWordEntry& e = dictionary->EntryAt(p);
+    return std::string(1, dictionary->PictureCategory(e)) + (dictionary->IsPluralEntry(e) ? " plural" : "");
+  };
+  const std::pair<const char*, const char*> kinds[] = {
+      {"knife", "o"}, {"stone", "o"}, {"tiger", "a"}, {"cheese", "f"}, {"nose", "b"},         {"rose", "p"},
+      {"mom", "h"},   {"fire", "s"},  {"sand", "s"},  {"knives", "o plural"}, {"teeth", "b plural"}, {"tooth", "b"}};
+  for (const auto& [word, expected] : kinds) EXPECT_EQ(kind(word), expected) << word;
   int picturable = 0;
   for (int i = 0; i < dictionary->Count(); ++i)
     picturable += dictionary->IsPicturableEntry(dictionary->EntryAt(i)) ? 1 : 0;
@@ -196,9 +207,10 @@ TEST_F(GeneratedData, MarksUnsuitableWordsAndTheirFormsOnly) {
     return std::string(p < 0 ? "missing" : dictionary->IsUnsuitableEntry(dictionary->EntryAt(p)) ? "yes" : "no");
   };
   for (const char* bad : {"rape", "raped", "cocaine", "heroin", "vagina", "crap", "schmuck", "pimp", "pimps",
-                          "homophobia", "nigger", "shit"})
+                          "homophobia", "nigger", "shit", "ass", "hussy", "gook"})
     EXPECT_EQ(unsuitable(bad), "yes") << bad;
-  for (const char* fine : {"heroine", "breast", "taco", "craps", "spikes", "boy", "suit", "grape", "drape", "rapeseed"})
+  for (const char* fine : {"heroine", "breast", "taco", "craps", "spikes", "boy", "suit", "grape", "drape", "rapeseed",
+                           "donkey", "hashish"})
     EXPECT_NE(unsuitable(fine), "yes") << fine;
   int marked = 0;
   for (int i = 0; i < dictionary->Count(); ++i) marked += dictionary->IsUnsuitableEntry(dictionary->EntryAt(i)) ? 1 : 0;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -113,13 +114,15 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
   }
 }
 
-// The reader finds the fields from the end of a line (the user's words may
-// hold a comma), yet every line, old (",p") or new (a degree and ",u"),
-// reads as splitting it at its commas says.
+// The reader finds the fields from the end of a line, where "p" may be a
+// degree or a category, yet every line, old (",p") or new (a degree, its
+// category and ",u"), reads as splitting it at its commas says; a word with
+// a comma (the user's words may hold one) has no line.
 TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
   struct Told {
     unsigned char level = 0, picture = 0;
-    bool noun = false, unsuitable = false;
+    char category = 0;
+    bool noun = false, plural = false, unsuitable = false;
   };
   const auto number = [](const std::string& f, std::size_t digits, int low, int high, int& value) {
     if (f.empty() || f.size() > digits || !std::all_of(f.begin(), f.end(), ::isdigit)) return false;
@@ -140,14 +143,18 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     int level = 0, degree = 0;
     const std::string& l = fields.size() > 1 ? fields[1] : fields[0];
     const bool levelOk = l == "-" || number(l, 2, 1, 99, level);
-    const bool pictureOk =
-        fields.size() == 3 || (fields.size() == 4 && (fields[3] == "p" || number(fields[3], 3, 0, 100, degree)));
-    if (fields.size() < 3 || fields.size() > 4 || fields[0].empty() || !levelOk || !pictureOk ||
+    const bool pictureOk = fields.size() == 3 || fields[3] == "p" || number(fields[3], 3, 0, 100, degree);
+    const std::string category = fields.size() == 5 ? fields[4] : "";
+    const char letter = static_cast<char>(std::tolower(category.empty() ? 0 : category[0]));
+    const bool categoryOk = fields.size() < 5 || (category.size() == 1 && letter && kPictureCategories.find(letter) != std::string_view::npos);
+    if (fields.size() < 3 || fields.size() > 5 || fields[0].empty() || !levelOk || !pictureOk || !categoryOk ||
         (fields[2] != "n" && fields[2] != "-"))
       return std::string();
     told.level = l == "-" ? kUnlistedLevel : static_cast<unsigned char>(level);
     told.noun = fields[2] == "n";
     told.picture = fields.size() == 3 ? 0 : fields[3] == "p" ? kFullPicture : static_cast<unsigned char>(degree);
+    told.category = fields.size() == 5 ? letter : 0;
+    told.plural = fields.size() == 5 && category[0] != letter;
     return fields[0];
   };
   std::mt19937 random(18);
@@ -159,6 +166,7 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
       const std::string line = pick({"a", "b", "ab", "a,b", "a,1", ""}) + "," +
                                pick({"1", "10", "0", "100", "-", "", "n"}) + "," + pick({"n", "-", "p", "", "nn", "u"}) +
                                pick({"", "", ",p", ",x", ",p,p", ",", ",55", ",100", ",101", ",007", ",-1", ",u", ""}) +
+                               pick({"", "", ",o", ",H", ",p", ",oo", ",x", ",", ",U"}) +
                                pick({"", "", ",u", ",u,u", "u", ",p"}) + pick({"", "", "\r", "\r\r", "\r\r\r"});
       info += line + "\n";
       Told told;
@@ -175,6 +183,8 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
       SCOPED_TRACE(info + " word " + e.word);
       EXPECT_EQ(e.noun, told.noun);
       EXPECT_EQ(e.picture, told.picture);
+      EXPECT_EQ(dict.PictureCategory(e), told.category);
+      EXPECT_EQ(dict.IsPluralEntry(e), told.plural);
       EXPECT_EQ(dict.IsUnsuitableEntry(e), told.unsuitable);
       if (e.hasPronunciation && it != first.end()) {
         EXPECT_EQ(e.level, told.level);

@@ -33,6 +33,9 @@ TEST(OurLists, TakeTheirLinesAndNameTheFirstBadOne) {
   ASSERT_TRUE(ParsePictureList("# comment\n\nwave%1:11:01:: 100 seen\r\nweave 30 verb  # a note\n", pictures, bad));
   EXPECT_EQ(pictures.senses.at("wave%1:11:01::"), 100);
   EXPECT_EQ(pictures.words.at("weave"), 30);
+  EXPECT_EQ(pictures.categories.count("weave"), 0u);  // "verb" names no kind of picture
+  ASSERT_TRUE(ParsePictureList("relish 80 food\n", pictures, bad));
+  EXPECT_EQ(pictures.categories.at("relish"), 'f');
   for (const char* line : {"weave 101 verb", "weave verb", "Weave 30 verb", "weave 30"})
     EXPECT_FALSE(ParsePictureList(line, pictures, bad)) << line;
   std::unordered_map<std::string, std::string> unsuitable;
@@ -73,7 +76,10 @@ class WordNetFolder : public ::testing::Test {
               "00000022 14 n 01 crap 1 000 | a game\n"
               "00000023 18 n 01 taco 0 001 ;u 00000020 n 0000 | a slur\n"
               "00000024 13 n 01 taco 1 000 | a food\n"
-              "00000025 14 n 01 craps 0 000 | a dice game\n");
+              "00000025 14 n 01 craps 0 000 | a dice game\n"
+              "00000026 05 n 01 mouse 0 000 | a rodent\n"
+              "00000027 06 n 01 mouse 1 000 | a pointing device\n"
+              "00000028 17 n 01 stone 0 000 | a natural object\n");
     dir.Write("data.verb",
               "00000001 38 v 01 come 0 000 00 | move toward\n"
               "00000002 35 v 01 drill 0 000 00 | make a hole\n"
@@ -83,7 +89,7 @@ class WordNetFolder : public ::testing::Test {
     dir.Write("cntlist.rev",
               "table%1:14:00:: 1 52\ntable%1:06:01:: 2 30\nimage%1:09:00:: 1 31\nimage%1:06:01:: 2 8\n"
               "come%2:38:00:: 1 814\nclams%1:21:00:: 1 9\nwave%1:11:00:: 1 40\nfoe%1:18:00:: 1 12\n"
-              "crap%1:13:00:: 1 3\n");
+              "crap%1:13:00:: 1 3\nmouse%1:05:00:: 1 10\nmouse%1:06:01:: 2 2\n");
     dir.Write("noun.exc", "knives knife\n");
     dir.Write("verb.exc", "");
     std::string error;
@@ -109,6 +115,12 @@ TEST_F(WordNetFolder, PicturesNounsWhoseConcreteSensesCarryThem) {
   EXPECT_EQ(wordNet.PictureDegree("spoon", nullptr), 0);      // not in WordNet
   // A person is a picture, but less of one than a thing.
   EXPECT_EQ(wordNet.PictureDegree("waif", nullptr), 60);
+  // The kind is that of the sense that carries the picture; a natural object
+  // is an object like a thing made.
+  EXPECT_EQ(wordNet.PictureOf("waif", nullptr).category, 'h');
+  EXPECT_EQ(wordNet.PictureOf("mouse", nullptr).category, 'a');  // the rodent in 10 uses of 12
+  EXPECT_EQ(wordNet.PictureOf("stone", nullptr).category, 'o');
+  EXPECT_EQ(wordNet.PictureOf("jordan", nullptr).category, 0);
 }
 
 TEST_F(WordNetFolder, WeighsTheUsesOfEveryPartOfSpeech) {
@@ -125,16 +137,29 @@ TEST_F(WordNetFolder, WeighsTheUsesOfEveryPartOfSpeech) {
 TEST_F(WordNetFolder, ListedSenseRootsAndWordsOverruleTheFiles) {
   EXPECT_EQ(wordNet.PictureDegree("wave", nullptr), 0);  // an event, to WordNet
   EXPECT_EQ(wordNet.PictureDegree("foe", nullptr), 60);
-  List("movement%1:11:00:: 100 seen\nadversary%1:18:00:: 0 relation\nknife 30 test\n");
+  List("movement%1:11:00:: 100 seen\nadversary%1:18:00:: 0 relation\nknife 30 test\nspoon 90 thing\njordan 70 seen\n");
   EXPECT_EQ(wordNet.PictureDegree("wave", nullptr), 100);  // through its hypernym
   EXPECT_EQ(wordNet.PictureDegree("foe", nullptr), 0);
   EXPECT_EQ(wordNet.PictureDegree("knife", nullptr), 30);
   EXPECT_EQ(wordNet.PictureDegree("knives", nullptr), 30);  // and its plural
+  // The kind: the senses' own, something else to see where they have none,
+  // or what the reason names.
+  EXPECT_EQ(wordNet.PictureOf("knife", nullptr).category, 'o');
+  EXPECT_EQ(wordNet.PictureOf("wave", nullptr).category, 's');
+  EXPECT_EQ(wordNet.PictureOf("jordan", nullptr).category, 's');
+  EXPECT_EQ(wordNet.PictureOf("spoon", nullptr).category, 'o');
+  List("movement%1:11:00:: 100 thing\n");
+  EXPECT_EQ(wordNet.PictureOf("wave", nullptr).category, 'o');
 }
 
 TEST_F(WordNetFolder, FindsPluralsThroughTheirBase) {
   EXPECT_EQ(wordNet.PictureDegree("knives", nullptr), 100);
   EXPECT_GE(wordNet.PictureDegree("clams", nullptr), 50);  // itself money, but the plural of clam
+  const auto clams = wordNet.PictureOf("clams", nullptr);
+  EXPECT_TRUE(clams.plural);
+  EXPECT_EQ(clams.category, 'a');
+  EXPECT_TRUE(wordNet.PictureOf("knives", nullptr).plural);
+  EXPECT_FALSE(wordNet.PictureOf("scissors", nullptr).plural);  // a word of its own
   EXPECT_GE(wordNet.PictureDegree("drills", nullptr), 50);
   EXPECT_EQ(wordNet.PictureDegree("us", nullptr), 0);  // no rule for two letters
   // A form the newspaper reads as a verb is no plural.
