@@ -155,7 +155,7 @@ int MeasurePegs(const RDictionary& dict) {
     int twice = 0, unsuitable = 0;
     for (const auto& peg : *list)
       for (const auto& w : peg.words) {
-        if (w == ".") continue;
+        if (tq::IsUncoveredSlot(w)) continue;
         twice += seen.insert(w).second ? 0 : 1;
         unsuitable += dict.IsUnsuitableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
       }
@@ -182,7 +182,7 @@ int MeasurePegs(const RDictionary& dict) {
     }
     int pictured = 0;
     for (const auto& w : peg.words)
-      pictured += w != "." && dict.IsPicturableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
+      pictured += !tq::IsUncoveredSlot(w) && dict.IsPicturableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
     const bool twoPictures = peg.words.size() == 2 && pictured == 2;
     if (!Pictures(anyByCode, peg.number).empty()) {
       ++ownWord;

@@ -21,8 +21,8 @@ namespace tq {
 // the slot logic has always read it). In the phrase it shows as a mark: a
 // middle dot normally, a bullet inside the highlighted (preview) range, both
 // Windows-1252 bytes; a phrase's token that begins with either mark reads
-// back as the slot. A search that lists phrase words (the best phrases, the
-// pegs) gives one middle dot per uncovered digit.
+// back as the slot. The best-phrase search lists phrase words, with one
+// middle dot per uncovered digit; the peg lists hold slots.
 inline constexpr const char* kUncoveredSlot = ".";
 inline constexpr char kUncoveredMark = static_cast<char>(0xB7);
 inline constexpr char kHighlightMark = static_cast<char>(0x95);
