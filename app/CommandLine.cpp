@@ -36,10 +36,6 @@ constexpr std::array<ToolkitOption, 19> kToolkitOptions = {{
     {"session", true}, {"style", true}, {"stylesheet", true}, {"widgetcount", false}, {"display", true},
     {"geometry", true}, {"name", true}, {"title", true}, {"nograb", false}, {"dograb", false}, {"sync", false}}};
 
-// --best prints as many phrases as the dialog lists unless --count says otherwise.
-constexpr int kDefaultBestCount = 20;
-constexpr int kMaxBestCount = 1000;
-
 std::string Utf8(const std::string& text1252) { return ToQString(text1252).toStdString(); }
 
 // Every message of the engine goes to standard error; nothing is asked.
@@ -185,8 +181,8 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   const QCommandLineOption count(QStringLiteral("count"),
                                  QStringLiteral("How many phrases --best prints (1 to %1, default %2; fewer for a "
                                                 "number of more than %3 digits, whose search keeps to a budget).")
-                                     .arg(kMaxBestCount)
-                                     .arg(kDefaultBestCount)
+                                     .arg(kMaxBestPhrases)
+                                     .arg(kBestPhraseCount)
                                      .arg(kBestPhrasesBudget / kMaxBestPhrases),
                                  QStringLiteral("N"));
   const QCommandLineOption pegs(QStringLiteral("pegs"),
@@ -233,13 +229,15 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
     if (pegDigits == 0)
       return BadArgument(err, QStringLiteral("--pegs wants 2 or 3 digits, not '%1'.").arg(parser.value(pegs)));
   }
-  std::size_t phraseCount = kDefaultBestCount;
+  // As many phrases as the dialog lists unless --count says otherwise.
+  std::size_t phraseCount = kBestPhraseCount;
   if (parser.isSet(count)) {
     bool ok = false;
     const int n = parser.value(count).toInt(&ok);
-    if (!ok || n < 1 || n > kMaxBestCount)
-      return BadArgument(
-          err, QStringLiteral("--count wants a number from 1 to %1, not '%2'.").arg(kMaxBestCount).arg(parser.value(count)));
+    if (!ok || n < 1 || static_cast<std::size_t>(n) > kMaxBestPhrases)
+      return BadArgument(err, QStringLiteral("--count wants a number from 1 to %1, not '%2'.")
+                                  .arg(kMaxBestPhrases)
+                                  .arg(parser.value(count)));
     phraseCount = static_cast<std::size_t>(n);
   }
   const QStringList rest = parser.positionalArguments();

@@ -3,24 +3,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,34 +25,23 @@
 #include "Codec.h"
 #include "Commands.h"
 #include "FindDialog.h"
-#include "DocumentPainter.h"
-#include "FlashCards.h"
 #include "FormAbout.h"
 #include "FormBest.h"
 #include "FormDict.h"
 #include "FormEditPhrase.h"
 #include "FormJourney.h"
-#include "FormMapping.h"
 #include "FormOptions.h"
-#include "FormPractice.h"
-#include "FormPrintChoice.h"
-#include "JourneyScenes.h"
-#include "FormQuestion.h"
 #include "FormRandom.h"
 #include "FormTips.h"
 #include "Icons.h"
 #include "Messages.h"
 #include "NumberSearch.h"
 #include "NumbersModel.h"
-#include "Paths.h"
-#include "PegList.h"
 #include "Platform.h"
-#include "PrintDocument.h"
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "RWorksheet.h"
 #include "StatusPanel.h"
-#include "Text.h"
 #include "TextGuard.h"
 #include "Widgets.h"
 #include "WordColumns.h"
@@ -65,7 +50,6 @@ namespace tq {
 
 namespace {
 
-constexpr const char* kWorksheetFilter = "Tessaloquine Worksheet (*.tqw)|*.tqw|All Files|*.*";
 constexpr const char* kCompanyHomepage = "https://www.hollowmere.com/";
 constexpr const char* kProductHomepage = "https://www.hollowmere.com/tessaloquine/";
 // Below this many whole rows the list is too short to keep blank rows in.
@@ -318,21 +302,6 @@ void TFormMain::CreateMenus() {
           [this](const QPoint& at) { PopupLeft->popup(ListNumbers->viewport()->mapToGlobal(at)); });
 }
 
-// The recent files: four items, hidden until the history has paths for them.
-void TFormMain::CreateHistoryItems(QMenu* file) {
-  for (int k = 0; k < 4; ++k) {
-    MenuHistory[k] = new QAction(this);
-    MenuHistory[k]->setObjectName(QStringLiteral("MenuHistory%1").arg(k + 1));
-    MenuHistory[k]->setVisible(false);
-    QAction* item = MenuHistory[k];
-    connect(item, &QAction::triggered, this, [this, item] { MenuHistoryClick(item); });
-    file->addAction(item);
-  }
-  MenuHistorySep = file->addSeparator();
-  MenuHistorySep->setObjectName("MenuHistorySep");
-  MenuHistorySep->setVisible(false);
-}
-
 void TFormMain::CreateToolBar() {
   ToolBar = addToolBar(QStringLiteral("Toolbar"));
   ToolBar->setObjectName("ToolBar");
@@ -392,19 +361,7 @@ void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
 }
 
 void TFormMain::SetDialogs(const TMainDialogs& dialogs) {
-  FormDict = dialogs.FormDict;
-  FormAbout = dialogs.FormAbout;
-  FormMapping = dialogs.FormMapping;
-  FormRandom = dialogs.FormRandom;
-  FormOptions = dialogs.FormOptions;
-  FormQuestion = dialogs.FormQuestion;
-  FormTips = dialogs.FormTips;
-  FormEditPhrase = dialogs.FormEditPhrase;
-  FormPractice = dialogs.FormPractice;
-  FormBest = dialogs.FormBest;
-  FormJourney = dialogs.FormJourney;
-  FormJourneyPlaces = dialogs.FormJourneyPlaces;
-  FormPrintChoice = dialogs.FormPrintChoice;
+  static_cast<TMainDialogs&>(*this) = dialogs;
   if (FormJourney) {
     connect(FormJourney, &TFormJourney::FillRequested, this, &TFormMain::JourneyFillClick);
     connect(FormJourney, &TFormJourney::EditJourneyRequested, this, &TFormMain::MenuEditJourneyClick);
@@ -513,29 +470,6 @@ void TFormMain::ShowDescriptionField(bool shown) {
   descriptionShown_ = shown;
 }
 
-void TFormMain::UpdateTitle() {
-  const std::string& name = worksheet_ ? worksheet_->FileName() : std::string();
-  setWindowTitle(QStringLiteral("Tessaloquine - ") +
-                 (name.empty() ? QStringLiteral("Untitled") : PathToQString(BaseNameOf(name))));
-}
-
-void TFormMain::UpdateHistoryMenu() {
-  const int count = config_ ? config_->GetHistoryCount() : 0;
-  MenuHistorySep->setVisible(count > 0);
-  for (int k = 0; k < 4; ++k) {
-    QAction* item = MenuHistory[k];
-    item->setVisible(k < count);
-    if (k >= count) continue;
-    const std::string& path = config_->GetHistory(k);
-    // A '&' in a file name is shown, not taken for the accelerator mark.
-    QString name = PathToQString(FileNameOf(path));
-    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    item->setText(QStringLiteral("&%1 ").arg(k + 1) + name);
-    item->setToolTip(PathToQString(path));
-    item->setData(QByteArray::fromStdString(path));
-  }
-}
-
 void TFormMain::SetStatusAlert(const std::string& text) {
   statusHighlight_ = true;
   statusText_ = text;
@@ -547,110 +481,6 @@ void TFormMain::SetStatusText(const std::string& text) {
   statusHighlight_ = false;
   statusText_ = text;
   StatusPanel->SetText(MessageToQString(text), false);
-}
-
-// --- the worksheet's life -----------------------------------------------------
-
-void TFormMain::NewWorksheet() {
-  if (worksheet_ && !CloseWorksheet()) return;
-  worksheet_ = std::make_unique<RWorksheet>();
-  numbersModel_->SetWorksheet(worksheet_.get());
-  InsertNumber();
-  MaintainBlankRows();
-  UpdateTitle();
-  if (FormPractice) FormPractice->LoadSchedule(std::string());
-}
-
-bool TFormMain::OpenWorksheet(const std::string& path) {
-  if (worksheet_ && !CloseWorksheet()) return false;
-  auto worksheet = std::make_unique<RWorksheet>();
-  worksheet->SetFileName(path);
-  if (!worksheet->Load()) {
-    // The loader has said what went wrong; the user gets a fresh worksheet.
-    NewWorksheet();
-    return true;
-  }
-  ShowWorksheet(std::move(worksheet));
-  if (config_) {
-    config_->AddToHistory(path);
-    UpdateHistoryMenu();
-  }
-  if (FormPractice) FormPractice->LoadSchedule(path);
-  // Last, so that nothing said on the way hides it.
-  if (!worksheet_->LoadNote().empty()) ShowStatusAlert(worksheet_->LoadNote());
-  return true;
-}
-
-// Puts a worksheet just read or made where the closed one was, and shows its
-// first entry.
-void TFormMain::ShowWorksheet(std::unique_ptr<RWorksheet> worksheet) {
-  worksheet_ = std::move(worksheet);
-  numbersModel_->SetWorksheet(worksheet_.get());
-  SyncNumberRows();
-  MaintainBlankRows();
-  ListNumbers->clearSelection();
-  SelectNumber(0, true);
-  UpdateTitle();
-}
-
-bool TFormMain::CloseWorksheet() {
-  if (!worksheet_) return true;
-  if (worksheet_->Modified() && config_ && config_->GetAskSave() != 0) {
-    if (!FormQuestion) return false;  // never let changes go without asking
-    const int answer = FormQuestion->Ask(*config_, TFormQuestion::Preference::AskSave,
-                                         "Save changes to current worksheet?", true);
-    if (answer == ResultYes) {
-      if (!SaveWorksheet()) return false;
-    } else if (answer != ResultNo) {
-      return false;
-    }
-  }
-  if (ScrollBox) ScrollBox->SetCurrentNumber(nullptr);
-  numbersModel_->SetWorksheet(nullptr);
-  worksheet_.reset();
-  currentNumber_ = nullptr;
-  currentIndex_ = 0;
-  ClearHistory();
-  return true;
-}
-
-bool TFormMain::SaveWorksheet() {
-  if (!worksheet_) return false;
-  if (worksheet_->FileName().empty()) return SaveWorksheetAs();
-  if (!worksheet_->Save()) return false;
-  worksheet_->SetModified(false);
-  undoHistory_.MarkSaved();
-  if (!worksheet_->SaveNote().empty()) ShowStatus(worksheet_->SaveNote());
-  // A first file or a new name: the practice schedule goes with it.
-  if (FormPractice) FormPractice->WorksheetSaved(*worksheet_);
-  return true;
-}
-
-bool TFormMain::SaveWorksheetAs() {
-  if (!worksheet_) return false;
-  FileDialogRequest request;
-  request.title = "Save Worksheet";
-  request.filter = kWorksheetFilter;
-  request.defaultExtension = "tqw";
-  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
-  const std::string path = CurrentPlatform().SaveFileName(request);
-  if (path.empty()) return false;
-
-  bool goOn = true;
-  if (FileExists(path)) goOn = AskOverwrite(path);
-  bool saved = false;
-  if (goOn) {
-    worksheet_->SetFileName(path);
-    saved = SaveWorksheet();
-    if (saved && config_) {
-      config_->AddToHistory(path);
-      UpdateHistoryMenu();
-    }
-    UpdateTitle();
-  }
-  const std::string directory = DirectoryOf(path);
-  if (config_ && !directory.empty() && DirectoryExists(directory)) config_->SetLastDirectory(directory);
-  return saved;
 }
 
 void TFormMain::SetModified() {
@@ -821,32 +651,16 @@ void TFormMain::ListNumbersDblClick() { EditNumber->setFocus(); }
 
 void TFormMain::FindNumber() {
   if (!worksheet_ || worksheet_->Count() == 0) return;
-  const std::string text = DialogFind->FindText();
-  const bool matchCase = DialogFind->MatchCase();
-  const bool wholeWord = DialogFind->WholeWord();
-  const bool down = DialogFind->Down();
-  const int count = worksheet_->Count();
-  const int start = std::clamp(currentIndex_, 0, count - 1);
+  const RFindRequest request{DialogFind->FindText(), DialogFind->MatchCase(), DialogFind->WholeWord(),
+                             DialogFind->Down()};
   ShowStatus(std::string());
-  int i = start;
-  do {
-    i += down ? 1 : -1;
-    if (i >= count) {
-      i = 0;
-      ShowStatusAlert("Search wrapped.");
-    } else if (i < 0) {
-      i = count - 1;
-      ShowStatusAlert("Search wrapped.");
-    }
-    const RNumber& entry = worksheet_->At(i);
-    if (!entry.IsEmpty() && (FieldMatches(entry.Number(), text, matchCase, wholeWord) ||
-                             FieldMatches(entry.Phrase(), text, matchCase, wholeWord) ||
-                             FieldMatches(entry.Description(), text, matchCase, wholeWord))) {
-      SelectNumber(i, false);
-      return;
-    }
-  } while (i != start);
-  ShowStatusAlert("Not found.");
+  bool wrapped = false;
+  const int found = FindEntry(*worksheet_, std::clamp(currentIndex_, 0, worksheet_->Count() - 1), request, wrapped);
+  if (wrapped) ShowStatusAlert("Search wrapped.");
+  if (found >= 0)
+    SelectNumber(found, false);
+  else
+    ShowStatusAlert("Not found.");
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
@@ -878,58 +692,6 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // --- commands -------------------------------------------------------------------
-
-void TFormMain::MenuNewWorksheetClick() { NewWorksheet(); }
-
-// A new, untitled worksheet with one entry per number and its peg. It was
-// never saved, so it stays modified whatever is undone in it.
-void TFormMain::MenuNewPegListClick() {
-  if (!dictionary_) return;
-  const int digits = AskPegDigits();
-  if (digits == 0 || (worksheet_ && !CloseWorksheet())) return;
-  auto worksheet = std::make_unique<RWorksheet>();
-  {
-    BusyCursor busy;
-    AddPegEntries(*worksheet, MakePegList(*dictionary_, digits));
-  }
-  worksheet->SetModified(true);
-  ShowWorksheet(std::move(worksheet));
-  if (FormPractice) FormPractice->LoadSchedule(std::string());
-  undoHistory_.MarkNeverSaved();
-}
-
-void TFormMain::MenuOpenWorksheetClick() {
-  FileDialogRequest request;
-  request.title = "Open Worksheet";
-  request.filter = kWorksheetFilter;
-  request.defaultExtension = "tqw";
-  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
-  const std::string path = CurrentPlatform().OpenFileName(request);
-  if (path.empty()) return;
-  if (!OpenWorksheet(path)) return;
-  const std::string directory = DirectoryOf(path);
-  if (config_ && !directory.empty() && DirectoryExists(directory)) config_->SetLastDirectory(directory);
-}
-
-void TFormMain::MenuSaveWorksheetClick() {
-  if (SaveWorksheet()) SayNumberNotEntered();
-}
-
-void TFormMain::MenuSaveAsClick() {
-  if (SaveWorksheetAs()) SayNumberNotEntered();
-}
-
-// Only Enter and Go! take what is typed in Number; a save leaves it where it
-// is, so a number typed over the entry's would look saved when it is not.
-void TFormMain::SayNumberNotEntered() {
-  if (currentNumber_ && DigitsOf(FromQString(EditNumber->text())) != currentNumber_->Digits())
-    ShowStatusAlert("The number in the Number field was not entered: press Enter to take it.");
-}
-
-void TFormMain::MenuHistoryClick(QAction* item) {
-  const QByteArray path = item->data().toByteArray();
-  if (!path.isEmpty()) OpenWorksheet(path.toStdString());
-}
 
 QLineEdit* TFormMain::FocusedEdit() const {
   QWidget* focus = QApplication::focusWidget();
@@ -1017,8 +779,7 @@ void TFormMain::MenuBestPhrasesClick() {
   if (FormBest) AcceptProposedPhrase(*FormBest);
 }
 
-template <typename Dialog>
-void TFormMain::AcceptProposedPhrase(Dialog& dialog) {
+void TFormMain::AcceptProposedPhrase(TPhraseProposal& dialog) {
   if (!worksheet_ || !currentNumber_) return;
   // An empty number is taken too: it clears the entry's digits and words.
   CommitNumber();
@@ -1066,103 +827,6 @@ void TFormMain::MenuEditPhraseClick() {
 
 void TFormMain::EditPhraseClick() { MenuEditPhraseClick(); }
 
-void TFormMain::UpdatePracticeCommand() {
-  bool any = false;
-  for (int32_t i = 0; worksheet_ && !any && i < worksheet_->Count(); ++i) any = !worksheet_->At(i).Digits().empty();
-  if (auto* command = findChild<QAction*>(QStringLiteral("MenuPractice"))) command->setEnabled(any);
-}
-
-void TFormMain::MenuPracticeClick() {
-  if (!worksheet_ || !currentNumber_ || !FormPractice) return;
-  // A number typed but not yet taken is practised as typed.
-  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
-  FormPractice->SetJourney(UserJourney());
-  if (!FormPractice->Prepare(*worksheet_)) {
-    ShowNotice("Please enter a number before practising.");
-    EditNumber->setFocus();
-    return;
-  }
-  CurrentPlatform().RunModal(FormPractice);
-  FormPractice->FinishSession();
-}
-
-void TFormMain::MenuExportFlashCardsClick() {
-  if (!worksheet_ || !currentNumber_) return;
-  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
-  FileDialogRequest request;
-  request.title = "Export Flash Cards";
-  request.filter = "Text Files (*.txt)|*.txt|All Files|*.*";
-  request.defaultExtension = "txt";
-  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
-  if (!worksheet_->FileName().empty()) request.initialDirectory = DirectoryOf(worksheet_->FileName());
-  request.fileName = FlashCardFileName(worksheet_->FileName());
-  const std::string path = CurrentPlatform().SaveFileName(request);
-  if (path.empty()) return;
-  if (FileExists(path) && !AskOverwrite(path)) return;
-  ExportFlashCards(*worksheet_, path);
-}
-
-bool TFormMain::ChooseDocumentToPrint(const char* caption, RPrintDocument& document) {
-  if (!worksheet_ || !currentNumber_ || !dictionary_ || !FormPrintChoice) return false;
-  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
-  int numbers = 0;
-  for (int32_t i = 0; i < worksheet_->Count(); ++i) numbers += worksheet_->At(i).IsEmpty() ? 0 : 1;
-  const RJourney& journey = UserJourney();
-  const RJourneyScenes scenes(*dictionary_, *currentNumber_, journey.wordsPerPlace);
-  // A phrase of dots only is no journey yet.
-  const std::vector<std::string>& chosen = currentNumber_->Slots();
-  const bool words = std::any_of(chosen.begin(), chosen.end(), [](const std::string& slot) { return slot != "."; });
-  FormPrintChoice->Prepare(QString::fromLatin1(caption), words ? static_cast<int>(scenes.Count()) : 0, numbers);
-  if (CurrentPlatform().RunModal(FormPrintChoice) != QDialog::Accepted) return false;
-  document = FormPrintChoice->JourneyChosen() ? JourneyDocument(scenes, journey, *currentNumber_, worksheet_->FileName())
-                                              : WorksheetDocument(*worksheet_, *dictionary_);
-  return true;
-}
-
-void TFormMain::MenuPrintClick() {
-  RPrintDocument document;
-  if (ChooseDocumentToPrint("Print", document)) PreviewDocument(document);
-}
-
-void TFormMain::MenuExportPdfClick() {
-  RPrintDocument document;
-  if (!ChooseDocumentToPrint("Export PDF", document)) return;
-  FileDialogRequest request;
-  request.title = "Export PDF";
-  request.filter = "PDF Files (*.pdf)|*.pdf|All Files|*.*";
-  request.defaultExtension = "pdf";
-  request.initialDirectory = worksheet_->FileName().empty() ? (config_ ? config_->GetLastDirectory() : std::string())
-                                                            : DirectoryOf(worksheet_->FileName());
-  request.fileName = document.fileName;
-  const std::string path = CurrentPlatform().SaveFileName(request);
-  if (path.empty() || (FileExists(path) && !AskOverwrite(path))) return;
-  ExportPdf(document, path);
-}
-
-void TFormMain::RefreshColumnsAfterDictionaryChange() {
-  if (!ScrollBox) return;
-  // A repair lays the columns out again, but a column whose digits stayed
-  // the same keeps its rows; those may show removed words or miss new ones
-  // now, so every filled column is refilled as well.
-  if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
-  ScrollBox->RefillColumns();
-  // The words' codes may have changed under the same phrase.
-  FollowEntryInJourney(true);
-}
-
-// Whatever closed the dialog: its changes are in the dictionary already,
-// also when the close box gave Cancel.
-void TFormMain::MenuDictionaryClick() {
-  if (FormDict) ChangeDictionary("Edit Dictionary", [this] { CurrentPlatform().RunModal(FormDict); });
-}
-
-void TFormMain::MenuMappingClick() {
-  if (!FormMapping || !dictionary_) return;
-  ChangeDictionary("Edit Mapping", [this] {
-    if (CurrentPlatform().RunModal(FormMapping) == ResultOk && FormMapping->MapChanged()) dictionary_->ComputeCodes();
-  });
-}
-
 void TFormMain::MenuPreferencesClick() {
   if (FormOptions) CurrentPlatform().RunModal(FormOptions);
   // Whatever the result: Cancel leaves the record, and so the field, as it was.
@@ -1181,85 +845,6 @@ void TFormMain::MenuProductHomepageClick() { CurrentPlatform().OpenUrl(kProductH
 
 void TFormMain::MenuAboutClick() {
   if (FormAbout) CurrentPlatform().RunModal(FormAbout);
-}
-
-// --- the word lists' pop-up menu --------------------------------------------------
-
-void TFormMain::WordListContextMenu(int column, const QPoint& globalPos) {
-  if (!ScrollBox) return;
-  // The commands act on the focused list: the one the menu was opened on.
-  if (QListView* list = ScrollBox->WordList(column); list && !list->hasFocus()) list->setFocus(Qt::MouseFocusReason);
-  PopupRight->popup(globalPos);
-}
-
-bool TFormMain::SelectedWord(const std::string& command, std::string& word) const {
-  QListView* list = ScrollBox ? ScrollBox->FocusedWordList() : nullptr;
-  if (!list) return false;
-  const QModelIndexList rows = list->selectionModel()->selectedIndexes();
-  if (rows.isEmpty()) {
-    ShowNotice("Select a word before selecting " + command + ".");
-    return false;
-  }
-  word = FromQString(rows.first().data(Qt::DisplayRole).toString());
-  // Headers ("12", "(none)") and blank rows are no words.
-  return !word.empty() && word[0] >= 'a' && word[0] <= 'z';
-}
-
-bool TFormMain::InCurrentPhrase(const std::string& word) const {
-  if (!currentNumber_) return false;
-  for (int i = 0; i < currentNumber_->SlotCount(); ++i)
-    if (currentNumber_->Slot(i) == word) return true;
-  return false;
-}
-
-void TFormMain::PopupAddWordClick() {
-  if (!dictionary_) return;
-  std::string typed;
-  CurrentPlatform().InputBox("Add Word", "Enter a word to add to the dictionary.", typed);
-  const std::string word = dictionary_->WordMeant(typed);
-  if (word.empty()) return;
-  BusyCursor busy;
-  ChangeDictionary("Add Word", [this, &word] {
-    if (dictionary_->AddWord(word) == -1) ShowNotice("Word '" + word + "' already exists in dictionary.");
-  });
-}
-
-void TFormMain::PopupRemoveWordClick() {
-  if (!dictionary_) return;
-  std::string word;
-  if (!SelectedWord("Remove", word)) return;
-  // Without the configuration there is no telling whether to ask: keep the word.
-  if (!config_ || !FormQuestion) return;
-  // The question comes before the check against the phrase.
-  if (FormQuestion->Ask(*config_, TFormQuestion::Preference::AskDelete, "Delete word '" + word + "'?", false) !=
-      ResultYes)
-    return;
-  if (InCurrentPhrase(word)) {
-    ShowNotice("Word could not be deleted since it is in the current phrase.");
-    return;
-  }
-  ChangeDictionary("Remove Word", [this, &word] { dictionary_->RemoveWord(word); });
-}
-
-void TFormMain::PopupEditCodeClick() {
-  if (!dictionary_) return;
-  std::string selected;
-  if (!SelectedWord("Edit Code", selected)) return;
-  // Refused before the input box: a word of the phrase keeps its code.
-  if (InCurrentPhrase(selected)) {
-    ShowNotice("Word could edited since it is in the current phrase.");
-    return;
-  }
-  const int k = dictionary_->FindWord(selected);
-  if (k < 0) return;
-  // Copies: the entries move when the dictionary changes.
-  const std::string word = dictionary_->WordAt(k);
-  const std::string code = dictionary_->CodeAt(k);
-  std::string typed = code;
-  CurrentPlatform().InputBox("Edit Code", "Enter code for word: " + word, typed);
-  typed = std::string(TrimBlanks(typed));
-  if (typed == code) return;
-  ChangeDictionary("Edit Code", [this, &word, &typed] { dictionary_->EditCode(word, typed); });
 }
 
 }  // namespace tq

@@ -4,6 +4,13 @@
 // open worksheet and (once start-up hands it over) the dictionary, and runs
 // the worksheet's life: new, open, the save question on close, save, save as.
 //
+// The window is built, and its numbers list, fields and entry commands
+// wired, in FormMain.cpp; its other commands are in a file for what they act
+// on: the worksheet file and printing (FormMainFile.cpp), the dictionary
+// (FormMainDictionary.cpp), practice and the journey (FormMainPractice.cpp),
+// and the undo history (FormMainUndo.cpp). The logic they wire together is
+// the libraries'.
+//
 // Names, in this folder and every library it wires together:
 // - Qt classes (windows, dialogs, widgets, item models, delegates, event
 //   filters, and the rows that describe them such as TMenuCommand) start
@@ -11,7 +18,7 @@
 // - The plain-C++ types of the model libraries (engine, worksheet, config,
 //   and the logic of phrase and practice) start with R, classes and data
 //   structs alike: RDictionary, RWordEntry, RRankedPhrase, RPeg.
-// - Neither prefix: the platform seam and the file helpers of app/util
+// - Neither prefix: the platform seam and the file helpers of base/
 //   (Platform, AtomicFile, LineCursor), types local to one .cpp file, and
 //   the tools and tests.
 // - Members: a class's private data ends in '_' (dictionary_); a plain
@@ -65,14 +72,15 @@ class TFormRandom;
 class TFormBest;
 class TFormTips;
 class TNumbersModel;
+class TPhraseProposal;
 class TStatusPanel;
 class TWordColumns;
 
-// The dialogs the main window opens. Start-up creates each of them once, in
-// the order the program always has, and hands them over; they live as long as
-// the main window, their parent.
 struct RPrintDocument;
 
+// The dialogs the main window opens. Start-up creates each of them once, in
+// the order the program always has, and hands them over; they live as long as
+// the main window, their parent. The window knows them by these names.
 struct TMainDialogs {
   TFormDict* FormDict = nullptr;
   TFormAbout* FormAbout = nullptr;
@@ -89,7 +97,7 @@ struct TMainDialogs {
   TFormPrintChoice* FormPrintChoice = nullptr;
 };
 
-class TFormMain : public QMainWindow {
+class TFormMain : public QMainWindow, private TMainDialogs {
   Q_OBJECT
 
  public:
@@ -218,8 +226,7 @@ class TFormMain : public QMainWindow {
   void ShowWorksheet(std::unique_ptr<RWorksheet> worksheet);
   // Runs the random or best phrase dialog for the current number and takes
   // the phrase the user accepts into the entry.
-  template <typename Dialog>
-  void AcceptProposedPhrase(Dialog& dialog);
+  void AcceptProposedPhrase(TPhraseProposal& dialog);
   void WordListContextMenu(int column, const QPoint& globalPos);
   // What the remove and edit commands of the pop-up menu act on: true with
   // the focused list's selected word. With no row selected it says so for
@@ -236,7 +243,8 @@ class TFormMain : public QMainWindow {
   // The undo history's side of the commands (FormMainUndo.cpp): each
   // command that changes the worksheet records its step once it is done.
   void RecordEntryStep(const char* name, uint64_t mergeKey = 0);
-  void RecordWordStep();
+  // A word chosen in the strip, or given back (not `chosen`).
+  void RecordWordStep(bool chosen);
   void RecordInsertStep();
   void RecordDeleteStep(int index, const RNumber& entry);
   void RecordMoveStep(const char* name, int from, int to);
@@ -258,7 +266,7 @@ class TFormMain : public QMainWindow {
   // Practice is offered while some entry has a number to practise.
   void UpdatePracticeCommand();
   int TopRow() const;
-  // The journey's side of the window (FormMainJourney.cpp): the user's
+  // The journey's side of the window (FormMainPractice.cpp): the user's
   // journey, read once when first needed, and the Journey window kept on
   // the current entry while it is open.
   const RJourney& UserJourney();
@@ -279,20 +287,8 @@ class TFormMain : public QMainWindow {
   bool firstShow_ = true;
   bool descriptionShown_ = true;
 
-  TFormQuestion* FormQuestion = nullptr;
-  TFormDict* FormDict = nullptr;
-  TFormAbout* FormAbout = nullptr;
-  TFormMapping* FormMapping = nullptr;
-  TFormRandom* FormRandom = nullptr;
-  TFormOptions* FormOptions = nullptr;
-  TFormTips* FormTips = nullptr;
-  TFormEditPhrase* FormEditPhrase = nullptr;
-  TFormPractice* FormPractice = nullptr;
-  TFormBest* FormBest = nullptr;
-  TFormJourney* FormJourney = nullptr;
-  TFormJourneyPlaces* FormJourneyPlaces = nullptr;
+  // The dialogs are the TMainDialogs this window is made of.
   TFindDialog* DialogFind = nullptr;
-  TFormPrintChoice* FormPrintChoice = nullptr;
   TNumbersModel* numbersModel_ = nullptr;
 
   QToolBar* ToolBar = nullptr;

@@ -13,16 +13,6 @@
 #include "WordColumns.h"
 
 namespace tq {
-namespace {
-
-int ChosenWords(const RNumber& entry) {
-  int words = 0;
-  for (const std::string& slot : entry.Slots())
-    if (!slot.empty() && slot[0] != '.') ++words;
-  return words;
-}
-
-}  // namespace
 
 void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
   if (!worksheet_) return;
@@ -30,12 +20,9 @@ void TFormMain::RecordEntryStep(const char* name, uint64_t mergeKey) {
   UpdateUndoMenu();
 }
 
-// The strip says only that a word was chosen or given back; fewer chosen
-// words than before means given back.
-void TFormMain::RecordWordStep() {
+void TFormMain::RecordWordStep(bool chosen) {
   if (!worksheet_ || !currentNumber_) return;
-  const bool fewer = ChosenWords(*currentNumber_) < ChosenWords(undoHistory_.Watched());
-  RecordEntryStep(fewer ? "Unchoose Word" : "Choose Word");
+  RecordEntryStep(chosen ? "Choose Word" : "Unchoose Word");
 }
 
 void TFormMain::RecordInsertStep() {

@@ -81,7 +81,7 @@ void BM_FindBestPhrases(benchmark::State& state) {
   std::size_t i = 0;
   const double start = ThreadSeconds();
   for (auto _ : state) {
-    auto found = tq::FindBestPhrases(dict, numbers[i++ % numbers.size()], 20);
+    auto found = tq::FindBestPhrases(dict, numbers[i++ % numbers.size()], tq::kBestPhraseCount);
     benchmark::DoNotOptimize(found.data());
   }
   state.counters["x_column_lookups"] = (ThreadSeconds() - start) / static_cast<double>(state.iterations()) / baseline;
@@ -93,7 +93,7 @@ void BM_FindBestPhrasesLong(benchmark::State& state) {
   while (digits.size() < static_cast<std::size_t>(state.range(0))) digits += Numbers(30)[digits.size() / 30 % 8];
   const auto& dict = Loaded();
   for (auto _ : state) {
-    auto found = tq::FindBestPhrases(dict, digits, 20);
+    auto found = tq::FindBestPhrases(dict, digits, tq::kBestPhraseCount);
     benchmark::DoNotOptimize(found.data());
   }
   state.SetComplexityN(state.range(0));

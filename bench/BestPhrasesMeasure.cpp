@@ -120,7 +120,7 @@ int TimeLong(const RDictionary& dict, std::size_t n) {
   std::mt19937 rng(1);
   const std::string digits = RandomDigits(rng, n);
   const auto start = std::chrono::steady_clock::now();
-  const auto found = tq::FindBestPhrases(dict, digits, 20);
+  const auto found = tq::FindBestPhrases(dict, digits, tq::kBestPhraseCount);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%zu digits: %zu phrases in %.2f s\n", n, found.size(), seconds);
   return found.empty() ? 1 : 0;
@@ -155,7 +155,7 @@ int MeasurePegs(const RDictionary& dict) {
     int twice = 0, unsuitable = 0;
     for (const auto& peg : *list)
       for (const auto& w : peg.words) {
-        if (w == ".") continue;
+        if (tq::IsUncoveredSlot(w)) continue;
         twice += seen.insert(w).second ? 0 : 1;
         unsuitable += dict.IsUnsuitableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
       }
@@ -182,7 +182,7 @@ int MeasurePegs(const RDictionary& dict) {
     }
     int pictured = 0;
     for (const auto& w : peg.words)
-      pictured += w != "." && dict.IsPicturableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
+      pictured += !tq::IsUncoveredSlot(w) && dict.IsPicturableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
     const bool twoPictures = peg.words.size() == 2 && pictured == 2;
     if (!Pictures(anyByCode, peg.number).empty()) {
       ++ownWord;
@@ -221,8 +221,7 @@ int Changed(const tq::RRankedPhrase& phrase, const tq::RRankedPhrase& other) {
 bool HasRepeat(const tq::RRankedPhrase& phrase) {
   std::set<std::string> seen;
   for (const auto& w : phrase.words)
-    if (w.size() > 1 || static_cast<unsigned char>(w[0]) != static_cast<unsigned char>(tq::kUncoveredMark))
-      if (!seen.insert(w).second) return true;
+    if (!tq::IsUncoveredWord(w) && !seen.insert(w).second) return true;
   return false;
 }
 
@@ -256,7 +255,7 @@ int main(int argc, char** argv) {
     int overZero = 0, repeats = 0, singles = 0, singleTops = 0;
     for (int round = 0; round < perLength; ++round) {
       const std::string digits = RandomDigits(rng, n);
-      const auto found = tq::FindBestPhrases(*dict, digits, 20);
+      const auto found = tq::FindBestPhrases(*dict, digits, tq::kBestPhraseCount);
       if (found.empty()) continue;
       const Covers covers(*dict, digits);
       const auto& top = found[0];

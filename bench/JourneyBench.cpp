@@ -70,7 +70,7 @@ BENCHMARK(BM_Command_journey)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_Search_best(benchmark::State& state) {
   const std::string digits = Digits(static_cast<std::size_t>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(tq::FindBestPhrases(Loaded(), digits, 20).size());
+  for (auto _ : state) benchmark::DoNotOptimize(tq::FindBestPhrases(Loaded(), digits, tq::kBestPhraseCount).size());
 }
 void BM_Search_journey(benchmark::State& state) {
   const std::string digits = Digits(static_cast<std::size_t>(state.range(0)));

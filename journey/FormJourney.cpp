@@ -132,9 +132,8 @@ void TFormJourney::ShowEntry(const RNumber* entry, bool force) {
 // The entry shown already is cut whole, so its rows stay where the user
 // has them; another one starts with its first scenes.
 void TFormJourney::Cut(const RNumber& entry, bool sameEntry) {
-  model_->SetScenes(
-      RJourneyScenes(dictionary_, entry, journey_.wordsPerPlace, sameEntry ? RJourneyScenes::kAllSlots : kFirstSlots),
-      sameEntry);
+  const std::size_t cut = sameEntry ? RJourneyScenes::kAllSlots : RJourneyScenes::kFirstCutSlots;
+  model_->SetScenes(RJourneyScenes(dictionary_, entry, journey_.wordsPerPlace, cut), sameEntry);
   ButtonFill->setEnabled(std::any_of(entry.Slots().begin(), entry.Slots().end(), IsUncoveredSlot));
   // The rest waits a moment, so the first rows are painted before it.
   if (model_->Scenes().Complete())
@@ -145,7 +144,7 @@ void TFormJourney::Cut(const RNumber& entry, bool sameEntry) {
 }
 
 void TFormJourney::CutTimerTimeout() {
-  if (model_->CutMore(kSliceSlots))
+  if (model_->CutMore(RJourneyScenes::kCutSliceSlots))
     UpdateSummary();
   else
     cutTimer_->start(0);

@@ -36,12 +36,9 @@ class TFormJourney : public QDialog {
 
  public:
   static constexpr int kHelpContext = 2500;
-  // Slots cut before the window shows another entry (far more scenes than
-  // a screen holds), and then at each turn of the event loop.
-  static constexpr std::size_t kFirstSlots = 300;
-  static constexpr std::size_t kSliceSlots = 5000;
-  // The pause before the rest is cut, in milliseconds: room for the first
-  // rows to be painted.
+  // The pause before the rest is cut (RJourneyScenes::kCutSliceSlots at
+  // each turn of the event loop), in milliseconds: room for the first rows
+  // to be painted.
   static constexpr int kCutPause = 10;
 
   explicit TFormJourney(const RDictionary& dictionary, QWidget* parent = nullptr);

@@ -206,12 +206,11 @@ std::size_t FillWithBestPhrases(const RDictionary& dictionary, RNumber& entry) {
     std::vector<RRankedPhrase> best;
     if (stretch.size() == static_cast<std::size_t>(run.slotCount)) best = FindBestPhrases(dictionary, stretch, 1);
     if (best.empty()) {
-      for (int32_t i = 0; i < run.slotCount; ++i) slots.emplace_back(".");
+      slots.insert(slots.end(), static_cast<std::size_t>(run.slotCount), kUncoveredSlot);
     } else {
       for (const std::string& word : best.front().words) {
-        const bool mark = word.size() == 1 && word[0] == kUncoveredMark;
-        slots.push_back(mark ? std::string(".") : word);
-        if (!mark) ++words;
+        slots.push_back(SlotOfWord(word));
+        if (!IsUncoveredWord(word)) ++words;
       }
     }
     next = run.firstSlot + run.slotCount;
@@ -226,7 +225,7 @@ std::size_t FillWithBestPhrases(const RDictionary& dictionary, RNumber& entry) {
 RNumber BestPhraseEntry(const RDictionary& dictionary, std::string_view digits) {
   RNumber entry;
   entry.SetNumber(std::string(digits));
-  entry.SetSlots(std::vector<std::string>(entry.Digits().size(), "."));
+  entry.SetSlots(UncoveredSlots(entry.Digits().size()));
   entry.ComposePhrase(0, 0);
   FillWithBestPhrases(dictionary, entry);
   return entry;

@@ -97,6 +97,11 @@ class RJourneyScenes {
  public:
   // Cut as many slots as there are.
   static constexpr std::size_t kAllSlots = static_cast<std::size_t>(-1);
+  // How a long number is cut where someone waits for it (the Journey
+  // window): this many slots before another entry is shown (far more scenes
+  // than a screen holds), and then this many at a time.
+  static constexpr std::size_t kFirstCutSlots = 300;
+  static constexpr std::size_t kCutSliceSlots = 5000;
 
   RJourneyScenes() = default;
   // Cuts the entry's phrase for `wordsPerPlace` words a place (brought

@@ -59,9 +59,13 @@ struct Score {
 constexpr Score kNever{std::numeric_limits<int>::max(), 0, 0, 0, 0, 0, 0};
 bool IsNever(const Score& s) { return s.repeats == kNever.repeats; }
 
+// Where the search holds a dictionary entry, an uncovered digit is this;
+// MakePhrase turns it into the worksheet's mark (RNumber.h).
+constexpr int kMarkEntry = -1;
+
 // A word that can stand for some piece of the digits, with its own weight.
 struct Candidate {
-  int entry = -1;  // -1: the uncovered mark
+  int entry = kMarkEntry;
   Score cost;
 };
 
@@ -353,7 +357,7 @@ class Picker {
     return true;
   }
 
-  // The best phrase not listed yet, as entries (-1 for an uncovered mark);
+  // The best phrase not listed yet, as entries (kMarkEntry for an uncovered digit);
   // empty when there is none.
   std::vector<int> Pick() {
     std::vector<int> found;
@@ -386,7 +390,7 @@ class Picker {
     Score g;             // the beginning
     Score f;             // and the best ending after it
     int parent;          // -1 at the root
-    int entry;           // its last word, -1 for the mark
+    int entry;           // its last word, kMarkEntry for the mark
     Way way;             // the way its last word took
     std::uint16_t position;
     std::uint8_t rank;   // the word's place in its group's order
@@ -666,8 +670,8 @@ class Picker {
 RRankedPhrase MakePhrase(const RDictionary& d, const std::vector<int>& entries) {
   RRankedPhrase out;
   for (int entry : entries) {
-    if (entry < 0) {
-      out.words.emplace_back(1, kUncoveredMark);
+    if (entry == kMarkEntry) {
+      out.words.push_back(WordOfSlot(kUncoveredSlot));
       out.common.push_back(false);
       out.noun.push_back(false);
       out.pictured.push_back(false);

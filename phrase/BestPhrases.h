@@ -36,6 +36,8 @@ struct RRankedPhrase {
   int uncovered = 0;   // uncovered marks
 };
 
+// The limits that keep the search in bounds for a long number, all here.
+//
 // Whatever count the search is asked for, it returns at most
 // kMaxBestPhrases phrases, and for a very long number only as many as keep
 // count x digits within kBestPhrasesBudget (but always at least one): each
@@ -46,6 +48,14 @@ inline constexpr std::size_t kBestPhrasesBudget = 4000000;
 constexpr std::size_t BestPhrasesAllowed(std::size_t digits) {
   return std::min(kMaxBestPhrases, std::max<std::size_t>(1, kBestPhrasesBudget / std::max<std::size_t>(1, digits)));
 }
+// How many phrases the Best Phrases dialog lists, and --best prints unless
+// told otherwise.
+inline constexpr std::size_t kBestPhraseCount = 20;
+// The Best Phrases dialog searches a number of up to this many digits
+// before it first paints: that takes milliseconds, and the list is then
+// there at once instead of a progress bar flashing by. A longer one is
+// searched on a thread of its own.
+inline constexpr std::size_t kSearchAtOnce = 1000;
 
 // Best phrases for the digits (characters '0'-'9'; others ignored), best
 // first, at most `count` of them (see above), all different. The list holds
@@ -83,6 +93,6 @@ constexpr std::size_t BestPhrasesAllowed(std::size_t digits) {
 inline constexpr std::size_t kSearchedDigits = 64;
 using SearchProgress = std::function<bool(std::size_t done, std::size_t total)>;
 std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
-                                          std::size_t count = 20, const SearchProgress& progress = {});
+                                          std::size_t count = kBestPhraseCount, const SearchProgress& progress = {});
 
 }  // namespace tq

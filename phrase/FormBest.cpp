@@ -38,7 +38,7 @@ const QString kAbstractMark = QString::fromUtf8("\xE2\x98\x86");  // white star
 QString Marks(const RRankedPhrase& phrase, const std::vector<bool>& has, const QString& yes, const QString& no) {
   QString out;
   for (std::size_t i = 0; i < phrase.words.size(); ++i) {
-    if (phrase.words[i].size() == 1 && phrase.words[i][0] == kUncoveredMark) continue;
+    if (IsUncoveredWord(phrase.words[i])) continue;
     out += has[i] ? yes : no;
   }
   return out;
@@ -95,7 +95,7 @@ struct TFormBest::SearchRun {
 
 QString PictureMark(bool pictured) { return pictured ? kPicturedMark : kAbstractMark; }
 
-TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : QDialog(parent), dictionary_(dictionary) {
+TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : TPhraseProposal(parent), dictionary_(dictionary) {
   search_ = [this](std::string_view digits, std::size_t count, const SearchProgress& progress) {
     return FindBestPhrases(dictionary_, digits, count, progress);
   };
@@ -195,11 +195,6 @@ std::string TFormBest::Phrase() const {
   return phrases_[static_cast<std::size_t>(row)];
 }
 
-void TFormBest::ApplyPhraseTo(RNumber& number) const {
-  number.SetPhrase(Phrase());
-  number.SlotsFromPhrase();
-}
-
 void TFormBest::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) FormShow();
@@ -224,7 +219,7 @@ void TFormBest::StartSearch() {
   ListPhrases->setRowCount(0);
   ButtonAccept->setEnabled(false);
   if (digits_.size() <= kSearchAtOnce) {
-    ShowPhrases(search_(digits_, kPhraseCount, {}));
+    ShowPhrases(search_(digits_, kBestPhraseCount, {}));
     return;
   }
   run_ = std::make_unique<SearchRun>();
@@ -244,7 +239,7 @@ void TFormBest::StartSearch() {
         QMetaObject::invokeMethod(this, [this, id = run->id] { SearchProgressed(id); }, Qt::QueuedConnection);
       return !run->stop;
     };
-    run->found = search(digits, kPhraseCount, progress);
+    run->found = search(digits, kBestPhraseCount, progress);
     QMetaObject::invokeMethod(this, [this, id = run->id] { SearchFinished(id); }, Qt::QueuedConnection);
   });
 }

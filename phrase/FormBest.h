@@ -4,7 +4,9 @@
 // one can picture, and hands the chosen one to the main window the way the
 // Random Phrase dialog hands over its proposal.
 //
-// The search runs on a thread of its own while the dialog shows its
+// How many phrases it lists, and which numbers it searches before it first
+// paints, are the search's limits (BestPhrases.h). The search of a longer
+// number runs on a thread of its own while the dialog shows its
 // progress, so a number of a million digits leaves the window responsive.
 // Cancel stops the search and closes the dialog once the search has stopped;
 // any other way of closing or destroying the dialog stops the search and
@@ -14,14 +16,9 @@
 // whole phrase, and the dialog sizes itself to its rows within the screen.
 //
 // One instance lives from start to exit and is shown modally through the
-// platform seam:
-//
-//   FormBest->Prepare(EditNumber text, CurrentNumber->Digits());
-//   if (CurrentPlatform().RunModal(FormBest) != ResultOk) return;
-//   FormBest->ApplyPhraseTo(*CurrentNumber);
+// platform seam, as every phrase proposal is (PhraseProposal.h).
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,6 +27,7 @@
 #include <vector>
 
 #include "BestPhrases.h"
+#include "PhraseProposal.h"
 
 class QLabel;
 class QLineEdit;
@@ -41,22 +39,14 @@ class QWidget;
 namespace tq {
 
 class RDictionary;
-class RNumber;
 
-class TFormBest : public QDialog {
+class TFormBest : public TPhraseProposal {
   Q_OBJECT
 
  public:
   static constexpr int kHelpContext = 2250;
-  // How many phrases the list shows.
-  static constexpr std::size_t kPhraseCount = 20;
   // The list's columns.
   enum Column { ColumnPhrase, ColumnWords, ColumnCommon, ColumnPictures, ColumnCount };
-  // A number of up to this many digits is searched before the dialog first
-  // paints: that takes milliseconds, and the list is then there at once
-  // instead of a progress bar flashing by. Longer ones are searched on a
-  // thread of their own.
-  static constexpr std::size_t kSearchAtOnce = 1000;
   // The most characters a cell or a tool tip holds: more than the widest
   // screen shows, few enough that measuring and drawing the row costs
   // nothing. A longer text keeps its beginning and its end.
@@ -74,16 +64,12 @@ class TFormBest : public QDialog {
   // while the dialog is shown.
   void SetSearch(BestSearch search);
 
-  // The number as the main window shows it, and the digits the phrases are
-  // found for. Every showing lists the phrases afresh, so changes to the
-  // dictionary or the mapping are always followed.
-  void Prepare(const std::string& numberText, const std::string& digits);
-
-  // The chosen phrase (Windows-1252): after OK, the accepted one; empty when
-  // the list is empty.
-  std::string Phrase() const;
-  // Gives `number` the accepted phrase and the slots read from it.
-  void ApplyPhraseTo(RNumber& number) const;
+  // Every showing lists the phrases afresh, so changes to the dictionary
+  // or the mapping are always followed.
+  void Prepare(const std::string& numberText, const std::string& digits) override;
+  // The chosen phrase: after OK, the accepted one; empty when the list is
+  // empty.
+  std::string Phrase() const override;
 
   // Esc and the close box are the Cancel button.
   void reject() override;

@@ -11,7 +11,6 @@
 
 #include "Codec.h"
 #include "Platform.h"
-#include "RNumber.h"
 #include "RandomPhrase.h"
 #include "Widgets.h"
 
@@ -30,7 +29,8 @@ QLineEdit* MakeReadOnlyEdit(const char* name, QWidget* parent) {
 
 }  // namespace
 
-TFormRandom::TFormRandom(RDictionary& dictionary, QWidget* parent) : QDialog(parent), dictionary_(dictionary) {
+TFormRandom::TFormRandom(RDictionary& dictionary, QWidget* parent)
+    : TPhraseProposal(parent), dictionary_(dictionary) {
   setObjectName("FormRandom");
   setWindowTitle(QStringLiteral("Random Phrase"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -81,11 +81,6 @@ void TFormRandom::Prepare(const std::string& numberText, const std::string& digi
 }
 
 std::string TFormRandom::Phrase() const { return FromQString(EditPhrase->text()); }
-
-void TFormRandom::ApplyPhraseTo(RNumber& number) const {
-  number.SetPhrase(Phrase());
-  number.SlotsFromPhrase();
-}
 
 void TFormRandom::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

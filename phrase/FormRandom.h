@@ -3,15 +3,12 @@
 // window when the user accepts it. The proposal lives only in EditPhrase.
 //
 // One instance lives from start to exit and is shown modally through the
-// platform seam:
-//
-//   FormRandom->Prepare(EditNumber text, CurrentNumber->Digits());
-//   if (CurrentPlatform().RunModal(FormRandom) != ResultOk) return;
-//   FormRandom->ApplyPhraseTo(*CurrentNumber);
+// platform seam, as every phrase proposal is (PhraseProposal.h).
 #pragma once
 
-#include <QDialog>
 #include <string>
+
+#include "PhraseProposal.h"
 
 class QLabel;
 class QLineEdit;
@@ -21,9 +18,8 @@ class QWidget;
 namespace tq {
 
 class RDictionary;
-class RNumber;
 
-class TFormRandom : public QDialog {
+class TFormRandom : public TPhraseProposal {
   Q_OBJECT
 
  public:
@@ -31,14 +27,10 @@ class TFormRandom : public QDialog {
 
   explicit TFormRandom(RDictionary& dictionary, QWidget* parent = nullptr);
 
-  // The number as the main window shows it, and the digits the phrase is
-  // made for. Every showing proposes a phrase for these digits.
-  void Prepare(const std::string& numberText, const std::string& digits);
-
-  // The proposal on screen (Windows-1252): after OK, the accepted phrase.
-  std::string Phrase() const;
-  // Gives `number` the accepted phrase and the slots read from it.
-  void ApplyPhraseTo(RNumber& number) const;
+  // Every showing proposes a phrase for these digits.
+  void Prepare(const std::string& numberText, const std::string& digits) override;
+  // The proposal on screen: after OK, the accepted phrase.
+  std::string Phrase() const override;
 
   // Esc and the close box are the Cancel button.
   void reject() override;

@@ -28,8 +28,6 @@ std::string NumberText(int value, int digits) {
   return text;
 }
 
-bool IsMark(const std::string& word) { return word.size() == 1 && word[0] == kUncoveredMark; }
-
 // True when the word's first sound spells no digit: a vowel, h, w or y.
 bool StartsSilent(const RDictionary& d, const RWordEntry& e) {
   const std::string& text = e.hasPronunciation ? e.pronunciation : e.word;
@@ -175,7 +173,8 @@ class WordPool {
 };
 
 // A number without a picturable word of its own: its best phrases, and the
-// codes of their words ("." for an uncovered digit), each sequence once.
+// codes of their words (kUncoveredSlot for an uncovered digit), each
+// sequence once.
 struct PhraseChoice {
   int number = 0;
   std::vector<RRankedPhrase> phrases;
@@ -188,7 +187,7 @@ double WaysLeft(const PhraseChoice& c, const WordPool& pool) {
   for (const auto& shape : c.shapes) {
     double product = 1;
     for (const std::string& code : shape)
-      if (code != ".") product *= static_cast<double>(pool.FreeWords(code));
+      if (!IsUncoveredSlot(code)) product *= static_cast<double>(pool.FreeWords(code));
     total += product;
   }
   return total;
@@ -198,7 +197,7 @@ double WaysLeft(const PhraseChoice& c, const WordPool& pool) {
 // ("tie tie" for 11 would use one word for two numbers' digits).
 bool AllFree(const RRankedPhrase& phrase, const WordPool& pool) {
   for (auto w = phrase.words.begin(); w != phrase.words.end(); ++w)
-    if (!IsMark(*w) && (pool.IsUsed(*w) || std::find(phrase.words.begin(), w, *w) != w)) return false;
+    if (!IsUncoveredWord(*w) && (pool.IsUsed(*w) || std::find(phrase.words.begin(), w, *w) != w)) return false;
   return true;
 }
 
@@ -209,7 +208,7 @@ bool FillShape(const RDictionary& d, const std::vector<std::string>& shape, cons
   out.clear();
   std::vector<int> taken;
   for (const std::string& code : shape) {
-    if (code == ".") {
+    if (IsUncoveredSlot(code)) {
       out.push_back(code);
       continue;
     }
@@ -223,7 +222,7 @@ bool FillShape(const RDictionary& d, const std::vector<std::string>& shape, cons
       taken.push_back(free);
       out.push_back(d.WordAt(free));
     } else if (allowMarks) {
-      out.insert(out.end(), code.size(), std::string("."));
+      out.insert(out.end(), code.size(), kUncoveredSlot);
     } else {
       return false;
     }
@@ -242,7 +241,7 @@ void AddShapes(const std::string& digits, std::size_t at, int words, int marks, 
     return;
   }
   if (marks > 0) {
-    shape.emplace_back(".");
+    shape.emplace_back(kUncoveredSlot);
     AddShapes(digits, at + 1, words, marks - 1, pool, shape, shapes);
     shape.pop_back();
   }
@@ -264,12 +263,12 @@ std::vector<std::string> ChoosePhrase(const RDictionary& d, const PhraseChoice& 
   std::vector<std::string> words;
   for (const RRankedPhrase& phrase : c.phrases) {
     if (!AllFree(phrase, pool)) continue;
-    for (const std::string& w : phrase.words) words.push_back(IsMark(w) ? std::string(".") : w);
+    for (const std::string& w : phrase.words) words.push_back(SlotOfWord(w));
     return words;
   }
   for (const auto& shape : c.shapes)
     if (FillShape(d, shape, pool, false, words)) return words;
-  if (c.shapes.empty()) return std::vector<std::string>(digits, std::string("."));
+  if (c.shapes.empty()) return UncoveredSlots(digits);
   FillShape(d, c.shapes.front(), pool, true, words);
   return words;
 }
@@ -462,7 +461,7 @@ std::string RPeg::Phrase() const {
   std::string out;
   for (const std::string& w : words) {
     if (!out.empty()) out += ' ';
-    out += w == "." ? std::string(1, kUncoveredMark) : w;
+    out += WordOfSlot(w);
   }
   return out;
 }
@@ -537,7 +536,8 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
     // among them has.
     for (const RRankedPhrase& phrase : c.phrases) {
       std::vector<std::string> shape;
-      for (const std::string& w : phrase.words) shape.push_back(IsMark(w) ? std::string(".") : pool.CodeOf(w));
+      for (const std::string& w : phrase.words)
+        shape.push_back(IsUncoveredWord(w) ? std::string(kUncoveredSlot) : pool.CodeOf(w));
       if (std::find(c.shapes.begin(), c.shapes.end(), shape) == c.shapes.end()) c.shapes.push_back(std::move(shape));
     }
     if (!c.phrases.empty()) {
@@ -559,7 +559,7 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
     RPeg& peg = pegs[static_cast<std::size_t>(choices[next].number)];
     peg.words = ChoosePhrase(dictionary, choices[next], pool, static_cast<std::size_t>(digits));
     for (const std::string& w : peg.words)
-      if (w != ".") pool.Use(dictionary.FindWord(w));
+      if (!IsUncoveredSlot(w)) pool.Use(dictionary.FindWord(w));
     choices.erase(choices.begin() + static_cast<std::ptrdiff_t>(next));
   }
   return pegs;

@@ -17,7 +17,7 @@ inline constexpr int kMaxPegDigits = 3;
 
 struct RPeg {
   std::string number;              // with its leading zeros: "07"
-  std::vector<std::string> words;  // in order; "." for a digit no word covers
+  std::vector<std::string> words;  // in order, as slots: kUncoveredSlot for a digit no word covers
   bool picturable = false;         // one word that names a thing to picture
   // The words joined by single blanks, an uncovered digit shown as the mark.
   std::string Phrase() const;

@@ -52,7 +52,7 @@ bool PhraseSpellsDigits(const RDictionary& dictionary, const std::string& typed,
   if (slots.empty()) return false;
   std::size_t p = 0;
   for (const std::string& slot : slots) {
-    if (slot == ".") return false;
+    if (IsUncoveredSlot(slot)) return false;
     const int position = dictionary.FindWord(slot);
     if (position < 0) return false;
     const std::string& code = dictionary.CodeAt(position);
@@ -65,7 +65,7 @@ bool PhraseSpellsDigits(const RDictionary& dictionary, const std::string& typed,
 std::string SpelledDigits(const RDictionary& dictionary, const std::string& typed) {
   std::string spelled;
   for (const std::string& slot : TypedSlots(typed)) {
-    const int position = slot == "." ? -1 : dictionary.FindWord(slot);
+    const int position = IsUncoveredSlot(slot) ? -1 : dictionary.FindWord(slot);
     spelled += position < 0 ? std::string("?") : dictionary.CodeAt(position);
   }
   return spelled;
@@ -83,7 +83,7 @@ PhraseCheckResult RPhraseCheck::Check(const std::string& typed) {
   const std::string& digits = workNumber_.Digits();
   std::size_t p = 0;
   for (const std::string& slot : workNumber_.Slots()) {
-    if (slot == ".") {
+    if (IsUncoveredSlot(slot)) {
       if (p >= digits.size()) {
         ShowError(std::string("The phrase has an extra '") + kUncoveredMark + "' near the end.");
         return PhraseCheckResult::StoppedFocus;
@@ -114,7 +114,7 @@ std::string RPhraseCheck::PhraseMeant(const std::string& typed) const {
     const std::size_t end = std::min(lowered.find(' ', pos), lowered.size());
     const std::string_view piece(lowered.data() + pos, end - pos);
     pos = end;
-    if (piece.front() == kUncoveredMark || piece.front() == kHighlightMark || dictionary_.FindWord(piece) >= 0) {
+    if (IsUncoveredWord(piece) || dictionary_.FindWord(piece) >= 0) {
       phrase += piece;
       continue;
     }

@@ -8,11 +8,12 @@ add_library(tq_phrasetext STATIC
   ${CMAKE_CURRENT_LIST_DIR}/BestPhrases.cpp ${CMAKE_CURRENT_LIST_DIR}/BestPhrases.h
   ${CMAKE_CURRENT_LIST_DIR}/PegList.cpp ${CMAKE_CURRENT_LIST_DIR}/PegList.h)
 target_include_directories(tq_phrasetext PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(tq_phrasetext PUBLIC tq_engine tq_worksheet tq_util)
+target_link_libraries(tq_phrasetext PUBLIC tq_engine tq_worksheet tq_base)
 
 add_library(tq_phrasedialogs STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/PhraseProposal.cpp ${CMAKE_CURRENT_LIST_DIR}/PhraseProposal.h
   ${CMAKE_CURRENT_LIST_DIR}/FormRandom.cpp ${CMAKE_CURRENT_LIST_DIR}/FormRandom.h
   ${CMAKE_CURRENT_LIST_DIR}/FormEditPhrase.cpp ${CMAKE_CURRENT_LIST_DIR}/FormEditPhrase.h
   ${CMAKE_CURRENT_LIST_DIR}/FormBest.cpp ${CMAKE_CURRENT_LIST_DIR}/FormBest.h)
 target_include_directories(tq_phrasedialogs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(tq_phrasedialogs PUBLIC tq_phrasetext tq_qtutil Qt6::Widgets)
+target_link_libraries(tq_phrasedialogs PUBLIC tq_phrasetext tq_qtbase Qt6::Widgets)

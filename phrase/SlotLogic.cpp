@@ -402,7 +402,7 @@ bool RWordColumns::CommitNumber(RNumber& number, const std::string& typed) {
   columns_.erase(columns_.begin() + keptColumns, columns_.end());
 
   const std::size_t left = digits.size() - std::min(p, digits.size());
-  slots.insert(slots.end(), left, std::string("."));
+  slots.insert(slots.end(), left, kUncoveredSlot);
   number.SetSlots(std::move(slots));
   InsertColumns(ColumnCount(), static_cast<int>(left));
   MarkAllChanged();
@@ -436,7 +436,8 @@ void RepairSlots(RNumber& number, const RSlotFault& fault) {
   if (fault.kind == RSlotFault::Kind::None) return;
   number.DeleteSlots(fault.slot, number.SlotCount() - fault.slot);
   if (fault.kind != RSlotFault::Kind::ExtraDot)
-    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(number.Digits().size() - fault.covered), ".");
+    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(number.Digits().size() - fault.covered),
+                       kUncoveredSlot);
   number.ComposePhrase(0, 0);
 }
 
@@ -489,12 +490,12 @@ bool RWordColumns::ChooseWord(RNumber& number, int index, const std::string& row
     } else {
       // A word without a code covers nothing: it stands before the digit,
       // which stays uncovered.
-      number.InsertSlot(index + 1, ".");
+      number.InsertSlot(index + 1, kUncoveredSlot);
       InsertColumn(index + 1);
     }
   } else {
     const int given = static_cast<int>(digits.size()) - length;
-    number.InsertSlots(index + 1, given, ".");
+    number.InsertSlots(index + 1, given, kUncoveredSlot);
     InsertColumns(index + 1, given);
     const int next = index + given + 1;
     if (next < ColumnCount()) {
@@ -523,9 +524,9 @@ bool RWordColumns::UnselectWord(RNumber& number, int index) {
   if (IsUncoveredSlot(column.slotText)) return true;
   const int m = static_cast<int>(column.digits.size());
   if (m >= 1) {
-    number.InsertSlots(index + 1, m - 1, ".");
+    number.InsertSlots(index + 1, m - 1, kUncoveredSlot);
     InsertColumns(index + 1, m - 1);
-    number.SetSlot(index, ".");
+    number.SetSlot(index, kUncoveredSlot);
     MarkChanged(index, index + 1);
   } else if (index == number.SlotCount() - 1) {
     DeleteColumn(index);

@@ -42,9 +42,6 @@ inline constexpr std::size_t kColumnRunLength = 25;
 bool IsWordRow(const std::string& row);
 bool IsHeaderRow(const std::string& row);
 
-// True when the slot stands for an uncovered digit.
-inline bool IsUncoveredSlot(const std::string& slot) { return !slot.empty() && slot[0] == '.'; }
-
 struct RWordColumn {
   std::string digits;    // what the rows are listed for; empty for a blank column
   std::string slotText;  // "." or the chosen word

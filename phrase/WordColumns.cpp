@@ -3,16 +3,13 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
-#include <QScrollBar>
 #include <algorithm>
-#include <limits>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include "Codec.h"
-#include "ColumnControls.h"
+#include "ColumnLayout.h"
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "RNumber.h"
@@ -20,364 +17,6 @@
 
 namespace tq {
 namespace {
-
-constexpr int kDefaultListWidth = 111;
-// Columns either side of the view that keep their controls, so that a step
-// of the scroll bar finds most of the next columns ready.
-constexpr int kColumnMargin = 2;
-
-// The panels' parent inside the viewport.
-std::unique_ptr<QWidget> MakeStrip(QWidget* viewport) {
-  auto strip = std::make_unique<QWidget>(viewport);
-  strip->setObjectName("ColumnStrip");
-  // The chosen row of every list stays marked, in white on the highlight
-  // colour, when another list has the focus. Set once here, the lists
-  // inherit it.
-  QPalette palette = strip->palette();
-  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-  palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::white);
-  palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::white);
-  strip->setPalette(palette);
-  return strip;
-}
-
-// What every part of the strip works on: the widget, the column records and
-// the entry they belong to.
-struct TStripState {
-  TStripState(TWordColumns& stripOwner, const RDictionary& dictionary)
-      : owner(stripOwner), table(dictionary), strip(MakeStrip(stripOwner.viewport())) {}
-
-  bool Reshaping() const { return updateDepth > 0; }
-
-  TWordColumns& owner;
-  RWordColumns table;
-  // Held here rather than left to the viewport, so that at the end the
-  // controls can go first, while what their handlers look at still exists.
-  std::unique_ptr<QWidget> strip;
-  RNumber* number = nullptr;
-  // Raised while the columns are being reshaped: focus moving off a list
-  // that is being removed must not touch the half-changed slots.
-  int updateDepth = 0;
-};
-
-// Holds the handlers of the lists off the slots for its lifetime.
-class TReshaping {
- public:
-  explicit TReshaping(TStripState& state) : depth_(state.updateDepth) { ++depth_; }
-  ~TReshaping() { --depth_; }
-  TReshaping(const TReshaping&) = delete;
-  TReshaping& operator=(const TReshaping&) = delete;
-
- private:
-  int& depth_;
-};
-
-// Keeps the strip from painting while many columns change at once.
-class TFrozenStrip {
- public:
-  explicit TFrozenStrip(TStripState& state) : strip_(*state.strip) { strip_.setUpdatesEnabled(false); }
-  ~TFrozenStrip() { strip_.setUpdatesEnabled(true); }
-  TFrozenStrip(const TFrozenStrip&) = delete;
-  TFrozenStrip& operator=(const TFrozenStrip&) = delete;
-
- private:
-  QWidget& strip_;
-};
-
-// The filling of the lists. Owns nothing: it shows in a column's controls
-// what the column's record holds (its rows, where the list stood, the count
-// and the chosen word) and has the table list the rows when they are stale.
-class TColumnFiller {
- public:
-  TColumnFiller(RWordColumns& table, TColumnPool& pool) : table_(table), pool_(pool) {}
-
-  // The model announces the record's rows afresh and the list goes back to
-  // where the record says it stood.
-  void ShowRows(TColumnControls& c) {
-    c.model->Reload();
-    RestorePlace(c);
-    ShowChosenWord(c);
-    const RWordColumn& column = table_.Column(c.index);
-    if (column.filled || column.blank)
-      ShowCount(c);
-    else
-      c.label->clear();
-  }
-
-  void ShowButton(TColumnControls& c) {
-    const RWordColumn& column = table_.Column(c.index);
-    const bool chosen = !column.blank && !IsUncoveredSlot(column.slotText);
-    c.button->setText(chosen ? ToQString(column.slotText) : QString());
-    c.button->setChecked(chosen);
-    ShowChosenWord(c);
-  }
-
-  // A column holding a chosen word has that word selected in its list, in
-  // view: the highlight follows the word, whatever put it there (a choice,
-  // an accepted phrase, Undo or Redo).
-  void ShowChosenWord(TColumnControls& c) {
-    const RWordColumn& column = table_.Column(c.index);
-    if (column.blank || !column.filled || IsUncoveredSlot(column.slotText)) return;
-    const auto word = std::find(column.rows.begin(), column.rows.end(), column.slotText);
-    const auto row = static_cast<int>(word - column.rows.begin());
-    if (word == column.rows.end() || row >= c.model->rowCount(QModelIndex())) return;
-    if (c.SelectedRow() != row) c.Select(row);
-    c.list->scrollTo(c.model->index(row), QAbstractItemView::EnsureVisible);
-  }
-
-  void ShowButtons() {
-    for (auto& c : pool_.All())
-      if (c->index >= 0) ShowButton(*c);
-  }
-
-  // The columns laid out afresh for an entry: the lists of its uncovered
-  // digits highlight nothing, since none of their words is chosen (a list
-  // whose digits stayed would still mark the word of the entry before).
-  void ClearUncoveredHighlights() {
-    for (auto& c : pool_.All()) {
-      if (c->index < 0) continue;
-      const RWordColumn& column = table_.Column(c->index);
-      if (!column.blank && IsUncoveredSlot(column.slotText)) c->list->selectionModel()->clear();
-    }
-  }
-
-  void ShowCount(TColumnControls& c) {
-    const RWordColumn& column = table_.Column(c.index);
-    if (column.blank) {
-      c.label->clear();
-      c.label->hide();
-    } else {
-      c.label->setText(QString::number(column.wordCount));
-      c.label->show();
-    }
-  }
-
-  // A placeholder column got its blank rows: shown from the top.
-  void ShowBlankRows(TColumnControls& c) {
-    c.model->Reload();
-    c.list->scrollToTop();
-    ShowCount(c);
-  }
-
-  // Brings the column up to date; a column listed afresh starts where its
-  // record says (at the top when its digits changed).
-  void UpdateColumn(TColumnControls& c) {
-    if (!table_.UpdateColumn(c.index)) return;
-    ShowRows(c);
-  }
-
-  // After a dictionary change. Only the columns with controls have rows;
-  // the others are listed afresh when they come into view.
-  void RefillColumns() {
-    table_.DictionaryChanged();
-    for (auto& c : pool_.All())
-      if (c->index >= 0 && table_.Column(c->index).filled && !table_.Column(c->index).digits.empty())
-        FillColumn(*c);
-  }
-
- private:
-  // Lists the column's words afresh; the list keeps its scroll position.
-  void FillColumn(TColumnControls& c) {
-    QScrollBar* bar = c.list->verticalScrollBar();
-    const int position = bar->value();
-    table_.FillColumn(c.index);
-    c.model->Reload();
-    c.list->doItemsLayout();
-    bar->setValue(position);
-    ShowCount(c);
-    ShowChosenWord(c);
-  }
-
-  void RestorePlace(TColumnControls& c) {
-    const RWordColumn& column = table_.Column(c.index);
-    const int rows = c.model->rowCount(QModelIndex());
-    if (column.selectedRow >= 0 && column.selectedRow < rows) c.Select(column.selectedRow);
-    if (column.topRow > 0 && column.topRow < rows)
-      c.list->scrollTo(c.model->index(column.topRow), QAbstractItemView::PositionAtTop);
-    else
-      c.list->scrollToTop();
-  }
-
-  RWordColumns& table_;
-  TColumnPool& pool_;
-};
-
-// The mapping of columns to the scroll position. Owns the common column
-// width. The scroll bar spans every column as if each had its panel; only
-// the columns in view and kColumnMargin either side get controls from the
-// pool, placed where their column stands, and the controls follow the view
-// as it scrolls or changes size.
-class TColumnLayout {
- public:
-  TColumnLayout(TStripState& state, TColumnPool& pool, TColumnFiller& filler)
-      : state_(state), pool_(pool), filler_(filler) {}
-
-  int Width() const { return width_; }
-  void SetWidth(int width) { width_ = width; }
-  int Pitch() const { return width_ + kSplitterWidth; }
-
-  // Whether the column overlaps the part of the strip scrolled into view.
-  // Worked out from the fixed column pitch, so it holds before a new
-  // column's panel is placed.
-  bool InView(int i) const {
-    const long long pitch = Pitch();
-    const long long left = Bar()->value();
-    const long long right = left + ViewWidth();
-    return i * pitch < right && (i + 1) * pitch > left;
-  }
-
-  // The first column whose left edge is in view (or the last column).
-  int FirstColumnInView() const {
-    const int pitch = Pitch();
-    return std::min((Bar()->value() + pitch - 1) / pitch, state_.table.ColumnCount() - 1);
-  }
-
-  // The column under the view's right edge (or the last column).
-  int LastColumnInView() const {
-    const long long right = static_cast<long long>(Bar()->value()) + std::max(ViewWidth(), 1) - 1;
-    return static_cast<int>(std::min<long long>(right / Pitch(), state_.table.ColumnCount() - 1));
-  }
-
-  // Scrolls just far enough to show column i whole.
-  void ShowColumn(int i) {
-    if (i < 0 || i >= state_.table.ColumnCount()) return;
-    QScrollBar* bar = Bar();
-    const long long left = static_cast<long long>(i) * Pitch();
-    const long long right = left + width_;
-    if (left < bar->value())
-      bar->setValue(static_cast<int>(left));
-    else if (right > static_cast<long long>(bar->value()) + ViewWidth())
-      bar->setValue(static_cast<int>(std::min<long long>(right - ViewWidth(), bar->maximum())));
-  }
-
-  // The viewport changed size or was shown: the strip fills it again.
-  void FitStrip() {
-    state_.strip->setGeometry(state_.owner.viewport()->rect());
-    ViewMoved();
-  }
-
-  // The columns or their width changed: the scroll range and the controls
-  // follow.
-  void ViewMoved() {
-    UpdateScrollRange();
-    FollowView();
-  }
-
-  // The strip scrolled. The panels are placed afresh rather than the
-  // view's pixels moved.
-  void FollowView() {
-    Arrange();
-    FillVisibleColumns();
-  }
-
-  // Column i's controls, made now when it has none.
-  TColumnControls* Controls(int i) {
-    if (i < 0 || i >= state_.table.ColumnCount()) return nullptr;
-    if (TColumnControls* c = pool_.At(i)) return c;
-    TColumnControls& c = pool_.Create();
-    Bind(c, i);
-    Place(c);
-    return &c;
-  }
-
- private:
-  QScrollBar* Bar() const { return state_.owner.horizontalScrollBar(); }
-  int ViewWidth() const { return state_.owner.viewport()->width(); }
-
-  void UpdateScrollRange() {
-    QScrollBar* bar = Bar();
-    const long long total = static_cast<long long>(state_.table.ColumnCount()) * Pitch();
-    const int view = ViewWidth();
-    const long long most = std::max<long long>(0, total - view);
-    bar->setRange(0, static_cast<int>(std::min<long long>(most, std::numeric_limits<int>::max())));
-    bar->setPageStep(std::max(view, 1));
-    bar->setSingleStep(20);
-  }
-
-  // The first and one past the last column that keep controls.
-  std::pair<int, int> WantedRange() const {
-    const int count = state_.table.ColumnCount();
-    const int left = Bar()->value();
-    const int first = std::max(0, left / Pitch() - kColumnMargin);
-    const long long right = static_cast<long long>(left) + ViewWidth();
-    const long long last = right / Pitch() + 1 + kColumnMargin;
-    return {std::min(first, count), static_cast<int>(std::min<long long>(last, count))};
-  }
-
-  // Gives controls to the columns in and near the view, taking them from
-  // the columns that left it, and places every panel.
-  void Arrange() {
-    if (arranging_) return;
-    arranging_ = true;
-    const auto [first, last] = WantedRange();
-    std::vector<TColumnControls*> spare = FreeOutside(first, last);
-    for (int i = first; i < last; ++i)
-      if (!pool_.At(i)) Bind(TakeSpare(spare), i);
-    pool_.Retire(spare);
-    for (auto& c : pool_.All()) Place(*c);
-    arranging_ = false;
-  }
-
-  // The controls not wanted for the columns first to last, their columns
-  // released. The focused list keeps its column, in view or not: taking it
-  // away would move the focus and clear the preview.
-  std::vector<TColumnControls*> FreeOutside(int first, int last) {
-    std::vector<TColumnControls*> spare;
-    for (auto& c : pool_.All()) {
-      const int i = c->index;
-      if (i >= first && i < last) continue;
-      if (i >= 0 && (c->list->hasFocus() || c->button->hasFocus())) continue;
-      if (i >= 0) pool_.Release(*c);
-      spare.push_back(c.get());
-    }
-    return spare;
-  }
-
-  TColumnControls& TakeSpare(std::vector<TColumnControls*>& spare) {
-    if (spare.empty()) return pool_.Create();
-    TColumnControls& c = *spare.back();
-    spare.pop_back();
-    return c;
-  }
-
-  // Gives the controls to column i and shows what the record holds, listed
-  // first when the column is in view.
-  void Bind(TColumnControls& c, int i) {
-    pool_.SetIndex(c, i);
-    if (InView(i) && state_.table.NeedsUpdate(i)) state_.table.UpdateColumn(i);
-    filler_.ShowRows(c);
-    filler_.ShowButton(c);
-    c.panel->show();
-    c.splitter->show();
-  }
-
-  // Where the panel of column i stands in the strip. Columns far off
-  // (the focused one, or one asked for) wait just outside the view.
-  int Left(int i) const {
-    const long long x = static_cast<long long>(i) * Pitch() - Bar()->value();
-    if (x + Pitch() <= 0) return -Pitch();
-    if (x >= state_.strip->width()) return state_.strip->width();
-    return static_cast<int>(x);
-  }
-
-  void Place(TColumnControls& c) {
-    const int x = Left(c.index);
-    const int height = state_.strip->height();
-    c.panel->setGeometry(x, 0, width_, height);
-    c.splitter->setGeometry(x + width_, 0, kSplitterWidth, height);
-  }
-
-  void FillVisibleColumns() {
-    for (auto& c : pool_.All())
-      if (c->index >= 0 && InView(c->index) && state_.table.NeedsUpdate(c->index)) filler_.UpdateColumn(*c);
-  }
-
-  TStripState& state_;
-  TColumnPool& pool_;
-  TColumnFiller& filler_;
-  int width_ = kDefaultListWidth;
-  bool arranging_ = false;
-};
 
 // Keeps the phrase and the columns in step with the entry after a new
 // number, a choice or a dictionary change, and tells the main window through
@@ -432,10 +71,10 @@ class TStripSync {
   }
 
   // A word was chosen or given back.
-  void WordsChanged() {
+  void WordsChanged(bool chosen) {
     RefreshPhrase();
     RebuildColumns(false, true);
-    emit state_.owner.WorksheetModified();
+    emit state_.owner.WorksheetModified(chosen);
   }
 
   bool CommitNumber(const std::string& typed) {
@@ -591,7 +230,7 @@ class TColumnActions final : public TColumnWiring {
     if (!Reshape([&] { return state_.table.ChooseWord(*state_.number, i, c.SelectedText()); })) return;
     // The column lists the words of the chosen one's code now, with that
     // word highlighted and in view.
-    sync_.WordsChanged();
+    sync_.WordsChanged(true);
     if (byKey) MoveOnFrom(i);
   }
 
@@ -613,7 +252,7 @@ class TColumnActions final : public TColumnWiring {
     // the focus goes down to the digits given back.
     const bool byKey = c.button->hasFocus();
     if (!Reshape([&] { return state_.table.UnselectWord(*state_.number, i); })) return;
-    sync_.WordsChanged();
+    sync_.WordsChanged(false);
     if (byKey) FocusList(std::min(i, state_.table.ColumnCount() - 1), Qt::OtherFocusReason);
   }
 

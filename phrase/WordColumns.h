@@ -101,8 +101,8 @@ class TWordColumns : public QAbstractScrollArea {
   void PhraseShown(const QString& phrase);
   // The entry's number, phrase or description changed: refresh its row.
   void NumberRowChanged();
-  // A word was chosen or un-chosen: the worksheet is modified.
-  void WorksheetModified();
+  // A word was chosen (`chosen`) or given back: the worksheet is modified.
+  void WorksheetModified(bool chosen);
   // The last digit was covered with Enter: the keyboard leaves the strip, so
   // that another Down and Enter cannot replace the word just chosen.
   void PhraseCompleted();

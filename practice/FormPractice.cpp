@@ -45,18 +45,6 @@ QString MarkedHtml(const RDigitMarks& marks) {
   return html.isEmpty() ? QStringLiteral("(nothing)") : html;
 }
 
-// Why a practice file is left as it is: a sentence without its capital and
-// its full stop. Anything but an unreadable or newer file is a damaged one
-// that could not be set aside.
-std::string UntouchedText(const std::string& path, PracticeLoad found, const std::string& reason) {
-  const std::string file = "the practice file '" + NativeText(path) + "'";
-  switch (found) {
-    case PracticeLoad::Unreadable: return file + " could not be read (" + reason + ")";
-    case PracticeLoad::Newer: return file + " is from a newer version of Tessaloquine";
-    default: return file + " is damaged and could not be set aside (" + reason + ")";
-  }
-}
-
 // The places of an entry's walk: every scene whose words spell digits, with
 // the words of the scene before it as the cue.
 std::vector<RWalkPlace> WalkPlaces(const RJourneyScenes& scenes, const RJourney& journey) {
@@ -198,33 +186,10 @@ int64_t TFormPractice::LocalNow() {
 
 void TFormPractice::SetClock(RPracticeSession::Clock clock) { clock_ = std::move(clock); }
 
-void TFormPractice::FollowWorksheet(const std::string& worksheetPath, RPracticeSchedule& read) {
-  worksheetPath_ = worksheetPath;
-  practicePath_ = PracticeFileOf(worksheetPath);
-  found_ = ReadPracticeFile(practicePath_, read, &foundReason_);
-  const std::string file = "The practice file '" + NativeText(practicePath_) + "'";
-  switch (found_) {
-    case PracticeLoad::Missing:
-    case PracticeLoad::Loaded:
-      break;
-    case PracticeLoad::Damaged:
-      ShowStatusAlert(file + " is damaged; the schedule starts afresh. It will be kept aside, not overwritten.");
-      break;
-    case PracticeLoad::Unreadable:
-    case PracticeLoad::Newer: {
-      std::string text = UntouchedText(practicePath_, found_, foundReason_) +
-                         ". It is left as it is, and practice on this worksheet is not saved.";
-      text[0] = 'T';
-      ShowStatusAlert(text);
-      break;
-    }
-  }
-}
-
 void TFormPractice::LoadSchedule(const std::string& worksheetPath) {
   session_.reset();
   worksheet_ = nullptr;
-  FollowWorksheet(worksheetPath, schedule_);
+  file_.Open(worksheetPath, schedule_);
 }
 
 bool TFormPractice::Prepare(const RWorksheet& worksheet) {
@@ -241,49 +206,13 @@ bool TFormPractice::Prepare(const RWorksheet& worksheet) {
     worksheet_ = nullptr;
     return false;
   }
-  if (found_ == PracticeLoad::Missing && !practicePath_.empty() && schedule_.Cards().empty())
+  if (file_.NoneFound() && schedule_.Cards().empty())
     ShowStatus("No practice schedule for this worksheet yet; it starts afresh.");
   ShowQuestion();
   return true;
 }
 
-void TFormPractice::WorksheetSaved(const RWorksheet& worksheet) {
-  if (worksheet.FileName() == worksheetPath_ || worksheet.FileName().empty()) return;
-  // The schedule held here goes with the worksheet; what is there is only
-  // looked at, so that a file that cannot be taken in is kept.
-  RPracticeSchedule there;
-  FollowWorksheet(worksheet.FileName(), there);
-  if (schedule_.Cards().empty() && schedule_.Days().empty()) return;
-  if (found_ == PracticeLoad::Unreadable || found_ == PracticeLoad::Newer) return;  // said above
-  std::string note;
-  const bool written = SaveSchedule(worksheet, note);
-  if (!note.empty()) {
-    if (written)
-      ShowStatus(note.substr(1));
-    else
-      ShowStatusAlert(note.substr(1));
-  }
-}
-
-bool TFormPractice::SaveSchedule(const RWorksheet& worksheet, std::string& note) {
-  note.clear();
-  // A file read as unreadable or newer stays so even if it reads now: what
-  // is held here was started without it.
-  if (found_ == PracticeLoad::Unreadable || found_ == PracticeLoad::Newer) {
-    note = " The schedule was not saved: " + UntouchedText(practicePath_, found_, foundReason_) + ".";
-    return false;
-  }
-  const RPracticeSave save = SavePracticeFile(practicePath_, schedule_, KeysOf(worksheet));
-  if (!save.keptAs.empty())
-    note = " The damaged practice file was kept as '" + NativeText(save.keptAs) + "'.";
-  if (save.written) {
-    found_ = PracticeLoad::Loaded;
-    return true;
-  }
-  if (save.found != PracticeLoad::Missing && save.found != PracticeLoad::Loaded)
-    note += " The schedule was not saved: " + UntouchedText(practicePath_, save.found, save.reason) + ".";
-  return false;
-}
+void TFormPractice::WorksheetSaved(const RWorksheet& worksheet) { file_.Saved(worksheet, schedule_); }
 
 void TFormPractice::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
@@ -505,12 +434,12 @@ void TFormPractice::FinishSession() {
   if (answered) {
     schedule_.DropDaysBefore(DayOf(session_->Now()) - kKeptDays + 1);
     std::string note;
-    if (practicePath_.empty()) {
+    if (file_.PracticePath().empty()) {
       ShowStatus(summary + " The schedule is written beside the worksheet once it has a file.");
-    } else if (SaveSchedule(*worksheet_, note)) {
+    } else if (file_.Write(*worksheet_, schedule_, note)) {
       // A failed Save As gave the worksheet a name but no file there yet.
-      if (worksheet_->FileName() != worksheetPath_)
-        note += " The schedule stays beside '" + NativeText(worksheetPath_) + "' until the worksheet is saved.";
+      if (worksheet_->FileName() != file_.WorksheetPath())
+        note += " The schedule stays beside '" + NativeText(file_.WorksheetPath()) + "' until the worksheet is saved.";
       ShowStatus(summary + note);
     } else if (!note.empty()) {
       ShowStatusAlert(summary + note);

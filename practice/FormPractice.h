@@ -58,13 +58,9 @@ class TFormPractice : public QDialog {
   // the default journey.
   void SetJourney(const RJourney& journey) { journey_ = journey; }
 
-  // Reads the schedule that belongs to a worksheet file (none for an empty
-  // path). A file that is there but cannot be taken in starts the schedule
-  // afresh, and an alert in the status bar says what is done with it: a
-  // damaged one is set aside when the schedule is next written; one that
-  // cannot be read or is from a newer version is left alone, and the
-  // schedule is not written beside this name. A missing one is only
-  // mentioned when a session starts (see Prepare).
+  // After a worksheet was opened or started afresh (an empty path): reads
+  // the schedule that belongs to it, as RPracticeFileLink::Open says. A
+  // missing one is only mentioned when a session starts (see Prepare).
   void LoadSchedule(const std::string& worksheetPath);
   // Starts a session on the worksheet's numbers. False, with nothing shown,
   // when no entry has a number with digits. The schedule stays with the file
@@ -75,11 +71,7 @@ class TFormPractice : public QDialog {
   // afresh.
   bool Prepare(const RWorksheet& worksheet);
   // After the worksheet was saved: when that gave it its first file or a
-  // new name, the schedule goes with it and, when it holds any card or day,
-  // is written beside it at once (the file beside the old name stays). A
-  // file already there that cannot be read or is from a newer version is
-  // said as LoadSchedule says it, and kept; what became of any other is said
-  // in the status bar, as an alert when the schedule was not written.
+  // new name, the schedule goes with it (RPracticeFileLink::Saved).
   void WorksheetSaved(const RWorksheet& worksheet);
   // After the dialog has closed: when anything was answered, drops the days
   // the chart no longer needs and writes the practice file if the worksheet
@@ -92,7 +84,7 @@ class TFormPractice : public QDialog {
   void FinishSession();
 
   const RPracticeSchedule& Schedule() const { return schedule_; }
-  const std::string& PracticePath() const { return practicePath_; }
+  const std::string& PracticePath() const { return file_.PracticePath(); }
   Direction CurrentDirection() const;
   // The summary of the session so far: answered, right and due next, and
   // the places of the walks to go over again.
@@ -122,29 +114,12 @@ class TFormPractice : public QDialog {
   void ButtonHintClick();
   void ButtonHelpClick();
   void DirectionClick();
-  // The one place where the practice file follows the worksheet's name:
-  // after the worksheet was opened or started afresh (LoadSchedule) or
-  // saved under a name of its own (WorksheetSaved), never before a save
-  // succeeded. What is there is read into `read` and looked at as when a
-  // worksheet is opened: a file that cannot be taken in is said in the
-  // status bar and never written over unseen.
-  void FollowWorksheet(const std::string& worksheetPath, RPracticeSchedule& read);
-  // Writes the schedule unless the file there cannot be read or is from a
-  // newer version, as found when the schedule was read or now; a damaged
-  // one is set aside first. False when nothing was written. `note` holds
-  // sentences, each after one blank: where a damaged file was kept, and why
-  // nothing was written (nothing when the writer has shown its own error).
-  bool SaveSchedule(const RWorksheet& worksheet, std::string& note);
 
   const RDictionary& dictionary_;
   RPracticeSession::Clock clock_;
   RPracticeSchedule schedule_;
-  std::string worksheetPath_;  // the worksheet file the schedule belongs to
-  std::string practicePath_;
-  // What was found at practicePath_ when the schedule was read, and why an
-  // unreadable file could not be read.
-  PracticeLoad found_ = PracticeLoad::Missing;
-  std::string foundReason_;
+  // The practice file the schedule belongs to; it follows the worksheet.
+  RPracticeFileLink file_;
   const RWorksheet* worksheet_ = nullptr;
   std::unique_ptr<RPracticeSession> session_;
   Stage stage_ = Stage::Over;

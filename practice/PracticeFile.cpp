@@ -9,6 +9,7 @@
 #include "AtomicFile.h"
 #include "FileIO.h"
 #include "Messages.h"
+#include "RWorksheet.h"
 
 namespace tq {
 namespace {
@@ -223,6 +224,78 @@ RPracticeSave SavePracticeFile(const std::string& path, const RPracticeSchedule&
   }
   save.written = WritePracticeFile(path, schedule, keepFirst);
   return save;
+}
+
+namespace {
+
+// Why a practice file is left as it is: a sentence without its capital and
+// its full stop. Anything but an unreadable or newer file is a damaged one
+// that could not be set aside.
+std::string UntouchedText(const std::string& path, PracticeLoad found, const std::string& reason) {
+  const std::string file = "the practice file '" + NativeText(path) + "'";
+  switch (found) {
+    case PracticeLoad::Unreadable: return file + " could not be read (" + reason + ")";
+    case PracticeLoad::Newer: return file + " is from a newer version of Tessaloquine";
+    default: return file + " is damaged and could not be set aside (" + reason + ")";
+  }
+}
+
+}  // namespace
+
+void RPracticeFileLink::Follow(const std::string& worksheetPath, RPracticeSchedule& read) {
+  worksheetPath_ = worksheetPath;
+  practicePath_ = PracticeFileOf(worksheetPath);
+  found_ = ReadPracticeFile(practicePath_, read, &foundReason_);
+  if (found_ == PracticeLoad::Damaged) {
+    ShowStatusAlert("The practice file '" + NativeText(practicePath_) +
+                    "' is damaged; the schedule starts afresh. It will be kept aside, not overwritten.");
+  } else if (Untouchable()) {
+    std::string text = UntouchedText(practicePath_, found_, foundReason_) +
+                       ". It is left as it is, and practice on this worksheet is not saved.";
+    text[0] = 'T';
+    ShowStatusAlert(text);
+  }
+}
+
+void RPracticeFileLink::Open(const std::string& worksheetPath, RPracticeSchedule& schedule) {
+  Follow(worksheetPath, schedule);
+}
+
+void RPracticeFileLink::Saved(const RWorksheet& worksheet, const RPracticeSchedule& schedule) {
+  if (worksheet.FileName() == worksheetPath_ || worksheet.FileName().empty()) return;
+  // The schedule held goes with the worksheet; what is there is only
+  // looked at, so that a file that cannot be taken in is kept.
+  RPracticeSchedule there;
+  Follow(worksheet.FileName(), there);
+  if (schedule.Cards().empty() && schedule.Days().empty()) return;
+  if (Untouchable()) return;  // said above
+  std::string note;
+  const bool written = Write(worksheet, schedule, note);
+  if (!note.empty()) {
+    if (written)
+      ShowStatus(note.substr(1));
+    else
+      ShowStatusAlert(note.substr(1));
+  }
+}
+
+bool RPracticeFileLink::Write(const RWorksheet& worksheet, const RPracticeSchedule& schedule, std::string& note) {
+  note.clear();
+  // A file read as unreadable or newer stays so even if it reads now: what
+  // is held here was started without it.
+  if (Untouchable()) {
+    note = " The schedule was not saved: " + UntouchedText(practicePath_, found_, foundReason_) + ".";
+    return false;
+  }
+  const RPracticeSave save = SavePracticeFile(practicePath_, schedule, KeysOf(worksheet));
+  if (!save.keptAs.empty()) note = " The damaged practice file was kept as '" + NativeText(save.keptAs) + "'.";
+  if (save.written) {
+    found_ = PracticeLoad::Loaded;
+    return true;
+  }
+  if (save.found != PracticeLoad::Missing && save.found != PracticeLoad::Loaded)
+    note += " The schedule was not saved: " + UntouchedText(practicePath_, save.found, save.reason) + ".";
+  return false;
 }
 
 }  // namespace tq

@@ -102,4 +102,57 @@ struct RPracticeSave {
 RPracticeSave SavePracticeFile(const std::string& path, const RPracticeSchedule& schedule,
                                const std::vector<RCardKey>& keepFirst = {});
 
+// The practice file a worksheet's schedule belongs to, and what was found
+// there when it was read. This is the one place where the practice file
+// follows the worksheet's name, and it does so only when the worksheet was
+// opened or started afresh (Open) or a save gave it its first file or a new
+// name (Saved): never before a save succeeded, so a failed Save As, which
+// leaves the worksheet a name but no file of its own, leaves the schedule
+// where it was. A file that cannot be taken in is said in the status bar
+// when it is found, and never written over unseen.
+class RPracticeFileLink {
+ public:
+  // After the worksheet was opened, or started afresh (an empty path):
+  // reads its schedule into `schedule`. A file that is there but cannot be
+  // taken in leaves the schedule empty, and the status bar says, as an
+  // alert, what is done with it: a damaged one is set aside when the
+  // schedule is next written; one that cannot be read or is from a newer
+  // version is left alone, and the schedule is not written beside this name.
+  void Open(const std::string& worksheetPath, RPracticeSchedule& schedule);
+  // After the worksheet was saved: when that gave it its first file or a
+  // new name, the link follows it, and the schedule, when it holds any card
+  // or day, is written beside it at once (the file beside the old name
+  // stays). A file already there is only read, and one that cannot be read
+  // or is from a newer version is said as Open says it, and kept; what
+  // became of any other is said in the status bar, as an alert when the
+  // schedule was not written.
+  void Saved(const RWorksheet& worksheet, const RPracticeSchedule& schedule);
+  // Writes the schedule beside the file it belongs to unless the file there
+  // cannot be read or is from a newer version, as found when it was read or
+  // now; a damaged one is set aside first. False when nothing was written.
+  // `note` holds sentences, each after one blank: where a damaged file was
+  // kept, and why nothing was written (nothing when the writer has shown its
+  // own error).
+  bool Write(const RWorksheet& worksheet, const RPracticeSchedule& schedule, std::string& note);
+
+  // The worksheet file the schedule belongs to, and the practice file
+  // beside it; both empty for an untitled worksheet.
+  const std::string& WorksheetPath() const { return worksheetPath_; }
+  const std::string& PracticePath() const { return practicePath_; }
+  // True when the worksheet has a file but no practice file was there.
+  bool NoneFound() const { return found_ == PracticeLoad::Missing && !practicePath_.empty(); }
+
+ private:
+  void Follow(const std::string& worksheetPath, RPracticeSchedule& read);
+  // The practice file cannot be taken in and is kept as it is.
+  bool Untouchable() const { return found_ == PracticeLoad::Unreadable || found_ == PracticeLoad::Newer; }
+
+  std::string worksheetPath_;
+  std::string practicePath_;
+  // What was found at practicePath_ when the schedule was read, and why an
+  // unreadable file could not be read.
+  PracticeLoad found_ = PracticeLoad::Missing;
+  std::string foundReason_;
+};
+
 }  // namespace tq

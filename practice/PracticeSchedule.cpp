@@ -88,7 +88,7 @@ bool HasCompletePhrase(const RNumber& entry) {
   bool words = false;
   for (std::size_t i = 0; i < phrase.size(); ++i) {
     if (phrase[i] == ' ' || (i > 0 && phrase[i - 1] != ' ')) continue;
-    if (phrase[i] == kUncoveredMark || phrase[i] == kHighlightMark) return false;
+    if (IsUncoveredMark(phrase[i])) return false;
     words = true;
   }
   return words;

@@ -11,9 +11,15 @@
 namespace tq {
 namespace {
 
+// An uncovered digit's mark (RNumber.h), as printed.
+const std::string& UncoveredMarkUtf8() {
+  static const std::string mark = Utf8From1252(std::string_view(&kUncoveredMark, 1));
+  return mark;
+}
+
 std::string MarksLegend() {
   return std::string(kPicturedMarkUtf8) + " a word you can picture, " + kAbstractMarkUtf8 + " one you cannot, " +
-         kUncoveredMarkUtf8 + " a digit no word covers yet";
+         UncoveredMarkUtf8() + " a digit no word covers yet";
 }
 
 // Text for a title or a note, cut short: a number of ten thousand digits
@@ -28,7 +34,7 @@ std::string Shortened(std::string_view text, std::size_t longest) {
 std::string MarkedWord(std::string_view word, bool pictured, bool uncovered) {
   if (uncovered) {
     std::string dots;
-    for (std::size_t i = 0; i < std::max<std::size_t>(word.size(), 1); ++i) dots += kUncoveredMarkUtf8;
+    for (std::size_t i = 0; i < std::max<std::size_t>(word.size(), 1); ++i) dots += UncoveredMarkUtf8();
     return dots;
   }
   // A narrow no-break space keeps the mark with its word.
@@ -36,7 +42,7 @@ std::string MarkedWord(std::string_view word, bool pictured, bool uncovered) {
 }
 
 std::string MarkedWord(const RDictionary& dictionary, const std::string& slot) {
-  if (slot.empty() || slot[0] == '.' || slot[0] == kUncoveredMark || slot[0] == kHighlightMark)
+  if (slot.empty() || IsUncoveredSlot(slot) || IsUncoveredWord(slot))
     return MarkedWord("", false, true);
   const int position = dictionary.FindWord(dictionary.WordMeant(slot));
   return MarkedWord(slot, position >= 0 && dictionary.IsPicturableEntry(dictionary.EntryAt(position)), false);

@@ -34,7 +34,6 @@ struct RPrintDocument {
 // The marks beside each word: the first for a word that can be pictured.
 inline constexpr const char* kPicturedMarkUtf8 = "\xE2\x98\x85";  // black star
 inline constexpr const char* kAbstractMarkUtf8 = "\xE2\x98\x86";  // white star
-inline constexpr const char* kUncoveredMarkUtf8 = "\xC2\xB7";     // middle dot
 
 // A word as printed, Windows-1252 in, UTF-8 out: with its picture mark in
 // front, or as the dots of uncovered digits.

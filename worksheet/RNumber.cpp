@@ -35,6 +35,23 @@ bool StoreOneLine(std::string& field, const std::string& value) {
 
 }  // namespace
 
+std::string SlotOfWord(std::string_view word) {
+  return IsUncoveredWord(word) ? std::string(kUncoveredSlot) : std::string(word);
+}
+
+std::string WordOfSlot(const std::string& slot) {
+  return IsUncoveredSlot(slot) ? std::string(1, kUncoveredMark) : slot;
+}
+
+std::vector<std::string> UncoveredSlots(std::size_t count) { return std::vector<std::string>(count, kUncoveredSlot); }
+
+std::size_t ChosenWordCount(const std::vector<std::string>& slots) {
+  std::size_t words = 0;
+  for (const std::string& slot : slots)
+    if (!slot.empty() && !IsUncoveredSlot(slot)) ++words;
+  return words;
+}
+
 std::string DigitsOf(std::string_view text) {
   std::string digits;
   for (char c : text)
@@ -74,11 +91,7 @@ void RNumber::SlotsFromPhrase() {
     if (start == std::string::npos) break;
     std::size_t end = phrase_.find(' ', start);
     if (end == std::string::npos) end = phrase_.size();
-    const char first = phrase_[start];
-    if (first == kUncoveredMark || first == kHighlightMark)
-      slots_.emplace_back(".");
-    else
-      slots_.emplace_back(phrase_, start, end - start);
+    slots_.push_back(SlotOfWord(std::string_view(phrase_).substr(start, end - start)));
     pos = end;
   }
 }
@@ -95,7 +108,7 @@ void RNumber::ComposePhrase(int32_t start, int32_t count) {
   phrase_.reserve(length);
   for (std::size_t i = 0; i < n; ++i) {
     const std::string& slot = slots_[i];
-    if (!slot.empty() && slot[0] == '.') {
+    if (IsUncoveredSlot(slot)) {
       const auto index = static_cast<int64_t>(i);
       phrase_.push_back(index >= first && index < stop ? kHighlightMark : kUncoveredMark);
     } else {

@@ -1,6 +1,6 @@
 // One entry of a worksheet: the number as typed, its digits, the phrase that
 // encodes it, a free description, and the slots the phrase is composed from.
-// A slot is a chosen word, or exactly "." for one digit no word covers yet.
+// A slot is a chosen word, or kUncoveredSlot for one digit no word covers yet.
 // The entry also reads and writes its own four-line record of the worksheet
 // file.
 #pragma once
@@ -14,10 +14,34 @@
 
 namespace tq {
 
-// How an uncovered digit shows in the phrase: a middle dot normally, a bullet
-// inside the highlighted (preview) range. Both are Windows-1252 bytes.
+// A digit no word covers yet. This is its one owner: every library asks
+// these names rather than spelling a dot of its own.
+//
+// In the slots it is the slot "." (a slot that begins with a dot counts, as
+// the slot logic has always read it). In the phrase it shows as a mark: a
+// middle dot normally, a bullet inside the highlighted (preview) range, both
+// Windows-1252 bytes; a phrase's token that begins with either mark reads
+// back as the slot. The best-phrase search lists phrase words, with one
+// middle dot per uncovered digit; the peg lists hold slots.
+inline constexpr const char* kUncoveredSlot = ".";
 inline constexpr char kUncoveredMark = static_cast<char>(0xB7);
 inline constexpr char kHighlightMark = static_cast<char>(0x95);
+
+// True when the slot stands for an uncovered digit.
+inline bool IsUncoveredSlot(std::string_view slot) { return !slot.empty() && slot[0] == '.'; }
+// True for either mark of an uncovered digit in a phrase.
+inline bool IsUncoveredMark(char c) { return c == kUncoveredMark || c == kHighlightMark; }
+// True when a phrase's word (a token between blanks) stands for an
+// uncovered digit: it begins with either mark.
+inline bool IsUncoveredWord(std::string_view word) { return !word.empty() && IsUncoveredMark(word[0]); }
+// The slot a phrase's word is read as, and the word a slot is shown as
+// (the middle dot for an uncovered digit).
+std::string SlotOfWord(std::string_view word);
+std::string WordOfSlot(const std::string& slot);
+// `count` slots of uncovered digits.
+std::vector<std::string> UncoveredSlots(std::size_t count);
+// How many of the slots hold a chosen word.
+std::size_t ChosenWordCount(const std::vector<std::string>& slots);
 
 // The digits of a number as typed (or of any text): its characters 0 to 9,
 // in order. Blanks, dashes, slashes and letters do not count.

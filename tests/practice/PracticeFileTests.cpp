@@ -2,10 +2,12 @@
 // damaged file gives an empty schedule, and a failed write keeps the old one.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 
 #include "AtomicFile.h"
 #include "PracticeFile.h"
+#include "RWorksheet.h"
 #include "ScriptedPlatform.h"
 #include "TempDir.h"
 
@@ -192,6 +194,36 @@ TEST(PracticeFile, AFailedWriteKeepsTheOldFileAndSaysSo) {
   EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Error: Could not open file '" +
                                                               dir.File("no/such/dir/a.practice") +
                                                               "' for writing."});
+}
+
+// The one rule of the practice file's name: it follows the worksheet when a
+// save gave the worksheet a file of its own, and a save without a name or
+// under the same name again neither moves nor writes it.
+TEST(PracticeFileLink, FollowsTheWorksheetOnlyToANameASaveGaveIt) {
+  test::ScriptedPlatform platform;
+  test::TempDir dir;
+  RPracticeFileLink link;
+  RPracticeSchedule schedule;
+  link.Open("", schedule);
+  schedule.SetCard({"12", 1}, RCard{1, 2, 3, 4});
+  RWorksheet worksheet;
+  link.Saved(worksheet, schedule);
+  EXPECT_EQ(link.PracticePath(), "");
+
+  worksheet.SetFileName(dir.File("a.tqw"));
+  link.Saved(worksheet, schedule);
+  EXPECT_EQ(link.PracticePath(), dir.File("a.tqw.practice"));
+  ASSERT_TRUE(std::filesystem::remove(dir.File("a.tqw.practice")));
+  link.Saved(worksheet, schedule);
+  EXPECT_FALSE(dir.Exists("a.tqw.practice"));
+
+  worksheet.SetFileName(dir.File("b.tqw"));
+  link.Saved(worksheet, schedule);
+  EXPECT_EQ(link.WorksheetPath(), dir.File("b.tqw"));
+  RPracticeSchedule stored;
+  EXPECT_EQ(ReadPracticeFile(dir.File("b.tqw.practice"), stored), PracticeLoad::Loaded);
+  EXPECT_EQ(stored.Cards().size(), 1u);
+  EXPECT_TRUE(platform.MessageTexts().empty());
 }
 
 }  // namespace

@@ -1,21 +1,63 @@
-// The journey's side of the main window: the Journey window on the current
+// Practice and the journey from the main window: the Practice dialog and
+// the flash-card export on the worksheet, the Journey window on the current
 // entry, the dialog that edits the journey, and filling the entry with best
-// phrases from the window. The scenes and the file are the journey
-// library's; this is only the wiring.
+// phrases from the window. The schedule, the scenes and their files are the
+// practice and journey libraries'; this is only the wiring.
+#include <QAction>
 #include <QLineEdit>
 
 #include "Codec.h"
+#include "FlashCards.h"
 #include "FormJourney.h"
 #include "FormJourneyPlaces.h"
 #include "FormMain.h"
+#include "FormPractice.h"
 #include "JourneyScenes.h"
 #include "Messages.h"
+#include "Paths.h"
 #include "Platform.h"
+#include "RConfig.h"
 #include "RDictionary.h"
 #include "RWorksheet.h"
 #include "WordColumns.h"
 
 namespace tq {
+
+void TFormMain::UpdatePracticeCommand() {
+  bool any = false;
+  for (int32_t i = 0; worksheet_ && !any && i < worksheet_->Count(); ++i) any = !worksheet_->At(i).Digits().empty();
+  if (auto* command = findChild<QAction*>(QStringLiteral("MenuPractice"))) command->setEnabled(any);
+}
+
+void TFormMain::MenuPracticeClick() {
+  if (!worksheet_ || !currentNumber_ || !FormPractice) return;
+  // A number typed but not yet taken is practised as typed.
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  FormPractice->SetJourney(UserJourney());
+  if (!FormPractice->Prepare(*worksheet_)) {
+    ShowNotice("Please enter a number before practising.");
+    EditNumber->setFocus();
+    return;
+  }
+  CurrentPlatform().RunModal(FormPractice);
+  FormPractice->FinishSession();
+}
+
+void TFormMain::MenuExportFlashCardsClick() {
+  if (!worksheet_ || !currentNumber_) return;
+  if (FromQString(EditNumber->text()) != currentNumber_->Number()) CommitNumber();
+  FileDialogRequest request;
+  request.title = "Export Flash Cards";
+  request.filter = "Text Files (*.txt)|*.txt|All Files|*.*";
+  request.defaultExtension = "txt";
+  request.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
+  if (!worksheet_->FileName().empty()) request.initialDirectory = DirectoryOf(worksheet_->FileName());
+  request.fileName = FlashCardFileName(worksheet_->FileName());
+  const std::string path = CurrentPlatform().SaveFileName(request);
+  if (path.empty()) return;
+  if (FileExists(path) && !AskOverwrite(path)) return;
+  ExportFlashCards(*worksheet_, path);
+}
 
 const RJourney& TFormMain::UserJourney() {
   if (!journeyRead_ && dictionary_) {

@@ -1,5 +1,6 @@
 #include "NumberSearch.h"
 
+#include "RWorksheet.h"
 #include "Text.h"
 
 namespace tq {
@@ -24,6 +25,25 @@ bool FieldMatches(const std::string& field, const std::string& text, bool matchC
   if (at > 0 && IsWordCharacter(field[at - 1])) return false;
   if (end < field.size() && IsWordCharacter(field[end])) return false;
   return true;
+}
+
+int32_t FindEntry(const RWorksheet& worksheet, int32_t start, const RFindRequest& request, bool& wrapped) {
+  wrapped = false;
+  const int32_t count = worksheet.Count();
+  int32_t i = start;
+  do {
+    i += request.down ? 1 : -1;
+    if (i >= count || i < 0) {
+      i = i < 0 ? count - 1 : 0;
+      wrapped = true;
+    }
+    const RNumber& entry = worksheet.At(i);
+    if (!entry.IsEmpty() && (FieldMatches(entry.Number(), request.text, request.matchCase, request.wholeWord) ||
+                             FieldMatches(entry.Phrase(), request.text, request.matchCase, request.wholeWord) ||
+                             FieldMatches(entry.Description(), request.text, request.matchCase, request.wholeWord)))
+      return i;
+  } while (i != start);
+  return -1;
 }
 
 }  // namespace tq

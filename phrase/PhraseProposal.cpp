@@ -1,0 +1,12 @@
+#include "PhraseProposal.h"
+
+#include "RNumber.h"
+
+namespace tq {
+
+void TPhraseProposal::ApplyPhraseTo(RNumber& number) const {
+  number.SetPhrase(Phrase());
+  number.SlotsFromPhrase();
+}
+
+}  // namespace tq
