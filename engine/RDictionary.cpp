@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <iterator>
 
 #include "FileIO.h"
 #include "Messages.h"
@@ -130,24 +131,36 @@ int RDictionary::ReadWordsFile(const std::string& path) {
     return -1;
   }
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
-  // The first pass counts the entries, so that the store takes room for
-  // exactly those: not for every line (a file of nothing but line ends is an
-  // empty dictionary, not a large one), and without being moved as it grows.
-  std::size_t count = 0;
-  bool ok = ForEachEntry(file, [&](std::string_view, std::string_view) { ++count; });
-  std::rewind(file);
-  if (ok) {
-    entries_.reserve(count + addedWords_.size());
-    Grow(count);
-    ok = ForEachEntry(file, [&](std::string_view word, std::string_view pronunciation) {
-      // Appending to the new entry's empty strings copies each text once.
-      RWordEntry& e = entries_.emplace_back();
-      e.word.append(word);
-      e.pronunciation.append(pronunciation);
-      e.hasPronunciation = true;
-    });
+  // One pass. The store takes room for as many entries as a file of this
+  // size holds at about 12 bytes a line (a shipped words.dat averages 17),
+  // up to a limit past which it grows as it goes; room a file's lines did
+  // not fill (line ends alone, one word repeated) is given back at the end,
+  // so a damaged file costs only what it holds.
+  constexpr std::size_t kBytesPerLine = 12;
+  constexpr std::size_t kRoomAtOnce = std::size_t{1} << 18;
+  std::size_t room = 0;
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    const long size = std::ftell(file);
+    if (size > 0) room = std::min(static_cast<std::size_t>(size) / kBytesPerLine + 1, kRoomAtOnce);
   }
+  std::rewind(file);
+  entries_.reserve(room + addedWords_.size());
+  const bool ok = ForEachEntry(file, [&](std::string_view word, std::string_view pronunciation) {
+    // Appending to the new entry's empty strings copies each text once.
+    RWordEntry& e = entries_.emplace_back();
+    e.word.append(word);
+    e.pronunciation.append(pronunciation);
+    e.hasPronunciation = true;
+  });
+  if (entries_.capacity() > 2 * (entries_.size() + addedWords_.size())) {
+    std::vector<RWordEntry> exact;
+    exact.reserve(entries_.size() + addedWords_.size());
+    std::move(entries_.begin(), entries_.end(), std::back_inserter(exact));
+    entries_.swap(exact);
+  }
+  Grow(entries_.size());
   if (!ok) {
+    entries_.clear();
     ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
     return -1;
   }
