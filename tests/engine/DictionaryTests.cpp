@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <set>
 
 #include "EngineFixture.h"
@@ -52,6 +53,14 @@ TEST_F(EngineTest, MissingWordsFileIsFatal) {
   EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Fatal Error: Filename " + dir.File("words.dat") +
                                                               " was not found. Please reinstall."});
   EXPECT_EQ(platform.terminateRequests, 1);
+  // A words.dat that opens but cannot be read is no empty dictionary either.
+  std::filesystem::create_directory(dir.File("words.dat"));
+  platform.ClearShown();
+  ResetFatalErrorForTesting();
+  EXPECT_EQ(dict.LoadWords(), -1);
+  EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Fatal Error: Filename " + dir.File("words.dat") +
+                                                              " was not found. Please reinstall."});
+  EXPECT_EQ(dict.Count(), 0);
   ResetFatalErrorForTesting();
 }
 

@@ -130,6 +130,7 @@ TEST(PegList, PickWhatAMemoryTrainerWould) {
   EXPECT_EQ(peg(21), "nut");   // the more common word first, whatever its kind
   EXPECT_EQ(peg(71), "kit");   // as common: an object before an animal or a person
   EXPECT_EQ(two[49].words, (std::vector<std::string>{".", "."})) << "never an unsuitable word";
+  EXPECT_EQ(peg(49), "\xB7 \xB7");  // an uncovered digit shows as the mark
   EXPECT_EQ(SingularOf(dict, dict.FindWord("toes")), "toe");
   EXPECT_EQ(SingularOf(dict, dict.FindWord("sauce")), "");
   // In a list of three digits, 140 is not just the plural of 14's peg.
