@@ -13,7 +13,12 @@
 // when one exists.
 //   bin/tq_best_measure DATA_DIR [NUMBERS_PER_LENGTH] [SEED]
 // With --long N it instead times one search on N random digits (run it
-// under /usr/bin/time -v for the memory). With --pegs it prints the peg lists'
+// under /usr/bin/time -v for the memory). With --journey PI_FILE it fills
+// the first 100, 1,000 and 10,000 digits of the file (π, say) and seeded
+// random numbers of those lengths as the Journey window's fill does, and
+// prints for each the share of words that can be pictured, the words beyond
+// the fewest any cover has, the words used twice and the scenes (two words
+// a place) that are a lone word one cannot picture. With --pegs it prints the peg lists'
 // figures instead: for two digits the plurals and the numbers without a
 // picture although one exists; for three digits the share of numbers with a
 // picturable word that get one, the share of the others with two pictures
@@ -30,6 +35,8 @@
 #include <vector>
 
 #include "BestPhrases.h"
+#include "FileIO.h"
+#include "JourneyScenes.h"
 #include "PegList.h"
 #include "RDictionary.h"
 #include "RNumber.h"
@@ -124,6 +131,64 @@ int TimeLong(const RDictionary& dict, std::size_t n) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%zu digits: %zu phrases in %.2f s\n", n, found.size(), seconds);
   return found.empty() ? 1 : 0;
+}
+
+// The fewest words a cover of the digits with the fewest uncovered digits
+// has (unsuitable words take no part).
+int FewestWords(const RDictionary& dict, const std::string& digits) {
+  const std::size_t n = digits.size();
+  std::vector<std::pair<int, int>> least(n + 1, {0, 0});
+  std::vector<std::vector<std::size_t>> lengths(n);
+  for (int i = 0; i < dict.Count(); ++i) {
+    const RWordEntry& e = dict.EntryAt(i);
+    if (e.code.empty() || e.code.size() > n || dict.IsUnsuitableEntry(e)) continue;
+    for (std::size_t p = digits.find(e.code); p != std::string::npos; p = digits.find(e.code, p + 1))
+      lengths[p].push_back(e.code.size());
+  }
+  for (std::size_t p = n; p-- > 0;) {
+    least[p] = {least[p + 1].first + 1, least[p + 1].second};
+    for (std::size_t l : lengths[p]) least[p] = std::min(least[p], {least[p + l].first, least[p + l].second + 1});
+  }
+  return least[0].second;
+}
+
+int MeasureJourney(const RDictionary& dict, const char* piFile) {
+  std::string pi;
+  if (!tq::ReadFileToString(piFile, pi)) return 1;
+  pi = tq::DigitsOf(pi);
+  std::mt19937 rng(20261208u);
+  std::printf("%-8s %6s %6s %8s %7s %7s %7s %8s\n", "number", "digits", "words", "pictured", "extra", "twice",
+              "lone*", "seconds");
+  for (std::size_t n : {100u, 1000u, 10000u}) {
+    for (int round = 0; round < 4; ++round) {
+      const std::string digits = round == 0 ? pi.substr(0, n) : RandomDigits(rng, n);
+      if (digits.size() < n) continue;
+      tq::RNumber entry;
+      entry.SetNumber(digits);
+      entry.SetSlots(tq::UncoveredSlots(digits.size()));
+      const auto start = std::chrono::steady_clock::now();
+      tq::FillWithBestPhrases(dict, entry);
+      const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      int words = 0, pictured = 0, twice = 0, lone = 0;
+      std::set<std::string> seen;
+      for (const auto& w : entry.Slots()) {
+        if (tq::IsUncoveredSlot(w)) continue;
+        ++words;
+        pictured += dict.IsPicturableEntry(dict.EntryAt(dict.FindWord(w))) ? 1 : 0;
+        twice += seen.insert(w).second ? 0 : 1;
+      }
+      const tq::RJourneyScenes scenes(dict, entry, 2);
+      for (std::size_t k = 0; k < scenes.Count(); ++k) {
+        const auto scene = scenes.Words(k);
+        lone += scene.size() == 1 && !scene[0].uncovered && !scene[0].pictured ? 1 : 0;
+      }
+      const int fewest = FewestWords(dict, digits);
+      std::printf("%-8s %6zu %6d %7.1f%% %6.1f%% %7d %7d %8.2f\n", round == 0 ? "pi" : "random", n, words,
+                  100.0 * pictured / std::max(words, 1), 100.0 * (words - fewest) / std::max(fewest, 1), twice, lone,
+                  seconds);
+    }
+  }
+  return 0;
 }
 
 // The suitable words (with `pictures`, the picturable ones) of each code of
@@ -229,7 +294,8 @@ bool HasRepeat(const tq::RRankedPhrase& phrase) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s DATA_DIR [NUMBERS_PER_LENGTH] [SEED] | DATA_DIR --long N | DATA_DIR --pegs\n", argv[0]);
+    std::fprintf(stderr, "usage: %s DATA_DIR [NUMBERS_PER_LENGTH] [SEED] | DATA_DIR --long N | DATA_DIR --pegs | "
+                 "DATA_DIR --journey PI_FILE\n", argv[0]);
     return 2;
   }
   std::string dir = argv[1];
@@ -240,6 +306,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (argc >= 3 && std::string(argv[2]) == "--pegs") return MeasurePegs(*dict);
+  if (argc >= 4 && std::string(argv[2]) == "--journey") return MeasureJourney(*dict, argv[3]);
   if (argc >= 4 && std::string(argv[2]) == "--long") return TimeLong(*dict, std::strtoul(argv[3], nullptr, 10));
   const int perLength = argc >= 3 ? std::atoi(argv[2]) : 200;
   std::mt19937 rng(argc >= 4 ? static_cast<unsigned>(std::atoi(argv[3])) : 20261207u);

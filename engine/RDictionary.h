@@ -25,15 +25,15 @@ struct RWordEntry {
   std::string code;           // meaningful only when hasCode
   bool hasPronunciation = false;
   bool hasCode = false;
-  // What wordinfo.dat says of the word: its commonness level (the smallest
-  // word-list size that holds it; kNoLevel for the user's own words, which
-  // count as common), whether it is mostly used as a noun, and whether it
+  // What wordinfo.dat says of the word: how familiar it is (how often it is
+  // heard, 0 to kMaxFamiliarity; kOwnFamiliarity for the user's own words,
+  // which count as common), whether it is mostly used as a noun, and whether it
   // names a concrete thing a person can picture (an animal, a tool, a food),
   // as a degree from 0 (not at all) to kFullPicture; what kind of thing the
   // picture is (one of kPictureCategories, 0 when unknown) and whether it is
   // that of a noun the word is the plural of (toes, teeth); and whether the
   // word is one no suggestion may offer (vulgar, a slur, a hard drug).
-  unsigned char level = 0;
+  unsigned char familiarity = 0;
   bool noun = false;
   unsigned char picture = 0;
   char category = 0;
@@ -74,11 +74,13 @@ struct RDictionaryEdit {
   std::size_t Bytes() const;
 };
 
-// Word levels: the user's own words have none; a word the word lists do not
-// hold at all gets kUnlistedLevel; levels up to kCommonLevel are common.
-inline constexpr unsigned char kNoLevel = 0;
-inline constexpr unsigned char kCommonLevel = 35;
-inline constexpr unsigned char kUnlistedLevel = 100;
+// Familiarity: ten times the base-10 logarithm of how often the word is
+// heard per billion words (fish 49, effigy 24), 0 when that is not known.
+// From kCommonFamiliarity up a word counts as common; the user's own words
+// count as familiar as kOwnFamiliarity.
+inline constexpr unsigned char kMaxFamiliarity = 99;
+inline constexpr unsigned char kCommonFamiliarity = 25;
+inline constexpr unsigned char kOwnFamiliarity = 50;
 // Picture degrees: a word from kPictureDegree up counts as a picture.
 inline constexpr unsigned char kFullPicture = 100;
 inline constexpr unsigned char kPictureDegree = 50;
@@ -161,14 +163,17 @@ class RDictionary {
   int SaveUserChanges();
   int LoadWords();        // words.dat, then the user's added and removed words
   int LoadMapping();      // mapping.txt
-  // wordinfo.dat: levels, nouns, pictures. A missing or unreadable file
+  // wordinfo.dat: familiarity, nouns, pictures. A missing or unreadable file
   // only means that nothing is known (-1, no message); the program runs on
   // without it.
   int LoadWordKnowledge();
   bool HasWordKnowledge() const { return hasKnowledge_; }
-  // True when the entry counts as a common word: with knowledge, a level up
-  // to kCommonLevel or one of the user's own words; without it, none is.
-  bool IsCommonEntry(const RWordEntry& e) const { return HasWordKnowledge() && e.level <= kCommonLevel; }
+  // How familiar the word is, 0 to kMaxFamiliarity; without knowledge, 0.
+  unsigned char Familiarity(const RWordEntry& e) const { return HasWordKnowledge() ? e.familiarity : 0; }
+  // True when the entry counts as a common word: with knowledge, one of
+  // kCommonFamiliarity or more, the user's own words among them; without
+  // it, none is.
+  bool IsCommonEntry(const RWordEntry& e) const { return Familiarity(e) >= kCommonFamiliarity; }
   // How well the word names something that can be pictured, 0 to
   // kFullPicture; an older file without the mark pictures nothing.
   unsigned char PictureDegree(const RWordEntry& e) const { return HasWordKnowledge() ? e.picture : 0; }

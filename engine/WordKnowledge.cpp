@@ -1,4 +1,4 @@
-// The word knowledge: how common each word is, whether it is mostly a noun,
+// The word knowledge: how familiar each word is, whether it is mostly a noun,
 // how well it can be pictured and as what, and whether it is unsuitable to
 // suggest, from wordinfo.dat (written by tools/MakeWords beside words.dat;
 // the format is described there). Only best phrases and peg lists use it.
@@ -14,7 +14,7 @@ namespace {
 // What one line of the file tells of its word; as it stands, what is known
 // of a word no line speaks of.
 struct RWordKnowledge {
-  unsigned char level = kUnlistedLevel;
+  unsigned char familiarity = 0;
   bool noun = false;
   unsigned char picture = 0;
   char category = 0;
@@ -23,7 +23,7 @@ struct RWordKnowledge {
 };
 
 void Assign(RWordEntry& e, const RWordKnowledge& known) {
-  e.level = known.level;
+  e.familiarity = known.familiarity;
   e.noun = known.noun;
   e.picture = known.picture;
   e.category = known.category;
@@ -42,11 +42,30 @@ bool ParseNumber(std::string_view text, std::size_t digits, int& value) {
   return true;
 }
 
-// "10" to "99"-style levels: one or two digits, not zero; "-" for none.
-bool ParseLevel(std::string_view text, unsigned char& level) {
-  int value = kUnlistedLevel;
-  if (text != "-" && (!ParseNumber(text, 2, value) || value == 0)) return false;
-  level = static_cast<unsigned char>(value);
+// The first line of a file whose second field is the familiarity; in a file
+// without it, that field is the size of the smallest SCOWL word list that
+// holds the word, which we read as about the familiarity of such words.
+constexpr std::string_view kFamiliarityHeader = "#wordinfo 2";
+
+// The familiarity the words of a SCOWL list of this size mostly have:
+// about the median of those the spoken counts know.
+unsigned char FamiliarityOfLevel(int level) {
+  constexpr std::pair<int, unsigned char> kTable[] = {{10, 41}, {20, 34}, {35, 27}, {40, 24}, {50, 21}, {60, 18}};
+  for (const auto& [size, familiarity] : kTable)
+    if (level <= size) return familiarity;
+  return 15;
+}
+
+// The second field: one or two digits ("10" to "99" for a list size, not
+// zero; "1" to "99" for a familiarity), "-" for none.
+bool ParseFamiliarity(std::string_view text, bool sizes, unsigned char& familiarity) {
+  int value = 0;
+  if (text == "-") {
+    familiarity = 0;
+    return true;
+  }
+  if (!ParseNumber(text, 2, value) || value == 0) return false;
+  familiarity = sizes ? FamiliarityOfLevel(value) : static_cast<unsigned char>(value);
   return true;
 }
 
@@ -85,7 +104,8 @@ bool EndsInKind(std::string_view line) {
   return line.size() >= 2 && line[line.size() - 2] == ',' && (line.back() == 'n' || line.back() == '-');
 }
 
-// Reads the line that starts at next as "word,level,kind", optionally
+// Reads the line that starts at next as "word,familiarity,kind" (or, in a
+// file of the earlier form, "word,level,kind"), optionally
 // followed by a picture degree (",p" for the whole degree, or ",0" to
 // ",100") and its category (",o", or ",O" for a plural), and then by ",u"
 // (the word is unsuitable to suggest), and moves next past its line end.
@@ -93,7 +113,8 @@ bool EndsInKind(std::string_view line) {
 // most words: the line end is found with one search, and the fields are
 // read from the end of the line, where they have their fixed shapes; the
 // word ends at the first comma.
-bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& word, RWordKnowledge& known) {
+bool ReadKnowledgeLine(const char*& next, const char* end, bool sizes, std::string_view& word,
+                       RWordKnowledge& known) {
   const char* const start = next;
   const void* const found = std::memchr(start, '\n', static_cast<std::size_t>(end - start));
   const char* const stop = found ? static_cast<const char*>(found) : end;
@@ -119,12 +140,12 @@ bool ReadKnowledgeLine(const char*& next, const char* end, std::string_view& wor
     }
     line = rest;
   }
-  // Now "word,level,kind": the level is one or two characters (or "-")
-  // after the comma before the kind.
-  const std::string_view rest = line.substr(0, line.size() - 2);  // "word,level"
+  // Now "word,familiarity,kind": the familiarity is one or two characters
+  // (or "-") after the comma before the kind.
+  const std::string_view rest = line.substr(0, line.size() - 2);  // "word,familiarity"
   const auto comma = rest.rfind(',');
   if (comma == std::string_view::npos || comma == 0 || rest.size() - comma > 3) return false;
-  if (!ParseLevel(rest.substr(comma + 1), known.level)) return false;
+  if (!ParseFamiliarity(rest.substr(comma + 1), sizes, known.familiarity)) return false;
   word = rest.substr(0, comma);
   // The word ends at the first comma, so a line with one inside it is none.
   if (std::memchr(word.data(), ',', word.size())) return false;
@@ -154,7 +175,6 @@ int RDictionary::LoadWordKnowledge() {
 void RDictionary::ApplyWordKnowledge(bool freshEntries) {
   hasKnowledge_ = false;
   RWordKnowledge none;
-  none.level = kNoLevel;
   if (knowledgeText_.empty()) {
     if (!freshEntries)
       for (auto& e : entries_) Assign(e, none);
@@ -166,8 +186,12 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
   std::size_t cursor = 0;
   const char* next = knowledgeText_.data();
   const char* const end = next + knowledgeText_.size();
+  const std::string_view text(knowledgeText_);
+  const bool sizes = !(text.starts_with(kFamiliarityHeader) &&
+                       (text.size() == kFamiliarityHeader.size() || text[kFamiliarityHeader.size()] == '\n' ||
+                        text[kFamiliarityHeader.size()] == '\r'));
   while (next < end) {
-    if (!ReadKnowledgeLine(next, end, word, known)) continue;
+    if (!ReadKnowledgeLine(next, end, sizes, word, known)) continue;
     // Most often the word is the one at the cursor: no call for that.
     const int p = cursor < entries_.size() && entries_[cursor].word == word ? static_cast<int>(cursor++)
                                                                             : FindWordFrom(word, cursor);
@@ -176,11 +200,12 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
     Assign(entries_[static_cast<std::size_t>(p)], known);
     hasKnowledge_ = true;
   }
-  // An installed word the lists do not hold is rare; the user's own words
-  // (added ones have no stored pronunciation) have no level at all.
+  // An installed word the file says nothing of is one nobody hears; the
+  // user's own words (added ones have no stored pronunciation) count as
+  // familiar.
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (seen[i]) continue;
-    none.level = hasKnowledge_ && entries_[i].hasPronunciation ? kUnlistedLevel : kNoLevel;
+    none.familiarity = hasKnowledge_ && entries_[i].hasPronunciation ? 0 : kOwnFamiliarity;
     Assign(entries_[i], none);
   }
   if (!hasKnowledge_) return;
@@ -189,7 +214,7 @@ void RDictionary::ApplyWordKnowledge(bool freshEntries) {
   std::size_t at = 0;
   for (const auto& w : addedWords_) {
     const int p = FindWordFrom(w, at);
-    if (p >= 0) entries_[static_cast<std::size_t>(p)].level = kNoLevel;
+    if (p >= 0) entries_[static_cast<std::size_t>(p)].familiarity = kOwnFamiliarity;
   }
 }
 

@@ -28,29 +28,39 @@ constexpr std::size_t kSearchSteps = 1000;
 // The search asks whether to go on every so many digits of a pass: often
 // enough for a smooth bar and a prompt Cancel, rarely enough to cost nothing.
 constexpr std::size_t kProgressEvery = 4096;
+// How many digits of a long number WalkLong weighs again at a time, about.
+constexpr std::size_t kPieceDigits = 48;
+// A long number's weights (see Weights).
+constexpr int kWordWeight = 2;
+constexpr int kUnpicturedWeight = 3;
+// Familiarity from which a word is as easy as any: among words at least as
+// familiar as this, the better picture wins.
+constexpr unsigned char kEasyFamiliarity = 45;
 
 // A phrase's weight, the fields of the header's list in its order, compared
 // field by field, smaller first. Every field but the first is a sum over the
 // phrase's words, which is what lets a pass over the digits find the best.
-// The sums of up to a hundred a word are wide enough for any number.
+// The sums of up to a hundred a word are wide enough for any number. For a
+// long number, `unpictured` weighs the words and their pictures together,
+// and `extra` counts the words (see Weights).
 struct Score {
   int repeats = 0;
   int unpictured = 0;  // with the weight of words offered above
   int extra = 0;
-  int uncommon = 0;
+  int rarity = 0;
   std::int64_t degree = 0;
   int otherKinds = 0;
-  std::int64_t levels = 0;
+  std::int64_t unfamiliar = 0;
 
   Score operator+(const Score& o) const {
-    return {repeats + o.repeats, unpictured + o.unpictured, extra + o.extra,        uncommon + o.uncommon,
-            degree + o.degree,   otherKinds + o.otherKinds, levels + o.levels};
+    return {repeats + o.repeats, unpictured + o.unpictured, extra + o.extra,        rarity + o.rarity,
+            degree + o.degree,   otherKinds + o.otherKinds, unfamiliar + o.unfamiliar};
   }
   Score operator-(const Score& o) const {
-    return {repeats - o.repeats, unpictured - o.unpictured, extra - o.extra,        uncommon - o.uncommon,
-            degree - o.degree,   otherKinds - o.otherKinds, levels - o.levels};
+    return {repeats - o.repeats, unpictured - o.unpictured, extra - o.extra,        rarity - o.rarity,
+            degree - o.degree,   otherKinds - o.otherKinds, unfamiliar - o.unfamiliar};
   }
-  auto Key() const { return std::tie(repeats, unpictured, extra, uncommon, degree, otherKinds, levels); }
+  auto Key() const { return std::tie(repeats, unpictured, extra, rarity, degree, otherKinds, unfamiliar); }
   bool operator<(const Score& o) const { return Key() < o.Key(); }
   bool operator==(const Score& o) const { return Key() == o.Key(); }
 };
@@ -58,6 +68,20 @@ struct Score {
 // No ending at all: worse than any.
 constexpr Score kNever{std::numeric_limits<int>::max(), 0, 0, 0, 0, 0, 0};
 bool IsNever(const Score& s) { return s.repeats == kNever.repeats; }
+
+// How the words weigh for a number of so many digits. Up to kShortNumber
+// digits a phrase has at most one word more than the fewest, and its words
+// that cannot be pictured count first. A longer number may have as many
+// words as it takes, each word weighing kWordWeight and each word that
+// cannot be pictured kUnpicturedWeight more: so one word that cannot be
+// pictured gives way to two that can, and two to four, but never one to
+// three. What a long number gains in pictures it pays for in words, and
+// no more than it gains.
+struct Weights {
+  explicit Weights(std::size_t digits) : longNumber(digits > kShortNumber) {}
+  bool longNumber;
+  int Unpictured() const { return longNumber ? kUnpicturedWeight : 1; }
+};
 
 // Where the search holds a dictionary entry, an uncovered digit is this;
 // MakePhrase turns it into the worksheet's mark (RNumber.h).
@@ -69,13 +93,18 @@ struct Candidate {
   Score cost;
 };
 
-Score WordCost(const RDictionary& d, const RWordEntry& e) {
+Score WordCost(const RDictionary& d, const RWordEntry& e, const Weights& weights) {
   Score s;
-  s.unpictured = d.IsPicturableEntry(e) ? 0 : 1;
-  s.uncommon = d.IsCommonEntry(e) ? 0 : 1;
+  const unsigned char familiarity = d.Familiarity(e);
+  s.unpictured = d.IsPicturableEntry(e) ? 0 : weights.Unpictured();
+  if (weights.longNumber) {
+    s.unpictured += kWordWeight;
+    s.extra = 1;
+  }
   s.degree = kFullPicture - std::min(d.PictureDegree(e), kFullPicture);
+  s.rarity = 2 * (familiarity < kEasyFamiliarity ? kEasyFamiliarity - familiarity : 0) + static_cast<int>(s.degree);
   s.otherKinds = e.noun ? 0 : 1;
-  s.levels = e.level;
+  s.unfamiliar = kMaxFamiliarity - std::min(familiarity, kMaxFamiliarity);
   return s;
 }
 
@@ -123,7 +152,7 @@ class CodeWords {
   static constexpr std::uint32_t kMark = (1u << 26) - 1;  // the uncovered mark's group
 
   // False when the caller stopped the search.
-  bool Gather(const RDictionary& d, std::string_view digits, Work& work) {
+  bool Gather(const RDictionary& d, std::string_view digits, const Weights& weights, Work& work) {
     digits_ = digits;
     const std::size_t n = digits.size();
     const std::size_t longest = std::min(n, kLongestCode);
@@ -157,7 +186,7 @@ class CodeWords {
         const bool added = l <= kPackedLength ? packedGroup_.emplace(Packed(code), next).second
                                               : group_.emplace(code, next).second;
         if (added) groups_.emplace_back();
-        groups_[added ? next : GroupOf(code)].push_back(Candidate{static_cast<int>(i), WordCost(d, e)});
+        groups_[added ? next : GroupOf(code)].push_back(Candidate{static_cast<int>(i), WordCost(d, e, weights)});
         if (l >= kLeadLength) {
           auto& most = longestFrom_[lead];
           most = std::max(most, static_cast<std::uint8_t>(l));
@@ -219,8 +248,9 @@ class CodeWords {
   std::vector<std::uint8_t> longestFrom_;
 };
 
-// A way on from a position that keeps the fewest uncovered digits and at
-// most one word beyond the fewest: a code's words or the uncovered mark,
+// A way on from a position that keeps the fewest uncovered digits and (but
+// for a long number) at most one word beyond the fewest: a code's words or
+// the uncovered mark,
 // packed as group (26 bits), length (5 bits) and the words it adds beyond
 // the fewest (1 bit).
 struct Way {
@@ -243,12 +273,18 @@ static_assert(kWindow > kLongestCode && (kWindow & (kWindow - 1)) == 0);
 // those of the positions the longest code reaches.
 class Ways {
  public:
-  Ways(const CodeWords& words, std::size_t n) : words_(words), n_(n) { Least(n) = {0, 0}; }
+  // n: where the phrase ends, the digits' end or (for a piece of a long
+  // number, WalkLong) an earlier position.
+  Ways(const CodeWords& words, std::size_t n, const Weights& weights)
+      : words_(words), n_(n), longNumber_(weights.longNumber) {
+    Least(n) = {0, 0};
+  }
 
   // The ways from p; p runs from n-1 down to 0, each once.
   const std::vector<Way>& At(std::size_t p) {
     options_.clear();
     words_.ForEachAt(p, [&](std::size_t l, std::uint32_t g) {
+      if (p + l > n_) return;  // past the end of a piece (WalkLong)
       const auto& after = Least(p + l);
       options_.push_back({g, l, {after.first, after.second + 1}});
     });
@@ -258,9 +294,10 @@ class Ways {
     for (const Option& o : options_) best = std::min(best, o.least);
     Least(p) = best;
     ways_.clear();
+    // A long number's words are weighed by the picker, not counted here.
     for (const Option& o : options_)
-      if (o.least.first == best.first && o.least.second <= best.second + 1)
-        ways_.push_back(Way::Make(o.group, o.length, o.least.second - best.second));
+      if (o.least.first == best.first && (longNumber_ || o.least.second <= best.second + 1))
+        ways_.push_back(Way::Make(o.group, o.length, longNumber_ ? 0 : o.least.second - best.second));
     return ways_;
   }
 
@@ -296,6 +333,7 @@ class Ways {
 
   const CodeWords& words_;
   std::size_t n_;
+  bool longNumber_;
   std::array<std::pair<int, int>, kWindow> least_{};
   std::vector<Option> options_;
   std::vector<Way> ways_;
@@ -308,8 +346,8 @@ class Ways {
 // position backwards, then the best phrase not listed yet forwards.
 class Picker {
  public:
-  Picker(const RDictionary& d, const CodeWords& words, Ways& ways, std::size_t n)
-      : words_(words), ways_(ways), n_(n), exact_(n <= kSearchedDigits && ways.Kept()) {
+  Picker(const RDictionary& d, const CodeWords& words, Ways& ways, std::size_t n, const Weights& weights)
+      : words_(words), ways_(ways), n_(n), exact_(n <= kSearchedDigits && ways.Kept()), weights_(weights) {
     offered_.assign(static_cast<std::size_t>(d.Count()), 0);
     usedIn_.assign(static_cast<std::size_t>(d.Count()), 0);
     offeredIn_.assign(static_cast<std::size_t>(d.Count()), 0);
@@ -321,10 +359,70 @@ class Picker {
   // fewest and with one; false when the caller stopped the search.
   bool Weigh(Work& work) {
     ++pick_;
+    if (!WeighRange(ways_, 0, n_, work, [](std::size_t steps) { return steps; })) return false;
+    work.PassDone(n_);
+    return true;
+  }
+
+  // The best phrase not listed yet, as entries (kMarkEntry for an uncovered digit);
+  // empty when there is none, or when the caller stopped the search (then
+  // Stopped()).
+  std::vector<int> Pick(Work& work) {
+    std::vector<int> found;
+    if (exact_ && Search(found)) return found;
+    if (exact_ && !searchGaveUp_) return {};
+    found = weights_.longNumber ? WalkLong(work) : Walk();
+    if (stopped_) return {};
+    return listed_.count(found) ? Neighbour(found) : found;
+  }
+
+  bool Stopped() const { return stopped_; }
+
+  // Takes the phrase into the list: its words weigh more from now on.
+  void List(const std::vector<int>& entries) {
+    listed_.insert(entries);
+    // Each word once, however often the phrase holds it.
+    for (int e : entries)
+      if (e >= 0 && offeredIn_[static_cast<std::size_t>(e)] != listed_.size()) {
+        offeredIn_[static_cast<std::size_t>(e)] = static_cast<unsigned>(listed_.size());
+        ++offered_[static_cast<std::size_t>(e)];
+      }
+  }
+
+ private:
+  // A group's best word for the pick it was found for.
+  struct Cheapest {
+    Candidate word;
+    unsigned round = 0;  // the weighing it was found for
+  };
+
+  // A phrase's beginning in the exact search.
+  struct Node {
+    Score g;             // the beginning
+    Score f;             // and the best ending after it
+    int parent;          // -1 at the root
+    int entry;           // its last word, kMarkEntry for the mark
+    Way way;             // the way its last word took
+    std::uint16_t position;
+    std::uint8_t rank;   // the word's place in its group's order
+    std::uint8_t phase;  // 0: a word the beginning had not used yet; 1: a used one
+    std::uint8_t extraLeft;
+    std::uint8_t depth;
+    std::uint32_t path;  // where its words, from the first, start in paths_
+  };
+
+  // The best ending from every position of [from, to) that ends at `to`,
+  // with the ways of `ways` (which ends there); step(k) says how far the
+  // work has come at the k-th position weighed.
+  template <class Step>
+  bool WeighRange(Ways& ways, std::size_t from, std::size_t to, Work& work, Step step) {
+    ++round_;
     if (cheapest_.size() != words_.GroupCount()) cheapest_.assign(words_.GroupCount(), Cheapest{});
-    Best(n_) = {Score{}, kNever};
-    for (std::size_t p = n_; p-- > 0;) {
-      if (!work.At(n_ - 1 - p)) return false;
+    Best(to) = {Score{}, kNever};
+    // A word may not reach past the end of a piece.
+    for (std::size_t q = to + 1; to < n_ && q <= std::min(n_, to + kLongestCode); ++q) Best(q) = {kNever, kNever};
+    for (std::size_t p = to; p-- > from;) {
+      if (!work.At(step(to - 1 - p))) return false;
       std::array<Score, 2> best{kNever, kNever};
       std::array<int, 2> bestEntry{0, 0};
       std::array<std::uint32_t, 2> link{0, 0};
@@ -344,61 +442,46 @@ class Picker {
           }
         }
       };
-      if (ways_.Kept()) {
-        const auto [from, to] = ways_.KeptAt(p);
-        for (const Way* w = from; w != to; ++w) consider(*w);
+      if (ways.Kept()) {
+        const auto [first, last] = ways.KeptAt(p);
+        for (const Way* w = first; w != last; ++w) consider(*w);
       } else {
-        for (Way w : ways_.At(p)) consider(w);
+        for (Way w : ways.At(p)) consider(w);
       }
       Best(p) = best;
       links_[p] = link;
     }
-    work.PassDone(n_);
     return true;
   }
 
-  // The best phrase not listed yet, as entries (kMarkEntry for an uncovered digit);
-  // empty when there is none.
-  std::vector<int> Pick() {
-    std::vector<int> found;
-    if (exact_ && Search(found)) return found;
-    if (exact_ && !searchGaveUp_) return {};
-    found = Walk();
-    return listed_.count(found) ? Neighbour(found) : found;
-  }
-
-  // Takes the phrase into the list: its words weigh more from now on.
-  void List(const std::vector<int>& entries) {
-    listed_.insert(entries);
-    // Each word once, however often the phrase holds it.
-    for (int e : entries)
-      if (e >= 0 && offeredIn_[static_cast<std::size_t>(e)] != listed_.size()) {
-        offeredIn_[static_cast<std::size_t>(e)] = static_cast<unsigned>(listed_.size());
-        ++offered_[static_cast<std::size_t>(e)];
+  // A long number's phrase, piece by piece: the best phrase of the whole
+  // (Weigh) shows where its words meet; from its start, the next
+  // kPieceDigits digits or so up to such a place are weighed again with
+  // every word the pieces before have taken counted as a repeat, and walked
+  // as Walk does. So a word is used again only when its piece has no other
+  // way to the same place: a long number draws on the whole dictionary
+  // instead of on the few best words of each code.
+  std::vector<int> WalkLong(Work& work) {
+    std::vector<int> out;
+    walkGroups_.clear();
+    penalizeUsed_ = true;
+    std::size_t steps = 0;
+    for (std::size_t from = 0; from < n_;) {
+      std::size_t to = from;
+      while (to < n_ && to < from + kPieceDigits) to += links_[to][0] & 31u;
+      Ways piece(words_, to, weights_);
+      if (!WeighRange(piece, from, to, work, [steps](std::size_t k) { return steps + k; })) {
+        stopped_ = true;
+        break;
       }
+      steps += to - from;
+      WalkRange(from, to, 0, out);
+      from = to;
+    }
+    penalizeUsed_ = false;
+    work.PassDone(n_);
+    return out;
   }
-
- private:
-  // A group's best word for the pick it was found for.
-  struct Cheapest {
-    Candidate word;
-    unsigned pick = 0;
-  };
-
-  // A phrase's beginning in the exact search.
-  struct Node {
-    Score g;             // the beginning
-    Score f;             // and the best ending after it
-    int parent;          // -1 at the root
-    int entry;           // its last word, kMarkEntry for the mark
-    Way way;             // the way its last word took
-    std::uint16_t position;
-    std::uint8_t rank;   // the word's place in its group's order
-    std::uint8_t phase;  // 0: a word the beginning had not used yet; 1: a used one
-    std::uint8_t extraLeft;
-    std::uint8_t depth;
-    std::uint32_t path;  // where its words, from the first, start in paths_
-  };
 
   // A link from a position to the rest of its best ending: the group of its
   // word (whose best the pick's weights make it) or the mark, the digits it
@@ -416,7 +499,8 @@ class Picker {
 
   Score Weighed(const Candidate& c) const {
     Score s = c.cost;
-    if (c.entry >= 0) s.unpictured += offered_[static_cast<std::size_t>(c.entry)];
+    if (c.entry >= 0) s.unpictured += offered_[static_cast<std::size_t>(c.entry)] * weights_.Unpictured();
+    if (penalizeUsed_ && c.entry >= 0 && Used(c.entry)) ++s.repeats;
     return s;
   }
 
@@ -424,7 +508,7 @@ class Picker {
   Candidate CheapestOf(std::uint32_t g) {
     if (g == CodeWords::kMark) return Candidate{};
     Cheapest& cached = cheapest_[g];
-    if (cached.pick == pick_) return cached.word;
+    if (cached.round == round_) return cached.word;
     const auto& group = words_.Group(g);
     Candidate best{group.front().entry, Weighed(group.front())};
     // Sorted by their own weight, which the words offered above only add
@@ -434,7 +518,7 @@ class Picker {
       const Score s = Weighed(c);
       if (Before(s, c.entry, best.cost, best.entry)) best = Candidate{c.entry, s};
     }
-    cached = Cheapest{best, pick_};
+    cached = Cheapest{best, round_};
     return best;
   }
 
@@ -461,18 +545,24 @@ class Picker {
   std::vector<int> Walk() {
     std::vector<int> out;
     walkGroups_.clear();
-    // Words the phrase uses are marked with the pick's number.
-    const auto used = [this](int entry) { return usedIn_[static_cast<std::size_t>(entry)] == pick_; };
     const auto& start = Best(0);
     std::size_t s = !IsNever(start[1]) && (IsNever(start[0]) || start[1] < start[0]) ? 1 : 0;
-    for (std::size_t p = 0; p < n_;) {
+    WalkRange(0, n_, s, out);
+    return out;
+  }
+
+  // Walks the links from `from` (with `s` words beyond the fewest left) to
+  // `to`, appending the words to out; the words it uses are marked with the
+  // pick's number.
+  void WalkRange(std::size_t from, std::size_t to, std::size_t s, std::vector<int>& out) {
+    for (std::size_t p = from; p < to;) {
       const std::uint32_t link = links_[p][s];
       const std::uint32_t group = link >> 6;
       int entry = CheapestOf(group).entry;
-      if (entry >= 0 && used(entry)) {
+      if (entry >= 0 && Used(entry)) {
         std::optional<Candidate> other;
         for (const Candidate& c : words_.Group(group)) {
-          if (used(c.entry)) continue;
+          if (Used(c.entry)) continue;
           const Candidate weighed{c.entry, Weighed(c)};
           if (!other || Before(weighed.cost, weighed.entry, other->cost, other->entry)) other = weighed;
         }
@@ -484,8 +574,8 @@ class Picker {
       p += link & 31u;
       s = (link >> 5) & 1u;
     }
-    return out;
   }
+  bool Used(int entry) const { return usedIn_[static_cast<std::size_t>(entry)] == pick_; }
 
   // When the quick way comes back with a listed phrase (a long number whose
   // weights the words offered above cannot change): the lightest phrase one
@@ -650,8 +740,12 @@ class Picker {
   Ways& ways_;
   std::size_t n_;
   bool exact_;
+  Weights weights_;
   bool searchGaveUp_ = false;
+  bool stopped_ = false;
+  bool penalizeUsed_ = false;  // while WalkLong weighs a piece
   unsigned pick_ = 0;
+  unsigned round_ = 0;  // the weighings so far
   std::vector<std::uint16_t> offered_;  // per entry: the listed phrases that hold it
   std::vector<unsigned> usedIn_;        // per entry: the last pick whose quick way used it
   std::vector<unsigned> offeredIn_;     // per entry: the size of the list when it last joined
@@ -710,16 +804,19 @@ std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::s
   // list of several phrases; a single phrase of a long number finds them as
   // its one pass goes.
   const bool keepWays = count > 1 || n <= kSearchedDigits;
-  Work work(progress, n * (1 + (keepWays ? 1 : 0) + count));
+  const Weights weights(n);
+  // A long number's pick weighs the digits twice (WalkLong).
+  Work work(progress, n * (1 + (keepWays ? 1 : 0) + count * (weights.longNumber ? 2 : 1)));
   CodeWords words;
-  if (!words.Gather(dictionary, only, work)) return {};
-  Ways ways(words, n);
+  if (!words.Gather(dictionary, only, weights, work)) return {};
+  Ways ways(words, n, weights);
   if (keepWays && !ways.KeepAll(work)) return {};
-  Picker picker(dictionary, words, ways, n);
+  Picker picker(dictionary, words, ways, n, weights);
   std::vector<RRankedPhrase> out;
   while (out.size() < count) {
     if (!picker.Weigh(work)) return {};
-    const std::vector<int> entries = picker.Pick();
+    const std::vector<int> entries = picker.Pick(work);
+    if (picker.Stopped()) return {};
     if (entries.empty()) break;
     picker.List(entries);
     out.push_back(MakePhrase(dictionary, entries));

@@ -91,6 +91,8 @@ inline constexpr std::size_t kSearchAtOnce = 1000;
 // and the work in all, in digits searched; when it returns false the search
 // stops and returns no phrase (the Best Phrases window's Cancel).
 inline constexpr std::size_t kSearchedDigits = 64;
+// Numbers of up to this many digits keep to one word more than the fewest.
+inline constexpr std::size_t kShortNumber = 16;
 using SearchProgress = std::function<bool(std::size_t done, std::size_t total)>;
 std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
                                           std::size_t count = kBestPhraseCount, const SearchProgress& progress = {});

@@ -161,7 +161,7 @@ class WordPool {
             !d_.IsCommonEntry(e),
             StartsSilent(d_, e),
             !e.noun,
-            e.level,
+            kMaxFamiliarity - d_.Familiarity(e),
             kind,
             kFullPicture - degree,
             entry};

@@ -4,7 +4,7 @@
 // and WordNet 3.0, plus short reviewed lists of our own.
 //
 //   MakeWords <cmudict-0.4.out> <american-english> <extra-words.txt>
-//             <pictures.txt> <unsuitable.txt> <scowl folder>
+//             <pictures.txt> <unsuitable.txt> <subtlex-us.txt> <scowl folder>
 //             <wsj.wp39.poslexR> <wordnet folder> <words.dat> <wordinfo.dat>
 //
 // A lexicon entry looks like ("church" nil (((ch er ch) 1))): the word, a part
@@ -38,18 +38,22 @@
 //   aa A   ae @   ah V   ao O   aw W   ax x   ay Y   eh E
 //   ey e   ih I   iy i   ow o   oy Q   uh U   uw u
 //
-// wordinfo.dat tells how common each word is, whether it is mostly a noun,
+// wordinfo.dat tells how familiar each word is, whether it is mostly a noun,
 // how well it names something a person can picture and whether it is
 // unsuitable to suggest, for ranking best phrases and pegs. It is plain text
-// (ASCII, so also Windows-1252), sorted byte-wise, one line per word of
-// words.dat that has something to tell:
+// (ASCII, so also Windows-1252): the line "#wordinfo 2", then, sorted
+// byte-wise, one line per word of words.dat that has something to tell:
 //
-//   word,level,kind[,picture[,category]][,u]
+//   word,familiarity,kind[,picture[,category]][,u]
 //
-// level is the size of the smallest SCOWL list english-words.N (or
-// american-words.N, for the American spellings) that holds the word: 10,
-// 20, 35, 40, 50, 55, 60, 70, 80 or 95, smaller for more common words; "-"
-// when none does. The program counts levels up to 35 as common. kind is "n"
+// familiarity is how often the word is heard, from the spoken-English
+// frequencies of data/subtlex-us.txt (WordSources.h says how): ten times the
+// base-10 logarithm of the word's frequency per billion words, 1 to 99
+// (fish 49, effigy 24); "-" when the subtitles never have it. The program
+// counts 25 and more as common, and prefers the more familiar of two words
+// that are otherwise alike. (Files without the first line are of the
+// earlier form, whose second field was the size of the smallest SCOWL list
+// that holds the word; the program still reads them.) kind is "n"
 // when the word is mostly used as a noun, else "-". picture is the picture
 // degree, 1 to 99, or "p" for 100 (older files knew only "p", a picture, and
 // no field, none); without it the degree is 0. The program counts degrees
@@ -148,8 +152,10 @@
 
 namespace {
 
-// The degree from which a word counts as a picture, as the program reads it.
+// The degree from which a word counts as a picture, and the familiarity
+// from which it counts as common, as the program reads them.
 constexpr int kPictureDegree = 50;
+constexpr int kCommonFamiliarity = 25;
 
 const std::map<std::string, std::string>& PhoneTable() {
   static const std::map<std::string, std::string> table = {
@@ -280,6 +286,7 @@ struct Arguments {
   const char* extraWords = nullptr;
   const char* pictures = nullptr;
   const char* unsuitable = nullptr;
+  const char* frequencies = nullptr;
   const char* scowlFolder = nullptr;
   const char* taggedLexicon = nullptr;
   const char* wordNetFolder = nullptr;
@@ -287,17 +294,18 @@ struct Arguments {
   const char* infoOut = nullptr;
 };
 
-// False, with the usage said, unless there are exactly ten arguments.
+// False, with the usage said, unless there are exactly eleven arguments.
 bool ParseArguments(int argc, char** argv, Arguments& args) {
-  if (argc != 11) {
+  if (argc != 12) {
     std::fprintf(stderr,
                  "usage: %s <cmudict-0.4.out> <american-english> <extra-words.txt> <pictures.txt> "
-                 "<unsuitable.txt> <scowl folder> <wsj.wp39.poslexR> <wordnet folder> <words.dat> "
-                 "<wordinfo.dat>\n",
+                 "<unsuitable.txt> <subtlex-us.txt> <scowl folder> <wsj.wp39.poslexR> <wordnet folder> "
+                 "<words.dat> <wordinfo.dat>\n",
                  argv[0]);
     return false;
   }
-  args = Arguments{argv[1], argv[2], argv[3], argv[4], argv[5], argv[6], argv[7], argv[8], argv[9], argv[10]};
+  args = Arguments{argv[1], argv[2], argv[3], argv[4],  argv[5], argv[6],
+                   argv[7], argv[8], argv[9], argv[10], argv[11]};
   return true;
 }
 
@@ -306,6 +314,7 @@ struct Sources {
   std::string lexicon, wordList, extraWords, taggedLexicon;
   tq::words::WordNet wordNet;
   std::unordered_map<std::string, std::string> unsuitable;
+  std::unordered_map<std::string, int> familiarity;
 };
 
 // False, with the line said, when one of our lists has a line it cannot take.
@@ -319,8 +328,13 @@ bool ReadOurLists(const Arguments& args, Sources& sources) {
   }
   sources.wordNet.SetPictureList(pictures);
   if (!ReadOrSay(args.unsuitable, text)) return false;
-  if (tq::words::ParseUnsuitableList(text, sources.unsuitable, bad)) return true;
-  std::fprintf(stderr, "%s: bad line: %s\n", args.unsuitable, bad.c_str());
+  if (!tq::words::ParseUnsuitableList(text, sources.unsuitable, bad)) {
+    std::fprintf(stderr, "%s: bad line: %s\n", args.unsuitable, bad.c_str());
+    return false;
+  }
+  if (!ReadOrSay(args.frequencies, text)) return false;
+  if (tq::words::ParseFrequencies(text, sources.familiarity, bad) && !sources.familiarity.empty()) return true;
+  std::fprintf(stderr, "%s: bad line: %s\n", args.frequencies, bad.c_str());
   return false;
 }
 
@@ -446,7 +460,7 @@ std::string WordsDatText(const std::map<std::string, std::string>& entries) {
 // How many lines of wordinfo.dat tell each thing, and how many words have
 // each tenth of the picture degrees (the last one 100 alone).
 struct InfoCounts {
-  int leveled = 0, nouns = 0, picturable = 0, unsuitable = 0;
+  int familiar = 0, nouns = 0, picturable = 0, unsuitable = 0;
   int degrees[11] = {};
 };
 
@@ -470,13 +484,17 @@ bool IsUnsuitable(const std::string& word, const std::unordered_map<std::string,
   return !wordNet.Has(word) && std::any_of(plurals.begin(), plurals.end(), offensive);
 }
 
-// One "word,level,kind[,picture[,category]][,u]" line per entry that has something to tell.
-std::string WordInfoText(const std::map<std::string, std::string>& entries, const std::map<std::string, int>& levels,
-                         const tq::words::TaggedLexicon& tagged, const Sources& sources, InfoCounts& counts) {
-  std::string info;
+// The first line of wordinfo.dat, which says its lines have a familiarity.
+constexpr const char* kInfoHeader = "#wordinfo 2\n";
+
+// One "word,familiarity,kind[,picture[,category]][,u]" line per entry that has something to tell.
+std::string WordInfoText(const std::map<std::string, std::string>& entries, const tq::words::TaggedLexicon& tagged,
+                         const Sources& sources, InfoCounts& counts) {
+  std::string info = kInfoHeader;
   for (const auto& entry : entries) {
     const std::string& word = entry.first;
-    const auto level = levels.find(word);
+    const auto familiar = sources.familiarity.find(word);
+    const int familiarity = familiar == sources.familiarity.end() ? 0 : familiar->second;
     const bool noun = tagged.nouns.count(word) > 0;
     const auto formCounts = tagged.counts.find(word);
     const auto picture =
@@ -484,10 +502,10 @@ std::string WordInfoText(const std::map<std::string, std::string>& entries, cons
     const int degree = picture.degree;
     const bool unsuitable = IsUnsuitable(word, sources.unsuitable, sources.wordNet);
     ++counts.degrees[degree / 10];
-    if (level == levels.end() && !noun && degree == 0 && !unsuitable) continue;
+    if (familiarity == 0 && !noun && degree == 0 && !unsuitable) continue;
     info += word;
     info += ',';
-    info += level == levels.end() ? std::string("-") : std::to_string(level->second);
+    info += familiarity == 0 ? std::string("-") : std::to_string(familiarity);
     info += noun ? ",n" : ",-";
     if (degree == 100) info += ",p";
     if (degree > 0 && degree < 100) info += "," + std::to_string(degree);
@@ -496,7 +514,7 @@ std::string WordInfoText(const std::map<std::string, std::string>& entries, cons
       info += picture.plural ? static_cast<char>(picture.category - 'a' + 'A') : picture.category;
     }
     info += unsuitable ? ",u\n" : "\n";
-    counts.leveled += level != levels.end() ? 1 : 0;
+    counts.familiar += familiarity >= kCommonFamiliarity ? 1 : 0;
     counts.nouns += noun ? 1 : 0;
     counts.picturable += degree >= kPictureDegree ? 1 : 0;
     counts.unsuitable += unsuitable ? 1 : 0;
@@ -511,9 +529,9 @@ void PrintSummary(const Lexicon& lexicon, std::size_t generated, const Dropped& 
               lexicon.entries.size(), generated, dropped.singleLetters, dropped.letterNameWords, dropped.vowelless,
               dropped.abbreviated, supplied);
   if (lexicon.unknownPhones) std::printf(" (%d lexicon entries had unknown phones)", lexicon.unknownPhones);
-  std::printf("\nwordinfo.dat: %d words with a level, %d mostly nouns, %d can be pictured, %d unsuitable\n"
+  std::printf("\nwordinfo.dat: %d common words, %d mostly nouns, %d can be pictured, %d unsuitable\n"
               "picture degrees by tenths:",
-              counts.leveled, counts.nouns, counts.picturable, counts.unsuitable);
+              counts.familiar, counts.nouns, counts.picturable, counts.unsuitable);
   for (int count : counts.degrees) std::printf(" %d", count);
   std::printf("\n");
 }
@@ -546,7 +564,7 @@ int main(int argc, char** argv) {
 
   InfoCounts counts;
   const std::string info =
-      WordInfoText(lexicon.entries, levels, tq::words::ReadTaggedLexicon(sources.taggedLexicon), sources, counts);
+      WordInfoText(lexicon.entries, tq::words::ReadTaggedLexicon(sources.taggedLexicon), sources, counts);
   if (!WriteOrSay(args.infoOut, info)) return 1;
   PrintSummary(lexicon, generated, dropped, supplied, counts);
   return 0;

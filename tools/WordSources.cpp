@@ -258,6 +258,46 @@ bool ParseUnsuitableList(const std::string& text, std::unordered_map<std::string
   return true;
 }
 
+bool ParseFrequencies(const std::string& text, std::unordered_map<std::string, int>& familiarity,
+                      std::string& error) {
+  std::unordered_map<std::string, double> counts;
+  double total = 0;
+  LineCursor lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const auto tab = line.find('\t');
+    const std::string_view word = line.substr(0, tab);
+    const std::string_view number = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
+    double count = 0;
+    bool letters = !word.empty() && word.size() <= 64, capitals = false;
+    for (char c : word) {
+      capitals = capitals || (c >= 'A' && c <= 'Z');
+      letters = letters && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'));
+    }
+    bool digits = !number.empty() && number.size() <= 12;
+    for (char c : number) {
+      digits = digits && c >= '0' && c <= '9';
+      count = count * 10 + (c - '0');
+    }
+    if (!letters || !digits) {
+      error = std::string(line);
+      return false;
+    }
+    std::string lower(word);
+    for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    counts[lower] += capitals ? count / 4 : count;
+    total += count;
+  }
+  for (std::string_view piece : kContractionPieces) counts.erase(std::string(piece));
+  for (const auto& [word, count] : counts) {
+    if (count <= 0) continue;
+    const double zipf = std::log10(count * 1e9 / total);
+    familiarity[word] = std::clamp(static_cast<int>(std::lround(zipf * 10)), 1, 99);
+  }
+  return true;
+}
+
 namespace {
 
 // One synset line of a data file: "offset file type count word id ...

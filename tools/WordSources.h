@@ -71,6 +71,29 @@ inline constexpr std::string_view kUnsuitableReasons[] = {"vulgar", "sexual", "s
 bool ParseUnsuitableList(const std::string& text, std::unordered_map<std::string, std::string>& list,
                          std::string& error);
 
+// How familiar each word is, from how often it is heard: the spoken-English
+// frequencies of data/subtlex-us.txt ("word<TAB>count" a line, counted in
+// the subtitles of American films and television). We take them rather than
+// the newspaper counts of the tagged lexicon because familiarity is what
+// they were made to measure, and speech is the English a person pictures
+// with: newspapers know "effigy" and "tariff" better than "fish" and "sock".
+// A word's familiarity is ten times its Zipf value, the base-10 logarithm
+// of its frequency per billion words, rounded and kept within 1 to 99: 49
+// for fish, 24 for effigy, 10 for a word heard once in fifty million. The
+// count of a word is that of its lowercase form plus a quarter of the counts
+// of its forms with capitals: the list gives each form as it was mostly
+// written, so a word mostly written with a capital is mostly a name (Mike,
+// Rose, Lane), and only some of its uses are the word itself. The pieces the
+// subtitles' tokens cut from contractions (don't, won't, haven't, ma'am)
+// say nothing of the words they look like, and are left out.
+// False, with the line said in error, at the first line that is none.
+inline constexpr std::string_view kContractionPieces[] = {"don", "won", "haven", "ma", "re", "em", "isn", "aren",
+                                                           "wasn", "weren", "hasn", "hadn", "doesn", "didn",
+                                                           "couldn", "wouldn", "shouldn", "mustn", "needn", "shan",
+                                                           "ain", "ll", "ve"};
+bool ParseFrequencies(const std::string& text, std::unordered_map<std::string, int>& familiarity,
+                      std::string& error);
+
 // The WordNet 3.0 database as far as picturing and offence need it: each
 // lemma's senses in every part of speech with the times they were tagged,
 // the noun senses' place in the hierarchy, and the plural and verb-form
