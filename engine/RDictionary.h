@@ -19,6 +19,19 @@
 
 namespace tq {
 
+// Familiarity: ten times the base-10 logarithm of how often the word is
+// heard per billion words (fish 49, effigy 24), 0 when that is not known.
+// From kCommonFamiliarity up a word counts as common; the user's own words
+// count as familiar as kOwnFamiliarity.
+inline constexpr unsigned char kMaxFamiliarity = 99;
+inline constexpr unsigned char kCommonFamiliarity = 25;
+inline constexpr unsigned char kOwnFamiliarity = 50;
+// An earlier wordinfo.dat gave the size of the smallest SCOWL word list
+// that holds a word (10 to 95) instead: this is about the familiarity the
+// words of such a list mostly have, the median of those it shares with the
+// spoken counts.
+unsigned char FamiliarityOfListSize(int size);
+
 struct RWordEntry {
   std::string word;
   std::string pronunciation;  // meaningful only when hasPronunciation
@@ -33,7 +46,7 @@ struct RWordEntry {
   // picture is (one of kPictureCategories, 0 when unknown) and whether it is
   // that of a noun the word is the plural of (toes, teeth); and whether the
   // word is one no suggestion may offer (vulgar, a slur, a hard drug).
-  unsigned char familiarity = 0;
+  unsigned char familiarity = kOwnFamiliarity;
   bool noun = false;
   unsigned char picture = 0;
   char category = 0;
@@ -74,13 +87,6 @@ struct RDictionaryEdit {
   std::size_t Bytes() const;
 };
 
-// Familiarity: ten times the base-10 logarithm of how often the word is
-// heard per billion words (fish 49, effigy 24), 0 when that is not known.
-// From kCommonFamiliarity up a word counts as common; the user's own words
-// count as familiar as kOwnFamiliarity.
-inline constexpr unsigned char kMaxFamiliarity = 99;
-inline constexpr unsigned char kCommonFamiliarity = 25;
-inline constexpr unsigned char kOwnFamiliarity = 50;
 // Picture degrees: a word from kPictureDegree up counts as a picture.
 inline constexpr unsigned char kFullPicture = 100;
 inline constexpr unsigned char kPictureDegree = 50;

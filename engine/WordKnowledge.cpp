@@ -47,15 +47,6 @@ bool ParseNumber(std::string_view text, std::size_t digits, int& value) {
 // holds the word, which we read as about the familiarity of such words.
 constexpr std::string_view kFamiliarityHeader = "#wordinfo 2";
 
-// The familiarity the words of a SCOWL list of this size mostly have:
-// about the median of those the spoken counts know.
-unsigned char FamiliarityOfLevel(int level) {
-  constexpr std::pair<int, unsigned char> kTable[] = {{10, 41}, {20, 34}, {35, 27}, {40, 24}, {50, 21}, {60, 18}};
-  for (const auto& [size, familiarity] : kTable)
-    if (level <= size) return familiarity;
-  return 15;
-}
-
 // The second field: one or two digits ("10" to "99" for a list size, not
 // zero; "1" to "99" for a familiarity), "-" for none.
 bool ParseFamiliarity(std::string_view text, bool sizes, unsigned char& familiarity) {
@@ -65,7 +56,7 @@ bool ParseFamiliarity(std::string_view text, bool sizes, unsigned char& familiar
     return true;
   }
   if (!ParseNumber(text, 2, value) || value == 0) return false;
-  familiarity = sizes ? FamiliarityOfLevel(value) : static_cast<unsigned char>(value);
+  familiarity = sizes ? FamiliarityOfListSize(value) : static_cast<unsigned char>(value);
   return true;
 }
 
@@ -158,6 +149,13 @@ bool ReadKnowledgeLine(const char*& next, const char* end, bool sizes, std::stri
 constexpr std::size_t kMaxKnowledgeBytes = 32u << 20;
 
 }  // namespace
+
+unsigned char FamiliarityOfListSize(int size) {
+  constexpr std::pair<int, unsigned char> kTable[] = {{10, 41}, {20, 34}, {35, 27}, {40, 24}, {50, 21}, {60, 18}};
+  for (const auto& [most, familiarity] : kTable)
+    if (size <= most) return familiarity;
+  return 15;
+}
 
 int RDictionary::LoadWordKnowledge() {
   knowledgeText_.clear();

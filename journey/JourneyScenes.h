@@ -52,6 +52,7 @@
 #include <string_view>
 #include <vector>
 
+#include "BestPhrases.h"
 #include "Journey.h"
 #include "RNumber.h"
 
@@ -62,7 +63,7 @@ class RDictionary;
 // An uncovered stretch counts as one word for every this many digits...
 inline constexpr std::size_t kDigitsPerGap = 3;
 // ...and a word of this many digits or more stands alone.
-inline constexpr std::size_t kLongWordDigits = 5;
+inline constexpr std::size_t kLongWordDigits = kLoneWordDigits;
 // A number of words that 1, 2, 3 and 4 all divide (see above).
 inline constexpr std::size_t kRunChunk = 60;
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <tuple>
+#include <type_traits>
 #include <unordered_map>
 
 #include "RDictionary.h"
@@ -30,6 +31,10 @@ constexpr std::size_t kSearchSteps = 1000;
 constexpr std::size_t kProgressEvery = 4096;
 // How many digits of a long number WalkLong weighs again at a time, about.
 constexpr std::size_t kPieceDigits = 48;
+// How often WalkLong goes over its phrase to mend it, and how many words on
+// either side of a word it weighs again with it.
+constexpr int kMendPasses = 2;
+constexpr std::size_t kMendWords = 6;
 // A long number's weights (see Weights).
 constexpr int kWordWeight = 2;
 constexpr int kUnpicturedWeight = 3;
@@ -97,6 +102,7 @@ Score WordCost(const RDictionary& d, const RWordEntry& e, const Weights& weights
   Score s;
   const unsigned char familiarity = d.Familiarity(e);
   s.unpictured = d.IsPicturableEntry(e) ? 0 : weights.Unpictured();
+  if (weights.longNumber && e.code.size() >= kLoneWordDigits) s.unpictured *= 2;
   if (weights.longNumber) {
     s.unpictured += kWordWeight;
     s.extra = 1;
@@ -350,6 +356,7 @@ class Picker {
       : words_(words), ways_(ways), n_(n), exact_(n <= kSearchedDigits && ways.Kept()), weights_(weights) {
     offered_.assign(static_cast<std::size_t>(d.Count()), 0);
     usedIn_.assign(static_cast<std::size_t>(d.Count()), 0);
+    if (weights_.longNumber) uses_.assign(static_cast<std::size_t>(d.Count()), 0);
     offeredIn_.assign(static_cast<std::size_t>(d.Count()), 0);
     best_.resize(exact_ ? std::bit_ceil(n + 1) : kWindow);
     links_.resize(n);
@@ -371,7 +378,10 @@ class Picker {
     std::vector<int> found;
     if (exact_ && Search(found)) return found;
     if (exact_ && !searchGaveUp_) return {};
-    found = weights_.longNumber ? WalkLong(work) : Walk();
+    // The phrases below the first take the quick way: a long number's
+    // first phrase is the one that is used, and the rest would cost as much
+    // again each.
+    found = weights_.longNumber && pick_ == 1 ? WalkLong(work) : Walk();
     if (stopped_) return {};
     return listed_.count(found) ? Neighbour(found) : found;
   }
@@ -460,27 +470,88 @@ class Picker {
   // every word the pieces before have taken counted as a repeat, and walked
   // as Walk does. So a word is used again only when its piece has no other
   // way to the same place: a long number draws on the whole dictionary
-  // instead of on the few best words of each code.
+  // instead of on the few best words of each code. Then each word used
+  // twice is tried anew with the words around it (Mend).
   std::vector<int> WalkLong(Work& work) {
-    std::vector<int> out;
-    walkGroups_.clear();
+    std::vector<Placed> placed;
     penalizeUsed_ = true;
+    std::fill(uses_.begin(), uses_.end(), 0);
     std::size_t steps = 0;
-    for (std::size_t from = 0; from < n_;) {
+    for (std::size_t from = 0; from < n_ && !stopped_;) {
       std::size_t to = from;
       while (to < n_ && to < from + kPieceDigits) to += links_[to][0] & 31u;
       Ways piece(words_, to, weights_);
-      if (!WeighRange(piece, from, to, work, [steps](std::size_t k) { return steps + k; })) {
-        stopped_ = true;
-        break;
-      }
+      if (!WeighRange(piece, from, to, work, [steps](std::size_t k) { return steps + k; })) stopped_ = true;
       steps += to - from;
-      WalkRange(from, to, 0, out);
+      if (!stopped_) WalkRange(from, to, 0, placed);
       from = to;
     }
+    if (!stopped_)
+      for (int pass = 0; pass < kMendPasses; ++pass) Mend(placed, work);
     penalizeUsed_ = false;
+    std::vector<int> out;
+    for (const Placed& w : placed) {
+      out.push_back(w.entry);
+      if (w.entry >= 0) usedIn_[static_cast<std::size_t>(w.entry)] = pick_;
+    }
     work.PassDone(n_);
     return out;
+  }
+
+  // A word of a long number's phrase where WalkLong put it.
+  struct Placed {
+    std::size_t at;
+    std::size_t length;
+    int entry;
+    Score weight;  // its own, with the weight of the phrases above that hold it
+  };
+
+  // What the words of placed[first, last) weigh as they stand: their own
+  // weights, and a repeat for each that is used elsewhere too.
+  Score WeightOf(const std::vector<Placed>& placed, std::size_t first, std::size_t last) const {
+    Score total;
+    for (std::size_t i = first; i < last; ++i) {
+      const int e = placed[i].entry;
+      if (e < 0) continue;
+      total = total + placed[i].weight;
+      total.repeats += uses_[static_cast<std::size_t>(e)] > 1 ? 1 : 0;
+    }
+    return total;
+  }
+
+  // Tries each word used twice anew, with
+  // kMendWords words on either side: the stretch is weighed again with
+  // every word outside it taken, and its new words replace the old ones
+  // when they weigh less, repeats first.
+  void Mend(std::vector<Placed>& placed, Work& work) {
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+      const int e = placed[i].entry;
+      if (e < 0 || uses_[static_cast<std::size_t>(e)] < 2) continue;
+      const std::size_t first = i >= kMendWords ? i - kMendWords : 0;
+      const std::size_t last = std::min(placed.size(), i + kMendWords + 1);
+      const std::size_t from = placed[first].at, to = placed[last - 1].at + placed[last - 1].length;
+      const Score before = WeightOf(placed, first, last);
+      for (std::size_t k = first; k < last; ++k) Release(placed[k].entry);
+      Ways piece(words_, to, weights_);
+      // Mending is quick next to the weighing: it asks the caller nothing.
+      WeighRange(piece, from, to, work, [](std::size_t) { return std::size_t{1}; });
+      std::vector<Placed> fresh;
+      WalkRange(from, to, 0, fresh);
+      std::vector<Placed> both(placed.begin() + static_cast<std::ptrdiff_t>(first),
+                               placed.begin() + static_cast<std::ptrdiff_t>(last));
+      // Weighed as they would stand: the old words taken back for a moment.
+      const Score after = WeightOf(fresh, 0, fresh.size());
+      if (after < before) {
+        placed.erase(placed.begin() + static_cast<std::ptrdiff_t>(first),
+                     placed.begin() + static_cast<std::ptrdiff_t>(last));
+        placed.insert(placed.begin() + static_cast<std::ptrdiff_t>(first), fresh.begin(), fresh.end());
+        i = first + fresh.size() - 1;
+      } else {
+        for (const Placed& w : fresh) Release(w.entry);
+        for (const Placed& w : both)
+          if (w.entry >= 0) Take(w.entry);
+      }
+    }
   }
 
   // A link from a position to the rest of its best ending: the group of its
@@ -553,8 +624,9 @@ class Picker {
 
   // Walks the links from `from` (with `s` words beyond the fewest left) to
   // `to`, appending the words to out; the words it uses are marked with the
-  // pick's number.
-  void WalkRange(std::size_t from, std::size_t to, std::size_t s, std::vector<int>& out) {
+  // pick's number (a long number's are counted).
+  template <class Out>
+  void WalkRange(std::size_t from, std::size_t to, std::size_t s, Out& out) {
     for (std::size_t p = from; p < to;) {
       const std::uint32_t link = links_[p][s];
       const std::uint32_t group = link >> 6;
@@ -568,14 +640,38 @@ class Picker {
         }
         if (other) entry = other->entry;
       }
-      out.push_back(entry);
-      walkGroups_.push_back(group);
-      if (entry >= 0) usedIn_[static_cast<std::size_t>(entry)] = pick_;
+      if constexpr (std::is_same_v<Out, std::vector<int>>) {
+        out.push_back(entry);
+        walkGroups_.push_back(group);
+      } else {
+        Score weight;
+        if (entry >= 0)
+          for (const Candidate& c : words_.Group(group))
+            if (c.entry == entry) weight = c.cost;
+        if (entry >= 0) weight.unpictured += offered_[static_cast<std::size_t>(entry)] * weights_.Unpictured();
+        out.push_back(Placed{p, link & 31u, entry, weight});
+      }
+      if (entry >= 0) Take(entry);
       p += link & 31u;
       s = (link >> 5) & 1u;
     }
   }
-  bool Used(int entry) const { return usedIn_[static_cast<std::size_t>(entry)] == pick_; }
+  // A long number's words count their uses (WalkLong); the others are
+  // marked with the pick's number.
+  bool Used(int entry) const {
+    const auto e = static_cast<std::size_t>(entry);
+    return penalizeUsed_ ? uses_[e] > 0 : usedIn_[e] == pick_;
+  }
+  void Take(int entry) {
+    const auto e = static_cast<std::size_t>(entry);
+    if (penalizeUsed_)
+      ++uses_[e];
+    else
+      usedIn_[e] = pick_;
+  }
+  void Release(int entry) {
+    if (entry >= 0) --uses_[static_cast<std::size_t>(entry)];
+  }
 
   // When the quick way comes back with a listed phrase (a long number whose
   // weights the words offered above cannot change): the lightest phrase one
@@ -744,6 +840,7 @@ class Picker {
   bool searchGaveUp_ = false;
   bool stopped_ = false;
   bool penalizeUsed_ = false;  // while WalkLong weighs a piece
+  std::vector<std::uint16_t> uses_;     // per entry: its uses in WalkLong's phrase
   unsigned pick_ = 0;
   unsigned round_ = 0;  // the weighings so far
   std::vector<std::uint16_t> offered_;  // per entry: the listed phrases that hold it
@@ -805,8 +902,8 @@ std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::s
   // its one pass goes.
   const bool keepWays = count > 1 || n <= kSearchedDigits;
   const Weights weights(n);
-  // A long number's pick weighs the digits twice (WalkLong).
-  Work work(progress, n * (1 + (keepWays ? 1 : 0) + count * (weights.longNumber ? 2 : 1)));
+  // A long number's first pick weighs the digits twice (WalkLong).
+  Work work(progress, n * (1 + (keepWays ? 1 : 0) + count + (weights.longNumber ? 1 : 0)));
   CodeWords words;
   if (!words.Gather(dictionary, only, weights, work)) return {};
   Ways ways(words, n, weights);

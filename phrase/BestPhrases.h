@@ -93,6 +93,10 @@ inline constexpr std::size_t kSearchAtOnce = 1000;
 inline constexpr std::size_t kSearchedDigits = 64;
 // Numbers of up to this many digits keep to one word more than the fewest.
 inline constexpr std::size_t kShortNumber = 16;
+// A word of this many digits or more stands alone on a journey (a scene of
+// its own, RJourneyScenes); for a long number, such a word that cannot be
+// pictured weighs as two, since its scene would show nothing.
+inline constexpr std::size_t kLoneWordDigits = 5;
 using SearchProgress = std::function<bool(std::size_t done, std::size_t total)>;
 std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::string_view digits,
                                           std::size_t count = kBestPhraseCount, const SearchProgress& progress = {});

@@ -1,4 +1,4 @@
-// wordinfo.dat: how common each word is, whether it is mostly a noun, how
+// wordinfo.dat: how familiar each word is, whether it is mostly a noun, how
 // well it can be pictured and whether it is unsuitable to suggest.
 // The reader takes what it can from a damaged file and never more than the
 // dictionary holds; a missing file only means nothing is known.
@@ -33,22 +33,23 @@ TEST_F(WordKnowledgeTest, TakesTheGoodLinesOfADamagedFileAndSkipsTheRest) {
       "tree,95,-\n"         // out of order: still found
       "apple,10,n\r\n"      // a line end from another system
       "apple,95,-\n"        // a second line for a word: the first one holds
-      "bat,0,n\n"           // no level 0
+      "bat,0,n\n"           // no size 0
       "bat,100,n\n"         // nor three digits
       "bat,1x,n\n"
       "bat,35,noun\n"       // kinds are n or -
       "bat,35\n"
       ",35,n\n"
       "zebra,10,n\n"        // not in the dictionary
-      "tea,-,n");           // no level, no line end
+      "tea,-,n");           // in no list, no line end
   EXPECT_TRUE(dict.HasWordKnowledge());
-  EXPECT_EQ(Entry("apple").level, 10);
+  EXPECT_EQ(Entry("apple").familiarity, FamiliarityOfListSize(10));
   EXPECT_TRUE(Entry("apple").noun);
-  EXPECT_EQ(Entry("tree").level, 95);
+  EXPECT_EQ(Entry("tree").familiarity, FamiliarityOfListSize(95));
+  EXPECT_GT(Entry("apple").familiarity, Entry("tree").familiarity);
   EXPECT_FALSE(Entry("tree").noun);
-  EXPECT_EQ(Entry("bat").level, kUnlistedLevel);
+  EXPECT_EQ(Entry("bat").familiarity, 0);
   EXPECT_FALSE(Entry("bat").noun);
-  EXPECT_EQ(Entry("tea").level, kUnlistedLevel);
+  EXPECT_EQ(Entry("tea").familiarity, 0);
   EXPECT_TRUE(Entry("tea").noun);
   EXPECT_TRUE(Common("apple"));
   EXPECT_FALSE(Common("tree"));
@@ -59,7 +60,7 @@ TEST_F(WordKnowledgeTest, TakesTheGoodLinesOfADamagedFileAndSkipsTheRest) {
 TEST_F(WordKnowledgeTest, TheUsersWordsAreCommonAndKnowledgeOutlivesAReload) {
   LoadWith("apple,10,n\nbat,80,n\ntea,20,-\ntree,10,n\n");
   ASSERT_GE(dict.AddWord("zebu"), 0);
-  EXPECT_EQ(Entry("zebu").level, kNoLevel);
+  EXPECT_EQ(Entry("zebu").familiarity, kOwnFamiliarity);
   EXPECT_TRUE(Common("zebu"));
   // A word taken out and put back is the user's choice now.
   dict.RemoveWord("bat");
@@ -93,12 +94,12 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
       // Words of the store and words between them, now sorted, now shuffled.
       char name[8];
       std::snprintf(name, sizeof name, "w%04d", static_cast<int>(random() % 1300));
-      const int level = 10 + static_cast<int>(random() % 89);
-      lines.push_back(std::string(name) + "," + std::to_string(level) + ",-");
+      const int familiarity = 1 + static_cast<int>(random() % 99);
+      lines.push_back(std::string(name) + "," + std::to_string(familiarity) + ",-");
     }
     if (round % 3 == 0) std::sort(lines.begin(), lines.end());
     if (round % 3 == 1) std::sort(lines.begin(), lines.end(), std::greater<>());
-    std::string info;
+    std::string info = "#wordinfo 2\n";
     for (const auto& line : lines) {
       info += line + "\n";
       const std::string word = line.substr(0, line.find(','));
@@ -109,7 +110,7 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
     ASSERT_EQ(dict.LoadWordKnowledge(), 0);
     for (const auto& name : names) {
       const auto it = first.find(name);
-      ASSERT_EQ(Entry(name.c_str()).level, it == first.end() ? kUnlistedLevel : it->second) << name << " round " << round;
+      ASSERT_EQ(Entry(name.c_str()).familiarity, it == first.end() ? 0 : it->second) << name << " round " << round;
     }
   }
 }
@@ -120,7 +121,7 @@ TEST_F(WordKnowledgeTest, AnyOrderOfLinesGivesEachWordItsFirstLine) {
 // a comma (the user's words may hold one) has no line.
 TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
   struct Told {
-    unsigned char level = 0, picture = 0;
+    unsigned char familiarity = 0, picture = 0;
     char category = 0;
     bool noun = false, plural = false, unsuitable = false;
   };
@@ -129,6 +130,7 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     value = std::stoi(f);
     return value >= low && value <= high;
   };
+  bool sizes = true;  // the earlier form: the second field is a list size
   const auto fieldsOf = [&](std::string line, Told& told) {
     for (int i = 0; i < 2 && !line.empty() && line.back() == '\r'; ++i) line.pop_back();
     std::vector<std::string> fields(1);
@@ -150,7 +152,7 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
     if (fields.size() < 3 || fields.size() > 5 || fields[0].empty() || !levelOk || !pictureOk || !categoryOk ||
         (fields[2] != "n" && fields[2] != "-"))
       return std::string();
-    told.level = l == "-" ? kUnlistedLevel : static_cast<unsigned char>(level);
+    told.familiarity = l == "-" ? 0 : sizes ? FamiliarityOfListSize(level) : static_cast<unsigned char>(level);
     told.noun = fields[2] == "n";
     told.picture = fields.size() == 3 ? 0 : fields[3] == "p" ? kFullPicture : static_cast<unsigned char>(degree);
     told.category = fields.size() == 5 ? letter : 0;
@@ -160,7 +162,8 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
   std::mt19937 random(18);
   const auto pick = [&](std::vector<std::string> pieces) { return pieces[random() % pieces.size()]; };
   for (int round = 0; round < 150; ++round) {
-    std::string info;
+    sizes = round % 2 == 0;
+    std::string info = sizes ? "" : "#wordinfo 2\n";
     std::map<std::string, Told> first;
     for (int i = 0; i < 16; ++i) {
       const std::string line = pick({"a", "b", "ab", "a,b", "a,1", ""}) + "," +
@@ -187,7 +190,7 @@ TEST_F(WordKnowledgeTest, ReadsEachLineAsSplittingItAtItsCommasSays) {
       EXPECT_EQ(dict.IsPluralEntry(e), told.plural);
       EXPECT_EQ(dict.IsUnsuitableEntry(e), told.unsuitable);
       if (e.hasPronunciation && it != first.end()) {
-        EXPECT_EQ(e.level, told.level);
+        EXPECT_EQ(e.familiarity, told.familiarity);
       }
     }
   }
@@ -202,7 +205,7 @@ TEST_F(WordKnowledgeTest, AMissingOrEmptyFileMeansNothingIsKnown) {
   EXPECT_EQ(dict.LoadWordKnowledge(), -1);
   EXPECT_FALSE(dict.HasWordKnowledge());
   for (int i = 0; i < dict.Count(); ++i) {
-    EXPECT_EQ(dict.EntryAt(i).level, kNoLevel);
+    EXPECT_EQ(dict.Familiarity(dict.EntryAt(i)), 0);
     EXPECT_FALSE(dict.EntryAt(i).noun);
     EXPECT_FALSE(dict.IsCommonEntry(dict.EntryAt(i)));
   }

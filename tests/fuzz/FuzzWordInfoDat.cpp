@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the reader of the word knowledge, wordinfo.dat,
 // beside a valid words.dat and mapping, and checks that what it keeps makes
-// sense: levels, picture degrees and categories in range and knowledge only
+// sense: familiarity, picture degrees and categories in range and knowledge only
 // for words the store holds.
 #include <cstdint>
 #include <cstdlib>
@@ -28,11 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   dict.LoadWords();
   for (int i = 0; i < dict.Count(); ++i) {
     const RWordEntry& e = dict.EntryAt(i);
-    if (e.level > kUnlistedLevel || e.picture > kFullPicture) std::abort();
+    if (e.familiarity > kMaxFamiliarity || e.picture > kFullPicture) std::abort();
     // A category is one of the letters, and only a picture's has a plural.
     if (e.category && kPictureCategories.find(e.category) == std::string_view::npos) std::abort();
     if (e.plural && !e.category) std::abort();
-    if (!dict.HasWordKnowledge() && (e.level != kNoLevel || e.noun || e.picture || e.category || e.unsuitable))
+    if (!dict.HasWordKnowledge() && (dict.Familiarity(e) != 0 || e.noun || e.picture || e.category || e.unsuitable))
       std::abort();
   }
   return 0;

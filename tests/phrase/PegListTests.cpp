@@ -24,7 +24,7 @@ namespace {
 std::tuple<bool, bool, bool, int, std::size_t> FirstFields(const RDictionary& dict, const std::string& word) {
   const int p = dict.FindWord(word);
   const RWordEntry& e = dict.EntryAt(p);
-  return {IsPluralWord(dict, p), dict.PictureDegree(e) < kStrongPicture, !dict.IsCommonEntry(e), e.level,
+  return {IsPluralWord(dict, p), dict.PictureDegree(e) < kStrongPicture, !dict.IsCommonEntry(e), kMaxFamiliarity - dict.Familiarity(e),
           kPictureCategories.find(dict.PictureCategory(e))};
 }
 
