@@ -91,9 +91,10 @@ struct RDictionaryEdit {
 inline constexpr unsigned char kFullPicture = 100;
 inline constexpr unsigned char kPictureDegree = 50;
 // The kinds of picture, in the order peg lists prefer them: an object (a
-// knife, a stone), an animal, food, a part of the body, a plant, something
-// else one sees (sand, fire), a person.
-inline constexpr std::string_view kPictureCategories = "oafbpsh";
+// knife, a stone), an animal, food, a part of the body, a plant, a place or
+// a backdrop (a lane, a room, the sky), something else one sees (sand, fire,
+// rice), a person.
+inline constexpr std::string_view kPictureCategories = "oafbplsh";
 
 
 // One letter group bound to one digit ('\0' for the no-digit line).

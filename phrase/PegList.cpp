@@ -17,6 +17,18 @@
 namespace tq {
 namespace {
 
+// The points of PegPenalty: food, a part of the body or a plant (less of a
+// thing to hold than an object or an animal), a place, a backdrop or a
+// substance, and a person (persons weigh most: one pictures a type more
+// than a shape, and a family word is no picture of its own); each point of
+// familiarity below kPegFamiliarity counts twice, each missing point of the
+// picture degree a half.
+constexpr int kLesserKindPenalty = 5;
+constexpr int kBackdropPenalty = 20;
+constexpr int kPersonPenalty = 50;
+constexpr int kPegFamiliarity = 50;
+constexpr int kNotNounPenalty = 3;
+
 // How many best phrases a number without two free pictures looks through
 // for one whose words no other peg has taken, and whose shapes it may take.
 constexpr std::size_t kPhraseChoices = 20;
@@ -35,7 +47,39 @@ bool StartsSilent(const RDictionary& d, const RWordEntry& e) {
 }
 
 // The peg order of MakePegList, field by field, smaller first.
-using PegRank = std::tuple<bool, bool, bool, bool, bool, bool, bool, int, std::size_t, int, int>;
+using PegRank = std::tuple<bool, bool, bool, bool, int, std::size_t, int>;
+
+// How familiar the thing the word names is: the word's own familiarity,
+// or its plural's where that is heard more (socks, towels: things that come
+// in pairs or piles are named in the plural).
+int ThingFamiliarity(const RDictionary& d, const RWordEntry& e) {
+  int familiarity = d.Familiarity(e);
+  const std::string& w = e.word;
+  if (w.empty() || !e.hasCode) return familiarity;
+  std::string plural = w + "s";
+  if (w.ends_with("s") || w.ends_with("x") || w.ends_with("z") || w.ends_with("ch") || w.ends_with("sh"))
+    plural = w + "es";
+  else if (w.size() >= 2 && w.back() == 'y' && std::string_view("aeiou").find(w[w.size() - 2]) == std::string_view::npos)
+    plural = w.substr(0, w.size() - 1) + "ies";
+  const int p = d.FindWord(plural);
+  if (p >= 0 && d.CodeAt(p) == e.code + "0") familiarity = std::max<int>(familiarity, d.Familiarity(d.EntryAt(p)));
+  return familiarity;
+}
+
+// What a peg loses, in points, by being no vivid thing to hold or touch,
+// rare, a faint picture or no noun. See MakePegList.
+int Penalty(const RDictionary& d, const RWordEntry& e) {
+  const char kind = d.PictureCategory(e);
+  const std::size_t order = kPictureCategories.find(kind);
+  int penalty = kind == 'o' || kind == 'a' ? 0
+                : kind == 'h'              ? kPersonPenalty
+                : order < kPictureCategories.find('l') ? kLesserKindPenalty
+                                                       : kBackdropPenalty;
+  penalty += 2 * std::max(0, kPegFamiliarity - ThingFamiliarity(d, e));
+  penalty += (kFullPicture - std::min(d.PictureDegree(e), kFullPicture)) / 2;
+  penalty += e.noun ? 0 : kNotNounPenalty;
+  return penalty;
+}
 
 // The words of every code of one to `digits` digits that a peg may use,
 // pictures first, each in the peg order, with which of them are taken.
@@ -152,18 +196,13 @@ class WordPool {
       const RPeg& peg = (*twoDigitPegs)[static_cast<std::size_t>(std::stoi(e.code.substr(0, 2)))];
       pluralOfPeg = peg.words.size() == 1 && peg.words.front() == singular;
     }
-    const unsigned char degree = d_.PictureDegree(e);
     const std::size_t kind = std::min(kPictureCategories.find(d_.PictureCategory(e)), kPictureCategories.size());
     return {!d_.IsPicturableEntry(e),
             pluralOfPeg,
             !singular.empty() || d_.IsPluralEntry(e),  // IsPluralWord, with the singular at hand
-            degree < kStrongPicture,
-            !d_.IsCommonEntry(e),
             StartsSilent(d_, e),
-            !e.noun,
-            kMaxFamiliarity - d_.Familiarity(e),
+            Penalty(d_, e),
             kind,
-            kFullPicture - degree,
             entry};
   }
 
@@ -434,6 +473,10 @@ std::vector<int> GivePicturePairs(const RDictionary& d, std::vector<RPeg>& pegs,
 
 }  // namespace
 
+int PegPenalty(const RDictionary& dictionary, int position) {
+  return Penalty(dictionary, dictionary.EntryAt(position));
+}
+
 std::string SingularOf(const RDictionary& dictionary, int position) {
   const std::string& word = dictionary.WordAt(position);
   const std::string& code = dictionary.CodeAt(position);
@@ -482,7 +525,16 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
   // The others: those without a word of their own of any kind need two
   // words, and get a cut whose codes have them first; those with only a
   // word that is no picture may have two pictures, if any are left.
-  std::vector<int> open, ownWord;
+  // A round number whose best picture is the plural of the two-digit peg
+  // (000 "sauces" after 00 "sauce": the plural comes first only where no
+  // other picture is) takes two pictures instead, before anyone else, while
+  // all are free: its own word would only repeat the peg.
+  std::vector<int> open, ownWord, roundPlurals;
+  std::map<int, std::vector<Cut>> cuts;
+  const auto allCuts = [&pegs, &cuts](int n) {
+    const std::string& number = pegs[static_cast<std::size_t>(n)].number;
+    for (std::size_t at = 1; at < number.size(); ++at) cuts[n].emplace_back(number.substr(0, at), number.substr(at));
+  };
   for (int n = 0; n < numbers; ++n) {
     RPeg& peg = pegs[static_cast<std::size_t>(n)];
     const int word = pool.FirstFree(peg.number, true);
@@ -490,6 +542,21 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
       (pool.FirstFree(peg.number, false) < 0 ? open : ownWord).push_back(n);
       continue;
     }
+    if (digits == 3 && peg.number.back() == '0') {
+      const auto& shorter = twoDigitPegs[static_cast<std::size_t>(n / 10)].words;
+      if (shorter.size() == 1 && SingularOf(dictionary, word) == shorter.front()) {
+        roundPlurals.push_back(n);
+        allCuts(n);
+        continue;
+      }
+    }
+    peg.words = {dictionary.WordAt(word)};
+    peg.picturable = true;
+    pool.Use(word);
+  }
+  for (int n : GivePicturePairs(dictionary, pegs, roundPlurals, cuts, pool)) {
+    RPeg& peg = pegs[static_cast<std::size_t>(n)];
+    const int word = pool.FirstFree(peg.number, true);
     peg.words = {dictionary.WordAt(word)};
     peg.picturable = true;
     pool.Use(word);
@@ -498,7 +565,6 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
   open = pairing.Seat(pegs, pairing.Seat(pegs, std::move(open), true), false);
   // Those seated for pictures take theirs first, then the others the
   // pictures left, then any free words.
-  std::map<int, std::vector<Cut>> cuts;
   std::vector<int> forPictures, forWords;
   for (const auto& [n, seat] : pairing.Seated()) {
     cuts[n] = {seat.first};
@@ -513,10 +579,7 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
     pool.Use(second);
     pegs[static_cast<std::size_t>(n)].words = {dictionary.WordAt(first), dictionary.WordAt(second)};
   }
-  for (int n : ownWord) {
-    const std::string& number = pegs[static_cast<std::size_t>(n)].number;
-    for (std::size_t at = 1; at < number.size(); ++at) cuts[n].emplace_back(number.substr(0, at), number.substr(at));
-  }
+  for (int n : ownWord) allCuts(n);
   for (int n : GivePicturePairs(dictionary, pegs, ownWord, cuts, pool)) {
     RPeg& peg = pegs[static_cast<std::size_t>(n)];
     const int word = pool.FirstFree(peg.number, false);

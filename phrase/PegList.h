@@ -32,26 +32,28 @@ struct RPeg {
 //      the peg of 14 and another word is there);
 //   2. a singular: a plural (IsPluralWord: toes, and teeth too) comes only
 //      where no singular is;
-//   3. a strong picture (a degree of kStrongPicture or more: things,
-//      animals, food; substances and the words for persons stay below);
-//   4. a common word;
-//   5. a word whose first sound spells a digit, not one that begins with a
+//   3. a word whose first sound spells a digit, not one that begins with a
 //      vowel, h, w or y ("suit" rather than "host");
-//   6. a word mostly used as a noun;
-//   7. the more common level;
-//   8. the kind of picture, in the order of kPictureCategories: an object,
-//      an animal, food, a part of the body, a plant, something else one
-//      sees, a person ("knot" rather than "newt", as common). It comes this
-//      late because a kind is no reason to take a rarer word or one that
-//      begins with a vowel: "cheese" stays before "chassis", "fire" before
-//      "freeway", "sauce" before "oasis";
-//   9. the higher degree, then the store's order.
-// A number without one gets two pictures whose codes cover it ("tin hat"),
-// the numbers with the fewest such pairs left choosing first; failing that,
-// the best phrase whose words are still free. Words no suggestion may offer
-// are never used, and no word serves two numbers of one list.
-inline constexpr unsigned char kStrongPicture = 80;
+//   4. the fewest points of PegPenalty: a vivid thing a hand could hold or
+//      touch (an object or an animal) before food, a part of the body or a
+//      plant, these before a place, a backdrop or a substance (sock before
+//      sky, lion before lane, rose before rice), and persons last (mummy
+//      before mom); a familiar thing before a rare one (towel before dial),
+//      a strong picture before a faint one, a noun before other words;
+//   5. the kind of picture, in the order of kPictureCategories, then the
+//      store's order.
+// A round number of three digits whose only picture is the plural of the
+// two-digit peg (000 "sauces" after 00 "sauce") takes two pictures first,
+// where any are free. A number without a picture of its own gets two
+// pictures whose codes cover it ("tin hat"), the numbers with the fewest
+// such pairs left choosing first; failing that, the best phrase whose words
+// are still free. Words no suggestion may offer are never used, and no word
+// serves two numbers of one list.
 std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits);
+
+// The points the word at `position` loses as a peg (field 4 above): 0 for a
+// familiar, strong picture of an object or an animal.
+int PegPenalty(const RDictionary& dictionary, int position);
 
 // True when the word at `position` is a plural: of a word of the dictionary
 // (SingularOf), or, as the word knowledge tells, of a noun (teeth, lice).

@@ -60,8 +60,11 @@
 // from 50 as pictures. category, for a picture only, says what kind of thing
 // it is, from the lexicographer file of the noun sense that carries the
 // picture: o an object (an artifact or a natural object: knife, stone,
-// moon), a an animal, f food, b a part of the body, p a plant, h a person,
-// s anything else one sees (a substance, and the events and phenomena that
+// moon), a an animal, f food, b a part of the body, p a plant, l a place or
+// a backdrop (an object under one of the places data/pictures.txt lists: a
+// road, a room, a building, a valley, the sky), h a person, s anything else
+// one sees (a substance, food or a plant mostly heard of in the singular
+// (IsMassNoun: rice, grass), and the events and phenomena that
 // data/pictures.txt makes pictures: sand, fire, a wave). The letter is a
 // capital when the picture is that of a noun the word is the plural of
 // ("toes,20,n,90,B"; teeth and knives too). "u" marks a word
@@ -156,6 +159,8 @@ namespace {
 // from which it counts as common, as the program reads them.
 constexpr int kPictureDegree = 50;
 constexpr int kCommonFamiliarity = 25;
+// See IsMassNoun.
+constexpr int kMassGap = 12;
 
 const std::map<std::string, std::string>& PhoneTable() {
   static const std::map<std::string, std::string> table = {
@@ -326,7 +331,9 @@ bool ReadOurLists(const Arguments& args, Sources& sources) {
     std::fprintf(stderr, "%s: bad line: %s\n", args.pictures, bad.c_str());
     return false;
   }
-  sources.wordNet.SetPictureList(pictures);
+  const auto unknown = sources.wordNet.SetPictureList(pictures);
+  for (const auto& key : unknown) std::fprintf(stderr, "%s: WordNet has no sense %s\n", args.pictures, key.c_str());
+  if (!unknown.empty()) return false;
   if (!ReadOrSay(args.unsuitable, text)) return false;
   if (!tq::words::ParseUnsuitableList(text, sources.unsuitable, bad)) {
     std::fprintf(stderr, "%s: bad line: %s\n", args.unsuitable, bad.c_str());
@@ -484,6 +491,24 @@ bool IsUnsuitable(const std::string& word, const std::unordered_map<std::string,
   return !wordNet.Has(word) && std::any_of(plurals.begin(), plurals.end(), offensive);
 }
 
+// True when the word names food or a plant that is mostly heard in the
+// singular: its plural (as spelling makes it) is heard at least 16 times
+// less often (12 points of familiarity), as "rice" and "grass" are against
+// "rices" and "grasses" but "rose" and "cherry" are not against "roses" and
+// "cherries". Such food has no shape of its own, so it is pictured as a
+// substance. Nouns with a plural of their own (mice) are left alone; so
+// are things, whose substances WordNet files as such already, and whose
+// plurals the subtitles often need less (suns, couches, dices).
+bool IsMassNoun(const std::string& word, const tq::words::WordNet::Picture& picture, const Sources& sources) {
+  if (picture.plural || (picture.category != 'f' && picture.category != 'p')) return false;
+  if (sources.wordNet.HasIrregularPlural(word)) return false;
+  const auto familiarity = [&](const std::string& w) {
+    const auto it = sources.familiarity.find(w);
+    return it == sources.familiarity.end() ? 0 : it->second;
+  };
+  return familiarity(word) - familiarity(tq::words::RegularPlural(word)) >= kMassGap;
+}
+
 // The first line of wordinfo.dat, which says its lines have a familiarity.
 constexpr const char* kInfoHeader = "#wordinfo 2\n";
 
@@ -497,10 +522,10 @@ std::string WordInfoText(const std::map<std::string, std::string>& entries, cons
     const int familiarity = familiar == sources.familiarity.end() ? 0 : familiar->second;
     const bool noun = tagged.nouns.count(word) > 0;
     const auto formCounts = tagged.counts.find(word);
-    const auto picture =
-        sources.wordNet.PictureOf(word, formCounts == tagged.counts.end() ? nullptr : &formCounts->second);
+    auto picture = sources.wordNet.PictureOf(word, formCounts == tagged.counts.end() ? nullptr : &formCounts->second);
     const int degree = picture.degree;
     const bool unsuitable = IsUnsuitable(word, sources.unsuitable, sources.wordNet);
+    if (IsMassNoun(word, picture, sources)) picture.category = 's';
     ++counts.degrees[degree / 10];
     if (familiarity == 0 && !noun && degree == 0 && !unsuitable) continue;
     info += word;

@@ -227,6 +227,10 @@ bool ParsePictureList(const std::string& text, PictureList& list, std::string& e
     long value = 0;
     const std::string key(fields[0]);
     const bool sense = key.find('%') != std::string::npos;
+    if (sense && fields.size() == 3 && fields[1] == "-" && fields[2] == "place") {
+      list.places.insert(key);
+      continue;
+    }
     if (fields.size() != 3 || !ParseNumber(fields[1], 10, value) || value > 100 ||
         (!sense && !AllLowerLetters(key))) {
       error = std::string(line);
@@ -256,6 +260,15 @@ bool ParseUnsuitableList(const std::string& text, std::unordered_map<std::string
     list[std::string(fields[0])] = std::string(fields[1]);
   }
   return true;
+}
+
+std::string RegularPlural(const std::string& noun) {
+  if (noun.ends_with("s") || noun.ends_with("x") || noun.ends_with("z") || noun.ends_with("ch") ||
+      noun.ends_with("sh"))
+    return noun + "es";
+  if (noun.size() >= 2 && noun.back() == 'y' && std::string_view("aeiou").find(noun[noun.size() - 2]) == std::string_view::npos)
+    return noun.substr(0, noun.size() - 1) + "ies";
+  return noun + "s";
 }
 
 bool ParseFrequencies(const std::string& text, std::unordered_map<std::string, int>& familiarity,
@@ -357,6 +370,7 @@ bool WordNet::Load(const std::string& folder, std::string& error) {
   synsets_.clear();
   nounSenseSynsets_.clear();
   nounExceptions_.clear();
+  irregularSingulars_.clear();
   verbExceptions_.clear();
   std::string text;
   const auto read = [&](const char* name) {
@@ -492,26 +506,42 @@ bool WordNet::Load(const std::string& folder, std::string& error) {
       std::string_view inflected, base;
       if (!fields.Next(inflected) || !AllLowerLetters(inflected)) continue;
       auto& bases = exceptions[std::string(inflected)];
-      while (fields.Next(base))
+      while (fields.Next(base)) {
+        if (AllLowerLetters(base) && name[0] == 'n') irregularSingulars_.emplace(base);
         if (AllLowerLetters(base) && base != inflected) bases.emplace_back(base);
+      }
     }
   }
   return true;
 }
 
-void WordNet::SetPictureList(const PictureList& list) {
+std::vector<std::string> WordNet::SetPictureList(const PictureList& list) {
+  std::vector<std::string> unknown;
   roots_.clear();
   for (const auto& [key, factor] : list.senses) {
     const auto it = nounSenseSynsets_.find(key);
-    if (it == nounSenseSynsets_.end()) continue;
+    if (it == nounSenseSynsets_.end()) {
+      unknown.push_back(key);
+      continue;
+    }
     const auto category = list.categories.find(key);
     roots_[it->second] = Root{factor, category == list.categories.end() ? '\0' : category->second};
+  }
+  places_.clear();
+  for (const auto& key : list.places) {
+    const auto it = nounSenseSynsets_.find(key);
+    if (it != nounSenseSynsets_.end())
+      places_.insert(it->second);
+    else
+      unknown.push_back(key);
   }
   wordDegrees_ = list.words;
   wordCategories_.clear();
   for (const auto& [key, category] : list.categories)
     if (list.words.count(key)) wordCategories_[key] = category;
-  for (auto& s : synsets_) s.rooted = kUnknown;
+  for (auto& s : synsets_) s.rooted = s.place = kUnknown;
+  std::sort(unknown.begin(), unknown.end());
+  return unknown;
 }
 
 // The nearest listed root at or above the synset, kNone when none is;
@@ -526,6 +556,16 @@ int WordNet::Rooted(int synset, int depth) const {
   return found;
 }
 
+bool WordNet::IsPlace(int synset, int depth) const {
+  Synset& s = synsets_[static_cast<std::size_t>(synset)];
+  if (s.place != kUnknown) return s.place == 1;
+  bool found = places_.count(synset) > 0;
+  if (depth < 64)
+    for (std::size_t i = 0; !found && i < s.hypernyms.size(); ++i) found = IsPlace(s.hypernyms[i], depth + 1);
+  s.place = found ? 1 : 0;
+  return found;
+}
+
 int WordNet::Factor(int synset) const {
   const int rooted = Rooted(synset, 0);
   return rooted != kNone ? roots_.at(rooted).factor : FileFactor(synsets_[static_cast<std::size_t>(synset)].file);
@@ -534,7 +574,8 @@ int WordNet::Factor(int synset) const {
 char WordNet::Category(int synset) const {
   const int rooted = Rooted(synset, 0);
   const char listed = rooted != kNone ? roots_.at(rooted).category : '\0';
-  return listed ? listed : FileCategory(synsets_[static_cast<std::size_t>(synset)].file);
+  const char category = listed ? listed : FileCategory(synsets_[static_cast<std::size_t>(synset)].file);
+  return category == 'o' && IsPlace(synset, 0) ? 'l' : category;
 }
 
 WordNet::Picture WordNet::LemmaPicture(const std::string& word, const FormCounts* counts, bool plural) const {

@@ -59,14 +59,16 @@ struct PictureList {
   std::unordered_map<std::string, int> senses;  // sense key -> factor 0..100
   std::unordered_map<std::string, int> words;   // word -> degree 0..100
   std::unordered_map<std::string, char> categories;  // sense key or word -> category
+  std::unordered_set<std::string> places;             // sense keys of places
 };
 // The reasons of data/pictures.txt that name a kind of picture, with the
 // category letter of wordinfo.dat each stands for.
 inline constexpr std::pair<std::string_view, char> kPictureKinds[] = {
-    {"thing", 'o'}, {"animal", 'a'}, {"food", 'f'}, {"body", 'b'}, {"plant", 'p'}, {"person", 'h'}};
+    {"thing", 'o'}, {"animal", 'a'}, {"food", 'f'}, {"body", 'b'}, {"plant", 'p'}, {"place", 'l'}, {"person", 'h'}};
 // False with the line said in error at the first line that is none.
 bool ParsePictureList(const std::string& text, PictureList& list, std::string& error);
-inline constexpr std::string_view kUnsuitableReasons[] = {"vulgar", "sexual", "slur", "drug", "hate"};
+inline constexpr std::string_view kUnsuitableReasons[] = {"vulgar", "sexual",  "slur",    "drug",
+                                                          "hate",   "waste",   "disease", "unpleasant"};
 // Word -> reason.
 bool ParseUnsuitableList(const std::string& text, std::unordered_map<std::string, std::string>& list,
                          std::string& error);
@@ -91,6 +93,9 @@ inline constexpr std::string_view kContractionPieces[] = {"don", "won", "haven",
                                                            "wasn", "weren", "hasn", "hadn", "doesn", "didn",
                                                            "couldn", "wouldn", "shouldn", "mustn", "needn", "shan",
                                                            "ain", "ll", "ve"};
+// The plural a noun takes by the rules of spelling: boxes, cherries, socks.
+std::string RegularPlural(const std::string& noun);
+
 bool ParseFrequencies(const std::string& text, std::unordered_map<std::string, int>& familiarity,
                       std::string& error);
 
@@ -104,8 +109,10 @@ class WordNet {
   // the folder (with its trailing separator). False, with the file named in
   // error, when one of them cannot be read or data.noun holds no synset.
   bool Load(const std::string& folder, std::string& error);
-  // The reviewed sense roots and word degrees; call after Load.
-  void SetPictureList(const PictureList& list);
+  // The reviewed sense roots and word degrees; call after Load. Returns the
+  // sense keys WordNet does not have (a key is made of one of the synset's
+  // lemmas that is a plain word: "formation", not "geological_formation").
+  std::vector<std::string> SetPictureList(const PictureList& list);
 
   // How well the word (or the noun it is a plural of) names something that
   // can be pictured, 0 to 100; what kind of thing its picture is, as the
@@ -129,6 +136,8 @@ class WordNet {
   std::vector<std::string> Bases(const std::string& word) const;
   // The nouns the word may be a plural of.
   std::vector<std::string> PluralBases(const std::string& word) const;
+  // True when noun.exc gives the noun a plural of its own (mice, knives).
+  bool HasIrregularPlural(const std::string& noun) const { return irregularSingulars_.count(noun) > 0; }
 
   std::size_t LemmaCount() const { return lemmas_.size(); }
 
@@ -147,6 +156,7 @@ class WordNet {
     int file = 0;
     std::vector<int> hypernyms;
     int rooted = kUnknown;  // the nearest listed root at or above it, or kNone
+    int place = kUnknown;   // 1 when a listed place is at or above it, else 0
   };
   struct Root {
     int factor = 0;
@@ -154,6 +164,7 @@ class WordNet {
   };
   static constexpr int kUnknown = -2, kNone = -1;
   int Rooted(int synset, int depth) const;
+  bool IsPlace(int synset, int depth) const;
   int Factor(int synset) const;
   char Category(int synset) const;
   Picture LemmaPicture(const std::string& lemma, const FormCounts* counts, bool plural) const;
@@ -162,6 +173,8 @@ class WordNet {
   mutable std::vector<Synset> synsets_;
   std::unordered_map<std::string, int> nounSenseSynsets_;  // sense key -> synset
   std::unordered_map<int, Root> roots_;                     // synset -> its listed factor
+  std::unordered_set<int> places_;                          // the listed places' synsets
+  std::unordered_set<std::string> irregularSingulars_;
   std::unordered_map<std::string, int> wordDegrees_;
   std::unordered_map<std::string, char> wordCategories_;
   std::unordered_map<std::string, std::vector<std::string>> nounExceptions_, verbExceptions_;

@@ -412,6 +412,15 @@ TEST(BestPhrasesOnTheGeneratedDictionary, SpellTheDigitsWithSuitableWordsAndOffe
   // Of the phrases below the top one for ten digits or more, at least 60 %
   // change at least half of their words.
   EXPECT_GE(changed * 10, others * 6) << changed << " of " << others;
+  // Of words of the same worth, the familiar one ("fish clam soap", not
+  // "effigy clam soap"; "tape ships", not "tape shops"); and a long number
+  // takes two pictures for a word one cannot picture ("metro hotel", not
+  // "moderately", for the start of π).
+  EXPECT_EQ(FindBestPhrases(*dict, "8675309", 1).at(0).words.front(), "fish");
+  EXPECT_EQ(FindBestPhrases(*dict, "19690720", 1).at(0).words.at(1), "ships");
+  const auto pi = FindBestPhrases(*dict, "314159265358979323846264338327950288", 1).at(0);
+  EXPECT_NE(pi.words.front(), "moderately");
+  EXPECT_EQ(pi.picturable, pi.wordCount) << pi.phrase;
 }
 
 }  // namespace

@@ -18,14 +18,17 @@ namespace tq {
 namespace {
 
 // The fields of the peg order that tell the words of the test below apart
-// (all are nouns, and all begin with their digit's sound): a singular before
-// a plural, a strong picture before a weak one, a common word before a rare
-// one, then the level, then the kind of picture.
-std::tuple<bool, bool, bool, int, std::size_t> FirstFields(const RDictionary& dict, const std::string& word) {
+// (all begin with the same sound): in a list of three digits, not the
+// plural of the two-digit peg; a singular before a plural; then the fewest
+// points, then the kind of picture.
+std::tuple<bool, bool, int, std::size_t> FirstFields(const RDictionary& dict, const std::string& word,
+                                                     const std::vector<RPeg>& two) {
   const int p = dict.FindWord(word);
-  const RWordEntry& e = dict.EntryAt(p);
-  return {IsPluralWord(dict, p), dict.PictureDegree(e) < kStrongPicture, !dict.IsCommonEntry(e), kMaxFamiliarity - dict.Familiarity(e),
-          kPictureCategories.find(dict.PictureCategory(e))};
+  const std::string& code = dict.CodeAt(p);
+  const bool pluralOfPeg = !two.empty() && code.size() == 3 && two[std::stoul(code.substr(0, 2))].words.size() == 1 &&
+                           SingularOf(dict, p) == two[std::stoul(code.substr(0, 2))].words[0];
+  return {pluralOfPeg, IsPluralWord(dict, p), PegPenalty(dict, p),
+          kPictureCategories.find(dict.PictureCategory(dict.EntryAt(p)))};
 }
 
 TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
@@ -69,6 +72,7 @@ TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
 
     const auto pegs = MakePegList(dict, digits);
     ASSERT_EQ(pegs.size(), digits == 2 ? 100u : 1000u);
+    const auto two = digits == 3 ? MakePegList(dict, 2) : std::vector<RPeg>();
     std::set<std::string> seen;
     for (std::size_t n = 0; n < pegs.size(); ++n) {
       const RPeg& peg = pegs[n];
@@ -84,11 +88,22 @@ TEST(PegList, EveryNumberOnceSpelledByItsOwnWords) {
       }
       EXPECT_EQ(spelled, peg.number) << peg.Phrase();
       const auto it = picturable.find(peg.number);
+      if (digits == 3 && it != picturable.end() && peg.words.size() == 2) {
+        // A round number whose picture would only be the plural of the
+        // two-digit peg takes two pictures instead.
+        const auto& shorter = two[n / 10].words;
+        ASSERT_TRUE(peg.number.back() == '0' && shorter.size() == 1) << peg.Phrase();
+        EXPECT_TRUE(std::any_of(it->second.begin(), it->second.end(), [&](const std::string& w) {
+          return SingularOf(dict, dict.FindWord(w)) == shorter[0];
+        })) << peg.Phrase();
+        for (const std::string& w : peg.words) EXPECT_TRUE(dict.IsPicturableEntry(dict.EntryAt(dict.FindWord(w)))) << w;
+        continue;
+      }
       EXPECT_EQ(peg.picturable, it != picturable.end()) << peg.number;
       if (it == picturable.end()) continue;
       ASSERT_EQ(peg.words.size(), 1u) << peg.number;
       for (const std::string& other : it->second)
-        EXPECT_LE(FirstFields(dict, peg.words[0]), FirstFields(dict, other)) << peg.number << ": " << other;
+        EXPECT_LE(FirstFields(dict, peg.words[0], two), FirstFields(dict, other, two)) << peg.number << ": " << other;
     }
 
     // The worksheet gets the pegs as chosen words, which its phrase shows.
@@ -127,8 +142,8 @@ TEST(PegList, PickWhatAMemoryTrainerWould) {
   EXPECT_EQ(peg(84), "fire");  // "fry" is mostly a verb: no picture
   EXPECT_EQ(peg(14), "door");
   EXPECT_EQ(peg(11), "tot");   // "teeth" is a plural, though not of a word with an s
-  EXPECT_EQ(peg(21), "nut");   // the more common word first, whatever its kind
-  EXPECT_EQ(peg(71), "kit");   // as common: an object before an animal or a person
+  EXPECT_EQ(peg(21), "nut");   // the more familiar word first, though a plant and a knot a thing
+  EXPECT_EQ(peg(71), "kit");   // as familiar: an object before an animal or a person
   EXPECT_EQ(two[49].words, (std::vector<std::string>{".", "."})) << "never an unsuitable word";
   EXPECT_EQ(peg(49), "\xB7 \xB7");  // an uncovered digit shows as the mark
   EXPECT_EQ(SingularOf(dict, dict.FindWord("toes")), "toe");
@@ -161,17 +176,26 @@ TEST(PegListOnTheGeneratedDictionary, PicturesSingularsAndEveryDigitCovered) {
       }
       couldBe += pictures > 0 ? 1 : 0;
       pictured += pictures > 0 && peg.picturable ? 1 : 0;
-      // Not just the plural of the two-digit peg where another picture is.
-      if (list == &three && peg.picturable && pictures > 1 && peg.number.back() == '0') {
-        const auto& shorter = two[static_cast<std::size_t>(std::stoi(peg.number.substr(0, 2)))].words;
-        EXPECT_FALSE(shorter.size() == 1 && SingularOf(*dict, dict->FindWord(peg.words[0])) == shorter[0])
-            << peg.number << " " << peg.Phrase();
-      }
     }
   }
   EXPECT_LE(plurals, 2);
   EXPECT_EQ(two[66].Phrase(), "judge") << "a soft drug may be suggested, but it is no peg to keep";
   EXPECT_GE(pictured * 100, couldBe * 95) << pictured << " of " << couldBe;
+  // What a trainer would keep: a thing to hold or touch before a backdrop,
+  // a substance or a person, the familiar before the rare.
+  const std::map<int, std::pair<const char*, const char*>> kept = {
+      {7, {"sock", "sky"}},  {37, {"mug", "mike"}},   {40, {"rose", "rice"}}, {52, {"lion", "lane"}},
+      {53, {"lamb", "limb"}}, {94, {"bear", "bar"}},  {15, {"towel", "dial"}}, {33, {"mummy", "mom"}}};
+  for (const auto& [n, words] : kept) EXPECT_EQ(two[static_cast<std::size_t>(n)].Phrase(), words.first) << words.second;
+  EXPECT_NE(two[34].Phrase(), "mire");
+  // A round number is never only the plural of the two-digit peg while a
+  // pair of pictures is to be had (000 once was "sauces").
+  for (int n = 0; n < 1000; n += 10) {
+    const auto& shorter = two[static_cast<std::size_t>(n / 10)].words;
+    const auto& words = three[static_cast<std::size_t>(n)].words;
+    EXPECT_FALSE(words.size() == 1 && shorter.size() == 1 && SingularOf(*dict, dict->FindWord(words[0])) == shorter[0])
+        << three[static_cast<std::size_t>(n)].Phrase();
+  }
 }
 
 }  // namespace
