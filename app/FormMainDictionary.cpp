@@ -108,7 +108,7 @@ void TFormMain::PopupEditCodeClick() {
   if (!SelectedWord("Edit Code", selected)) return;
   // Refused before the input box: a word of the phrase keeps its code.
   if (InCurrentPhrase(selected)) {
-    ShowNotice("Word could edited since it is in the current phrase.");
+    ShowNotice("Word could not be edited since it is in the current phrase.");
     return;
   }
   const int k = dictionary_->FindWord(selected);
