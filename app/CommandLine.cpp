@@ -77,6 +77,37 @@ int Printed(std::ostream& out, std::ostream& err) {
   return CommandLineFailed;
 }
 
+// The exit statuses, as the end of the help shows them.
+std::string ExitStatusText() {
+  std::string text = "Exit status:\n";
+  for (const auto& [status, meaning] :
+       {std::pair{CommandLineDone, "done"},
+        {CommandLineDataError, "a data file (words.dat, mapping.txt) is missing or cannot be read"},
+        {CommandLineBadArgument, "a bad argument"},
+        {CommandLineFailed, "the output could not be written (a full disk, a closed pipe)"}})
+    text += "  " + std::to_string(status) + "  " + meaning + "\n";
+  return text;
+}
+
+// The toolkit names an unknown option without its dashes; the message names
+// it as it was typed, so that "--bogus" reads as "--bogus".
+QString UnknownOptionsText(const QStringList& names, const QStringList& arguments) {
+  QStringList typed;
+  for (const QString& name : names) {
+    QString shown = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    for (const QString& argument : arguments.mid(1)) {
+      const QString option = argument.section(QLatin1Char('='), 0, 0);
+      if (option == QStringLiteral("--") + name || option == QStringLiteral("-") + name) {
+        shown = option;
+        break;
+      }
+    }
+    typed.push_back(QStringLiteral("'%1'").arg(shown));
+  }
+  return typed.size() == 1 ? QStringLiteral("Unknown option %1.").arg(typed.front())
+                           : QStringLiteral("Unknown options: %1.").arg(typed.join(QStringLiteral(", ")));
+}
+
 int BadArgument(std::ostream& err, const QString& text) {
   err << kProductName << ": " << text.toStdString() << '\n'
       << "Run '" << kProductName << " --help' to see the options.\n";
@@ -203,10 +234,13 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   parser.addPositionalArgument(QStringLiteral("WORD"), QStringLiteral("The words for --code."),
                                QStringLiteral("[WORD...]"));
 
-  if (!parser.parse(arguments)) return BadArgument(err, parser.errorText());
+  if (!parser.parse(arguments))
+    return BadArgument(err, parser.unknownOptionNames().isEmpty()
+                                ? parser.errorText()
+                                : UnknownOptionsText(parser.unknownOptionNames(), arguments));
   if (parser.isSet(help)) {
     const std::string text = parser.helpText().toStdString();
-    out << text << (text.empty() || text.back() != '\n' ? "\n" : "");
+    out << text << (text.empty() || text.back() != '\n' ? "\n" : "") << '\n' << ExitStatusText();
     return Printed(out, err);
   }
   if (parser.isSet(version)) {
