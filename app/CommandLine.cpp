@@ -137,9 +137,10 @@ void PrintColumn(const RDictionary& dictionary, const std::string& digits, std::
 }
 
 // The best phrases, best first, one per line; a digit no word covers stays
-// the phrase's uncovered mark, and standard error says so.
-void PrintBest(const RDictionary& dictionary, const std::string& digits, std::size_t count, std::ostream& out,
-               std::ostream& err) {
+// the phrase's uncovered mark, and standard error says so. A list shorter
+// than the count asked for (`countGiven`) says why it ends.
+void PrintBest(const RDictionary& dictionary, const std::string& digits, std::size_t count, bool countGiven,
+               std::ostream& out, std::ostream& err) {
   const std::vector<RRankedPhrase> phrases = FindBestPhrases(dictionary, digits, count);
   for (const RRankedPhrase& phrase : phrases) out << Utf8(phrase.phrase) << '\n';
   if (!phrases.empty() && !phrases.front().complete)
@@ -147,6 +148,9 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
   if (phrases.size() < count && phrases.size() == BestPhrasesAllowed(digits.size()))
     err << kProductName << ": The list stops at " << phrases.size() << " phrases: a number of " << digits.size()
         << " digits allows no more.\n";
+  else if (phrases.size() < count && countGiven)
+    err << kProductName << ": The list stops at " << phrases.size() << (phrases.size() == 1 ? " phrase" : " phrases")
+        << ": there are no more.\n";
 }
 
 // The scenes of the number's best phrase at the places of the user's journey
@@ -311,7 +315,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   else if (parser.isSet(journeyOption))
     PrintJourney(*dictionary, digits, paths.userDirectory, out, err);
   else
-    PrintBest(*dictionary, digits, phraseCount, out, err);
+    PrintBest(*dictionary, digits, phraseCount, parser.isSet(count), out, err);
   return Printed(out, err);
 }
 

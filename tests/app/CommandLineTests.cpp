@@ -266,9 +266,16 @@ TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
     }
     EXPECT_EQ(run.out, expected) << number;
   }
-  // Twenty by default, as the dialog lists them.
+  // Twenty by default, as the dialog lists them; a number with fewer
+  // phrases than --count asks for lists them all, and says that is all.
   const Outcome many = Start({"--best", "91919191"});
   EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 20);
+  const Outcome all = Start({"--best", "91", "--count", "1000"});
+  const std::size_t listed = FindBestPhrases(*dictionary, "91", 1000).size();
+  ASSERT_LT(listed, 1000u);
+  EXPECT_EQ(static_cast<std::size_t>(std::count(all.out.begin(), all.out.end(), '\n')), listed);
+  EXPECT_EQ(all.err, "Tessaloquine: The list stops at " + std::to_string(listed) +
+                         (listed == 1 ? " phrase" : " phrases") + ": there are no more.\n");
   // No word of the small dictionary has a 2 in its code: the digit stays a
   // dot, and standard error says so.
   const Outcome gap = Start({"--best", "14-2", "--count", "1"});
