@@ -56,9 +56,10 @@ void TFormMain::ChangeDictionary(const char* name, const std::function<void()>& 
   RDictionaryEdit edit = dictionary_->EndEdit();
   if (edit.Empty()) return RecordEntryStep(name);
   dictionary_->BuildCodeIndex();
+  // Counted after the command, which may have given the entry a new phrase.
+  const std::size_t shownWords = currentNumber_ ? ChosenWordCount(currentNumber_->Slots()) : 0;
   RefreshColumnsAfterDictionaryChange(shownBefore);
-  const bool shownLost = shownBefore && currentNumber_ &&
-                         ChosenWordCount(currentNumber_->Slots()) < ChosenWordCount(shownBefore->slotTexts);
+  const bool shownLost = currentNumber_ && ChosenWordCount(currentNumber_->Slots()) < shownWords;
   // The other entries lose their words now, not when next shown: the step
   // then holds every phrase the change took words from, and Undo gives
   // them back with the words.

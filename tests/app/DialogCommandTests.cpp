@@ -393,6 +393,8 @@ TEST_F(DialogCommandTest, RandomPhraseCommitsFirstAndCancelKeepsTheEntry) {
 TEST_F(DialogCommandTest, EditPhraseAsksToAddAnUnknownWordAndStoresThePhraseThatPasses) {
   Start();
   EnterNumber("51");
+  ChooseWord(0, "ale");
+  ChooseWord(1, "tie");
   form->CurrentWorksheet()->SetModified(false);
   platform.QueueModal([](QDialog* dialog) {
     dialog->show();
@@ -414,6 +416,8 @@ TEST_F(DialogCommandTest, EditPhraseAsksToAddAnUnknownWordAndStoresThePhraseThat
   EXPECT_EQ(form->WordColumns()->ColumnCount(), 1);
   EXPECT_TRUE(Lists(0, "lad"));
   EXPECT_TRUE(Modified());
+  // Fewer words than before, but none lost to the word added.
+  EXPECT_EQ(platform.statusText.find("lost words"), std::string::npos) << platform.statusText;
 }
 
 TEST_F(DialogCommandTest, CodesChangedBeforeAnEditPhraseCancelReachTheColumnsButNoOfferedWord) {
