@@ -77,6 +77,37 @@ int Printed(std::ostream& out, std::ostream& err) {
   return CommandLineFailed;
 }
 
+// The exit statuses, as the end of the help shows them.
+std::string ExitStatusText() {
+  std::string text = "Exit status:\n";
+  for (const auto& [status, meaning] :
+       {std::pair{CommandLineDone, "done"},
+        {CommandLineDataError, "a data file (words.dat, mapping.txt) is missing or cannot be read"},
+        {CommandLineBadArgument, "a bad argument"},
+        {CommandLineFailed, "the output could not be written (a full disk, a closed pipe)"}})
+    text += "  " + std::to_string(status) + "  " + meaning + "\n";
+  return text;
+}
+
+// The toolkit names an unknown option without its dashes; the message names
+// it as it was typed, so that "--bogus" reads as "--bogus".
+QString UnknownOptionsText(const QStringList& names, const QStringList& arguments) {
+  QStringList typed;
+  for (const QString& name : names) {
+    QString shown = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    for (const QString& argument : arguments.mid(1)) {
+      const QString option = argument.section(QLatin1Char('='), 0, 0);
+      if (option == QStringLiteral("--") + name || option == QStringLiteral("-") + name) {
+        shown = option;
+        break;
+      }
+    }
+    typed.push_back(QStringLiteral("'%1'").arg(shown));
+  }
+  return typed.size() == 1 ? QStringLiteral("Unknown option %1.").arg(typed.front())
+                           : QStringLiteral("Unknown options: %1.").arg(typed.join(QStringLiteral(", ")));
+}
+
 int BadArgument(std::ostream& err, const QString& text) {
   err << kProductName << ": " << text.toStdString() << '\n'
       << "Run '" << kProductName << " --help' to see the options.\n";
@@ -106,9 +137,10 @@ void PrintColumn(const RDictionary& dictionary, const std::string& digits, std::
 }
 
 // The best phrases, best first, one per line; a digit no word covers stays
-// the phrase's uncovered mark, and standard error says so.
-void PrintBest(const RDictionary& dictionary, const std::string& digits, std::size_t count, std::ostream& out,
-               std::ostream& err) {
+// the phrase's uncovered mark, and standard error says so. A list shorter
+// than the count asked for (`countGiven`) says why it ends.
+void PrintBest(const RDictionary& dictionary, const std::string& digits, std::size_t count, bool countGiven,
+               std::ostream& out, std::ostream& err) {
   const std::vector<RRankedPhrase> phrases = FindBestPhrases(dictionary, digits, count);
   for (const RRankedPhrase& phrase : phrases) out << Utf8(phrase.phrase) << '\n';
   if (!phrases.empty() && !phrases.front().complete)
@@ -116,6 +148,9 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
   if (phrases.size() < count && phrases.size() == BestPhrasesAllowed(digits.size()))
     err << kProductName << ": The list stops at " << phrases.size() << " phrases: a number of " << digits.size()
         << " digits allows no more.\n";
+  else if (phrases.size() < count && countGiven)
+    err << kProductName << ": The list stops at " << phrases.size() << (phrases.size() == 1 ? " phrase" : " phrases")
+        << ": there are no more.\n";
 }
 
 // The scenes of the number's best phrase at the places of the user's journey
@@ -203,10 +238,13 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   parser.addPositionalArgument(QStringLiteral("WORD"), QStringLiteral("The words for --code."),
                                QStringLiteral("[WORD...]"));
 
-  if (!parser.parse(arguments)) return BadArgument(err, parser.errorText());
+  if (!parser.parse(arguments))
+    return BadArgument(err, parser.unknownOptionNames().isEmpty()
+                                ? parser.errorText()
+                                : UnknownOptionsText(parser.unknownOptionNames(), arguments));
   if (parser.isSet(help)) {
     const std::string text = parser.helpText().toStdString();
-    out << text << (text.empty() || text.back() != '\n' ? "\n" : "");
+    out << text << (text.empty() || text.back() != '\n' ? "\n" : "") << '\n' << ExitStatusText();
     return Printed(out, err);
   }
   if (parser.isSet(version)) {
@@ -277,7 +315,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   else if (parser.isSet(journeyOption))
     PrintJourney(*dictionary, digits, paths.userDirectory, out, err);
   else
-    PrintBest(*dictionary, digits, phraseCount, out, err);
+    PrintBest(*dictionary, digits, phraseCount, parser.isSet(count), out, err);
   return Printed(out, err);
 }
 

@@ -15,12 +15,13 @@
 
 namespace tq {
 
-// Exit statuses of the command line.
+// Exit statuses of the command line, each for one kind of failure; --help
+// lists them.
 enum CommandLineStatus : int {
   CommandLineDone = 0,
-  CommandLineDataError = 1,   // words.dat or mapping.txt could not be read
-  CommandLineFailed = 1,      // the output could not be written
+  CommandLineDataError = 1,   // words.dat or mapping.txt is missing or could not be read
   CommandLineBadArgument = 2,
+  CommandLineFailed = 3,      // the output could not be written
 };
 
 // True when the arguments (without the program's name) are for the command

@@ -57,6 +57,7 @@ class RConfig;
 class RDictionary;
 class RNumber;
 class RWorksheet;
+struct RSlotPlaces;
 class TFindDialog;
 class TFormAbout;
 class TFormDict;
@@ -235,7 +236,8 @@ class TFormMain : public QMainWindow, private TMainDialogs {
   bool InCurrentPhrase(const std::string& word) const;
   // After the dictionary's words or codes changed: the current entry's
   // words checked (and repaired, with the warning) and the columns redone.
-  void RefreshColumnsAfterDictionaryChange();
+  // `before`: where its words stood before the change, when known.
+  void RefreshColumnsAfterDictionaryChange(const RSlotPlaces* before = nullptr);
   // The dialogs that read or write the configuration get it (or null at
   // shutdown) together with the word strip.
   void SetDialogsConfig(RConfig* config);

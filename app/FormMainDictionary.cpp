@@ -22,12 +22,12 @@
 
 namespace tq {
 
-void TFormMain::RefreshColumnsAfterDictionaryChange() {
+void TFormMain::RefreshColumnsAfterDictionaryChange(const RSlotPlaces* before) {
   if (!ScrollBox) return;
   // A repair lays the columns out again, but a column whose digits stayed
   // the same keeps its rows; those may show removed words or miss new ones
   // now, so every filled column is refilled as well.
-  if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
+  if (!ScrollBox->ValidateSlots(before)) ScrollBox->RebuildColumns();
   ScrollBox->RefillColumns();
   // The words' codes may have changed under the same phrase.
   FollowEntryInJourney(true);
@@ -108,7 +108,7 @@ void TFormMain::PopupEditCodeClick() {
   if (!SelectedWord("Edit Code", selected)) return;
   // Refused before the input box: a word of the phrase keeps its code.
   if (InCurrentPhrase(selected)) {
-    ShowNotice("Word could edited since it is in the current phrase.");
+    ShowNotice("Word could not be edited since it is in the current phrase.");
     return;
   }
   const int k = dictionary_->FindWord(selected);

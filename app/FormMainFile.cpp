@@ -171,8 +171,12 @@ bool TFormMain::SaveWorksheetAs() {
   if (FileExists(path)) goOn = AskOverwrite(path);
   bool saved = false;
   if (goOn) {
+    // The worksheet takes the new name only once it is written there: after
+    // a failed save, Save goes on to the file it came from.
+    const std::string oldName = worksheet_->FileName();
     worksheet_->SetFileName(path);
     saved = SaveWorksheet();
+    if (!saved) worksheet_->SetFileName(oldName);
     if (saved && config_) {
       config_->AddToHistory(path);
       UpdateHistoryMenu();

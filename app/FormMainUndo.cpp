@@ -8,6 +8,7 @@
 
 #include "FormMain.h"
 #include "Messages.h"
+#include "RNumber.h"
 #include "RWorksheet.h"
 #include "SlotLogic.h"
 #include "WordColumns.h"
@@ -45,20 +46,36 @@ void TFormMain::RecordMoveStep(const char* name, int from, int to) {
 
 void TFormMain::ChangeDictionary(const char* name, const std::function<void()>& command) {
   if (!dictionary_ || !worksheet_) return command();
+  // Where every phrase's words stand before the change: a word it takes
+  // away, or recodes, then gives back just the digits it stood on.
+  const std::vector<RSlotPlaces> before = SlotPlacesOf(*dictionary_, *worksheet_);
+  const auto current = static_cast<std::size_t>(currentIndex_);
+  const RSlotPlaces* shownBefore = currentNumber_ && current < before.size() ? &before[current] : nullptr;
   dictionary_->BeginEdit();
   command();
   RDictionaryEdit edit = dictionary_->EndEdit();
   if (edit.Empty()) return RecordEntryStep(name);
   dictionary_->BuildCodeIndex();
-  RefreshColumnsAfterDictionaryChange();
+  // Counted after the command, which may have given the entry a new phrase.
+  const std::size_t shownWords = currentNumber_ ? ChosenWordCount(currentNumber_->Slots()) : 0;
+  RefreshColumnsAfterDictionaryChange(shownBefore);
+  const bool shownLost = currentNumber_ && ChosenWordCount(currentNumber_->Slots()) < shownWords;
   // The other entries lose their words now, not when next shown: the step
   // then holds every phrase the change took words from, and Undo gives
   // them back with the words.
-  std::vector<REntryChange> others = RepairLostWords(*dictionary_, *worksheet_, currentIndex_);
+  std::vector<REntryChange> others = RepairLostWords(*dictionary_, *worksheet_, currentIndex_, &before);
   for (const REntryChange& change : others) RefreshNumberRow(change.index);
-  if (others.size() == 1) ShowStatusAlert("1 more phrase lost words with this change; Undo gives it back.");
-  if (others.size() > 1)
-    ShowStatusAlert(std::to_string(others.size()) + " more phrases lost words with this change; Undo gives them back.");
+  // One note for all of them; it also takes the place of the strip's note
+  // on a word the user removed, which Undo now gives back.
+  const std::string count = std::to_string(others.size());
+  if (shownLost && others.empty())
+    ShowStatusAlert("The phrase lost words with this change; Undo gives them back.");
+  else if (shownLost)
+    ShowStatusAlert("The phrase and " + count + " more lost words with this change; Undo gives them back.");
+  else if (others.size() == 1)
+    ShowStatusAlert("1 more phrase lost words with this change; Undo gives it back.");
+  else if (others.size() > 1)
+    ShowStatusAlert(count + " more phrases lost words with this change; Undo gives them back.");
   undoHistory_.RecordDictionaryChange(name, *worksheet_, std::move(edit), std::move(others));
   UpdateUndoMenu();
 }

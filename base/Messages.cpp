@@ -68,6 +68,8 @@ void ShowError(const std::string& text) { Show("Error: " + text, MessageIcon::Er
 
 void ShowWarning(const std::string& text) { Show("Warning: " + text, MessageIcon::Error); }
 
+void ShowCaution(const std::string& text) { Show("Warning: " + text, MessageIcon::Warning); }
+
 int ShowNotice(const std::string& text) { return Show(text, MessageIcon::None); }
 
 bool AskOverwrite(const std::string& path) {

@@ -30,6 +30,9 @@ void ShowFatalError(const std::string& text);
 void ShowError(const std::string& text);
 // "Warning: " + text, with the stop icon as for errors.
 void ShowWarning(const std::string& text);
+// "Warning: " + text, with the warning icon: for a change the program made
+// to the user's own work (a phrase that lost a word), which is no error.
+void ShowCaution(const std::string& text);
 // The text as it is, no icon; returns the box's result (OK).
 int ShowNotice(const std::string& text);
 

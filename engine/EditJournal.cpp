@@ -65,6 +65,7 @@ void RDictionary::PutState(const RWordState& s) {
     entries_.insert(at, s.entry);
   } else if (there) {
     entries_.erase(at);
+    removedSinceStart_.insert(s.word);
   }
   KeepListed(addedWords_, s.word, s.added);
   KeepListed(removedWords_, s.word, s.removed);

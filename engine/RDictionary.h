@@ -250,6 +250,12 @@ class RDictionary {
   // 0, or -1 when the code is not digits or words.txt could not hold the
   // word; nothing is stored then and the reason has been shown.
   int EditCode(const std::string& word, const std::string& code);
+  // True when the user took the word out of the dictionary since the
+  // program started (and it is still out): a phrase that loses it then is no
+  // surprise, unlike one that names a word the files do not hold.
+  bool RemovedSinceStart(const std::string& word) const {
+    return FindWord(word) < 0 && removedSinceStart_.count(word) > 0;
+  }
   int RemovedCount() const { return static_cast<int>(removedWords_.size()); }
   const std::string& RemovedAt(int position) const { return removedWords_[static_cast<std::size_t>(position)]; }
   bool ChangesMade() const { return changesMade_; }
@@ -321,6 +327,7 @@ class RDictionary {
   std::vector<std::string> editedWords_;
   std::vector<std::string> editedCodes_;
   bool changesMade_ = false;
+  std::unordered_set<std::string> removedSinceStart_;
 
   // What BeginEdit has noted so far.
   struct REditNotes {

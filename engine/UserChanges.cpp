@@ -306,6 +306,7 @@ int RDictionary::RemoveWord(const std::string& word) {
   entries_.erase(it);
   SortedErase(addedWords_, word);
   SortedInsert(removedWords_, word);
+  removedSinceStart_.insert(word);
   changesMade_ = true;
   return p;
 }

@@ -20,8 +20,11 @@ namespace {
 
 constexpr std::size_t kLongestCode = RDictionary::kMaxCodeLength;
 // The best words kept for each code: far more than weighing down the words
-// offered higher in a list of twenty can use up.
+// offered higher in a list of twenty can use up. A longer list keeps as
+// many as it has phrases, so that a code's words last to its end.
 constexpr std::size_t kGroupWords = 64;
+// A word's place in its group's order is held in 16 bits.
+static_assert(kMaxBestPhrases <= std::numeric_limits<std::uint16_t>::max());
 // Steps the exact search for one phrase may take before the quick way takes
 // over: many times what a number of kSearchedDigits digits needs, unless it
 // must avoid a repeated word in many places at once.
@@ -150,7 +153,8 @@ bool AllDigits(std::string_view code) {
 }
 
 // The words whose codes occur in the digits, grouped by code, each group
-// keeping its best kGroupWords words, best first. Held by code rather than
+// keeping its best kGroupWords words (or as many as the list has phrases,
+// when that is more), best first. Held by code rather than
 // by place in the digits, so that a long number costs no more than the
 // dictionary. Words no suggestion may offer are left out.
 class CodeWords {
@@ -158,7 +162,8 @@ class CodeWords {
   static constexpr std::uint32_t kMark = (1u << 26) - 1;  // the uncovered mark's group
 
   // False when the caller stopped the search.
-  bool Gather(const RDictionary& d, std::string_view digits, const Weights& weights, Work& work) {
+  bool Gather(const RDictionary& d, std::string_view digits, std::size_t groupWords, const Weights& weights,
+              Work& work) {
     digits_ = digits;
     const std::size_t n = digits.size();
     const std::size_t longest = std::min(n, kLongestCode);
@@ -201,9 +206,9 @@ class CodeWords {
     }
     for (auto& g : groups_) {
       const auto before = [](const Candidate& a, const Candidate& b) { return Before(a.cost, a.entry, b.cost, b.entry); };
-      if (g.size() > kGroupWords) {
-        std::partial_sort(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(kGroupWords), g.end(), before);
-        g.resize(kGroupWords);
+      if (g.size() > groupWords) {
+        std::partial_sort(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(groupWords), g.end(), before);
+        g.resize(groupWords);
       } else {
         std::sort(g.begin(), g.end(), before);
       }
@@ -414,7 +419,7 @@ class Picker {
     int entry;           // its last word, kMarkEntry for the mark
     Way way;             // the way its last word took
     std::uint16_t position;
-    std::uint8_t rank;   // the word's place in its group's order
+    std::uint16_t rank;  // the word's place in its group's order
     std::uint8_t phase;  // 0: a word the beginning had not used yet; 1: a used one
     std::uint8_t extraLeft;
     std::uint8_t depth;
@@ -594,7 +599,7 @@ class Picker {
   }
 
   // The group's words in the order they now weigh, for the exact search.
-  const std::vector<std::uint8_t>& Order(std::uint32_t g) {
+  const std::vector<std::uint16_t>& Order(std::uint32_t g) {
     if (orders_.size() != words_.GroupCount()) {
       orders_.assign(words_.GroupCount(), {});
       orderPick_.assign(words_.GroupCount(), 0);
@@ -604,8 +609,8 @@ class Picker {
     orderPick_[g] = pick_;
     const auto& group = words_.Group(g);
     order.resize(group.size());
-    for (std::size_t i = 0; i < group.size(); ++i) order[i] = static_cast<std::uint8_t>(i);
-    std::sort(order.begin(), order.end(), [&](std::uint8_t a, std::uint8_t b) {
+    for (std::size_t i = 0; i < group.size(); ++i) order[i] = static_cast<std::uint16_t>(i);
+    std::sort(order.begin(), order.end(), [&](std::uint16_t a, std::uint16_t b) {
       return Before(Weighed(group[a]), group[a].entry, Weighed(group[b]), group[b].entry);
     });
     return order;
@@ -767,7 +772,7 @@ class Picker {
     node.parent = parent;
     node.entry = word.entry;
     node.way = w;
-    node.rank = static_cast<std::uint8_t>(rank);
+    node.rank = static_cast<std::uint16_t>(rank);
     node.phase = static_cast<std::uint8_t>(phase);
     node.depth = static_cast<std::uint8_t>(from.depth + 1);
     node.path = static_cast<std::uint32_t>(paths_.size());
@@ -848,7 +853,7 @@ class Picker {
   std::vector<unsigned> offeredIn_;     // per entry: the size of the list when it last joined
   std::set<std::vector<int>> listed_;
   std::vector<Cheapest> cheapest_;      // per group
-  std::vector<std::vector<std::uint8_t>> orders_;
+  std::vector<std::vector<std::uint16_t>> orders_;
   std::vector<unsigned> orderPick_;
   std::vector<std::array<Score, 2>> best_;
   std::vector<std::array<std::uint32_t, 2>> links_;
@@ -905,7 +910,7 @@ std::vector<RRankedPhrase> FindBestPhrases(const RDictionary& dictionary, std::s
   // A long number's first pick weighs the digits twice (WalkLong).
   Work work(progress, n * (1 + (keepWays ? 1 : 0) + count + (weights.longNumber ? 1 : 0)));
   CodeWords words;
-  if (!words.Gather(dictionary, only, weights, work)) return {};
+  if (!words.Gather(dictionary, only, std::max(kGroupWords, count), weights, work)) return {};
   Ways ways(words, n, weights);
   if (keepWays && !ways.KeepAll(work)) return {};
   Picker picker(dictionary, words, ways, n, weights);

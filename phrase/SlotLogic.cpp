@@ -432,16 +432,130 @@ RSlotFault FindSlotFault(const RDictionary& dictionary, const RNumber& number) {
   return {};
 }
 
-void RepairSlots(RNumber& number, const RSlotFault& fault) {
-  if (fault.kind == RSlotFault::Kind::None) return;
-  number.DeleteSlots(fault.slot, number.SlotCount() - fault.slot);
-  if (fault.kind != RSlotFault::Kind::ExtraDot)
-    number.InsertSlots(number.SlotCount(), static_cast<int32_t>(number.Digits().size() - fault.covered),
-                       kUncoveredSlot);
-  number.ComposePhrase(0, 0);
+RSlotPlaces SlotPlaces(const RDictionary& dictionary, const RNumber& number) {
+  RSlotPlaces places;
+  places.slotTexts = number.Slots();
+  places.lengths.reserve(places.slotTexts.size());
+  for (const std::string& slot : places.slotTexts) {
+    if (IsUncoveredSlot(slot)) {
+      places.lengths.push_back(1);
+      continue;
+    }
+    const int k = dictionary.FindWord(slot);
+    places.lengths.push_back(k >= 0 ? dictionary.CodeAt(k).size() : dictionary.CodeOfNewWord(slot).size());
+  }
+  return places;
 }
 
-std::vector<REntryChange> RepairLostWords(const RDictionary& dictionary, RWorksheet& worksheet, int32_t skip) {
+std::vector<RSlotPlaces> SlotPlacesOf(const RDictionary& dictionary, const RWorksheet& worksheet) {
+  std::vector<RSlotPlaces> places;
+  places.reserve(static_cast<std::size_t>(worksheet.Count()));
+  for (int32_t i = 0; i < worksheet.Count(); ++i) places.push_back(SlotPlaces(dictionary, worksheet.At(i)));
+  return places;
+}
+
+namespace {
+
+// Notes the first word a repair takes out, and why.
+void NoteTakenOut(RSlotRepair& repair, const RDictionary& dictionary, const std::string& word) {
+  if (repair.kind != RSlotFault::Kind::None) return;
+  repair.kind = dictionary.FindWord(word) < 0 ? RSlotFault::Kind::LostWord : RSlotFault::Kind::ChangedCode;
+  repair.word = word;
+}
+
+// Every slot stands where `lengths` puts it, and they add up to the digits:
+// a word that does not spell just the digits it stands on gives them back
+// as "." slots, and nothing else moves.
+std::vector<std::string> UncoverInPlace(const RDictionary& dictionary, const std::string& digits,
+                                        const std::vector<std::string>& slots,
+                                        const std::vector<std::size_t>& lengths, RSlotRepair& repair) {
+  std::vector<std::string> out;
+  out.reserve(digits.size());
+  std::size_t p = 0;
+  for (std::size_t i = 0; i < slots.size(); ++i) {
+    const std::string& slot = slots[i];
+    const std::size_t length = lengths[i];
+    const int k = IsUncoveredSlot(slot) ? -1 : dictionary.FindWord(slot);
+    if (IsUncoveredSlot(slot) || (k >= 0 && dictionary.CodeAt(k).size() == length &&
+                                  digits.compare(p, length, dictionary.CodeAt(k)) == 0)) {
+      out.push_back(slot);
+    } else {
+      NoteTakenOut(repair, dictionary, slot);
+      out.insert(out.end(), length, kUncoveredSlot);
+    }
+    p += length;
+  }
+  return out;
+}
+
+// Where the slots stood is not known: the words that fit from the start
+// (up to `fault`, the first that does not) and those that fit from the end
+// keep their places, and the digits between them are uncovered.
+std::vector<std::string> UncoverBetweenFits(const RDictionary& dictionary, const std::string& digits,
+                                            const std::vector<std::string>& slots, const RSlotFault& fault,
+                                            RSlotRepair& repair) {
+  const auto first = static_cast<std::size_t>(fault.slot);
+  std::size_t end = slots.size();  // the slots from here on fit from the end
+  std::size_t q = digits.size();   // where they begin
+  for (; end > first; --end) {
+    const std::string& slot = slots[end - 1];
+    std::size_t length = 1;
+    if (!IsUncoveredSlot(slot)) {
+      const int k = dictionary.FindWord(slot);
+      if (k < 0) break;
+      const std::string& code = dictionary.CodeAt(k);
+      length = code.size();
+      if (length > q - fault.covered || digits.compare(q - length, length, code) != 0) break;
+    } else if (q == fault.covered) {
+      break;
+    }
+    q -= length;
+  }
+  std::vector<std::string> out(slots.begin(), slots.begin() + static_cast<std::ptrdiff_t>(first));
+  for (std::size_t i = first; i < end; ++i)
+    if (!IsUncoveredSlot(slots[i])) NoteTakenOut(repair, dictionary, slots[i]);
+  out.insert(out.end(), q - fault.covered, kUncoveredSlot);
+  out.insert(out.end(), slots.begin() + static_cast<std::ptrdiff_t>(end), slots.end());
+  return out;
+}
+
+}  // namespace
+
+RSlotRepair RepairSlots(const RDictionary& dictionary, RNumber& number, const RSlotPlaces* before) {
+  using Kind = RSlotFault::Kind;
+  RSlotRepair repair;
+  const RSlotFault fault = FindSlotFault(dictionary, number);
+  if (fault.kind == Kind::None) return repair;
+  repair.changed = true;
+  if (fault.kind == Kind::ExtraDot || fault.kind == Kind::DigitsLeft) {
+    number.DeleteSlots(fault.slot, number.SlotCount() - fault.slot);
+    if (fault.kind == Kind::DigitsLeft)
+      number.InsertSlots(number.SlotCount(), static_cast<int32_t>(number.Digits().size() - fault.covered),
+                         kUncoveredSlot);
+    number.ComposePhrase(0, 0);
+    return repair;
+  }
+  // A word is gone or spells other digits now. Where each slot stood is
+  // known from before the change when the slots are still those; else it
+  // is guessed from the codes the words have (or would get back).
+  RSlotPlaces guessed;
+  const bool known =
+      before && before->slotTexts.size() == before->lengths.size() && before->slotTexts == number.Slots();
+  if (!known) guessed = SlotPlaces(dictionary, number);
+  const std::vector<std::size_t>& lengths = known ? before->lengths : guessed.lengths;
+  std::size_t total = 0;
+  for (std::size_t length : lengths) total += length;
+  std::vector<std::string> slots =
+      total == number.Digits().size()
+          ? UncoverInPlace(dictionary, number.Digits(), number.Slots(), lengths, repair)
+          : UncoverBetweenFits(dictionary, number.Digits(), number.Slots(), fault, repair);
+  number.SetSlots(std::move(slots));
+  number.ComposePhrase(0, 0);
+  return repair;
+}
+
+std::vector<REntryChange> RepairLostWords(const RDictionary& dictionary, RWorksheet& worksheet, int32_t skip,
+                                          const std::vector<RSlotPlaces>* before) {
   std::vector<REntryChange> changes;
   for (int32_t i = 0; i < worksheet.Count(); ++i) {
     if (i == skip) continue;
@@ -449,22 +563,23 @@ std::vector<REntryChange> RepairLostWords(const RDictionary& dictionary, RWorksh
     const RSlotFault fault = FindSlotFault(dictionary, entry);
     if (fault.kind != RSlotFault::Kind::LostWord && fault.kind != RSlotFault::Kind::ChangedCode) continue;
     REntryChange& change = changes.emplace_back(REntryChange{i, entry, {}});
-    RepairSlots(entry, fault);
+    const auto at = static_cast<std::size_t>(i);
+    RepairSlots(dictionary, entry, before && at < before->size() ? &(*before)[at] : nullptr);
     change.after = entry;
   }
   return changes;
 }
 
-bool RWordColumns::ValidateSlots(RNumber& number) {
-  const RSlotFault fault = FindSlotFault(*dictionary_, number);
-  const bool wordFault = fault.kind == RSlotFault::Kind::LostWord || fault.kind == RSlotFault::Kind::ChangedCode;
-  const std::string word = wordFault ? number.Slot(fault.slot) : std::string();
-  if (fault.kind == RSlotFault::Kind::LostWord)
-    ShowWarning("Word '" + word + "' not found in dictionary. Word will be deleted.");
-  if (fault.kind == RSlotFault::Kind::ChangedCode)
-    ShowWarning("Code for word '" + word + "' has been changed. Word will be deleted.");
-  if (fault.kind == RSlotFault::Kind::None) return true;
-  RepairSlots(number, fault);
+bool RWordColumns::ValidateSlots(RNumber& number, const RSlotPlaces* before) {
+  const RSlotRepair repair = RepairSlots(*dictionary_, number, before);
+  if (!repair.changed) return true;
+  const std::string& word = repair.word;
+  if (repair.kind == RSlotFault::Kind::LostWord && dictionary_->RemovedSinceStart(word))
+    ShowStatusAlert("Word '" + word + "' was removed from the dictionary; its digits are uncovered in the phrase.");
+  else if (repair.kind == RSlotFault::Kind::LostWord)
+    ShowCaution("Word '" + word + "' not found in dictionary. Word will be deleted.");
+  else if (repair.kind == RSlotFault::Kind::ChangedCode)
+    ShowCaution("Code for word '" + word + "' has been changed. Word will be deleted.");
   // The phrase is composed without a preview.
   highlightStart_ = highlightLength_ = 0;
   return false;

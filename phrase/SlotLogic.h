@@ -112,14 +112,47 @@ struct RSlotFault {
   std::size_t covered = 0;
 };
 RSlotFault FindSlotFault(const RDictionary& dictionary, const RNumber& number);
-// Mends what FindSlotFault found: the faulty slot and every slot after it go,
-// and every digit not covered before it becomes a "." slot; the phrase is
-// composed afresh without a preview. Says nothing.
-void RepairSlots(RNumber& number, const RSlotFault& fault);
+
+// Where an entry's slots stand: the slots and the digits each covers, one
+// for "." and a word's code's length. A word the dictionary does not know
+// is given the length of the code it would come back with (RDictionary::
+// CodeOfNewWord), the best guess of the digits it stood on. Taken before a
+// change to the dictionary or the mapping, it tells the repair after the
+// change where every word stood, also one that is gone or recoded now.
+struct RSlotPlaces {
+  std::vector<std::string> slotTexts;
+  std::vector<std::size_t> lengths;
+};
+RSlotPlaces SlotPlaces(const RDictionary& dictionary, const RNumber& number);
+// The same for every entry of the worksheet, in its order.
+std::vector<RSlotPlaces> SlotPlacesOf(const RDictionary& dictionary, const RWorksheet& worksheet);
+
+// What RepairSlots did: whether the slots changed, and the first word it
+// took out and why (LostWord or ChangedCode; None when it only trimmed or
+// added uncovered digits).
+struct RSlotRepair {
+  bool changed = false;
+  RSlotFault::Kind kind = RSlotFault::Kind::None;
+  std::string word;
+};
+// Mends what FindSlotFault finds. A word the dictionary lost, or whose code
+// no longer spells the digits it stood on, becomes one "." per digit it
+// stood on; every other word keeps its place, however long the phrase.
+// Where each slot stood comes from `before` when that holds the entry's
+// slots as they are now, else from SlotPlaces; should those places not add
+// up to the digits, the words that fit from the start and from the end
+// keep theirs and the digits between them are uncovered. A "." past the
+// last digit goes with what follows it, and digits left after the last
+// slot become "." slots. The phrase is composed afresh without a preview.
+// Says nothing.
+RSlotRepair RepairSlots(const RDictionary& dictionary, RNumber& number, const RSlotPlaces* before = nullptr);
 // After a change to the dictionary's words, codes or mapping: every entry
 // but the one at `skip` whose chosen words lost a word (gone or recoded) is
-// repaired on the spot, and listed as it was and as it is now.
-std::vector<REntryChange> RepairLostWords(const RDictionary& dictionary, RWorksheet& worksheet, int32_t skip);
+// repaired on the spot, with `before` (SlotPlacesOf taken before the
+// change, when there is one) telling where its words stood, and listed as
+// it was and as it is now.
+std::vector<REntryChange> RepairLostWords(const RDictionary& dictionary, RWorksheet& worksheet, int32_t skip,
+                                          const std::vector<RSlotPlaces>* before = nullptr);
 
 // The next row after `selected`, going round, whose first character is
 // `letter`; -1 when no other row has it. Header rows start with a digit or
@@ -149,11 +182,12 @@ class RWordColumns {
   // true. The phrase is not recomposed here.
   bool CommitNumber(RNumber& number, const std::string& typed);
 
-  // Checks that every chosen word still exists and still fits its digits.
-  // At the first fault it warns once, drops that word and every slot after
-  // it and uncovers the remaining digits. Returns true when nothing changed;
-  // otherwise the phrase has been recomposed.
-  bool ValidateSlots(RNumber& number);
+  // Checks that every chosen word still exists and still fits its digits,
+  // and mends the slots with RepairSlots (`before` as there) when not. The
+  // first word taken out is warned about once; a word the user removed
+  // since the program started is only noted in the status bar. Returns true
+  // when nothing changed; otherwise the phrase has been recomposed.
+  bool ValidateSlots(RNumber& number, const RSlotPlaces* before = nullptr);
 
   // Clears the preview and recomposes the phrase from the slots.
   void RefreshPhrase(RNumber& number);

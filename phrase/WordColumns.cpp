@@ -37,9 +37,9 @@ class TStripSync {
     emit state_.owner.NumberRowChanged();
   }
 
-  bool ValidateSlots() {
+  bool ValidateSlots(const RSlotPlaces* before = nullptr) {
     if (!state_.number) return true;
-    const bool sound = state_.table.ValidateSlots(*state_.number);
+    const bool sound = state_.table.ValidateSlots(*state_.number, before);
     if (!sound) {
       // The table already recomposed the phrase; the window still has to show it.
       ShowPhrase();
@@ -392,11 +392,11 @@ RNumber* TWordColumns::CurrentNumber() const { return d_->state.number; }
 
 bool TWordColumns::CommitNumber(const std::string& typed) { return d_->sync->CommitNumber(typed); }
 
-bool TWordColumns::ValidateSlots() {
+bool TWordColumns::ValidateSlots(const RSlotPlaces* before) {
   // Called from outside only after the dictionary or the mapping changed:
   // the known codes may differ now, so every run is cut again.
   d_->state.table.DictionaryChanged();
-  return d_->sync->ValidateSlots();
+  return d_->sync->ValidateSlots(before);
 }
 bool TWordColumns::RebuildColumns() { return d_->sync->RebuildColumns(true, false); }
 void TWordColumns::RefreshPhrase() { d_->sync->RefreshPhrase(); }

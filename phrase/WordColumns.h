@@ -37,6 +37,7 @@ class RConfig;
 class RDictionary;
 class RNumber;
 class RWordColumns;
+struct RSlotPlaces;
 
 class TWordColumns : public QAbstractScrollArea {
   Q_OBJECT
@@ -55,8 +56,9 @@ class TWordColumns : public QAbstractScrollArea {
   // keeps its blank rows); false when only the entry's row needs refreshing.
   bool CommitNumber(const std::string& typed);
   // Checks that the chosen words still exist and fit; repairs and warns.
-  // True when nothing had to change.
-  bool ValidateSlots();
+  // `before`: where the entry's slots stood before the change (SlotPlaces),
+  // when known. True when nothing had to change.
+  bool ValidateSlots(const RSlotPlaces* before = nullptr);
   // Lays the columns out for the entry, repairing (and warning about) its
   // stored words first. True when they had to be repaired.
   bool RebuildColumns();

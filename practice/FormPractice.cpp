@@ -437,9 +437,6 @@ void TFormPractice::FinishSession() {
     if (file_.PracticePath().empty()) {
       ShowStatus(summary + " The schedule is written beside the worksheet once it has a file.");
     } else if (file_.Write(*worksheet_, schedule_, note)) {
-      // A failed Save As gave the worksheet a name but no file there yet.
-      if (worksheet_->FileName() != file_.WorksheetPath())
-        note += " The schedule stays beside '" + NativeText(file_.WorksheetPath()) + "' until the worksheet is saved.";
       ShowStatus(summary + note);
     } else if (!note.empty()) {
       ShowStatusAlert(summary + note);

@@ -106,9 +106,8 @@ RPracticeSave SavePracticeFile(const std::string& path, const RPracticeSchedule&
 // there when it was read. This is the one place where the practice file
 // follows the worksheet's name, and it does so only when the worksheet was
 // opened or started afresh (Open) or a save gave it its first file or a new
-// name (Saved): never before a save succeeded, so a failed Save As, which
-// leaves the worksheet a name but no file of its own, leaves the schedule
-// where it was. A file that cannot be taken in is said in the status bar
+// name (Saved): never before a save succeeded, so a failed Save As leaves
+// the schedule where it was, as it leaves the worksheet its name. A file that cannot be taken in is said in the status bar
 // when it is found, and never written over unseen.
 class RPracticeFileLink {
  public:

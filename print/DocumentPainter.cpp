@@ -8,7 +8,9 @@
 #include <QPdfWriter>
 #include <QTextLayout>
 #include <QtMath>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <numeric>
 #include <vector>
 
@@ -126,7 +128,7 @@ void DrawLines(QPainter& painter, const QStringList& lines, int first, int count
 
 }  // namespace
 
-int PaintDocument(const RPrintDocument& doc, QPagedPaintDevice& device) {
+int PaintDocument(const RPrintDocument& doc, QPagedPaintDevice& device, int* total) {
   const TPageLayout l = Measure(doc, device);
   std::vector<int> rowLines;
   rowLines.reserve(l.cells.size());
@@ -141,9 +143,11 @@ int PaintDocument(const RPrintDocument& doc, QPagedPaintDevice& device) {
   metrics.lineHeight = l.lineHeight;
   metrics.rowPadding = l.padding;
   const std::vector<RPrintedPage> pages = BreakIntoPages(rowLines, metrics);
+  if (total) *total = static_cast<int>(pages.size());
 
   QPainter painter;
   if (!painter.begin(&device)) return 0;
+  int painted = 0;
   const QPen textPen(Qt::black);
   const QPen rulePen(QColor(0xb4, 0xb4, 0xb4), 0);
   const QString title = QString::fromUtf8(doc.title);
@@ -189,32 +193,44 @@ int PaintDocument(const RPrintDocument& doc, QPagedPaintDevice& device) {
     const qreal pageWidth = foot.horizontalAdvance(pageText);
     painter.drawText(QPointF(0, baseline), foot.elidedText(title, Qt::ElideRight, l.width - pageWidth - l.lineHeight));
     painter.drawText(QPointF(l.width - pageWidth, baseline), pageText);
+    ++painted;
   }
-  painter.end();
-  return static_cast<int>(pages.size());
+  // A device that cannot finish leaves the last page unfinished.
+  if (!painter.end()) painted = std::max(painted - 1, 0);
+  return painted;
 }
 
-QByteArray PdfOf(const RPrintDocument& document, int* pages) {
+QByteArray PdfOf(const RPrintDocument& document, int* pages, int* total, const PdfWriterMaker& makeWriter) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   int painted = 0;
+  int all = 0;
   {
-    QPdfWriter writer(&buffer);
-    writer.setTitle(QString::fromUtf8(document.title));
-    writer.setCreator(QString::fromLatin1(kProductName));
+    const std::unique_ptr<QPdfWriter> writer =
+        makeWriter ? makeWriter(&buffer) : std::make_unique<QPdfWriter>(&buffer);
+    writer->setTitle(QString::fromUtf8(document.title));
+    writer->setCreator(QString::fromLatin1(kProductName));
     const bool us = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    writer.setPageSize(QPageSize(us ? QPageSize::Letter : QPageSize::A4));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    painted = PaintDocument(document, writer);
+    writer->setPageSize(QPageSize(us ? QPageSize::Letter : QPageSize::A4));
+    writer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    painted = PaintDocument(document, *writer, &all);
   }
   if (pages) *pages = painted;
-  return painted > 0 ? buffer.data() : QByteArray();
+  if (total) *total = all;
+  return painted > 0 && painted == all ? buffer.data() : QByteArray();
 }
 
-bool ExportPdf(const RPrintDocument& document, const std::string& path) {
+bool ExportPdf(const RPrintDocument& document, const std::string& path, const PdfWriterMaker& makeWriter) {
   int pages = 0;
-  const QByteArray bytes = PdfOf(document, &pages);
+  int total = 0;
+  const QByteArray bytes = PdfOf(document, &pages, &total, makeWriter);
   const std::string writeError = "Error writing to file '" + NativeText(path) + "'. The disk could be full.";
+  if (bytes.isEmpty() && pages > 0) {
+    // Half a document is no document: the file is not written.
+    ShowError("The PDF broke off after page " + std::to_string(pages) + " of " + std::to_string(total) +
+              "; nothing was written to '" + NativeText(path) + "'.");
+    return false;
+  }
   if (bytes.isEmpty()) {
     ShowError(writeError);
     return false;

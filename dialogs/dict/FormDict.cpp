@@ -372,8 +372,8 @@ void TFormDict::ButtonRemoveClick() {
   if (rows.empty()) return;
   std::string text = rows.size() == 1 ? "Delete word '" + foundWords[static_cast<std::size_t>(rows[0])] + "'?"
                                       : "Delete " + std::to_string(rows.size()) + " words?";
-  // The phrases that use the words lose them (and the words after them) when
-  // next shown: say how many before the user decides.
+  // The phrases that use the words lose them at once: say how many before
+  // the user decides.
   if (phrasesUsing_) {
     std::vector<std::string> words;
     for (int row : rows) words.push_back(foundWords[static_cast<std::size_t>(row)]);
@@ -381,7 +381,7 @@ void TFormDict::ButtonRemoveClick() {
     if (used > 0)
       text += std::string(rows.size() == 1 ? " It is" : " They are") + " used in " + std::to_string(used) +
               (used == 1 ? " phrase" : " phrases") + " of the open worksheet, which will lose " +
-              (rows.size() == 1 ? "it" : "them") + " and the words after " + (rows.size() == 1 ? "it." : "them.");
+              (rows.size() == 1 ? "it." : "them.");
   }
   if (!ConfirmDelete(text)) return;
   BusyCursor busy;

@@ -186,6 +186,9 @@ TEST_P(CommandLine, HelpAndVersion) {
   EXPECT_EQ(help.status, 0) << help.err;
   for (const char* option : {"--code", "--words", "--best", "--count", "--pegs", "--journey", "--version", "--help"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  // Each exit status stands for one kind of failure, and the help says which.
+  for (const char* status : {"  1  a data file", "  2  a bad argument", "  3  the output could not be written"})
+    EXPECT_NE(help.out.find(status), std::string::npos) << status;
 
   for (const char* option : {"--version", "-v"}) {
     const Outcome version = Start({option});
@@ -263,9 +266,16 @@ TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
     }
     EXPECT_EQ(run.out, expected) << number;
   }
-  // Twenty by default, as the dialog lists them.
+  // Twenty by default, as the dialog lists them; a number with fewer
+  // phrases than --count asks for lists them all, and says that is all.
   const Outcome many = Start({"--best", "91919191"});
   EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 20);
+  const Outcome all = Start({"--best", "91", "--count", "1000"});
+  const std::size_t listed = FindBestPhrases(*dictionary, "91", 1000).size();
+  ASSERT_LT(listed, 1000u);
+  EXPECT_EQ(static_cast<std::size_t>(std::count(all.out.begin(), all.out.end(), '\n')), listed);
+  EXPECT_EQ(all.err, "Tessaloquine: The list stops at " + std::to_string(listed) +
+                         (listed == 1 ? " phrase" : " phrases") + ": there are no more.\n");
   // No word of the small dictionary has a 2 in its code: the digit stays a
   // dot, and standard error says so.
   const Outcome gap = Start({"--best", "14-2", "--count", "1"});
@@ -296,7 +306,7 @@ TEST_P(CommandLine, AFullDiskIsAFailureThatIsSaid) {
   for (const Args& arguments : {Args{"--best", "91"}, Args{"--pegs", "2"}, Args{"--code", "tree"},
                                 Args{"--words", "91"}, Args{"--help"}, Args{"--version"}}) {
     const Outcome run = Start(arguments, true);
-    EXPECT_EQ(run.status, 1) << arguments.front();
+    EXPECT_EQ(run.status, 3) << arguments.front();
     EXPECT_EQ(run.err, "Tessaloquine: Could not write to standard output.\n") << arguments.front();
   }
 }
@@ -376,6 +386,11 @@ TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
     EXPECT_EQ(run.err.rfind("Tessaloquine: ", 0), 0u) << run.err;
     EXPECT_NE(run.err.find("--help"), std::string::npos) << run.err;
   }
+  // An unknown option is named as it was typed.
+  for (const auto& [arguments, said] : {std::pair{Args{"--bogus"}, "Unknown option '--bogus'."},
+                                        {Args{"-x", "tree"}, "Unknown option '-x'."},
+                                        {Args{"--best=1", "--nope=2", "-q"}, "Unknown options: '--nope', '-q'."}})
+    EXPECT_EQ(Start(arguments).err.rfind(std::string("Tessaloquine: ") + said + "\n", 0), 0u) << said;
 }
 
 // A word the dictionary cannot hold, or an empty one, is a bad argument.

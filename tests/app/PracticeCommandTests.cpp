@@ -168,7 +168,9 @@ TEST_F(PracticeCommandTest, ThePracticeFileFollowsOnlyASuccessfulSave) {
   Run("MenuSaveAs");  // refused: the file is read-only
   practise();
   EXPECT_EQ(dir.Read("other.tqw.practice"), history);
-  EXPECT_NE(platform.statusText.find("The schedule stays beside '" + dir.File("phone.tqw") + "'"), std::string::npos);
+  RPracticeSchedule stored;
+  EXPECT_EQ(ReadPracticeFile(dir.File("phone.tqw.practice"), stored), PracticeLoad::Loaded);
+  EXPECT_EQ(stored.Cards().size(), 1u);
 
   platform.QueueText(dir.File("newer.tqw"));
   Run("MenuSaveAs");

@@ -9,6 +9,8 @@
 #include <filesystem>
 
 #include "AppFixture.h"
+#include "DocumentPainter.h"
+#include "PrintDocument.h"
 
 namespace tq::test {
 namespace {
@@ -97,6 +99,37 @@ TEST_F(PrintCommandTest, ThePreviewPaintsALongWorksheetOnSeveralPages) {
   EXPECT_EQ(platform.shown()[1].caption, "long.tqw");
   EXPECT_GE(pages, 3);
   EXPECT_TRUE(pdf.startsWith("%PDF"));
+}
+
+// A PDF writer whose second page never comes, as when the disk fills.
+class BrokenPdfWriter : public QPdfWriter {
+ public:
+  using QPdfWriter::QPdfWriter;
+  bool newPage() override { return false; }
+};
+
+// An export that breaks off after its first page writes nothing and says
+// so, rather than counting pages it did not write.
+TEST_F(PrintCommandTest, AnExportThatBreaksOffSaysSoAndWritesNothing) {
+  std::vector<std::vector<std::string>> entries;
+  for (int i = 0; i < 150; ++i) entries.push_back({std::to_string(23 + i), "", "entry " + std::to_string(i)});
+  dir.Write("long.tqw", WorksheetText(entries));
+  dir.Write("long.pdf", "old");
+  Start({dir.File("long.tqw")});
+  platform.ClearShown();
+  const RPrintDocument document = WorksheetDocument(*form->CurrentWorksheet(), *form->Dictionary());
+  const auto broken = [](QIODevice* device) { return std::make_unique<BrokenPdfWriter>(device); };
+  int pages = 0;
+  int total = 0;
+  EXPECT_TRUE(PdfOf(document, &pages, &total, broken).isEmpty());
+  EXPECT_EQ(pages, 1);
+  ASSERT_GE(total, 3);
+  EXPECT_FALSE(ExportPdf(document, dir.File("long.pdf"), broken));
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"Error: The PDF broke off after page 1 of " + std::to_string(total) +
+                                     "; nothing was written to '" + dir.File("long.pdf") + "'."});
+  EXPECT_EQ(dir.Read("long.pdf"), "old");
+  EXPECT_EQ(platform.statusText.find("Wrote"), std::string::npos) << platform.statusText;
 }
 
 }  // namespace

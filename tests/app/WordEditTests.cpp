@@ -205,7 +205,7 @@ TEST_F(WordEditTest, EditCodeOnAWordOfThePhraseIsRefusedBeforeTheInputBox) {
   Run("PopupEditCode");
   EXPECT_EQ(Kinds(), std::vector<std::string>{"message"});
   EXPECT_EQ(platform.MessageTexts(),
-            std::vector<std::string>{"Word could edited since it is in the current phrase."});
+            std::vector<std::string>{"Word could not be edited since it is in the current phrase."});
   EXPECT_EQ(CodeOf("ale"), "5");
 }
 

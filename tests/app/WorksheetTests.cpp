@@ -162,6 +162,36 @@ TEST_F(WorksheetTest, AFailedSaveKeepsTheProgramOpenAndTheOldFile) {
   EXPECT_EQ(dir.Read("a.tqw"), original);
 }
 
+// A Save As that fails leaves the worksheet the name it had: the title
+// stays, and Save goes on to the file it came from (an untitled worksheet
+// asks for a name again).
+TEST_F(WorksheetTest, AFailedSaveAsKeepsTheNameTheWorksheetHad) {
+  dir.Write("a.tqw", WorksheetText({{"1", "", "one"}}));
+  Start({dir.File("a.tqw")});
+  TypeDescription("!");
+  platform.QueueText(dir.File("no/such/folder/b.tqw"));
+  Run("MenuSaveAs");
+  ASSERT_EQ(platform.MessageTexts().size(), 1u);
+  EXPECT_EQ(platform.MessageTexts()[0].rfind("Error: ", 0), 0u);
+  EXPECT_EQ(form->windowTitle(), "Tessaloquine - a");
+  EXPECT_TRUE(Modified());
+  Run("MenuSaveWorksheet");
+  EXPECT_TRUE(platform.AllAnswersUsed());
+  EXPECT_NE(dir.Read("a.tqw").find("D:one!\n"), std::string::npos);
+  EXPECT_FALSE(Modified());
+
+  Run("MenuNewWorksheet");
+  TypeDescription("new");
+  platform.QueueText(dir.File("no/such/folder/c.tqw"));
+  Run("MenuSaveAs");
+  EXPECT_EQ(form->windowTitle(), "Tessaloquine - Untitled");
+  platform.QueueText(dir.File("c.tqw"));
+  Run("MenuSaveWorksheet");
+  EXPECT_TRUE(platform.AllAnswersUsed());
+  EXPECT_NE(dir.Read("c.tqw").find("D:new\n"), std::string::npos);
+  EXPECT_EQ(form->windowTitle(), "Tessaloquine - c");
+}
+
 // A file read as damaged (its count says 3, it holds one and a half
 // entries) keeps its bytes beside it before the first save over it, and is
 // not saved over while they cannot be kept.

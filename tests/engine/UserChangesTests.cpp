@@ -250,5 +250,21 @@ TEST_F(EngineTest, PutBackReturnsEveryRunOfEditsEitherWay) {
   }
 }
 
+// A word taken out in this run, by a removal or by Undo of its addition, is
+// told apart from one that words.txt held out from the start.
+TEST_F(EngineTest, AWordTakenOutSinceStartIsToldApart) {
+  Load("knee,ni\ntea,ti\ntot,tAt\n", test::kShippedMapping, Changes({}, {"tot"}, {}));
+  EXPECT_FALSE(dict.RemovedSinceStart("tot"));
+  dict.BeginEdit();
+  dict.RemoveWord("tea");
+  dict.AddWord("zoo");
+  const RDictionaryEdit edit = dict.EndEdit();
+  EXPECT_TRUE(dict.RemovedSinceStart("tea"));
+  EXPECT_FALSE(dict.RemovedSinceStart("zoo"));
+  dict.PutBack(edit, true);
+  EXPECT_FALSE(dict.RemovedSinceStart("tea"));
+  EXPECT_TRUE(dict.RemovedSinceStart("zoo"));
+}
+
 }  // namespace
 }  // namespace tq

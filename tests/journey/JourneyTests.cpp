@@ -161,6 +161,12 @@ TEST_F(Scenes, FillingCompletesEachStretchInOneGo) {
   EXPECT_EQ(dict.CodeAt(dict.FindWord(entry.Slot(3))) + dict.CodeAt(dict.FindWord(entry.Slot(4))), "45");
   EXPECT_EQ(FillWithBestPhrases(dict, entry), 0u);
 
+  // The words chosen after the last uncovered stretch stay too.
+  entry.SetNumber("123");
+  entry.SetSlots({".", ".", "ma"});
+  EXPECT_EQ(FillWithBestPhrases(dict, entry), 1u);
+  EXPECT_EQ(entry.Slots(), (std::vector<std::string>{"tin", "ma"}));
+
   const RNumber made = BestPhraseEntry(dict, "31423");
   EXPECT_EQ(made.Slots(), std::vector<std::string>{"metronome"});
 }

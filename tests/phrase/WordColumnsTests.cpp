@@ -323,7 +323,7 @@ TEST_F(WordColumnsTest, TheFirstSplitterSetsEveryWidth) {
   EXPECT_EQ(strip->ColumnPanel(4)->width(), 15);
 }
 
-TEST_F(WordColumnsTest, ValidationWarnsOnceAndUncoversTheRest) {
+TEST_F(WordColumnsTest, ValidationUncoversTheLostWordAndTheColumnsFollow) {
   ASSERT_TRUE(strip->CommitNumber("1234"));
   DoubleClick(0, "tie");
   DoubleClick(1, "enemy");
@@ -331,13 +331,13 @@ TEST_F(WordColumnsTest, ValidationWarnsOnceAndUncoversTheRest) {
   dict.RemoveWord("tie");
   dict.BuildCodeIndex();
   EXPECT_FALSE(strip->ValidateSlots());
-  EXPECT_EQ(platform.MessageTexts(),
-            (Slots{"Warning: Word 'tie' not found in dictionary. Word will be deleted."}));
-  EXPECT_EQ(phrases.back(), " " + kDot + " " + kDot + " " + kDot + " " + kDot);
+  EXPECT_EQ(platform.statusText, "Word 'tie' was removed from the dictionary; its digits are uncovered in the phrase.");
+  EXPECT_EQ(phrases.back(), " " + kDot + " enemy " + kDot);
   strip->RebuildColumns();
-  EXPECT_EQ(strip->ColumnCount(), 4);
-  EXPECT_FALSE(strip->WordButton(1)->isChecked());
-  EXPECT_EQ(platform.MessageTexts().size(), 1u);
+  EXPECT_EQ(strip->ColumnCount(), 3);
+  EXPECT_FALSE(strip->WordButton(0)->isChecked());
+  EXPECT_TRUE(strip->WordButton(1)->isChecked());
+  EXPECT_TRUE(platform.MessageTexts().empty());
 }
 
 TEST_F(WordColumnsTest, RefillingKeepsTheColumnsAndShowsNewWords) {

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "Codec.h"
@@ -246,8 +247,10 @@ TEST_F(PracticeDialog, SaysNothingOfAMissingScheduleUntilTheUserPractises) {
 
 TEST_F(PracticeDialog, AFileThatCannotBeTakenInIsNeverReplacedWithoutKeepingIt) {
   const std::string path = dir.File("phone.tqw.practice");
-  auto practise = [this] {
+  // Opens the schedule, lets `meanwhile` change the file, and practises.
+  auto practise = [this](const std::function<void()>& meanwhile = {}) {
     form->LoadSchedule(worksheet.FileName());
+    if (meanwhile) meanwhile();
     Start();
     Type("1234");
     QTest::keyClick(Answer(), Qt::Key_Escape);
@@ -267,8 +270,11 @@ TEST_F(PracticeDialog, AFileThatCannotBeTakenInIsNeverReplacedWithoutKeepingIt) 
   }
 
   // From a newer version, or there but unreadable (a folder reads with an
-  // error, as a failing disk does): left alone, and the session says why.
+  // error, as a failing disk does): left alone, and the session says why;
+  // so also when the file reads by the time the session ends, since the
+  // schedule held was started without it.
   const std::string newer = "#TessaloquinePractice - 2\nC:1234 1 3 0 9 0\nQ:what comes later\n";
+  const std::string readable = "#TessaloquinePractice - 1\nC:1234 1 3 0 9 0\n";
   dir.Write("phone.tqw.practice", newer);
   form->LoadSchedule(worksheet.FileName());
   EXPECT_TRUE(platform.statusAlert);
@@ -279,16 +285,28 @@ TEST_F(PracticeDialog, AFileThatCannotBeTakenInIsNeverReplacedWithoutKeepingIt) 
   EXPECT_EQ(dir.Read("phone.tqw.practice"), newer);
   EXPECT_TRUE(has("The schedule was not saved: the practice file '" + path +
                   "' is from a newer version of Tessaloquine.")) << platform.statusText;
+  practise([&] { dir.Write("phone.tqw.practice", readable); });
+  EXPECT_EQ(dir.Read("phone.tqw.practice"), readable);
+  EXPECT_TRUE(has("The schedule was not saved: the practice file '" + path +
+                  "' is from a newer version of Tessaloquine.")) << platform.statusText;
 
-  std::filesystem::remove(path);
-  std::filesystem::create_directory(path);
-  form->LoadSchedule(worksheet.FileName());
-  EXPECT_TRUE(has("The practice file '" + path + "' could not be read (")) << platform.statusText;
-  practise();
-  EXPECT_TRUE(std::filesystem::is_directory(path));
-  EXPECT_TRUE(platform.statusAlert);
-  EXPECT_TRUE(has("The schedule was not saved: the practice file '" + path + "' could not be read ("))
-      << platform.statusText;
+  for (bool readsLater : {false, true}) {
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directory(path);
+    practise([&] {
+      EXPECT_TRUE(has("The practice file '" + path + "' could not be read (")) << platform.statusText;
+      if (!readsLater) return;
+      std::filesystem::remove(path);
+      dir.Write("phone.tqw.practice", readable);
+    });
+    if (readsLater)
+      EXPECT_EQ(dir.Read("phone.tqw.practice"), readable);
+    else
+      EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_TRUE(platform.statusAlert);
+    EXPECT_TRUE(has("The schedule was not saved: the practice file '" + path + "' could not be read ("))
+        << platform.statusText;
+  }
   EXPECT_TRUE(platform.MessageTexts().empty());
 }
 
