@@ -230,7 +230,7 @@ int PegDigitsOf(const RDictionary& dictionary, const std::vector<std::string>& s
     }
     if (!keeps) continue;
     closePeg();
-    if (single > several) return static_cast<int>(peg);
+    if (single >= 2 && single > several) return static_cast<int>(peg);
   }
   return 0;
 }

@@ -24,13 +24,13 @@
 //   removed) spells no digits and is an ordinary element.
 // - A phrase that keeps to pegs (PegDigitsOf: every word within one peg of
 //   two digits, or of three, counted from the number's first digit, and
-//   more pegs that are one word than pegs of several) is cut by pegs
-//   instead: each place holds the digits of as many pegs as the journey's
-//   words per place, whatever the words of a peg ("tin hat" is one peg),
-//   and the last place what is left. An uncovered stretch counts a word
-//   for each peg it touches. So a number filled with pegs is laid one peg
-//   after another, however it was filled, and a phrase that only happens
-//   to keep to pegs comes out as it would by words.
+//   more pegs that are one word than pegs of several, two at least) is cut
+//   by pegs instead: each place holds the digits of as many pegs as the
+//   journey's words per place, whatever the words of a peg ("tin hat" is
+//   one peg), and the last place what is left. An uncovered stretch counts
+//   a word for each peg it touches. So a number filled with pegs is laid
+//   one peg after another, however it was filled, and a phrase that only
+//   happens to keep to pegs comes out much as it would by words.
 // The scenes put together give back the entry's slots, in order, each slot
 // in exactly one scene.
 //
@@ -195,7 +195,8 @@ std::vector<std::size_t> SceneSizes(std::size_t count, int wordsPerPlace);
 
 // 2 or 3 when the slots keep to pegs of that many digits (see above: each
 // word within one peg counted from the first digit, and more pegs of one
-// word than of several; two is tried first), else 0.
+// word than of several, two at least; two digits are tried first), else 0.
+// One word chosen before the rest is no sign of pegs yet.
 int PegDigitsOf(const RDictionary& dictionary, const std::vector<std::string>& slots);
 
 // The runs of uncovered digits in the entry's slots: the first slot and the

@@ -1,5 +1,7 @@
 #include "PegSystem.h"
 
+#include <unordered_map>
+
 #include "RDictionary.h"
 #include "RNumber.h"
 
@@ -25,6 +27,20 @@ std::vector<RPeg> PegsInForce(const RDictionary& dictionary, const RMyPegs& mine
 
 std::vector<RPeg> PegsInForce(const RDictionary& dictionary, const RMyPegs& mine, int digits) {
   return PegsInForce(dictionary, mine, MakePegList(dictionary, digits));
+}
+
+std::vector<int> UsedTwice(const std::vector<RPeg>& pegs) {
+  std::vector<int> other(pegs.size(), -1);
+  std::unordered_map<std::string, int> first;  // the first peg of each word
+  for (std::size_t k = 0; k < pegs.size(); ++k)
+    for (const std::string& word : pegs[k].words) {
+      if (IsUncoveredSlot(word)) continue;
+      const auto [at, fresh] = first.emplace(word, static_cast<int>(k));
+      if (fresh || at->second == static_cast<int>(k)) continue;
+      other[k] = at->second;
+      if (other[static_cast<std::size_t>(at->second)] < 0) other[static_cast<std::size_t>(at->second)] = static_cast<int>(k);
+    }
+  return other;
 }
 
 void RPegSystem::SetMine(RMyPegs mine) {

@@ -36,6 +36,11 @@ std::vector<RPeg> PegsInForce(const RDictionary& dictionary, const RMyPegs& mine
 // is one word to picture, as the peg list marks its own.
 RPeg MyPeg(const RDictionary& dictionary, std::string_view number, const std::vector<std::string>& slots);
 
+// For each peg of a list, another peg of the list that uses one of its
+// words too (its index), or -1: a word that stands for two numbers blurs
+// both pictures.
+std::vector<int> UsedTwice(const std::vector<RPeg>& pegs);
+
 class RPegSystem {
  public:
   explicit RPegSystem(const RDictionary& dictionary) : dictionary_(dictionary) {}

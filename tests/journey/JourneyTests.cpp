@@ -135,7 +135,7 @@ TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
     for (std::size_t k = 0; k < scenes.Count(); ++k) EXPECT_EQ(steps.Scene(k), scenes.Scene(k));
     EXPECT_EQ(scenes.SceneOfDigit(digits.size()), scenes.Count());
   }
-  EXPECT_GT(byPegs, 10);
+  EXPECT_GE(byPegs, 5);
 }
 
 TEST_F(Scenes, SizesComeOutEvenAroundTheChoice) {
