@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 
 #include "BestPhrases.h"
 #include "Messages.h"
@@ -342,12 +344,16 @@ class Pairing {
     seated_[n] = {c, pictures};
     ++load_[c.first];
     ++load_[c.second];
+    holders_[c.first].insert(n);
+    holders_[c.second].insert(n);
   }
   std::pair<Cut, bool> Release(int n) {
     const auto seat = seated_[n];
     seated_.erase(n);
     --load_[seat.first.first];
     --load_[seat.first.second];
+    holders_[seat.first.first].erase(n);
+    holders_[seat.first.second].erase(n);
     return seat;
   }
 
@@ -363,10 +369,9 @@ class Pairing {
       for (const std::string* code : {&c.first, &c.second}) {
         if (Room(*code) >= Need(c, *code)) continue;
         std::vector<int> holders;
-        for (const auto& [m, seat] : seated_)
-          if ((seat.first.first == *code || seat.first.second == *code) &&
-              std::find(visited.begin(), visited.end(), m) == visited.end())
-            holders.push_back(m);
+        if (const auto held = holders_.find(*code); held != holders_.end())
+          for (int m : held->second)
+            if (std::find(visited.begin(), visited.end(), m) == visited.end()) holders.push_back(m);
         for (int m : holders) {
           visited.push_back(m);
           const auto old = Release(m);
@@ -386,7 +391,10 @@ class Pairing {
   bool pictures_ = false;
   std::map<int, std::vector<Cut>> cuts_;
   std::map<int, std::pair<Cut, bool>> seated_;
-  std::map<std::string, std::size_t> load_;
+  std::unordered_map<std::string, std::size_t> load_;
+  // The seated numbers that hold each code, in the numbers' order: whom to
+  // ask to make way, without walking every seat.
+  std::unordered_map<std::string, std::set<int>> holders_;
 };
 
 // Gives numbers two free pictures each, one for each code of one of their
