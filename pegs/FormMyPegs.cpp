@@ -211,10 +211,11 @@ void TFormMyPegs::Prepare(RPegSystem& pegs) {
 }
 
 void TFormMyPegs::SetDigits(int digits) {
-  if (!pegs_ || digits < 1 || digits > 3) return;
+  if (digits < 1 || digits > 3) return;
   const bool other = digits != digits_ || rows_.empty();
   digits_ = digits;
   ComboDigits->setCurrentIndex(digits - 1);
+  if (!pegs_) return;
   if (other) rows_.clear();
   {
     // The suggested list of three digits takes a moment the first time.
@@ -242,7 +243,10 @@ void TFormMyPegs::Refresh() {
   std::vector<int> twice = UsedTwice(rows_);
   const auto shared = static_cast<std::size_t>(std::count_if(twice.begin(), twice.end(), [](int k) { return k >= 0; }));
   model_->SetRows(&rows_, std::move(own), std::move(twice));
-  QString summary = QStringLiteral("%1 of the %2 pegs are your own.").arg(owned).arg(rows_.size());
+  QString summary = QStringLiteral("%1 of the %2 pegs %3 your own.")
+                        .arg(owned)
+                        .arg(rows_.size())
+                        .arg(owned == 1 ? QStringLiteral("is") : QStringLiteral("are"));
   if (shared > 0) summary += QStringLiteral(" %1 share a word with another peg.").arg(shared);
   LabelSummary->setText(summary);
 }

@@ -58,7 +58,8 @@ class TFormMyPegs : public QDialog {
   // Prepare, however the dialog closed.
   bool DictionaryChanged() const { return check_.DictionaryChanged(); }
 
-  // The length shown: 1, 2 or 3 digits.
+  // The length shown: 1, 2 or 3 digits (two at first, then the last one
+  // chosen). Before Prepare, only the length the dialog opens on.
   int Digits() const { return digits_; }
   void SetDigits(int digits);
   // The pegs in force shown now, in order.
