@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -49,6 +50,19 @@ QString MarkedWords(const RDictionary& dictionary, const std::vector<std::string
   }
   return text;
 }
+
+// The list of pegs. Typing a number goes to it, whichever column the mouse
+// last chose: the view would look for it among the pegs' words.
+class TPegsView final : public QTableView {
+ public:
+  using QTableView::QTableView;
+  void keyboardSearch(const QString& search) override {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.column() != 0)
+      selectionModel()->setCurrentIndex(model()->index(current.row(), 0), QItemSelectionModel::NoUpdate);
+    QTableView::keyboardSearch(search);
+  }
+};
 
 }  // namespace
 
@@ -125,7 +139,7 @@ TFormMyPegs::TFormMyPegs(RDictionary& dictionary, QWidget* parent)
   LabelSummary = new QLabel(this);
   LabelSummary->setObjectName("LabelSummary");
 
-  ListPegs = new QTableView(this);
+  ListPegs = new TPegsView(this);
   ListPegs->setObjectName("ListPegs");
   SetUpReportList(ListPegs, model_, QAbstractItemView::SingleSelection);
   // Fixed widths: sizing a column to its contents would measure every row
@@ -135,7 +149,12 @@ TFormMyPegs::TFormMyPegs(RDictionary& dictionary, QWidget* parent)
   ListPegs->setColumnWidth(TMyPegsModel::ColumnNumber, charWidth * 9);
   ListPegs->setColumnWidth(TMyPegsModel::ColumnPeg, charWidth * 26);
   ListPegs->setColumnWidth(TMyPegsModel::ColumnYours, charWidth * 7);
-  ListPegs->setMinimumSize(charWidth * 58, ListPegs->verticalHeader()->defaultSectionSize() * 16);
+  // Room for every column without a scroll bar across.
+  const int columns = ListPegs->columnWidth(TMyPegsModel::ColumnNumber) + ListPegs->columnWidth(TMyPegsModel::ColumnPeg) +
+                      ListPegs->columnWidth(TMyPegsModel::ColumnYours) +
+                      ListPegs->horizontalHeader()->sectionSizeHint(TMyPegsModel::ColumnTwice) + charWidth * 2;
+  ListPegs->setMinimumSize(columns + ListPegs->verticalScrollBar()->sizeHint().width() + 2 * ListPegs->frameWidth(),
+                           ListPegs->verticalHeader()->defaultSectionSize() * 18);
 
   LabelCandidates = new QLabel(this);
   LabelCandidates->setObjectName("LabelCandidates");
