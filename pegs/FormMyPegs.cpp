@@ -225,7 +225,6 @@ void TFormMyPegs::Prepare(RPegSystem& pegs) {
   mine_ = pegs.Mine();
   mine_.notices.clear();
   mine_.refused = 0;
-  check_.ClearDictionaryChanged();
   SetDigits(digits_);
 }
 

@@ -54,9 +54,6 @@ class TFormMyPegs : public QDialog {
   void Prepare(RPegSystem& pegs);
   // The user's pegs as the dialog holds them now.
   const RMyPegs& Mine() const { return mine_; }
-  // True when a typed word was added to the dictionary, or recoded, since
-  // Prepare, however the dialog closed.
-  bool DictionaryChanged() const { return check_.DictionaryChanged(); }
 
   // The length shown: 1, 2 or 3 digits (two at first, then the last one
   // chosen). Before Prepare, only the length the dialog opens on.

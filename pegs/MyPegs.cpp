@@ -25,7 +25,11 @@ bool IsControl(char c) {
   return byte < 0x20 || byte == 0x7F;
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+// A word in a notice, cut short when a damaged line makes it long.
+std::string Quoted(std::string_view text) {
+  constexpr std::size_t kShown = 40;
+  return "'" + std::string(text.substr(0, kShown)) + (text.size() > kShown ? "...'" : "'");
+}
 
 // The order of the file: one digit, then two, then three, each by value.
 bool NumberBefore(const std::string& a, const std::string& b) {
