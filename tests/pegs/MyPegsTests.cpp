@@ -169,6 +169,13 @@ TEST_F(MyPegsFile, ThePegsInForceAreTheirsWhereSound) {
   system.DictionaryChanged();
   EXPECT_NE(system.PegOf("37").Phrase(), "mike");
   EXPECT_EQ(system.PegOf("1").Phrase(), "hat");
+
+  // A word in two pegs marks both; an uncovered digit is no word.
+  std::vector<RPeg> list(5);
+  for (auto [k, words] : {std::pair<int, std::vector<std::string>>{0, {"tin", "hat"}}, {1, {"hat"}}, {2, {"."}},
+                          {3, {"."}}, {4, {"tin", "mug"}}})
+    list[static_cast<std::size_t>(k)].words = words;
+  EXPECT_EQ(UsedTwice(list), (std::vector<int>{1, 0, -1, -1, 0}));
 }
 
 }  // namespace
