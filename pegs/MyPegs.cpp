@@ -49,7 +49,8 @@ std::string MyPegProblem(const RDictionary& dictionary, std::string_view number,
   if (slots.empty()) return "no peg is given for " + std::string(number);
   std::string spelled;
   for (const std::string& slot : slots) {
-    if (IsUncoveredSlot(slot)) {
+    // Only the slot itself: a word that merely begins with a dot is a word.
+    if (slot == kUncoveredSlot) {
       // A mark holds the place of the digit it stands for.
       if (spelled.size() < number.size()) spelled += number[spelled.size()];
       else spelled += '?';
@@ -125,16 +126,16 @@ MyPegsLoad ParseMyPegsText(std::string_view bytes, const RDictionary& dictionary
     ++number;
     const std::string_view content = TrimBlanks(line);
     if (content.empty()) continue;
+    if (std::any_of(content.begin(), content.end(), [](char c) { return IsControl(c) && c != '\t'; })) {
+      refuse(number, "it holds a control character");
+      continue;
+    }
     std::size_t split = 0;
     while (split < content.size() && !IsBlank1252(content[split])) ++split;
     const std::string_view key = content.substr(0, split);
     const std::string_view rest = TrimBlanks(content.substr(split));
     if (!IsDigits(key) || key.size() > kMaxMyPegDigits || rest.empty()) {
       refuse(number, "it is not a number of one to three digits, a tab and its peg");
-      continue;
-    }
-    if (std::any_of(rest.begin(), rest.end(), [](char c) { return IsControl(c) && c != '\t'; })) {
-      refuse(number, "it holds a control character");
       continue;
     }
     const std::vector<std::string> slots = MyPegSlots(rest);

@@ -87,7 +87,9 @@ TEST_F(MyPegsFile, RefusedLinesAreNamedAndTheirNumbersKeepNoPeg) {
                             "1234\tdinner\n"      // 7: four digits
                             "78\tcaf\xC3\xA9\n"   // 8: UTF-8 from --pegs
                             "2\t\xC2\xB7\n"       // 9: a mark
-                            "3\n",                // 10: no peg
+                            "3\n"                 // 10: no peg
+                            "4\t.r\n"             // 11: a word, not a mark
+                            "12\x01\ttin\n",       // 12: a control character
                             dict, read, &reason),
             MyPegsLoad::Loaded);
   EXPECT_EQ(read.pegs, (std::map<std::string, std::vector<std::string>>{
@@ -98,6 +100,8 @@ TEST_F(MyPegsFile, RefusedLinesAreNamedAndTheirNumbersKeepNoPeg) {
                                           "line 6: it is not a number",
                                           "line 7: it is not a number",
                                           "line 10: it is not a number",
+                                          "line 11: the dictionary does not know '.r'",
+                                          "line 12: it holds a control character",
                                           "line 2: 12 is given more than once"};
   ASSERT_EQ(read.notices.size(), named.size());
   for (std::size_t k = 0; k < named.size(); ++k)
