@@ -4,14 +4,15 @@
 //   load and all, for --best and --journey on the same 1,000 digits; then
 //   the same without the load (Best, the 20 phrases --best prints, against
 //   Journey, the best phrase cut into scenes and printed as lines).
-// - JourneyWindow/N: the Journey window opening, at the size it opens with,
-//   on an entry of N digits with its phrase filled: from ShowEntry to the
-//   list's first paint, offscreen. held_bytes_per_digit is the heap the
-//   window holds for the entry once all its scenes are cut, per digit.
+// - JourneyWindow/N/P: the Journey window opening, at the size it opens
+//   with, on an entry of N digits with its phrase filled (P 1: filled with
+//   pegs, and cut by them): from ShowEntry to the list's first paint,
+//   offscreen. held_kb is the heap the window holds for the entry once all
+//   its scenes are cut.
 //
 // - ScenesMemory/N: the heap an entry's scenes hold, per digit.
 //
-// - Command/journey_best/10000 and Command/journey_pegs/P/10000: the whole
+// - Command/journey_best/10000 and Command/journey_pegsP/10000: the whole
 //   --journey on 10,000 digits with the best phrase, and with the user's
 //   pegs of P digits (--pegs P), the making of the peg lists included.
 // - MyPegsOpen/D: the My Pegs dialog opening on the numbers of D digits,
@@ -55,11 +56,17 @@ namespace {
 using tq::bench::Digits;
 using tq::bench::Loaded;
 
-// An entry of `length` digits with its best phrase, made once per length.
-const tq::RNumber& FilledEntry(std::size_t length) {
-  static std::map<std::size_t, tq::RNumber> made;
-  auto found = made.find(length);
-  if (found == made.end()) found = made.emplace(length, tq::BestPhraseEntry(Loaded(), Digits(length))).first;
+// An entry of `length` digits with its best phrase (or, with `pegs`, the
+// suggested pegs of two digits), made once per length.
+const tq::RNumber& FilledEntry(std::size_t length, bool pegs = false) {
+  static std::map<std::pair<std::size_t, bool>, tq::RNumber> made;
+  auto found = made.find({length, pegs});
+  if (found == made.end()) {
+    tq::RPegSystem system(Loaded());
+    found = made.emplace(std::make_pair(length, pegs), pegs ? tq::PegEntry(Loaded(), Digits(length), 2, system)
+                                                            : tq::BestPhraseEntry(Loaded(), Digits(length)))
+                .first;
+  }
   return found->second;
 }
 
@@ -141,7 +148,7 @@ using tq::bench::PaintWatch;
 
 void BM_JourneyWindow(benchmark::State& state) {
   const auto length = static_cast<std::size_t>(state.range(0));
-  const tq::RNumber& entry = FilledEntry(length);
+  const tq::RNumber& entry = FilledEntry(length, state.range(1) != 0);
   double held = 0;
   for (auto _ : state) {
     // Made once at start-up in the program, and kept: neither is part of
@@ -166,7 +173,15 @@ void BM_JourneyWindow(benchmark::State& state) {
   state.counters["held_kb"] = held / static_cast<double>(state.iterations()) / 1024.0;
   state.counters["scenes"] = static_cast<double>(tq::RJourneyScenes(Loaded(), entry, 2).Count());
 }
-BENCHMARK(BM_JourneyWindow)->Arg(30)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+// The second argument 1: the entry is filled with pegs, cut by pegs.
+BENCHMARK(BM_JourneyWindow)
+    ->Args({30, 0})
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({10000, 1})
+    ->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // The heap the scenes of an entry hold, per digit of the number.
 void BM_ScenesMemory(benchmark::State& state) {
@@ -204,9 +219,9 @@ class TRatioReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::Finalize();
     Ratio("BM_Command_journey/1000", "BM_Command_best/1000", "--journey against --best, whole command");
     Ratio("BM_Search_journey/1000", "BM_Search_best/1000", "--journey against --best, after the load");
-    for (const char* n : {"1000", "10000", "100000"})
-      Ratio(std::string("BM_JourneyWindow/") + n, "BM_JourneyWindow/30",
-            std::string("Journey window on ") + n + " digits against 30 digits");
+    for (const char* n : {"1000/0", "10000/0", "100000/0", "10000/1", "100000/1"})
+      Ratio(std::string("BM_JourneyWindow/") + n, "BM_JourneyWindow/30/0",
+            std::string("Journey window on ") + n + " (digits/pegs) against 30 digits");
     Ratio("BM_Command_journey_pegs2/10000", "BM_Command_journey_best/10000",
           "--journey --pegs 2 against --journey, 10,000 digits");
     Ratio("BM_Command_journey_pegs3/10000", "BM_Command_journey_best/10000",

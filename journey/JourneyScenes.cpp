@@ -42,10 +42,16 @@ bool RJourneyScenes::CutMore(std::size_t count) {
   while (next_ < stop) {
     if (!IsUncoveredSlot(slots_[next_])) {
       const std::size_t length = SlotLength(*dictionary_, slots_[next_]);
+      if (ByPegs() && length > 0 && nextDigit_ / Peg() != (nextDigit_ + length - 1) / Peg()) {
+        // A word across two pegs: from here on the phrase is cut by words.
+        pegsEnd_ = nextDigit_;
+        if (runStart_ < elements_.size()) AddScene(runStart_, elements_.size() - runStart_, false);
+        runStart_ = elements_.size();
+      }
       elements_.push_back(Element{static_cast<int32_t>(next_), 1, nextDigit_, length, false});
       ++next_;
       nextDigit_ += length;
-      if (pegDigits_ > 0) {
+      if (ByPegs()) {
         ClosePlace();
         continue;
       }
@@ -62,11 +68,10 @@ bool RJourneyScenes::CutMore(std::size_t count) {
     // may take, the digits spread evenly over them.
     std::size_t end = next_;
     while (end < slots_.size() && IsUncoveredSlot(slots_[end])) ++end;
-    if (pegDigits_ > 0) {
+    if (ByPegs()) {
       // A piece for each peg the stretch touches.
-      const auto peg = static_cast<std::size_t>(pegDigits_);
       while (next_ < end) {
-        const std::size_t size = std::min(end - next_, peg - nextDigit_ % peg);
+        const std::size_t size = std::min(end - next_, Peg() - nextDigit_ % Peg());
         elements_.push_back(Element{static_cast<int32_t>(next_), static_cast<int32_t>(size), nextDigit_, size, true});
         next_ += size;
         nextDigit_ += size;
@@ -85,7 +90,7 @@ bool RJourneyScenes::CutMore(std::size_t count) {
     CloseChunks();
   }
   if (!Complete()) return false;
-  if (pegDigits_ == 0) {
+  if (!ByPegs()) {
     CloseRun(elements_.size());
   } else if (runStart_ < elements_.size()) {
     AddScene(runStart_, elements_.size() - runStart_, false);
@@ -97,7 +102,7 @@ bool RJourneyScenes::CutMore(std::size_t count) {
 void RJourneyScenes::ClosePlace() {
   const std::size_t last = elements_.size() - 1;
   if (last == runStart_ || elements_[last].digitCount == 0) return;
-  const auto placeDigits = static_cast<std::size_t>(pegDigits_ * wordsPerPlace_);
+  const std::size_t placeDigits = Peg() * static_cast<std::size_t>(wordsPerPlace_);
   if (elements_[last].firstDigit / placeDigits == elements_[runStart_].firstDigit / placeDigits) return;
   AddScene(runStart_, last - runStart_, false);
   runStart_ = last;
@@ -201,6 +206,7 @@ std::size_t RJourneyScenes::Bytes() const {
 }
 
 int PegDigitsOf(const RDictionary& dictionary, const std::vector<std::string>& slots) {
+  const std::size_t judged = std::min(slots.size(), kPegSample);
   for (const std::size_t peg : {std::size_t{2}, std::size_t{3}}) {
     // The pegs of one word and of several, and the peg walked now: its
     // words, and whether a digit of it is uncovered (such a peg counts
@@ -213,7 +219,8 @@ int PegDigitsOf(const RDictionary& dictionary, const std::vector<std::string>& s
       words = 0;
       uncovered = false;
     };
-    for (const std::string& slot : slots) {
+    for (std::size_t k = 0; k < judged; ++k) {
+      const std::string& slot = slots[k];
       const std::size_t length = IsUncoveredSlot(slot) ? 1 : SlotLength(dictionary, slot);
       if (length == 0) continue;
       if (digit / peg != (digit + length - 1) / peg) {

@@ -76,11 +76,12 @@ TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
       words += scene.wordCount;
       EXPECT_GE(scene.wordCount, 1u);
       // Cut by pegs, a place holds the digits of `choice` pegs, the last
-      // place what is left; else one to four words near the choice.
-      if (pegs > 0) {
+      // place what is left before the end or a word across two pegs; else
+      // one to four words near the choice.
+      if (pegs > 0 && scene.firstDigit < scenes.PegsEnd()) {
         const std::size_t place = static_cast<std::size_t>(pegs * choice);
         EXPECT_EQ(scene.firstDigit, k * place);
-        EXPECT_EQ(scene.digitCount, std::min(place, digits.size() - scene.firstDigit));
+        EXPECT_EQ(scene.digitCount, std::min(place, scenes.PegsEnd() - scene.firstDigit));
       } else {
         EXPECT_LE(scene.wordCount, std::min(4u, static_cast<unsigned>(choice) + 1));
       }
@@ -245,6 +246,30 @@ TEST(ScenesByPegs, FillingLaysOnePegAfterAnother) {
   const RJourneyScenes scenes(dict, pi, 1);
   EXPECT_EQ(scenes.PegDigits(), 2);
   EXPECT_EQ(scenes.Count(), 4u);
+
+  // Pegs, then a word across two pegs: by pegs up to it, by words after.
+  std::vector<std::string> slots(130, "p112");
+  slots.push_back("ma");
+  slots.insert(slots.end(), 10, "p145");
+  RNumber edited;
+  std::string number;
+  for (int k = 0; k < 130; ++k) number += "12";
+  number += "3";
+  for (int k = 0; k < 10; ++k) number += "45";
+  edited.SetNumber(number);
+  edited.SetSlots(slots);
+  const RJourneyScenes mixed(dict, edited, 2);
+  EXPECT_EQ(mixed.PegDigits(), 2);
+  EXPECT_EQ(mixed.PegsEnd(), 261u);
+  ASSERT_EQ(mixed.Count(), 66u + 5u);
+  EXPECT_EQ(mixed.WordsText(65), "ma");
+  EXPECT_EQ(mixed.Scene(66).firstDigit, 261u);
+  EXPECT_EQ(mixed.Scene(66).wordCount, 2u);
+  RJourneyScenes steps(dict, edited, 2, 3);
+  while (!steps.CutMore(7)) {
+  }
+  ASSERT_EQ(steps.Count(), mixed.Count());
+  for (std::size_t k = 0; k < mixed.Count(); ++k) EXPECT_EQ(steps.Scene(k), mixed.Scene(k));
 }
 
 // --- the file -------------------------------------------------------------------
