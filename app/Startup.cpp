@@ -11,6 +11,7 @@
 #include "FormEditPhrase.h"
 #include "FormJourney.h"
 #include "FormJourneyPlaces.h"
+#include "FormMyPegs.h"
 #include "FormPrintChoice.h"
 #include "FormMain.h"
 #include "FormMapping.h"
@@ -96,6 +97,7 @@ bool TProgram::Start() {
   dialogs.FormJourney = new TFormJourney(words, main);
   dialogs.FormJourneyPlaces = new TFormJourneyPlaces(main);
   dialogs.FormPrintChoice = new TFormPrintChoice(main);
+  dialogs.FormMyPegs = new TFormMyPegs(words, main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
   AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);
@@ -103,6 +105,7 @@ bool TProgram::Start() {
   AddHelpKey(dialogs.FormPractice, TFormPractice::kHelpContext);
   AddHelpKey(dialogs.FormJourney, TFormJourney::kHelpContext);
   AddHelpKey(dialogs.FormJourneyPlaces, TFormJourneyPlaces::kHelpContext);
+  AddHelpKey(dialogs.FormMyPegs, TFormMyPegs::kHelpContext);
   main->SetDialogs(dialogs);
   formSplash_->StartupFinished();
   return true;

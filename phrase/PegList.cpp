@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 
 #include "BestPhrases.h"
 #include "Messages.h"
@@ -381,12 +383,16 @@ class Pairing {
     seated_[n] = {c, pictures};
     ++load_[c.first];
     ++load_[c.second];
+    holders_[c.first].insert(n);
+    holders_[c.second].insert(n);
   }
   std::pair<Cut, bool> Release(int n) {
     const auto seat = seated_[n];
     seated_.erase(n);
     --load_[seat.first.first];
     --load_[seat.first.second];
+    holders_[seat.first.first].erase(n);
+    holders_[seat.first.second].erase(n);
     return seat;
   }
 
@@ -402,10 +408,9 @@ class Pairing {
       for (const std::string* code : {&c.first, &c.second}) {
         if (Room(*code) >= Need(c, *code)) continue;
         std::vector<int> holders;
-        for (const auto& [m, seat] : seated_)
-          if ((seat.first.first == *code || seat.first.second == *code) &&
-              std::find(visited.begin(), visited.end(), m) == visited.end())
-            holders.push_back(m);
+        if (const auto held = holders_.find(*code); held != holders_.end())
+          for (int m : held->second)
+            if (std::find(visited.begin(), visited.end(), m) == visited.end()) holders.push_back(m);
         for (int m : holders) {
           visited.push_back(m);
           const auto old = Release(m);
@@ -425,7 +430,10 @@ class Pairing {
   bool pictures_ = false;
   std::map<int, std::vector<Cut>> cuts_;
   std::map<int, std::pair<Cut, bool>> seated_;
-  std::map<std::string, std::size_t> load_;
+  std::unordered_map<std::string, std::size_t> load_;
+  // The seated numbers that hold each code, in the numbers' order: whom to
+  // ask to make way, without walking every seat.
+  std::unordered_map<std::string, std::set<int>> holders_;
 };
 
 // Gives numbers two free pictures each, one for each code of one of their
@@ -510,8 +518,8 @@ std::string RPeg::Phrase() const {
 }
 
 std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
-  if (digits < kMinPegDigits || digits > kMaxPegDigits) return {};
-  const int numbers = digits == 2 ? 100 : 1000;
+  if ((digits < kMinPegDigits && digits != 1) || digits > kMaxPegDigits) return {};
+  const int numbers = digits == 1 ? 10 : digits == 2 ? 100 : 1000;
   std::vector<RPeg> pegs(static_cast<std::size_t>(numbers));
   for (int n = 0; n < numbers; ++n) pegs[static_cast<std::size_t>(n)].number = NumberText(n, digits);
 
@@ -533,7 +541,8 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
   std::map<int, std::vector<Cut>> cuts;
   const auto allCuts = [&pegs, &cuts](int n) {
     const std::string& number = pegs[static_cast<std::size_t>(n)].number;
-    for (std::size_t at = 1; at < number.size(); ++at) cuts[n].emplace_back(number.substr(0, at), number.substr(at));
+    std::vector<Cut>& own = cuts[n];  // none for a single digit
+    for (std::size_t at = 1; at < number.size(); ++at) own.emplace_back(number.substr(0, at), number.substr(at));
   };
   for (int n = 0; n < numbers; ++n) {
     RPeg& peg = pegs[static_cast<std::size_t>(n)];
@@ -626,6 +635,15 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
     choices.erase(choices.begin() + static_cast<std::ptrdiff_t>(next));
   }
   return pegs;
+}
+
+std::vector<int> PegCandidates(const RDictionary& dictionary, std::string_view number,
+                               const std::vector<RPeg>* twoDigitPegs) {
+  if (number.empty() || number.size() > static_cast<std::size_t>(kMaxPegDigits)) return {};
+  const int digits = static_cast<int>(number.size());
+  const WordPool pool(dictionary, digits, digits == 3 && twoDigitPegs && twoDigitPegs->size() == 100 ? twoDigitPegs
+                                                                                                      : nullptr);
+  return pool.Words(number);
 }
 
 void AddPegEntries(RWorksheet& worksheet, const std::vector<RPeg>& pegs) {

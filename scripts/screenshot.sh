@@ -1,30 +1,25 @@
 #!/usr/bin/env bash
 # Builds the screenshot tools and draws the main window, with a few numbers and
-# a half-built phrase, into docs/main-window.png, the Best Phrases dialog
-# into docs/best-phrases-dialog.png and the Journey window into
-# docs/journey-window.png. Runs under Xvfb when it is
-# installed, so the picture has the look of a real X display; offscreen else.
+# a half-built phrase, into docs/main-window.png, the Best Phrases dialog into
+# docs/best-phrases-dialog.png, the Journey window into
+# docs/journey-window.png and the My Pegs dialog into docs/my-pegs-dialog.png.
+# Runs under Xvfb when it is installed, so the picture has the look of a real
+# X display; offscreen else.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${TQ_BUILD_DIR:-build}"
 cmake -S . -B "$build" -DTQ_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j2 --target tq_main_screenshot tq_best_screenshot tq_journey_screenshot
-out="docs/main-window.png"
+cmake --build "$build" -j2 --target tq_main_screenshot tq_best_screenshot tq_journey_screenshot tq_mypegs_screenshot
 mkdir -p docs
-if command -v xvfb-run >/dev/null 2>&1; then
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$build/bin/tq_main_screenshot" "$build/bin" "$out"
-else
-  QT_QPA_PLATFORM=offscreen "$build/bin/tq_main_screenshot" "$build/bin" "$out"
-fi
-best="docs/best-phrases-dialog.png"
-if command -v xvfb-run >/dev/null 2>&1; then
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$build/bin/tq_best_screenshot" "$build/bin" "$best"
-else
-  QT_QPA_PLATFORM=offscreen "$build/bin/tq_best_screenshot" "$build/bin" "$best"
-fi
-journey="docs/journey-window.png"
-if command -v xvfb-run >/dev/null 2>&1; then
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$build/bin/tq_journey_screenshot" "$build/bin" "$journey"
-else
-  QT_QPA_PLATFORM=offscreen "$build/bin/tq_journey_screenshot" "$build/bin" "$journey"
-fi
+# shot TOOL PICTURE
+shot() {
+  if command -v xvfb-run >/dev/null 2>&1; then
+    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$build/bin/$1" "$build/bin" "$2"
+  else
+    QT_QPA_PLATFORM=offscreen "$build/bin/$1" "$build/bin" "$2"
+  fi
+}
+shot tq_main_screenshot docs/main-window.png
+shot tq_best_screenshot docs/best-phrases-dialog.png
+shot tq_journey_screenshot docs/journey-window.png
+shot tq_mypegs_screenshot docs/my-pegs-dialog.png

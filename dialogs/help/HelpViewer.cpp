@@ -30,6 +30,7 @@ constexpr TopicPage kTopicPages[] = {
     {HelpPractice, "practice.html"},
     {HelpBestPhrases, "best.html"},
     {HelpJourney, "journey.html"},
+    {HelpMyPegs, "mypegs.html"},
 };
 
 // One look for every page, so the pages themselves stay plain.

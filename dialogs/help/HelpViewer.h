@@ -26,6 +26,7 @@ enum HelpTopic : int {
   HelpPreferences = 6100,
   HelpPractice = 2400,
   HelpJourney = 2500,
+  HelpMyPegs = 2550,
 };
 
 class THelpViewer : public QWidget {

@@ -55,7 +55,8 @@ TEST_F(DialogCommandTest, EveryDialogIsMadeOnceAtStartInItsOrderAndReused) {
     if (dialog->objectName() != "DialogFind") names.push_back(dialog->objectName().toStdString());
   EXPECT_EQ(names, (std::vector<std::string>{"FormDict", "FormAbout", "FormMapping", "FormRandom", "FormOptions",
                                              "FormQuestion", "FormTips", "FormEditPhrase", "FormPractice",
-                                             "FormBest", "FormJourney", "FormJourneyPlaces", "FormPrintChoice"}));
+                                             "FormBest", "FormJourney", "FormJourneyPlaces", "FormPrintChoice",
+                                             "FormMyPegs"}));
 
   std::vector<QDialog*> opened;
   auto record = [&opened](QDialog* dialog) {
