@@ -8,7 +8,7 @@
 // wired, in FormMain.cpp; its other commands are in a file for what they act
 // on: the worksheet file and printing (FormMainFile.cpp), the dictionary
 // (FormMainDictionary.cpp), practice and the journey (FormMainPractice.cpp),
-// and the undo history (FormMainUndo.cpp). The logic they wire together is
+// the drills (FormMainTraining.cpp) and the undo history (FormMainUndo.cpp). The logic they wire together is
 // the libraries'.
 //
 // Names, in this folder and every library it wires together:
@@ -64,7 +64,9 @@ class TFormEditPhrase;
 class TFormJourney;
 class TFormJourneyPlaces;
 class TFormMapping;
+class TFormNumbersDrill;
 class TFormOptions;
+class TFormPegDrill;
 class TFormPractice;
 class TFormPrintChoice;
 class TFormQuestion;
@@ -95,6 +97,8 @@ struct TMainDialogs {
   TFormJourney* FormJourney = nullptr;
   TFormJourneyPlaces* FormJourneyPlaces = nullptr;
   TFormPrintChoice* FormPrintChoice = nullptr;
+  TFormPegDrill* FormPegDrill = nullptr;
+  TFormNumbersDrill* FormNumbersDrill = nullptr;
 };
 
 class TFormMain : public QMainWindow, private TMainDialogs {
@@ -202,6 +206,8 @@ class TFormMain : public QMainWindow, private TMainDialogs {
   void MenuExportPdfClick();
   void MenuJourneyClick();
   void MenuEditJourneyClick();
+  void MenuPegDrillClick();
+  void MenuNumbersDrillClick();
 
   // The word lists' pop-up menu: dictionary edits without the dictionary dialog.
   void PopupAddWordClick();

@@ -14,7 +14,9 @@
 #include "FormPrintChoice.h"
 #include "FormMain.h"
 #include "FormMapping.h"
+#include "FormNumbersDrill.h"
 #include "FormOptions.h"
+#include "FormPegDrill.h"
 #include "FormPractice.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
@@ -96,6 +98,8 @@ bool TProgram::Start() {
   dialogs.FormJourney = new TFormJourney(words, main);
   dialogs.FormJourneyPlaces = new TFormJourneyPlaces(main);
   dialogs.FormPrintChoice = new TFormPrintChoice(main);
+  dialogs.FormPegDrill = new TFormPegDrill(words, main);
+  dialogs.FormNumbersDrill = new TFormNumbersDrill(words, main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
   AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);
@@ -103,6 +107,8 @@ bool TProgram::Start() {
   AddHelpKey(dialogs.FormPractice, TFormPractice::kHelpContext);
   AddHelpKey(dialogs.FormJourney, TFormJourney::kHelpContext);
   AddHelpKey(dialogs.FormJourneyPlaces, TFormJourneyPlaces::kHelpContext);
+  AddHelpKey(dialogs.FormPegDrill, TFormPegDrill::kHelpContext);
+  AddHelpKey(dialogs.FormNumbersDrill, TFormNumbersDrill::kHelpContext);
   main->SetDialogs(dialogs);
   formSplash_->StartupFinished();
   return true;

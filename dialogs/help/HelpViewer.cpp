@@ -30,6 +30,8 @@ constexpr TopicPage kTopicPages[] = {
     {HelpPractice, "practice.html"},
     {HelpBestPhrases, "best.html"},
     {HelpJourney, "journey.html"},
+    {HelpPegDrill, "pegdrill.html"},
+    {HelpNumbersDrill, "numbersdrill.html"},
 };
 
 // One look for every page, so the pages themselves stay plain.

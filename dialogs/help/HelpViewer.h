@@ -26,6 +26,8 @@ enum HelpTopic : int {
   HelpPreferences = 6100,
   HelpPractice = 2400,
   HelpJourney = 2500,
+  HelpPegDrill = 2600,
+  HelpNumbersDrill = 2650,
 };
 
 class THelpViewer : public QWidget {

@@ -55,7 +55,8 @@ TEST_F(DialogCommandTest, EveryDialogIsMadeOnceAtStartInItsOrderAndReused) {
     if (dialog->objectName() != "DialogFind") names.push_back(dialog->objectName().toStdString());
   EXPECT_EQ(names, (std::vector<std::string>{"FormDict", "FormAbout", "FormMapping", "FormRandom", "FormOptions",
                                              "FormQuestion", "FormTips", "FormEditPhrase", "FormPractice",
-                                             "FormBest", "FormJourney", "FormJourneyPlaces", "FormPrintChoice"}));
+                                             "FormBest", "FormJourney", "FormJourneyPlaces", "FormPrintChoice",
+                                             "FormPegDrill", "FormNumbersDrill"}));
 
   std::vector<QDialog*> opened;
   auto record = [&opened](QDialog* dialog) {
@@ -547,7 +548,8 @@ TEST_F(DialogCommandTest, EveryHelpButtonAndF1OpenTheirDialogsTopic) {
   const Case cases[] = {{"MenuDictionary", "FormDict", 4000},   {"MenuMapping", "FormMapping", 5000},
                         {"MenuRandom", "FormRandom", 2200},       {"MenuEditPhrase", "FormEditPhrase", 2300},
                         {"MenuPreferences", "FormOptions", 6100}, {"MenuTip", "FormTips", 1000},
-                        {"MenuBestPhrases", "FormBest", 2250}};
+                        {"MenuBestPhrases", "FormBest", 2250},    {"MenuPegDrill", "FormPegDrill", 2600},
+                        {"MenuNumbersDrill", "FormNumbersDrill", 2650}};
   for (const Case& c : cases) {
     platform.ClearShown();
     platform.QueueModal([&c](QDialog* dialog) {
