@@ -12,7 +12,9 @@
 #include "Journey.h"
 #include "JourneyScenes.h"
 #include "Messages.h"
+#include "MyPegs.h"
 #include "PegList.h"
+#include "PegSystem.h"
 #include "Platform.h"
 #include "RDictionary.h"
 #include "RNumber.h"
@@ -118,13 +120,22 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
         << " digits allows no more.\n";
 }
 
-// The scenes of the number's best phrase at the places of the user's journey
-// (or the default one), one a line: the place, a tab, the words, a tab,
-// their digits. Standard error says when the journey runs out.
+// The scenes of the number's best phrase (or, with pegDigits 2 or 3, of the
+// user's pegs of that many digits) at the places of the user's journey (or
+// the default one), one a line: the place, a tab, the words, a tab, their
+// digits. Standard error says when the journey runs out, and names the
+// lines of the pegs file it did not take.
 void PrintJourney(const RDictionary& dictionary, const std::string& digits, const std::string& userDirectory,
-                  std::ostream& out, std::ostream& err) {
+                  int pegDigits, std::ostream& out, std::ostream& err) {
   const RJourney journey = LoadJourney(userDirectory);
-  const RNumber entry = BestPhraseEntry(dictionary, digits);
+  RNumber entry;
+  if (pegDigits > 0) {
+    RPegSystem pegs(dictionary);
+    pegs.SetMine(LoadMyPegs(userDirectory, dictionary));
+    entry = PegEntry(dictionary, digits, pegDigits, pegs);
+  } else {
+    entry = BestPhraseEntry(dictionary, digits);
+  }
   const RJourneyScenes scenes(dictionary, entry, journey.wordsPerPlace);
   for (std::size_t k = 0; k < scenes.Count(); ++k) out << Utf8(SceneLine(scenes, journey, k)) << '\n';
   if (!UncoveredRuns(entry).empty()) err << kProductName << ": No word covers the digits marked with a dot.\n";
@@ -187,7 +198,9 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
                                  QStringLiteral("N"));
   const QCommandLineOption pegs(QStringLiteral("pegs"),
                                 QStringLiteral("Print a peg list: a word to picture for every number of DIGITS "
-                                               "digits (2 for 00 to 99, 3 for 000 to 999)."),
+                                               "digits (2 for 00 to 99, 3 for 000 to 999). With --journey, lay "
+                                               "your own pegs of DIGITS digits on the journey instead of the best "
+                                               "phrase."),
                                 QStringLiteral("DIGITS"));
   parser.addOption(code);
   parser.addOption(words);
@@ -195,8 +208,8 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   parser.addOption(count);
   const QCommandLineOption journeyOption(
       QStringLiteral("journey"),
-      QStringLiteral("Print the scenes of the best phrase for DIGITS at the places of your journey, one per line: "
-                     "the place, a tab, the words, a tab, their digits."),
+      QStringLiteral("Print the scenes of the best phrase for DIGITS (or, with --pegs, of your pegs) at the "
+                     "places of your journey, one per line: the place, a tab, the words, a tab, their digits."),
       QStringLiteral("DIGITS"));
   parser.addOption(pegs);
   parser.addOption(journeyOption);
@@ -216,8 +229,10 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   }
 
   if (parser.isSet(count) && !parser.isSet(best)) return BadArgument(err, QStringLiteral("--count goes with --best."));
+  // With --journey, --pegs says what is laid on it rather than being a command.
+  const bool pegsOnJourney = parser.isSet(pegs) && parser.isSet(journeyOption);
   const int commands = int{parser.isSet(code)} + int{parser.isSet(words)} + int{parser.isSet(best)} +
-                       int{parser.isSet(pegs)} + int{parser.isSet(journeyOption)};
+                       int{parser.isSet(pegs) && !pegsOnJourney} + int{parser.isSet(journeyOption)};
   if (commands == 0)
     return BadArgument(err, QStringLiteral("Nothing to do: give --code, --words, --best, --pegs or --journey."));
   if (commands > 1)
@@ -272,10 +287,10 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
     PrintCodes(*dictionary, rest, out);
   else if (parser.isSet(words))
     PrintColumn(*dictionary, digits, out);
-  else if (parser.isSet(pegs))
+  else if (parser.isSet(pegs) && !pegsOnJourney)
     PrintPegs(*dictionary, pegDigits, out);
   else if (parser.isSet(journeyOption))
-    PrintJourney(*dictionary, digits, paths.userDirectory, out, err);
+    PrintJourney(*dictionary, digits, paths.userDirectory, pegsOnJourney ? pegDigits : 0, out, err);
   else
     PrintBest(*dictionary, digits, phraseCount, out, err);
   return Printed(out, err);

@@ -98,6 +98,8 @@ const TMenuCommand kCommands[] = {
      .toolBarPlace = 42},
     {.menu = M::Options, .name = "MenuEditJourney", .caption = "&Journey...", .hint = "Edit Journey",
      .handler = &F::MenuEditJourneyClick},
+    {.menu = M::Options, .name = "MenuMyPegs", .caption = "My P&egs...", .hint = "My Pegs",
+     .handler = &F::MenuMyPegsClick},
     {.menu = M::Options, .separatorBefore = true, .name = "MenuPreferences", .caption = "&Preferences...",
      .image = I::Preferences, .hint = "Preferences", .handler = &F::MenuPreferencesClick},
 

@@ -37,6 +37,7 @@
 #include "Messages.h"
 #include "NumberSearch.h"
 #include "NumbersModel.h"
+#include "PegSystem.h"
 #include "Platform.h"
 #include "RConfig.h"
 #include "RDictionary.h"
@@ -335,6 +336,8 @@ void TFormMain::CreateStatusBar() {
 void TFormMain::SetDictionary(std::unique_ptr<RDictionary> dictionary) {
   delete ScrollBox;
   ScrollBox = nullptr;
+  pegs_.reset();
+  pegsRead_ = false;
   dictionary_ = std::move(dictionary);
   if (!dictionary_) return;
   ScrollBox = new TWordColumns(*dictionary_, PanelRight);

@@ -56,6 +56,7 @@ namespace tq {
 class RConfig;
 class RDictionary;
 class RNumber;
+class RPegSystem;
 class RWorksheet;
 class TFindDialog;
 class TFormAbout;
@@ -64,6 +65,7 @@ class TFormEditPhrase;
 class TFormJourney;
 class TFormJourneyPlaces;
 class TFormMapping;
+class TFormMyPegs;
 class TFormNumbersDrill;
 class TFormOptions;
 class TFormPegDrill;
@@ -97,6 +99,7 @@ struct TMainDialogs {
   TFormJourney* FormJourney = nullptr;
   TFormJourneyPlaces* FormJourneyPlaces = nullptr;
   TFormPrintChoice* FormPrintChoice = nullptr;
+  TFormMyPegs* FormMyPegs = nullptr;
   TFormPegDrill* FormPegDrill = nullptr;
   TFormNumbersDrill* FormNumbersDrill = nullptr;
 };
@@ -206,8 +209,16 @@ class TFormMain : public QMainWindow, private TMainDialogs {
   void MenuExportPdfClick();
   void MenuJourneyClick();
   void MenuEditJourneyClick();
+  void MenuMyPegsClick();
   void MenuPegDrillClick();
   void MenuNumbersDrillClick();
+
+  // The user's pegs and the pegs in force (FormMainPractice.cpp): the
+  // user's pegs read from pegs.txt once, when first asked (a damaged file
+  // is told about then), and the suggested lists made once each and kept
+  // until the dictionary changes. The Journey window's fill, My Pegs and
+  // the drills ask it. Null until the dictionary is there.
+  RPegSystem* UserPegs();
 
   // The word lists' pop-up menu: dictionary edits without the dictionary dialog.
   void PopupAddWordClick();
@@ -320,6 +331,8 @@ class TFormMain : public QMainWindow, private TMainDialogs {
 
   RJourney journey_;
   bool journeyRead_ = false;
+  std::unique_ptr<RPegSystem> pegs_;
+  bool pegsRead_ = false;
   RHistory undoHistory_;
   uint64_t descriptionVisit_ = 0;  // one description step per visit of the field
   QAction* MenuUndo = nullptr;

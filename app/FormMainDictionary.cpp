@@ -12,6 +12,7 @@
 #include "FormMapping.h"
 #include "FormQuestion.h"
 #include "Messages.h"
+#include "PegSystem.h"
 #include "Platform.h"
 #include "RConfig.h"
 #include "RDictionary.h"
@@ -29,7 +30,9 @@ void TFormMain::RefreshColumnsAfterDictionaryChange() {
   // now, so every filled column is refilled as well.
   if (!ScrollBox->ValidateSlots()) ScrollBox->RebuildColumns();
   ScrollBox->RefillColumns();
-  // The words' codes may have changed under the same phrase.
+  // The words' codes may have changed under the same phrase, and the pegs
+  // with them.
+  if (pegs_) pegs_->DictionaryChanged();
   FollowEntryInJourney(true);
 }
 

@@ -1,8 +1,9 @@
-// Practice and the journey from the main window: the Practice dialog and
-// the flash-card export on the worksheet, the Journey window on the current
-// entry, the dialog that edits the journey, and filling the entry with best
-// phrases from the window. The schedule, the scenes and their files are the
-// practice and journey libraries'; this is only the wiring.
+// Practice, the journey and the pegs from the main window: the Practice
+// dialog and the flash-card export on the worksheet, the Journey window on
+// the current entry, the dialog that edits the journey, filling the entry
+// with best phrases or pegs from the window, and the user's pegs with the
+// My Pegs dialog. The schedule, the scenes, the pegs and their files are the
+// practice, journey and pegs libraries'; this is only the wiring.
 #include <QAction>
 #include <QLineEdit>
 
@@ -11,10 +12,13 @@
 #include "FormJourney.h"
 #include "FormJourneyPlaces.h"
 #include "FormMain.h"
+#include "FormMyPegs.h"
 #include "FormPractice.h"
 #include "JourneyScenes.h"
 #include "Messages.h"
+#include "MyPegs.h"
 #include "Paths.h"
+#include "PegSystem.h"
 #include "Platform.h"
 #include "RConfig.h"
 #include "RDictionary.h"
@@ -95,14 +99,42 @@ void TFormMain::MenuEditJourneyClick() {
   if (FormJourney) FormJourney->SetJourney(journey_);
 }
 
-// Every stretch of uncovered digits gets its best phrase, all in one step
-// that Undo takes back at once.
+RPegSystem* TFormMain::UserPegs() {
+  if (!dictionary_) return nullptr;
+  if (!pegs_) pegs_ = std::make_unique<RPegSystem>(*dictionary_);
+  if (!pegsRead_) {
+    // Read once; what the file holds that cannot be taken is told here, once.
+    pegs_->SetMine(LoadMyPegs(dictionary_->UserDirectory(), *dictionary_));
+    pegsRead_ = true;
+  }
+  return pegs_.get();
+}
+
+void TFormMain::MenuMyPegsClick() {
+  RPegSystem* pegs = UserPegs();
+  if (!FormMyPegs || !pegs) return;
+  FormMyPegs->Prepare(*pegs);
+  // Words added or recoded while a peg was typed stay in the dictionary
+  // however the dialog closes, as in Edit Phrase: they are one step to undo.
+  bool accepted = false;
+  ChangeDictionary("My Pegs", [this, &accepted] {
+    accepted = CurrentPlatform().RunModal(FormMyPegs) == ResultOk;
+  });
+  if (!accepted || FormMyPegs->Mine().pegs == pegs->Mine().pegs) return;
+  pegs->SetMine(FormMyPegs->Mine());
+  StoreMyPegs(dictionary_->UserDirectory(), *dictionary_, pegs->Mine());
+}
+
+// Every stretch of uncovered digits gets its best phrase, or the pegs the
+// window's fill names, all in one step that Undo takes back at once.
 void TFormMain::JourneyFillClick() {
   if (!worksheet_ || !currentNumber_ || !dictionary_ || !ScrollBox) return;
+  const int pegDigits = FormJourney ? FormJourney->FillPegDigits() : 0;
   std::size_t words = 0;
   {
     BusyCursor busy;
-    words = FillWithBestPhrases(*dictionary_, *currentNumber_);
+    words = pegDigits > 0 ? FillWithPegs(*dictionary_, *currentNumber_, pegDigits, *UserPegs())
+                          : FillWithBestPhrases(*dictionary_, *currentNumber_);
   }
   if (words == 0) {
     ShowStatusAlert(UncoveredRuns(*currentNumber_).empty() ? "Every digit is covered already."
@@ -113,7 +145,7 @@ void TFormMain::JourneyFillClick() {
   ScrollBox->RebuildColumns();
   RefreshNumberRow(currentIndex_);
   SetModified();
-  RecordEntryStep("Fill with Best Phrases");
+  RecordEntryStep(pegDigits > 0 ? "Fill with Pegs" : "Fill with Best Phrases");
 }
 
 }  // namespace tq

@@ -8,6 +8,7 @@
 
 #include "FormMain.h"
 #include "Messages.h"
+#include "PegSystem.h"
 #include "RWorksheet.h"
 #include "SlotLogic.h"
 #include "WordColumns.h"
@@ -81,6 +82,7 @@ void TFormMain::ApplyHistoryStep(bool undo) {
   SelectNumber(row, false);
   // Columns that kept their digits still list the words from before.
   if (dictionaryToo && ScrollBox) ScrollBox->RefillColumns();
+  if (dictionaryToo && pegs_) pegs_->DictionaryChanged();
   MaintainBlankRows();
   UpdateTitle();
   UpdateUndoMenu();

@@ -11,6 +11,7 @@
 #include "FormEditPhrase.h"
 #include "FormJourney.h"
 #include "FormJourneyPlaces.h"
+#include "FormMyPegs.h"
 #include "FormPrintChoice.h"
 #include "FormMain.h"
 #include "FormMapping.h"
@@ -98,6 +99,7 @@ bool TProgram::Start() {
   dialogs.FormJourney = new TFormJourney(words, main);
   dialogs.FormJourneyPlaces = new TFormJourneyPlaces(main);
   dialogs.FormPrintChoice = new TFormPrintChoice(main);
+  dialogs.FormMyPegs = new TFormMyPegs(words, main);
   dialogs.FormPegDrill = new TFormPegDrill(words, main);
   dialogs.FormNumbersDrill = new TFormNumbersDrill(words, main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
@@ -107,6 +109,7 @@ bool TProgram::Start() {
   AddHelpKey(dialogs.FormPractice, TFormPractice::kHelpContext);
   AddHelpKey(dialogs.FormJourney, TFormJourney::kHelpContext);
   AddHelpKey(dialogs.FormJourneyPlaces, TFormJourneyPlaces::kHelpContext);
+  AddHelpKey(dialogs.FormMyPegs, TFormMyPegs::kHelpContext);
   AddHelpKey(dialogs.FormPegDrill, TFormPegDrill::kHelpContext);
   AddHelpKey(dialogs.FormNumbersDrill, TFormNumbersDrill::kHelpContext);
   main->SetDialogs(dialogs);

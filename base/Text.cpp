@@ -1,5 +1,7 @@
 #include "Text.h"
 
+#include <utility>
+
 namespace tq {
 
 char ToLower1252(char c) {
@@ -103,6 +105,30 @@ std::string Utf8From1252(std::string_view text) {
   out.reserve(text.size());
   for (unsigned char c : text) AppendUtf8(out, CodePointOf1252(c));
   return out;
+}
+
+bool Utf8To1252(std::string_view text, std::string& out) {
+  std::string converted;
+  converted.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                                                                        : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kLeast[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    const int byte = ByteOf1252(cp);
+    converted += byte < 0 ? '?' : static_cast<char>(byte);
+    i += length;
+  }
+  out = std::move(converted);
+  return true;
 }
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }

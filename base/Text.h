@@ -24,6 +24,10 @@ char32_t CodePointOf1252(unsigned char byte);
 int ByteOf1252(char32_t codePoint);
 // Windows-1252 text as UTF-8.
 std::string Utf8From1252(std::string_view text);
+// UTF-8 text as Windows-1252, a character it has no byte for becoming '?'.
+// False (out left alone) when the bytes are not UTF-8: a stray or missing
+// continuation byte, an overlong form, a surrogate, or past U+10FFFF.
+bool Utf8To1252(std::string_view text, std::string& out);
 
 // --- one-line values ------------------------------------------------------------
 // Every text field of the program is one line, and the files keep one value

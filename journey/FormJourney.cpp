@@ -1,5 +1,6 @@
 #include "FormJourney.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -81,13 +82,19 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
                         this);
   LabelKey->setObjectName("LabelKey");
 
-  ButtonFill = MakeButton("ButtonFill", "&Fill with best phrases", this, AutoDefault::No);
+  ButtonFill = MakeButton("ButtonFill", "&Fill with", this, AutoDefault::No);
+  ComboFill = new QComboBox(this);
+  ComboFill->setObjectName("ComboFill");
+  ComboFill->addItems({QStringLiteral("best phrases"), QStringLiteral("my pegs of 2 digits"),
+                       QStringLiteral("my pegs of 3 digits")});
+  ComboFill->setToolTip(QStringLiteral("What Fill puts on the digits no word covers yet"));
   ButtonEditJourney = MakeButton("ButtonEditJourney", "&Edit Journey...", this, AutoDefault::No);
   ButtonHelp = MakeButton("ButtonHelp", "&Help", this, AutoDefault::No);
   ButtonClose = MakeButton("ButtonClose", "&Close", this, AutoDefault::No);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ButtonFill);
+  buttons->addWidget(ComboFill);
   buttons->addWidget(ButtonEditJourney);
   buttons->addStretch();
   buttons->addWidget(ButtonHelp);
@@ -152,6 +159,8 @@ void TFormJourney::CutTimerTimeout() {
 
 QString TFormJourney::Summary() const { return LabelSummary->text(); }
 
+int TFormJourney::FillPegDigits() const { return ComboFill->currentIndex() > 0 ? ComboFill->currentIndex() + 1 : 0; }
+
 void TFormJourney::UpdateSummary() {
   const RJourneyScenes& scenes = model_->Scenes();
   if (scenes.Count() == 0) {
@@ -163,10 +172,17 @@ void TFormJourney::UpdateSummary() {
     LabelSummary->setText(QStringLiteral("%1 digits: cutting the phrase into scenes...").arg(scenes.NumberDigits().size()));
     return;
   }
-  QString text = QStringLiteral("%1 digits in %2 scenes, %3 words a place.")
-                     .arg(scenes.NumberDigits().size())
-                     .arg(scenes.Count())
-                     .arg(scenes.WordsPerPlace());
+  QString text = scenes.PegDigits() > 0
+                     ? QStringLiteral("%1 digits in %2 scenes, %3 %4 of %5 digits a place.")
+                           .arg(scenes.NumberDigits().size())
+                           .arg(scenes.Count())
+                           .arg(scenes.WordsPerPlace())
+                           .arg(scenes.WordsPerPlace() == 1 ? QStringLiteral("peg") : QStringLiteral("pegs"))
+                           .arg(scenes.PegDigits())
+                     : QStringLiteral("%1 digits in %2 scenes, %3 words a place.")
+                           .arg(scenes.NumberDigits().size())
+                           .arg(scenes.Count())
+                           .arg(scenes.WordsPerPlace());
   if (const std::size_t beyond = scenes.PlacesBeyond(journey_))
     text += QStringLiteral(" The number needs %1 more %2 than your journey's %3: they are numbered, place %4 to "
                            "place %5.")

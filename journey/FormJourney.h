@@ -7,9 +7,9 @@
 // its first scenes at once and the rest as the event loop comes round, so
 // the window opens as quickly on a hundred thousand digits as on thirty.
 //
-// "Fill with best phrases" and "Edit Journey..." are the main window's to
-// carry out (the entry and the undo history are its own); the window only
-// asks for them.
+// "Fill with" best phrases or the user's pegs of two or three digits, and
+// "Edit Journey...", are the main window's to carry out (the entry, the
+// undo history and the pegs are its own); the window only asks for them.
 //
 //   FormJourney->SetJourney(journey);
 //   FormJourney->ShowEntry(CurrentNumber);  // and again after each change
@@ -20,6 +20,7 @@
 
 #include "Journey.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -53,6 +54,9 @@ class TFormJourney : public QDialog {
   const TJourneyModel& Model() const { return *model_; }
   // What the line above the list says.
   QString Summary() const;
+  // What "Fill with" fills with: 0 for best phrases, else the digits of the
+  // user's pegs (2 or 3).
+  int FillPegDigits() const;
 
  signals:
   void FillRequested();
@@ -63,6 +67,7 @@ class TFormJourney : public QDialog {
   QTableView* ListScenes;
   QLabel* LabelKey;
   QPushButton* ButtonFill;
+  QComboBox* ComboFill;
   QPushButton* ButtonEditJourney;
   QPushButton* ButtonHelp;
   QPushButton* ButtonClose;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "BestPhrases.h"
+#include "PegSystem.h"
 #include "RDictionary.h"
 #include "RNumber.h"
 #include "SlotLogic.h"
@@ -31,6 +32,7 @@ RJourneyScenes::RJourneyScenes(const RDictionary& dictionary, const RNumber& ent
       wordsPerPlace_(std::clamp(wordsPerPlace, kMinWordsPerPlace, kMaxWordsPerPlace)),
       digits_(entry.Digits()),
       slots_(entry.Slots()) {
+  pegDigits_ = PegDigitsOf(dictionary, slots_);
   elements_.reserve(std::min(firstSlots, slots_.size()));
   CutMore(firstSlots);
 }
@@ -43,6 +45,10 @@ bool RJourneyScenes::CutMore(std::size_t count) {
       elements_.push_back(Element{static_cast<int32_t>(next_), 1, nextDigit_, length, false});
       ++next_;
       nextDigit_ += length;
+      if (pegDigits_ > 0) {
+        ClosePlace();
+        continue;
+      }
       if (length >= kLongWordDigits) {
         // A long word stands alone: the words before it are a run of their own.
         CloseRun(elements_.size() - 1);
@@ -56,6 +62,18 @@ bool RJourneyScenes::CutMore(std::size_t count) {
     // may take, the digits spread evenly over them.
     std::size_t end = next_;
     while (end < slots_.size() && IsUncoveredSlot(slots_[end])) ++end;
+    if (pegDigits_ > 0) {
+      // A piece for each peg the stretch touches.
+      const auto peg = static_cast<std::size_t>(pegDigits_);
+      while (next_ < end) {
+        const std::size_t size = std::min(end - next_, peg - nextDigit_ % peg);
+        elements_.push_back(Element{static_cast<int32_t>(next_), static_cast<int32_t>(size), nextDigit_, size, true});
+        next_ += size;
+        nextDigit_ += size;
+        ClosePlace();
+      }
+      continue;
+    }
     const std::size_t length = end - next_;
     const std::size_t pieces = (length + kDigitsPerGap - 1) / kDigitsPerGap;
     for (std::size_t p = 0; p < pieces; ++p) {
@@ -67,8 +85,22 @@ bool RJourneyScenes::CutMore(std::size_t count) {
     CloseChunks();
   }
   if (!Complete()) return false;
-  CloseRun(elements_.size());
+  if (pegDigits_ == 0) {
+    CloseRun(elements_.size());
+  } else if (runStart_ < elements_.size()) {
+    AddScene(runStart_, elements_.size() - runStart_, false);
+    runStart_ = elements_.size();
+  }
   return true;
+}
+
+void RJourneyScenes::ClosePlace() {
+  const std::size_t last = elements_.size() - 1;
+  if (last == runStart_ || elements_[last].digitCount == 0) return;
+  const auto placeDigits = static_cast<std::size_t>(pegDigits_ * wordsPerPlace_);
+  if (elements_[last].firstDigit / placeDigits == elements_[runStart_].firstDigit / placeDigits) return;
+  AddScene(runStart_, last - runStart_, false);
+  runStart_ = last;
 }
 
 void RJourneyScenes::AddScene(std::size_t first, std::size_t count, bool longWord) {
@@ -168,6 +200,41 @@ std::size_t RJourneyScenes::Bytes() const {
   return bytes;
 }
 
+int PegDigitsOf(const RDictionary& dictionary, const std::vector<std::string>& slots) {
+  for (const std::size_t peg : {std::size_t{2}, std::size_t{3}}) {
+    // The pegs of one word and of several, and the peg walked now: its
+    // words, and whether a digit of it is uncovered (such a peg counts
+    // neither way).
+    std::size_t single = 0, several = 0, words = 0, current = 0, digit = 0;
+    bool uncovered = false, keeps = true;
+    const auto closePeg = [&] {
+      if (!uncovered && words == 1) ++single;
+      if (!uncovered && words > 1) ++several;
+      words = 0;
+      uncovered = false;
+    };
+    for (const std::string& slot : slots) {
+      const std::size_t length = IsUncoveredSlot(slot) ? 1 : SlotLength(dictionary, slot);
+      if (length == 0) continue;
+      if (digit / peg != (digit + length - 1) / peg) {
+        keeps = false;
+        break;
+      }
+      if (digit / peg != current) {
+        closePeg();
+        current = digit / peg;
+      }
+      if (IsUncoveredSlot(slot)) uncovered = true;
+      else ++words;
+      digit += length;
+    }
+    if (!keeps) continue;
+    closePeg();
+    if (single >= 2 && single > several) return static_cast<int>(peg);
+  }
+  return 0;
+}
+
 std::vector<RSlotRun> UncoveredRuns(const RNumber& entry) {
   std::vector<RSlotRun> runs;
   const int32_t count = entry.SlotCount();
@@ -228,6 +295,57 @@ RNumber BestPhraseEntry(const RDictionary& dictionary, std::string_view digits) 
   entry.SetSlots(UncoveredSlots(entry.Digits().size()));
   entry.ComposePhrase(0, 0);
   FillWithBestPhrases(dictionary, entry);
+  return entry;
+}
+
+std::size_t FillWithPegs(const RDictionary& dictionary, RNumber& entry, int pegDigits, RPegSystem& pegs) {
+  if (pegDigits < kMinPegDigits || pegDigits > kMaxPegDigits) return 0;
+  const auto peg = static_cast<std::size_t>(pegDigits);
+  const std::vector<RSlotRun> runs = UncoveredRuns(entry);
+  if (runs.empty()) return 0;
+  const std::vector<RSlotSpan> spans = SlotSpans(dictionary, entry);
+  const std::string& digits = entry.Digits();
+  std::vector<std::string> slots;
+  slots.reserve(entry.Slots().size());
+  std::size_t words = 0;
+  int32_t next = 0;
+  for (const RSlotRun& run : runs) {
+    for (; next < run.firstSlot; ++next) slots.push_back(entry.Slot(next));
+    next = run.firstSlot + run.slotCount;
+    std::size_t at = spans[static_cast<std::size_t>(run.firstSlot)].start;
+    const std::size_t end = at + static_cast<std::size_t>(run.slotCount);
+    // A run of "." slots past the end of the digits keeps what it has.
+    if (end > digits.size()) {
+      slots.insert(slots.end(), static_cast<std::size_t>(run.slotCount), kUncoveredSlot);
+      continue;
+    }
+    while (at < end) {
+      const std::size_t size = std::min(end - at, peg - at % peg);
+      const RPeg& found = pegs.PegOf(std::string_view(digits).substr(at, size));
+      if (found.words.empty()) {
+        slots.insert(slots.end(), size, kUncoveredSlot);
+      } else {
+        for (const std::string& word : found.words) {
+          slots.push_back(word);
+          if (!IsUncoveredSlot(word)) ++words;
+        }
+      }
+      at += size;
+    }
+  }
+  for (; next < entry.SlotCount(); ++next) slots.push_back(entry.Slot(next));
+  if (words == 0) return 0;
+  entry.SetSlots(std::move(slots));
+  entry.ComposePhrase(0, 0);
+  return words;
+}
+
+RNumber PegEntry(const RDictionary& dictionary, std::string_view digits, int pegDigits, RPegSystem& pegs) {
+  RNumber entry;
+  entry.SetNumber(std::string(digits));
+  entry.SetSlots(UncoveredSlots(entry.Digits().size()));
+  entry.ComposePhrase(0, 0);
+  FillWithPegs(dictionary, entry, pegDigits, pegs);
   return entry;
 }
 

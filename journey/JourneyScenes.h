@@ -22,6 +22,15 @@
 //   without waiting for its end; the rest is spread as above.
 // - A word the dictionary does not know (a phrase loaded before a word was
 //   removed) spells no digits and is an ordinary element.
+// - A phrase that keeps to pegs (PegDigitsOf: every word within one peg of
+//   two digits, or of three, counted from the number's first digit, and
+//   more pegs that are one word than pegs of several, two at least) is cut
+//   by pegs instead: each place holds the digits of as many pegs as the
+//   journey's words per place, whatever the words of a peg ("tin hat" is
+//   one peg), and the last place what is left. An uncovered stretch counts
+//   a word for each peg it touches. So a number filled with pegs is laid
+//   one peg after another, however it was filled, and a phrase that only
+//   happens to keep to pegs comes out much as it would by words.
 // The scenes put together give back the entry's slots, in order, each slot
 // in exactly one scene.
 //
@@ -43,7 +52,8 @@
 // must outlive the scenes, and they are cut again after it changes.
 //
 // FillWithBestPhrases completes an entry: the best phrase (FindBestPhrases,
-// one phrase) for each stretch of uncovered digits.
+// one phrase) for each stretch of uncovered digits; FillWithPegs with the
+// pegs in force (PegSystem.h), one peg after another.
 #pragma once
 
 #include <cstddef>
@@ -58,6 +68,7 @@
 namespace tq {
 
 class RDictionary;
+class RPegSystem;
 
 // An uncovered stretch counts as one word for every this many digits...
 inline constexpr std::size_t kDigitsPerGap = 3;
@@ -113,6 +124,8 @@ class RJourneyScenes {
   // and the scenes they complete. True once the whole phrase is cut.
   bool CutMore(std::size_t count);
   bool Complete() const { return next_ >= slots_.size(); }
+  // The digits of a peg when the phrase is cut by pegs, else 0.
+  int PegDigits() const { return pegDigits_; }
 
   // The scenes cut so far: all of them once Complete().
   std::size_t Count() const { return scenes_.size(); }
@@ -157,9 +170,13 @@ class RJourneyScenes {
   void CloseRun(std::size_t end);
   // The first kRunChunk elements of a run of at least twice that, as scenes.
   void CloseChunks();
+  // Cut by pegs: the elements from runStart_ up to the one just added, once
+  // that one begins the next place's digits.
+  void ClosePlace();
 
   const RDictionary* dictionary_ = nullptr;
   int wordsPerPlace_ = kDefaultWordsPerPlace;
+  int pegDigits_ = 0;
   std::size_t next_ = 0;        // the first slot not cut yet
   std::size_t nextDigit_ = 0;   // the digit it starts at
   std::size_t runStart_ = 0;    // the first element not in a scene yet
@@ -175,6 +192,12 @@ class RJourneyScenes {
 // than one word off the choice unless `count` leaves no other way, the
 // sizes spread evenly, the larger ones first.
 std::vector<std::size_t> SceneSizes(std::size_t count, int wordsPerPlace);
+
+// 2 or 3 when the slots keep to pegs of that many digits (see above: each
+// word within one peg counted from the first digit, and more pegs of one
+// word than of several, two at least; two digits are tried first), else 0.
+// One word chosen before the rest is no sign of pegs yet.
+int PegDigitsOf(const RDictionary& dictionary, const std::vector<std::string>& slots);
 
 // The runs of uncovered digits in the entry's slots: the first slot and the
 // number of slots of each, in order.
@@ -193,6 +216,17 @@ std::size_t FillWithBestPhrases(const RDictionary& dictionary, RNumber& entry);
 // The entry the command line makes of bare digits: the number, and as its
 // phrase the best phrase for them.
 RNumber BestPhraseEntry(const RDictionary& dictionary, std::string_view digits);
+
+// Fills every run of uncovered digits with the pegs in force of `pegDigits`
+// digits (2 or 3): the number is taken a peg at a time from its first digit,
+// so the pegs already there keep their places and the new ones fall in
+// beside them; a piece shorter than a peg (the digit or two left at the
+// end, or beside a word the user chose) takes the peg of its own length.
+// Chosen words stay as they are; a digit the peg leaves uncovered stays so.
+// The phrase is composed again. Returns the number of words put in.
+std::size_t FillWithPegs(const RDictionary& dictionary, RNumber& entry, int pegDigits, RPegSystem& pegs);
+// The same for bare digits: the number, and as its phrase its pegs.
+RNumber PegEntry(const RDictionary& dictionary, std::string_view digits, int pegDigits, RPegSystem& pegs);
 
 // One scene as a line of the command line's output, in Windows-1252: the
 // place, a tab, the words, a tab, the digits.

@@ -467,8 +467,8 @@ std::string RPeg::Phrase() const {
 }
 
 std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
-  if (digits < kMinPegDigits || digits > kMaxPegDigits) return {};
-  const int numbers = digits == 2 ? 100 : 1000;
+  if ((digits < kMinPegDigits && digits != 1) || digits > kMaxPegDigits) return {};
+  const int numbers = digits == 1 ? 10 : digits == 2 ? 100 : 1000;
   std::vector<RPeg> pegs(static_cast<std::size_t>(numbers));
   for (int n = 0; n < numbers; ++n) pegs[static_cast<std::size_t>(n)].number = NumberText(n, digits);
 
@@ -515,7 +515,8 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
   }
   for (int n : ownWord) {
     const std::string& number = pegs[static_cast<std::size_t>(n)].number;
-    for (std::size_t at = 1; at < number.size(); ++at) cuts[n].emplace_back(number.substr(0, at), number.substr(at));
+    std::vector<Cut>& own = cuts[n];  // none for a single digit
+    for (std::size_t at = 1; at < number.size(); ++at) own.emplace_back(number.substr(0, at), number.substr(at));
   }
   for (int n : GivePicturePairs(dictionary, pegs, ownWord, cuts, pool)) {
     RPeg& peg = pegs[static_cast<std::size_t>(n)];
@@ -563,6 +564,15 @@ std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits) {
     choices.erase(choices.begin() + static_cast<std::ptrdiff_t>(next));
   }
   return pegs;
+}
+
+std::vector<int> PegCandidates(const RDictionary& dictionary, std::string_view number,
+                               const std::vector<RPeg>* twoDigitPegs) {
+  if (number.empty() || number.size() > static_cast<std::size_t>(kMaxPegDigits)) return {};
+  const int digits = static_cast<int>(number.size());
+  const WordPool pool(dictionary, digits, digits == 3 && twoDigitPegs && twoDigitPegs->size() == 100 ? twoDigitPegs
+                                                                                                      : nullptr);
+  return pool.Words(number);
 }
 
 void AddPegEntries(RWorksheet& worksheet, const std::vector<RPeg>& pegs) {

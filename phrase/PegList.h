@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tq {
@@ -23,8 +24,10 @@ struct RPeg {
   std::string Phrase() const;
 };
 
-// One peg per number from 0 to 10^digits - 1 (digits 2 or 3; anything else
-// gives an empty list), in order, as a memory trainer would pick them. A
+// One peg per number from 0 to 10^digits - 1 (digits 2 or 3, or 1 for the
+// one-digit pegs that take a digit left over at the end of a long number;
+// anything else gives an empty list), in order, as a memory trainer would
+// pick them. A
 // number with a picturable word whose code is exactly the number gets the
 // best of them, judged field by field:
 //   1. in a list of three digits, not the plural of the two-digit list's peg
@@ -52,6 +55,13 @@ struct RPeg {
 // are never used, and no word serves two numbers of one list.
 inline constexpr unsigned char kStrongPicture = 80;
 std::vector<RPeg> MakePegList(const RDictionary& dictionary, int digits);
+
+// The words whose code is exactly `number` (one to three digits) that a peg
+// may be, as dictionary positions, best first by the order above (for a
+// number of three digits, with `twoDigitPegs` as the list of two when
+// given); words no suggestion may offer are left out.
+std::vector<int> PegCandidates(const RDictionary& dictionary, std::string_view number,
+                               const std::vector<RPeg>* twoDigitPegs = nullptr);
 
 // True when the word at `position` is a plural: of a word of the dictionary
 // (SingularOf), or, as the word knowledge tells, of a noun (teeth, lice).

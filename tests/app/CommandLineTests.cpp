@@ -23,7 +23,9 @@
 #include "Journey.h"
 #include "JourneyScenes.h"
 #include "Paths.h"
+#include "MyPegs.h"
 #include "PegList.h"
+#include "PegSystem.h"
 #include "RConfig.h"
 #include "RDictionary.h"
 #include "RNumber.h"
@@ -354,6 +356,23 @@ TEST_P(CommandLine, JourneyPrintsTheScenesAtTheUsersPlaces) {
   EXPECT_EQ(damaged.status, 0);
   EXPECT_EQ(damaged.out.rfind("front gate\t", 0), 0u) << damaged.out;
   EXPECT_NE(damaged.err.find("journey.txt' is damaged: line 1"), std::string::npos) << damaged.err;
+
+  // With --pegs, the user's pegs of two digits where sound, the suggested
+  // ones elsewhere, one after another; a line of pegs.txt not taken is named.
+  WriteFile(user_ + "journey.txt", "#words per place: 1\nred door\n");
+  WriteFile(user_ + "pegs.txt", "91\tboot\n14\ttea\n");
+  const Outcome pegs = Start({"--journey", digits, "--pegs", "2"});
+  EXPECT_EQ(pegs.status, 0) << pegs.err;
+  RPegSystem system(*dictionary);
+  system.SetMine(LoadMyPegs(user_, *dictionary));
+  const RJourneyScenes laid(*dictionary, PegEntry(*dictionary, digits, 2, system), 1);
+  EXPECT_EQ(laid.PegDigits(), 2);
+  ASSERT_EQ(laid.Count(), 5u);
+  expected.clear();
+  for (std::size_t k = 0; k < laid.Count(); ++k) expected += SceneLine(laid, LoadJourney(user_), k) + "\n";
+  EXPECT_EQ(pegs.out, expected);
+  EXPECT_EQ(pegs.out.rfind("red door\tboot\t91\n", 0), 0u) << pegs.out;
+  EXPECT_NE(pegs.err.find("line 2: 'tea' spells 1, not 14"), std::string::npos) << pegs.err;
 }
 
 TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
@@ -367,7 +386,7 @@ TEST_P(CommandLine, BadArgumentsSayWhyAndExitWithTwo) {
                                  {"--pegs", "x"},      {"--pegs", "2", "--best", "1"},
                                  {"phones.tqw", "--pegs", "9"}, {"phones.tqw", "--pegs", "2"},
                                  {"--best", "1", "phones.tqw"},
-                                 {"--journey"},        {"--journey", "no digits"}, {"--journey", "1", "--count", "2"},
+                                 {"--journey"},        {"--journey", "no digits"}, {"--journey", "1", "--pegs", "1"}, {"--journey", "1", "--count", "2"},
                                  {"--journey", "1", "--words", "1"}};
   for (const Args& arguments : bad) {
     const Outcome run = Start(arguments);

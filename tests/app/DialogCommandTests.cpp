@@ -56,7 +56,7 @@ TEST_F(DialogCommandTest, EveryDialogIsMadeOnceAtStartInItsOrderAndReused) {
   EXPECT_EQ(names, (std::vector<std::string>{"FormDict", "FormAbout", "FormMapping", "FormRandom", "FormOptions",
                                              "FormQuestion", "FormTips", "FormEditPhrase", "FormPractice",
                                              "FormBest", "FormJourney", "FormJourneyPlaces", "FormPrintChoice",
-                                             "FormPegDrill", "FormNumbersDrill"}));
+                                             "FormMyPegs", "FormPegDrill", "FormNumbersDrill"}));
 
   std::vector<QDialog*> opened;
   auto record = [&opened](QDialog* dialog) {

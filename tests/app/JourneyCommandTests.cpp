@@ -1,13 +1,16 @@
 // The journey from the main window: the Journey window following the entry
 // through choices, a fill and its undo, and the Journey dialog keeping its
-// edits in the journey file.
+// edits in the journey file, and the user's pegs from My Pegs to the file
+// and onto the journey.
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "FormJourney.h"
+#include "FormMyPegs.h"
 #include "JourneyModel.h"
 #include "StripHelpers.h"
 
@@ -128,6 +131,74 @@ TEST_F(JourneyCommandTest, TheDialogsEditsGoToTheFileAndTheWindow) {
   ASSERT_EQ(SceneRows(), 3);
   EXPECT_EQ(Row(0, TJourneyModel::ColumnPlace), "red door");
   EXPECT_EQ(Row(2, TJourneyModel::ColumnPlace), "shed");
+}
+
+// My Pegs: Cancel forgets; a candidate picked and a peg typed become the
+// user's own and OK writes them to pegs.txt. The Journey window then fills
+// with them, one peg after another, and cuts the scenes by pegs.
+TEST_F(JourneyCommandTest, MyPegsGoToTheFileAndOntoTheJourney) {
+  Start();
+  const auto select = [](TFormMyPegs* pegs, int row) {
+    pegs->ListPegs->setCurrentIndex(pegs->ListPegs->model()->index(row, 0));
+  };
+  // The other word of the number's two: tin or tiny for 12, lily or loll for 55.
+  const auto other = [](const TFormMyPegs* pegs, int row) {
+    const std::string shown = pegs->Rows()[static_cast<std::size_t>(row)].Phrase();
+    return row == 12 ? (shown == "tin" ? "tiny" : "tin") : (shown == "lily" ? "loll" : "lily");
+  };
+  std::string twelve, fiftyFive;
+  platform.QueueModal([&](QDialog* dialog) {
+    auto* pegs = static_cast<TFormMyPegs*>(dialog);
+    select(pegs, 12);
+    pegs->EditPeg->setText(QString::fromLatin1(other(pegs, 12)));
+    QTest::mouseClick(pegs->ButtonSet, Qt::LeftButton);
+    EXPECT_EQ(pegs->ListPegs->model()->index(12, 2).data().toString(), QStringLiteral("yours"));
+    QTest::mouseClick(pegs->ButtonCancel, Qt::LeftButton);
+    return dialog->result();
+  });
+  Run("MenuMyPegs");
+  Settle();
+  EXPECT_FALSE(dir.Exists("pegs.txt"));
+
+  platform.QueueModal([&](QDialog* dialog) {
+    auto* pegs = static_cast<TFormMyPegs*>(dialog);
+    EXPECT_EQ(pegs->Rows().size(), 100u);
+    EXPECT_EQ(pegs->ListPegs->model()->index(12, 2).data().toString(), QString());
+    select(pegs, 12);
+    twelve = other(pegs, 12);
+    for (int i = 0; i < pegs->ListCandidates->count(); ++i)
+      if (pegs->ListCandidates->item(i)->data(Qt::UserRole).toString() == QString::fromLatin1(twelve.c_str()))
+        pegs->ListCandidatesActivated(pegs->ListCandidates->item(i));
+    select(pegs, 55);
+    fiftyFive = other(pegs, 55);
+    pegs->EditPeg->setText(QString::fromLatin1(fiftyFive.c_str()));
+    QTest::keyClick(pegs->EditPeg, Qt::Key_Return);
+    EXPECT_EQ(pegs->ListPegs->model()->index(55, 2).data().toString(), QStringLiteral("yours"));
+    // And one put back: 13 is its suggested peg again.
+    select(pegs, 13);
+    pegs->EditPeg->setText(QStringLiteral("dime"));
+    QTest::mouseClick(pegs->ButtonSet, Qt::LeftButton);
+    QTest::mouseClick(pegs->ButtonSuggested, Qt::LeftButton);
+    QTest::mouseClick(pegs->ButtonOk, Qt::LeftButton);
+    return dialog->result();
+  });
+  Run("MenuMyPegs");
+  Settle();
+  EXPECT_EQ(dir.Read("pegs.txt"), "12\t" + twelve + "\n55\t" + fiftyFive + "\n");
+
+  EnterNumber("1255-5");
+  Run("MenuJourney");
+  Settle();
+  Window()->ComboFill->setCurrentIndex(1);
+  QTest::mouseClick(Window()->ButtonFill, Qt::LeftButton);
+  Settle();
+  EXPECT_EQ(form->CurrentNumber()->Slots()[0], twelve);
+  EXPECT_EQ(form->CurrentNumber()->Slots()[1], fiftyFive);
+  EXPECT_EQ(form->CurrentNumber()->SlotCount(), 3);  // and the digit left: the peg of 5
+  EXPECT_EQ(Command("MenuUndo")->text(), "&Undo Fill with Pegs");
+  EXPECT_NE(Window()->Summary().indexOf(QStringLiteral("2 pegs of 2 digits a place")), -1) << Window()->Summary().toStdString();
+  ASSERT_EQ(SceneRows(), 2);
+  EXPECT_EQ(Row(1, TJourneyModel::ColumnDigits), "5");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "Journey.h"
 #include "JourneyScenes.h"
 #include "Paths.h"
+#include "PegSystem.h"
 #include "PhraseFixture.h"
 #include "RNumber.h"
 #include "RandomValues.h"
@@ -37,6 +38,7 @@ class Scenes : public ::testing::Test {
 TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
   const std::vector<std::string> pool = {"tie", "knee", "ma", "tin", "denim", "ah", "metronome", "tintinnabula", "."};
   std::mt19937 random(7);
+  int byPegs = 0;  // rounds whose phrase kept to pegs
   for (int round = 0; round < 400; ++round) {
     std::vector<std::string> slots;
     std::string digits;
@@ -58,6 +60,9 @@ TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
     entry.SetSlots(slots);
     const int choice = 1 + round % 4;
     const RJourneyScenes scenes(dict, entry, choice);
+    const int pegs = scenes.PegDigits();
+    EXPECT_EQ(pegs, PegDigitsOf(dict, slots));
+    byPegs += pegs > 0 ? 1 : 0;
 
     std::vector<std::string> back;
     std::string spelled;
@@ -70,7 +75,15 @@ TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
       EXPECT_EQ(scene.firstWord, words);
       words += scene.wordCount;
       EXPECT_GE(scene.wordCount, 1u);
-      EXPECT_LE(scene.wordCount, std::min(4u, static_cast<unsigned>(choice) + 1));
+      // Cut by pegs, a place holds the digits of `choice` pegs, the last
+      // place what is left; else one to four words near the choice.
+      if (pegs > 0) {
+        const std::size_t place = static_cast<std::size_t>(pegs * choice);
+        EXPECT_EQ(scene.firstDigit, k * place);
+        EXPECT_EQ(scene.digitCount, std::min(place, digits.size() - scene.firstDigit));
+      } else {
+        EXPECT_LE(scene.wordCount, std::min(4u, static_cast<unsigned>(choice) + 1));
+      }
       const std::vector<RSceneWord> sceneWords = scenes.Words(k);
       ASSERT_EQ(sceneWords.size(), scene.wordCount);
       bool hasLong = false;
@@ -93,7 +106,7 @@ TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
       }
       // The scenes between two long words (or the ends) are each at most one
       // word off the choice whenever their words allow it.
-      if (!hasLong) {
+      if (!hasLong && pegs == 0) {
         std::size_t first = k, last = k;
         while (first > 0 && !scenes.Scene(first - 1).longWord) --first;
         while (last + 1 < scenes.Count() && !scenes.Scene(last + 1).longWord) ++last;
@@ -122,6 +135,7 @@ TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
     for (std::size_t k = 0; k < scenes.Count(); ++k) EXPECT_EQ(steps.Scene(k), scenes.Scene(k));
     EXPECT_EQ(scenes.SceneOfDigit(digits.size()), scenes.Count());
   }
+  EXPECT_GE(byPegs, 5);
 }
 
 TEST_F(Scenes, SizesComeOutEvenAroundTheChoice) {
@@ -163,6 +177,74 @@ TEST_F(Scenes, FillingCompletesEachStretchInOneGo) {
 
   const RNumber made = BestPhraseEntry(dict, "31423");
   EXPECT_EQ(made.Slots(), std::vector<std::string>{"metronome"});
+}
+
+// With a word for every number of two digits: filling with pegs keeps the
+// words chosen before, lays the pegs in force one after another from the
+// number's first digit (a shorter piece taking the peg of its length), and
+// a number filled with pegs alone is cut by them.
+TEST(ScenesByPegs, FillingLaysOnePegAfterAnother) {
+  test::TempDir dir;
+  std::vector<test::CodedWord> words = test::CommonWords();
+  for (int n = 0; n < 100; ++n) words.push_back({"p" + std::to_string(100 + n), std::to_string(100 + n).substr(1)});
+  words.push_back({"tuba", "19"});  // a second word for 19, to choose by hand
+  RDictionary dict;
+  test::LoadDictionary(dict, dir, words);
+  RPegSystem system(dict);
+  RMyPegs mine;
+  mine.pegs["37"] = {"ma", "."};  // the user's own, with a digit left open
+  system.SetMine(mine);
+  std::mt19937 random(34);
+  for (int round = 0; round < 200; ++round) {
+    SCOPED_TRACE(round);
+    const int peg = 2 + round % 2;
+    std::string digits;
+    for (int i = static_cast<int>(random() % 40); i > 0; --i) digits += static_cast<char>('0' + random() % 10);
+    RNumber entry;
+    entry.SetNumber(digits);
+    // Now and then a word chosen by hand, anywhere: "tuba" wherever 19 stands.
+    std::vector<bool> chosen(digits.size(), false);
+    const bool byHand = round % 3 == 0;
+    for (std::size_t at = digits.find("19"); byHand && at != std::string::npos; at = digits.find("19", at + 2))
+      chosen[at] = true;
+    std::vector<std::string> before;
+    for (std::size_t d = 0; d < digits.size(); d += chosen[d] ? 2 : 1) before.push_back(chosen[d] ? "tuba" : ".");
+    entry.SetSlots(before);
+    entry.ComposePhrase(0, 0);
+    FillWithPegs(dict, entry, peg, system);
+
+    // Walk the filled slots against the digits: a hand-chosen word where it
+    // was, else each piece up to the next peg's start the peg in force.
+    std::size_t d = 0, s = 0;
+    while (d < digits.size()) {
+      ASSERT_LT(s, static_cast<std::size_t>(entry.SlotCount()));
+      if (chosen[d]) {
+        EXPECT_EQ(entry.Slot(static_cast<int32_t>(s)), "tuba");
+        d += 2;
+        ++s;
+        continue;
+      }
+      std::size_t end = d + 1;
+      while (end < digits.size() && !chosen[end] && end % peg != 0) ++end;
+      const RPeg& expected = system.PegOf(digits.substr(d, end - d));
+      for (const std::string& word : expected.words) EXPECT_EQ(entry.Slot(static_cast<int32_t>(s++)), word);
+      d = end;
+    }
+    EXPECT_EQ(s, static_cast<std::size_t>(entry.SlotCount()));
+    // Two-digit pegs are one word each here, so a number of them is cut by
+    // pegs.
+    if (!byHand && peg == 2 && digits.size() > 6) {
+      EXPECT_EQ(PegDigitsOf(dict, entry.Slots()), 2) << entry.Phrase();
+    }
+  }
+  const RNumber pi = PegEntry(dict, "3141592", 2, system);
+  EXPECT_EQ(pi.Slots(), (std::vector<std::string>{"p131", "p141", "p159", system.PegOf("2").Phrase()}));
+  std::vector<std::string> own = {"ma", "."};
+  own.insert(own.end(), system.PegOf("0").words.begin(), system.PegOf("0").words.end());
+  EXPECT_EQ(PegEntry(dict, "370", 2, system).Slots(), own);
+  const RJourneyScenes scenes(dict, pi, 1);
+  EXPECT_EQ(scenes.PegDigits(), 2);
+  EXPECT_EQ(scenes.Count(), 4u);
 }
 
 // --- the file -------------------------------------------------------------------
