@@ -1,6 +1,6 @@
 // The drills from the main window: the Peg Drill and the Numbers Drill. They
-// train the user's pegs and need no worksheet; their records and files are
-// the training library's, and this is only the wiring.
+// train the user's pegs in force and need no worksheet; their records and
+// files are the training library's, and this is only the wiring.
 #include "FormMain.h"
 #include "FormNumbersDrill.h"
 #include "FormPegDrill.h"
@@ -9,15 +9,17 @@
 namespace tq {
 
 void TFormMain::MenuPegDrillClick() {
-  if (!FormPegDrill) return;
-  FormPegDrill->Prepare();
+  RPegSystem* pegs = UserPegs();
+  if (!FormPegDrill || !pegs) return;
+  FormPegDrill->Prepare(*pegs);
   CurrentPlatform().RunModal(FormPegDrill);
   FormPegDrill->Finish();
 }
 
 void TFormMain::MenuNumbersDrillClick() {
-  if (!FormNumbersDrill) return;
-  FormNumbersDrill->Prepare();
+  RPegSystem* pegs = UserPegs();
+  if (!FormNumbersDrill || !pegs) return;
+  FormNumbersDrill->Prepare(*pegs, UserJourney());
   CurrentPlatform().RunModal(FormNumbersDrill);
   FormNumbersDrill->Finish();
 }

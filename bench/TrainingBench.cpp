@@ -28,6 +28,7 @@
 #include "FormPegDrill.h"
 #include "PaintWatch.h"
 #include "PegDrill.h"
+#include "PegSystem.h"
 #include "QtBenchMain.h"
 #include "RDictionary.h"
 #include "TrainingPegs.h"
@@ -37,15 +38,20 @@ namespace {
 constexpr double kBudgetMs = 50.0;
 constexpr int kItems = 1000;
 
-// The generated dictionary, with the user's files in a folder of their own.
+// The generated dictionary, with the user's files in a folder of their own,
+// and its pegs in force (the suggested ones: the user has none there).
 tq::RDictionary& Dictionary() {
   static QTemporaryDir scratch;
   static tq::RDictionary* dict = tq::CreateDictionary(TQ_BENCH_DATA_DIR "/", scratch.path().toStdString() + "/").release();
   return *dict;
 }
+tq::RPegSystem& Pegs() {
+  static tq::RPegSystem pegs(Dictionary());
+  return pegs;
+}
 
 void BM_DrillStep(benchmark::State& state) {
-  const std::vector<tq::RDrillItem> items = tq::DrillItems(tq::TrainingPegs(Dictionary(), 3));
+  const std::vector<tq::RDrillItem> items = tq::DrillItems(tq::TrainingPegs(Pegs(), 3));
   tq::RPegDrillRecord record;
   record.settings.items = kItems;
   record.settings.digits = 3;
@@ -65,7 +71,7 @@ BENCHMARK(BM_DrillStep)->Unit(benchmark::kMicrosecond);
 
 void BM_DrillWindowStep(benchmark::State& state) {
   tq::TFormPegDrill form(Dictionary());
-  form.Prepare();
+  form.Prepare(Pegs());
   form.ComboDigits->setCurrentIndex(1);
   form.SpinItems->setValue(kItems);
   form.show();

@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QHeaderView>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QValidator>
@@ -183,7 +185,6 @@ TFormNumbersDrill::TFormNumbersDrill(const RDictionary& dictionary, QWidget* par
   TextResults->setFont(fixed);
   TextResults->setMinimumHeight(QFontMetrics(fixed).height() * 10);
   ButtonReview = MakeButton("ButtonReview", "Re&view on Journey", results, AutoDefault::No);
-  ButtonReview->setEnabled(false);
   ButtonNewAttempt = MakeButton("ButtonNewAttempt", "&New Attempt", results, AutoDefault::No);
   auto* resultsLayout = new QVBoxLayout(results);
   resultsLayout->setContentsMargins(0, 0, 0, 0);
@@ -195,6 +196,33 @@ TFormNumbersDrill::TFormNumbersDrill(const RDictionary& dictionary, QWidget* par
   resultsButtons->addWidget(ButtonNewAttempt);
   resultsLayout->addLayout(resultsButtons);
   PagesDrill->addWidget(results);
+
+  // The review.
+  auto* review = new QWidget(PagesDrill);
+  review->setObjectName("PageReview");
+  LabelReview = MakeLabel("LabelReview", review);
+  LabelReview->setWordWrap(true);
+  ListReview = new QTableWidget(0, 4, review);
+  ListReview->setObjectName("ListReview");
+  ListReview->setHorizontalHeaderLabels(
+      {QStringLiteral("Place"), QStringLiteral("Pegs"), QStringLiteral("Digits"), QStringLiteral("Yours")});
+  ListReview->verticalHeader()->hide();
+  ListReview->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  ListReview->verticalHeader()->setDefaultSectionSize(ListReview->fontMetrics().height() + 6);
+  ListReview->horizontalHeader()->setStretchLastSection(true);
+  ListReview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListReview->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListReview->setTabKeyNavigation(false);
+  ButtonBack = MakeButton("ButtonBack", "&Back to Results", review, AutoDefault::No);
+  auto* reviewLayout = new QVBoxLayout(review);
+  reviewLayout->setContentsMargins(0, 0, 0, 0);
+  reviewLayout->addWidget(LabelReview);
+  reviewLayout->addWidget(ListReview, 1);
+  auto* backRow = new QHBoxLayout;
+  backRow->addStretch();
+  backRow->addWidget(ButtonBack);
+  reviewLayout->addLayout(backRow);
+  PagesDrill->addWidget(review);
 
   ChartScores = new TNumbersChart(this);
   ButtonHelp = MakeButton("ButtonHelp", "&Help", this, AutoDefault::No);
@@ -215,6 +243,8 @@ TFormNumbersDrill::TFormNumbersDrill(const RDictionary& dictionary, QWidget* par
   connect(ButtonRecallNow, &QPushButton::clicked, this, [this] { StartRecall(); });
   connect(ButtonFinish, &QPushButton::clicked, this, [this] { FinishRecall(); });
   connect(ButtonNewAttempt, &QPushButton::clicked, this, [this] { ShowSetup(); });
+  connect(ButtonReview, &QPushButton::clicked, this, [this] { ButtonReviewClick(); });
+  connect(ButtonBack, &QPushButton::clicked, this, [this] { ShowResults(); });
   connect(ButtonHelp, &QPushButton::clicked, this, [] { CurrentPlatform().ShowHelp(kHelpContext); });
   connect(ButtonClose, &QPushButton::clicked, this, [this] { close(); });
   connect(SpinMemorise, &QSpinBox::valueChanged, this, [this](int minutes) {
@@ -235,7 +265,9 @@ void TFormNumbersDrill::SetClocks(SteadyClock steady, LocalClock local) {
   local_ = std::move(local);
 }
 
-void TFormNumbersDrill::Prepare() {
+void TFormNumbersDrill::Prepare(RPegSystem& pegs, const RJourney& journey) {
+  pegs_ = &pegs;
+  journey_ = journey;
   GiveUp();
   file_.Open(NumbersHistoryFileOf(TrainingDirectory(dictionary_)),
              [this](const std::string& text) { return ParseNumbersHistoryText(text, history_); });
@@ -247,7 +279,8 @@ void TFormNumbersDrill::Prepare() {
     SpinRecall->setValue(Minutes(s.recallSeconds));
   }
   recallFollows_ = Minutes(s.recallSeconds) == Minutes(s.memoriseSeconds) * kRecallTimesMemorise;
-  ComboGroup->setCurrentIndex(s.group == 3 ? 1 : 0);
+  const int group = file_.Found() == TrainingLoad::Loaded ? s.group : UsualPegDigits(pegs);
+  ComboGroup->setCurrentIndex(group == 3 ? 1 : 0);
   ShowSetup();
 }
 
@@ -404,9 +437,8 @@ void TFormNumbersDrill::FinishRecall() {
   history_.attempts.push_back(RNumbersAttempt{local_(), attempt_.digits, score_.score, attempt_.memoriseSeconds,
                                               memorisedSeconds_, attempt_.recallSeconds});
   file_.Write(NumbersHistoryText(history_), CheckHistory);
+  newBest_ = bestBefore >= 0 && score_.score > bestBefore;
   ShowResults();
-  if (score_.score > bestBefore && bestBefore >= 0)
-    LabelScore->setText(LabelScore->text() + QStringLiteral(" A new best!"));
 }
 
 void TFormNumbersDrill::ShowResults() {
@@ -417,7 +449,8 @@ void TFormNumbersDrill::ShowResults() {
                           .arg(digits_.size())
                           .arg(score_.right)
                           .arg(Clock(int64_t{memorisedSeconds_} * 1000))
-                          .arg(Clock(int64_t{attempt_.memoriseSeconds} * 1000)));
+                          .arg(Clock(int64_t{attempt_.memoriseSeconds} * 1000)) +
+                      (newBest_ ? QStringLiteral(" A new best!") : QString()));
   QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
   for (std::size_t i = 0; i < score_.rows.size(); ++i) {
     const RRowScore& row = score_.rows[i];
@@ -436,11 +469,56 @@ void TFormNumbersDrill::ShowResults() {
                 .arg(row.reached ? QString::number(row.score) : QStringLiteral("&ndash;"));
   }
   TextResults->setHtml(html + QStringLiteral("</table>"));
+  ButtonReview->setEnabled(pegs_ != nullptr);
   PagesDrill->setCurrentIndex(3);
   ButtonNewAttempt->setDefault(true);
   ButtonNewAttempt->setFocus();
   ChartScores->show();
   UpdateChart();
+}
+
+void TFormNumbersDrill::ButtonReviewClick() {
+  if (!pegs_ || stage_ != Stage::Results) return;
+  std::vector<RReviewPlace> places;
+  {
+    BusyCursor busy;
+    places = LayOnJourney(dictionary_, *pegs_, journey_, digits_, attempt_.group);
+  }
+  stage_ = Stage::Review;
+  int wrongPlaces = 0;
+  ListReview->setRowCount(static_cast<int>(places.size()));
+  for (int row = 0; row < static_cast<int>(places.size()); ++row) {
+    const RReviewPlace& place = places[static_cast<std::size_t>(row)];
+    // What was recalled of these digits, as the results show it.
+    QString yours;
+    bool allRight = true;
+    for (std::size_t d = place.firstDigit; d < place.firstDigit + place.digitCount; ++d) {
+      const RRowScore& line = score_.rows[d / kRowDigits];
+      const std::size_t p = d % kRowDigits;
+      const DigitMark mark = line.marks[p];
+      allRight = allRight && mark == DigitMark::Right;
+      yours += mark == DigitMark::Right || mark == DigitMark::Wrong ? QLatin1Char(line.given[p])
+               : mark == DigitMark::Missing                         ? QLatin1Char('_')
+                                                                    : QChar(0x00B7);
+    }
+    wrongPlaces += allRight ? 0 : 1;
+    const QString cells[] = {ToQString(place.place), ToQString(place.words),
+                             ToQString(digits_.substr(place.firstDigit, place.digitCount)), yours};
+    for (int column = 0; column < 4; ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (column == 3) item->setForeground(allRight ? QColor(0x2a, 0x8a, 0x38) : QColor(0xc0, 0x28, 0x1e));
+      ListReview->setItem(row, column, item);
+    }
+  }
+  ListReview->resizeColumnsToContents();
+  LabelReview->setText(QStringLiteral("The %1 digits on your journey with your pegs: %2 places, %3 to go over again.")
+                           .arg(digits_.size())
+                           .arg(places.size())
+                           .arg(wrongPlaces));
+  PagesDrill->setCurrentIndex(4);
+  ButtonBack->setDefault(true);
+  ListReview->setFocus();
+  ChartScores->hide();
 }
 
 bool TFormNumbersDrill::AskGiveUp() {

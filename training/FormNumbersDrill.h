@@ -12,12 +12,15 @@
 //   "Finish" or the end of the recall time scores it.
 // - Results: the score, each row with its right, wrong and missing digits,
 //   and the chart with the new score.
+// - Review (from the results): the digits laid on the user's journey with
+//   the pegs in force, as they were shown (LayOnJourney), each place with
+//   what was recalled there.
 //
 // Every scored attempt goes into the history file (NumbersHistory.h) at
 // once. Escape, or the close box, during memorising or recall asks whether
 // to give the attempt up; an attempt given up is not scored.
 //
-//   FormNumbersDrill->Prepare();
+//   FormNumbersDrill->Prepare(pegs, journey);
 //   CurrentPlatform().RunModal(FormNumbersDrill);
 //   FormNumbersDrill->Finish();
 #pragma once
@@ -28,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "Journey.h"
 #include "NumbersDrill.h"
 #include "NumbersHistory.h"
 #include "TrainingFile.h"
@@ -39,12 +43,14 @@ class QPushButton;
 class QScrollArea;
 class QSpinBox;
 class QStackedWidget;
+class QTableWidget;
 class QTextBrowser;
 class QTimer;
 
 namespace tq {
 
 class RDictionary;
+class RPegSystem;
 class TNumbersChart;
 
 class TFormNumbersDrill : public QDialog {
@@ -57,7 +63,7 @@ class TFormNumbersDrill : public QDialog {
   using SteadyClock = std::function<int64_t()>;  // milliseconds, only forward
   using LocalClock = std::function<int64_t()>;   // local seconds since 1970
 
-  enum class Stage { Setup, Memorise, Recall, Results };
+  enum class Stage { Setup, Memorise, Recall, Results, Review };
 
   explicit TFormNumbersDrill(const RDictionary& dictionary, QWidget* parent = nullptr);
 
@@ -65,8 +71,11 @@ class TFormNumbersDrill : public QDialog {
   void SetSeed(uint64_t seed) { seed_ = seed; }
 
   // Reads the history from the user's folder and shows the setup page with
-  // the last attempt's settings.
-  void Prepare();
+  // the last attempt's settings; without a history the digits are grouped
+  // as the user's own pegs mostly are (UsualPegDigits). The review lays the
+  // digits with `pegs` on `journey`; the pegs must outlive the window's use
+  // of them.
+  void Prepare(RPegSystem& pegs, const RJourney& journey);
   // After the window has closed: an attempt still under way is given up.
   void Finish();
 
@@ -97,6 +106,9 @@ class TFormNumbersDrill : public QDialog {
   QTextBrowser* TextResults;
   QPushButton* ButtonReview;
   QPushButton* ButtonNewAttempt;
+  QLabel* LabelReview;
+  QTableWidget* ListReview;
+  QPushButton* ButtonBack;
   TNumbersChart* ChartScores;
   QPushButton* ButtonHelp;
   QPushButton* ButtonClose;
@@ -117,6 +129,7 @@ class TFormNumbersDrill : public QDialog {
   void FinishRecall();
   void ShowSetup();
   void ShowResults();
+  void ButtonReviewClick();
   // True when the user gives the attempt under way up (asked).
   bool AskGiveUp();
   void GiveUp();
@@ -128,6 +141,8 @@ class TFormNumbersDrill : public QDialog {
   int64_t Elapsed() const { return steady_() - stageStart_; }
 
   const RDictionary& dictionary_;
+  RPegSystem* pegs_ = nullptr;
+  RJourney journey_ = DefaultJourney();
   SteadyClock steady_;
   LocalClock local_;
   uint64_t seed_ = 0;
@@ -142,6 +157,7 @@ class TFormNumbersDrill : public QDialog {
   QWidget* rowsPanel_ = nullptr;
   std::vector<QLineEdit*> rowEdits_;
   RRecallScore score_;
+  bool newBest_ = false;
   // The recall time follows the memorising time until it is set by hand.
   bool recallFollows_ = true;
 };

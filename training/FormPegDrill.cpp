@@ -217,7 +217,8 @@ void TFormPegDrill::SetClocks(SteadyClock steady, LocalClock local) {
 
 int32_t TFormPegDrill::Today() const { return DayOf(local_()); }
 
-void TFormPegDrill::Prepare() {
+void TFormPegDrill::Prepare(RPegSystem& pegs) {
+  pegs_ = &pegs;
   drill_.reset();
   ended_ = true;
   file_.Open(PegDrillFileOf(TrainingDirectory(dictionary_)),
@@ -270,11 +271,12 @@ void TFormPegDrill::showEvent(QShowEvent* event) {
 }
 
 void TFormPegDrill::ButtonStartClick() {
+  if (!pegs_) return;
   record_.settings = SettingsShown();
   std::vector<RDrillItem> items;
   {
     BusyCursor busy;
-    items = DrillItems(TrainingPegs(dictionary_, record_.settings.digits));
+    items = DrillItems(TrainingPegs(*pegs_, record_.settings.digits));
   }
   drill_ = std::make_unique<RPegDrill>(std::move(items), record_, Today(), seed_);
   // The next drill draws its own order.

@@ -11,7 +11,7 @@
 // under way and shows its end; Escape again closes), on the close box, or
 // when the window goes away in any other way.
 //
-//   FormPegDrill->Prepare();
+//   FormPegDrill->Prepare(pegs);  // the pegs in force
 //   CurrentPlatform().RunModal(FormPegDrill);
 //   FormPegDrill->Finish();
 #pragma once
@@ -38,6 +38,7 @@ class QTableWidget;
 namespace tq {
 
 class RDictionary;
+class RPegSystem;
 class TPegDrillChart;
 
 class TFormPegDrill : public QDialog {
@@ -59,8 +60,9 @@ class TFormPegDrill : public QDialog {
   static int64_t SteadyNow();
 
   // Reads the record from the user's folder and shows the setup page with
-  // the last drill's settings.
-  void Prepare();
+  // the last drill's settings. The drills ask `pegs` (which must outlive
+  // the window's use of it) for the pegs in force.
+  void Prepare(RPegSystem& pegs);
   // After the window has closed: a drill still under way ends and is written.
   void Finish();
 
@@ -114,6 +116,7 @@ class TFormPegDrill : public QDialog {
   int32_t Today() const;
 
   const RDictionary& dictionary_;
+  RPegSystem* pegs_ = nullptr;
   SteadyClock steady_;
   LocalClock local_;
   uint64_t seed_ = 0;

@@ -16,10 +16,12 @@
 #include "Codec.h"
 #include "FormNumbersDrill.h"
 #include "FormPegDrill.h"
+#include "PegSystem.h"
 #include "PhraseFixture.h"
 #include "PracticeSchedule.h"
 #include "ScriptedPlatform.h"
 #include "TrainingCharts.h"
+#include "TrainingPegs.h"
 
 namespace tq {
 namespace {
@@ -55,6 +57,7 @@ class DrillWindow : public ::testing::Test {
   test::ScriptedPlatform platform;
   test::TempDir dir;
   RDictionary dict;
+  RPegSystem pegs{dict};
   int64_t steady = 1000000;
 };
 
@@ -62,7 +65,7 @@ TEST_F(DrillWindow, APegDrillRunsOnEnterAndBringsBackWhatWasWrongOrSlow) {
   TFormPegDrill form(dict);
   form.SetClocks([this] { return steady; }, [] { return kNoon; });
   form.SetSeed(5);
-  form.Prepare();
+  form.Prepare(pegs);
   form.SpinItems->setValue(4);
   ShowActive(&form);
   ASSERT_EQ(QApplication::focusWidget(), form.ButtonStart);
@@ -109,7 +112,7 @@ TEST_F(DrillWindow, APegDrillRunsOnEnterAndBringsBackWhatWasWrongOrSlow) {
   EXPECT_TRUE(dir.Exists("pegdrill.txt"));
   TFormPegDrill again(dict);
   again.SetClocks([this] { return steady; }, [] { return kNoon; });
-  again.Prepare();
+  again.Prepare(pegs);
   EXPECT_EQ(again.Record(), form.Record());
   EXPECT_EQ(again.SpinItems->value(), 4);
   EXPECT_EQ(FromQString(again.LabelRecord->text()), "4 of these pegs drilled so far; 2 come first in the next drill.");
@@ -130,7 +133,7 @@ TEST_F(DrillWindow, NumbersAreMemorisedRecalledRowByRowAndScored) {
   TFormNumbersDrill form(dict);
   form.SetClocks([this] { return steady; }, [] { return kNoon; });
   form.SetSeed(9);
-  form.Prepare();
+  form.Prepare(pegs, DefaultJourney());
   EXPECT_EQ(form.SpinDigits->value(), 80);
   EXPECT_EQ(form.SpinRecall->value(), 15);
   form.SpinDigits->setValue(60);
@@ -179,9 +182,29 @@ TEST_F(DrillWindow, NumbersAreMemorisedRecalledRowByRowAndScored) {
   EXPECT_EQ(form.History().attempts[0], (RNumbersAttempt{kNoon, 60, 30, 120, 120, 360}));
   EXPECT_EQ(form.findChild<TNumbersChart*>("ChartScores")->BestText(), "best 30 of 60");
 
+  // The review: the places holding the wrong digit 8 and the digits 51 to
+  // 60, not reached, are the ones to go over again.
+  QTest::keyClick(form.ButtonReview, Qt::Key_Return);
+  ASSERT_EQ(form.CurrentStage(), TFormNumbersDrill::Stage::Review);
+  const std::vector<RReviewPlace> places = LayOnJourney(dict, pegs, DefaultJourney(), digits, 2);
+  ASSERT_EQ(form.ListReview->rowCount(), static_cast<int>(places.size()));
+  int wrong = 0;
+  for (std::size_t k = 0; k < places.size(); ++k) {
+    const RReviewPlace& p = places[k];
+    const bool bad = (p.firstDigit <= 7 && 7 < p.firstDigit + p.digitCount) || p.firstDigit + p.digitCount > 50;
+    wrong += bad ? 1 : 0;
+    EXPECT_EQ(FromQString(form.ListReview->item(static_cast<int>(k), 2)->text()), digits.substr(p.firstDigit, p.digitCount));
+    EXPECT_EQ(form.ListReview->item(static_cast<int>(k), 3)->foreground().color() == QColor(0xc0, 0x28, 0x1e), bad) << k;
+  }
+  EXPECT_EQ(FromQString(form.findChild<QLabel*>("LabelReview")->text()),
+            "The 60 digits on your journey with your pegs: " + std::to_string(places.size()) + " places, " +
+                std::to_string(wrong) + " to go over again.");
+  QTest::keyClick(form.ButtonBack, Qt::Key_Return);
+  ASSERT_EQ(form.CurrentStage(), TFormNumbersDrill::Stage::Results);
+
   // The history is on disk, with the settings, for the next time.
   TFormNumbersDrill later(dict);
-  later.Prepare();
+  later.Prepare(pegs, DefaultJourney());
   EXPECT_EQ(later.History(), form.History());
   EXPECT_EQ(later.SpinDigits->value(), 60);
   EXPECT_EQ(FromQString(later.findChild<QLabel*>("LabelHistory")->text()),

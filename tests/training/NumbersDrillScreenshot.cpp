@@ -14,6 +14,7 @@
 #include "../support/ScreenshotStart.h"
 #include "Codec.h"
 #include "DrillScreenshots.h"
+#include "PegSystem.h"
 #include "FormNumbersDrill.h"
 #include "PracticeSchedule.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   QTemporaryDir scratch;
   const auto loaded = tq::test::ScratchUserDictionary(argv[1], scratch);
   if (!loaded) return 1;
+  tq::RPegSystem pegs(*loaded);
 
   constexpr int64_t kToday = 20522 * tq::kSecondsPerDay + 19 * 3600;
   int64_t steady = 0, local = 0;
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
   // An attempt every few days for eight weeks: the last on screen.
   for (int day = 52; day >= 0; day -= 4) {
     local = kToday - day * tq::kSecondsPerDay;
-    form.Prepare();
+    form.Prepare(pegs, tq::DefaultJourney());
     QTest::keyClick(form.ButtonStart, Qt::Key_Return);
     steady += 250000;
     QTest::keyClick(form.ButtonRecallNow, Qt::Key_Return);

@@ -13,6 +13,7 @@
 
 #include "../support/ScreenshotStart.h"
 #include "DrillScreenshots.h"
+#include "PegSystem.h"
 #include "FormPegDrill.h"
 #include "PracticeSchedule.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   QTemporaryDir scratch;
   const auto loaded = tq::test::ScratchUserDictionary(argv[1], scratch);
   if (!loaded) return 1;
+  tq::RPegSystem pegs(*loaded);
 
   constexpr int64_t kToday = 20522 * tq::kSecondsPerDay + 19 * 3600;
   int64_t steady = 0, local = 0;
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
   for (int day = 20; day >= 0; --day) {
     if (day % 5 == 3) continue;
     local = kToday - day * tq::kSecondsPerDay;
-    form.Prepare();
+    form.Prepare(pegs);
     form.SpinItems->setValue(20);
     QTest::keyClick(form.ButtonStart, Qt::Key_Return);
     for (int n = 0; form.Drilling(); ++n) {

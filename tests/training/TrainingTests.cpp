@@ -14,9 +14,12 @@
 #include "PegDrill.h"
 #include "PegDrillRecord.h"
 #include "PegList.h"
+#include "PegSystem.h"
+#include "PhraseFixture.h"
 #include "PracticeSchedule.h"
 #include "ScriptedPlatform.h"
 #include "TempDir.h"
+#include "TrainingPegs.h"
 
 namespace tq {
 namespace {
@@ -208,6 +211,41 @@ TEST(PegDrill, WrongAndSlowPegsComeBackSoonerAndFirstNextTime) {
       for (std::size_t i = 1; i < slowest.size(); ++i) EXPECT_GE(slowest[i - 1].meanMs, slowest[i].meanMs);
       for (const RDrilledPeg& peg : slowest) EXPECT_EQ(asked.count(peg.item.number), 1u);
     }
+  }
+}
+
+// --- the pegs in force and the review ------------------------------------------
+
+TEST(TrainingPegs, AreTheUsersWhereTheyHaveOneAndLaidOnTheJourneyRowByRow) {
+  test::TempDir dir;
+  RDictionary dict;
+  test::LoadDictionary(dict, dir, test::CommonWords());
+  RPegSystem pegs(dict);
+  RMyPegs mine;
+  mine.pegs["12"] = {"tie", "knee"};
+  pegs.SetMine(mine);
+  const std::vector<RDrillItem> items = DrillItems(TrainingPegs(pegs, 2));
+  EXPECT_NE(std::find(items.begin(), items.end(), RDrillItem{"12", "tie knee"}), items.end());
+  EXPECT_EQ(UsualPegDigits(pegs), 2);
+
+  // Every digit at exactly one place, in order, no place across two rows,
+  // the places named one after another along the journey.
+  std::mt19937 random(17);
+  for (int round = 0; round < 40; ++round) {
+    const std::string digits = RandomDigits(20 + random() % 120, random());
+    const int group = 2 + static_cast<int>(random() % 2);
+    RJourney journey = DefaultJourney();
+    journey.wordsPerPlace = 1 + static_cast<int>(random() % 4);
+    const std::vector<RReviewPlace> places = LayOnJourney(dict, pegs, journey, digits, group);
+    std::size_t next = 0;
+    for (std::size_t k = 0; k < places.size(); ++k) {
+      ASSERT_EQ(places[k].place, PlaceName(journey, k));
+      ASSERT_EQ(places[k].firstDigit, next) << k;
+      ASSERT_GT(places[k].digitCount, 0u);
+      next += places[k].digitCount;
+      ASSERT_EQ((places[k].firstDigit) / kRowDigits, (next - 1) / kRowDigits) << "place " << k << " spans two rows";
+    }
+    ASSERT_EQ(next, digits.size());
   }
 }
 
