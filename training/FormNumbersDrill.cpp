@@ -326,7 +326,7 @@ void TFormNumbersDrill::ButtonStartClick() {
   const std::vector<std::string> rows = DigitRows(digits_);
   QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
   for (std::size_t i = 0; i < rows.size(); ++i)
-    html += QStringLiteral("<tr><td align=\"right\" style=\"color:#808080\">%1</td><td>%2</td></tr>")
+    html += QStringLiteral("<tr><td align=\"right\" style=\"color:#808080; padding-right:8px\">%1</td><td>%2</td></tr>")
                 .arg(i + 1)
                 .arg(ToQString(GroupedRow(rows[i], attempt_.group)));
   TextDigits->setHtml(html + QStringLiteral("</table>"));
@@ -462,7 +462,7 @@ void TFormNumbersDrill::ShowResults() {
       truth += QLatin1Char(rows[i][p]);
     }
     html += QStringLiteral(
-                "<tr><td align=\"right\" style=\"color:#808080\">%1</td><td>%2<br><span "
+                "<tr><td align=\"right\" style=\"color:#808080; padding-right:8px\">%1</td><td>%2<br><span "
                 "style=\"color:#808080\">%3</span></td><td align=\"right\"><b>%4</b></td></tr>")
                 .arg(i + 1)
                 .arg(given, truth)

@@ -166,6 +166,7 @@ TFormPegDrill::TFormPegDrill(const RDictionary& dictionary, QWidget* parent)
   ListSlowest->setMinimumHeight(ListSlowest->verticalHeader()->defaultSectionSize() * 11 + 4);
   ListSlowest->setMinimumWidth(ListSlowest->fontMetrics().averageCharWidth() * 64);
   ButtonAgain = MakeButton("ButtonAgain", "&Again", end, AutoDefault::No);
+  ButtonSettings = MakeButton("ButtonSettings", "Chan&ge Settings", end, AutoDefault::No);
   auto* endLayout = new QVBoxLayout(end);
   endLayout->setContentsMargins(0, 0, 0, 0);
   endLayout->addWidget(LabelSummary);
@@ -174,6 +175,7 @@ TFormPegDrill::TFormPegDrill(const RDictionary& dictionary, QWidget* parent)
   endLayout->addWidget(ListSlowest, 1);
   auto* againRow = new QHBoxLayout;
   againRow->addStretch();
+  againRow->addWidget(ButtonSettings);
   againRow->addWidget(ButtonAgain);
   endLayout->addLayout(againRow);
   PagesDrill->addWidget(end);
@@ -193,6 +195,7 @@ TFormPegDrill::TFormPegDrill(const RDictionary& dictionary, QWidget* parent)
   connect(ButtonStart, &QPushButton::clicked, this, [this] { ButtonStartClick(); });
   connect(ButtonAnswer, &QPushButton::clicked, this, [this] { ButtonAnswerClick(); });
   connect(ButtonAgain, &QPushButton::clicked, this, [this] { ButtonStartClick(); });
+  connect(ButtonSettings, &QPushButton::clicked, this, [this] { ShowSetup(); });
   connect(ButtonHelp, &QPushButton::clicked, this, [] { CurrentPlatform().ShowHelp(kHelpContext); });
   connect(ButtonClose, &QPushButton::clicked, this, [this] {
     if (Drilling()) EndDrill();
@@ -251,9 +254,10 @@ void TFormPegDrill::ShowSetup() {
     first += track.again ? 1 : 0;
   }
   LabelRecord->setText(drilled == 0 ? QStringLiteral("None of these pegs drilled yet.")
-                                    : QStringLiteral("%1 of these pegs drilled so far; %2 come first in the next drill.")
+                                    : QStringLiteral("%1 of these pegs drilled so far; %2 first in the next drill.")
                                           .arg(drilled)
-                                          .arg(first));
+                                          .arg(first == 1 ? QStringLiteral("1 comes")
+                                                          : QStringLiteral("%1 come").arg(first)));
   ChartTimes->show();
   UpdateChart();
 }
@@ -320,18 +324,18 @@ void TFormPegDrill::ButtonAnswerClick() {
   const QString pair = QStringLiteral("<b>%1</b> %2").arg(Html(item.number), Html(item.peg));
   QString text;
   if (outcome.right && !outcome.slow) {
-    text = QStringLiteral("<font color=\"#2a8a38\"><b>Right</b></font> in %1: %2").arg(Seconds(ms), pair);
+    text = QStringLiteral("<font color=\"#2a8a38\"><b>Right</b></font> in %1: %2.").arg(Seconds(ms), pair);
   } else if (outcome.right) {
-    text = QStringLiteral("<font color=\"#b07800\"><b>Right, but slow</b></font>: %1 (target %2): %3")
+    text = QStringLiteral("<font color=\"#b07800\"><b>Right, but slow</b></font>: %1 (target %2): %3.")
                .arg(Seconds(ms), Seconds(drill_->TargetMs()), pair);
   } else if (TrimBlanks(typed).empty()) {
-    text = QStringLiteral("<font color=\"#c0281e\"><b>Passed</b></font>: %1").arg(pair);
+    text = QStringLiteral("<font color=\"#c0281e\"><b>Passed</b></font>: %1.").arg(pair);
   } else {
-    text = QStringLiteral("<font color=\"#c0281e\"><b>Wrong</b></font> (you typed \"%1\"): %2")
+    text = QStringLiteral("<font color=\"#c0281e\"><b>Wrong</b></font> (you typed \"%1\"): %2.")
                .arg(ToQString(typed).toHtmlEscaped(), pair);
     // Another word for the number is no help to a fixed system: say so.
     if (drill_->Direction() == DrillDirection::NumberToPeg && SpelledDigits(dictionary_, typed) == item.number)
-      text += QStringLiteral(". That spells %1 too, but your peg is %2.").arg(Html(item.number), Html(item.peg));
+      text += QStringLiteral(" That spells %1 too, but your peg is %2.").arg(Html(item.number), Html(item.peg));
   }
   if (outcome.comesBack) text += QStringLiteral(" It comes back soon.");
   LabelLast->setText(text);
@@ -372,8 +376,9 @@ QString TFormPegDrill::Summary() const {
     again += track && track->again ? 1 : 0;
   }
   const int answers = drill_->Answers(), right = drill_->Right();
-  QString text = QStringLiteral("%1 answers, %2 right (%3%). Mean time %4 (target %5).")
+  QString text = QStringLiteral("%1 %2, %3 right (%4%). Mean time %5 (target %6).")
                      .arg(answers)
+                     .arg(answers == 1 ? QStringLiteral("answer") : QStringLiteral("answers"))
                      .arg(right)
                      .arg(right * 100 / answers)
                      .arg(Seconds(drill_->MeanMs()), Seconds(drill_->TargetMs()));

@@ -3,7 +3,8 @@
 // way round), the pegs (two or three digits), how many items and the target
 // time; the drill page shows one item at a time and takes the answer on
 // Enter, timed on the monotonic clock from the moment the item shows; the
-// end page shows the accuracy, the mean time and the ten slowest pegs. The
+// end page shows the accuracy, the mean time and the ten slowest pegs, and
+// starts the next drill as this one was set, or goes back to the setup. The
 // chart of the mean time per day stands below the setup and the end.
 //
 // The record (PegDrillRecord.h) is read when the window is prepared and
@@ -91,6 +92,7 @@ class TFormPegDrill : public QDialog {
   QLabel* LabelSummary;
   QTableWidget* ListSlowest;
   QPushButton* ButtonAgain;
+  QPushButton* ButtonSettings;
   TPegDrillChart* ChartTimes;
   QPushButton* ButtonHelp;
   QPushButton* ButtonClose;

@@ -46,9 +46,10 @@ void PaintLevel(QPainter& p, const QRect& plot, int y, const QColor& colour, con
   p.setPen(pen);
   p.drawLine(plot.left(), y, plot.right(), y);
   p.setPen(colour);
+  // Above the line where there is room, else below it: never across it.
   const int height = p.fontMetrics().height();
-  p.drawText(QRect(plot.left() + 2, std::max(plot.top(), y - height), plot.width(), height),
-             Qt::AlignLeft | Qt::AlignBottom, label);
+  const int top = y - height - 1 >= plot.top() ? y - height - 1 : y + 2;
+  p.drawText(QRect(plot.left() + 2, top, plot.width(), height), Qt::AlignLeft | Qt::AlignVCenter, label);
 }
 
 }  // namespace

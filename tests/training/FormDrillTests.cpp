@@ -125,6 +125,8 @@ TEST_F(DrillWindow, APegDrillRunsOnEnterAndBringsBackWhatWasWrongOrSlow) {
   EXPECT_EQ(again.PagesDrill->currentIndex(), 2);
   EXPECT_EQ(FromQString(again.Summary()), "Nothing answered.");
   EXPECT_TRUE(again.isVisible());
+  QTest::keyClick(again.ButtonSettings, Qt::Key_Return);
+  EXPECT_EQ(again.PagesDrill->currentIndex(), 0);
   Key(Qt::Key_Escape);
   EXPECT_FALSE(again.isVisible());
 }
