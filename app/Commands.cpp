@@ -84,6 +84,11 @@ const TMenuCommand kCommands[] = {
      .toolBarPlace = 46},
     {.menu = M::Numbers, .name = "MenuJourney", .caption = "&Journey...", .key = Qt::CTRL | Qt::Key_J,
      .hint = "Journey", .handler = &F::MenuJourneyClick},
+    // Training the pegs themselves: no worksheet needed.
+    {.menu = M::Numbers, .separatorBefore = true, .name = "MenuPegDrill", .caption = "Pe&g Drill...",
+     .key = Qt::CTRL | Qt::Key_G, .hint = "Peg Drill", .handler = &F::MenuPegDrillClick},
+    {.menu = M::Numbers, .name = "MenuNumbersDrill", .caption = "&Numbers Drill...",
+     .key = Qt::CTRL | Qt::SHIFT | Qt::Key_G, .hint = "Numbers Drill", .handler = &F::MenuNumbersDrillClick},
 
     {.menu = M::Options, .name = "MenuDictionary", .caption = "&Dictionary...", .key = Qt::CTRL | Qt::Key_D,
      .image = I::Dictionary, .hint = "Dictionary", .handler = &F::MenuDictionaryClick,

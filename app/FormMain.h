@@ -8,7 +8,7 @@
 // wired, in FormMain.cpp; its other commands are in a file for what they act
 // on: the worksheet file and printing (FormMainFile.cpp), the dictionary
 // (FormMainDictionary.cpp), practice and the journey (FormMainPractice.cpp),
-// and the undo history (FormMainUndo.cpp). The logic they wire together is
+// the drills (FormMainTraining.cpp) and the undo history (FormMainUndo.cpp). The logic they wire together is
 // the libraries'.
 //
 // Names, in this folder and every library it wires together:
@@ -67,7 +67,9 @@ class TFormJourney;
 class TFormJourneyPlaces;
 class TFormMapping;
 class TFormMyPegs;
+class TFormNumbersDrill;
 class TFormOptions;
+class TFormPegDrill;
 class TFormPractice;
 class TFormPrintChoice;
 class TFormQuestion;
@@ -99,6 +101,8 @@ struct TMainDialogs {
   TFormJourneyPlaces* FormJourneyPlaces = nullptr;
   TFormPrintChoice* FormPrintChoice = nullptr;
   TFormMyPegs* FormMyPegs = nullptr;
+  TFormPegDrill* FormPegDrill = nullptr;
+  TFormNumbersDrill* FormNumbersDrill = nullptr;
 };
 
 class TFormMain : public QMainWindow, private TMainDialogs {
@@ -207,6 +211,8 @@ class TFormMain : public QMainWindow, private TMainDialogs {
   void MenuJourneyClick();
   void MenuEditJourneyClick();
   void MenuMyPegsClick();
+  void MenuPegDrillClick();
+  void MenuNumbersDrillClick();
 
   // The user's pegs and the pegs in force (FormMainPractice.cpp): the
   // user's pegs read from pegs.txt once, when first asked (a damaged file

@@ -15,7 +15,9 @@
 #include "FormPrintChoice.h"
 #include "FormMain.h"
 #include "FormMapping.h"
+#include "FormNumbersDrill.h"
 #include "FormOptions.h"
+#include "FormPegDrill.h"
 #include "FormPractice.h"
 #include "FormQuestion.h"
 #include "FormRandom.h"
@@ -98,6 +100,8 @@ bool TProgram::Start() {
   dialogs.FormJourneyPlaces = new TFormJourneyPlaces(main);
   dialogs.FormPrintChoice = new TFormPrintChoice(main);
   dialogs.FormMyPegs = new TFormMyPegs(words, main);
+  dialogs.FormPegDrill = new TFormPegDrill(words, main);
+  dialogs.FormNumbersDrill = new TFormNumbersDrill(words, main);
   AddHelpKey(dialogs.FormDict, TFormDict::kHelpContext);
   AddHelpKey(dialogs.FormMapping, TFormMapping::kHelpContext);
   AddHelpKey(dialogs.FormRandom, TFormRandom::kHelpContext);
@@ -106,6 +110,8 @@ bool TProgram::Start() {
   AddHelpKey(dialogs.FormJourney, TFormJourney::kHelpContext);
   AddHelpKey(dialogs.FormJourneyPlaces, TFormJourneyPlaces::kHelpContext);
   AddHelpKey(dialogs.FormMyPegs, TFormMyPegs::kHelpContext);
+  AddHelpKey(dialogs.FormPegDrill, TFormPegDrill::kHelpContext);
+  AddHelpKey(dialogs.FormNumbersDrill, TFormNumbersDrill::kHelpContext);
   main->SetDialogs(dialogs);
   formSplash_->StartupFinished();
   return true;

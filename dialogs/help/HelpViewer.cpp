@@ -31,6 +31,8 @@ constexpr TopicPage kTopicPages[] = {
     {HelpBestPhrases, "best.html"},
     {HelpJourney, "journey.html"},
     {HelpMyPegs, "mypegs.html"},
+    {HelpPegDrill, "pegdrill.html"},
+    {HelpNumbersDrill, "numbersdrill.html"},
 };
 
 // One look for every page, so the pages themselves stay plain.

@@ -27,6 +27,8 @@ enum HelpTopic : int {
   HelpPractice = 2400,
   HelpJourney = 2500,
   HelpMyPegs = 2550,
+  HelpPegDrill = 2600,
+  HelpNumbersDrill = 2650,
 };
 
 class THelpViewer : public QWidget {

@@ -56,7 +56,7 @@ TEST_F(DialogCommandTest, EveryDialogIsMadeOnceAtStartInItsOrderAndReused) {
   EXPECT_EQ(names, (std::vector<std::string>{"FormDict", "FormAbout", "FormMapping", "FormRandom", "FormOptions",
                                              "FormQuestion", "FormTips", "FormEditPhrase", "FormPractice",
                                              "FormBest", "FormJourney", "FormJourneyPlaces", "FormPrintChoice",
-                                             "FormMyPegs"}));
+                                             "FormMyPegs", "FormPegDrill", "FormNumbersDrill"}));
 
   std::vector<QDialog*> opened;
   auto record = [&opened](QDialog* dialog) {
@@ -565,7 +565,8 @@ TEST_F(DialogCommandTest, EveryHelpButtonAndF1OpenTheirDialogsTopic) {
   const Case cases[] = {{"MenuDictionary", "FormDict", 4000},   {"MenuMapping", "FormMapping", 5000},
                         {"MenuRandom", "FormRandom", 2200},       {"MenuEditPhrase", "FormEditPhrase", 2300},
                         {"MenuPreferences", "FormOptions", 6100}, {"MenuTip", "FormTips", 1000},
-                        {"MenuBestPhrases", "FormBest", 2250}};
+                        {"MenuBestPhrases", "FormBest", 2250},    {"MenuPegDrill", "FormPegDrill", 2600},
+                        {"MenuNumbersDrill", "FormNumbersDrill", 2650}};
   for (const Case& c : cases) {
     platform.ClearShown();
     platform.QueueModal([&c](QDialog* dialog) {

@@ -61,6 +61,7 @@ TEST_F(HelpTest, OpensEachTopicNumberAtItsPage) {
       {4000, "dictionary.html", "Dictionary"},    {5000, "mapping.html", "Mapping"},
       {6100, "preferences.html", "Preferences"}, {2400, "practice.html", "Practice and flash cards"},
       {2250, "best.html", "Best Phrases"},        {2550, "mypegs.html", "My Pegs"},
+      {2600, "pegdrill.html", "Peg Drill"},       {2650, "numbersdrill.html", "Numbers Drill"},
   };
   for (const Topic& topic : topics) {
     SCOPED_TRACE(topic.number);
