@@ -10,6 +10,7 @@
 #include "Messages.h"
 #include "RWorksheet.h"
 #include "SlotLogic.h"
+#include "Text.h"
 #include "WordColumns.h"
 
 namespace tq {
@@ -56,9 +57,9 @@ void TFormMain::ChangeDictionary(const char* name, const std::function<void()>& 
   // them back with the words.
   std::vector<REntryChange> others = RepairLostWords(*dictionary_, *worksheet_, currentIndex_);
   for (const REntryChange& change : others) RefreshNumberRow(change.index);
-  if (others.size() == 1) ShowStatusAlert("1 more phrase lost words with this change; Undo gives it back.");
-  if (others.size() > 1)
-    ShowStatusAlert(std::to_string(others.size()) + " more phrases lost words with this change; Undo gives them back.");
+  if (!others.empty())
+    ShowStatusAlert(CountOf(others.size(), "more phrase", "more phrases") + " lost words with this change; Undo gives " +
+                    (others.size() == 1 ? "it" : "them") + " back.");
   undoHistory_.RecordDictionaryChange(name, *worksheet_, std::move(edit), std::move(others));
   UpdateUndoMenu();
 }

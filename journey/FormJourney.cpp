@@ -17,6 +17,7 @@
 #include "Platform.h"
 #include "RNumber.h"
 #include "SlotLogic.h"
+#include "Text.h"
 #include "Widgets.h"
 
 namespace tq {
@@ -160,22 +161,20 @@ void TFormJourney::UpdateSummary() {
     return;
   }
   if (!scenes.Complete()) {
-    LabelSummary->setText(QStringLiteral("%1 digits: cutting the phrase into scenes...").arg(scenes.NumberDigits().size()));
+    LabelSummary->setText(ToQString(CountOf(scenes.NumberDigits().size(), "digit")) +
+                          QStringLiteral(": cutting the phrase into scenes..."));
     return;
   }
-  QString text = QStringLiteral("%1 digits in %2 scenes, %3 words a place.")
-                     .arg(scenes.NumberDigits().size())
-                     .arg(scenes.Count())
-                     .arg(scenes.WordsPerPlace());
-  if (const std::size_t beyond = scenes.PlacesBeyond(journey_))
-    text += QStringLiteral(" The number needs %1 more %2 than your journey's %3: they are numbered, place %4 to "
-                           "place %5.")
-                .arg(beyond)
-                .arg(beyond == 1 ? QStringLiteral("place") : QStringLiteral("places"))
-                .arg(journey_.places.size())
-                .arg(journey_.places.size() + 1)
-                .arg(scenes.Count());
-  LabelSummary->setText(text);
+  std::string text = CountOf(scenes.NumberDigits().size(), "digit") + " in " + CountOf(scenes.Count(), "scene") +
+                     ", " + CountOf(scenes.WordsPerPlace(), "word") + " a place.";
+  if (const std::size_t beyond = scenes.PlacesBeyond(journey_)) {
+    text += " The number needs " + CountOf(beyond, "more place", "more places") + " than your journey's " +
+            std::to_string(journey_.places.size());
+    text += beyond == 1 ? ": it is numbered, place " + std::to_string(scenes.Count()) + "."
+                        : ": they are numbered, place " + std::to_string(journey_.places.size() + 1) + " to place " +
+                              std::to_string(scenes.Count()) + ".";
+  }
+  LabelSummary->setText(ToQString(text));
 }
 
 }  // namespace tq

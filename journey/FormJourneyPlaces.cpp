@@ -121,7 +121,7 @@ void TFormJourneyPlaces::ShowPlaces(const std::vector<std::string>& places, int 
 
 void TFormJourneyPlaces::UpdateCount() {
   const int count = ListPlaces->count();
-  LabelCount->setText(count == 1 ? QStringLiteral("1 place") : QStringLiteral("%1 places").arg(count));
+  LabelCount->setText(ToQString(CountOf(count, "place")));
   const int row = ListPlaces->currentRow();
   ButtonRename->setEnabled(row >= 0);
   ButtonRemove->setEnabled(row >= 0);

@@ -415,10 +415,9 @@ std::string TFormPractice::Summary() const {
   int count = 0;
   const int64_t due = session_->NextDue(count);
   if (count > 0)
-    text += " Due next: " + std::to_string(count) + (count == 1 ? " number " : " numbers ") +
-            DayText(due, session_->Now()) + ".";
+    text += " Due next: " + CountOf(count, "number") + " " + DayText(due, session_->Now()) + ".";
   if (const int leftOut = session_->LeftOut(); leftOut > 0)
-    text += " Left out: " + std::to_string(leftOut) + (leftOut == 1 ? " number" : " numbers") +
+    text += " Left out: " + CountOf(leftOut, "number") +
             (CurrentDirection() == Direction::WalkJourney ? " without a complete phrase of two places or more."
                                                            : " with neither a description nor a complete phrase.");
   if (const std::string places = MissedPlacesText(missed_); !places.empty())

@@ -17,6 +17,7 @@
 #include "PageBreaks.h"
 #include "Platform.h"
 #include "PrintDocument.h"
+#include "Text.h"
 
 namespace tq {
 namespace {
@@ -224,8 +225,7 @@ bool ExportPdf(const RPrintDocument& document, const std::string& path) {
   if (!file) return false;
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), file);
   if (!out.CommitOrReport(writeError)) return false;
-  ShowStatus("Wrote " + std::to_string(pages) + (pages == 1 ? " page" : " pages") + " to '" + NativeText(path) +
-             "'.");
+  ShowStatus("Wrote " + CountOf(pages, "page") + " to '" + NativeText(path) + "'.");
   return true;
 }
 

@@ -69,8 +69,7 @@ RPrintDocument WorksheetDocument(const RWorksheet& worksheet, const RDictionary&
     doc.rows.push_back({Utf8From1252(TrimBlanks(entry.Number())), MarkedPhrase(dictionary, entry),
                         Utf8From1252(TrimBlanks(entry.Description()))});
   }
-  const std::size_t count = doc.rows.size();
-  doc.notes.push_back(std::to_string(count) + (count == 1 ? " number" : " numbers"));
+  doc.notes.push_back(CountOf(doc.rows.size(), "number"));
   doc.notes.push_back(MarksLegend());
   return doc;
 }
@@ -84,9 +83,8 @@ RPrintDocument JourneyDocument(const RJourneyScenes& scenes, const RJourney& jou
   doc.columns = {{"", 1}, {"Place", 5}, {"Words", 7}, {"Digits", 3}, {"In the number", 4}};
   const std::size_t count = scenes.Count();
   const std::size_t beyond = scenes.PlacesBeyond(journey);
-  std::string note = std::to_string(entry.Digits().size()) + " digits at " + std::to_string(count) +
-                     (count == 1 ? " place" : " places") + ", " + std::to_string(scenes.WordsPerPlace()) +
-                     (scenes.WordsPerPlace() == 1 ? " word" : " words") + " a place";
+  std::string note = CountOf(entry.Digits().size(), "digit") + " at " + CountOf(count, "place") + ", " +
+                     CountOf(scenes.WordsPerPlace(), "word") + " a place";
   if (beyond > 0) note += "; " + std::to_string(beyond) + " of them past the end of your journey";
   doc.notes.push_back(note);
   if (!description.empty()) doc.notes.push_back("Number: " + Shortened(TrimBlanks(entry.Number()), 50));

@@ -61,6 +61,7 @@ TEST_F(JourneyCommandTest, TheWindowFollowsTheEntryAndAFillIsOneStep) {
   EnterNumber("5");
   EXPECT_EQ(SceneRows(), 1);
   EXPECT_EQ(Row(0, TJourneyModel::ColumnWhere), "digit 1");
+  EXPECT_EQ(Window()->Summary().toStdString(), "1 digit in 1 scene, 2 words a place.");
 }
 
 // Another entry of a long number: its first scenes at once, the rest as the
@@ -126,6 +127,7 @@ TEST_F(JourneyCommandTest, TheDialogsEditsGoToTheFileAndTheWindow) {
       << dir.Read("journey.txt").substr(0, 80);
   // Three uncovered words, one a place.
   ASSERT_EQ(SceneRows(), 3);
+  EXPECT_EQ(Window()->Summary().toStdString(), "7 digits in 3 scenes, 1 word a place.");
   EXPECT_EQ(Row(0, TJourneyModel::ColumnPlace), "red door");
   EXPECT_EQ(Row(2, TJourneyModel::ColumnPlace), "shed");
 }
