@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -27,6 +28,79 @@ void CentreOnScreen(QWidget& window) {
   const int top = area.top() + std::max(0, (area.height() - whole.height()) / 2);
   // A window's position is that of its frame.
   window.move(left, top);
+}
+
+QRect PlaceOf(const QWidget& window) { return window.normalGeometry(); }
+
+QRect PlaceOnScreen(const QRect& place, const QMargins& frame, const std::vector<QRect>& areas, QSize minimum) {
+  if (areas.empty()) return place;
+  const QRect whole = place.marginsAdded(frame);
+  const QRect* best = &areas.front();
+  long long most = -1;
+  for (const QRect& area : areas) {
+    if (area.contains(whole)) return place;
+    const QRect both = area.intersected(whole);
+    const long long shared = both.isEmpty() ? 0 : static_cast<long long>(both.width()) * both.height();
+    if (shared > most) {
+      most = shared;
+      best = &area;
+    }
+  }
+  const QRect& area = *best;
+  const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+  const QSize size = place.size().boundedTo(area.size() - frameSize).expandedTo(minimum).expandedTo(QSize(1, 1));
+  QRect framed = QRect(place.topLeft(), size).marginsAdded(frame);
+  framed.moveLeft(std::max(area.left(), std::min(framed.left(), area.right() - framed.width() + 1)));
+  framed.moveTop(std::max(area.top(), std::min(framed.top(), area.bottom() - framed.height() + 1)));
+  return framed.marginsRemoved(frame);
+}
+
+namespace {
+
+std::vector<QRect> FreeAreas() {
+  std::vector<QRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(screen->availableGeometry());
+  return areas;
+}
+
+QMargins FrameOf(const QWidget& window) {
+  return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+}
+
+void BringOnScreen(QWidget& window, const QRect& place) {
+  if (window.isMaximized() || window.isFullScreen() || window.isMinimized()) return;
+  const QRect onScreen = PlaceOnScreen(place, FrameOf(window), FreeAreas(), window.minimumSize());
+  if (onScreen != window.geometry()) window.setGeometry(onScreen);
+}
+
+// Looks at the window again once it is first on the screen: only then does
+// the window know the frame the window manager gave it.
+class TFramedCheck final : public QObject {
+ public:
+  TFramedCheck(QWidget& window, QWindow& handle) : QObject(&handle), window_(window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      BringOnScreen(window_, PlaceOf(window_));
+      deleteLater();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QWidget& window_;
+};
+
+}  // namespace
+
+void RestorePlace(QWidget& window, const QRect& place) {
+  BringOnScreen(window, place);
+  if (window.isMaximized() || window.isFullScreen()) return;
+  if (!window.isVisible() || !window.windowHandle() || !window.windowHandle()->isExposed()) {
+    window.winId();  // makes the window's handle, so that its first showing can be watched
+    if (QWindow* handle = window.windowHandle()) handle->installEventFilter(new TFramedCheck(window, *handle));
+  }
 }
 
 namespace {
