@@ -108,8 +108,9 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : TPhraseProposal
   LabelNumber->setObjectName("LabelNumber");
   EditNumber = new QLineEdit(this);
   EditNumber->setObjectName("EditNumber");
-  EditNumber->setReadOnly(true);
-  EditNumber->setFocusPolicy(Qt::NoFocus);
+  // The number the phrases are for, not a field to search another one:
+  // typing there would look as if it did.
+  ShowAsText(EditNumber);
 
   ListPhrases = new QTableWidget(0, ColumnCount, this);
   ListPhrases->setObjectName("ListPhrases");

@@ -70,7 +70,13 @@ class BestPhrasesDialog : public ::testing::Test {
 TEST_F(BestPhrasesDialog, ListsThePhrasesBestFirstWithTheirCountsAndMarks) {
   EXPECT_EQ(form->windowTitle(), "Best Phrases");
   ShowFor("1-23", "123");
-  EXPECT_EQ(form->findChild<QLineEdit*>("EditNumber")->text(), "1-23");
+  // The number is there to read, not a box to type another number in.
+  const QLineEdit* number = form->findChild<QLineEdit*>("EditNumber");
+  EXPECT_EQ(number->text(), "1-23");
+  EXPECT_TRUE(number->isReadOnly());
+  EXPECT_FALSE(number->hasFrame());
+  EXPECT_EQ(number->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(number->palette().color(QPalette::Base), form->palette().color(QPalette::Window));
   ASSERT_GE(list->rowCount(), 3);
   // Pictures first, at the cost of a word more; then the one word.
   EXPECT_EQ(Cell(0, TFormBest::ColumnPhrase), "tie enemy");
