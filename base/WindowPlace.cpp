@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -17,8 +18,9 @@ void CentreOnScreen(QWidget& window) {
   if (!screen) return;
   const QRect area = screen->availableGeometry();
   // The frame is known only once the window system has decorated the window;
-  // before that it adds nothing.
-  const QSize frame = window.frameGeometry().size() - window.geometry().size();
+  // before that the frame of the window it belongs to stands in for it.
+  const QMargins margins = LikelyFrame(window);
+  const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
   const QSize room = area.size() - frame;
   const QSize now = window.size();
   const QSize fitted = now.boundedTo(room).expandedTo(window.minimumSize());
@@ -28,6 +30,14 @@ void CentreOnScreen(QWidget& window) {
   const int top = area.top() + std::max(0, (area.height() - whole.height()) / 2);
   // A window's position is that of its frame.
   window.move(left, top);
+}
+
+QMargins LikelyFrame(const QWidget& window) {
+  for (const QWidget* w = &window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+    const QWindow* handle = w->windowHandle();
+    if (handle && !handle->frameMargins().isNull()) return handle->frameMargins();
+  }
+  return {};
 }
 
 QRect PlaceOf(const QWidget& window) { return window.normalGeometry(); }
@@ -63,13 +73,9 @@ std::vector<QRect> FreeAreas() {
   return areas;
 }
 
-QMargins FrameOf(const QWidget& window) {
-  return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
-}
-
 void BringOnScreen(QWidget& window, const QRect& place) {
   if (window.isMaximized() || window.isFullScreen() || window.isMinimized()) return;
-  const QRect onScreen = PlaceOnScreen(place, FrameOf(window), FreeAreas(), window.minimumSize());
+  const QRect onScreen = PlaceOnScreen(place, LikelyFrame(window), FreeAreas(), window.minimumSize());
   if (onScreen != window.geometry()) window.setGeometry(onScreen);
 }
 
@@ -82,7 +88,13 @@ class TFramedCheck final : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-      BringOnScreen(window_, PlaceOf(window_));
+      // After the window has drawn itself: moved in the middle of its first
+      // exposure, it would stay blank.
+      QMetaObject::invokeMethod(
+          &window_, [window = QPointer<QWidget>(&window_)] {
+            if (window) BringOnScreen(*window, PlaceOf(*window));
+          },
+          Qt::QueuedConnection);
       deleteLater();
     }
     return QObject::eventFilter(watched, event);
@@ -94,13 +106,15 @@ class TFramedCheck final : public QObject {
 
 }  // namespace
 
+void KeepOnScreenOnceFramed(QWidget& window) {
+  if (window.windowHandle() && window.windowHandle()->isExposed()) return;
+  window.winId();  // makes the window's handle, so that its showing can be watched
+  if (QWindow* handle = window.windowHandle()) handle->installEventFilter(new TFramedCheck(window, *handle));
+}
+
 void RestorePlace(QWidget& window, const QRect& place) {
   BringOnScreen(window, place);
-  if (window.isMaximized() || window.isFullScreen()) return;
-  if (!window.isVisible() || !window.windowHandle() || !window.windowHandle()->isExposed()) {
-    window.winId();  // makes the window's handle, so that its first showing can be watched
-    if (QWindow* handle = window.windowHandle()) handle->installEventFilter(new TFramedCheck(window, *handle));
-  }
+  if (!window.isMaximized() && !window.isFullScreen()) KeepOnScreenOnceFramed(window);
 }
 
 namespace {

@@ -38,6 +38,17 @@ QRect PlaceOf(const QWidget& window);
 // keeps its frame's top left corner on the area, its title bar in sight.
 QRect PlaceOnScreen(const QRect& place, const QMargins& frame, const std::vector<QRect>& areas, QSize minimum);
 
+// The frame the window manager draws around the window: its own once the
+// window has been shown, before that the frame of the window it belongs to,
+// which the same window manager drew; none when neither is known.
+QMargins LikelyFrame(const QWidget& window);
+
+// Once the window is next on the screen, and so knows its frame, brings that
+// frame onto the free area of a screen, making the window smaller as far as
+// its minimum size allows: a window sized for the screen before the window
+// manager framed it would otherwise hang off its bottom.
+void KeepOnScreenOnceFramed(QWidget& window);
+
 // Gives the window its place, brought onto the free area of a screen. Before
 // the window is shown its frame is unknown: once the window manager has
 // framed it, it is brought onto the screen again with the frame it got. A

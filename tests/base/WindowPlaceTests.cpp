@@ -120,7 +120,8 @@ TEST(RestorePlace, AWindowPutBackAtItsKeptPlaceIsWhereItWas) {
   RestorePlace(window, QRect(area.right() + 500, area.top() - 900, 300, 200));
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  EXPECT_TRUE(area.contains(window.frameGeometry())) << "the frame hangs off the screen";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return area.contains(window.frameGeometry()); }))
+      << "the frame hangs off the screen";
 }
 
 }  // namespace

@@ -230,6 +230,11 @@ TEST_F(BestPhrasesDialog, FitsItsPhrasesWithinTheScreenAndTipsEachOneWhole) {
   }
   // Still the user's to resize.
   EXPECT_LT(form->minimumWidth(), form->maximumWidth());
+  // Room for a title bar and borders as a window manager draws them: on a
+  // screen of 640 by 480 the buttons stay on it.
+  const QSize least = form->minimumSizeHint().expandedTo(form->minimumSize()) + QSize(2 * 4, 30 + 4);
+  EXPECT_LE(least.width(), 640);
+  EXPECT_LE(least.height(), 480);
 }
 
 }  // namespace
