@@ -1,10 +1,13 @@
 #include "FormJourney.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -19,14 +22,16 @@
 #include "SlotLogic.h"
 #include "Text.h"
 #include "Widgets.h"
+#include "WindowPlace.h"
 
 namespace tq {
 namespace {
 
-// Draws a row's text once, clipped to its cell. The toolkit's own delegate
-// lays each cell's text out twice (to place it, then to draw it) and elides
-// it, which made a page of scenes several times as dear to paint as the
-// few rows of a short number.
+// Draws a row's text once, clipped to its cell, with an ellipsis where it is
+// cut (the row's tip holds the whole scene). The toolkit's own delegate lays
+// each cell's text out twice (to place it, then to draw it), which made a
+// page of scenes several times as dear to paint as the few rows of a short
+// number.
 class TSceneDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -41,11 +46,10 @@ class TSceneDelegate final : public QStyledItemDelegate {
     painter->save();
     painter->setClipRect(cell);
     painter->drawText(QPoint(cell.left(), cell.top() + (cell.height() + metrics.ascent() - metrics.descent()) / 2),
-                      index.data(Qt::DisplayRole).toString());
+                      metrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, cell.width()));
     painter->restore();
   }
 
- private:
   static constexpr int kMargin = 3;
 };
 
@@ -67,14 +71,9 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
   ListScenes->setObjectName("ListScenes");
   SetUpReportList(ListScenes, model_, QAbstractItemView::SingleSelection);
   ListScenes->setItemDelegate(new TSceneDelegate(ListScenes));
-  // Fixed column widths: a column sized to its contents would measure every
-  // row of a long number before the window could show.
   const int charWidth = ListScenes->fontMetrics().averageCharWidth();
   ListScenes->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  ListScenes->setColumnWidth(TJourneyModel::ColumnPlace, charWidth * 20);
-  ListScenes->setColumnWidth(TJourneyModel::ColumnWords, charWidth * 36);
-  ListScenes->setColumnWidth(TJourneyModel::ColumnDigits, charWidth * 12);
-  ListScenes->setMinimumSize(charWidth * 84, ListScenes->verticalHeader()->defaultSectionSize() * 14);
+  ListScenes->setMinimumSize(charWidth * 84, ListScenes->verticalHeader()->defaultSectionSize() * 10);
 
   LabelKey = new QLabel(PictureMark(true) + QStringLiteral(" a thing you can picture     ") + PictureMark(false) +
                             QStringLiteral(" a word to make a picture of     ") + QString(QChar(0xB7)) +
@@ -105,12 +104,43 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
   connect(ButtonEditJourney, &QPushButton::clicked, this, &TFormJourney::EditJourneyRequested);
   connect(ButtonHelp, &QPushButton::clicked, this, [] { CurrentPlatform().ShowHelp(kHelpContext); });
   connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
+  SizeColumns();
   SetJourney(journey_);
+}
+
+// Fixed column widths, for the words a place holds: a column sized to its
+// contents would measure every row of a long number before the window could
+// show. The words get room for words of nine letters, the digits for four
+// digits a word, the most a scene of words that share it spells.
+void TFormJourney::SizeColumns() {
+  const QFontMetrics metrics = ListScenes->fontMetrics();
+  const int places = journey_.wordsPerPlace;
+  const int margins = 2 * TSceneDelegate::kMargin + 2;
+  QString words;
+  for (int k = 0; k < places; ++k)
+    words += (k ? QStringLiteral("   ") : QString()) + PictureMark(true) + QLatin1Char(' ') + QString(9, QLatin1Char('n'));
+  const int charWidth = metrics.averageCharWidth();
+  const int wordsWidth = std::max(charWidth * 36, metrics.horizontalAdvance(words) + margins);
+  const int digitsWidth = std::max(charWidth * 12, metrics.horizontalAdvance(QString(4 * places, QLatin1Char('8'))) + margins);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnPlace, charWidth * 20);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnWords, wordsWidth);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnDigits, digitsWidth);
+  if (isVisible()) return;
+  // Wide enough for its columns, as far as the screen allows; the last
+  // column takes what is left.
+  const int wanted = charWidth * 20 + wordsWidth + digitsWidth + charWidth * 16 + 2 * ListScenes->frameWidth() +
+                     ListScenes->verticalScrollBar()->sizeHint().width() + layout()->contentsMargins().left() +
+                     layout()->contentsMargins().right();
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QMargins frame = LikelyFrame(*this);
+  const int room = screen ? screen->availableGeometry().width() - frame.left() - frame.right() : wanted;
+  resize(std::max(minimumSizeHint().width(), std::min(wanted, room)), sizeHint().height());
 }
 
 void TFormJourney::SetJourney(const RJourney& journey) {
   const bool recut = journey.wordsPerPlace != journey_.wordsPerPlace;
   journey_ = journey;
+  if (recut) SizeColumns();
   model_->SetJourney(journey_);
   if (!recut) {
     UpdateSummary();
