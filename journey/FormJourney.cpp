@@ -17,6 +17,7 @@
 #include "Codec.h"
 #include "FormBest.h"
 #include "JourneyModel.h"
+#include "JourneyScenes.h"
 #include "Platform.h"
 #include "RNumber.h"
 #include "SlotLogic.h"
@@ -75,9 +76,10 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
   ListScenes->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   ListScenes->setMinimumSize(charWidth * 84, ListScenes->verticalHeader()->defaultSectionSize() * 10);
 
-  LabelKey = new QLabel(PictureMark(true) + QStringLiteral(" a thing you can picture     ") + PictureMark(false) +
-                            QStringLiteral(" a word to make a picture of     ") + QString(QChar(0xB7)) +
-                            QStringLiteral(" digit no word covers yet"),
+  const QString gap = QStringLiteral("     ");
+  LabelKey = new QLabel(PictureMark(true) + QLatin1Char(' ') + QLatin1String(kPicturedKey) + gap + PictureMark(false) +
+                            QLatin1Char(' ') + QLatin1String(kAbstractKey) + gap + QString(QChar(0xB7)) +
+                            QLatin1Char(' ') + QLatin1String(kUncoveredKey),
                         this);
   LabelKey->setObjectName("LabelKey");
 

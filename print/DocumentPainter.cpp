@@ -81,13 +81,16 @@ TPageLayout Measure(const RPrintDocument& doc, QPagedPaintDevice& device) {
   l.width = device.width();
   l.height = device.height();
 
-  const int shares = std::accumulate(doc.columns.begin(), doc.columns.end(), 0,
-                                     [](int sum, const RPrintColumn& c) { return sum + std::max(c.share, 1); });
+  std::vector<RColumnRoom> columns;
+  for (const RPrintColumn& column : doc.columns)
+    columns.push_back(RColumnRoom{column.share, column.widest.empty() ? 0.0
+                                                                      : body.horizontalAdvance(QString::fromUtf8(column.widest)) +
+                                                                            2 * l.cellMargin + 1});
+  for (const double width : ColumnWidths(columns, l.width)) l.columnWidth.push_back(width);
   qreal left = 0;
-  for (const RPrintColumn& column : doc.columns) {
+  for (const qreal width : l.columnWidth) {
     l.columnLeft.push_back(left);
-    l.columnWidth.push_back(l.width * std::max(column.share, 1) / std::max(shares, 1));
-    left += l.columnWidth.back();
+    left += width;
   }
   auto inner = [&l](std::size_t c) { return std::max<qreal>(l.columnWidth[c] - 2 * l.cellMargin, 1); };
 
