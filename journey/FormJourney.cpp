@@ -128,15 +128,17 @@ void TFormJourney::SizeColumns() {
   ListScenes->setColumnWidth(TJourneyModel::ColumnWords, wordsWidth);
   ListScenes->setColumnWidth(TJourneyModel::ColumnDigits, digitsWidth);
   if (isVisible()) return;
-  // Wide enough for its columns, as far as the screen allows; the last
-  // column takes what is left.
+  // Wide enough for its columns and tall enough for some sixteen rows, as
+  // far as the screen allows; the last column takes what is left.
   const int wanted = charWidth * 20 + wordsWidth + digitsWidth + charWidth * 16 + 2 * ListScenes->frameWidth() +
                      ListScenes->verticalScrollBar()->sizeHint().width() + layout()->contentsMargins().left() +
                      layout()->contentsMargins().right();
+  const int tall = sizeHint().height() + 6 * ListScenes->verticalHeader()->defaultSectionSize();
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const QMargins frame = LikelyFrame(*this);
-  const int room = screen ? screen->availableGeometry().width() - frame.left() - frame.right() : wanted;
-  resize(std::max(minimumSizeHint().width(), std::min(wanted, room)), sizeHint().height());
+  const QSize room = screen ? screen->availableGeometry().size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom())
+                            : QSize(wanted, tall);
+  resize(QSize(std::min(wanted, room.width()), std::min(tall, room.height())).expandedTo(minimumSizeHint()));
 }
 
 void TFormJourney::SetJourney(const RJourney& journey) {
