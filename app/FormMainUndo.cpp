@@ -58,8 +58,8 @@ void TFormMain::ChangeDictionary(const char* name, const std::function<void()>& 
   std::vector<REntryChange> others = RepairLostWords(*dictionary_, *worksheet_, currentIndex_);
   for (const REntryChange& change : others) RefreshNumberRow(change.index);
   if (!others.empty())
-    ShowStatusAlert(CountOf(others.size(), "more phrase", "more phrases") + " lost words with this change; Undo gives " +
-                    (others.size() == 1 ? "it" : "them") + " back.");
+    ShowStatusAlert(CountOf(others.size(), "more phrase", "more phrases") +
+                    " lost words with this change; Undo gives " + (others.size() == 1 ? "it" : "them") + " back.");
   undoHistory_.RecordDictionaryChange(name, *worksheet_, std::move(edit), std::move(others));
   UpdateUndoMenu();
 }

@@ -116,14 +116,15 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
 // digits a word, the most a scene of words that share it spells.
 void TFormJourney::SizeColumns() {
   const QFontMetrics metrics = ListScenes->fontMetrics();
-  const int places = journey_.wordsPerPlace;
+  const int perPlace = journey_.wordsPerPlace;
   const int margins = 2 * TSceneDelegate::kMargin + 2;
-  QString words;
-  for (int k = 0; k < places; ++k)
-    words += (k ? QStringLiteral("   ") : QString()) + PictureMark(true) + QLatin1Char(' ') + QString(9, QLatin1Char('n'));
+  const QString word = PictureMark(true) + QLatin1Char(' ') + QString(9, QLatin1Char('n'));
+  QString words = word;
+  for (int k = 1; k < perPlace; ++k) words += QStringLiteral("   ") + word;
+  const QString digits(4 * perPlace, QLatin1Char('8'));
   const int charWidth = metrics.averageCharWidth();
   const int wordsWidth = std::max(charWidth * 36, metrics.horizontalAdvance(words) + margins);
-  const int digitsWidth = std::max(charWidth * 12, metrics.horizontalAdvance(QString(4 * places, QLatin1Char('8'))) + margins);
+  const int digitsWidth = std::max(charWidth * 12, metrics.horizontalAdvance(digits) + margins);
   ListScenes->setColumnWidth(TJourneyModel::ColumnPlace, charWidth * 20);
   ListScenes->setColumnWidth(TJourneyModel::ColumnWords, wordsWidth);
   ListScenes->setColumnWidth(TJourneyModel::ColumnDigits, digitsWidth);
@@ -136,8 +137,8 @@ void TFormJourney::SizeColumns() {
   const int tall = sizeHint().height() + 6 * ListScenes->verticalHeader()->defaultSectionSize();
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const QMargins frame = LikelyFrame(*this);
-  const QSize room = screen ? screen->availableGeometry().size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom())
-                            : QSize(wanted, tall);
+  const QSize framing(frame.left() + frame.right(), frame.top() + frame.bottom());
+  const QSize room = screen ? screen->availableGeometry().size() - framing : QSize(wanted, tall);
   resize(QSize(std::min(wanted, room.width()), std::min(tall, room.height())).expandedTo(minimumSizeHint()));
 }
 

@@ -150,7 +150,9 @@ std::size_t TFormJourneyPlaces::Room() const {
   return kMaxPlaces - std::min(kMaxPlaces, static_cast<std::size_t>(ListPlaces->count()));
 }
 
-std::string TFormJourneyPlaces::FullText() { return "A journey has at most " + std::to_string(kMaxPlaces) + " places."; }
+std::string TFormJourneyPlaces::FullText() {
+  return "A journey has at most " + std::to_string(kMaxPlaces) + " places.";
+}
 
 int TFormJourneyPlaces::RowOf(const std::string& place) const {
   for (int row = 0; row < ListPlaces->count(); ++row)

@@ -82,10 +82,10 @@ TPageLayout Measure(const RPrintDocument& doc, QPagedPaintDevice& device) {
   l.height = device.height();
 
   std::vector<RColumnRoom> columns;
-  for (const RPrintColumn& column : doc.columns)
-    columns.push_back(RColumnRoom{column.share, column.widest.empty() ? 0.0
-                                                                      : body.horizontalAdvance(QString::fromUtf8(column.widest)) +
-                                                                            2 * l.cellMargin + 1});
+  for (const RPrintColumn& column : doc.columns) {
+    const qreal widest = column.widest.empty() ? 0 : body.horizontalAdvance(QString::fromUtf8(column.widest));
+    columns.push_back(RColumnRoom{column.share, column.widest.empty() ? 0 : widest + 2 * l.cellMargin + 1});
+  }
   for (const double width : ColumnWidths(columns, l.width)) l.columnWidth.push_back(width);
   qreal left = 0;
   for (const qreal width : l.columnWidth) {

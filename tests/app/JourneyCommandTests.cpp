@@ -78,7 +78,8 @@ TEST_F(JourneyCommandTest, TheWordsAndDigitsOfAPlaceGetTheirRoom) {
   for (int places = kMinWordsPerPlace; places <= kMaxWordsPerPlace; ++places) {
     Window()->SetJourney(RJourney{{"front gate"}, places});
     QString words;
-    for (int k = 0; k < places; ++k) words += (k ? QStringLiteral("   ") : QString()) + QStringLiteral("\u2605 lightning");
+    for (int k = 0; k < places; ++k)
+      words += (k ? QStringLiteral("   ") : QString()) + QStringLiteral("\u2605 lightning");
     EXPECT_GE(Window()->ListScenes->columnWidth(TJourneyModel::ColumnWords), metrics.horizontalAdvance(words))
         << places;
     EXPECT_GE(Window()->ListScenes->columnWidth(TJourneyModel::ColumnDigits),

@@ -153,8 +153,9 @@ TEST_F(PrintDocument, TheJourneyHasARowPerSceneWithNumberedPlacesPastItsEnd) {
                                                    "digits 1" + dash + "3"}));
   EXPECT_EQ(doc.rows[1], (std::vector<std::string>{"2", "place 2", kHollow + "ray " + kDot, "45", "digits 4" + dash + "5"}));
   // The key in the words of the Journey window.
-  EXPECT_EQ(doc.notes.back(), "\xE2\x98\x85 a thing you can picture, \xE2\x98\x86 a word to make a picture of, " + kDot +
-                                  " digit no word covers yet");
+  EXPECT_EQ(doc.notes.back(),
+            "\xE2\x98\x85 a thing you can picture, \xE2\x98\x86 a word to make a picture of, " + kDot +
+                " digit no word covers yet");
 }
 
 // However many places, their numbers stay on one line; the header holds the
