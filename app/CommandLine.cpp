@@ -148,11 +148,10 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
   if (!phrases.empty() && !phrases.front().complete)
     err << kProductName << ": No word covers the digits marked with a dot.\n";
   if (phrases.size() < count && phrases.size() == BestPhrasesAllowed(digits.size()))
-    err << kProductName << ": The list stops at " << phrases.size() << " phrases: a number of " << digits.size()
-        << " digits allows no more.\n";
+    err << kProductName << ": The list stops at " << CountOf(phrases.size(), "phrase") << ": a number of "
+        << CountOf(digits.size(), "digit") << " allows no more.\n";
   else if (phrases.size() < count && countGiven)
-    err << kProductName << ": The list stops at " << phrases.size() << (phrases.size() == 1 ? " phrase" : " phrases")
-        << ": there are no more.\n";
+    err << kProductName << ": The list stops at " << CountOf(phrases.size(), "phrase") << ": there are no more.\n";
 }
 
 // The scenes of the number's best phrase (or, with pegDigits 2 or 3, of the
@@ -175,8 +174,9 @@ void PrintJourney(const RDictionary& dictionary, const std::string& digits, cons
   for (std::size_t k = 0; k < scenes.Count(); ++k) out << Utf8(SceneLine(scenes, journey, k)) << '\n';
   if (!UncoveredRuns(entry).empty()) err << kProductName << ": No word covers the digits marked with a dot.\n";
   if (const std::size_t beyond = scenes.PlacesBeyond(journey))
-    err << kProductName << ": The number needs " << beyond << " more places than the journey's "
-        << journey.places.size() << "; they are numbered.\n";
+    err << kProductName << ": The number needs " << CountOf(beyond, "more place", "more places")
+        << " than the journey's " << journey.places.size() << "; " << (beyond == 1 ? "it is" : "they are")
+        << " numbered.\n";
 }
 
 // The peg list, one number a line: the number with its leading zeros, a tab

@@ -45,6 +45,7 @@
 #include "StatusPanel.h"
 #include "TextGuard.h"
 #include "Widgets.h"
+#include "WindowPlace.h"
 #include "WordColumns.h"
 
 namespace tq {
@@ -437,13 +438,11 @@ void TFormMain::Shutdown() {
 
 void TFormMain::ApplyWindowState() {
   if (!config_) return;
-  if (config_->GetMaximized() != 0) {
-    setWindowState(windowState() | Qt::WindowMaximized);
-  } else {
-    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-    move(config_->GetWindowLeft(), config_->GetWindowTop());
-    resize(config_->GetWindowWidth(), config_->GetWindowHeight());
-  }
+  // The place to come back to from maximized, too.
+  setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+  RestorePlace(*this, QRect(config_->GetWindowLeft(), config_->GetWindowTop(), config_->GetWindowWidth(),
+                            config_->GetWindowHeight()));
+  if (config_->GetMaximized() != 0) setWindowState(windowState() | Qt::WindowMaximized);
   const int panelWidth = std::max(1, static_cast<int>(config_->GetNumbersPanelWidth()));
   SplitterLeft->setSizes({panelWidth, std::max(1, SplitterLeft->width() - panelWidth)});
   ListNumbers->setColumnWidth(TNumbersModel::ColumnNumber, config_->GetNumberColumnWidth());
@@ -455,10 +454,11 @@ void TFormMain::ApplyWindowState() {
 void TFormMain::StoreWindowState() {
   if (!config_) return;
   config_->SetMaximized(isMaximized() ? 1 : 0);
-  config_->SetWindowLeft(x());
-  config_->SetWindowTop(y());
-  config_->SetWindowWidth(width());
-  config_->SetWindowHeight(height());
+  const QRect place = PlaceOf(*this);
+  config_->SetWindowLeft(place.left());
+  config_->SetWindowTop(place.top());
+  config_->SetWindowWidth(place.width());
+  config_->SetWindowHeight(place.height());
   config_->SetNumbersPanelWidth(PanelLeft->width());
   config_->SetNumberColumnWidth(ListNumbers->columnWidth(TNumbersModel::ColumnNumber));
   config_->SetPhraseColumnWidth(ListNumbers->columnWidth(TNumbersModel::ColumnPhrase));

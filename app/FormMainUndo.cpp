@@ -12,6 +12,7 @@
 #include "PegSystem.h"
 #include "RWorksheet.h"
 #include "SlotLogic.h"
+#include "Text.h"
 #include "WordColumns.h"
 
 namespace tq {

@@ -34,6 +34,17 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
 
+std::string CountOf(std::int64_t count, std::string_view noun, std::string_view plural) {
+  std::string text = std::to_string(count) + ' ';
+  if (count == 1)
+    text += noun;
+  else if (!plural.empty())
+    text += plural;
+  else
+    (text += noun) += 's';
+  return text;
+}
+
 bool IsBlank1252(char c) {
   const auto u = static_cast<unsigned char>(c);
   return u <= 0x20 || u == 0x7F || u == 0xA0;

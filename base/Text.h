@@ -1,6 +1,7 @@
 // Text helpers for the program's 8-bit Windows-1252 strings.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,12 @@ std::string ToLower1252(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
 
 bool StartsWith(std::string_view text, std::string_view prefix);
+
+// A count and the noun it counts, as the user reads them: "1 word",
+// "2 words", "0 words". The plural is the noun with an s unless one is given
+// (CountOf(n, "entry", "entries")). Every count a window, a status note or
+// the command line puts before a noun goes through here.
+std::string CountOf(std::int64_t count, std::string_view noun, std::string_view plural = {});
 
 // --- Windows-1252 and Unicode ---------------------------------------------------
 // The one table between the program's bytes and Unicode. Every byte has a code

@@ -29,6 +29,17 @@ void ShowFromStart(QLineEdit* field, const QString& text) {
   field->setCursorPosition(0);
 }
 
+void ShowAsText(QLineEdit* field) {
+  field->setReadOnly(true);
+  field->setFocusPolicy(Qt::NoFocus);
+  field->setFrame(false);
+  field->setCursor(Qt::ArrowCursor);
+  QPalette palette = field->palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
+  field->setPalette(palette);
+}
+
 void SetUpReportList(QTableView* list, QAbstractItemModel* model, QAbstractItemView::SelectionMode selection) {
   list->setModel(model);
   list->setShowGrid(true);

@@ -40,6 +40,11 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent,
 // which is where setText leaves the view.
 void ShowFromStart(QLineEdit* field, const QString& text);
 
+// Makes the field a line of text to read, plainly not one to type in: read
+// only, without the keyboard's focus, frame or the edit boxes' background,
+// and with the arrow for a pointer. A long text still scrolls in it.
+void ShowAsText(QLineEdit* field);
+
 // A read-only table of whole rows, as the dictionary's and the mapping's
 // lists are: a grid, fixed row heights, no editing, no row numbers, the last
 // column stretched, Tab leaving the list.

@@ -55,6 +55,8 @@ class RConfig {
   // that reads back the same.
   static bool Storable(const std::string& text);
 
+  // The main window's place: whether it was maximized, and the client area
+  // (without the window manager's frame) it has when it is not.
   int32_t GetMaximized() const { return maximized_; }
   void SetMaximized(int32_t v) { maximized_ = v; }
   int32_t GetWindowLeft() const { return windowLeft_; }

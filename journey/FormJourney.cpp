@@ -1,11 +1,14 @@
 #include "FormJourney.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -15,18 +18,22 @@
 #include "Codec.h"
 #include "FormBest.h"
 #include "JourneyModel.h"
+#include "JourneyScenes.h"
 #include "Platform.h"
 #include "RNumber.h"
 #include "SlotLogic.h"
+#include "Text.h"
 #include "Widgets.h"
+#include "WindowPlace.h"
 
 namespace tq {
 namespace {
 
-// Draws a row's text once, clipped to its cell. The toolkit's own delegate
-// lays each cell's text out twice (to place it, then to draw it) and elides
-// it, which made a page of scenes several times as dear to paint as the
-// few rows of a short number.
+// Draws a row's text once, clipped to its cell, with an ellipsis where it is
+// cut (the row's tip holds the whole scene). The toolkit's own delegate lays
+// each cell's text out twice (to place it, then to draw it), which made a
+// page of scenes several times as dear to paint as the few rows of a short
+// number.
 class TSceneDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -41,11 +48,10 @@ class TSceneDelegate final : public QStyledItemDelegate {
     painter->save();
     painter->setClipRect(cell);
     painter->drawText(QPoint(cell.left(), cell.top() + (cell.height() + metrics.ascent() - metrics.descent()) / 2),
-                      index.data(Qt::DisplayRole).toString());
+                      metrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, cell.width()));
     painter->restore();
   }
 
- private:
   static constexpr int kMargin = 3;
 };
 
@@ -67,18 +73,14 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
   ListScenes->setObjectName("ListScenes");
   SetUpReportList(ListScenes, model_, QAbstractItemView::SingleSelection);
   ListScenes->setItemDelegate(new TSceneDelegate(ListScenes));
-  // Fixed column widths: a column sized to its contents would measure every
-  // row of a long number before the window could show.
   const int charWidth = ListScenes->fontMetrics().averageCharWidth();
   ListScenes->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  ListScenes->setColumnWidth(TJourneyModel::ColumnPlace, charWidth * 20);
-  ListScenes->setColumnWidth(TJourneyModel::ColumnWords, charWidth * 36);
-  ListScenes->setColumnWidth(TJourneyModel::ColumnDigits, charWidth * 12);
-  ListScenes->setMinimumSize(charWidth * 84, ListScenes->verticalHeader()->defaultSectionSize() * 14);
+  ListScenes->setMinimumSize(charWidth * 84, ListScenes->verticalHeader()->defaultSectionSize() * 10);
 
-  LabelKey = new QLabel(PictureMark(true) + QStringLiteral(" a thing you can picture     ") + PictureMark(false) +
-                            QStringLiteral(" a word to make a picture of     ") + QString(QChar(0xB7)) +
-                            QStringLiteral(" digit no word covers yet"),
+  const QString gap = QStringLiteral("     ");
+  LabelKey = new QLabel(PictureMark(true) + QLatin1Char(' ') + QLatin1String(kPicturedKey) + gap + PictureMark(false) +
+                            QLatin1Char(' ') + QLatin1String(kAbstractKey) + gap + QString(QChar(0xB7)) +
+                            QLatin1Char(' ') + QLatin1String(kUncoveredKey),
                         this);
   LabelKey->setObjectName("LabelKey");
 
@@ -111,12 +113,46 @@ TFormJourney::TFormJourney(const RDictionary& dictionary, QWidget* parent)
   connect(ButtonEditJourney, &QPushButton::clicked, this, &TFormJourney::EditJourneyRequested);
   connect(ButtonHelp, &QPushButton::clicked, this, [] { CurrentPlatform().ShowHelp(kHelpContext); });
   connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
+  SizeColumns();
   SetJourney(journey_);
+}
+
+// Fixed column widths, for the words a place holds: a column sized to its
+// contents would measure every row of a long number before the window could
+// show. The words get room for words of nine letters, the digits for four
+// digits a word, the most a scene of words that share it spells.
+void TFormJourney::SizeColumns() {
+  const QFontMetrics metrics = ListScenes->fontMetrics();
+  const int perPlace = journey_.wordsPerPlace;
+  const int margins = 2 * TSceneDelegate::kMargin + 2;
+  const QString word = PictureMark(true) + QLatin1Char(' ') + QString(9, QLatin1Char('n'));
+  QString words = word;
+  for (int k = 1; k < perPlace; ++k) words += QStringLiteral("   ") + word;
+  const QString digits(4 * perPlace, QLatin1Char('8'));
+  const int charWidth = metrics.averageCharWidth();
+  const int wordsWidth = std::max(charWidth * 36, metrics.horizontalAdvance(words) + margins);
+  const int digitsWidth = std::max(charWidth * 12, metrics.horizontalAdvance(digits) + margins);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnPlace, charWidth * 20);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnWords, wordsWidth);
+  ListScenes->setColumnWidth(TJourneyModel::ColumnDigits, digitsWidth);
+  if (isVisible()) return;
+  // Wide enough for its columns and tall enough for some sixteen rows, as
+  // far as the screen allows; the last column takes what is left.
+  const int wanted = charWidth * 20 + wordsWidth + digitsWidth + charWidth * 16 + 2 * ListScenes->frameWidth() +
+                     ListScenes->verticalScrollBar()->sizeHint().width() + layout()->contentsMargins().left() +
+                     layout()->contentsMargins().right();
+  const int tall = sizeHint().height() + 6 * ListScenes->verticalHeader()->defaultSectionSize();
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QMargins frame = LikelyFrame(*this);
+  const QSize framing(frame.left() + frame.right(), frame.top() + frame.bottom());
+  const QSize room = screen ? screen->availableGeometry().size() - framing : QSize(wanted, tall);
+  resize(QSize(std::min(wanted, room.width()), std::min(tall, room.height())).expandedTo(minimumSizeHint()));
 }
 
 void TFormJourney::SetJourney(const RJourney& journey) {
   const bool recut = journey.wordsPerPlace != journey_.wordsPerPlace;
   journey_ = journey;
+  if (recut) SizeColumns();
   model_->SetJourney(journey_);
   if (!recut) {
     UpdateSummary();
@@ -169,29 +205,24 @@ void TFormJourney::UpdateSummary() {
     return;
   }
   if (!scenes.Complete()) {
-    LabelSummary->setText(QStringLiteral("%1 digits: cutting the phrase into scenes...").arg(scenes.NumberDigits().size()));
+    LabelSummary->setText(ToQString(CountOf(scenes.NumberDigits().size(), "digit")) +
+                          QStringLiteral(": cutting the phrase into scenes..."));
     return;
   }
-  QString text = scenes.PegDigits() > 0
-                     ? QStringLiteral("%1 digits in %2 scenes, %3 %4 of %5 digits a place.")
-                           .arg(scenes.NumberDigits().size())
-                           .arg(scenes.Count())
-                           .arg(scenes.WordsPerPlace())
-                           .arg(scenes.WordsPerPlace() == 1 ? QStringLiteral("peg") : QStringLiteral("pegs"))
-                           .arg(scenes.PegDigits())
-                     : QStringLiteral("%1 digits in %2 scenes, %3 words a place.")
-                           .arg(scenes.NumberDigits().size())
-                           .arg(scenes.Count())
-                           .arg(scenes.WordsPerPlace());
-  if (const std::size_t beyond = scenes.PlacesBeyond(journey_))
-    text += QStringLiteral(" The number needs %1 more %2 than your journey's %3: they are numbered, place %4 to "
-                           "place %5.")
-                .arg(beyond)
-                .arg(beyond == 1 ? QStringLiteral("place") : QStringLiteral("places"))
-                .arg(journey_.places.size())
-                .arg(journey_.places.size() + 1)
-                .arg(scenes.Count());
-  LabelSummary->setText(text);
+  std::string text = CountOf(scenes.NumberDigits().size(), "digit") + " in " + CountOf(scenes.Count(), "scene") +
+                     ", ";
+  if (scenes.PegDigits() > 0)
+    text += CountOf(scenes.WordsPerPlace(), "peg") + " of " + std::to_string(scenes.PegDigits()) + " digits a place.";
+  else
+    text += CountOf(scenes.WordsPerPlace(), "word") + " a place.";
+  if (const std::size_t beyond = scenes.PlacesBeyond(journey_)) {
+    text += " The number needs " + CountOf(beyond, "more place", "more places") + " than your journey's " +
+            std::to_string(journey_.places.size());
+    text += beyond == 1 ? ": it is numbered, place " + std::to_string(scenes.Count()) + "."
+                        : ": they are numbered, place " + std::to_string(journey_.places.size() + 1) + " to place " +
+                              std::to_string(scenes.Count()) + ".";
+  }
+  LabelSummary->setText(ToQString(text));
 }
 
 }  // namespace tq

@@ -73,6 +73,7 @@ class TFormJourney : public QDialog {
   QPushButton* ButtonClose;
 
  private:
+  void SizeColumns();
   void Cut(const RNumber& entry, bool sameEntry);
   void CutTimerTimeout();
   void UpdateSummary();

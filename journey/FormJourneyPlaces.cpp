@@ -26,10 +26,11 @@ TFormJourneyPlaces::TFormJourneyPlaces(QWidget* parent) : QDialog(parent) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
 
-  auto* intro = new QLabel(QStringLiteral("The places of a route you know well, in the order you walk it. "
+  // Two lines of their own: a label that wraps to the dialog's width would
+  // need a third line the dialog's least height has no room for.
+  auto* intro = new QLabel(QStringLiteral("The places of a route you know well, in the order you walk it.\n"
                                           "The scenes of a long number stand at them one after another."),
                            this);
-  intro->setWordWrap(true);
   ListPlaces = new QListWidget(this);
   ListPlaces->setObjectName("ListPlaces");
   ListPlaces->setMinimumSize(ListPlaces->fontMetrics().averageCharWidth() * 40,
@@ -121,7 +122,7 @@ void TFormJourneyPlaces::ShowPlaces(const std::vector<std::string>& places, int 
 
 void TFormJourneyPlaces::UpdateCount() {
   const int count = ListPlaces->count();
-  LabelCount->setText(count == 1 ? QStringLiteral("1 place") : QStringLiteral("%1 places").arg(count));
+  LabelCount->setText(ToQString(CountOf(count, "place")));
   const int row = ListPlaces->currentRow();
   ButtonRename->setEnabled(row >= 0);
   ButtonRemove->setEnabled(row >= 0);
@@ -145,16 +146,39 @@ std::string TFormJourneyPlaces::PlaceTyped() const {
   return std::string(TrimBlanks(typed));
 }
 
-std::size_t TFormJourneyPlaces::RoomFor(std::size_t count) const {
-  const std::size_t room = kMaxPlaces - std::min(kMaxPlaces, static_cast<std::size_t>(ListPlaces->count()));
-  if (count > room) ShowNotice("A journey has at most " + std::to_string(kMaxPlaces) + " places.");
-  return std::min(count, room);
+std::size_t TFormJourneyPlaces::Room() const {
+  return kMaxPlaces - std::min(kMaxPlaces, static_cast<std::size_t>(ListPlaces->count()));
+}
+
+std::string TFormJourneyPlaces::FullText() {
+  return "A journey has at most " + std::to_string(kMaxPlaces) + " places.";
+}
+
+int TFormJourneyPlaces::RowOf(const std::string& place) const {
+  for (int row = 0; row < ListPlaces->count(); ++row)
+    if (SamePlace(FromQString(ListPlaces->item(row)->text()), place)) return row;
+  return -1;
+}
+
+bool TFormJourneyPlaces::NotThereYet(const std::string& place, int row) const {
+  const int there = RowOf(place);
+  if (there < 0 || there == row) return true;
+  ShowNotice("The journey has the place '" + place + "' already, as place " + std::to_string(there + 1) +
+             ". Each place holds one scene: give this one another name.");
+  ListPlaces->setCurrentRow(there);
+  EditPlace->setFocus();
+  EditPlace->selectAll();
+  return false;
 }
 
 // After the current place, so a place forgotten halfway is added where it belongs.
 void TFormJourneyPlaces::ButtonAddClick() {
   const std::string place = PlaceTyped();
-  if (place.empty() || RoomFor(1) == 0) return;
+  if (place.empty() || !NotThereYet(place)) return;
+  if (Room() == 0) {
+    ShowNotice(FullText());
+    return;
+  }
   const int at = ListPlaces->currentRow() + 1 > 0 ? ListPlaces->currentRow() + 1 : ListPlaces->count();
   ListPlaces->insertItem(at, ToQString(place));
   ListPlaces->setCurrentRow(at);
@@ -166,7 +190,7 @@ void TFormJourneyPlaces::ButtonRenameClick() {
   QListWidgetItem* item = ListPlaces->currentItem();
   if (!item) return;
   const std::string place = PlaceTyped();
-  if (!place.empty()) item->setText(ToQString(place));
+  if (!place.empty() && NotThereYet(place, ListPlaces->row(item))) item->setText(ToQString(place));
 }
 
 void TFormJourneyPlaces::ButtonRemoveClick() {
@@ -195,12 +219,30 @@ void TFormJourneyPlaces::ButtonPasteListClick() {
     ShowNotice("The clipboard holds no places. Copy a list with one place per line first.");
     return;
   }
-  std::string said = RefusalText(leftOut, false);
-  if (cut > 0)
-    said += std::string(said.empty() ? "" : " ") + "Names longer than " + std::to_string(kMaxPlaceLength) +
-            " characters were cut.";
-  if (!said.empty()) ShowNotice(said);
-  places.resize(RoomFor(places.size()));
+  std::vector<std::string> said;
+  if (const std::string refused = RefusalText(leftOut, false); !refused.empty()) said.push_back(refused);
+  if (cut > 0) said.push_back("Names longer than " + std::to_string(kMaxPlaceLength) + " characters were cut.");
+  const std::size_t pasted = places.size();
+  std::size_t already = 0;
+  places = NewPlaces(Journey().places, places, &already);
+  if (already > 0)
+    said.push_back(CountOf(already, "place") + " of the " + CountOf(pasted, "place") +
+                   " on the clipboard " + (already == 1 ? "is" : "are") +
+                   " on the journey already, or twice in the list, and " + (already == 1 ? "was" : "were") +
+                   " left out.");
+  if (places.size() > Room()) {
+    // Say how many were taken, and of how many, not only the limit.
+    said.push_back("A journey has at most " + std::to_string(kMaxPlaces) + " places: " + CountOf(Room(), "place") +
+                   " of the " + std::to_string(places.size()) + (already > 0 ? " new ones" : "") +
+                   " on the clipboard " + (Room() == 1 ? "was" : "were") + " added.");
+    places.resize(Room());
+  }
+  if (!said.empty()) {
+    std::string text;
+    for (const std::string& part : said) text += (text.empty() ? "" : " ") + part;
+    ShowNotice(text);
+  }
+  if (places.empty()) return;
   int at = ListPlaces->currentRow() + 1 > 0 ? ListPlaces->currentRow() + 1 : ListPlaces->count();
   for (const std::string& place : places) ListPlaces->insertItem(at++, ToQString(place));
   ListPlaces->setCurrentRow(at - 1);

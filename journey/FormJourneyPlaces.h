@@ -64,9 +64,14 @@ class TFormJourneyPlaces : public QDialog {
   void ShowPlaces(const std::vector<std::string>& places, int current);
   // The name in the field, or empty after telling why it cannot be a place.
   std::string PlaceTyped() const;
-  // Room for `count` more places; when there is less, says so and gives
-  // what there is.
-  std::size_t RoomFor(std::size_t count) const;
+  // How many more places the journey may have.
+  std::size_t Room() const;
+  static std::string FullText();
+  // The row of the place of that name (SamePlace), or -1.
+  int RowOf(const std::string& place) const;
+  // True when no row but `row` holds the place; else says which does and
+  // selects it.
+  bool NotThereYet(const std::string& place, int row = -1) const;
   void ListPlacesCurrentRowChanged(int row);
   void UpdateCount();
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "AtomicFile.h"
 #include "FileIO.h"
@@ -89,6 +90,25 @@ std::vector<std::string> PlacesFromLines(std::string_view text, std::size_t* cut
     places.push_back(std::move(place));
   }
   return places;
+}
+
+namespace {
+
+std::string PlaceKey(std::string_view name) { return ToLower1252(TrimBlanks(name)); }
+
+}  // namespace
+
+bool SamePlace(std::string_view a, std::string_view b) { return PlaceKey(a) == PlaceKey(b); }
+
+std::vector<std::string> NewPlaces(const std::vector<std::string>& places, const std::vector<std::string>& pasted,
+                                   std::size_t* already) {
+  std::set<std::string> seen;
+  for (const std::string& place : places) seen.insert(PlaceKey(place));
+  std::vector<std::string> added;
+  for (const std::string& place : pasted)
+    if (seen.insert(PlaceKey(place)).second) added.push_back(place);
+  if (already) *already = pasted.size() - added.size();
+  return added;
 }
 
 std::string JourneyFileOf(const std::string& userDirectory) { return userDirectory + kJourneyFileName; }

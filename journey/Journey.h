@@ -76,6 +76,15 @@ std::string PlaceProblem(std::string_view text);
 // counts the lines that had to be cut.
 std::vector<std::string> PlacesFromLines(std::string_view text, std::size_t* cut = nullptr);
 
+// Whether two names are one place: the same but for letter case and the
+// blanks around them. A journey passes each place once; a place twice would
+// hang two scenes at it.
+bool SamePlace(std::string_view a, std::string_view b);
+// Of `pasted`, the places not on the journey `places` yet, each once, in
+// their order; `already` (when given) counts those left out.
+std::vector<std::string> NewPlaces(const std::vector<std::string>& places, const std::vector<std::string>& pasted,
+                                   std::size_t* already = nullptr);
+
 // --- the file ---------------------------------------------------------------------
 
 // Missing: no file there at all. Unreadable: there, but it could not be

@@ -56,25 +56,32 @@ int TJourneyModel::rowCount(const QModelIndex& parent) const {
 
 int TJourneyModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
+QString TJourneyModel::WordsText(std::size_t row) const {
+  // Each word with its mark, as the Best Phrases dialog marks them; a
+  // stretch of uncovered digits shows its dots.
+  QString text;
+  for (const RSceneWord& word : scenes_.Words(row)) {
+    if (!text.isEmpty()) text += QStringLiteral("   ");
+    if (!word.uncovered) text += PictureMark(word.pictured) + QLatin1Char(' ');
+    text += ToQString(word.text);
+  }
+  return text;
+}
+
 QVariant TJourneyModel::data(const QModelIndex& index, int role) const {
-  // A row's words may be longer than their cell shows; the tip holds them.
-  const bool tip = role == Qt::ToolTipRole && index.column() == ColumnWords;
-  if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && !tip)) return {};
+  if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
   const auto row = static_cast<std::size_t>(index.row());
+  // A cell may be too narrow for its text: the tip holds the whole scene,
+  // whichever cell the pointer rests on.
+  if (role == Qt::ToolTipRole)
+    return ToQString(PlaceName(journey_, row)) + QLatin1Char('\n') + WordsText(row) + QLatin1Char('\n') +
+           ToQString(scenes_.Digits(row)) + QStringLiteral(" (") + ToQString(scenes_.DigitRange(row)) +
+           QLatin1Char(')');
   switch (index.column()) {
     case ColumnPlace:
       return ToQString(PlaceName(journey_, row));
-    case ColumnWords: {
-      // Each word with its mark, as the Best Phrases dialog marks them; a
-      // stretch of uncovered digits shows its dots.
-      QString text;
-      for (const RSceneWord& word : scenes_.Words(row)) {
-        if (!text.isEmpty()) text += QStringLiteral("   ");
-        if (!word.uncovered) text += PictureMark(word.pictured) + QLatin1Char(' ');
-        text += ToQString(word.text);
-      }
-      return text;
-    }
+    case ColumnWords:
+      return WordsText(row);
     case ColumnDigits:
       return ToQString(scenes_.Digits(row));
     case ColumnWhere:

@@ -38,6 +38,7 @@ class TJourneyModel final : public QAbstractTableModel {
 
  private:
   void RowsChanged();
+  QString WordsText(std::size_t row) const;
 
   RJourneyScenes scenes_;
   int rows_ = 0;  // the rows the view has been told of

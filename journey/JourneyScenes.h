@@ -84,6 +84,12 @@ inline constexpr std::size_t kRunChunk = 60;
 // The slots by which a phrase is judged to be in pegs: some forty pegs.
 inline constexpr std::size_t kPegSample = 120;
 
+// What the marks of a scene's words stand for, in the Journey window's key
+// and on paper alike: the filled star, the hollow one, the uncovered mark.
+inline constexpr const char* kPicturedKey = "a thing you can picture";
+inline constexpr const char* kAbstractKey = "a word to make a picture of";
+inline constexpr const char* kUncoveredKey = "digit no word covers yet";
+
 // One element of a scene.
 struct RSceneWord {
   // The chosen word, or for uncovered digits one uncovered mark

@@ -22,6 +22,7 @@
 #include "Platform.h"
 #include "RNumber.h"
 #include "Widgets.h"
+#include "WindowPlace.h"
 
 namespace tq {
 namespace {
@@ -108,8 +109,9 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : TPhraseProposal
   LabelNumber->setObjectName("LabelNumber");
   EditNumber = new QLineEdit(this);
   EditNumber->setObjectName("EditNumber");
-  EditNumber->setReadOnly(true);
-  EditNumber->setFocusPolicy(Qt::NoFocus);
+  // The number the phrases are for, not a field to search another one:
+  // typing there would look as if it did.
+  ShowAsText(EditNumber);
 
   ListPhrases = new QTableWidget(0, ColumnCount, this);
   ListPhrases->setObjectName("ListPhrases");
@@ -135,7 +137,9 @@ TFormBest::TFormBest(RDictionary& dictionary, QWidget* parent) : TPhraseProposal
   for (int c = 0; c < ColumnCount; ++c)
     if (c != ColumnPhrase) ListPhrases->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Interactive);
   const int charWidth = ListPhrases->fontMetrics().averageCharWidth();
-  ListPhrases->setMinimumSize(charWidth * 72, ListPhrases->verticalHeader()->defaultSectionSize() * 12);
+  // Room for a few rows at the least, so that the whole dialog fits on a
+  // screen of 640 by 480; it grows to its rows as far as the screen allows.
+  ListPhrases->setMinimumSize(charWidth * 72, ListPhrases->verticalHeader()->defaultSectionSize() * 6);
 
   LabelKey = new QLabel(kCommonMark + QStringLiteral(" common word     ") + kPicturedMark +
                             QStringLiteral(" a thing you can picture     ") + QString(QChar(0xB7)) +
@@ -208,6 +212,9 @@ void TFormBest::hideEvent(QHideEvent* event) {
 }
 
 void TFormBest::FormShow() {
+  // Sized before the window manager framed it, the dialog could still hang
+  // off the bottom of a small screen, its buttons with it.
+  KeepOnScreenOnceFramed(*this);
   StartSearch();
   ListPhrases->setFocus();
 }
@@ -326,7 +333,7 @@ void TFormBest::FitToContents() {
   // Within the screen the dialog is on, its frame included.
   const QScreen* shownOn = screen();
   if (!shownOn) return;
-  const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  const QMargins frame = LikelyFrame(*this);
   const QRect room = shownOn->availableGeometry().marginsRemoved(frame);
   const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
   const int height = std::clamp(this->height() - ListPhrases->height() + listHeight, minimum.height(),

@@ -73,11 +73,8 @@ bool ExportFlashCards(const RWorksheet& worksheet, const std::string& path) {
   std::fwrite(text.data(), 1, text.size(), file);
   if (!out.CommitOrReport("Error writing to file '" + NativeText(path) + "'. The disk could be full.")) return false;
   const auto cards = std::count(text.begin(), text.end(), '\n');
-  std::string said = "Wrote " + std::to_string(cards) + (cards == 1 ? " flash card" : " flash cards") + " to '" +
-                     NativeText(path) + "'.";
-  if (withoutPhrase > 0)
-    said += " Left out " + std::to_string(withoutPhrase) + (withoutPhrase == 1 ? " number" : " numbers") +
-            " without a complete phrase.";
+  std::string said = "Wrote " + CountOf(cards, "flash card") + " to '" + NativeText(path) + "'.";
+  if (withoutPhrase > 0) said += " Left out " + CountOf(withoutPhrase, "number") + " without a complete phrase.";
   ShowStatus(said);
   return true;
 }

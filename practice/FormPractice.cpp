@@ -68,6 +68,18 @@ std::string EntryName(const RNumber& entry) {
   return name;
 }
 
+// How many places the end of a walk names in the dialog; the tip names them all.
+constexpr std::size_t kPlacesNamed = 12;
+
+// "hall mirror, doormat and 3 more": at most `most` names.
+std::string PlaceList(const std::vector<std::string>& places, std::size_t most) {
+  std::string text;
+  const std::size_t named = std::min(places.size(), most);
+  for (std::size_t i = 0; i < named; ++i) text += (i ? ", " : "") + places[i];
+  if (places.size() > named) text += " and " + std::to_string(places.size() - named) + " more";
+  return text;
+}
+
 std::string DayText(int64_t moment, int64_t now) {
   const int32_t day = DayOf(moment);
   if (day <= DayOf(now)) return "today";
@@ -257,6 +269,7 @@ void TFormPractice::ShowQuestion() {
   EditAnswer->setEnabled(true);
   EditAnswer->setFocus();
   LabelResult->clear();
+  LabelResult->setToolTip(QString());
   ButtonAnswer->setText(QStringLiteral("&Answer"));
   UpdateProgress();
 }
@@ -326,12 +339,16 @@ void TFormPractice::ShowWalkAnswer(const RNumber& entry, const std::string& type
     session_->Answer(walk_.AllRight());
     const std::vector<std::string> missed = walk_.MissedPlaces();
     if (!missed.empty()) missed_.push_back(RMissedPlaces{EntryName(entry), missed});
+    // The places are named here, where they are read, not only in the
+    // status bar once the session is over.
     details += missed.empty() ? QStringLiteral("<br>The end of the journey, every place right.")
-                              : QStringLiteral("<br>The end of the journey: %1 of %2 places to go over again.")
+                              : QStringLiteral("<br>The end of the journey. Go over again %1 of %2: <b>%3</b>.")
                                     .arg(missed.size())
-                                    .arg(walk_.Count());
+                                    .arg(ToQString(CountOf(walk_.Count(), "place")))
+                                    .arg(Html(PlaceList(missed, kPlacesNamed)));
   }
   ShowResult(marks.right, marks, details);
+  LabelResult->setToolTip(walk_.Over() ? ToQString(PlaceList(walk_.MissedPlaces(), walk_.Count())) : QString());
 }
 
 void TFormPractice::BreakOffWalk() {
@@ -377,9 +394,15 @@ void TFormPractice::ShowOver() {
 void TFormPractice::ButtonAnswerClick() {
   switch (stage_) {
     case Stage::Asking:
-      // A blank answer is no answer: it is asked for, not counted wrong.
+      // A blank answer is no answer: it is asked for, not counted wrong. So
+      // is one without a digit where digits are asked for (the scene's
+      // words typed instead of what they stand for).
       if (EditAnswer->text().trimmed().isEmpty())
         LabelResult->setText(QStringLiteral("Type your answer, then press Enter."));
+      else if (CurrentDirection() != Direction::RecallPhrase && DigitsOf(FromQString(EditAnswer->text())).empty())
+        LabelResult->setText(CurrentDirection() == Direction::WalkJourney
+                                 ? QStringLiteral("Type the digits that stand here, then press Enter.")
+                                 : QStringLiteral("Type the number's digits, then press Enter."));
       else
         ShowAnswer();
       break;
@@ -415,10 +438,9 @@ std::string TFormPractice::Summary() const {
   int count = 0;
   const int64_t due = session_->NextDue(count);
   if (count > 0)
-    text += " Due next: " + std::to_string(count) + (count == 1 ? " number " : " numbers ") +
-            DayText(due, session_->Now()) + ".";
+    text += " Due next: " + CountOf(count, "number") + " " + DayText(due, session_->Now()) + ".";
   if (const int leftOut = session_->LeftOut(); leftOut > 0)
-    text += " Left out: " + std::to_string(leftOut) + (leftOut == 1 ? " number" : " numbers") +
+    text += " Left out: " + CountOf(leftOut, "number") +
             (CurrentDirection() == Direction::WalkJourney ? " without a complete phrase of two places or more."
                                                            : " with neither a description nor a complete phrase.");
   if (const std::string places = MissedPlacesText(missed_); !places.empty())

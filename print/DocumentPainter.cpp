@@ -19,6 +19,7 @@
 #include "PageBreaks.h"
 #include "Platform.h"
 #include "PrintDocument.h"
+#include "Text.h"
 
 namespace tq {
 namespace {
@@ -82,13 +83,16 @@ TPageLayout Measure(const RPrintDocument& doc, QPagedPaintDevice& device) {
   l.width = device.width();
   l.height = device.height();
 
-  const int shares = std::accumulate(doc.columns.begin(), doc.columns.end(), 0,
-                                     [](int sum, const RPrintColumn& c) { return sum + std::max(c.share, 1); });
-  qreal left = 0;
+  std::vector<RColumnRoom> columns;
   for (const RPrintColumn& column : doc.columns) {
+    const qreal widest = column.widest.empty() ? 0 : body.horizontalAdvance(QString::fromUtf8(column.widest));
+    columns.push_back(RColumnRoom{column.share, column.widest.empty() ? 0 : widest + 2 * l.cellMargin + 1});
+  }
+  for (const double width : ColumnWidths(columns, l.width)) l.columnWidth.push_back(width);
+  qreal left = 0;
+  for (const qreal width : l.columnWidth) {
     l.columnLeft.push_back(left);
-    l.columnWidth.push_back(l.width * std::max(column.share, 1) / std::max(shares, 1));
-    left += l.columnWidth.back();
+    left += width;
   }
   auto inner = [&l](std::size_t c) { return std::max<qreal>(l.columnWidth[c] - 2 * l.cellMargin, 1); };
 
@@ -240,8 +244,7 @@ bool ExportPdf(const RPrintDocument& document, const std::string& path, const Pd
   if (!file) return false;
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), file);
   if (!out.CommitOrReport(writeError)) return false;
-  ShowStatus("Wrote " + std::to_string(pages) + (pages == 1 ? " page" : " pages") + " to '" + NativeText(path) +
-             "'.");
+  ShowStatus("Wrote " + CountOf(pages, "page") + " to '" + NativeText(path) + "'.");
   return true;
 }
 

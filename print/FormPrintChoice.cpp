@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "Codec.h"
+#include "Text.h"
 #include "Widgets.h"
 
 namespace tq {
@@ -48,14 +50,12 @@ TFormPrintChoice::TFormPrintChoice(QWidget* parent) : QDialog(parent) {
 
 void TFormPrintChoice::Prepare(const QString& caption, int places, int numbers) {
   setWindowTitle(caption);
-  RadioJourney->setText(places > 0 ? QStringLiteral("The &journey of the current number (%1 %2)")
-                                         .arg(places)
-                                         .arg(places == 1 ? QStringLiteral("place") : QStringLiteral("places"))
+  RadioJourney->setText(places > 0 ? QStringLiteral("The &journey of the current number (%1)")
+                                         .arg(ToQString(CountOf(places, "place")))
                                    : QStringLiteral("The &journey of the current number (it has no words yet)"));
   RadioJourney->setEnabled(places > 0);
-  RadioWorksheet->setText(QStringLiteral("The whole &worksheet (%1 %2)")
-                              .arg(numbers)
-                              .arg(numbers == 1 ? QStringLiteral("number") : QStringLiteral("numbers")));
+  RadioWorksheet->setText(
+      QStringLiteral("The whole &worksheet (%1)").arg(ToQString(CountOf(numbers, "number"))));
   (journeyLast_ && places > 0 ? RadioJourney : RadioWorksheet)->setChecked(true);
   adjustSize();
 }

@@ -4,6 +4,33 @@
 
 namespace tq {
 
+std::vector<double> ColumnWidths(const std::vector<RColumnRoom>& columns, double width) {
+  std::vector<double> widths(columns.size());
+  // A column fixed at its least width stays so; the others share the rest,
+  // again and again while one of them comes out below its least.
+  std::vector<bool> fixed(columns.size(), false);
+  for (bool again = true; again;) {
+    again = false;
+    double room = width;
+    int shares = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      if (fixed[c])
+        room -= widths[c];
+      else
+        shares += std::max(columns[c].share, 1);
+    }
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      if (fixed[c]) continue;
+      widths[c] = std::max(room, 0.0) * std::max(columns[c].share, 1) / std::max(shares, 1);
+      if (columns[c].least > widths[c]) {
+        widths[c] = std::min(columns[c].least, width);
+        fixed[c] = again = true;
+      }
+    }
+  }
+  return widths;
+}
+
 int RowHeight(int lines, const RPageMetrics& metrics) {
   return std::max(lines, 1) * metrics.lineHeight + metrics.rowPadding;
 }

@@ -31,6 +31,20 @@ struct RRowPiece {
 
 using RPrintedPage = std::vector<RRowPiece>;
 
+// A column of the table: its share of the page's width against the other
+// columns' shares, and the width it needs at the least (its widest text on
+// one line), or 0.
+struct RColumnRoom {
+  int share = 1;
+  double least = 0;
+};
+
+// The columns' widths on a page `width` wide, adding up to it while the
+// least widths leave room: each its share, but a column that needs more than
+// its share gets what it needs (at most the page), and the others share the
+// rest by their shares.
+std::vector<double> ColumnWidths(const std::vector<RColumnRoom>& columns, double width);
+
 // The height of `lines` lines of a row on the page (a row has one line at
 // least, even when all its cells are empty).
 int RowHeight(int lines, const RPageMetrics& metrics);

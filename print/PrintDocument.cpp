@@ -17,10 +17,16 @@ const std::string& UncoveredMarkUtf8() {
   return mark;
 }
 
+// In the words of the Journey window's key.
 std::string MarksLegend() {
-  return std::string(kPicturedMarkUtf8) + " a word you can picture, " + kAbstractMarkUtf8 + " one you cannot, " +
-         UncoveredMarkUtf8() + " a digit no word covers yet";
+  return std::string(kPicturedMarkUtf8) + ' ' + kPicturedKey + ", " + kAbstractMarkUtf8 + ' ' + kAbstractKey + ", " +
+         UncoveredMarkUtf8() + ' ' + kUncoveredKey;
 }
+
+// A title is one line; the header above the rows holds a number of up to
+// some twenty lines whole.
+constexpr std::size_t kTitleLength = 60;
+constexpr std::size_t kNumberInHeader = 2000;
 
 // Text for a title or a note, cut short: a number of ten thousand digits
 // belongs in the rows, not in the title.
@@ -69,8 +75,7 @@ RPrintDocument WorksheetDocument(const RWorksheet& worksheet, const RDictionary&
     doc.rows.push_back({Utf8From1252(TrimBlanks(entry.Number())), MarkedPhrase(dictionary, entry),
                         Utf8From1252(TrimBlanks(entry.Description()))});
   }
-  const std::size_t count = doc.rows.size();
-  doc.notes.push_back(std::to_string(count) + (count == 1 ? " number" : " numbers"));
+  doc.notes.push_back(CountOf(doc.rows.size(), "number"));
   doc.notes.push_back(MarksLegend());
   return doc;
 }
@@ -79,17 +84,24 @@ RPrintDocument JourneyDocument(const RJourneyScenes& scenes, const RJourney& jou
                                const std::string& worksheetPath) {
   RPrintDocument doc;
   const std::string_view description = TrimBlanks(entry.Description());
-  doc.title = "Journey: " + Shortened(description.empty() ? TrimBlanks(entry.Number()) : description, 60);
+  doc.title = "Journey: " + Shortened(description.empty() ? TrimBlanks(entry.Number()) : description, kTitleLength);
   doc.fileName = (worksheetPath.empty() ? std::string("journey") : BaseNameOf(worksheetPath) + " journey") + ".pdf";
-  doc.columns = {{"", 1}, {"Place", 5}, {"Words", 7}, {"Digits", 3}, {"In the number", 4}};
   const std::size_t count = scenes.Count();
+  // The place's number on one line, however many places there are.
+  doc.columns = {{"", 1, std::to_string(count)}, {"Place", 5}, {"Words", 7}, {"Digits", 3}, {"In the number", 4}};
   const std::size_t beyond = scenes.PlacesBeyond(journey);
-  std::string note = std::to_string(entry.Digits().size()) + " digits at " + std::to_string(count) +
-                     (count == 1 ? " place" : " places") + ", " + std::to_string(scenes.WordsPerPlace()) +
-                     (scenes.WordsPerPlace() == 1 ? " word" : " words") + " a place";
+  std::string note = CountOf(entry.Digits().size(), "digit") + " at " + CountOf(count, "place") + ", " +
+                     CountOf(scenes.WordsPerPlace(), "word") + " a place";
   if (beyond > 0) note += "; " + std::to_string(beyond) + " of them past the end of your journey";
   doc.notes.push_back(note);
-  if (!description.empty()) doc.notes.push_back("Number: " + Shortened(TrimBlanks(entry.Number()), 50));
+  // The whole number, wrapped, unless it is longer than a header has room
+  // for; its digits stand in the rows either way.
+  const std::string_view number = TrimBlanks(entry.Number());
+  if (!description.empty() || number.size() > kTitleLength) {
+    std::string note = "Number: " + Shortened(number, kNumberInHeader);
+    if (number.size() > kNumberInHeader) note += " (" + CountOf(entry.Digits().size(), "digit") + ")";
+    doc.notes.push_back(note);
+  }
   doc.notes.push_back(MarksLegend());
   doc.rows.reserve(count);
   for (std::size_t k = 0; k < count; ++k) {

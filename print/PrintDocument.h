@@ -20,6 +20,9 @@ struct RJourney;
 struct RPrintColumn {
   std::string heading;
   int share = 1;  // of the page's width, against the other columns' shares
+  // Text the column holds on one line whatever its share (the widest of its
+  // cells, when known); the other columns give up the room it takes.
+  std::string widest{};
 };
 
 struct RPrintDocument {

@@ -9,6 +9,7 @@
 #include "FileIO.h"
 #include "Messages.h"
 #include "Paths.h"
+#include "Text.h"
 
 namespace tq {
 namespace {
@@ -122,7 +123,7 @@ bool RWorksheet::Load() {
     return false;
   }
   if (damaged || version > kWorksheetVersion) {
-    const std::string read = std::to_string(Count()) + (Count() == 1 ? " entry was read." : " entries were read.");
+    const std::string read = CountOf(Count(), "entry", "entries") + (Count() == 1 ? " was read." : " were read.");
     // The status bar is narrow: what happened first, the file's name is in
     // the title; the note on a damaged file fits the window's first width.
     if (version > kWorksheetVersion)

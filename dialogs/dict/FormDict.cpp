@@ -310,7 +310,7 @@ QString TFormDict::ListRemovedData(int row, int column) const {
 }
 
 void TFormDict::UpdateLabelCount() {
-  LabelCount->setText(QString::number(dictModel_->rowCount()) + QStringLiteral(" words"));
+  LabelCount->setText(ToQString(CountOf(dictModel_->rowCount(), "word")));
 }
 
 void TFormDict::InsertFoundWord(int position) {
@@ -371,7 +371,7 @@ void TFormDict::ButtonRemoveClick() {
   const std::vector<int> rows = SelectedRows(ListDict, foundWords.size(), "Remove");
   if (rows.empty()) return;
   std::string text = rows.size() == 1 ? "Delete word '" + foundWords[static_cast<std::size_t>(rows[0])] + "'?"
-                                      : "Delete " + std::to_string(rows.size()) + " words?";
+                                      : "Delete " + CountOf(rows.size(), "word") + "?";
   // The phrases that use the words lose them at once: say how many before
   // the user decides.
   if (phrasesUsing_) {
@@ -379,9 +379,8 @@ void TFormDict::ButtonRemoveClick() {
     for (int row : rows) words.push_back(foundWords[static_cast<std::size_t>(row)]);
     const int used = phrasesUsing_(words);
     if (used > 0)
-      text += std::string(rows.size() == 1 ? " It is" : " They are") + " used in " + std::to_string(used) +
-              (used == 1 ? " phrase" : " phrases") + " of the open worksheet, which will lose " +
-              (rows.size() == 1 ? "it." : "them.");
+      text += std::string(rows.size() == 1 ? " It is" : " They are") + " used in " + CountOf(used, "phrase") +
+              " of the open worksheet, which will lose " + (rows.size() == 1 ? "it." : "them.");
   }
   if (!ConfirmDelete(text)) return;
   BusyCursor busy;
@@ -476,9 +475,9 @@ void TFormDict::ButtonImportClick() {
     UpdateLabelCount();
   }
   RememberDirectoryOf(path);
-  std::string report = std::to_string(count) + " words added to the dictionary.";
+  std::string report = CountOf(count, "word") + " added to the dictionary.";
   if (skipped > 0)
-    report += " " + std::to_string(skipped) + (skipped == 1 ? " line was" : " lines were") +
+    report += " " + CountOf(skipped, "line") + (skipped == 1 ? " was" : " were") +
               " skipped, since a word must be one word without blanks, with a letter, at most " +
               std::to_string(RDictionary::kMaxWordLength) + " letters long, and must not begin with '#' or a dot.";
   ShowNotice(report);
@@ -501,7 +500,7 @@ void TFormDict::ButtonUndeleteClick() {
       SelectedRows(ListRemoved, static_cast<std::size_t>(dictionary_.RemovedCount()), "Undelete");
   if (rows.empty()) return;
   const std::string text = rows.size() == 1 ? "Undelete word '" + dictionary_.RemovedAt(rows[0]) + "'?"
-                                            : "Undelete " + std::to_string(rows.size()) + " words?";
+                                            : "Undelete " + CountOf(rows.size(), "word") + "?";
   if (!ConfirmDelete(text)) return;
   BusyCursor busy;
   // Adding a word takes it off the removed list; from the last row up, the

@@ -64,6 +64,31 @@ TEST_F(JourneyCommandTest, TheWindowFollowsTheEntryAndAFillIsOneStep) {
   EnterNumber("5");
   EXPECT_EQ(SceneRows(), 1);
   EXPECT_EQ(Row(0, TJourneyModel::ColumnWhere), "digit 1");
+  EXPECT_EQ(Window()->Summary().toStdString(), "1 digit in 1 scene, 2 words a place.");
+  // Whichever cell the pointer rests on, its tip holds the whole scene.
+  for (int column = 0; column < TJourneyModel::ColumnCount; ++column)
+    EXPECT_EQ(Window()->Model().index(0, column).data(Qt::ToolTipRole).toString().toStdString(),
+              "front gate\n\u00b7\n5 (digit 1)");
+}
+
+// However many words a place holds, its words and digits get the room a
+// scene of nine-letter words and four digits a word needs.
+TEST_F(JourneyCommandTest, TheWordsAndDigitsOfAPlaceGetTheirRoom) {
+  Start();
+  EnterNumber("1");
+  Run("MenuJourney");
+  const QFontMetrics metrics = Window()->ListScenes->fontMetrics();
+  for (int places = kMinWordsPerPlace; places <= kMaxWordsPerPlace; ++places) {
+    Window()->SetJourney(RJourney{{"front gate"}, places});
+    QString words;
+    for (int k = 0; k < places; ++k)
+      words += (k ? QStringLiteral("   ") : QString()) + QStringLiteral("\u2605 lightning");
+    EXPECT_GE(Window()->ListScenes->columnWidth(TJourneyModel::ColumnWords), metrics.horizontalAdvance(words))
+        << places;
+    EXPECT_GE(Window()->ListScenes->columnWidth(TJourneyModel::ColumnDigits),
+              metrics.horizontalAdvance(QString(4 * places, QLatin1Char('0'))))
+        << places;
+  }
 }
 
 // Another entry of a long number: its first scenes at once, the rest as the
@@ -129,6 +154,7 @@ TEST_F(JourneyCommandTest, TheDialogsEditsGoToTheFileAndTheWindow) {
       << dir.Read("journey.txt").substr(0, 80);
   // Three uncovered words, one a place.
   ASSERT_EQ(SceneRows(), 3);
+  EXPECT_EQ(Window()->Summary().toStdString(), "7 digits in 3 scenes, 1 word a place.");
   EXPECT_EQ(Row(0, TJourneyModel::ColumnPlace), "red door");
   EXPECT_EQ(Row(2, TJourneyModel::ColumnPlace), "shed");
 }
@@ -199,6 +225,54 @@ TEST_F(JourneyCommandTest, MyPegsGoToTheFileAndOntoTheJourney) {
   EXPECT_NE(Window()->Summary().indexOf(QStringLiteral("2 pegs of 2 digits a place")), -1) << Window()->Summary().toStdString();
   ASSERT_EQ(SceneRows(), 2);
   EXPECT_EQ(Row(1, TJourneyModel::ColumnDigits), "5");
+}
+
+// A place already on the journey is refused, whether typed again, added
+// with the field as the list filled it, renamed to or pasted; a paste says
+// how many it took, and of how many. At its least size the dialog's count
+// stands below its list.
+TEST_F(JourneyCommandTest, TheDialogTakesNoPlaceTwiceAndSaysWhatAPasteTook) {
+  Start();
+  std::string lines = "Front Gate\nattic\nattic\n";
+  for (int k = 0; k < 6000; ++k) lines += "room " + std::to_string(k) + "\n";
+  QGuiApplication::clipboard()->setText(QString::fromStdString(lines));
+  platform.QueueModal([](QDialog* dialog) {
+    dialog->show();
+    dialog->resize(dialog->minimumSizeHint());
+    QApplication::processEvents();
+    auto* list = dialog->findChild<QListWidget*>("ListPlaces");
+    const auto* count = dialog->findChild<QLabel*>("LabelCount");
+    EXPECT_GE(count->geometry().top(), list->geometry().bottom()) << "the count stands on the list";
+    EXPECT_GE(list->height(), list->minimumHeight());
+    const int places = list->count();
+    auto* edit = dialog->findChild<QLineEdit*>("EditPlace");
+    auto* add = dialog->findChild<QPushButton*>("ButtonAdd");
+    list->setCurrentRow(2);  // the field now holds its name
+    QTest::mouseClick(add, Qt::LeftButton);
+    edit->setText(QStringLiteral("  FRONT gate "));
+    QTest::keyClick(edit, Qt::Key_Return);
+    list->setCurrentRow(1);
+    edit->setText(QStringLiteral("front gate"));
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonRename"), Qt::LeftButton);
+    EXPECT_EQ(list->count(), places);
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("garden path"));
+    list->setCurrentRow(places - 1);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonPasteList"), Qt::LeftButton);
+    EXPECT_EQ(list->count(), static_cast<int>(kMaxPlaces));
+    EXPECT_EQ(list->item(places)->text(), QStringLiteral("attic"));
+    EXPECT_EQ(dialog->findChild<QLabel*>("LabelCount")->text(), QStringLiteral("5000 places"));
+    return int(ResultCancel);
+  });
+  Run("MenuEditJourney");
+  const std::vector<std::string> said = platform.MessageTexts();
+  ASSERT_EQ(said.size(), 4u);
+  EXPECT_EQ(said[0].rfind("The journey has the place 'doormat' already, as place 3.", 0), 0u) << said[0];
+  EXPECT_EQ(said[1].rfind("The journey has the place 'FRONT gate' already, as place 1.", 0), 0u) << said[1];
+  EXPECT_EQ(said[2].rfind("The journey has the place 'front gate' already, as place 1.", 0), 0u) << said[2];
+  EXPECT_EQ(said[3],
+            "2 places of the 6003 places on the clipboard are on the journey already, or twice in the list, and were "
+            "left out. A journey has at most 5000 places: 4952 places of the 6001 new ones on the clipboard were "
+            "added.");
 }
 
 }  // namespace

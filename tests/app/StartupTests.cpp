@@ -1,5 +1,6 @@
 #include <QDialog>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdlib>
@@ -140,7 +141,9 @@ TEST_F(StartupTest, FirstShowRunsItsInitialisationOnce) {
 
 TEST_F(StartupTest, WindowPlacementAndWidthsSurviveARestart) {
   Start();
-  form->resize(700, 520);
+  const QRect area = form->screen()->availableGeometry();
+  const QRect place(area.left() + 23, area.top() + 41, 700, 520);
+  form->setGeometry(place);
   Settle();
   List()->setColumnWidth(0, 90);
   List()->setColumnWidth(2, 120);
@@ -164,13 +167,19 @@ TEST_F(StartupTest, WindowPlacementAndWidthsSurviveARestart) {
   stored.SetShowDescription(0);
   ASSERT_TRUE(stored.Save());
   Start();
-  EXPECT_EQ(form->width(), 700);
-  EXPECT_EQ(form->height(), 520);
+  EXPECT_EQ(form->geometry(), place);
   EXPECT_EQ(Child<QWidget>("PanelLeft")->width(), 220);
   EXPECT_EQ(List()->columnWidth(0), 90);
   EXPECT_EQ(List()->columnWidth(2), 120);
   EXPECT_FALSE(form->DescriptionShown());
   EXPECT_FALSE(Edit("EditDescription")->isVisible());
+  // Start after start, the window opens where it was closed.
+  for (int start = 0; start < 6; ++start) {
+    form->close();
+    program.reset();
+    Start();
+    ASSERT_EQ(form->geometry(), place) << "start " << start;
+  }
 }
 
 TEST_F(StartupTest, AMaximizedWindowComesBackMaximizedWithoutTheStoredSize) {

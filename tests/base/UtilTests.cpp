@@ -220,6 +220,14 @@ TEST(Text, LowerCaseOf1252) {
   EXPECT_EQ(ToLowerAscii("ABC\xC9"), "abc\xC9");
 }
 
+TEST(Text, OneOfANounIsSingularEveryOtherCountPlural) {
+  for (const std::int64_t n : {-1, 0, 1, 2, 11, 21, 101}) {
+    const std::string number = std::to_string(n);
+    EXPECT_EQ(CountOf(n, "word"), number + (n == 1 ? " word" : " words"));
+    EXPECT_EQ(CountOf(n, "entry", "entries"), number + (n == 1 ? " entry" : " entries"));
+  }
+}
+
 // Random Windows-1252 text: any byte but the two marks that set off native text.
 std::string Random1252(std::mt19937& rng, std::size_t maxLength) {
   std::string out(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), ' ');

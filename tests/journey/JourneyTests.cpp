@@ -372,5 +372,30 @@ TEST(JourneyFile, APastedListIsCleanedLineByLine) {
   EXPECT_FALSE(PlaceProblem(" ").empty());
 }
 
+// Pasted places already on the journey, or twice in the list, are left out
+// and counted; the rest keep their order.
+TEST(JourneyFile, APastedPlaceIsTakenOnlyWhenTheJourneyHasItNot) {
+  std::mt19937 random(35);
+  const char* names[] = {"door", "Door", " door ", "gate", "GATE", "shed", "bench", "b\xC9nch", "b\xE9nch"};
+  for (int round = 0; round < 300; ++round) {
+    std::vector<std::string> journey, pasted;
+    for (int n = static_cast<int>(random() % 4); n > 0; --n) journey.push_back(names[random() % 9]);
+    for (int n = static_cast<int>(random() % 8); n > 0; --n) pasted.push_back(names[random() % 9]);
+    std::size_t already = 99;
+    const std::vector<std::string> added = NewPlaces(journey, pasted, &already);
+    EXPECT_EQ(already + added.size(), pasted.size());
+    for (std::size_t i = 0; i < added.size(); ++i) {
+      for (const std::string& place : journey) EXPECT_FALSE(SamePlace(added[i], place)) << added[i];
+      for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(SamePlace(added[i], added[j])) << added[i];
+    }
+    // Nothing left out that the journey lacks: each pasted place is there now.
+    for (const std::string& place : pasted) {
+      const auto same = [&place](const std::string& other) { return SamePlace(place, other); };
+      EXPECT_TRUE(std::any_of(journey.begin(), journey.end(), same) || std::any_of(added.begin(), added.end(), same));
+    }
+  }
+  EXPECT_FALSE(SamePlace("door", "doors"));
+}
+
 }  // namespace
 }  // namespace tq

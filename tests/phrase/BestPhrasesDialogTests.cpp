@@ -70,7 +70,13 @@ class BestPhrasesDialog : public ::testing::Test {
 TEST_F(BestPhrasesDialog, ListsThePhrasesBestFirstWithTheirCountsAndMarks) {
   EXPECT_EQ(form->windowTitle(), "Best Phrases");
   ShowFor("1-23", "123");
-  EXPECT_EQ(form->findChild<QLineEdit*>("EditNumber")->text(), "1-23");
+  // The number is there to read, not a box to type another number in.
+  const QLineEdit* number = form->findChild<QLineEdit*>("EditNumber");
+  EXPECT_EQ(number->text(), "1-23");
+  EXPECT_TRUE(number->isReadOnly());
+  EXPECT_FALSE(number->hasFrame());
+  EXPECT_EQ(number->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(number->palette().color(QPalette::Base), form->palette().color(QPalette::Window));
   ASSERT_GE(list->rowCount(), 3);
   // Pictures first, at the cost of a word more; then the one word.
   EXPECT_EQ(Cell(0, TFormBest::ColumnPhrase), "tie enemy");
@@ -224,6 +230,11 @@ TEST_F(BestPhrasesDialog, FitsItsPhrasesWithinTheScreenAndTipsEachOneWhole) {
   }
   // Still the user's to resize.
   EXPECT_LT(form->minimumWidth(), form->maximumWidth());
+  // Room for a title bar and borders as a window manager draws them: on a
+  // screen of 640 by 480 the buttons stay on it.
+  const QSize least = form->minimumSizeHint().expandedTo(form->minimumSize()) + QSize(2 * 4, 30 + 4);
+  EXPECT_LE(least.width(), 640);
+  EXPECT_LE(least.height(), 480);
 }
 
 }  // namespace

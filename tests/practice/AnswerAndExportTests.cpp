@@ -8,6 +8,7 @@
 #include "AnswerCheck.h"
 #include "AtomicFile.h"
 #include "FlashCards.h"
+#include "JourneyWalk.h"
 #include "PracticeSchedule.h"
 #include "RWorksheet.h"
 #include "ScriptedPlatform.h"
@@ -51,6 +52,42 @@ TEST(AnswerCheck, DigitsDecideAndTheMarksSayWhere) {
   }
   // A word the dictionary lacks is never right.
   EXPECT_FALSE(MarkDigits("12", "1?").right);
+}
+
+// A walk takes the digits of a place however they are typed, as Recall the
+// Number does ("83 279", "83-279"), and notes the places answered wrong.
+TEST(JourneyWalk, APlaceTakesItsDigitsAsTheNumberFieldDoes) {
+  std::mt19937 random(35);
+  for (int round = 0; round < 500; ++round) {
+    std::vector<RWalkPlace> places;
+    for (int k = 0; k < 4; ++k) {
+      std::string digits = RandomDigits(random, 6);
+      if (digits.empty()) digits = "0";
+      places.push_back(RWalkPlace{"place " + std::to_string(k + 1), "", "words", digits});
+    }
+    RJourneyWalk walk(places);
+    std::vector<std::string> missed;
+    while (!walk.Over()) {
+      const RWalkPlace& place = walk.Current();
+      std::string given = place.digits;
+      if (random() % 3 == 0) given.back() = static_cast<char>('0' + (given.back() - '0' + 1) % 10);
+      std::string typed;
+      for (char c : given) typed += std::string(random() % 2 ? " " : "-") + c;
+      const RWalkPlace* answered = nullptr;
+      const RDigitMarks marks = walk.Answer(typed, &answered);
+      ASSERT_EQ(answered, &place);
+      ASSERT_EQ(marks.right, given == place.digits) << "'" << typed << "' for " << place.digits;
+      ASSERT_EQ(marks.shown, given);
+      if (!marks.right) missed.push_back(place.place);
+    }
+    EXPECT_EQ(walk.MissedPlaces(), missed);
+    EXPECT_EQ(walk.AllRight(), missed.empty());
+  }
+  RJourneyWalk walk({RWalkPlace{"gate", "", "fume nap", "83279"}, RWalkPlace{"door", "", "", "1"}});
+  EXPECT_TRUE(walk.Answer("83 279").right);
+  EXPECT_TRUE(walk.Answer("1.").right);
+  walk = RJourneyWalk({RWalkPlace{"gate", "", "fume nap", "83279"}});
+  EXPECT_TRUE(walk.Answer("83-279").right);
 }
 
 TEST(FlashCards, OneTabSeparatedCardPerNumberInUtf8) {

@@ -176,6 +176,9 @@ TEST_F(PracticeDialog, AnyPhraseThatSpellsTheNumberIsRight) {
 
 TEST_F(PracticeDialog, HintEscapeAndHelpWorkFromTheKeyboard) {
   Start();
+  // Words where the digits are asked for: asked again, not counted.
+  Type("tin ma ray");
+  EXPECT_EQ(Text("LabelResult"), "Type the number's digits, then press Enter.");
   EXPECT_TRUE(Text("LabelHint").empty());
   Mnemonic(Qt::Key_I);
   EXPECT_EQ(Text("LabelHint"), "Phrase: tin ma ray");
@@ -184,6 +187,11 @@ TEST_F(PracticeDialog, HintEscapeAndHelpWorkFromTheKeyboard) {
   ASSERT_EQ(platform.shown().size(), 1u);
   EXPECT_EQ(platform.shown()[0].kind, "help");
   EXPECT_EQ(platform.shown()[0].topic, TFormPractice::kHelpContext);
+  Mnemonic(Qt::Key_J);
+  EXPECT_TRUE(Child<QRadioButton>("RadioWalkJourney")->isChecked());
+  EXPECT_EQ(Text("LabelPrompt"), "front gate");
+  Mnemonic(Qt::Key_M);
+  EXPECT_EQ(Text("LabelPrompt"), "locker");
 
   QTest::keyClick(Answer(), Qt::Key_Escape);
   EXPECT_EQ(form->result(), QDialog::Rejected);
@@ -360,11 +368,16 @@ TEST_F(PracticeDialog, WalkingTheJourneyAsksEachPlaceAndNamesThePlacesToGoOverAg
   Enter();
   EXPECT_EQ(Text("LabelPrompt"), "hall mirror");
   EXPECT_EQ(Text("LabelHint"), "Before it: tin ma");
+  // The scene's words are no answer to which digits stand here.
+  Type("ray");
+  EXPECT_EQ(Text("LabelResult"), "Type the digits that stand here, then press Enter.");
+  EXPECT_EQ(Text("LabelPrompt"), "hall mirror");
+  Answer()->clear();
   Type("7");
   const std::string wrong = Text("LabelResult");
   EXPECT_NE(wrong.find("Wrong."), std::string::npos);
   EXPECT_NE(wrong.find("Words: <b>ray</b>"), std::string::npos) << wrong;
-  EXPECT_NE(wrong.find("1 of 2 places to go over again"), std::string::npos) << wrong;
+  EXPECT_NE(wrong.find("Go over again 1 of 2 places: <b>hall mirror</b>."), std::string::npos) << wrong;
   const RCard* card = form->Schedule().Find(RCardKey{"1234", 1});
   ASSERT_NE(card, nullptr);
   EXPECT_EQ(card->wrong, 1);

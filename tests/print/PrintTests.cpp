@@ -75,6 +75,40 @@ TEST(PageBreaks, RowsStayWholeInOrderAndPagesKeepTheirHeight) {
   }
 }
 
+// Columns of any shares and least widths on a page of any width: each gets
+// its least width, the rest share what is left by their shares, and
+// together they fill the page while the least widths leave room.
+TEST(PageBreaks, ColumnsGetTheirLeastWidthAndShareTheRest) {
+  std::mt19937 random(35);
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<RColumnRoom> columns(1 + random() % 6);
+    double least = 0;
+    for (RColumnRoom& column : columns) {
+      column.share = static_cast<int>(random() % 8);
+      if (random() % 3 == 0) column.least = static_cast<double>(random() % 400);
+      least += column.least;
+    }
+    const double width = 100 + random() % 900;
+    const std::vector<double> widths = ColumnWidths(columns, width);
+    ASSERT_EQ(widths.size(), columns.size());
+    double sum = 0, perShare = -1;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      sum += widths[c];
+      ASSERT_GE(widths[c] + 1e-9, std::min(columns[c].least, width)) << round;
+      if (widths[c] > columns[c].least + 1e-9) {  // a sharing column: the same width per share as the others
+        const double each = widths[c] / std::max(columns[c].share, 1);
+        if (perShare >= 0) {
+          ASSERT_NEAR(each, perShare, 1e-6) << round;
+        }
+        perShare = each;
+      }
+    }
+    if (least <= width) {
+      ASSERT_NEAR(sum, width, 1e-6) << round;
+    }
+  }
+}
+
 // The marks as printed: ★ and ☆ held to their word, · for an uncovered digit.
 const std::string kStar = "\xE2\x98\x85\xE2\x80\xAF", kHollow = "\xE2\x98\x86\xE2\x80\xAF", kDot = "\xC2\xB7";
 
@@ -126,6 +160,30 @@ TEST_F(PrintDocument, TheJourneyHasARowPerSceneWithNumberedPlacesPastItsEnd) {
   EXPECT_EQ(doc.rows[0], (std::vector<std::string>{"1", "front door", kStar + "tin " + kHollow + "ma", "123",
                                                    "digits 1" + dash + "3"}));
   EXPECT_EQ(doc.rows[1], (std::vector<std::string>{"2", "place 2", kHollow + "ray " + kDot, "45", "digits 4" + dash + "5"}));
+  // The key in the words of the Journey window.
+  EXPECT_EQ(doc.notes.back(),
+            "\xE2\x98\x85 a thing you can picture, \xE2\x98\x86 a word to make a picture of, " + kDot +
+                " digit no word covers yet");
+}
+
+// However many places, their numbers stay on one line; the header holds the
+// whole number.
+TEST_F(PrintDocument, ThePlaceNumbersFitTheirColumnAndTheHeaderHoldsTheWholeNumber) {
+  std::string digits;
+  for (int k = 0; k < 3 * 12000; ++k) digits += static_cast<char>('0' + k % 10);
+  for (const std::size_t length : {std::size_t{100}, digits.size()}) {
+    const auto entry = Entry(digits.substr(0, length), "", length == 100 ? "pi" : "");
+    entry->SetSlots(UncoveredSlots(length));
+    const RJourneyScenes scenes(dict, *entry, 1);
+    ASSERT_EQ(scenes.Count(), (length + 2) / 3);
+    const RPrintDocument doc = JourneyDocument(scenes, RJourney{{"door"}, 1}, *entry, "");
+    EXPECT_EQ(doc.columns[0].widest, std::to_string(scenes.Count()));
+    const std::string number = "Number: " + digits.substr(0, length);
+    if (length == 100)
+      EXPECT_NE(std::find(doc.notes.begin(), doc.notes.end(), number), doc.notes.end());
+    else
+      EXPECT_EQ(doc.notes[1].rfind(number.substr(0, 2000), 0), 0u);
+  }
 }
 
 }  // namespace

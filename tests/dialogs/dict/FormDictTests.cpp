@@ -162,6 +162,8 @@ TEST_F(FormDictTest, EmptyTextLeavesTheRowsAlone) {
   Find("zz");
   EXPECT_TRUE(DictRows().empty());
   EXPECT_EQ(LabelCount(), "0 words");
+  Find("banana");
+  EXPECT_EQ(LabelCount(), "1 word");
 }
 
 // --- adding ----------------------------------------------------------------------
@@ -375,7 +377,7 @@ TEST_F(FormDictTest, ImportSkipsLinesThatAreNotOneWordAndSaysHowMany) {
   platform.QueueText(dir.File("list.txt"));
   Click("ButtonImport");
   EXPECT_EQ(platform.MessageTexts(),
-            std::vector<std::string>{"1 words added to the dictionary. 4 lines were skipped, since a word must be one "
+            std::vector<std::string>{"1 word added to the dictionary. 4 lines were skipped, since a word must be one "
                                      "word without blanks, with a letter, at most 64 letters long, and must not "
                                      "begin with '#' or a dot."});
   EXPECT_EQ(dict.AddedWords(), std::vector<std::string>{"zebra"});
