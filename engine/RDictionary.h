@@ -137,6 +137,16 @@ class RDictionary {
   // dictionary's longest (20 letters). Anything longer is no word a list or a
   // phrase can show, but a paste gone wrong.
   static constexpr std::size_t kMaxWordLength = 64;
+  // The longest of each file the dictionary reads. Far above what the
+  // program ships (words.dat and wordinfo.dat are each under a megabyte) or
+  // writes (words.txt grows with every word imported, and an import takes
+  // up to kMaxImportFile at a time); a longer file is none of ours and is
+  // not taken into memory.
+  static constexpr std::size_t kMaxWordsFile = std::size_t{16} << 20;
+  static constexpr std::size_t kMaxKnowledgeFile = std::size_t{32} << 20;
+  static constexpr std::size_t kMaxMappingFile = std::size_t{16} << 20;
+  static constexpr std::size_t kMaxChangesFile = std::size_t{256} << 20;
+  static constexpr std::size_t kMaxImportFile = std::size_t{64} << 20;
 
   RDictionary();
 
@@ -161,9 +171,10 @@ class RDictionary {
   int SaveUserChanges();
   int LoadWords();        // words.dat, then the user's added and removed words
   int LoadMapping();      // mapping.txt
-  // wordinfo.dat: levels, nouns, pictures. A missing or unreadable file
-  // only means that nothing is known (-1, no message); the program runs on
-  // without it.
+  // wordinfo.dat: levels, nouns, pictures. A missing, unreadable or too
+  // long file only means that nothing is known (-1, no message); the program
+  // runs on without it. Something else than a file in its place (a folder, a
+  // named pipe) is also said on the status line.
   int LoadWordKnowledge();
   bool HasWordKnowledge() const { return hasKnowledge_; }
   // True when the entry counts as a common word: with knowledge, a level up
