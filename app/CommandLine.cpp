@@ -121,9 +121,8 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
 // The scenes of the number's best phrase at the places of the user's journey
 // (or the default one), one a line: the place, a tab, the words, a tab,
 // their digits. Standard error says when the journey runs out.
-void PrintJourney(const RDictionary& dictionary, const std::string& digits, const std::string& userDirectory,
-                  std::ostream& out, std::ostream& err) {
-  const RJourney journey = LoadJourney(userDirectory);
+void PrintJourney(const RDictionary& dictionary, const std::string& digits, std::ostream& out, std::ostream& err) {
+  const RJourney journey = LoadJourney(dictionary.Paths());
   const RNumber entry = BestPhraseEntry(dictionary, digits);
   const RJourneyScenes scenes(dictionary, entry, journey.wordsPerPlace);
   for (std::size_t k = 0; k < scenes.Count(); ++k) out << Utf8(SceneLine(scenes, journey, k)) << '\n';
@@ -265,7 +264,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
 
   ConsolePlatform console(err);
   PlatformScope scope(&console);
-  const auto dictionary = CreateDictionary(paths.dataDirectory, paths.userDirectory, paths.earlierUserDirectory);
+  const auto dictionary = CreateDictionary(paths);
   if (!dictionary) return CommandLineDataError;
 
   if (parser.isSet(code))
@@ -275,7 +274,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   else if (parser.isSet(pegs))
     PrintPegs(*dictionary, pegDigits, out);
   else if (parser.isSet(journeyOption))
-    PrintJourney(*dictionary, digits, paths.userDirectory, out, err);
+    PrintJourney(*dictionary, digits, out, err);
   else
     PrintBest(*dictionary, digits, phraseCount, out, err);
   return Printed(out, err);

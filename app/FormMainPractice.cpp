@@ -62,7 +62,7 @@ void TFormMain::MenuExportFlashCardsClick() {
 const RJourney& TFormMain::UserJourney() {
   if (!journeyRead_ && dictionary_) {
     // Read once; a damaged or unreadable file is told about here, once.
-    journey_ = LoadJourney(dictionary_->UserDirectory());
+    journey_ = LoadJourney(dictionary_->Paths());
     journeyRead_ = true;
     if (FormJourney) FormJourney->SetJourney(journey_);
   }
@@ -91,7 +91,7 @@ void TFormMain::MenuEditJourneyClick() {
   const RJourney edited = FormJourneyPlaces->Journey();
   if (edited == journey_) return;
   journey_ = edited;
-  StoreJourney(dictionary_->UserDirectory(), journey_);
+  StoreJourney(dictionary_->Paths(), journey_);
   if (FormJourney) FormJourney->SetJourney(journey_);
 }
 

@@ -171,9 +171,9 @@ FileRead OpenToRead(const std::string& path, Descriptor& file, std::string& reas
   struct stat info {};
   if (path.empty()) return FileRead::Missing;
   if (::stat(path.c_str(), &info) != 0) {
-    // Only a file that is not there is missing; any other failure leaves a
-    // file we know nothing about.
-    if (errno == ENOENT) return FileRead::Missing;
+    // Only a file that is not there (nor any folder on its way) is missing;
+    // any other failure leaves a file we know nothing about.
+    if (errno == ENOENT || errno == ENOTDIR) return FileRead::Missing;
     reason = std::strerror(errno);
     return FileRead::Unreadable;
   }
@@ -183,7 +183,7 @@ FileRead OpenToRead(const std::string& path, Descriptor& file, std::string& reas
   }
   file.fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (file.fd < 0) {
-    if (errno == ENOENT) return FileRead::Missing;
+    if (errno == ENOENT || errno == ENOTDIR) return FileRead::Missing;
     reason = std::strerror(errno);
     return FileRead::Unreadable;
   }

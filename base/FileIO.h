@@ -75,7 +75,7 @@ class LineCursor {
 // for long or read: a pipe with no writer would keep the program waiting
 // for ever, and a device may have no end.
 //
-// Missing: nothing there at all. Read: `contents` holds the file, or its
+// Missing: nothing there at all (nor a folder on the way). Read: `contents` holds the file, or its
 // first limit + 1 bytes when it is longer. NotAFile: something else than a
 // file is there; `reason` says what ("it is a named pipe, not a file").
 // Unreadable: a file that could not be opened or read (no permission, a

@@ -122,11 +122,15 @@ int RDictionary::LoadMapping() {
   mappingLines_.clear();
   ForgetRules();
   // The user's own rules, once edited, stand in for the shipped ones.
-  const std::string userPath = UserFileToRead("mapping.txt");
-  const std::string path = FileExists(userPath) ? userPath : FilePath("mapping.txt");
+  std::string path = UserFileToRead(paths_, "mapping.txt");
   std::string text;
   std::string reason;
-  switch (ReadFileUpTo(path, kMaxMappingFile, text, &reason)) {
+  FileRead read = ReadFileUpTo(path, kMaxMappingFile, text, &reason);
+  if (read == FileRead::Missing) {
+    path = FilePath("mapping.txt");
+    read = ReadFileUpTo(path, kMaxMappingFile, text, &reason);
+  }
+  switch (read) {
     case FileRead::Read:
       break;
     case FileRead::Missing:
@@ -156,7 +160,7 @@ int RDictionary::LoadMapping() {
 
 int RDictionary::SaveMapping() {
   if (!mappingChanged_) return 0;
-  const std::string path = UserFilePath("mapping.txt");
+  const std::string path = UserFileToWrite(paths_, "mapping.txt");
   MakeUserDirectory();
   AtomicFile out(path);
   std::FILE* file = out.OpenOrReport();

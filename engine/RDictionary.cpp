@@ -16,14 +16,12 @@ namespace tq {
 int RandomBelow(int n) { return n <= 0 ? 0 : std::rand() % n; }
 
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
-  return CreateDictionary(directory, directory);
+  return CreateDictionary(PortablePaths(directory));
 }
 
-std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory,
-                                              const std::string& earlierUserDirectory) {
+std::unique_ptr<RDictionary> CreateDictionary(const DataPaths& paths) {
   auto dictionary = std::make_unique<RDictionary>();
-  dictionary->SetDirectories(dataDirectory, userDirectory);
-  dictionary->SetEarlierUserDirectory(earlierUserDirectory);
+  dictionary->SetPaths(paths);
   dictionary->LoadUserChanges();
   if (dictionary->LoadWords() != 0 && FatalErrorShown()) return nullptr;
   dictionary->LoadWordKnowledge();

@@ -86,7 +86,7 @@ int RDictionary::LoadUserChanges() {
   removedWords_.clear();
   editedWords_.clear();
   editedCodes_.clear();
-  const std::string path = UserFileToRead("words.txt");
+  const std::string path = UserFileToRead(paths_, "words.txt");
   std::string text;
   std::string reason;
   switch (ReadFileUpTo(path, kMaxChangesFile, text, &reason)) {
@@ -167,20 +167,13 @@ int RDictionary::LoadUserChanges() {
   return 0;
 }
 
-std::string RDictionary::UserFileToRead(const char* name) const {
-  const std::string path = UserFilePath(name);
-  if (earlierUserDirectory_.empty() || FileExists(path)) return path;
-  const std::string earlier = earlierUserDirectory_ + name;
-  return FileExists(earlier) ? earlier : path;
-}
-
 void RDictionary::MakeUserDirectory() const {
-  if (userDirectory_ != directory_) MakeDirectories(userDirectory_);
+  if (paths_.userDirectory != paths_.dataDirectory) MakeDirectories(paths_.userDirectory);
 }
 
 int RDictionary::SaveUserChanges() {
   if (!changesMade_) return 0;
-  const std::string path = UserFilePath("words.txt");
+  const std::string path = UserFileToWrite(paths_, "words.txt");
   MakeUserDirectory();
   AtomicFile out(path);
   std::FILE* file = out.OpenOrReport();

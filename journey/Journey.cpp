@@ -91,8 +91,6 @@ std::vector<std::string> PlacesFromLines(std::string_view text, std::size_t* cut
   return places;
 }
 
-std::string JourneyFileOf(const std::string& userDirectory) { return userDirectory + kJourneyFileName; }
-
 JourneyLoad ParseJourneyText(std::string_view text, RJourney& journey, std::string* reason) {
   auto damaged = [reason](const std::string& why) {
     if (reason) *reason = why;
@@ -209,8 +207,8 @@ RJourneySave SaveJourneyFile(const std::string& path, const RJourney& journey) {
   return save;
 }
 
-RJourney LoadJourney(const std::string& userDirectory) {
-  const std::string path = JourneyFileOf(userDirectory);
+RJourney LoadJourney(const DataPaths& paths) {
+  const std::string path = UserFileToRead(paths, kJourneyFileName);
   RJourney journey = DefaultJourney();
   std::string reason;
   switch (ReadJourneyFile(path, journey, &reason)) {
@@ -235,9 +233,9 @@ RJourney LoadJourney(const std::string& userDirectory) {
   return journey;
 }
 
-bool StoreJourney(const std::string& userDirectory, const RJourney& journey) {
-  MakeDirectories(userDirectory);
-  const std::string path = JourneyFileOf(userDirectory);
+bool StoreJourney(const DataPaths& paths, const RJourney& journey) {
+  MakeDirectories(paths.userDirectory);
+  const std::string path = UserFileToWrite(paths, kJourneyFileName);
   const RJourneySave save = SaveJourneyFile(path, journey);
   if (save.found == JourneyLoad::Unreadable) {
     ShowError("The journey was not saved: the file '" + NativeText(path) + "' could not be read (" +

@@ -4,8 +4,9 @@
 // holds. The program ships a default journey through a house and down a
 // street, so that it works at once.
 //
-// The journey is kept in the user's data folder (beside words.txt) as
-// journey.txt, a text file with one place per line, in order:
+// The journey is kept among the user's own files (beside words.txt; read
+// and written where UserFileToRead and UserFileToWrite say) as journey.txt,
+// a text file with one place per line, in order:
 //
 //   #words per place: 2
 //   front gate
@@ -47,6 +48,7 @@
 #include <string_view>
 #include <vector>
 
+#include "DataPaths.h"
 #include "Text.h"
 
 namespace tq {
@@ -101,9 +103,6 @@ std::vector<std::string> PlacesFromLines(std::string_view text, std::size_t* cut
 // opened or read, or it is no file. Damaged: read, but not understood.
 enum class JourneyLoad { Missing, Loaded, Partly, Unreadable, Damaged };
 
-// The journey file of the user's data folder (with its trailing separator).
-std::string JourneyFileOf(const std::string& userDirectory);
-
 // Parses the file's bytes. On Loaded and Partly `journey` holds them, with
 // the encoding they came in; otherwise it is left as it was. `reason` (when
 // given) says what was wrong: for Partly the first line left out, and how
@@ -135,14 +134,14 @@ RJourneySave SaveJourneyFile(const std::string& path, const RJourney& journey);
 
 // --- the program's side: the same with what the user is told -------------------
 
-// The user's journey from their data folder: the default journey when there
+// The user's journey from their files: the default journey when there
 // is no file, and also, after a warning that names the file and says why,
 // when it is damaged or cannot be read. Lines left out are named the same
 // way, and the other places are the journey.
-RJourney LoadJourney(const std::string& userDirectory);
-// Stores the journey in the user's data folder (made when missing), keeping
-// a damaged file aside and saying where; a file that cannot be read is left
+RJourney LoadJourney(const DataPaths& paths);
+// Stores the journey in the user's folder (made when missing), keeping a
+// damaged file aside and saying where; a file that cannot be read is left
 // alone, and the error says the journey was not saved. True when written.
-bool StoreJourney(const std::string& userDirectory, const RJourney& journey);
+bool StoreJourney(const DataPaths& paths, const RJourney& journey);
 
 }  // namespace tq

@@ -163,10 +163,16 @@ class CommandLine : public ::testing::TestWithParam<bool> {
     return {{"HOME", root.File("home")}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""},
             {"QT_QPA_PLATFORM", "xcb"}};
   }
+  // The folders the program decides on, for the engine in this process.
+  DataPaths Paths() const {
+    DataPaths paths = PortablePaths(data_);
+    paths.userDirectory = user_;
+    return paths;
+  }
   // The column the window's word list shows, computed in this process.
   std::string ExpectedColumn(const std::string& digits) const {
     test::ScriptedPlatform quiet;
-    const auto dictionary = CreateDictionary(data_, user_);
+    const auto dictionary = CreateDictionary(Paths());
     std::string run = digits.substr(0, 25);
     dictionary->TrimToKnownCode(run);
     std::vector<std::string> rows;
@@ -239,7 +245,7 @@ TEST_P(CommandLine, WordsPrintTheColumnTheWordListsShow) {
 // one spells exactly the number's digits with the words' codes.
 TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
   test::ScriptedPlatform quiet;
-  const auto dictionary = CreateDictionary(data_, user_);
+  const auto dictionary = CreateDictionary(Paths());
   ASSERT_NE(dictionary, nullptr);
   std::mt19937 random(5);
   const char* pieces[] = {"1", "4", "91", "18", "-", "9"};
@@ -278,7 +284,7 @@ TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
 TEST_P(CommandLine, PegsPrintEveryNumberWithItsPeg) {
   WriteFile(data_ + "wordinfo.dat", "tough,20,n,p\ntree,10,n\n");
   test::ScriptedPlatform quiet;
-  const auto dictionary = CreateDictionary(data_, user_);
+  const auto dictionary = CreateDictionary(Paths());
   ASSERT_NE(dictionary, nullptr);
   for (int digits : {2, 3}) {
     const Outcome run = Start({"--pegs", std::to_string(digits)});
@@ -333,8 +339,8 @@ TEST_P(CommandLine, JourneyPrintsTheScenesAtTheUsersPlaces) {
   const Outcome run = Start({"--journey", digits});
   EXPECT_EQ(run.status, 0) << run.err;
   test::ScriptedPlatform quiet;
-  const auto dictionary = CreateDictionary(data_, user_);
-  const RJourney journey = LoadJourney(user_);
+  const auto dictionary = CreateDictionary(Paths());
+  const RJourney journey = LoadJourney(Paths());
   const RJourneyScenes scenes(*dictionary, BestPhraseEntry(*dictionary, digits), 1);
   ASSERT_GT(scenes.Count(), 2u);
   std::string expected, spelled;

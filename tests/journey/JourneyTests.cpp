@@ -261,24 +261,24 @@ TEST(JourneyFile, ADamagedOrUnreadableFileIsNeverLost) {
   mine.places = {"door"};
   dir.Write("journey.txt", "x\x02y\n");
   dir.Write("journey.txt.damaged", "older");
-  EXPECT_EQ(LoadJourney(dir.path()), DefaultJourney());
+  EXPECT_EQ(LoadJourney(PortablePaths(dir.path())), DefaultJourney());
   ASSERT_EQ(platform.MessageTexts().size(), 1u);
   EXPECT_NE(platform.MessageTexts()[0].find("is damaged: line 1 holds a control character"), std::string::npos);
 
   platform.ClearShown();
-  EXPECT_TRUE(StoreJourney(dir.path(), mine));
+  EXPECT_TRUE(StoreJourney(PortablePaths(dir.path()), mine));
   EXPECT_EQ(dir.Read("journey.txt.damaged2"), "x\x02y\n");
   EXPECT_EQ(dir.Read("journey.txt.damaged"), "older");
   EXPECT_EQ(platform.MessageTexts(),
             std::vector<std::string>{"The damaged journey file was kept as '" + dir.File("journey.txt.damaged2") + "'."});
-  EXPECT_EQ(LoadJourney(dir.path()), mine);
+  EXPECT_EQ(LoadJourney(PortablePaths(dir.path())), mine);
 
   // A folder in the file's place cannot be read, as a disk error would.
   test::TempDir other;
   ASSERT_TRUE(MakeDirectories(other.File("journey.txt")));
   platform.ClearShown();
-  EXPECT_EQ(LoadJourney(other.path()), DefaultJourney());
-  EXPECT_FALSE(StoreJourney(other.path(), mine));
+  EXPECT_EQ(LoadJourney(PortablePaths(other.path())), DefaultJourney());
+  EXPECT_FALSE(StoreJourney(PortablePaths(other.path()), mine));
   ASSERT_EQ(platform.MessageTexts().size(), 2u);
   EXPECT_NE(platform.MessageTexts()[1].find("The journey was not saved"), std::string::npos);
   EXPECT_TRUE(DirectoryExists(other.File("journey.txt")));
@@ -288,8 +288,8 @@ TEST(JourneyFile, ADamagedOrUnreadableFileIsNeverLost) {
   std::filesystem::remove(other.File("journey.txt"));
   std::filesystem::create_symlink("/dev/null", other.File("journey.txt"));
   platform.ClearShown();
-  EXPECT_EQ(LoadJourney(other.path()), DefaultJourney());
-  EXPECT_FALSE(StoreJourney(other.path(), mine));
+  EXPECT_EQ(LoadJourney(PortablePaths(other.path())), DefaultJourney());
+  EXPECT_FALSE(StoreJourney(PortablePaths(other.path()), mine));
   EXPECT_EQ(platform.MessageTexts(),
             (std::vector<std::string>{"Warning: The journey file '" + other.File("journey.txt") +
                                           "' could not be read (it is a device, not a file). The default journey is "
@@ -308,11 +308,11 @@ TEST(JourneyFile, AFileWithLinesLeftOutIsKeptAsideOrNotWrittenOver) {
   RJourney mine;
   mine.places = {"door"};
   dir.Write("journey.txt", "door\nh\tall\n");
-  RJourney read = LoadJourney(dir.path());
+  RJourney read = LoadJourney(PortablePaths(dir.path()));
   EXPECT_EQ(read.places, std::vector<std::string>{"door"});
   ASSERT_EQ(platform.MessageTexts().size(), 1u);
   EXPECT_NE(platform.MessageTexts()[0].find("line 2 holds a tab. The other places are used."), std::string::npos);
-  EXPECT_TRUE(StoreJourney(dir.path(), mine));
+  EXPECT_TRUE(StoreJourney(PortablePaths(dir.path()), mine));
   EXPECT_EQ(dir.Read("journey.txt.damaged"), "door\nh\tall\n");
 
   // Every name taken, for a damaged file and for one with a line left out.
@@ -320,7 +320,7 @@ TEST(JourneyFile, AFileWithLinesLeftOutIsKeptAsideOrNotWrittenOver) {
     dir.Write("journey.txt", bytes);
     for (int n = 2; n <= 1000; ++n) dir.Write("journey.txt.damaged" + std::to_string(n), "older");
     platform.ClearShown();
-    EXPECT_FALSE(StoreJourney(dir.path(), mine));
+    EXPECT_FALSE(StoreJourney(PortablePaths(dir.path()), mine));
     EXPECT_EQ(dir.Read("journey.txt"), bytes);
     ASSERT_EQ(platform.MessageTexts().size(), 1u);
     EXPECT_NE(platform.MessageTexts()[0].find("could not be kept aside (File exists)"), std::string::npos);
