@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "AtomicFile.h"
 
