@@ -159,13 +159,13 @@ void PrintBest(const RDictionary& dictionary, const std::string& digits, std::si
 // the default one), one a line: the place, a tab, the words, a tab, their
 // digits. Standard error says when the journey runs out, and names the
 // lines of the pegs file it did not take.
-void PrintJourney(const RDictionary& dictionary, const std::string& digits, const std::string& userDirectory,
-                  int pegDigits, std::ostream& out, std::ostream& err) {
-  const RJourney journey = LoadJourney(userDirectory);
+void PrintJourney(const RDictionary& dictionary, const std::string& digits, int pegDigits, std::ostream& out,
+                  std::ostream& err) {
+  const RJourney journey = LoadJourney(dictionary.Paths());
   RNumber entry;
   if (pegDigits > 0) {
     RPegSystem pegs(dictionary);
-    pegs.SetMine(LoadMyPegs(userDirectory, dictionary));
+    pegs.SetMine(LoadMyPegs(dictionary.Paths(), dictionary));
     entry = PegEntry(dictionary, digits, pegDigits, pegs);
   } else {
     entry = BestPhraseEntry(dictionary, digits);
@@ -318,7 +318,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
 
   ConsolePlatform console(err);
   PlatformScope scope(&console);
-  const auto dictionary = CreateDictionary(paths.dataDirectory, paths.userDirectory, paths.earlierUserDirectory);
+  const auto dictionary = CreateDictionary(paths);
   if (!dictionary) return CommandLineDataError;
 
   if (parser.isSet(code))
@@ -328,7 +328,7 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   else if (parser.isSet(pegs) && !pegsOnJourney)
     PrintPegs(*dictionary, pegDigits, out);
   else if (parser.isSet(journeyOption))
-    PrintJourney(*dictionary, digits, paths.userDirectory, pegsOnJourney ? pegDigits : 0, out, err);
+    PrintJourney(*dictionary, digits, pegsOnJourney ? pegDigits : 0, out, err);
   else
     PrintBest(*dictionary, digits, phraseCount, parser.isSet(count), out, err);
   return Printed(out, err);

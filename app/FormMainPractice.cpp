@@ -66,7 +66,7 @@ void TFormMain::MenuExportFlashCardsClick() {
 const RJourney& TFormMain::UserJourney() {
   if (!journeyRead_ && dictionary_) {
     // Read once; a damaged or unreadable file is told about here, once.
-    journey_ = LoadJourney(dictionary_->UserDirectory());
+    journey_ = LoadJourney(dictionary_->Paths());
     journeyRead_ = true;
     if (FormJourney) FormJourney->SetJourney(journey_);
   }
@@ -95,7 +95,7 @@ void TFormMain::MenuEditJourneyClick() {
   const RJourney edited = FormJourneyPlaces->Journey();
   if (edited == journey_) return;
   journey_ = edited;
-  StoreJourney(dictionary_->UserDirectory(), journey_);
+  StoreJourney(dictionary_->Paths(), journey_);
   if (FormJourney) FormJourney->SetJourney(journey_);
 }
 
@@ -104,7 +104,7 @@ RPegSystem* TFormMain::UserPegs() {
   if (!pegs_) pegs_ = std::make_unique<RPegSystem>(*dictionary_);
   if (!pegsRead_) {
     // Read once; what the file holds that cannot be taken is told here, once.
-    pegs_->SetMine(LoadMyPegs(dictionary_->UserDirectory(), *dictionary_));
+    pegs_->SetMine(LoadMyPegs(dictionary_->Paths(), *dictionary_));
     pegsRead_ = true;
   }
   return pegs_.get();
@@ -122,7 +122,7 @@ void TFormMain::MenuMyPegsClick() {
   });
   if (!accepted || FormMyPegs->Mine().pegs == pegs->Mine().pegs) return;
   pegs->SetMine(FormMyPegs->Mine());
-  StoreMyPegs(dictionary_->UserDirectory(), *dictionary_, pegs->Mine());
+  StoreMyPegs(dictionary_->Paths(), *dictionary_, pegs->Mine());
 }
 
 // Every stretch of uncovered digits gets its best phrase, or the pegs the

@@ -75,7 +75,7 @@ bool TProgram::Start() {
   if (paths_.installed)
     ShowStatus("Your settings are kept in " + NativeText(paths_.configDirectory) + ", your words and mapping in " +
                NativeText(paths_.userDirectory) + ".");
-  auto dictionary = CreateDictionary(paths_.dataDirectory, paths_.userDirectory, paths_.earlierUserDirectory);
+  auto dictionary = CreateDictionary(paths_);
   if (!dictionary) return false;
   formMain_->SetDictionary(std::move(dictionary));
 

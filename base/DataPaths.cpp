@@ -69,6 +69,17 @@ std::string NormalizeDirectory(const std::string& directory) {
   return out.empty() ? "./" : out;
 }
 
+std::string UserFileToRead(const DataPaths& paths, const char* name) {
+  const std::string path = UserFileToWrite(paths, name);
+  // Anything there at all, even a link that leads nowhere, is the user's.
+  struct stat info {};
+  if (paths.earlierUserDirectory.empty() || ::lstat(path.c_str(), &info) == 0) return path;
+  const std::string earlier = paths.earlierUserDirectory + name;
+  return ::lstat(earlier.c_str(), &info) == 0 ? earlier : path;
+}
+
+std::string UserFileToWrite(const DataPaths& paths, const char* name) { return paths.userDirectory + name; }
+
 DataPaths PortablePaths(const std::string& directory) {
   DataPaths paths;
   paths.dataDirectory = paths.userDirectory = paths.configDirectory = directory;

@@ -9,8 +9,9 @@
 // Read-only copy: the executable's folder holds words.dat but cannot be
 // written (a copy on a read-only medium, or in another user's folder). The
 // shipped files are read there; the user's files live where an installed
-// program keeps them (below), and words.txt and mapping.txt kept beside the
-// executable by a portable run are read until the user's folder has its own.
+// program keeps them (below), and those a portable run kept beside the
+// executable (words.txt, mapping.txt, journey.txt, ...) are read until the
+// user's folder has its own.
 //
 // Installed: anything else. words.dat and the shipped mapping.txt are read
 // from share/tessaloquine beside the program's bin folder (so a moved prefix
@@ -35,17 +36,34 @@ struct DataPaths {
   bool installed = false;
   // words.dat and the shipped mapping.txt (and the help file's name).
   std::string dataDirectory;
-  // words.txt and an edited mapping.txt; in installed mode created on the
-  // first write.
+  // The user's own files (see UserFileToRead); in installed mode created
+  // on the first write.
   std::string userDirectory;
   // Tessaloquine.cfg; in installed mode created on the first write.
   std::string configDirectory;
-  // Where words.txt and mapping.txt were kept before: beside the shipped
-  // files, by earlier versions or by a portable run. Read while
-  // userDirectory has no such file, never written. Empty when there is no
-  // such place.
+  // Where the user's files were kept before: beside the shipped files, by
+  // earlier versions or by a portable run. Read while userDirectory has no
+  // such file, never written. Empty when there is no such place.
   std::string earlierUserDirectory;
 };
+
+// --- the user's own files ----------------------------------------------------------
+// Every file that is the user's own (words.txt, mapping.txt once edited,
+// journey.txt, pegs.txt, and any file of theirs the program comes to keep)
+// is read from the path UserFileToRead gives and written to the one
+// UserFileToWrite gives. No reader or writer picks a folder of its own, so
+// every such file follows the same rules in every mode.
+//
+// The file to read: the user folder's, as soon as anything at all is there
+// under the name (even something that is no file, which its reader then
+// names); else, while the user folder has none, the one kept in
+// earlierUserDirectory, when that folder has it; else the user folder's
+// path, where nothing is yet.
+std::string UserFileToRead(const DataPaths& paths, const char* name);
+// The file to write: always in userDirectory, which the writer makes when it
+// is missing. A file kept in earlierUserDirectory is never written; once
+// the user folder has its own, that one is read.
+std::string UserFileToWrite(const DataPaths& paths, const char* name);
 
 // The subfolder of the shipped folder for the user's files, when the two
 // would otherwise be one.

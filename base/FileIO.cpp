@@ -1,12 +1,14 @@
 #include "FileIO.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "AtomicFile.h"
 
@@ -140,66 +142,131 @@ bool LineCursor::Next(std::string_view& line) {
   return true;
 }
 
-bool ReadFileToString(const std::string& path, std::string& contents) {
-  contents.clear();
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
-  bool ok = true;
-  if (std::fseek(file, 0, SEEK_END) == 0) {
-    const long size = std::ftell(file);
-    if (size > 0) contents.reserve(static_cast<std::size_t>(size));
-    std::rewind(file);
+namespace {
+
+// Closes a file descriptor when it goes.
+struct Descriptor {
+  int fd;
+  explicit Descriptor(int value) : fd(value) {}
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
   }
-  char buffer[65536];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents.append(buffer, got);
-  if (std::ferror(file)) ok = false;
-  std::fclose(file);
-  return ok;
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+};
+
+std::string NotAFileReason(mode_t mode) {
+  if (S_ISDIR(mode)) return "it is a folder, not a file";
+  if (S_ISFIFO(mode)) return "it is a named pipe, not a file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a file";
+  if (S_ISSOCK(mode)) return "it is a socket, not a file";
+  return "it is not a regular file";
 }
+
+// Opens a regular file for reading. Whatever else is there is refused before
+// it is opened, and once more after, should it have been put there between
+// the two looks; a named pipe is opened without waiting for a writer.
+FileRead OpenToRead(const std::string& path, Descriptor& file, std::string& reason) {
+  struct stat info {};
+  if (path.empty()) return FileRead::Missing;
+  if (::stat(path.c_str(), &info) != 0) {
+    // Only a file that is not there (nor any folder on its way) is missing;
+    // any other failure leaves a file we know nothing about.
+    if (errno == ENOENT || errno == ENOTDIR) return FileRead::Missing;
+    reason = std::strerror(errno);
+    return FileRead::Unreadable;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    reason = NotAFileReason(info.st_mode);
+    return FileRead::NotAFile;
+  }
+  file.fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (file.fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return FileRead::Missing;
+    reason = std::strerror(errno);
+    return FileRead::Unreadable;
+  }
+  if (::fstat(file.fd, &info) != 0) {
+    reason = std::strerror(errno);
+    return FileRead::Unreadable;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    reason = NotAFileReason(info.st_mode);
+    return FileRead::NotAFile;
+  }
+  return FileRead::Read;
+}
+
+// Reads up to `wanted` bytes (at most a piece) onto the end of `to`, which
+// grows by what was read and no more; false on a read error.
+constexpr std::size_t kPiece = 1 << 16;
+bool ReadSome(int fd, std::string& to, std::size_t wanted, bool& atEnd) {
+  char piece[kPiece];
+  ssize_t got;
+  do {
+    got = ::read(fd, piece, std::min(wanted, kPiece));
+  } while (got < 0 && errno == EINTR);
+  if (got > 0) to.append(piece, static_cast<std::size_t>(got));
+  atEnd = got == 0;
+  return got >= 0;
+}
+
+}  // namespace
 
 FileRead ReadFileUpTo(const std::string& path, std::size_t limit, std::string& contents, std::string* reason) {
   contents.clear();
-  errno = 0;
-  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
-  if (!file) {
-    // Only a file that is not there is missing; any other failure leaves a
-    // file we know nothing about.
-    if (path.empty() || errno == ENOENT) return FileRead::Missing;
-    if (reason) *reason = std::strerror(errno);
-    return FileRead::Unreadable;
+  std::string why;
+  Descriptor file(-1);
+  const FileRead opened = OpenToRead(path, file, why);
+  if (opened != FileRead::Read) {
+    if (reason) *reason = why;
+    return opened;
   }
-  char buffer[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    contents.append(buffer, std::min(got, limit + 1 - contents.size()));
-    if (contents.size() > limit) break;
-  }
-  const int error = std::ferror(file) ? errno : 0;
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
-    contents.clear();
-    if (reason) *reason = std::strerror(error ? error : EIO);
-    return FileRead::Unreadable;
+  const std::size_t most = limit < SIZE_MAX ? limit + 1 : limit;
+  // Room for what the file holds now; it may still change while it is read.
+  struct stat info {};
+  if (::fstat(file.fd, &info) == 0 && info.st_size > 0)
+    contents.reserve(std::min(static_cast<std::size_t>(info.st_size), most));
+  bool atEnd = false;
+  while (!atEnd && contents.size() < most) {
+    if (!ReadSome(file.fd, contents, most - contents.size(), atEnd)) {
+      const int error = errno;
+      std::string().swap(contents);
+      if (reason) *reason = std::strerror(error ? error : EIO);
+      return FileRead::Unreadable;
+    }
   }
   return FileRead::Read;
+}
+
+BytesStream::BytesStream(std::string& bytes) : file(::fmemopen(bytes.data(), bytes.size(), "rb")) {}
+
+BytesStream::~BytesStream() {
+  if (file) std::fclose(file);
 }
 
 namespace {
 
 // Copies in pieces, so that a file of any size costs no more memory.
 bool CopyFile(const std::string& from, const std::string& to, std::string& reason) {
+  Descriptor in(-1);
+  if (OpenToRead(from, in, reason) != FileRead::Read) {
+    if (reason.empty()) reason = std::strerror(ENOENT);
+    return false;
+  }
   errno = 0;
-  ReadFile in(from);
   AtomicFile out(to);
-  std::FILE* file = in.file ? out.Open() : nullptr;
+  std::FILE* file = out.Open();
   if (file) {
-    errno = 0;
-    std::vector<char> piece(1 << 16);
-    std::size_t got;
-    while ((got = std::fread(piece.data(), 1, piece.size(), in.file)) > 0) std::fwrite(piece.data(), 1, got, file);
-    if (!std::ferror(in.file) && out.Commit()) return true;
+    std::string piece;
+    bool atEnd = false;
+    bool read = true;
+    while (read && !atEnd) {
+      piece.clear();
+      read = ReadSome(in.fd, piece, kPiece, atEnd);
+      std::fwrite(piece.data(), 1, piece.size(), file);
+    }
+    if (read && out.Commit()) return true;
   }
   reason = std::strerror(errno ? errno : EIO);
   return false;

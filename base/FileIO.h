@@ -12,18 +12,6 @@
 
 namespace tq {
 
-// A file opened for reading in binary mode and closed when this goes; file
-// is null when it could not be opened.
-struct ReadFile {
-  std::FILE* file;
-  explicit ReadFile(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
-  ~ReadFile() {
-    if (file) std::fclose(file);
-  }
-  ReadFile(const ReadFile&) = delete;
-  ReadFile& operator=(const ReadFile&) = delete;
-};
-
 // --- binary -----------------------------------------------------------------
 
 bool WriteInt32(std::FILE* file, int32_t value);
@@ -77,20 +65,36 @@ class LineCursor {
   std::size_t pos_ = 0;
 };
 
-// Reads a whole file in binary mode; false when it cannot be opened or read.
-bool ReadFileToString(const std::string& path, std::string& contents);
+// --- reading a file ---------------------------------------------------------------
 
-// --- files that come from outside -----------------------------------------------
-
-// What ReadFileUpTo found. Missing: no file there at all. Unreadable: a file
-// that is there but could not be opened or read (no permission, a disk
-// error); we know nothing about what it holds.
-enum class FileRead { Missing, Read, Unreadable };
-// Reads at most limit + 1 bytes of the file in one pass, so a reader learns
-// that a file is too long without ever holding more of it. `reason` gets
-// the system's reason for an unreadable file.
+// Every file the program reads, its own or one from outside, is read whole
+// by ReadFileUpTo, in one pass and never more of it than its reader's limit
+// and one byte: a reader learns that a file is too long without ever
+// holding more of it. Only a regular file is read. A folder, a named pipe
+// or a device in a file's place is refused at once, without being opened
+// for long or read: a pipe with no writer would keep the program waiting
+// for ever, and a device may have no end.
+//
+// Missing: nothing there at all (nor a folder on the way). Read: `contents` holds the file, or its
+// first limit + 1 bytes when it is longer. NotAFile: something else than a
+// file is there; `reason` says what ("it is a named pipe, not a file").
+// Unreadable: a file that could not be opened or read (no permission, a
+// disk error); we know nothing about what it holds, and `reason` gets the
+// system's reason.
+enum class FileRead { Missing, Read, NotAFile, Unreadable };
 FileRead ReadFileUpTo(const std::string& path, std::size_t limit, std::string& contents,
                       std::string* reason = nullptr);
+
+// The bytes of a file read whole, as a stream for the binary and line
+// readers above. The bytes must stay while it is used; it is closed when it
+// goes. file is null only when the system could not make the stream.
+struct BytesStream {
+  std::FILE* file;
+  explicit BytesStream(std::string& bytes);
+  ~BytesStream();
+  BytesStream(const BytesStream&) = delete;
+  BytesStream& operator=(const BytesStream&) = delete;
+};
 
 // --- files that could not be taken in ------------------------------------------
 

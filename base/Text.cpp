@@ -118,30 +118,6 @@ std::string Utf8From1252(std::string_view text) {
   return out;
 }
 
-bool Utf8To1252(std::string_view text, std::string& out) {
-  std::string converted;
-  converted.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                                                        : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kLeast[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    const int byte = ByteOf1252(cp);
-    converted += byte < 0 ? '?' : static_cast<char>(byte);
-    i += length;
-  }
-  out = std::move(converted);
-  return true;
-}
-
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
 std::string OneLine(std::string_view text) {
@@ -158,6 +134,84 @@ std::string OneLine(std::string_view text) {
     }
   }
   return out;
+}
+
+namespace {
+
+// The next character of valid UTF-8 at pos, which moves past it; false (pos
+// untouched) for anything else: a stray or missing continuation byte, an
+// overlong form, a surrogate, a code point beyond U+10FFFF.
+bool NextUtf8(std::string_view text, std::size_t& pos, char32_t& cp) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  std::size_t length = 0;
+  char32_t least = 0;
+  if (lead < 0x80) {
+    cp = lead;
+    ++pos;
+    return true;
+  }
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, least = 0x80, cp = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, least = 0x800, cp = lead & 0x0F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, least = 0x10000, cp = lead & 0x07;
+  } else {
+    return false;
+  }
+  if (text.size() - pos < length) return false;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[pos + i]);
+    if ((next & 0xC0) != 0x80) return false;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+  pos += length;
+  return true;
+}
+
+}  // namespace
+
+std::string_view SkipByteOrderMark(std::string_view text) {
+  if (StartsWith(text, kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  return text;
+}
+
+TextEncoding EncodingOf(std::string_view bytes) {
+  const std::string_view text = SkipByteOrderMark(bytes);
+  bool high = text.size() < bytes.size();
+  char32_t cp = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    high = high || static_cast<unsigned char>(text[pos]) >= 0x80;
+    if (!NextUtf8(text, pos, cp)) return TextEncoding::Windows1252;
+  }
+  if (!high) return TextEncoding::Windows1252;
+  return text.size() < bytes.size() ? TextEncoding::Utf8WithMark : TextEncoding::Utf8;
+}
+
+bool Utf8To1252(std::string_view text, std::string& out, char replacement) {
+  out.clear();
+  out.reserve(text.size());
+  char32_t cp = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (!NextUtf8(text, pos, cp)) return false;
+    const int byte = ByteOf1252(cp);
+    if (byte < 0 && !replacement) return false;
+    out.push_back(byte < 0 ? replacement : static_cast<char>(byte));
+  }
+  return true;
+}
+
+std::string EncodeText(std::string_view text, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Windows1252:
+      break;
+    case TextEncoding::Utf8:
+      return Utf8From1252(text);
+    case TextEncoding::Utf8WithMark:
+      return std::string(kByteOrderMark) + Utf8From1252(text);
+  }
+  return std::string(text);
 }
 
 }  // namespace tq

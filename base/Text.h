@@ -31,10 +31,30 @@ char32_t CodePointOf1252(unsigned char byte);
 int ByteOf1252(char32_t codePoint);
 // Windows-1252 text as UTF-8.
 std::string Utf8From1252(std::string_view text);
-// UTF-8 text as Windows-1252, a character it has no byte for becoming '?'.
-// False (out left alone) when the bytes are not UTF-8: a stray or missing
-// continuation byte, an overlong form, a surrogate, or past U+10FFFF.
-bool Utf8To1252(std::string_view text, std::string& out);
+
+// --- text files an editor may have written ----------------------------------------
+// The program writes its text files in Windows-1252. A file a user keeps by
+// hand (the journey, the peg words) may come back from an editor in UTF-8,
+// perhaps with the byte order mark in front; such a file is read as what it
+// is, and written back the same way.
+enum class TextEncoding { Windows1252, Utf8, Utf8WithMark };
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The text without a UTF-8 byte order mark at its start. Every reader of a
+// text file a user may have edited skips it, so that the mark never becomes
+// part of the first line.
+std::string_view SkipByteOrderMark(std::string_view text);
+// What a file's bytes are. UTF-8 when they are valid UTF-8 (no overlong
+// form, surrogate or code point beyond U+10FFFF) and hold a byte above 0x7F
+// (the byte order mark counts); with the mark when they begin with it.
+// Anything else is Windows-1252, as plain ASCII equally is.
+TextEncoding EncodingOf(std::string_view bytes);
+// UTF-8 as Windows-1252: false when the text is not valid UTF-8 or holds a
+// character that has no byte in Windows-1252; `out` then holds the
+// characters before it. With a `replacement`, such a character becomes it
+// instead, and only bytes that are no UTF-8 make it false.
+bool Utf8To1252(std::string_view text, std::string& out, char replacement = '\0');
+// Windows-1252 text in the given encoding, the mark first for Utf8WithMark.
+std::string EncodeText(std::string_view text, TextEncoding encoding);
 
 // --- one-line values ------------------------------------------------------------
 // Every text field of the program is one line, and the files keep one value

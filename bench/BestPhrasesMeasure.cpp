@@ -154,7 +154,7 @@ int FewestWords(const RDictionary& dict, const std::string& digits) {
 
 int MeasureJourney(const RDictionary& dict, const char* piFile) {
   std::string pi;
-  if (!tq::ReadFileToString(piFile, pi)) return 1;
+  if (tq::ReadFileUpTo(piFile, 1u << 24, pi) != tq::FileRead::Read) return 1;
   pi = tq::DigitsOf(pi);
   std::mt19937 rng(20261208u);
   std::printf("%-8s %6s %6s %8s %7s %7s %7s %8s\n", "number", "digits", "words", "pictured", "extra", "twice",

@@ -41,7 +41,7 @@ BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMillisecond);
 void BM_ReadAndSplitBaseline(benchmark::State& state) {
   for (auto _ : state) {
     std::string contents;
-    tq::ReadFileToString(kDataDir + "words.dat", contents);
+    tq::ReadFileUpTo(kDataDir + "words.dat", tq::RDictionary::kMaxWordsFile, contents);
     std::vector<std::string> lines;
     tq::LineCursor cursor(contents);
     std::string_view line;
@@ -58,7 +58,7 @@ void BM_ReadAndSplitFieldsBaseline(benchmark::State& state) {
   };
   for (auto _ : state) {
     std::string contents;
-    tq::ReadFileToString(kDataDir + "words.dat", contents);
+    tq::ReadFileUpTo(kDataDir + "words.dat", tq::RDictionary::kMaxWordsFile, contents);
     std::vector<Fields> lines;
     tq::LineCursor cursor(contents);
     std::string_view line;
@@ -102,7 +102,7 @@ const std::string& ManyGroupsDirectory() {
       line += ',';
     }
     std::string mapping;
-    tq::ReadFileToString(kDataDir + "mapping.txt", mapping);
+    tq::ReadFileUpTo(kDataDir + "mapping.txt", tq::RDictionary::kMaxMappingFile, mapping);
     mapping.insert(mapping.find("\n1:") + 3, line);
     const std::string dir = std::filesystem::temp_directory_path().string() + "/tq_bench_many_groups/";
     std::filesystem::create_directories(dir);

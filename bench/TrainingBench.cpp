@@ -42,7 +42,11 @@ constexpr int kItems = 1000;
 // and its pegs in force (the suggested ones: the user has none there).
 tq::RDictionary& Dictionary() {
   static QTemporaryDir scratch;
-  static tq::RDictionary* dict = tq::CreateDictionary(TQ_BENCH_DATA_DIR "/", scratch.path().toStdString() + "/").release();
+  static tq::RDictionary* dict = [] {
+    tq::DataPaths paths = tq::PortablePaths(TQ_BENCH_DATA_DIR "/");
+    paths.userDirectory = scratch.path().toStdString() + "/";
+    return tq::CreateDictionary(paths).release();
+  }();
   return *dict;
 }
 tq::RPegSystem& Pegs() {

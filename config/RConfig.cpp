@@ -25,8 +25,20 @@ int32_t RConfig::*const RConfig::kIntegers[16] = {
     &RConfig::wordListWidth_};
 
 bool RConfig::Load() {
-  ReadFile in(fileName_);
-  if (!in.file) return false;  // the first run has no file yet
+  std::string bytes;
+  std::string reason;
+  switch (ReadFileUpTo(fileName_, kConfigFileRead, bytes, &reason)) {
+    case FileRead::Read:
+      break;
+    case FileRead::NotAFile:
+      ShowError("The configuration file '" + NativeText(fileName_) + "' could not be read: " + reason + ".");
+      return false;
+    case FileRead::Missing:  // the first run has no file yet
+    case FileRead::Unreadable:
+      return false;
+  }
+  BytesStream in(bytes);
+  if (!in.file) return false;
   const std::string corrupt = "The configuration file '" + NativeText(fileName_) + "' is corrupt. Please delete.";
 
   int32_t version = 0;

@@ -5,6 +5,7 @@
 // shows, saved once at exit.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ inline constexpr const char* kConfigFileName = "Tessaloquine.cfg";
 inline constexpr int32_t kConfigVersion = 1;
 // AddToHistory keeps at most this many paths, and no file of ours holds more.
 inline constexpr int32_t kMaxHistory = 4;
+// The most of the file Load reads: the longest record Save writes is about
+// 5 KB, and the trailer ends the record, so nothing after this is looked at.
+inline constexpr std::size_t kConfigFileRead = 64u << 10;
 
 class RConfig {
  public:
@@ -27,8 +31,10 @@ class RConfig {
   // makes when it is missing; beside the executable the folder must exist.
   void SetMakeFolder(bool makeFolder) { makeFolder_ = makeFolder; }
 
-  // Reads the file; false (silently) when it is missing or of another
-  // version, false with the corrupt message when it is damaged. A damaged file
+  // Reads the file; false (silently) when it is missing, cannot be read or
+  // is of another version, false with the corrupt message when it is
+  // damaged, and with a message naming it when something else than a file
+  // (a folder, a named pipe) is there. A damaged file
   // still leaves a usable record: what was read soundly before the damage is
   // kept, the rest keeps its defaults.
   bool Load();

@@ -122,35 +122,45 @@ int RDictionary::LoadMapping() {
   mappingLines_.clear();
   ForgetRules();
   // The user's own rules, once edited, stand in for the shipped ones.
-  const std::string userPath = UserFileToRead("mapping.txt");
-  const std::string path = FileExists(userPath) ? userPath : FilePath("mapping.txt");
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    ShowFatalError("The file '" + NativeText(path) + "' count not be found. Please reinstall.");
-    return -1;
+  std::string path = UserFileToRead(paths_, "mapping.txt");
+  std::string text;
+  std::string reason;
+  FileRead read = ReadFileUpTo(path, kMaxMappingFile, text, &reason);
+  if (read == FileRead::Missing) {
+    path = FilePath("mapping.txt");
+    read = ReadFileUpTo(path, kMaxMappingFile, text, &reason);
   }
-  std::string line;
-  if (!ReadLine(file, line) || !StartsWith(line, "#MAP")) {
-    std::fclose(file);
+  switch (read) {
+    case FileRead::Read:
+      break;
+    case FileRead::Missing:
+      ShowFatalError("The file '" + NativeText(path) + "' count not be found. Please reinstall.");
+      return -1;
+    case FileRead::NotAFile:
+    case FileRead::Unreadable:
+      ShowFatalError("The file '" + NativeText(path) + "' could not be read: " + NativeText(reason) + ".");
+      return -1;
+  }
+  LineCursor lines(text);
+  std::string_view line;
+  if (text.size() > kMaxMappingFile || !lines.Next(line) || !StartsWith(line, "#MAP")) {
     ShowStatusAlert("File " + NativeText(path) + " contained bad data.");
     return -1;
   }
   try {
-    while (ReadLine(file, line)) mappingLines_.push_back(line.size() < 2 ? std::string() : line.substr(2));
+    while (lines.Next(line)) mappingLines_.emplace_back(line.size() < 2 ? std::string_view() : line.substr(2));
   } catch (const std::exception&) {
     // Out of memory on a monstrous file: its rules cannot be trusted.
-    std::fclose(file);
     mappingLines_.clear();
     ShowStatusAlert("File " + NativeText(path) + " contained bad data.");
     return -1;
   }
-  std::fclose(file);
   return 0;
 }
 
 int RDictionary::SaveMapping() {
   if (!mappingChanged_) return 0;
-  const std::string path = UserFilePath("mapping.txt");
+  const std::string path = UserFileToWrite(paths_, "mapping.txt");
   MakeUserDirectory();
   AtomicFile out(path);
   std::FILE* file = out.OpenOrReport();

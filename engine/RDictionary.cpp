@@ -16,14 +16,12 @@ namespace tq {
 int RandomBelow(int n) { return n <= 0 ? 0 : std::rand() % n; }
 
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory) {
-  return CreateDictionary(directory, directory);
+  return CreateDictionary(PortablePaths(directory));
 }
 
-std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory,
-                                              const std::string& earlierUserDirectory) {
+std::unique_ptr<RDictionary> CreateDictionary(const DataPaths& paths) {
   auto dictionary = std::make_unique<RDictionary>();
-  dictionary->SetDirectories(dataDirectory, userDirectory);
-  dictionary->SetEarlierUserDirectory(earlierUserDirectory);
+  dictionary->SetPaths(paths);
   dictionary->LoadUserChanges();
   if (dictionary->LoadWords() != 0 && FatalErrorShown()) return nullptr;
   dictionary->LoadWordKnowledge();
@@ -66,86 +64,63 @@ int RDictionary::LoadWords() {
 
 namespace {
 
-// Calls take(word, pronunciation) for every entry of a words.dat file read in
-// blocks: each line with a comma, without its line end, whose word is not
+// Calls take(word, pronunciation) for every entry of a words.dat file's
+// bytes: each line with a comma, without its line end, whose word is not
 // that of the entry before (the file is sorted, so a repeated word keeps its
-// first line). False on a read error. The lines are many and short: the
-// scanning is done here, in line, and the word before is compared where it
-// lies, copied only when its block is about to be read over.
+// first line). The lines are many and short: the scanning is done here, in
+// line.
 template <typename Take>
-bool ForEachEntry(std::FILE* file, Take&& take) {
-  std::vector<char> block(1 << 16);
-  std::string partial;   // a line that runs on into the next block
-  std::string kept;      // the word before, once its block is gone
+void ForEachEntry(std::string_view text, Take&& take) {
   std::string_view last;  // the word before
   bool any = false;
-  const auto line = [&](std::string_view text) {
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    const void* comma = std::memchr(text.data(), ',', text.size());
-    if (!comma) return;
-    const std::string_view word(text.data(), static_cast<std::size_t>(static_cast<const char*>(comma) - text.data()));
-    if (any && word == last) return;
+  const char* next = text.data();
+  const char* const end = next + text.size();
+  while (next < end) {
+    const void* found = std::memchr(next, '\n', static_cast<std::size_t>(end - next));
+    const char* stop = found ? static_cast<const char*>(found) : end;
+    std::string_view line(next, static_cast<std::size_t>(stop - next));
+    next = found ? stop + 1 : end;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const void* comma = std::memchr(line.data(), ',', line.size());
+    if (!comma) continue;
+    const std::string_view word(line.data(), static_cast<std::size_t>(static_cast<const char*>(comma) - line.data()));
+    if (any && word == last) continue;
     any = true;
     last = word;
-    take(word, text.substr(word.size() + 1));
-  };
-  const auto keepLast = [&] {
-    if (!last.empty() && last.data() != kept.data()) {
-      kept.assign(last);
-      last = kept;
-    }
-  };
-  std::size_t got;
-  while ((got = std::fread(block.data(), 1, block.size(), file)) > 0) {
-    const char* next = block.data();
-    const char* const end = next + got;
-    if (!partial.empty()) {
-      const void* lineEnd = std::memchr(next, '\n', got);
-      if (!lineEnd) {
-        partial.append(next, got);
-        continue;
-      }
-      partial.append(next, static_cast<std::size_t>(static_cast<const char*>(lineEnd) - next));
-      line(partial);
-      keepLast();
-      partial.clear();
-      next = static_cast<const char*>(lineEnd) + 1;
-    }
-    while (const void* lineEnd = std::memchr(next, '\n', static_cast<std::size_t>(end - next))) {
-      line(std::string_view(next, static_cast<std::size_t>(static_cast<const char*>(lineEnd) - next)));
-      next = static_cast<const char*>(lineEnd) + 1;
-    }
-    keepLast();
-    partial.append(next, static_cast<std::size_t>(end - next));
+    take(word, line.substr(word.size() + 1));
   }
-  if (!partial.empty()) line(partial);
-  return !std::ferror(file);
 }
 
 }  // namespace
 
 int RDictionary::ReadWordsFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
+  std::string text;
+  std::string reason;
+  switch (ReadFileUpTo(path, kMaxWordsFile, text, &reason)) {
+    case FileRead::Read:
+      break;
+    case FileRead::Missing:
+      ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
+      return -1;
+    case FileRead::NotAFile:
+    case FileRead::Unreadable:
+      ShowFatalError("Filename " + NativeText(path) + " could not be read: " + NativeText(reason) +
+                     ". Please reinstall.");
+      return -1;
+  }
+  if (text.size() > kMaxWordsFile) {
+    ShowFatalError("File " + NativeText(path) + " is too large to be loaded.");
     return -1;
   }
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
-  // One pass. The store takes room for as many entries as a file of this
-  // size holds at about 12 bytes a line (a shipped words.dat averages 17),
-  // up to a limit past which it grows as it goes; room a file's lines did
-  // not fill (line ends alone, one word repeated) is given back at the end,
-  // so a damaged file costs only what it holds.
+  // The store takes room for as many entries as a file of this size holds
+  // at about 12 bytes a line (a shipped words.dat averages 17), up to a limit
+  // past which it grows as it goes; room a file's lines did not fill (line
+  // ends alone, one word repeated) is given back at the end, so a damaged
+  // file costs only what it holds.
   constexpr std::size_t kBytesPerLine = 12;
   constexpr std::size_t kRoomAtOnce = std::size_t{1} << 18;
-  std::size_t room = 0;
-  if (std::fseek(file, 0, SEEK_END) == 0) {
-    const long size = std::ftell(file);
-    if (size > 0) room = std::min(static_cast<std::size_t>(size) / kBytesPerLine + 1, kRoomAtOnce);
-  }
-  std::rewind(file);
-  entries_.reserve(room + addedWords_.size());
-  const bool ok = ForEachEntry(file, [&](std::string_view word, std::string_view pronunciation) {
+  entries_.reserve(std::min(text.size() / kBytesPerLine + 1, kRoomAtOnce) + addedWords_.size());
+  ForEachEntry(text, [&](std::string_view word, std::string_view pronunciation) {
     // Appending to the new entry's empty strings copies each text once.
     RWordEntry& e = entries_.emplace_back();
     e.word.append(word);
@@ -159,11 +134,6 @@ int RDictionary::ReadWordsFile(const std::string& path) {
     entries_.swap(exact);
   }
   Grow(entries_.size());
-  if (!ok) {
-    entries_.clear();
-    ShowFatalError("Filename " + NativeText(path) + " was not found. Please reinstall.");
-    return -1;
-  }
   return 0;
 }
 

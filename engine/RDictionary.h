@@ -17,6 +17,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "DataPaths.h"
+
 namespace tq {
 
 // Familiarity: ten times the base-10 logarithm of how often the word is
@@ -146,33 +148,45 @@ class RDictionary {
   // dictionary's longest (20 letters). Anything longer is no word a list or a
   // phrase can show, but a paste gone wrong.
   static constexpr std::size_t kMaxWordLength = 64;
+  // The longest of each file the dictionary reads. Far above what the
+  // program ships (words.dat and wordinfo.dat are each under a megabyte) or
+  // writes (words.txt grows with every word imported, and an import takes
+  // up to kMaxImportFile at a time); a longer file is none of ours and is
+  // not taken into memory.
+  static constexpr std::size_t kMaxWordsFile = std::size_t{16} << 20;
+  static constexpr std::size_t kMaxKnowledgeFile = std::size_t{32} << 20;
+  static constexpr std::size_t kMaxMappingFile = std::size_t{16} << 20;
+  static constexpr std::size_t kMaxChangesFile = std::size_t{256} << 20;
+  static constexpr std::size_t kMaxImportFile = std::size_t{64} << 20;
 
   RDictionary();
 
   // --- data files ---------------------------------------------------------
   // One folder for everything, as in a portable run.
-  void SetDirectory(const std::string& directory) { SetDirectories(directory, directory); }
-  // dataDirectory: words.dat and the shipped mapping.txt, only ever read.
-  // userDirectory: words.txt and the user's own mapping.txt, which wins over
-  // the shipped one; both are written there. A user folder apart from the
-  // data folder is made on the first write; a single folder must exist.
+  void SetDirectory(const std::string& directory) { SetPaths(PortablePaths(directory)); }
+  // dataDirectory: words.dat, wordinfo.dat and the shipped mapping.txt, only
+  // ever read. The user's files, words.txt and their own mapping.txt (which
+  // wins over the shipped one), are read and written where UserFileToRead
+  // and UserFileToWrite say. A user folder apart from the data folder is made
+  // on the first write; a single folder must exist.
+  void SetPaths(const DataPaths& paths) { paths_ = paths; }
+  // The same with the user's files in a folder of their own, none kept before.
   void SetDirectories(const std::string& dataDirectory, const std::string& userDirectory) {
-    directory_ = dataDirectory;
-    userDirectory_ = userDirectory;
+    paths_ = PortablePaths(dataDirectory);
+    paths_.userDirectory = userDirectory;
   }
-  // A folder where the user's files were kept before: a file the user
-  // folder does not have yet is read from there. Nothing is written there.
-  void SetEarlierUserDirectory(const std::string& directory) { earlierUserDirectory_ = directory; }
-  const std::string& Directory() const { return directory_; }
-  const std::string& UserDirectory() const { return userDirectory_; }
+  const DataPaths& Paths() const { return paths_; }
+  const std::string& Directory() const { return paths_.dataDirectory; }
+  const std::string& UserDirectory() const { return paths_.userDirectory; }
 
   int LoadUserChanges();  // words.txt
   int SaveUserChanges();
   int LoadWords();        // words.dat, then the user's added and removed words
   int LoadMapping();      // mapping.txt
-  // wordinfo.dat: familiarity, nouns, pictures. A missing or unreadable file
-  // only means that nothing is known (-1, no message); the program runs on
-  // without it.
+  // wordinfo.dat: familiarity, nouns, pictures. A missing, unreadable or too
+  // long file only means that nothing is known (-1, no message); the program
+  // runs on without it. Something else than a file in its place (a folder, a
+  // named pipe) is also said on the status line.
   int LoadWordKnowledge();
   bool HasWordKnowledge() const { return hasKnowledge_; }
   // How familiar the word is, 0 to kMaxFamiliarity; without knowledge, 0.
@@ -295,16 +309,11 @@ class RDictionary {
   int FindWordFrom(std::string_view word, std::size_t& cursor) const;
   const std::vector<std::size_t>* Bucket(std::size_t length) const;
   bool BucketHasCode(std::size_t length, std::string_view code) const;
-  std::string FilePath(const char* name) const { return directory_ + name; }
-  std::string UserFilePath(const char* name) const { return userDirectory_ + name; }
-  // The user's file to read: in the user folder, or where it was kept before.
-  std::string UserFileToRead(const char* name) const;
+  std::string FilePath(const char* name) const { return paths_.dataDirectory + name; }
   void MakeUserDirectory() const;
   std::vector<std::string>::const_iterator RemovedPronunciation(const std::string& word) const;
 
-  std::string directory_;
-  std::string userDirectory_;
-  std::string earlierUserDirectory_;
+  DataPaths paths_;
 
   std::vector<std::string> mappingLines_;
   bool mappingChanged_ = false;
@@ -347,9 +356,7 @@ class RDictionary {
 // or mapping.txt is fatal: its loader has said so, loading stops there and the
 // result is null.
 std::unique_ptr<RDictionary> CreateDictionary(const std::string& directory);
-// The same with the shipped data and the user's files in folders of their own.
-// earlierUserDirectory: see SetEarlierUserDirectory; empty for none.
-std::unique_ptr<RDictionary> CreateDictionary(const std::string& dataDirectory, const std::string& userDirectory,
-                                              const std::string& earlierUserDirectory = std::string());
+// The same with the folders DecideDataPaths chose.
+std::unique_ptr<RDictionary> CreateDictionary(const DataPaths& paths);
 
 }  // namespace tq

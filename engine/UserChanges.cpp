@@ -86,14 +86,25 @@ int RDictionary::LoadUserChanges() {
   removedWords_.clear();
   editedWords_.clear();
   editedCodes_.clear();
-  const std::string path = UserFileToRead("words.txt");
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return -1;  // a first run has no changes yet
-
+  const std::string path = UserFileToRead(paths_, "words.txt");
+  std::string text;
+  std::string reason;
+  switch (ReadFileUpTo(path, kMaxChangesFile, text, &reason)) {
+    case FileRead::Read:
+      break;
+    case FileRead::Missing:
+      return -1;  // a first run has no changes yet
+    case FileRead::NotAFile:
+    case FileRead::Unreadable:
+      ShowStatusAlert("File " + NativeText(path) + " could not be read: " + NativeText(reason) + ".");
+      return -1;
+  }
+  // An editor may have put the byte order mark before the first header.
+  LineCursor lines(text.size() > kMaxChangesFile ? std::string_view() : SkipByteOrderMark(text));
   bool ok = true;
   try {
-    std::string line;
-    if (!ReadLine(file, line) || !StartsWith(line, "#ADD")) {
+    std::string_view line;
+    if (!lines.Next(line) || !StartsWith(line, "#ADD")) {
       ok = false;
     } else {
       // Every line that begins with '#' ends a section. The next header opens
@@ -103,9 +114,9 @@ int RDictionary::LoadUserChanges() {
       // written below it. The line that ends the #EDIT section ends the file:
       // whatever the user keeps below it is theirs and is never read.
       enum class Section { Add, Remove, Edit } section = Section::Add;
-      std::string code;
-      std::unordered_map<std::string, std::size_t> editedAt;  // a word's pair, found without a scan
-      while (ReadLine(file, line)) {
+      std::string_view code;
+      std::unordered_map<std::string_view, std::size_t> editedAt;  // a word's pair, found without a scan
+      while (lines.Next(line)) {
         if (StartsWith(line, "#")) {
           if (section == Section::Edit) break;
           if (section == Section::Add && StartsWith(line, "#REMOVE")) {
@@ -123,16 +134,16 @@ int RDictionary::LoadUserChanges() {
             if (!line.empty()) addedWords_.push_back(ToLowerAscii(line));
             break;
           case Section::Remove:
-            removedWords_.push_back(line);
+            removedWords_.emplace_back(line);
             break;
           case Section::Edit: {
-            if (!ReadLine(file, code)) code.clear();
+            if (!lines.Next(code)) code = {};
             // One pair per word: a repeated word keeps its first place and
             // takes the later code, as applying the pairs in order would.
             const auto [it, isNew] = editedAt.try_emplace(line, editedWords_.size());
             if (isNew) {
-              editedWords_.push_back(line);
-              editedCodes_.push_back(code);
+              editedWords_.emplace_back(line);
+              editedCodes_.emplace_back(code);
             } else {
               editedCodes_[it->second] = code;
             }
@@ -147,7 +158,6 @@ int RDictionary::LoadUserChanges() {
     // Out of memory on a monstrous file: keep what fitted.
     ok = false;
   }
-  std::fclose(file);
   SortUnique(addedWords_);
   SortUnique(removedWords_);
   if (!ok) {
@@ -157,20 +167,13 @@ int RDictionary::LoadUserChanges() {
   return 0;
 }
 
-std::string RDictionary::UserFileToRead(const char* name) const {
-  const std::string path = UserFilePath(name);
-  if (earlierUserDirectory_.empty() || FileExists(path)) return path;
-  const std::string earlier = earlierUserDirectory_ + name;
-  return FileExists(earlier) ? earlier : path;
-}
-
 void RDictionary::MakeUserDirectory() const {
-  if (userDirectory_ != directory_) MakeDirectories(userDirectory_);
+  if (paths_.userDirectory != paths_.dataDirectory) MakeDirectories(paths_.userDirectory);
 }
 
 int RDictionary::SaveUserChanges() {
   if (!changesMade_) return 0;
-  const std::string path = UserFilePath("words.txt");
+  const std::string path = UserFileToWrite(paths_, "words.txt");
   MakeUserDirectory();
   AtomicFile out(path);
   std::FILE* file = out.OpenOrReport();

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "FileIO.h"
+#include "Messages.h"
 #include "RDictionary.h"
 
 namespace tq {
@@ -144,10 +145,6 @@ bool ReadKnowledgeLine(const char*& next, const char* end, bool sizes, std::stri
   return true;
 }
 
-// The generated file is well under a megabyte; one far larger is no word
-// list of ours and is not kept in memory.
-constexpr std::size_t kMaxKnowledgeBytes = 32u << 20;
-
 }  // namespace
 
 unsigned char FamiliarityOfListSize(int size) {
@@ -158,11 +155,16 @@ unsigned char FamiliarityOfListSize(int size) {
 }
 
 int RDictionary::LoadWordKnowledge() {
-  knowledgeText_.clear();
-  const bool read = ReadFileToString(FilePath("wordinfo.dat"), knowledgeText_);
-  if (!read || knowledgeText_.size() > kMaxKnowledgeBytes) std::string().swap(knowledgeText_);
+  const std::string path = FilePath("wordinfo.dat");
+  std::string reason;
+  const FileRead read = ReadFileUpTo(path, kMaxKnowledgeFile, knowledgeText_, &reason);
+  // A file far larger than the generated one is no word list of ours.
+  const bool known = read == FileRead::Read && knowledgeText_.size() <= kMaxKnowledgeFile;
+  if (!known) std::string().swap(knowledgeText_);
+  if (read == FileRead::NotAFile)
+    ShowStatusAlert("File " + NativeText(path) + " could not be read: " + NativeText(reason) + ".");
   ApplyWordKnowledge(false);
-  return read ? 0 : -1;
+  return known ? 0 : -1;
 }
 
 // The file's text is kept and read again whenever the words are loaded

@@ -103,6 +103,7 @@ TFormJourneyPlaces::TFormJourneyPlaces(QWidget* parent) : QDialog(parent) {
 void TFormJourneyPlaces::Prepare(const RJourney& journey) {
   ShowPlaces(journey.places, journey.places.empty() ? -1 : 0);
   SpinWordsPerPlace->setValue(journey.wordsPerPlace);
+  encoding_ = journey.encoding;
   EditPlace->setFocus();
 }
 
@@ -110,6 +111,7 @@ RJourney TFormJourneyPlaces::Journey() const {
   RJourney journey;
   for (int row = 0; row < ListPlaces->count(); ++row) journey.places.push_back(FromQString(ListPlaces->item(row)->text()));
   journey.wordsPerPlace = SpinWordsPerPlace->value();
+  journey.encoding = encoding_;
   return journey;
 }
 

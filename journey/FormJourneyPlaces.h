@@ -35,7 +35,8 @@ class TFormJourneyPlaces : public QDialog {
   explicit TFormJourneyPlaces(QWidget* parent = nullptr);
 
   void Prepare(const RJourney& journey);
-  // The journey as the dialog holds it now.
+  // The journey as the dialog holds it now, to be written in the encoding
+  // of the one it was prepared with.
   RJourney Journey() const;
 
   QListWidget* ListPlaces;
@@ -74,6 +75,8 @@ class TFormJourneyPlaces : public QDialog {
   bool NotThereYet(const std::string& place, int row = -1) const;
   void ListPlacesCurrentRowChanged(int row);
   void UpdateCount();
+
+  TextEncoding encoding_ = TextEncoding::Windows1252;
 };
 
 }  // namespace tq

@@ -111,8 +111,6 @@ std::vector<std::string> NewPlaces(const std::vector<std::string>& places, const
   return added;
 }
 
-std::string JourneyFileOf(const std::string& userDirectory) { return userDirectory + kJourneyFileName; }
-
 JourneyLoad ParseJourneyText(std::string_view text, RJourney& journey, std::string* reason) {
   auto damaged = [reason](const std::string& why) {
     if (reason) *reason = why;
@@ -121,11 +119,24 @@ JourneyLoad ParseJourneyText(std::string_view text, RJourney& journey, std::stri
   if (text.size() > kMaxJourneyFile)
     return damaged("it is longer than " + std::to_string(kMaxJourneyFile >> 10) + " KB");
   RJourney read;
-  LineCursor lines(text);
+  read.encoding = EncodingOf(text);
+  const bool utf8 = read.encoding != TextEncoding::Windows1252;
+  std::string firstLeftOut;
+  std::size_t leftOut = 0;
+  const auto leaveOut = [&](std::size_t number, const char* why) {
+    if (leftOut++ == 0) firstLeftOut = LineName(number) + why;
+  };
+  LineCursor lines(SkipByteOrderMark(text));
   std::string_view line;
+  std::string converted;
   std::size_t number = 0;
   while (lines.Next(line)) {
     ++number;
+    if (utf8 && !Utf8To1252(line, converted)) {
+      leaveOut(number, " holds a character that Windows-1252 does not have");
+      continue;
+    }
+    if (utf8) line = converted;
     if (number == 1 && line.substr(0, kWordsLinePrefix.size()) == kWordsLinePrefix) {
       if (!ParseWordsLine(line, read.wordsPerPlace))
         return damaged(LineName(number) + " must say from 1 to 4 words per place");
@@ -135,6 +146,12 @@ JourneyLoad ParseJourneyText(std::string_view text, RJourney& journey, std::stri
     if (place.empty()) continue;
     if (place.size() > kMaxPlaceLength)
       return damaged(LineName(number) + " is longer than " + std::to_string(kMaxPlaceLength) + " characters");
+    // A tab is what a spreadsheet puts between two cells: a line gone wrong,
+    // not a file that is no journey.
+    if (place.find('\t') != std::string_view::npos) {
+      leaveOut(number, " holds a tab");
+      continue;
+    }
     if (std::any_of(place.begin(), place.end(), IsControl))
       return damaged(LineName(number) + " holds a control character");
     if (read.places.size() >= kMaxPlaces)
@@ -142,7 +159,13 @@ JourneyLoad ParseJourneyText(std::string_view text, RJourney& journey, std::stri
     read.places.emplace_back(place);
   }
   journey = std::move(read);
-  return JourneyLoad::Loaded;
+  if (leftOut == 0) return JourneyLoad::Loaded;
+  if (reason) {
+    *reason = firstLeftOut;
+    if (leftOut > 1)
+      *reason += " (and " + std::to_string(leftOut - 1) + (leftOut == 2 ? " more line)" : " more lines)");
+  }
+  return JourneyLoad::Partly;
 }
 
 JourneyLoad ReadJourneyFile(const std::string& path, RJourney& journey, std::string* reason) {
@@ -150,6 +173,7 @@ JourneyLoad ReadJourneyFile(const std::string& path, RJourney& journey, std::str
   switch (ReadFileUpTo(path, kMaxJourneyFile, text, reason)) {
     case FileRead::Missing:
       return JourneyLoad::Missing;
+    case FileRead::NotAFile:
     case FileRead::Unreadable:
       return JourneyLoad::Unreadable;
     case FileRead::Read:
@@ -169,7 +193,11 @@ std::string JourneyText(const RJourney& journey) {
     text += '\n';
     ++kept;
   }
-  return text;
+  // Bytes that happen to be UTF-8 as well would be read as UTF-8; written
+  // in UTF-8 they read back as the same places.
+  if (journey.encoding == TextEncoding::Windows1252 && EncodingOf(text) != TextEncoding::Windows1252)
+    return EncodeText(text, TextEncoding::Utf8);
+  return EncodeText(text, journey.encoding);
 }
 
 RJourneySave SaveJourneyFile(const std::string& path, const RJourney& journey) {
@@ -183,6 +211,7 @@ RJourneySave SaveJourneyFile(const std::string& path, const RJourney& journey) {
       break;
     case JourneyLoad::Unreadable:
       return save;
+    case JourneyLoad::Partly:
     case JourneyLoad::Damaged:
       save.reason.clear();
       save.keptAs = KeepAside(path, ".damaged", KeepBy::Moving, save.reason);
@@ -198,8 +227,8 @@ RJourneySave SaveJourneyFile(const std::string& path, const RJourney& journey) {
   return save;
 }
 
-RJourney LoadJourney(const std::string& userDirectory) {
-  const std::string path = JourneyFileOf(userDirectory);
+RJourney LoadJourney(const DataPaths& paths) {
+  const std::string path = UserFileToRead(paths, kJourneyFileName);
   RJourney journey = DefaultJourney();
   std::string reason;
   switch (ReadJourneyFile(path, journey, &reason)) {
@@ -210,6 +239,11 @@ RJourney LoadJourney(const std::string& userDirectory) {
       ShowWarning("The journey file '" + NativeText(path) + "' could not be read (" + NativeText(reason) +
                   "). The default journey is used, and the file is left as it is.");
       break;
+    case JourneyLoad::Partly:
+      ShowWarning("Some lines of the journey file '" + NativeText(path) + "' cannot be places: " + reason +
+                  ". The other places are used. The file stays as it is until you change the journey; "
+                  "then it is kept beside the new one as a .damaged copy.");
+      break;
     case JourneyLoad::Damaged:
       ShowWarning("The journey file '" + NativeText(path) + "' is damaged: " + reason +
                   ". The default journey is used. The file stays as it is until you change the journey; "
@@ -219,14 +253,14 @@ RJourney LoadJourney(const std::string& userDirectory) {
   return journey;
 }
 
-bool StoreJourney(const std::string& userDirectory, const RJourney& journey) {
-  MakeDirectories(userDirectory);
-  const std::string path = JourneyFileOf(userDirectory);
+bool StoreJourney(const DataPaths& paths, const RJourney& journey) {
+  MakeDirectories(paths.userDirectory);
+  const std::string path = UserFileToWrite(paths, kJourneyFileName);
   const RJourneySave save = SaveJourneyFile(path, journey);
   if (save.found == JourneyLoad::Unreadable) {
     ShowError("The journey was not saved: the file '" + NativeText(path) + "' could not be read (" +
               NativeText(save.reason) + ") and is left as it is.");
-  } else if (save.found == JourneyLoad::Damaged && save.keptAs.empty()) {
+  } else if ((save.found == JourneyLoad::Damaged || save.found == JourneyLoad::Partly) && save.keptAs.empty()) {
     ShowError("The journey was not saved: the damaged file '" + NativeText(path) + "' could not be kept aside (" +
               NativeText(save.reason) + ").");
   } else if (!save.keptAs.empty()) {

@@ -100,7 +100,6 @@ std::string MyPegText(const std::vector<std::string>& slots) {
   return text;
 }
 
-std::string MyPegsFileOf(const std::string& userDirectory) { return userDirectory + kMyPegsFileName; }
 
 MyPegsLoad ParseMyPegsText(std::string_view bytes, const RDictionary& dictionary, RMyPegs& pegs,
                            std::string* reason) {
@@ -108,9 +107,11 @@ MyPegsLoad ParseMyPegsText(std::string_view bytes, const RDictionary& dictionary
     if (reason) *reason = "it is longer than " + std::to_string(kMaxMyPegsFile >> 10) + " KB";
     return MyPegsLoad::Damaged;
   }
-  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
+  bytes = SkipByteOrderMark(bytes);
+  // A character Windows-1252 lacks becomes '?', which spells no peg: its
+  // line alone is refused.
   std::string text;
-  if (!Utf8To1252(bytes, text)) text.assign(bytes);
+  if (!Utf8To1252(bytes, text, '?')) text.assign(bytes);
 
   RMyPegs read;
   std::map<std::string, std::size_t> lineOf;  // where each number was given
@@ -172,6 +173,7 @@ MyPegsLoad ReadMyPegsFile(const std::string& path, const RDictionary& dictionary
   switch (ReadFileUpTo(path, kMaxMyPegsFile, text, reason)) {
     case FileRead::Missing:
       return MyPegsLoad::Missing;
+    case FileRead::NotAFile:  // a folder or a pipe: nothing to read, nothing to write over
     case FileRead::Unreadable:
       return MyPegsLoad::Unreadable;
     case FileRead::Read:
@@ -224,8 +226,8 @@ RMyPegsSave SaveMyPegsFile(const std::string& path, const RDictionary& dictionar
   return save;
 }
 
-RMyPegs LoadMyPegs(const std::string& userDirectory, const RDictionary& dictionary) {
-  const std::string path = MyPegsFileOf(userDirectory);
+RMyPegs LoadMyPegs(const DataPaths& paths, const RDictionary& dictionary) {
+  const std::string path = UserFileToRead(paths, kMyPegsFileName);
   RMyPegs pegs;
   std::string reason;
   switch (ReadMyPegsFile(path, dictionary, pegs, &reason)) {
@@ -256,9 +258,9 @@ RMyPegs LoadMyPegs(const std::string& userDirectory, const RDictionary& dictiona
   return pegs;
 }
 
-bool StoreMyPegs(const std::string& userDirectory, const RDictionary& dictionary, const RMyPegs& pegs) {
-  MakeDirectories(userDirectory);
-  const std::string path = MyPegsFileOf(userDirectory);
+bool StoreMyPegs(const DataPaths& paths, const RDictionary& dictionary, const RMyPegs& pegs) {
+  const std::string path = UserFileToWrite(paths, kMyPegsFileName);
+  MakeDirectories(DirectoryOf(path));
   const RMyPegsSave save = SaveMyPegsFile(path, dictionary, pegs);
   if (save.found == MyPegsLoad::Unreadable) {
     ShowError("Your pegs were not saved: the file '" + NativeText(path) + "' could not be read (" +

@@ -42,11 +42,12 @@
 #include <string_view>
 #include <vector>
 
+#include "DataPaths.h"
+
 namespace tq {
 
 class RDictionary;
 
-inline constexpr const char* kMyPegsFileName = "pegs.txt";
 // Far more than the 1,110 lines of a full file of long pegs.
 inline constexpr std::size_t kMaxMyPegsFile = 256u << 10;
 // The longest number a peg stands for.
@@ -88,9 +89,9 @@ std::string MyPegText(const std::vector<std::string>& slots);
 // still have refused lines (RMyPegs::refused).
 enum class MyPegsLoad { Missing, Loaded, Unreadable, Damaged };
 
-// Where the user's pegs live: the pegs file of the user's data folder (given
-// with its trailing separator). The one place that says so.
-std::string MyPegsFileOf(const std::string& userDirectory);
+// The name of the user's pegs file; where it is read and written the data
+// paths say (UserFileToRead, UserFileToWrite).
+inline constexpr const char* kMyPegsFileName = "pegs.txt";
 
 // Parses the file's bytes against the dictionary. On Loaded `pegs` holds
 // them (and the notices); otherwise it is left as it was, and `reason`
@@ -125,11 +126,11 @@ RMyPegsSave SaveMyPegsFile(const std::string& path, const RDictionary& dictionar
 // The user's pegs from their data folder: none when there is no file, and
 // also, after a warning that names the file and says why, when it is
 // damaged or cannot be read. Refused lines are named in one notice.
-RMyPegs LoadMyPegs(const std::string& userDirectory, const RDictionary& dictionary);
+RMyPegs LoadMyPegs(const DataPaths& paths, const RDictionary& dictionary);
 // Stores the pegs in the user's data folder (made when missing), keeping a
 // file with refused lines aside and saying where; a file that cannot be
 // read is left alone, and the error says the pegs were not saved. True
 // when written.
-bool StoreMyPegs(const std::string& userDirectory, const RDictionary& dictionary, const RMyPegs& pegs);
+bool StoreMyPegs(const DataPaths& paths, const RDictionary& dictionary, const RMyPegs& pegs);
 
 }  // namespace tq

@@ -8,7 +8,7 @@
 // digits takes a moment) and kept until the dictionary changes. Plain C++.
 //
 //   RPegSystem pegs(dictionary);
-//   pegs.SetMine(LoadMyPegs(userDirectory, dictionary));
+//   pegs.SetMine(LoadMyPegs(dictionary.Paths(), dictionary));
 //   pegs.InForce(2)[37].Phrase()   // "mug"
 //   pegs.PegOf("211").words        // {"tin", "hat"}
 #pragma once

@@ -134,6 +134,7 @@ PracticeLoad ReadPracticeFile(const std::string& path, RPracticeSchedule& schedu
   switch (ReadFileUpTo(path, kMaxPracticeFile, text, reason)) {
     case FileRead::Missing:
       return PracticeLoad::Missing;
+    case FileRead::NotAFile:
     case FileRead::Unreadable:
       return PracticeLoad::Unreadable;
     case FileRead::Read:

@@ -58,7 +58,8 @@ inline constexpr int32_t kKeptDays = 400;
 std::string PracticeFileOf(const std::string& worksheetPath);
 
 // Missing: no file there at all. Unreadable: a file that could not be read
-// (no permission, a disk error). Damaged: read, but not understood. Newer:
+// (no permission, a disk error), or something else than a file in its
+// place (a folder, a named pipe), which is never read. Damaged: read, but not understood. Newer:
 // written by a later version of the program.
 enum class PracticeLoad { Missing, Loaded, Unreadable, Damaged, Newer };
 

@@ -238,7 +238,7 @@ std::map<std::string, int> ReadScowlLevels(const std::string& folder, const char
   for (int size : kScowlSizes) {
     for (const char* variant : {"english-", "american-"}) {
       std::string text;
-      if (!tq::ReadFileToString(folder + "/" + variant + kind + "." + std::to_string(size), text)) continue;
+      if (!tq::words::ReadSourceFile(folder + "/" + variant + kind + "." + std::to_string(size), text)) continue;
       tq::LineCursor lines(text);
       std::string_view line;
       while (lines.Next(line)) {
@@ -273,7 +273,7 @@ bool HasVowel(std::string_view word) {
 }
 
 bool ReadOrSay(const char* path, std::string& text) {
-  if (tq::ReadFileToString(path, text)) return true;
+  if (tq::words::ReadSourceFile(path, text)) return true;
   std::fprintf(stderr, "cannot read %s\n", path);
   return false;
 }

@@ -8,6 +8,12 @@
 #include "FileIO.h"
 
 namespace tq::words {
+
+bool ReadSourceFile(const std::string& path, std::string& text) {
+  constexpr std::size_t kLargestSource = std::size_t{1} << 30;
+  return ReadFileUpTo(path, kLargestSource, text) == FileRead::Read && text.size() <= kLargestSource;
+}
+
 namespace {
 
 bool AllLowerLetters(std::string_view w) {
@@ -374,7 +380,7 @@ bool WordNet::Load(const std::string& folder, std::string& error) {
   verbExceptions_.clear();
   std::string text;
   const auto read = [&](const char* name) {
-    if (ReadFileToString(folder + name, text)) return true;
+    if (ReadSourceFile(folder + name, text)) return true;
     error = folder + name;
     return false;
   };

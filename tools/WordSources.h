@@ -15,6 +15,10 @@
 
 namespace tq::words {
 
+// Reads one of the source lists whole; false when it cannot be read. The
+// largest of them is some tens of megabytes.
+bool ReadSourceFile(const std::string& path, std::string& text);
+
 // One tag of a tagged-lexicon entry with its log P(word | tag).
 struct TagScore {
   std::string tag;

@@ -28,6 +28,7 @@
 #include "Messages.h"
 #include "Platform.h"
 #include "PracticeSchedule.h"  // DayOf, FormatDay
+#include "RDictionary.h"
 #include "TrainingCharts.h"
 #include "TrainingPegs.h"
 #include "Widgets.h"
@@ -269,7 +270,7 @@ void TFormNumbersDrill::Prepare(RPegSystem& pegs, const RJourney& journey) {
   pegs_ = &pegs;
   journey_ = journey;
   GiveUp();
-  file_.Open(NumbersHistoryFileOf(TrainingDirectory(dictionary_)),
+  file_.Open(dictionary_.Paths(), kNumbersHistoryFileName,
              [this](const std::string& text) { return ParseNumbersHistoryText(text, history_); });
   const RNumbersSettings& s = history_.settings;
   SpinDigits->setValue(s.digits);

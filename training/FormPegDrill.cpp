@@ -26,6 +26,7 @@
 #include "Platform.h"
 #include "PhraseCheck.h"
 #include "PracticeSchedule.h"  // DayOf
+#include "RDictionary.h"
 #include "Text.h"
 #include "TrainingCharts.h"
 #include "TrainingPegs.h"
@@ -224,7 +225,7 @@ void TFormPegDrill::Prepare(RPegSystem& pegs) {
   pegs_ = &pegs;
   drill_.reset();
   ended_ = true;
-  file_.Open(PegDrillFileOf(TrainingDirectory(dictionary_)),
+  file_.Open(dictionary_.Paths(), kPegDrillFileName,
              [this](const std::string& text) { return ParsePegDrillText(text, record_); });
   const RPegDrillSettings& s = record_.settings;
   (s.direction == DrillDirection::NumberToPeg ? RadioNumberToPeg : RadioPegToNumber)->setChecked(true);

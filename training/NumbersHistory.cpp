@@ -82,8 +82,6 @@ const RNumbersAttempt* RNumbersHistory::Best() const {
   return best;
 }
 
-std::string NumbersHistoryFileOf(const std::string& userDirectory) { return userDirectory + kNumbersHistoryFileName; }
-
 TrainingLoad ParseNumbersHistoryText(const std::string& text, RNumbersHistory& history) {
   history = RNumbersHistory();
   if (text.size() > kMaxNumbersHistoryFile) {

@@ -73,8 +73,6 @@ struct RNumbersHistory {
   bool operator==(const RNumbersHistory&) const = default;
 };
 
-// The history's file in the user's data folder (with its trailing separator).
-std::string NumbersHistoryFileOf(const std::string& userDirectory);
 
 // The file's bytes into `history`, which is emptied first and stays empty
 // unless the whole text is good.

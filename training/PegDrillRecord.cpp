@@ -132,8 +132,6 @@ const RPegTrack* RPegDrillRecord::Find(const std::string& number) const {
   return it == pegs.end() ? nullptr : &it->second;
 }
 
-std::string PegDrillFileOf(const std::string& userDirectory) { return userDirectory + kPegDrillFileName; }
-
 TrainingLoad ParsePegDrillText(const std::string& text, RPegDrillRecord& record) {
   record.Clear();
   if (text.size() > kMaxPegDrillFile) {

@@ -99,8 +99,6 @@ class RPegDrillRecord {
   bool operator==(const RPegDrillRecord&) const = default;
 };
 
-// The record's file in the user's data folder (with its trailing separator).
-std::string PegDrillFileOf(const std::string& userDirectory);
 
 // The file's bytes into `record`, which is emptied first and stays empty
 // unless the whole text is good.

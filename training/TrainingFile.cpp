@@ -52,6 +52,7 @@ TrainingLoad ReadTrainingFile(const std::string& path, std::size_t limit, const 
   std::string text;
   switch (ReadFileUpTo(path, limit, text, reason)) {
     case FileRead::Missing: return TrainingLoad::Missing;
+    case FileRead::NotAFile:  // a folder or a pipe: nothing to read, nothing to write over
     case FileRead::Unreadable: return TrainingLoad::Unreadable;
     case FileRead::Read: break;
   }
@@ -94,8 +95,9 @@ std::string RTrainingFile::Untouched(TrainingLoad found, const std::string& reas
   }
 }
 
-void RTrainingFile::Open(const std::string& path, const TrainingParser& parse) {
+void RTrainingFile::Open(const std::string& path, const TrainingParser& parse, const std::string& writePath) {
   path_ = path;
+  writePath_ = writePath.empty() ? path : writePath;
   foundReason_.clear();
   found_ = ReadTrainingFile(path_, limit_, parse, &foundReason_);
   if (found_ == TrainingLoad::Damaged) {
@@ -115,7 +117,7 @@ bool RTrainingFile::Write(const std::string& text, const TrainingParser& check) 
     ShowStatusAlert("The drill was not saved: " + Untouched(found_, foundReason_) + ".");
     return false;
   }
-  const RTrainingSave save = SaveTrainingFile(path_, limit_, check, text);
+  const RTrainingSave save = SaveTrainingFile(writePath_, limit_, check, text);
   if (save.written) {
     found_ = TrainingLoad::Loaded;
     if (!save.keptAs.empty())

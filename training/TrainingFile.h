@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 
+#include "DataPaths.h"
+
 namespace tq {
 
 enum class TrainingLoad { Missing, Loaded, Unreadable, Damaged, Newer };
@@ -71,7 +73,13 @@ class RTrainingFile {
 
   // Reads the file at path through `parse`. A file that cannot be taken in
   // is said in the status bar, as an alert, with what is done with it.
-  void Open(const std::string& path, const TrainingParser& parse);
+  // Written back to the same path, or (writePath) to another one.
+  void Open(const std::string& path, const TrainingParser& parse, const std::string& writePath = {});
+  // The user's file of this name: read where UserFileToRead finds it,
+  // written where UserFileToWrite says.
+  void Open(const DataPaths& paths, const char* name, const TrainingParser& parse) {
+    Open(UserFileToRead(paths, name), parse, UserFileToWrite(paths, name));
+  }
   // Writes the text unless the file was found unreadable or newer, when it
   // was opened or now; a damaged one is kept aside first. The status bar
   // says where a damaged file went, or why nothing was written (the writer
@@ -89,6 +97,7 @@ class RTrainingFile {
   std::string what_;
   std::size_t limit_;
   std::string path_;
+  std::string writePath_;
   TrainingLoad found_ = TrainingLoad::Missing;
   std::string foundReason_;
 };

@@ -18,7 +18,6 @@ int UsualPegDigits(const RPegSystem& pegs) {
   return three > two ? 3 : 2;
 }
 
-std::string TrainingDirectory(const RDictionary& dictionary) { return dictionary.UserDirectory(); }
 
 std::vector<RReviewPlace> LayOnJourney(const RDictionary& dictionary, RPegSystem& pegs, const RJourney& journey,
                                        std::string_view digits, int group) {

@@ -22,10 +22,6 @@ const std::vector<RPeg>& TrainingPegs(RPegSystem& pegs, int digits);
 // digits outnumber those of two, else 2.
 int UsualPegDigits(const RPegSystem& pegs);
 
-// The folder of the drills' files (with its trailing separator): the user's
-// data folder, beside their pegs, words and journey.
-std::string TrainingDirectory(const RDictionary& dictionary);
-
 // One place of the numbers drill's review: the pegs laid there and the
 // digits they stand for, counted from 0 in the whole number.
 struct RReviewPlace {

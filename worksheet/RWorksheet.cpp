@@ -89,7 +89,25 @@ int32_t RWorksheet::PhrasesUsing(std::vector<std::string> words) const {
 bool RWorksheet::Load() {
   loadNote_.clear();
   keepBeforeSave_.clear();
-  ReadFile in(fileName_);
+  std::string bytes;
+  std::string reason;
+  switch (ReadFileUpTo(fileName_, kMaxWorksheetFile, bytes, &reason)) {
+    case FileRead::Read:
+      break;
+    case FileRead::NotAFile:
+      ShowError("Could not read the file '" + NativeText(fileName_) + "': " + reason + ".");
+      return false;
+    case FileRead::Missing:
+    case FileRead::Unreadable:
+      ShowError("Could not read the file '" + NativeText(fileName_) + "'.");
+      return false;
+  }
+  if (bytes.size() > kMaxWorksheetFile) {
+    ShowError("The file '" + NativeText(fileName_) + "' is larger than " + std::to_string(kMaxWorksheetFile >> 20) +
+              " MB and cannot be a worksheet.");
+    return false;
+  }
+  BytesStream in(bytes);
   if (!in.file) {
     ShowError("Could not read the file '" + NativeText(fileName_) + "'.");
     return false;

@@ -4,6 +4,7 @@
 // lines per entry.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,6 +15,10 @@
 namespace tq {
 
 inline constexpr int32_t kWorksheetVersion = 1;
+// The longest file taken for a worksheet: thousands of numbers of ten
+// thousand digits each, far more than anyone keeps. A longer one is refused
+// rather than read into memory.
+inline constexpr std::size_t kMaxWorksheetFile = std::size_t{256} << 20;
 
 class RWorksheet {
  public:

@@ -418,9 +418,22 @@ void TFormDict::ButtonImportClick() {
   DialogOpen.initialDirectory = config_ ? config_->GetLastDirectory() : std::string();
   const std::string path = CurrentPlatform().OpenFileName(DialogOpen);
   if (path.empty()) return;
-  std::FILE* file = std::fopen(path.c_str(), "r");
-  if (!file) {
-    ShowError("Error opening file '" + NativeText(path) + "'.");
+  std::string text;
+  std::string reason;
+  switch (ReadFileUpTo(path, RDictionary::kMaxImportFile, text, &reason)) {
+    case FileRead::Read:
+      break;
+    case FileRead::NotAFile:
+      ShowError("Error opening file '" + NativeText(path) + "': " + NativeText(reason) + ".");
+      return;
+    case FileRead::Missing:
+    case FileRead::Unreadable:
+      ShowError("Error opening file '" + NativeText(path) + "'.");
+      return;
+  }
+  if (text.size() > RDictionary::kMaxImportFile) {
+    ShowError("The file '" + NativeText(path) + "' is larger than " + std::to_string(RDictionary::kMaxImportFile >> 20) +
+              " MB: no words were imported.");
     return;
   }
   int count = 0;
@@ -430,8 +443,9 @@ void TFormDict::ButtonImportClick() {
     // The new words are gathered and merged into the rows once at the end:
     // a large list inserted row by row would move the rows once per word.
     std::vector<std::pair<std::string, std::string>> added;
-    std::string line;
-    while (ReadLine(file, line)) {
+    LineCursor lines(SkipByteOrderMark(text));
+    std::string_view line;
+    while (lines.Next(line)) {
       const std::string word = ToLower1252(TrimBlanks(line));
       if (word.empty()) continue;
       // A line that is not one word is counted and reported once at the end,
@@ -446,7 +460,6 @@ void TFormDict::ButtonImportClick() {
       added.emplace_back(word, dictionary_.CodeAt(position));
       ++count;
     }
-    std::fclose(file);
     std::stable_sort(added.begin(), added.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> words;

@@ -165,10 +165,16 @@ class CommandLine : public ::testing::TestWithParam<bool> {
     return {{"HOME", root.File("home")}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""},
             {"QT_QPA_PLATFORM", "xcb"}};
   }
+  // The folders the program decides on, for the engine in this process.
+  DataPaths Paths() const {
+    DataPaths paths = PortablePaths(data_);
+    paths.userDirectory = user_;
+    return paths;
+  }
   // The column the window's word list shows, computed in this process.
   std::string ExpectedColumn(const std::string& digits) const {
     test::ScriptedPlatform quiet;
-    const auto dictionary = CreateDictionary(data_, user_);
+    const auto dictionary = CreateDictionary(Paths());
     std::string run = digits.substr(0, 25);
     dictionary->TrimToKnownCode(run);
     std::vector<std::string> rows;
@@ -244,7 +250,7 @@ TEST_P(CommandLine, WordsPrintTheColumnTheWordListsShow) {
 // one spells exactly the number's digits with the words' codes.
 TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
   test::ScriptedPlatform quiet;
-  const auto dictionary = CreateDictionary(data_, user_);
+  const auto dictionary = CreateDictionary(Paths());
   ASSERT_NE(dictionary, nullptr);
   std::mt19937 random(5);
   const char* pieces[] = {"1", "4", "91", "18", "-", "9"};
@@ -290,7 +296,7 @@ TEST_P(CommandLine, BestPrintsTheSearchsPhrasesBestFirst) {
 TEST_P(CommandLine, PegsPrintEveryNumberWithItsPeg) {
   WriteFile(data_ + "wordinfo.dat", "tough,20,n,p\ntree,10,n\n");
   test::ScriptedPlatform quiet;
-  const auto dictionary = CreateDictionary(data_, user_);
+  const auto dictionary = CreateDictionary(Paths());
   ASSERT_NE(dictionary, nullptr);
   for (int digits : {2, 3}) {
     const Outcome run = Start({"--pegs", std::to_string(digits)});
@@ -345,8 +351,8 @@ TEST_P(CommandLine, JourneyPrintsTheScenesAtTheUsersPlaces) {
   const Outcome run = Start({"--journey", digits});
   EXPECT_EQ(run.status, 0) << run.err;
   test::ScriptedPlatform quiet;
-  const auto dictionary = CreateDictionary(data_, user_);
-  const RJourney journey = LoadJourney(user_);
+  const auto dictionary = CreateDictionary(Paths());
+  const RJourney journey = LoadJourney(Paths());
   const RJourneyScenes scenes(*dictionary, BestPhraseEntry(*dictionary, digits), 1);
   ASSERT_GT(scenes.Count(), 2u);
   std::string expected, spelled;
@@ -374,12 +380,12 @@ TEST_P(CommandLine, JourneyPrintsTheScenesAtTheUsersPlaces) {
   const Outcome pegs = Start({"--journey", digits, "--pegs", "2"});
   EXPECT_EQ(pegs.status, 0) << pegs.err;
   RPegSystem system(*dictionary);
-  system.SetMine(LoadMyPegs(user_, *dictionary));
+  system.SetMine(LoadMyPegs(Paths(), *dictionary));
   const RJourneyScenes laid(*dictionary, PegEntry(*dictionary, digits, 2, system), 1);
   EXPECT_EQ(laid.PegDigits(), 2);
   ASSERT_EQ(laid.Count(), 5u);
   expected.clear();
-  for (std::size_t k = 0; k < laid.Count(); ++k) expected += SceneLine(laid, LoadJourney(user_), k) + "\n";
+  for (std::size_t k = 0; k < laid.Count(); ++k) expected += SceneLine(laid, LoadJourney(Paths()), k) + "\n";
   EXPECT_EQ(pegs.out, expected);
   EXPECT_EQ(pegs.out.rfind("red door\tboot\t91\n", 0), 0u) << pegs.out;
   EXPECT_NE(pegs.err.find("line 2: 'tea' spells 1, not 14"), std::string::npos) << pegs.err;

@@ -275,5 +275,23 @@ TEST_F(JourneyCommandTest, TheDialogTakesNoPlaceTwiceAndSaysWhatAPasteTook) {
             "added.");
 }
 
+// A journey file an editor saved in UTF-8 is still UTF-8 after the dialog
+// wrote the user's edits into it.
+TEST_F(JourneyCommandTest, AFileInUtf8IsWrittenBackInUtf8) {
+  dir.Write("journey.txt", "na\xC3\xAFve\n");
+  Start();
+  platform.QueueModal([](QDialog* dialog) {
+    auto* edit = dialog->findChild<QLineEdit*>("EditPlace");
+    edit->setText(QString::fromUtf8("caf\xC3\xA9"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOk"), Qt::LeftButton);
+    return dialog->result();
+  });
+  Run("MenuEditJourney");
+  Settle();
+  EXPECT_TRUE(platform.AllAnswersUsed());
+  EXPECT_EQ(dir.Read("journey.txt"), "#words per place: 2\nna\xC3\xAFve\ncaf\xC3\xA9\n");
+}
+
 }  // namespace
 }  // namespace tq::test

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <random>
 
@@ -83,6 +84,31 @@ TEST(DataPaths, XdgFoldersAreUsedOnlyWhenAbsolute) {
   paths = DecideDataPaths("/nonexistent/bin", environment);
   EXPECT_EQ(paths.configDirectory, "/home/u/.config/tessaloquine/");
   EXPECT_EQ(paths.userDirectory, "/home/u/.local/share/tessaloquine/");
+}
+
+// Every combination: a user file is read from the user's folder once
+// anything is there under its name (a named pipe too, which its reader then
+// refuses), else from the earlier folder when that has it; it is always
+// written to the user's folder.
+TEST(DataPaths, AUserFileIsReadWhereItIsAndWrittenToTheUserFolder) {
+  for (int mask = 0; mask < 16; ++mask) {
+    const bool earlierFolder = mask & 1, inEarlier = mask & 2, inUser = mask & 4, pipe = mask & 8;
+    SCOPED_TRACE(mask);
+    TempDir dir;
+    DataPaths paths = PortablePaths(dir.File("data/"));
+    paths.userDirectory = dir.File("user/");
+    paths.earlierUserDirectory = earlierFolder ? dir.File("earlier/") : "";
+    ASSERT_TRUE(MakeDirectories(dir.File("user/")) && MakeDirectories(dir.File("earlier/")));
+    if (inEarlier) dir.Write("earlier/pegs.txt", "earlier");
+    if (inUser && pipe) {
+      ASSERT_EQ(::mkfifo(dir.File("user/pegs.txt").c_str(), 0600), 0);
+    } else if (inUser) {
+      dir.Write("user/pegs.txt", "mine");
+    }
+    const std::string read = inUser || !earlierFolder || !inEarlier ? "user/" : "earlier/";
+    EXPECT_EQ(UserFileToRead(paths, "pegs.txt"), dir.File(read + "pegs.txt"));
+    EXPECT_EQ(UserFileToWrite(paths, "pegs.txt"), dir.File("user/pegs.txt"));
+  }
 }
 
 TEST(Paths, MakeDirectoriesMakesEveryMissingStep) {

@@ -1,6 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <future>
 #include <random>
 #include <vector>
 
@@ -8,6 +15,7 @@
 #include "Messages.h"
 #include "Paths.h"
 #include "ScriptedPlatform.h"
+#include "TempDir.h"
 #include "Text.h"
 
 namespace tq {
@@ -215,6 +223,58 @@ TEST(BinaryFiles, CountedStringNeverReadsPastWhatItHolds) {
   }
 }
 
+// --- reading a file whole -------------------------------------------------------
+
+TEST(ReadFileUpTo, ReadsAFileUpToOneByteBeyondTheLimit) {
+  test::TempDir dir;
+  std::mt19937 rng(11);
+  for (int round = 0; round < 100; ++round) {
+    const std::size_t size = round % 4 == 0 ? rng() % 300000 : rng() % 40;
+    const std::size_t limit = round % 2 ? size + rng() % 3 : rng() % (size + 1);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(rng());
+    dir.Write("file", bytes);
+    std::string contents = "old";
+    ASSERT_EQ(ReadFileUpTo(dir.File("file"), limit, contents), FileRead::Read);
+    EXPECT_EQ(contents, bytes.substr(0, limit + 1)) << size << " bytes, limit " << limit;
+    // No room taken beyond the limit and one byte (the room a short string
+    // grows into at first aside).
+    EXPECT_LE(contents.capacity(), std::max<std::size_t>(limit + 1, 30));
+  }
+}
+
+// A named pipe with no writer must not keep the reader waiting. Should it
+// wait after all, the pipe is opened for writing here and closed again: the
+// reader meets the end of the file and the test fails instead of hanging.
+FileRead ReadWithoutWaiting(const std::string& path, std::string& contents, std::string& reason) {
+  auto read = std::async(std::launch::async, [&] { return ReadFileUpTo(path, 100, contents, &reason); });
+  if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    ADD_FAILURE() << "the reader waited for a writer";
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);
+  }
+  return read.get();
+}
+
+TEST(ReadFileUpTo, RefusesWhatIsNoFileAtOnce) {
+  test::TempDir dir;
+  std::string contents = "left from before";
+  std::string reason;
+  EXPECT_EQ(ReadFileUpTo(dir.File("none"), 100, contents, &reason), FileRead::Missing);
+  std::filesystem::create_symlink(dir.File("none"), dir.File("dangling"));
+  EXPECT_EQ(ReadFileUpTo(dir.File("dangling"), 100, contents, &reason), FileRead::Missing);
+  ASSERT_TRUE(MakeDirectories(dir.File("folder")));
+  EXPECT_EQ(ReadFileUpTo(dir.File("folder"), 100, contents, &reason), FileRead::NotAFile);
+  EXPECT_EQ(reason, "it is a folder, not a file");
+  std::filesystem::create_symlink("/dev/zero", dir.File("device"));
+  EXPECT_EQ(ReadFileUpTo(dir.File("device"), 100, contents, &reason), FileRead::NotAFile);
+  EXPECT_EQ(reason, "it is a device, not a file");
+  ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+  EXPECT_EQ(ReadWithoutWaiting(dir.File("pipe"), contents, reason), FileRead::NotAFile);
+  EXPECT_EQ(reason, "it is a named pipe, not a file");
+  EXPECT_TRUE(contents.empty());
+}
+
 TEST(Text, LowerCaseOf1252) {
   EXPECT_EQ(ToLower1252("ABC xyz \xC9\xD7\xDE\x8A"), "abc xyz \xE9\xD7\xFE\x9A");
   EXPECT_EQ(ToLowerAscii("ABC\xC9"), "abc\xC9");
@@ -246,6 +306,37 @@ std::string RandomUtf8Path(std::mt19937& rng) {
   const int n = std::uniform_int_distribution<int>(0, 12)(rng);
   for (int i = 0; i < n; ++i) out += kPieces[std::uniform_int_distribution<int>(0, 13)(rng)];
   return out;
+}
+
+// Every Windows-1252 text comes back from its UTF-8, and a file's bytes are
+// taken for UTF-8 exactly when they are UTF-8 and nothing else.
+TEST(Text, Utf8IsToldApartFrom1252AndConvertedBack) {
+  std::mt19937 rng(5);
+  for (int round = 0; round < 500; ++round) {
+    const std::string text = Random1252(rng, 30);
+    const std::string utf8 = Utf8From1252(text);
+    std::string back;
+    ASSERT_TRUE(Utf8To1252(utf8, back)) << text;
+    EXPECT_EQ(back, text);
+    const bool high = std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    EXPECT_EQ(EncodingOf(utf8), high ? TextEncoding::Utf8 : TextEncoding::Windows1252) << text;
+    EXPECT_EQ(EncodeText(text, TextEncoding::Utf8WithMark), std::string(kByteOrderMark) + utf8);
+    EXPECT_EQ(EncodingOf(EncodeText(text, TextEncoding::Utf8WithMark)), TextEncoding::Utf8WithMark);
+    EXPECT_EQ(SkipByteOrderMark(EncodeText(text, TextEncoding::Utf8WithMark)), utf8);
+  }
+  // Overlong, a surrogate, beyond U+10FFFF, cut short, a stray continuation
+  // byte: Windows-1252, even after the mark.
+  for (const std::string bad : {"\xC0\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "caf\xC3", "\xA9t\xC3\xA9"}) {
+    std::string back;
+    EXPECT_EQ(EncodingOf(bad), TextEncoding::Windows1252) << bad;
+    EXPECT_EQ(EncodingOf(std::string(kByteOrderMark) + bad), TextEncoding::Windows1252) << bad;
+    EXPECT_FALSE(Utf8To1252(bad, back)) << bad;
+  }
+  // Characters Windows-1252 has no byte for.
+  std::string back;
+  EXPECT_FALSE(Utf8To1252("\xE6\x9D\xB1", back));
+  EXPECT_FALSE(Utf8To1252("\xC2\x80", back));
+  EXPECT_EQ(SkipByteOrderMark("\xEF\xBBx"), "\xEF\xBBx");
 }
 
 TEST(Messages, NativePartsKeepTheirEncodingAndTheRestIs1252) {

@@ -96,6 +96,13 @@ TEST_F(ConfigFile, MissingFileKeepsTheDefaultsSilently) {
   EXPECT_EQ(Integers(c), WithoutReserved(kDefaults));
   EXPECT_EQ(c.GetHistoryCount(), 0);
   EXPECT_EQ(c.GetLastDirectory(), "");
+  // Something else than a file in its place (a device here) is named, not
+  // taken for a corrupt file the user should delete.
+  std::filesystem::create_symlink("/dev/null", Path());
+  EXPECT_FALSE(c.Load());
+  EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Error: The configuration file '" + Path() +
+                                                              "' could not be read: it is a device, not a file."});
+  EXPECT_EQ(Integers(c), WithoutReserved(kDefaults));
 }
 
 TEST_F(ConfigFile, ReadsEveryFieldFromItsPosition) {

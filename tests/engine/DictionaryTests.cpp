@@ -53,13 +53,14 @@ TEST_F(EngineTest, MissingWordsFileIsFatal) {
   EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Fatal Error: Filename " + dir.File("words.dat") +
                                                               " was not found. Please reinstall."});
   EXPECT_EQ(platform.terminateRequests, 1);
-  // A words.dat that opens but cannot be read is no empty dictionary either.
+  // A words.dat that cannot be read is no empty dictionary either.
   std::filesystem::create_directory(dir.File("words.dat"));
   platform.ClearShown();
   ResetFatalErrorForTesting();
   EXPECT_EQ(dict.LoadWords(), -1);
-  EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Fatal Error: Filename " + dir.File("words.dat") +
-                                                              " was not found. Please reinstall."});
+  EXPECT_EQ(platform.MessageTexts(),
+            std::vector<std::string>{"Fatal Error: Filename " + dir.File("words.dat") +
+                                     " could not be read: it is a folder, not a file. Please reinstall."});
   EXPECT_EQ(dict.Count(), 0);
   ResetFatalErrorForTesting();
 }

@@ -3,9 +3,12 @@
 // what is already stored.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <random>
 
 #include "EngineFixture.h"
+#include "Messages.h"
 
 namespace tq {
 namespace {
@@ -49,6 +52,14 @@ TEST_F(EngineTest, StrayHashLineCostsNothingBelowIt) {
     EXPECT_EQ(dict.EditedWords(), c.edited) << c.text;
     EXPECT_EQ(dict.EditedCodes(), c.codes) << c.text;
   }
+}
+
+// An editor's byte order mark is no part of the first header.
+TEST_F(EngineTest, AByteOrderMarkBeforeTheChangesIsSkipped) {
+  Load(kWords, test::kShippedMapping, "\xEF\xBB\xBF" + kHeaderAdd + "mop\n" + kHeaderRemove + "tea\n" + kHeaderEdit);
+  EXPECT_EQ(platform.statusText, "");
+  EXPECT_EQ(dict.AddedWords(), List{"mop"});
+  EXPECT_EQ(dict.RemovedWords(), List{"tea"});
 }
 
 // The line that ends the #EDIT section ends what is read: nothing below it
@@ -219,6 +230,32 @@ TEST_F(EngineTest, BuiltRulesCodeAsRulesInsertedOneByOne) {
       std::erase(text, ',');
       EXPECT_EQ(dict.CodeFromText(text, false), CodeByInsertion(dict, text)) << text;
     }
+  }
+}
+
+// --- any of the four files ----------------------------------------------------------
+
+// Something else than a file in a data file's place (here a device; a named
+// pipe, that would keep the start waiting, is refused the same way) is not
+// read: a message names it and says what it is.
+TEST_F(EngineTest, SomethingElseThanAFileIsNamedAndNotRead) {
+  for (const char* name : {"words.dat", "mapping.txt", "words.txt", "wordinfo.dat"}) {
+    SCOPED_TRACE(name);
+    Load(kWords, test::kShippedMapping, kHeaderAdd + kHeaderRemove + kHeaderEdit);
+    std::filesystem::remove(dir.File(name));
+    std::filesystem::create_symlink("/dev/null", dir.File(name));
+    platform.ClearShown();
+    platform.statusText.clear();
+    Reload();
+    dict.LoadWordKnowledge();
+    ResetFatalErrorForTesting();
+    std::vector<std::string> told = platform.MessageTexts();
+    told.push_back(platform.statusText);
+    EXPECT_TRUE(std::any_of(told.begin(), told.end(), [&](const std::string& text) {
+      return text.find(dir.File(name)) != std::string::npos &&
+             text.find("it is a device, not a file") != std::string::npos;
+    })) << ::testing::PrintToString(told);
+    std::filesystem::remove(dir.File(name));
   }
 }
 

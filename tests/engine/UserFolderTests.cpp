@@ -6,6 +6,7 @@
 #include <map>
 
 #include "DataPaths.h"
+#include "Journey.h"
 #include "Messages.h"
 #include "Paths.h"
 #include "RDictionary.h"
@@ -28,7 +29,11 @@ class UserFolder : public ::testing::Test {
     data.Write("words.dat", kWords);
     data.Write("mapping.txt", test::kShippedMapping);
   }
-  std::unique_ptr<RDictionary> Load() { return CreateDictionary(data.path(), UserPath()); }
+  std::unique_ptr<RDictionary> Load() {
+    DataPaths paths = PortablePaths(data.path());
+    paths.userDirectory = UserPath();
+    return CreateDictionary(paths);
+  }
   std::string UserPath() const { return user.File("deep/tessaloquine/"); }
   // Every file of the data folder with its bytes, to prove it untouched.
   std::map<std::string, std::string> DataFiles() const {
@@ -113,7 +118,7 @@ TEST(UserFolderInstalledAtHome, TheShippedMappingIsNeverOverwritten) {
     EXPECT_EQ(paths.userDirectory, name + (name == home.path() ? "" : "/") + ".local/share/tessaloquine/user/");
   }
   {
-    const auto dictionary = CreateDictionary(paths.dataDirectory, paths.userDirectory, paths.earlierUserDirectory);
+    const auto dictionary = CreateDictionary(paths);
     ASSERT_NE(dictionary, nullptr);
     dictionary->AddWord("zebra");
     dictionary->SetMappingLine(9, "p");
@@ -122,9 +127,45 @@ TEST(UserFolderInstalledAtHome, TheShippedMappingIsNeverOverwritten) {
   }
   EXPECT_EQ(home.Read(".local/share/tessaloquine/mapping.txt"), test::kShippedMapping);
   EXPECT_EQ(home.Read(".local/share/tessaloquine/words.txt"), "#ADD\nmop\n#REMOVE\n#EDIT\n");
-  const auto again = CreateDictionary(paths.dataDirectory, paths.userDirectory, paths.earlierUserDirectory);
+  const auto again = CreateDictionary(paths);
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(again->CodeAt(again->FindWord("bat")), "1");  // the user's mapping wins
+  EXPECT_GE(again->FindWord("mop"), 0);
+  EXPECT_GE(again->FindWord("zebra"), 0);
+  EXPECT_TRUE(platform.MessageTexts().empty());
+}
+
+// A portable copy made read-only: the user's files its writable days left
+// beside it (the changes, the journey) are read until the user's folder has
+// its own; the new ones go there, and the old ones stay as they were.
+TEST(UserFolderReadOnlyCopy, TheFilesBesideItAreReadUntilTheUserFolderHasItsOwn) {
+  test::ScriptedPlatform platform;
+  TempDir home, program;
+  program.Write("words.dat", kWords);
+  program.Write("mapping.txt", test::kShippedMapping);
+  program.Write("words.txt", "#ADD\nmop\n#REMOVE\n#EDIT\n");
+  program.Write("journey.txt", "#words per place: 3\nred door\n");
+  PathEnvironment environment;
+  environment.home = home.path();
+  const DataPaths paths = DecideDataPaths(program.path(), environment, false);
+  ASSERT_EQ(paths.earlierUserDirectory, program.path());
+  RJourney mine = LoadJourney(paths);
+  EXPECT_EQ(mine.places, std::vector<std::string>{"red door"});
+  EXPECT_EQ(mine.wordsPerPlace, 3);
+  {
+    const auto dictionary = CreateDictionary(paths);
+    ASSERT_NE(dictionary, nullptr);
+    EXPECT_GE(dictionary->FindWord("mop"), 0);
+    dictionary->AddWord("zebra");
+    EXPECT_EQ(dictionary->SaveUserChanges(), 0);
+  }
+  mine.places.push_back("hall");
+  EXPECT_TRUE(StoreJourney(paths, mine));
+  EXPECT_EQ(program.Read("words.txt"), "#ADD\nmop\n#REMOVE\n#EDIT\n");
+  EXPECT_EQ(program.Read("journey.txt"), "#words per place: 3\nred door\n");
+  EXPECT_EQ(LoadJourney(paths), mine);
+  const auto again = CreateDictionary(paths);
+  ASSERT_NE(again, nullptr);
   EXPECT_GE(again->FindWord("mop"), 0);
   EXPECT_GE(again->FindWord("zebra"), 0);
   EXPECT_TRUE(platform.MessageTexts().empty());

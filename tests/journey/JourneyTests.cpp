@@ -2,6 +2,7 @@
 // with best phrases, and the journey file's round trip and hostile input.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 
 #include "FileIO.h"
@@ -280,12 +281,17 @@ TEST(ScenesByPegs, FillingLaysOnePegAfterAnother) {
 
 // --- the file -------------------------------------------------------------------
 
+// In every encoding, and also when the places' bytes happen to be UTF-8 as
+// well: the places read back, and read back they are written as they were,
+// so the encoding came back too.
 TEST(JourneyFile, WhatIsWrittenReadsBack) {
   test::RandomValues values(3);
-  for (int round = 0; round < 200; ++round) {
+  const TextEncoding encodings[] = {TextEncoding::Windows1252, TextEncoding::Utf8, TextEncoding::Utf8WithMark};
+  for (int round = 0; round < 300; ++round) {
     RJourney journey;
     journey.wordsPerPlace = 1 + round % 4;
-    for (int i = values.Below(8); i > 0; --i) journey.places.push_back(values.Text());
+    journey.encoding = encodings[round % 3];
+    for (int i = values.Below(8); i > 0; --i) journey.places.push_back(values.Below(4) ? values.Text() : "na\xC3\xAFve");
     const std::string text = JourneyText(journey);
     RJourney back;
     ASSERT_EQ(ParseJourneyText(text, back), JourneyLoad::Loaded) << text;
@@ -311,7 +317,6 @@ TEST(JourneyFile, HostileInputIsDamagedWithTheLineNamed) {
       {"#words per place:2\n", "line 1"},
       {"door\n" + std::string(kMaxPlaceLength + 1, 'x') + "\n", "line 2"},
       {"door\nha\x01ll\n", "line 2"},
-      {"door\nh\tall\n", "line 2"},
       {std::string(kMaxJourneyFile + 1, '\n'), "longer than"},
       {[] {
          std::string many;
@@ -329,6 +334,37 @@ TEST(JourneyFile, HostileInputIsDamagedWithTheLineNamed) {
   }
 }
 
+// A file an editor saved: the byte order mark is no part of the first
+// line, UTF-8 is read as UTF-8, and the journey is written back as it came.
+// A line gone wrong (a tab from a spreadsheet, a character the program's
+// text cannot hold) is left out and named; the other lines are places.
+TEST(JourneyFile, AnEditorsFileIsReadAsWrittenAndALineGoneWrongIsLeftOut) {
+  const std::string mark(kByteOrderMark);
+  RJourney journey;
+  ASSERT_EQ(ParseJourneyText(mark + "#words per place: 3\r\nna\xC3\xAFve door\r\n", journey), JourneyLoad::Loaded);
+  EXPECT_EQ(journey.places, std::vector<std::string>{"na\xEFve door"});
+  EXPECT_EQ(journey.wordsPerPlace, 3);
+  EXPECT_EQ(JourneyText(journey), mark + "#words per place: 3\nna\xC3\xAFve door\n");
+  // Windows-1252 stays Windows-1252; plain ASCII is read as it.
+  ASSERT_EQ(ParseJourneyText("na\xEFve door\n", journey), JourneyLoad::Loaded);
+  EXPECT_EQ(journey.places, std::vector<std::string>{"na\xEFve door"});
+  EXPECT_EQ(JourneyText(journey), "#words per place: 2\nna\xEFve door\n");
+
+  const std::vector<std::pair<std::string, std::string>> partly = {
+      {"door\nh\tall\nstairs\n", "line 2 holds a tab"},
+      {"caf\xC3\xA9\n\xE6\x9D\xB1 gate\nstairs\n", "line 2 holds a character that Windows-1252 does not have"},
+      {"door\nh\tall\nst\tairs\n\t\nstairs\n", "line 2 holds a tab (and 1 more line)"},
+  };
+  for (const auto& [text, named] : partly) {
+    journey = DefaultJourney();
+    std::string reason;
+    ASSERT_EQ(ParseJourneyText(text, journey, &reason), JourneyLoad::Partly) << text;
+    EXPECT_EQ(reason, named);
+    EXPECT_EQ(journey.places.size(), 2u) << text;
+    EXPECT_EQ(journey.places.back().substr(0, 6), "stairs") << text;
+  }
+}
+
 // A damaged file is kept aside before the new one is written, an older copy
 // kept too; one that cannot be read is never written over. The user is told.
 TEST(JourneyFile, ADamagedOrUnreadableFileIsNeverLost) {
@@ -338,27 +374,70 @@ TEST(JourneyFile, ADamagedOrUnreadableFileIsNeverLost) {
   mine.places = {"door"};
   dir.Write("journey.txt", "x\x02y\n");
   dir.Write("journey.txt.damaged", "older");
-  EXPECT_EQ(LoadJourney(dir.path()), DefaultJourney());
+  EXPECT_EQ(LoadJourney(PortablePaths(dir.path())), DefaultJourney());
   ASSERT_EQ(platform.MessageTexts().size(), 1u);
   EXPECT_NE(platform.MessageTexts()[0].find("is damaged: line 1 holds a control character"), std::string::npos);
 
   platform.ClearShown();
-  EXPECT_TRUE(StoreJourney(dir.path(), mine));
+  EXPECT_TRUE(StoreJourney(PortablePaths(dir.path()), mine));
   EXPECT_EQ(dir.Read("journey.txt.damaged2"), "x\x02y\n");
   EXPECT_EQ(dir.Read("journey.txt.damaged"), "older");
   EXPECT_EQ(platform.MessageTexts(),
             std::vector<std::string>{"The damaged journey file was kept as '" + dir.File("journey.txt.damaged2") + "'."});
-  EXPECT_EQ(LoadJourney(dir.path()), mine);
+  EXPECT_EQ(LoadJourney(PortablePaths(dir.path())), mine);
 
   // A folder in the file's place cannot be read, as a disk error would.
   test::TempDir other;
   ASSERT_TRUE(MakeDirectories(other.File("journey.txt")));
   platform.ClearShown();
-  EXPECT_EQ(LoadJourney(other.path()), DefaultJourney());
-  EXPECT_FALSE(StoreJourney(other.path(), mine));
+  EXPECT_EQ(LoadJourney(PortablePaths(other.path())), DefaultJourney());
+  EXPECT_FALSE(StoreJourney(PortablePaths(other.path()), mine));
   ASSERT_EQ(platform.MessageTexts().size(), 2u);
   EXPECT_NE(platform.MessageTexts()[1].find("The journey was not saved"), std::string::npos);
   EXPECT_TRUE(DirectoryExists(other.File("journey.txt")));
+
+  // Nor is a device (a named pipe the same way) read, which would read as
+  // an empty journey.
+  std::filesystem::remove(other.File("journey.txt"));
+  std::filesystem::create_symlink("/dev/null", other.File("journey.txt"));
+  platform.ClearShown();
+  EXPECT_EQ(LoadJourney(PortablePaths(other.path())), DefaultJourney());
+  EXPECT_FALSE(StoreJourney(PortablePaths(other.path()), mine));
+  EXPECT_EQ(platform.MessageTexts(),
+            (std::vector<std::string>{"Warning: The journey file '" + other.File("journey.txt") +
+                                          "' could not be read (it is a device, not a file). The default journey is "
+                                          "used, and the file is left as it is.",
+                                      "Error: The journey was not saved: the file '" + other.File("journey.txt") +
+                                          "' could not be read (it is a device, not a file) and is left as it is."}));
+  EXPECT_TRUE(std::filesystem::is_symlink(other.File("journey.txt")));
+}
+
+// A file with lines left out is kept aside like a damaged one before the
+// journey is written; when no name is free to keep it under, nothing is
+// written at all.
+TEST(JourneyFile, AFileWithLinesLeftOutIsKeptAsideOrNotWrittenOver) {
+  test::ScriptedPlatform platform;
+  test::TempDir dir;
+  RJourney mine;
+  mine.places = {"door"};
+  dir.Write("journey.txt", "door\nh\tall\n");
+  RJourney read = LoadJourney(PortablePaths(dir.path()));
+  EXPECT_EQ(read.places, std::vector<std::string>{"door"});
+  ASSERT_EQ(platform.MessageTexts().size(), 1u);
+  EXPECT_NE(platform.MessageTexts()[0].find("line 2 holds a tab. The other places are used."), std::string::npos);
+  EXPECT_TRUE(StoreJourney(PortablePaths(dir.path()), mine));
+  EXPECT_EQ(dir.Read("journey.txt.damaged"), "door\nh\tall\n");
+
+  // Every name taken, for a damaged file and for one with a line left out.
+  for (const std::string bytes : {"door\nh\tall\n", "x\x02y\n"}) {
+    dir.Write("journey.txt", bytes);
+    for (int n = 2; n <= 1000; ++n) dir.Write("journey.txt.damaged" + std::to_string(n), "older");
+    platform.ClearShown();
+    EXPECT_FALSE(StoreJourney(PortablePaths(dir.path()), mine));
+    EXPECT_EQ(dir.Read("journey.txt"), bytes);
+    ASSERT_EQ(platform.MessageTexts().size(), 1u);
+    EXPECT_NE(platform.MessageTexts()[0].find("could not be kept aside (File exists)"), std::string::npos);
+  }
 }
 
 TEST(JourneyFile, APastedListIsCleanedLineByLine) {

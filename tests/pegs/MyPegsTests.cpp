@@ -125,25 +125,25 @@ TEST_F(MyPegsFile, AFileWithRefusedLinesIsNeverLost) {
   const std::string old = "37\tmug\n14\ttie\n";
   user.Write("pegs.txt", old);
   user.Write("pegs.txt.damaged", "older");
-  RMyPegs mine = LoadMyPegs(user.path(), dict);
+  RMyPegs mine = LoadMyPegs(PortablePaths(user.path()), dict);
   ASSERT_EQ(platform.MessageTexts().size(), 1u);
   EXPECT_NE(platform.MessageTexts()[0].find("line 2: 'tie' spells 1, not 14"), std::string::npos);
   mine.pegs["12"] = {"tin"};
   platform.ClearShown();
-  EXPECT_TRUE(StoreMyPegs(user.path(), dict, mine));
+  EXPECT_TRUE(StoreMyPegs(PortablePaths(user.path()), dict, mine));
   EXPECT_EQ(user.Read("pegs.txt.damaged2"), old);
   EXPECT_EQ(user.Read("pegs.txt.damaged"), "older");
   EXPECT_EQ(user.Read("pegs.txt"), "12\ttin\n37\tmug\n");
-  EXPECT_EQ(LoadMyPegs(user.path(), dict).pegs, mine.pegs);
+  EXPECT_EQ(LoadMyPegs(PortablePaths(user.path()), dict).pegs, mine.pegs);
   // A sound file is simply written over.
-  EXPECT_TRUE(StoreMyPegs(user.path(), dict, RMyPegs{}));
+  EXPECT_TRUE(StoreMyPegs(PortablePaths(user.path()), dict, RMyPegs{}));
   EXPECT_FALSE(FileExists(user.File("pegs.txt.damaged3")));
 
   test::TempDir other;
   ASSERT_TRUE(MakeDirectories(other.File("pegs.txt")));
   platform.ClearShown();
-  EXPECT_TRUE(LoadMyPegs(other.path(), dict).pegs.empty());
-  EXPECT_FALSE(StoreMyPegs(other.path(), dict, mine));
+  EXPECT_TRUE(LoadMyPegs(PortablePaths(other.path()), dict).pegs.empty());
+  EXPECT_FALSE(StoreMyPegs(PortablePaths(other.path()), dict, mine));
   ASSERT_EQ(platform.MessageTexts().size(), 2u);
   EXPECT_NE(platform.MessageTexts()[1].find("Your pegs were not saved"), std::string::npos);
   EXPECT_TRUE(DirectoryExists(other.File("pegs.txt")));

@@ -164,11 +164,15 @@ TEST(PracticeFile, MissingAndUnreadableFilesAreTold) {
   EXPECT_EQ(ReadPracticeFile(dir.File("big.practice"), schedule), PracticeLoad::Damaged);
   dir.Write("bad.practice", "#TessaloquinePractice - 1\nC:x\n");
   EXPECT_EQ(ReadPracticeFile(dir.File("bad.practice"), schedule), PracticeLoad::Damaged);
-  // A file that is there but cannot be read is not missing: reading a folder
-  // fails as a disk error would.
+  // Something that is there but cannot be read is not missing, nor is it
+  // read: a folder, or a device (a named pipe the same) that would read as
+  // an empty file.
   std::string reason;
   EXPECT_EQ(ReadPracticeFile(dir.path(), schedule, &reason), PracticeLoad::Unreadable);
-  EXPECT_FALSE(reason.empty());
+  EXPECT_EQ(reason, "it is a folder, not a file");
+  std::filesystem::create_symlink("/dev/null", dir.File("device.practice"));
+  EXPECT_EQ(ReadPracticeFile(dir.File("device.practice"), schedule, &reason), PracticeLoad::Unreadable);
+  EXPECT_EQ(reason, "it is a device, not a file");
 }
 
 TEST(PracticeFile, AFailedWriteKeepsTheOldFileAndSaysSo) {

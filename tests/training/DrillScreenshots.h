@@ -14,7 +14,9 @@ namespace tq::test {
 
 inline std::unique_ptr<RDictionary> ScratchUserDictionary(std::string folder, const QTemporaryDir& scratch) {
   if (!folder.empty() && folder.back() != '/') folder += '/';
-  auto loaded = CreateDictionary(folder, scratch.path().toStdString() + "/");
+  DataPaths paths = PortablePaths(folder);
+  paths.userDirectory = scratch.path().toStdString() + "/";
+  auto loaded = CreateDictionary(paths);
   if (!loaded) std::fprintf(stderr, "could not load the dictionary from %s\n", folder.c_str());
   return loaded;
 }

@@ -413,7 +413,7 @@ struct PegFile {
 TEST(TrainingFiles, AFileThatCannotBeTakenInIsNeverWrittenOver) {
   test::ScriptedPlatform platform;
   test::TempDir dir;
-  const std::string path = PegDrillFileOf(dir.path());
+  const std::string path = dir.File(kPegDrillFileName);
   RPegDrillRecord ours;
   ours.Add("37", RPegAnswer{true, 1200}, 20522);
   const std::string text = PegDrillText(ours);
@@ -462,7 +462,7 @@ TEST(TrainingFiles, AFileThatCannotBeTakenInIsNeverWrittenOver) {
   std::filesystem::create_directory(other.File("pegdrill.txt"));
   {
     PegFile f;
-    f.file.Open(PegDrillFileOf(other.path()), f.parse);
+    f.file.Open(PortablePaths(other.path()), kPegDrillFileName, f.parse);
     EXPECT_EQ(f.file.Found(), TrainingLoad::Unreadable);
     EXPECT_FALSE(f.file.Write(text, PegFile::Check));
     EXPECT_TRUE(std::filesystem::is_directory(other.File("pegdrill.txt")));

@@ -152,6 +152,15 @@ TEST_F(WorksheetFile, MissingFileIsReportedAndTheEntriesStay) {
   EXPECT_FALSE(ws.Load());
   EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Error: Could not read the file '" + dir.File("none.tqw") + "'."});
   EXPECT_EQ(ws.Count(), 1);
+  // Something else than a file (here a device; a named pipe the same) is
+  // named, never read.
+  std::filesystem::create_symlink("/dev/null", dir.File("device.tqw"));
+  ws.SetFileName(dir.File("device.tqw"));
+  platform.ClearShown();
+  EXPECT_FALSE(ws.Load());
+  EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Error: Could not read the file '" + dir.File("device.tqw") +
+                                                              "': it is a device, not a file."});
+  EXPECT_EQ(ws.Count(), 1);
 }
 
 TEST_F(WorksheetFile, NegativeOrMissingCountIsAReadErrorAfterClearing) {

@@ -74,7 +74,8 @@ class DialogTest : public ::testing::Test {
   void SetUp() override {
     App();
     std::string mapping;
-    ASSERT_TRUE(ReadFileToString(TQ_SHIPPED_MAPPING, mapping)) << TQ_SHIPPED_MAPPING;
+    ASSERT_EQ(ReadFileUpTo(TQ_SHIPPED_MAPPING, RDictionary::kMaxMappingFile, mapping), FileRead::Read)
+        << TQ_SHIPPED_MAPPING;
     dir.Write("words.dat", kSmallWords);
     dir.Write("mapping.txt", mapping);
     dict.SetDirectory(dir.path());

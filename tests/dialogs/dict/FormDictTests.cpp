@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTest>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "AtomicFile.h"
@@ -356,7 +357,8 @@ TEST_F(FormDictTest, DoubleClickUnderTheRowsIsADoubleClickWithNothingSelected) {
 TEST_F(FormDictTest, ImportAddsOnlyNewWordsAndCountsThem) {
   config.SetLastDirectory("/somewhere/");
   Find("an");
-  dir.Write("list.txt", "Zebra\ncat\n\nAnvil\r\nyak\n");
+  // Saved by an editor that puts the byte order mark first.
+  dir.Write("list.txt", "\xEF\xBB\xBFZebra\ncat\n\nAnvil\r\nyak\n");
   platform.QueueText(dir.File("list.txt"));
   Click("ButtonImport");
   ASSERT_EQ(platform.shown().size(), 2u);
@@ -400,6 +402,14 @@ TEST_F(FormDictTest, ImportOfAMissingFileGivesTheErrorAndOfKnownWordsReportsZero
   platform.QueueText("", false);
   Click("ButtonImport");
   EXPECT_EQ(platform.MessageTexts().size(), 1u);
+
+  // Something else than a file (a device here, a named pipe the same) is
+  // named and never read.
+  std::filesystem::create_symlink("/dev/null", dir.File("device.txt"));
+  platform.QueueText(dir.File("device.txt"));
+  Click("ButtonImport");
+  EXPECT_EQ(platform.MessageTexts().back(),
+            "Error: Error opening file '" + dir.File("device.txt") + "': it is a device, not a file.");
 
   // Nothing new is still reported.
   dir.Write("old.txt", "cat\nDOG\n");
