@@ -221,8 +221,9 @@ int RunCommandLine(const QStringList& arguments, const DataPaths& paths, std::os
   const QCommandLineOption best(QStringLiteral("best"),
                                 QStringLiteral("Print the best phrases for NUMBER, best first, one per line: the "
                                                "fewest words one cannot picture within one word more than the "
-                                               "fewest, then the fewest words, then common ones; each line "
-                                               "brings new words."),
+                                               "fewest (beyond 16 digits, a word one cannot picture gives way to "
+                                               "two that one can), then the fewest words, then familiar ones; "
+                                               "each line brings new words."),
                                 QStringLiteral("NUMBER"));
   const QCommandLineOption count(QStringLiteral("count"),
                                  QStringLiteral("How many phrases --best prints (1 to %1, default %2; fewer for a "
