@@ -55,7 +55,7 @@ bool RJourneyScenes::CutMore(std::size_t count) {
         ClosePlace();
         continue;
       }
-      if (length >= kLongWordDigits) {
+      if (length >= kLongWordDigits && Pictured(slots_[next_ - 1])) {
         // A long word stands alone: the words before it are a run of their own.
         CloseRun(elements_.size() - 1);
         AddScene(elements_.size() - 1, 1, true);
@@ -97,6 +97,11 @@ bool RJourneyScenes::CutMore(std::size_t count) {
     runStart_ = elements_.size();
   }
   return true;
+}
+
+bool RJourneyScenes::Pictured(const std::string& word) const {
+  const int k = dictionary_->FindWord(word);
+  return k >= 0 && dictionary_->IsPicturableEntry(dictionary_->EntryAt(k));
 }
 
 void RJourneyScenes::ClosePlace() {

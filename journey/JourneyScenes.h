@@ -10,7 +10,9 @@
 //   (or part of them), the words it will take once found; such an element
 //   shows one uncovered mark per digit, as the phrase does.
 // - A long word, one whose code has kLongWordDigits digits or more, stands
-//   alone: it is a scene of its own.
+//   alone: it is a scene of its own. Not one that cannot be pictured: a
+//   place that showed only such a word would have nothing to see, so it is
+//   cut with the words around it.
 // - The elements between two long words (or the ends) are cut into scenes
 //   of the chosen number of words (RJourney::wordsPerPlace, 1 to 4). So that
 //   they come out even, a scene may take one word more or fewer, never
@@ -188,6 +190,8 @@ class RJourneyScenes {
   void CloseChunks();
   // Cut by pegs: the elements from runStart_ up to the one just added, once
   // that one begins the next place's digits.
+  // True when the word is one the dictionary can picture.
+  bool Pictured(const std::string& word) const;
   void ClosePlace();
   bool ByPegs() const { return pegDigits_ > 0 && pegsEnd_ == kNoEnd; }
   std::size_t Peg() const { return static_cast<std::size_t>(pegDigits_); }

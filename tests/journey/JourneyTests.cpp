@@ -27,6 +27,9 @@ class Scenes : public ::testing::Test {
     words.push_back({"metronome", "31423"});
     words.push_back({"tintinnabula", "121295"});
     test::LoadDictionary(dict, dir, words);
+    // One long word can be pictured, the other cannot.
+    dir.Write("wordinfo.dat", "#wordinfo 2\nmetronome,30,n,p,o\n");
+    dict.LoadWordKnowledge();
   }
   test::TempDir dir;
   RDictionary dict;
@@ -34,7 +37,8 @@ class Scenes : public ::testing::Test {
 
 // Random phrases of words and uncovered stretches: the scenes give the slots
 // back in order, hold one to four words each, near the choice, a long word
-// alone, and every scene's digits are the ones its words spell, where they
+// one can picture alone (one that cannot be pictured with the words around
+// it), and every scene's digits are the ones its words spell, where they
 // stand in the number.
 TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
   const std::vector<std::string> pool = {"tie", "knee", "ma", "tin", "denim", "ah", "metronome", "tintinnabula", "."};
@@ -91,7 +95,7 @@ TEST_F(Scenes, CutAPhraseIntoWholeWordsNearTheChoice) {
       bool hasLong = false;
       auto slot = static_cast<std::size_t>(scene.firstSlot);
       for (const RSceneWord& w : sceneWords) {
-        hasLong = hasLong || (!w.uncovered && w.digitCount >= kLongWordDigits);
+        hasLong = hasLong || (!w.uncovered && w.pictured && w.digitCount >= kLongWordDigits);
         EXPECT_EQ(w.firstDigit, spelled.size());
         if (w.uncovered) {
           EXPECT_EQ(w.text, std::string(w.digitCount, kUncoveredMark));
